@@ -1,0 +1,185 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "eventwait.h"
+#include "mwaveview.h"
+#include "nuvelix_ble.h"
+#include "nuvelix_convert.h"
+#include "toolswitches.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+constexpr int versionMajor = 3;
+constexpr int versionMinor = 3;
+constexpr int versionPatch = 8;
+// The maker's pages named in the window title; the "More" tab shows a page
+// bundled with the program so that it works without a network.
+const char *const makerAddresses = "www.nuvelix.example  forum.nuvelix.example  "
+                                   "shop.nuvelix.example";
+const char *const morePage = "qrc:/html/more.html";
+} // namespace
+
+MainWindow::MainWindow(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::MainWindow)
+{
+    ui->setupUi(this);
+
+    setWindowTitle(tr("Nuvelix -- YURB Ver %1.%2.%3")
+                       .arg(versionMajor)
+                       .arg(versionMinor)
+                       .arg(versionPatch)
+                   + QStringLiteral("  ") + QLatin1String(makerAddresses));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
+    setStyleSheet(QStringLiteral("background-color: white grey"));
+
+    // The About dialog has no parent; it must not keep the program running
+    // once the main window has closed.
+    aboutDialog.setAttribute(Qt::WA_QuitOnClose, false);
+
+    const int toolPages = Config();
+    SerialSacn();
+    startInit();
+    getLocalIP();
+
+    QStringList titles;
+    for (int i = 0; i < ui->tabWidget->count(); ++i)
+        titles.append(ui->tabWidget->tabText(i));
+    for (const int tool : ToolSwitches::setUpOrder(titles, toolPages))
+        setUpTool(tool);
+
+    webView = new QWebEngineView(this);
+    webView->load(QUrl(QLatin1String(morePage)));
+    ui->web_gridLayout->addWidget(webView);
+    webView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+
+    serialScanTimer = new QTimer(this);
+    connect(serialScanTimer, &QTimer::timeout, this, &MainWindow::SerialSacn_new);
+    serialScanTimer->start(500);
+}
+
+MainWindow::~MainWindow()
+{
+    delete ui;
+}
+
+// Runs the set-up of one tool; the index is the tool's place in the
+// settings keys, which is also its page's place in the form.
+void MainWindow::setUpTool(int tool)
+{
+    // The widget-class tools go into their page's own grid, below the page's
+    // empty frame layout.
+    const auto addToPage = [this](QWidget *page, QWidget *tool) {
+        auto *grid = qobject_cast<QGridLayout *>(page->layout());
+        grid->addWidget(tool, grid->rowCount(), 0);
+    };
+
+    switch (tool) {
+    case 0:
+        Serial_Init_Start();
+        break;
+    case 1:
+        UDP_Init_Start();
+        break;
+    case 2:
+        TCP_Init_Start();
+        break;
+    case 3:
+        GPS_Init_Start();
+        break;
+    case 4:
+        GSM_Init_Start();
+        break;
+    case 5:
+        Unicode_Init_Start();
+        break;
+    case 6:
+        ENVironment_Init_Start();
+        break;
+    case 7:
+        Crypty_Init_Start();
+        break;
+    case 8:
+        Oscilloscope_Init_Start();
+        waveView = new MWaveView;
+        ui->gridLayout_oscilloscpewideget->addWidget(waveView);
+        break;
+    case 9:
+        Mqtt_Init_Start();
+        break;
+    case 10:
+        addToPage(ui->ble, new nuvelix_ble(this));
+        break;
+    case 11:
+        Spectra_Init_Start();
+        break;
+    case 12:
+        addToPage(ui->Convert, new nuvelix_convert(this));
+        break;
+    case 13:
+        I2Cdump_Init_Start();
+        break;
+    case 14:
+        TOF_Init_Start();
+        break;
+    case 15:
+        Modbus_Init_Start();
+        break;
+    default:
+        break;
+    }
+}
+
+void MainWindow::startInit()
+{
+    comSendInterval = 200;
+    udpSendInterval = 200;
+    tcpSendInterval = 200;
+    comSendTimer = new QTimer(this);
+    udpSendTimer = new QTimer(this);
+    tcpSendTimer = new QTimer(this);
+    connect(comSendTimer, &QTimer::timeout, this, &MainWindow::sendMsg);
+    connect(udpSendTimer, &QTimer::timeout, this, &MainWindow::UDP_sendMsg);
+}
+
+void MainWindow::on_actionExit_triggered()
+{
+    close();
+}
+
+void MainWindow::on_actionAbout_triggered()
+{
+    aboutDialog.setWindowFlags(aboutDialog.windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    aboutDialog.show();
+    aboutDialog.move(x() + (width() - aboutDialog.width()) / 2,
+                     y() + (height() - aboutDialog.height()) / 2);
+}
+
+void MainWindow::setStyleSheets(const QString &qssFile)
+{
+    QFile file(qssFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+}
+
+void MainWindow::msleep(int ms)
+{
+    waitProcessingEvents(ms);
+}
+
+void MainWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *) {}

@@ -1,0 +1,3 @@
+#include "mainwindow.h"
+
+void MainWindow::Crypty_Init_Start() {}

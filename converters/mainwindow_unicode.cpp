@@ -1,0 +1,3 @@
+#include "mainwindow.h"
+
+void MainWindow::Unicode_Init_Start() {}

@@ -1,0 +1,6 @@
+#!/bin/sh
+# Configures and builds the program and its tests into ./build.
+set -e
+cd "$(dirname "$0")/.."
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build --parallel

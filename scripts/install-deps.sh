@@ -1,0 +1,22 @@
+#!/bin/sh
+# Installs the Debian 12 packages that building and testing need, when missing.
+set -e
+packages="cmake ninja-build g++ clang-format
+qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-connectivity-dev
+qt6-websockets-dev qt6-webengine-dev qt6-charts-dev qt6-datavisualization-dev
+qt6-svg-dev qt6-5compat-dev qt6-serialbus-dev qt6-tools-dev qt6-tools-dev-tools
+qt6-l10n-tools qt6-translations-l10n libgl-dev xvfb xauth socat mosquitto
+mosquitto-clients fonts-noto-cjk"
+
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+echo "Installing:$missing"
+$sudo apt-get update -qq
+# shellcheck disable=SC2086
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

@@ -1,0 +1,7 @@
+#include "mainwindow.h"
+
+void MainWindow::SerialSacn() {}
+
+void MainWindow::SerialSacn_new() {}
+
+void MainWindow::stop_SerialSacn_new() {}

@@ -1,0 +1,5 @@
+#include "mainwindow.h"
+
+void MainWindow::Serial_Init_Start() {}
+
+void MainWindow::sendMsg() {}

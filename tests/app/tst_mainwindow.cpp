@@ -1,0 +1,189 @@
+#include "dashboard.h"
+#include "mainwindow.h"
+#include "mwaveview.h"
+#include "nuvelix_ble.h"
+#include "nuvelix_convert.h"
+#include "nuvelix_i2c_tools.h"
+#include "nuvelix_spectroscopy.h"
+#include "nuvelix_tof.h"
+#include "settingsfile.h"
+#include "toolswitches.h"
+#include "yurbtestmain.h"
+
+#include <QAction>
+#include <QFile>
+#include <QSettings>
+#include <QTabWidget>
+#include <QTimer>
+
+using KeyValues = QMap<QString, QString>;
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void cleanup();
+    void tabSet_data();
+    void tabSet();
+    void codeCreatedWidgetsFollowTheTabs_data();
+    void codeCreatedWidgetsFollowTheTabs();
+    void titleShowsVersion();
+    void msleepWaitsAndLetsTimersRun();
+    void exitClosesTheWindow();
+    void aboutDoesNotKeepTheProgramRunning();
+
+private:
+    static void writeSettings(const KeyValues &values);
+    static QStringList tabTitles(const MainWindow &window);
+};
+
+void TestMainWindow::writeSettings(const KeyValues &values)
+{
+    QSettings file(settingsFilePath(), QSettings::IniFormat);
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        file.setValue(it.key(), it.value());
+}
+
+QStringList TestMainWindow::tabTitles(const MainWindow &window)
+{
+    const auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    QStringList titles;
+    for (int i = 0; i < tabs->count(); ++i)
+        titles.append(tabs->tabText(i));
+    return titles;
+}
+
+void TestMainWindow::cleanup()
+{
+    QFile::remove(settingsFilePath());
+}
+
+static QStringList allTitlesBut(const QList<int> &removed)
+{
+    QStringList titles;
+    for (int i = 0; i < ToolSwitches::toolCount; ++i) {
+        if (!removed.contains(i))
+            titles.append(ToolSwitches::tabTitles().at(i));
+    }
+    titles.append(QStringLiteral("More"));
+    return titles;
+}
+
+void TestMainWindow::tabSet_data()
+{
+    QTest::addColumn<KeyValues>("values");
+    QTest::addColumn<QStringList>("titles");
+
+    QTest::newRow("no settings file") << KeyValues{} << allTitlesBut({});
+    QTest::newRow("empty and true keep")
+        << KeyValues{{"COM", ""}, {"UDP", "true"}} << allTitlesBut({});
+    QTest::newRow("any other text removes")
+        << KeyValues{{"COM", "True"}, {"GSM", "1"}, {"Modbus", "false"}}
+        << allTitlesBut({0, 4, 15});
+    QTest::newRow("UDP and GPS off keep the order")
+        << KeyValues{{"UDP", "false"}, {"GPS", "false"}} << allTitlesBut({1, 3});
+    QTest::newRow("MORE is never read") << KeyValues{{"MORE", "false"}} << allTitlesBut({});
+
+    KeyValues allOff;
+    for (int i = 0; i < ToolSwitches::toolCount; ++i)
+        allOff.insert(ToolSwitches::keys().at(i), QStringLiteral("false"));
+    QTest::newRow("all off leaves More") << allOff << QStringList{QStringLiteral("More")};
+}
+
+void TestMainWindow::tabSet()
+{
+    QFETCH(KeyValues, values);
+    QFETCH(QStringList, titles);
+    writeSettings(values);
+
+    const MainWindow window;
+    QCOMPARE(tabTitles(window), titles);
+    QCOMPARE(window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex(), 0);
+}
+
+void TestMainWindow::codeCreatedWidgetsFollowTheTabs_data()
+{
+    QTest::addColumn<KeyValues>("values");
+    QTest::addColumn<bool>("widgetToolsOn");
+
+    QTest::newRow("all on") << KeyValues{} << true;
+    QTest::newRow("widget tools off")
+        << KeyValues{{"Environment", "false"}, {"Oscilloscope", "false"}, {"Ble", "false"},
+                     {"Spectra", "false"}, {"Convert", "false"}, {"i2cdump", "false"},
+                     {"TOF", "false"}}
+        << false;
+}
+
+// A tool's set-up creates its widgets once when its page stays, never when
+// its page was removed.
+void TestMainWindow::codeCreatedWidgetsFollowTheTabs()
+{
+    QFETCH(KeyValues, values);
+    QFETCH(bool, widgetToolsOn);
+    writeSettings(values);
+
+    const MainWindow window;
+    const int one = widgetToolsOn ? 1 : 0;
+    QCOMPARE(window.findChildren<MWaveView *>().size(), one);
+    QCOMPARE(window.findChildren<nuvelix_ble *>().size(), one);
+    QCOMPARE(window.findChildren<nuvelix_convert *>().size(), one);
+    QCOMPARE(window.findChildren<nuvelix_spectroscopy *>().size(), one);
+    QCOMPARE(window.findChildren<nuvelix_i2c_tools *>().size(), one);
+    QCOMPARE(window.findChildren<nuvelix_tof *>().size(), one);
+    QCOMPARE(window.findChildren<DashBoard *>().size(), 6 * one);
+}
+
+void TestMainWindow::titleShowsVersion()
+{
+    const MainWindow window;
+    QVERIFY2(window.windowTitle().startsWith(QStringLiteral("Nuvelix -- YURB Ver 3.3.8  ")),
+             qPrintable(window.windowTitle()));
+}
+
+void TestMainWindow::msleepWaitsAndLetsTimersRun()
+{
+    MainWindow window;
+    int ticks = 0;
+    QTimer timer;
+    connect(&timer, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    timer.start(25);
+    QElapsedTimer clock;
+    clock.start();
+    window.msleep(400);
+    QVERIFY2(clock.elapsed() >= 400, qPrintable(QString::number(clock.elapsed())));
+    QVERIFY2(ticks >= 8, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
+}
+
+void TestMainWindow::exitClosesTheWindow()
+{
+    MainWindow window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.findChild<QAction *>(QStringLiteral("actionExit"))->trigger();
+    QVERIFY(!window.isVisible());
+}
+
+// The program ends when the main window closes, even with About still open.
+void TestMainWindow::aboutDoesNotKeepTheProgramRunning()
+{
+    MainWindow window;
+    bool timedOut = false;
+    QTimer::singleShot(0, &window, [&window] {
+        window.show();
+        window.findChild<QAction *>(QStringLiteral("actionAbout"))->trigger();
+        window.close();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, this, [&timedOut] {
+        timedOut = true;
+        QApplication::exit(1);
+    });
+    guard.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    QVERIFY(!timedOut);
+}
+
+YURB_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
