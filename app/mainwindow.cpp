@@ -31,11 +31,9 @@ MainWindow::MainWindow(QWidget *parent)
 {
     ui->setupUi(this);
 
-    setWindowTitle(tr("Nuvelix -- YURB Ver %1.%2.%3")
-                       .arg(versionMajor)
-                       .arg(versionMinor)
-                       .arg(versionPatch)
-                   + QStringLiteral("  ") + QLatin1String(makerAddresses));
+    setWindowTitle(
+        tr("Nuvelix -- YURB Ver %1.%2.%3").arg(versionMajor).arg(versionMinor).arg(versionPatch) +
+        QStringLiteral("  ") + QLatin1String(makerAddresses));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("fusion")));
     setStyleSheet(QStringLiteral("background-color: white grey"));
 
@@ -137,8 +135,14 @@ void MainWindow::setUpTool(int tool)
     }
 }
 
+// The terminals' send controls stay disabled until their port or link opens.
 void MainWindow::startInit()
 {
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             ui->delayspinBox, ui->sendmsgBtn, ui->sendfileBtn, ui->sendMsgtextEdit,
+             ui->UDPdelayspinBox, ui->UDPsendmsgBtn, ui->UDPsendMsgtextEdit, ui->TCPdelayspinBox,
+             ui->TCPsendmsgBtn, ui->TCPsendMsgtextEdit, ui->com_checkBox_DTR, ui->com_checkBox_RTS})
+        widget->setEnabled(false);
     comSendInterval = 200;
     udpSendInterval = 200;
     tcpSendInterval = 200;

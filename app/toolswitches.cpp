@@ -5,23 +5,23 @@ namespace ToolSwitches {
 const QStringList &keys()
 {
     static const QStringList list{
-        QStringLiteral("COM"),     QStringLiteral("UDP"),         QStringLiteral("TCP"),
-        QStringLiteral("GPS"),     QStringLiteral("GSM"),         QStringLiteral("UNICODE"),
+        QStringLiteral("COM"),         QStringLiteral("UDP"),     QStringLiteral("TCP"),
+        QStringLiteral("GPS"),         QStringLiteral("GSM"),     QStringLiteral("UNICODE"),
         QStringLiteral("Environment"), QStringLiteral("Crypty"),  QStringLiteral("Oscilloscope"),
-        QStringLiteral("MQTT"),    QStringLiteral("Ble"),         QStringLiteral("Spectra"),
-        QStringLiteral("Convert"), QStringLiteral("i2cdump"),     QStringLiteral("TOF"),
-        QStringLiteral("Modbus"),  QStringLiteral("MORE")};
+        QStringLiteral("MQTT"),        QStringLiteral("Ble"),     QStringLiteral("Spectra"),
+        QStringLiteral("Convert"),     QStringLiteral("i2cdump"), QStringLiteral("TOF"),
+        QStringLiteral("Modbus"),      QStringLiteral("MORE")};
     return list;
 }
 
 const QStringList &tabTitles()
 {
     static const QStringList list{
-        QStringLiteral("Serial Debug"), QStringLiteral("UDP Debug"),   QStringLiteral("TCP Debug"),
-        QStringLiteral("GPS Debug"),    QStringLiteral("GSM Debug"),   QStringLiteral("Unicode"),
-        QStringLiteral("Environment"),  QStringLiteral("Crypty"),      QStringLiteral("Oscilloscope"),
-        QStringLiteral("MQTT"),         QStringLiteral("Ble"),         QStringLiteral("Spectra"),
-        QStringLiteral("Convert"),      QStringLiteral("i2cdump"),     QStringLiteral("TOF"),
+        QStringLiteral("Serial Debug"), QStringLiteral("UDP Debug"), QStringLiteral("TCP Debug"),
+        QStringLiteral("GPS Debug"),    QStringLiteral("GSM Debug"), QStringLiteral("Unicode"),
+        QStringLiteral("Environment"),  QStringLiteral("Crypty"),    QStringLiteral("Oscilloscope"),
+        QStringLiteral("MQTT"),         QStringLiteral("Ble"),       QStringLiteral("Spectra"),
+        QStringLiteral("Convert"),      QStringLiteral("i2cdump"),   QStringLiteral("TOF"),
         QStringLiteral("Modbus")};
     return list;
 }

@@ -10,6 +10,5 @@ class DashBoard : public ToolPlaceholder
 public:
     explicit DashBoard(QWidget *parent = nullptr)
         : ToolPlaceholder(QStringLiteral("DashBoard"), parent)
-    {
-    }
+    {}
 };

@@ -10,6 +10,5 @@ class nuvelix_i2c_tools : public ToolPlaceholder
 public:
     explicit nuvelix_i2c_tools(QWidget *parent = nullptr)
         : ToolPlaceholder(QStringLiteral("nuvelix_i2c_tools"), parent)
-    {
-    }
+    {}
 };

@@ -10,6 +10,5 @@ class nuvelix_spectroscopy : public ToolPlaceholder
 public:
     explicit nuvelix_spectroscopy(QWidget *parent = nullptr)
         : ToolPlaceholder(QStringLiteral("nuvelix_spectroscopy"), parent)
-    {
-    }
+    {}
 };

@@ -10,6 +10,5 @@ class nuvelix_tof : public ToolPlaceholder
 public:
     explicit nuvelix_tof(QWidget *parent = nullptr)
         : ToolPlaceholder(QStringLiteral("nuvelix_tof"), parent)
-    {
-    }
+    {}
 };

@@ -131,6 +131,806 @@
         <source>Nuvelix -- YURB Ver %1.%2.%3</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Receive Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial No.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>76800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>128000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>256000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>460800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>512000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>921600 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;以十六进制方式发送数据（默认为字符方式）&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex to Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Interval(MS)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Sendbox</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已发送的字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>已接收字节数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Count</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Setting</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track the GPS moving map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save latitude and longitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Import  track</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS information</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location state:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Beidou satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Use satellite:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Location factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Vertical factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Level factor:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+hr { height: 1px; border-width: 0; }
+li.unchecked::marker { content: &quot;\2610&quot;; }
+li.checked::marker { content: &quot;\2612&quot;; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:11pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Cantarell&apos;;&quot;&gt;S&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Cantarell&apos;;&quot;&gt;MS content&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+hr { height: 1px; border-width: 0; }
+li.unchecked::marker { content: &quot;\2610&quot;; }
+li.checked::marker { content: &quot;\2612&quot;; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:11pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;table border=&quot;0&quot; style=&quot; border-style:none;&quot; cellspacing=&quot;2&quot;&gt;
+&lt;tr&gt;
+&lt;td&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Cantarell&apos;;&quot;&gt;Phone number&lt;/span&gt;&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call phone</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto Redial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>signal value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read SMS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPRS Test - TCP Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+hr { height: 1px; border-width: 0; }
+li.unchecked::marker { content: &quot;\2610&quot;; }
+li.checked::marker { content: &quot;\2612&quot;; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Times New Roman&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function switch</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Caller</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call Music</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS text mode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Chinese To Unicode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unicode To Chinese</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prefix &quot;\U&quot;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultraviolet:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO₂:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barometer:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DES - CBC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mqtt://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mqtts://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ws://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wss://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>192.168.0.19</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7341</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7343</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7265X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VL53LMZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMF8828</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4x4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8x8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>01(Read Coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>02(Read Discrete Inputs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>03(Read Holding Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>04(Read Input Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>05(Write Single Coil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>06(Write Single Register)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15(Write Multiple Coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16(Write Multiple Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>

@@ -131,6 +131,806 @@
         <source>Nuvelix -- YURB Ver %1.%2.%3</source>
         <translation>Nuvelix -- YURB 版本 %1.%2.%3</translation>
     </message>
+    <message>
+        <source>Receive Data</source>
+        <translation>接收数据</translation>
+    </message>
+    <message>
+        <source>Serial Setting</source>
+        <translation>串口设置</translation>
+    </message>
+    <message>
+        <source>Serial No.</source>
+        <translation>串 口</translation>
+    </message>
+    <message>
+        <source>Baudrate</source>
+        <translation>波特率</translation>
+    </message>
+    <message>
+        <source>115200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>14400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>19200</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>38400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>57600</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>76800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>128000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>230400</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>256000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>460800</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>512000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>921600 </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2000000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Parity</source>
+        <translation>校验位</translation>
+    </message>
+    <message>
+        <source>None</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Odd</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Even</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mark</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop Bits</source>
+        <translation>停止位</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1.5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>导出</translation>
+    </message>
+    <message>
+        <source>Clear Receive</source>
+        <translation>清空接收框</translation>
+    </message>
+    <message>
+        <source>Advanced</source>
+        <translation>高级</translation>
+    </message>
+    <message>
+        <source>RTS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DTR</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Data</source>
+        <translation>发送数据</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;以十六进制方式发送数据（默认为字符方式）&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Hex to Send</source>
+        <translation>以十六进制发送</translation>
+    </message>
+    <message>
+        <source>Keep Send</source>
+        <translation>连续发送</translation>
+    </message>
+    <message>
+        <source>Interval(MS)</source>
+        <translation>间隔(毫秒)</translation>
+    </message>
+    <message>
+        <source>Clear Sendbox</source>
+        <translation>清空发送框</translation>
+    </message>
+    <message>
+        <source>Send File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter</source>
+        <translation>计数器</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>已发送的字符</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>receive</source>
+        <translation>接收</translation>
+    </message>
+    <message>
+        <source>已接收字节数</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Clear Count</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>UDP Setting</source>
+        <translation>UDP设置</translation>
+    </message>
+    <message>
+        <source>Local IP:</source>
+        <translation>本地IP:</translation>
+    </message>
+    <message>
+        <source>Local Port:</source>
+        <translation>本地端口:</translation>
+    </message>
+    <message>
+        <source>1000</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote IP:</source>
+        <translation>目标IP:</translation>
+    </message>
+    <message>
+        <source>127.0.0.1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote Port:</source>
+        <translation>目标端口:</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始</translation>
+    </message>
+    <message>
+        <source>TCP Setting</source>
+        <translation>TCP设置</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>模式:</translation>
+    </message>
+    <message>
+        <source>TCP Server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP Client</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>COM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Track the GPS moving map</source>
+        <translation>跟踪GPS移动地图</translation>
+    </message>
+    <message>
+        <source>Save latitude and longitude</source>
+        <translation>保存经纬度</translation>
+    </message>
+    <message>
+        <source>Signal</source>
+        <translation>信号</translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Import  track</source>
+        <translation>导入轨迹</translation>
+    </message>
+    <message>
+        <source>Navigation</source>
+        <translation>简易车辆导航</translation>
+    </message>
+    <message>
+        <source>GPS information</source>
+        <translation>GPS数据</translation>
+    </message>
+    <message>
+        <source>UTC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Null</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Longitude:</source>
+        <translation>经度:</translation>
+    </message>
+    <message>
+        <source>Latitude:</source>
+        <translation>纬度:</translation>
+    </message>
+    <message>
+        <source>Location state:</source>
+        <translation>定位状态:</translation>
+    </message>
+    <message>
+        <source>GPS satellite:</source>
+        <translation>GPS卫星:</translation>
+    </message>
+    <message>
+        <source>Beidou satellite:</source>
+        <translation>北斗卫星:</translation>
+    </message>
+    <message>
+        <source>Use satellite:</source>
+        <translation>使用卫星:</translation>
+    </message>
+    <message>
+        <source>Altitude:</source>
+        <translation>海拔:</translation>
+    </message>
+    <message>
+        <source>Speed:</source>
+        <translation>速度:</translation>
+    </message>
+    <message>
+        <source>Location factor:</source>
+        <translation>位置因子:</translation>
+    </message>
+    <message>
+        <source>Vertical factor:</source>
+        <translation>垂直因子:</translation>
+    </message>
+    <message>
+        <source>Level factor:</source>
+        <translation>水平因子:</translation>
+    </message>
+    <message>
+        <source>Serial Message</source>
+        <translation>串口数据</translation>
+    </message>
+    <message>
+        <source>Send SMS</source>
+        <translation>发送短信</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+hr { height: 1px; border-width: 0; }
+li.unchecked::marker { content: &quot;\2610&quot;; }
+li.checked::marker { content: &quot;\2612&quot;; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:11pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Cantarell&apos;;&quot;&gt;S&lt;/span&gt;&lt;span style=&quot; font-family:&apos;Cantarell&apos;;&quot;&gt;MS content&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+hr { height: 1px; border-width: 0; }
+li.unchecked::marker { content: &quot;\2610&quot;; }
+li.checked::marker { content: &quot;\2612&quot;; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Microsoft YaHei UI&apos;; font-size:11pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;table border=&quot;0&quot; style=&quot; border-style:none;&quot; cellspacing=&quot;2&quot;&gt;
+&lt;tr&gt;
+&lt;td&gt;
+&lt;p style=&quot; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;span style=&quot; font-family:&apos;Cantarell&apos;;&quot;&gt;Phone number&lt;/span&gt;&lt;/p&gt;&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call phone</source>
+        <translation>拨电话</translation>
+    </message>
+    <message>
+        <source>Call</source>
+        <translation>拨电话</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Cut</source>
+        <translation>挂电话</translation>
+    </message>
+    <message>
+        <source>Auto Redial</source>
+        <translation>自动重播</translation>
+    </message>
+    <message>
+        <source>3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>#</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>signal value</source>
+        <translation>信号量</translation>
+    </message>
+    <message>
+        <source>Read SMS</source>
+        <translation>读短信</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读短信</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除短信</translation>
+    </message>
+    <message>
+        <source>Delete All</source>
+        <translation>删除所有</translation>
+    </message>
+    <message>
+        <source>GPRS Test - TCP Client</source>
+        <translation>GPRS 测试 - TCP客户端</translation>
+    </message>
+    <message>
+        <source>Server IP:</source>
+        <translation>服务器IP:</translation>
+    </message>
+    <message>
+        <source>Port:</source>
+        <translation>端口:</translation>
+    </message>
+    <message>
+        <source>Connect</source>
+        <translation>连接</translation>
+    </message>
+    <message>
+        <source>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;meta charset=&quot;utf-8&quot; /&gt;&lt;style type=&quot;text/css&quot;&gt;
+p, li { white-space: pre-wrap; }
+hr { height: 1px; border-width: 0; }
+li.unchecked::marker { content: &quot;\2610&quot;; }
+li.checked::marker { content: &quot;\2612&quot;; }
+&lt;/style&gt;&lt;/head&gt;&lt;body style=&quot; font-family:&apos;Times New Roman&apos;; font-size:9pt; font-weight:400; font-style:normal;&quot;&gt;
+&lt;p style=&quot;-qt-paragraph-type:empty; margin-top:0px; margin-bottom:0px; margin-left:0px; margin-right:0px; -qt-block-indent:0; text-indent:0px;&quot;&gt;&lt;br /&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function switch</source>
+        <translation>功能开关</translation>
+    </message>
+    <message>
+        <source>Show Caller</source>
+        <translation>来电显示</translation>
+    </message>
+    <message>
+        <source>Call Music</source>
+        <translation>来电音</translation>
+    </message>
+    <message>
+        <source>SMS text mode</source>
+        <translation>短信文本模式</translation>
+    </message>
+    <message>
+        <source>Chinese To Unicode</source>
+        <translation>汉字转Unicode</translation>
+    </message>
+    <message>
+        <source>Unicode To Chinese</source>
+        <translation>Unicode转汉字</translation>
+    </message>
+    <message>
+        <source>Prefix &quot;\U&quot;</source>
+        <translation>前缀 &quot;\U&quot;</translation>
+    </message>
+    <message>
+        <source>Temperature:</source>
+        <translation>温度:</translation>
+    </message>
+    <message>
+        <source>Humidity:</source>
+        <translation>湿度:</translation>
+    </message>
+    <message>
+        <source>Ultraviolet:</source>
+        <translation>紫外线</translation>
+    </message>
+    <message>
+        <source>CO₂:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barometer:</source>
+        <translation>气压计:</translation>
+    </message>
+    <message>
+        <source>DES - CBC</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3DES</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>length</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Key</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decryption</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Base64</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decode</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Channel 3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Protocol</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mqtt://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mqtts://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ws://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>wss://</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>192.168.0.19</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Username</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish Topic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7341</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7343</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7265X</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bar Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Line Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>停止</translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Write Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>VL53LMZ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TMF8828</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>4x4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>8x8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>2D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>3D</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Coils</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>01(Read Coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>02(Read Discrete Inputs)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>03(Read Holding Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>04(Read Input Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>05(Write Single Coil)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>06(Write Single Register)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>15(Write Multiple Coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>16(Write Multiple Registers)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Starting Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quantity:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Registers Value:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server Address:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>

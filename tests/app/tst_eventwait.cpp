@@ -29,9 +29,8 @@ void TestEventWait::waitsTheAskedTime()
     QElapsedTimer clock;
     clock.start();
     waitProcessingEvents(ms);
-    QVERIFY2(clock.elapsed() >= ms, qPrintable(QStringLiteral("waited %1 ms of %2")
-                                                   .arg(clock.elapsed())
-                                                   .arg(ms)));
+    QVERIFY2(clock.elapsed() >= ms,
+             qPrintable(QStringLiteral("waited %1 ms of %2").arg(clock.elapsed()).arg(ms)));
 }
 
 void TestEventWait::timersRunMeanwhile()

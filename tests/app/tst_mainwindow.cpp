@@ -110,7 +110,7 @@ void TestMainWindow::codeCreatedWidgetsFollowTheTabs_data()
     QTest::newRow("all on") << KeyValues{} << true;
     QTest::newRow("widget tools off")
         << KeyValues{{"Environment", "false"}, {"Oscilloscope", "false"}, {"Ble", "false"},
-                     {"Spectra", "false"}, {"Convert", "false"}, {"i2cdump", "false"},
+                     {"Spectra", "false"},     {"Convert", "false"},      {"i2cdump", "false"},
                      {"TOF", "false"}}
         << false;
 }

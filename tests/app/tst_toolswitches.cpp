@@ -69,8 +69,8 @@ void TestToolSwitches::setUpOrder_data()
     QTest::newRow("translated title gets no set-up")
         << QStringList{QStringLiteral("串口调试"), QStringLiteral("Modbus"), QStringLiteral("More")}
         << 2 << QList<int>{15};
-    QTest::newRow("case matters")
-        << QStringList{QStringLiteral("mqtt"), QStringLiteral("MQTT")} << 2 << QList<int>{9};
+    QTest::newRow("case matters") << QStringList{QStringLiteral("mqtt"), QStringLiteral("MQTT")}
+                                  << 2 << QList<int>{9};
 }
 
 void TestToolSwitches::setUpOrder()

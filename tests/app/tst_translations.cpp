@@ -25,12 +25,18 @@ void TestTranslations::catalogueByLocale_data()
     QTest::addColumn<QString>("languageCatalogue");
     QTest::addColumn<bool>("localeCatalogueExists");
 
-    QTest::newRow("English, US") << "en_US" << ":/transEnglish.qm" << true;
-    QTest::newRow("English, GB") << "en_GB" << ":/transEnglish.qm" << false;
-    QTest::newRow("Chinese, mainland") << "zh_CN" << ":/transSimpleChinese.qm" << true;
-    QTest::newRow("Chinese, Taiwan") << "zh_TW" << ":/transSimpleChinese.qm" << false;
-    QTest::newRow("German") << "de_DE" << "" << false;
-    QTest::newRow("Japanese") << "ja_JP" << "" << false;
+    QTest::newRow("English, US") << "en_US"
+                                 << ":/transEnglish.qm" << true;
+    QTest::newRow("English, GB") << "en_GB"
+                                 << ":/transEnglish.qm" << false;
+    QTest::newRow("Chinese, mainland") << "zh_CN"
+                                       << ":/transSimpleChinese.qm" << true;
+    QTest::newRow("Chinese, Taiwan") << "zh_TW"
+                                     << ":/transSimpleChinese.qm" << false;
+    QTest::newRow("German") << "de_DE"
+                            << "" << false;
+    QTest::newRow("Japanese") << "ja_JP"
+                              << "" << false;
 }
 
 void TestTranslations::catalogueByLocale()
