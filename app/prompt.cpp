@@ -1,0 +1,119 @@
+#include "prompt.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+
+namespace {
+Prompt::MessageHandler &messageHandler()
+{
+    static Prompt::MessageHandler handler;
+    return handler;
+}
+
+Prompt::FileHandler &fileHandler()
+{
+    static Prompt::FileHandler handler;
+    return handler;
+}
+
+Prompt::TextHandler &textHandler()
+{
+    static Prompt::TextHandler handler;
+    return handler;
+}
+} // namespace
+
+QMessageBox::StandardButton Prompt::message(QWidget *parent, const Message &message)
+{
+    if (messageHandler())
+        return messageHandler()(message);
+    switch (message.kind) {
+    case Kind::Information:
+        return QMessageBox::information(parent, message.title, message.text, message.buttons);
+    case Kind::Warning:
+        return QMessageBox::warning(parent, message.title, message.text, message.buttons);
+    case Kind::Critical:
+        return QMessageBox::critical(parent, message.title, message.text, message.buttons);
+    case Kind::Question:
+        return QMessageBox::question(parent, message.title, message.text, message.buttons);
+    }
+    return QMessageBox::NoButton;
+}
+
+QMessageBox::StandardButton Prompt::information(QWidget *parent, const QString &title,
+                                                const QString &text,
+                                                QMessageBox::StandardButtons buttons)
+{
+    return message(parent, {Kind::Information, title, text, buttons});
+}
+
+QMessageBox::StandardButton Prompt::warning(QWidget *parent, const QString &title,
+                                            const QString &text,
+                                            QMessageBox::StandardButtons buttons)
+{
+    return message(parent, {Kind::Warning, title, text, buttons});
+}
+
+QMessageBox::StandardButton Prompt::critical(QWidget *parent, const QString &title,
+                                             const QString &text,
+                                             QMessageBox::StandardButtons buttons)
+{
+    return message(parent, {Kind::Critical, title, text, buttons});
+}
+
+QMessageBox::StandardButton Prompt::question(QWidget *parent, const QString &title,
+                                             const QString &text,
+                                             QMessageBox::StandardButtons buttons)
+{
+    return message(parent, {Kind::Question, title, text, buttons});
+}
+
+QString Prompt::file(QWidget *parent, const FileRequest &request)
+{
+    if (fileHandler())
+        return fileHandler()(request);
+    if (request.mode == FileMode::Open)
+        return QFileDialog::getOpenFileName(parent, request.caption, request.directory,
+                                            request.filter);
+    return QFileDialog::getSaveFileName(parent, request.caption, request.directory,
+                                        request.filter);
+}
+
+QString Prompt::openFileName(QWidget *parent, const QString &caption, const QString &directory,
+                             const QString &filter)
+{
+    return file(parent, {FileMode::Open, caption, directory, filter});
+}
+
+QString Prompt::saveFileName(QWidget *parent, const QString &caption, const QString &directory,
+                             const QString &filter)
+{
+    return file(parent, {FileMode::Save, caption, directory, filter});
+}
+
+bool Prompt::text(QWidget *parent, const QString &title, const QString &label, QString &answer)
+{
+    if (textHandler())
+        return textHandler()({title, label, answer}, answer);
+    bool ok = false;
+    const QString typed =
+        QInputDialog::getText(parent, title, label, QLineEdit::Normal, answer, &ok);
+    if (ok)
+        answer = typed;
+    return ok;
+}
+
+void Prompt::setMessageHandler(MessageHandler handler)
+{
+    messageHandler() = std::move(handler);
+}
+
+void Prompt::setFileHandler(FileHandler handler)
+{
+    fileHandler() = std::move(handler);
+}
+
+void Prompt::setTextHandler(TextHandler handler)
+{
+    textHandler() = std::move(handler);
+}

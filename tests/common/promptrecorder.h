@@ -1,0 +1,27 @@
+#pragma once
+
+#include "prompt.h"
+
+#include <QList>
+#include <QStringList>
+
+// Answers every prompt of the program at once while it lives: message boxes
+// with their first button (or the queued answer), file dialogs with the
+// queued paths (cancel when none is left), text questions with the queued
+// texts. Records what was asked so tests can check it.
+class PromptRecorder
+{
+public:
+    PromptRecorder();
+    ~PromptRecorder();
+    PromptRecorder(const PromptRecorder &) = delete;
+    PromptRecorder &operator=(const PromptRecorder &) = delete;
+
+    QList<Prompt::Message> messages;
+    QList<Prompt::FileRequest> fileRequests;
+    QList<Prompt::TextRequest> textRequests;
+
+    QList<QMessageBox::StandardButton> buttonAnswers;
+    QStringList fileAnswers;
+    QStringList textAnswers;
+};
