@@ -5,10 +5,12 @@
 #include "mwaveview.h"
 #include "nuvelix_ble.h"
 #include "nuvelix_convert.h"
+#include "threadserial.h"
 #include "toolswitches.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QSerialPort>
 #include <QStyleFactory>
 #include <QTimer>
 #include <QWebEngineSettings>
@@ -58,6 +60,8 @@ MainWindow::MainWindow(QWidget *parent)
     webView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
     webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 
+    connect(ui->actionCheck_Update, &QAction::triggered, this, &MainWindow::slotActionCheck_Update);
+
     serialScanTimer = new QTimer(this);
     connect(serialScanTimer, &QTimer::timeout, this, &MainWindow::SerialSacn_new);
     serialScanTimer->start(500);
@@ -65,6 +69,10 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The shared serial port closes with the window; its worker, a child of
+    // the window, stops its thread before it is deleted.
+    if (serialPortOpen && serialThread)
+        serialThread->serialPort->close();
     delete ui;
 }
 

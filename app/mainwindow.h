@@ -1,20 +1,41 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "nettextdecoder.h"
+#include "tcpclientlist.h"
 
+#include <QAbstractSocket>
 #include <QHostAddress>
 #include <QList>
 #include <QMainWindow>
 #include <QStringList>
 
 class MWaveView;
+class QLCDNumber;
+class QPlainTextEdit;
+class QTcpServer;
+class QTcpSocket;
+class QUdpSocket;
+class QDialog;
+class QPushButton;
 class QSettings;
 class QTimer;
 class QWebEngineView;
+// Serial port layer and serial terminal
+class QComboBox;
+class QFile;
+class QLineEdit;
+class ReceiveView;
+class ThreadSerial;
+struct PortSettings;
+struct SerialTool;
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
 class MainWindow;
+class COM_Expand;
+class Config;
+class Help;
 } // namespace Ui
 QT_END_NAMESPACE
 
@@ -46,27 +67,180 @@ protected:
 private:
     // ---- Shell: start-up, tool switches, Preferences --------------------
     int Config();
+    [[nodiscard]] QList<QPushButton *> configButtons() const;
+    void toggleTool(int tool);
     void startInit();
     void setUpTool(int tool);
 
 private Q_SLOTS:
-    // ---- Shell: About ---------------------------------------------------
+    // ---- Shell: Preferences, Help, About, update check ------------------
+    void slotActionConfig();
+    void slotActConfigOK();
+    void Config_COM_ON_OFF_triggered();
+    void Config_UDP_ON_OFF_triggered();
+    void Config_TCP_ON_OFF_triggered();
+    void Config_GPS_ON_OFF_triggered();
+    void Config_GSM_ON_OFF_triggered();
+    void Config_UNICODE_ON_OFF_triggered();
+    void Config_Envir_ON_OFF_triggered();
+    void Config_Crypty_ON_OFF_triggered();
+    void Config_Oscilloscope_ON_OFF_triggered();
+    void Config_MQTT_ON_OFF_triggered();
+    void Config_BLE_ON_OFF_triggered();
+    void Config_Spectra_ON_OFF_triggered();
+    void Config_Convert_ON_OFF_triggered();
+    void Config_I2CDUMP_ON_OFF_triggered();
+    void Config_TOF_ON_OFF_triggered();
+    void Config_MODBUS_ON_OFF_triggered();
+    void on_actionHelp_triggered();
+    void slothelpdialogclose();
     void on_actionAbout_triggered();
+    void slotActionCheck_Update();
+    void slotActionCheck_Updateclose();
 
     // ---- Serial port layer ----------------------------------------------
     void SerialSacn();
     void SerialSacn_new();
     void stop_SerialSacn_new();
 
+private:
+    // The port-settings switches of the nine serial tools and the one
+    // open/close road they all follow (serial/mainwindow_serialport.cpp).
+    void setComboBoxEnabled(bool status);
+    void GPSsetComboBoxEnabled(bool status);
+    void GSMsetComboBoxEnabled(bool status);
+    void ENVsetComboBoxEnabled(bool status);
+    void OSCsetComboBoxEnabled(bool status);
+    void SpectrasetsetComboBoxEnabled(bool status);
+    void i2cdumpsetsetComboBoxEnabled(bool status);
+    void TOFsetsetComboBoxEnabled(bool status);
+    void ModbussetsetComboBoxEnabled(bool status);
+    void setSerialSettingsEnabled(bool status, const QPushButton *ownButton,
+                                  const QList<QWidget *> &extras = {});
+    [[nodiscard]] QList<QComboBox *> serialPortLists() const;
+    void openOrCloseSerialTool(const SerialTool &tool);
+    void openSerialTool(const SerialTool &tool);
+    void closeSerialTool(const SerialTool &tool);
+    void dropSerialWorker(const SerialTool &tool);
+    [[nodiscard]] PortSettings readPortSettings(const SerialTool &tool) const;
+    static void setOpenButtonStyle(QPushButton *button, bool portOpen);
+
     // ---- Serial terminal ------------------------------------------------
+    struct CommandRow
+    {
+        QPushButton *sendButton;
+        QLineEdit *command;
+        QPushButton *setButton;
+    };
+    [[nodiscard]] SerialTool serialTerminalTool();
+    [[nodiscard]] bool comPortIsOpen() const;
+    bool writeToSerialPort(const QByteArray &bytes);
+    [[nodiscard]] QString askFileToRead();
+    void stopSendingFile();
+    [[nodiscard]] CommandRow commandRow(int row) const;
+    void sendStoredCommand(int row);
+    void renameStoredCommand(int row);
+
+private Q_SLOTS:
     void Serial_Init_Start();
+    void actionOpen_triggered();
+    void readCom(const QByteArray &data);
+    void sendmsgBtn_clicked();
     void sendMsg();
+    void obocheckBox_clicked();
+    void delayspinBox_valueChanged(int interval);
+    void COMHideHex_pushButton_clicked();
+    void actionClearBytes_triggered();
+    void actionCleanData_triggered();
+    void cleanSendData_clicked();
+    void actionSave_triggered();
+    void actionLoadfile_triggered();
+    void actionSendfile_triggered();
+    void sendNextFileLine();
+    void slotCom_expand();
+    void slotCom_expandclose();
+    void slotCOM_expandsave();
+    void command_sendMsg(const QByteArray &bytes);
+    void slotcom_pushButton();
+    void slotcom_pushButton_2();
+    void slotcom_pushButton_3();
+    void slotcom_pushButton_4();
+    void slotcom_pushButton_5();
+    void slotcom_pushButton_6();
+    void slotcom_pushButton_7();
+    void slotcom_pushButton_8();
+    void slotcom_pushButton_9();
+    void slotcom_pushButton_10();
+    void slotcom_pushButton_11();
+    void slotcom_pushButton_12();
+    void slotcom_set_pushButton();
+    void slotcom_set_pushButton_2();
+    void slotcom_set_pushButton_3();
+    void slotcom_set_pushButton_4();
+    void slotcom_set_pushButton_5();
+    void slotcom_set_pushButton_6();
+    void slotcom_set_pushButton_7();
+    void slotcom_set_pushButton_8();
+    void slotcom_set_pushButton_9();
+    void slotcom_set_pushButton_10();
+    void slotcom_set_pushButton_11();
+    void slotcom_set_pushButton_12();
 
     // ---- UDP and TCP terminals ------------------------------------------
     void getLocalIP();
     void UDP_Init_Start();
+    void UDPopencompushButton_triggered();
+    bool UDP_WorkOpen();
+    void UDP_WorkClose();
+    void readUDP();
+    void UDPsendmsgBtn_clicked();
     void UDP_sendMsg();
+    void UDP_obocheckBox_clicked();
+    void UDPdelayspinBox_valueChanged(int value);
+    void UDPHideHex_pushButton_clicked();
+    void actionClearBytes_UDP_triggered();
+    void actionCleanData_UDP_triggered();
+    void cleanSendData_UDP_clicked();
+    void actionSave_UDP_triggered();
+    void actionLoadfile_UDP_triggered();
     void TCP_Init_Start();
+    void TCPopencompushButton_triggered();
+    bool TCP_Client_WorkOpen();
+    void TCP_ClientDisconnect();
+    bool TCP_Server_WorkOpen();
+    void TCP_Server_WorkClose();
+    void TCP_Client_Connected();
+    void displayError(QAbstractSocket::SocketError error);
+    void TCP_Client_ReadMessage();
+    void TCP_updateserver();
+    void TCP_Server_ReadMessage();
+    void TCP_updateSendStatus();
+    void TCPsendmsgBtn_clicked();
+    void TCP_Client_WorkSendMessage();
+    void TCP_Server_WorkSendMessage();
+    void TCP_obocheckBox_clicked();
+    void TCPdelayspinBox_valueChanged(int value);
+    void TCPHideHex_pushButton_clicked();
+    void actionClearBytes_TCP_triggered();
+    void actionCleanData_TCP_triggered();
+    void cleanSendData_TCP_clicked();
+    void actionSave_TCP_triggered();
+    void actionLoadfile_TCP_triggered();
+
+private:
+    void releaseUdpSocket();
+    void releaseTcpClientSocket();
+    void setUdpWidgetsStarted(bool started);
+    void setTcpWidgetsStarted(bool started);
+    void showNetChunk(ReceiveView *view, NetTextDecoder &decoder, QLCDNumber *counter,
+                      bool timeStamp, const QByteArray &data, const QString &sender);
+    static void flushIfLarge(ReceiveView *view, qint64 &unflushedBytes);
+    void showTcpReceived(QTcpSocket *socket);
+    void addTcpSent(qint64 written);
+    void exportNetView(QPlainTextEdit *view);
+    void importIntoSendBox(QPlainTextEdit *sendBox);
+
+private Q_SLOTS:
 
     // ---- GPS and GSM tools ----------------------------------------------
     void GPS_Init_Start();
@@ -99,11 +273,35 @@ private:
     QSettings *settings = nullptr;
     QStringList toolKeys;
     int toolKeyCount = 16;
+    // Preferences: the pending switch states (1 on, 0 off) and the one open
+    // dialog with its form; both pointers are null while no dialog is open.
+    QList<int> toolEnabled;
+    QDialog *m_configDialog = nullptr;
+    Ui::Config *configUi = nullptr;
+    // Help: the one open dialog with its form.
+    bool helpOpen = false;
+    QDialog *helpDialog = nullptr;
+    Ui::Help *helpUi = nullptr;
+    // Context of the handlers that forget a closed dialog. As a member it is
+    // gone before the window's base class deletes the child dialogs, so those
+    // handlers never run on a half-destroyed window.
+    QObject m_dialogGuard;
     QWebEngineView *webView = nullptr;
     MWaveView *waveView = nullptr;
 
     // Serial port layer: the one port shared by every serial tool
+    ThreadSerial *serialThread = nullptr;
+    bool serialPortOpen = false;
     QTimer *serialScanTimer = nullptr;
+    // Serial terminal: receive views, Send File in progress, command panel
+    ReceiveView *m_comReceiveView = nullptr;
+    QFile *m_sendFile = nullptr;
+    QTimer *m_sendFileTimer = nullptr;
+    bool comExpandOpen = false;
+    QDialog *comExpandDialog = nullptr;
+    Ui::COM_Expand *comExpandUi = nullptr;
+    // Context of the panel's close handler; see slotCom_expand.
+    QObject m_comExpandGuard;
 
     // Terminals
     QList<QHostAddress> localAddresses;
@@ -113,4 +311,26 @@ private:
     int udpSendInterval = 200;
     QTimer *tcpSendTimer = nullptr;
     int tcpSendInterval = 200;
+    // UDP terminal: datagrams leave from udpSendSocket; udpSocket listens
+    // while started and is null while stopped.
+    QUdpSocket *udpSendSocket = nullptr;
+    QUdpSocket *udpSocket = nullptr;
+    bool udpRunning = false;
+    ReceiveView *udpReceiveView = nullptr;
+    NetTextDecoder udpDecoder;
+    qint64 udpUnflushedBytes = 0;
+    // TCP terminal, client or server mode.
+    bool tcpRunning = false;
+    bool tcpClientConnected = false;
+    QString tcpTargetIp;
+    QString tcpTargetPort;
+    QTcpSocket *tcpClientSocket = nullptr;
+    QTcpServer *tcpServer = nullptr;
+    TcpClientList tcpClients;
+    ReceiveView *tcpReceiveView = nullptr;
+    NetTextDecoder tcpDecoder;
+    qint64 tcpUnflushedBytes = 0;
+    // The GPS tool's position server; made here with the terminals' objects.
+    QTcpServer *gpsTcpServer = nullptr;
+    QList<QTcpSocket *> gpsTcpClients;
 };

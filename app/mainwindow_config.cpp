@@ -6,10 +6,11 @@
 
 #include <QSettings>
 
-// Opens the settings file and removes the pages of switched-off tools.
+// Wires "Preferences", opens the settings file and removes the pages of switched-off tools.
 // Returns how many tool pages remain at the front of the tab widget.
 int MainWindow::Config()
 {
+    connect(ui->actionConfig, &QAction::triggered, this, &MainWindow::slotActionConfig);
     settings = new QSettings(settingsFilePath(), QSettings::IniFormat, this);
     toolKeys = ToolSwitches::keys();
 

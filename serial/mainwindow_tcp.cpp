@@ -1,3 +1,372 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::TCP_Init_Start() {}
+#include "bytecounter.h"
+#include "netterminalcodec.h"
+#include "prompt.h"
+#include "receiveview.h"
+
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTimer>
+
+namespace {
+constexpr int receiveViewBlocks = 10000;
+// A fast stream is taken in bounded pieces: the socket buffers at most
+// this much (the peer is held back by TCP meanwhile), and each piece is shown
+// as a chunk of its own, so no hex line and no single call grows with the
+// stream's speed.
+constexpr qint64 socketReadBufferBytes = 64 * 1024;
+constexpr qint64 chunkBytes = 1024;
+const QLatin1String clientMode("TCP Client");
+const QLatin1String serverMode("TCP Server");
+
+QString senderText(const QTcpSocket *socket)
+{
+    return socket->peerAddress().toString() + QLatin1Char(':') +
+           QString::number(socket->peerPort());
+}
+} // namespace
+
+void MainWindow::TCP_Init_Start()
+{
+    connect(ui->TCPopencompushButton, &QPushButton::pressed, this,
+            &MainWindow::TCPopencompushButton_triggered);
+    connect(ui->TCPsendmsgBtn, &QPushButton::pressed, this, &MainWindow::TCPsendmsgBtn_clicked);
+    connect(ui->TCPobocheckBox, &QCheckBox::stateChanged, this,
+            &MainWindow::TCP_obocheckBox_clicked);
+    connect(ui->TCPdelayspinBox, &QSpinBox::valueChanged, this,
+            &MainWindow::TCPdelayspinBox_valueChanged);
+    connect(ui->TCP_HEXcheckBox, &QCheckBox::stateChanged, this,
+            &MainWindow::TCPHideHex_pushButton_clicked);
+    connect(ui->TCPcleanbytespushButton, &QPushButton::pressed, this,
+            &MainWindow::actionClearBytes_TCP_triggered);
+    connect(ui->TCPcleandatapushButton, &QPushButton::pressed, this,
+            &MainWindow::actionCleanData_TCP_triggered);
+    connect(ui->TCPcleansendpushButton, &QPushButton::pressed, this,
+            &MainWindow::cleanSendData_TCP_clicked);
+    connect(ui->TCPsavetxtpushButton, &QPushButton::pressed, this,
+            &MainWindow::actionSave_TCP_triggered);
+    connect(ui->TCPreadtxtpushButton, &QPushButton::pressed, this,
+            &MainWindow::actionLoadfile_TCP_triggered);
+
+    tcpReceiveView = new ReceiveView(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser, this);
+    tcpReceiveView->setUp(receiveViewBlocks);
+    ui->TCP_HexTextBrowser->hide();
+    const int width = int(1.3 * (ui->TCP_HEXcheckBox->sizeHint().width() +
+                                 ui->TCP_showtime_checkBox->sizeHint().width()));
+    ui->groupBox_9->setMaximumWidth(width);
+    ui->groupBox_8->setMaximumWidth(width);
+}
+
+void MainWindow::TCPopencompushButton_triggered()
+{
+    const QString mode = ui->TCP_comboBox->currentText();
+    if (tcpRunning) {
+        if (mode == clientMode)
+            TCP_ClientDisconnect();
+        else if (mode == serverMode)
+            TCP_Server_WorkClose();
+        ui->TCPopencompushButton->setText(tr("Start"));
+        tcpRunning = false;
+        return;
+    }
+    bool started = false;
+    if (mode == clientMode)
+        started = TCP_Client_WorkOpen();
+    else if (mode == serverMode)
+        started = TCP_Server_WorkOpen();
+    if (!started)
+        return;
+    // Repeat ticks go through the connection of the mode just started only.
+    disconnect(tcpSendTimer, &QTimer::timeout, this, nullptr);
+    if (mode == clientMode)
+        connect(tcpSendTimer, &QTimer::timeout, this, &MainWindow::TCP_Client_WorkSendMessage);
+    else
+        connect(tcpSendTimer, &QTimer::timeout, this, &MainWindow::TCP_Server_WorkSendMessage);
+    ui->TCPopencompushButton->setText(tr("Stop"));
+    tcpRunning = true;
+}
+
+void MainWindow::setTcpWidgetsStarted(bool started)
+{
+    ui->TCPdelayspinBox->setEnabled(false);
+    ui->TCPsendmsgBtn->setEnabled(started);
+    ui->TCPsendMsgtextEdit->setEnabled(started);
+    for (QWidget *widget : std::initializer_list<QWidget *>{
+             ui->TCPclientPortlineEdit, ui->TCPclientIPlineEdit, ui->TCPServerPortlineEdit,
+             ui->TCPServerIPcomboBox, ui->TCP_comboBox})
+        widget->setEnabled(!started);
+}
+
+// The socket of an ended session is cut off from the terminal before it is
+// closed, so none of its late signals can touch a later session, and it is
+// deleted once closed.
+void MainWindow::releaseTcpClientSocket()
+{
+    if (!tcpClientSocket)
+        return;
+    QTcpSocket *socket = tcpClientSocket;
+    tcpClientSocket = nullptr;
+    tcpClientConnected = false;
+    socket->disconnect(this);
+    connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
+    socket->disconnectFromHost();
+    if (socket->state() == QAbstractSocket::UnconnectedState)
+        socket->deleteLater();
+}
+
+bool MainWindow::TCP_Client_WorkOpen()
+{
+    tcpTargetIp = ui->TCPclientIPlineEdit->text();
+    tcpTargetPort = ui->TCPclientPortlineEdit->text();
+    if (tcpTargetIp.isEmpty() || tcpTargetPort.isEmpty()) {
+        Prompt::warning(this, tr("warning:"), tr("IP or Port is empty!"));
+        return false;
+    }
+    releaseTcpClientSocket();
+    tcpClientSocket = new QTcpSocket(this);
+    tcpClientSocket->setReadBufferSize(socketReadBufferBytes);
+    tcpDecoder.reset();
+    connect(tcpClientSocket, &QAbstractSocket::connected, this, &MainWindow::TCP_Client_Connected);
+    connect(tcpClientSocket, &QAbstractSocket::errorOccurred, this, &MainWindow::displayError);
+    connect(tcpClientSocket, &QIODevice::readyRead, this, &MainWindow::TCP_Client_ReadMessage);
+    setTcpWidgetsStarted(true);
+    statusBar()->showMessage(tr("Connecting to TCP server"));
+    tcpClientSocket->connectToHost(tcpTargetIp, NetTerminalCodec::port(tcpTargetPort));
+    // A connection that fails at once has already been reported and undone.
+    return tcpClientSocket != nullptr;
+}
+
+void MainWindow::TCP_Client_Connected()
+{
+    tcpClientConnected = true;
+    statusBar()->showMessage(tr("Connected to TCP server"));
+}
+
+void MainWindow::TCP_ClientDisconnect()
+{
+    releaseTcpClientSocket();
+    statusBar()->showMessage(tr("Disconnected TCP server"));
+    setTcpWidgetsStarted(false);
+}
+
+// A failed connection, or a lost one, ends the client session.
+void MainWindow::displayError(QAbstractSocket::SocketError)
+{
+    if (!tcpClientSocket || sender() != tcpClientSocket)
+        return;
+    const bool wasConnected = tcpClientConnected;
+    releaseTcpClientSocket();
+    tcpRunning = false;
+    statusBar()->showMessage(wasConnected ? tr("Disconnected TCP server") : tr("No server found"));
+    setTcpWidgetsStarted(false);
+    ui->TCPopencompushButton->setText(tr("Start"));
+}
+
+bool MainWindow::TCP_Server_WorkOpen()
+{
+    tcpTargetIp = ui->TCPServerIPcomboBox->currentText();
+    tcpTargetPort = ui->TCPServerPortlineEdit->text();
+    if (tcpTargetPort.isEmpty()) {
+        Prompt::warning(this, tr("warning:"), tr("Port is empty!"));
+        return false;
+    }
+    const quint16 port = NetTerminalCodec::port(tcpTargetPort);
+    if (!tcpServer->listen(QHostAddress::Any, port)) {
+        statusBar()->showMessage(
+            tr("Server failed to listen on port %1: %2").arg(port).arg(tcpServer->errorString()));
+        return false;
+    }
+    tcpDecoder.reset();
+    setTcpWidgetsStarted(true);
+    connect(tcpServer, &QTcpServer::newConnection, this, &MainWindow::TCP_updateserver,
+            Qt::UniqueConnection);
+    statusBar()->showMessage(tr("Server has started"));
+    return true;
+}
+
+void MainWindow::TCP_Server_WorkClose()
+{
+    // Clients are cut off before closing, so no "left" message follows.
+    for (QTcpSocket *client : tcpClients.takeAll()) {
+        client->disconnect(this);
+        client->close();
+        client->deleteLater();
+    }
+    tcpServer->close();
+    statusBar()->showMessage(tr("Server has stopped"));
+    setTcpWidgetsStarted(false);
+    ui->TCP_Client_IP_comboBox->clear();
+}
+
+void MainWindow::TCP_updateserver()
+{
+    while (QTcpSocket *client = tcpServer->nextPendingConnection()) {
+        const QString address = client->peerAddress().toString();
+        statusBar()->showMessage(tr("new client: ") + tr("%1 joined").arg(address));
+        // A client gone before it was taken has no address: nothing is kept.
+        if (address.isEmpty()) {
+            client->disconnectFromHost();
+            client->deleteLater();
+            continue;
+        }
+        client->setReadBufferSize(socketReadBufferBytes);
+        ui->TCP_Client_IP_comboBox->addItem(address);
+        tcpClients.append(client, address);
+        connect(client, &QAbstractSocket::disconnected, this, &MainWindow::TCP_updateSendStatus);
+        connect(client, &QIODevice::readyRead, this, &MainWindow::TCP_Server_ReadMessage);
+    }
+}
+
+void MainWindow::TCP_updateSendStatus()
+{
+    auto *client = qobject_cast<QTcpSocket *>(sender());
+    if (!client || !tcpClients.contains(client))
+        return;
+    const QString address = tcpClients.remove(client);
+    statusBar()->showMessage(tr("client: ") + tr("%1 left").arg(address));
+    const int item =
+        ui->TCP_Client_IP_comboBox->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (item >= 0)
+        ui->TCP_Client_IP_comboBox->removeItem(item);
+    client->disconnect(this);
+    client->close();
+    client->deleteLater();
+}
+
+void MainWindow::showTcpReceived(QTcpSocket *socket)
+{
+    const bool timeStamp = ui->TCP_showtime_checkBox->isChecked();
+    const QString sender = senderText(socket);
+    while (socket->bytesAvailable() > 0) {
+        const QByteArray chunk = socket->read(chunkBytes);
+        tcpUnflushedBytes += chunk.size();
+        showNetChunk(tcpReceiveView, tcpDecoder, ui->TCPrecvbyteslcdNumber, timeStamp, chunk,
+                     sender);
+    }
+    flushIfLarge(tcpReceiveView, tcpUnflushedBytes);
+    statusBar()->showMessage(
+        tr("TCP receive ") +
+        tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));
+}
+
+void MainWindow::TCP_Client_ReadMessage()
+{
+    if (tcpClientSocket)
+        showTcpReceived(tcpClientSocket);
+}
+
+void MainWindow::TCP_Server_ReadMessage()
+{
+    if (auto *client = qobject_cast<QTcpSocket *>(sender()))
+        showTcpReceived(client);
+}
+
+void MainWindow::TCPsendmsgBtn_clicked()
+{
+    if (ui->TCPsendmsgBtn->text() == tr("Pause") ||
+        ui->TCPsendmsgBtn->text() == QStringLiteral("暂停")) {
+        tcpSendTimer->stop();
+        ui->TCPsendmsgBtn->setText(tr("send"));
+        ui->TCPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
+        return;
+    }
+    if (ui->TCPsendMsgtextEdit->toPlainText().isEmpty()) {
+        statusBar()->showMessage(tr("No Data"));
+        return;
+    }
+    if (!ui->TCPobocheckBox->isChecked()) {
+        ui->TCPsendMsgtextEdit->setFocus();
+        const QString mode = ui->TCP_comboBox->currentText();
+        if (mode == clientMode)
+            TCP_Client_WorkSendMessage();
+        else if (mode == serverMode)
+            TCP_Server_WorkSendMessage();
+        return;
+    }
+    tcpSendTimer->start(tcpSendInterval);
+    ui->TCPsendmsgBtn->setText(tr("Pause"));
+    ui->TCPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+}
+
+void MainWindow::addTcpSent(qint64 written)
+{
+    if (written > 0)
+        ui->TCPsendbyteslcdNumber->display(
+            ByteCounter::added(ui->TCPsendbyteslcdNumber->intValue(), written));
+}
+
+// Writes only on an established connection, and counts what was written.
+void MainWindow::TCP_Client_WorkSendMessage()
+{
+    const QString text = ui->TCPsendMsgtextEdit->toPlainText();
+    if (text.isEmpty() || !tcpClientSocket ||
+        tcpClientSocket->state() != QAbstractSocket::ConnectedState)
+        return;
+    addTcpSent(tcpClientSocket->write(
+        NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked())));
+}
+
+// Writes to every client of the address chosen in the client box.
+void MainWindow::TCP_Server_WorkSendMessage()
+{
+    const QString text = ui->TCPsendMsgtextEdit->toPlainText();
+    if (text.isEmpty() || tcpClients.isEmpty())
+        return;
+    const QByteArray data =
+        NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked());
+    const QList<QTcpSocket *> targets =
+        tcpClients.clientsOf(ui->TCP_Client_IP_comboBox->currentText());
+    for (QTcpSocket *client : targets)
+        addTcpSent(client->write(data));
+}
+
+void MainWindow::TCP_obocheckBox_clicked()
+{
+    const bool keep = ui->TCPobocheckBox->isChecked();
+    ui->TCPdelayspinBox->setEnabled(keep);
+    statusBar()->showMessage(keep ? tr("Enable Keep sending") : tr("Disable Keep sending"));
+}
+
+void MainWindow::TCPdelayspinBox_valueChanged(int value)
+{
+    tcpSendInterval = value;
+}
+
+void MainWindow::TCPHideHex_pushButton_clicked()
+{
+    ui->TCP_HexTextBrowser->setVisible(ui->TCP_HEXcheckBox->isChecked());
+    if (ui->TCP_showtime_checkBox->isChecked())
+        tcpReceiveView->scrollToBottom();
+}
+
+void MainWindow::actionClearBytes_TCP_triggered()
+{
+    ui->TCPsendbyteslcdNumber->display(0);
+    ui->TCPrecvbyteslcdNumber->display(0);
+    statusBar()->showMessage(tr("Counter has been cleared"));
+}
+
+void MainWindow::actionCleanData_TCP_triggered()
+{
+    tcpReceiveView->clear();
+    statusBar()->showMessage(tr("Receive has been cleared"));
+}
+
+void MainWindow::cleanSendData_TCP_clicked()
+{
+    ui->TCPsendMsgtextEdit->clear();
+    statusBar()->showMessage(tr("Send has been cleared"));
+}
+
+void MainWindow::actionSave_TCP_triggered()
+{
+    tcpReceiveView->flush();
+    exportNetView(ui->TCP_StrTextBrowser);
+}
+
+void MainWindow::actionLoadfile_TCP_triggered()
+{
+    importIntoSendBox(ui->TCPsendMsgtextEdit);
+}

@@ -26,6 +26,343 @@
     </message>
 </context>
 <context>
+    <name>COM_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command4</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command6</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command7</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command8</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command9</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command10</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command11</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command12</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Function selection</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNICODE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Crypty</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ble</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i2cdump</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OpenStreet Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Baidu Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Auto scan serial port</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>GPS:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP server receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Latitude:xx.xxxxx,Longitude:xxx.xxxxx\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>eg.:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Latitude:39.92215,Longitude:116.46478\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Temperature:xx.xxC\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Temperature:25.25C\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Humidity:xx.xx%\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Humidity:60.71%\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultraviolet receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ultraviolet:xxxx\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Ultraviolet:300\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO2 receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO2:xxxxxppm\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;CO2:5000ppm\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC:xxxxxppb\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;TVOC:200ppb\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barometer receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Barometer:xxxxPa\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Barometer:1120Pa\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oscilloscope receive format:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>$0:xxxxx;$1:xxxxx;$2:xxxxx;$3:xxxxx;\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;$0:34;$1:548;$2:0.547;$3:-1.579;\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Spectra receive format(int):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7341:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7343:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\nFXL:xxxx\r\nFZ:xxxx\r\nFY:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\nFXL:687\r\nFZ:23\r\nFY:11\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>AS7265X:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nF9:xxxx\r\nF10:xxxx\r\nF11:xxxx\r\nF12:xxxx\r\nF13:xxxx\r\nF14:xxxx\r\nF15:xxxx\r\nF16:xxxx\r\nF17:xxxx\r\nF18:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nF9:130\r\nF10:687\r\nF11:23\r\nF12:11\r\nF13:247\r\nF14:874\r\nF15:12\r\nF16:77\r\nF17:726\r\nF18:814\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TOF receive format(int):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx...xxxx,xxxx,\r\n</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;2215,4478 ... 784,465\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Nuvelix -- YURB</source>
@@ -929,6 +1266,223 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>Receive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The program could not be restarted. Please start it again to apply the settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Network connection lost. Please check your network settings.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The version information could not be read.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Found a new version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already the latest version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully read %1 byte data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The input data format is wrong!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: the serial port is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Success</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enable Keep sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disable Keep sending</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Counter has been cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Receive has been cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send has been cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No data need to save</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>newtxt.txt</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save failed:Open file %1 failed, can&apos;t save
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(*)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open failed: Failed to open this file, this may be due to insufficient permissions.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success for read the data in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success for send the data in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial failed to open, The serial does not exist or already used.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial closed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>warning:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>IP or Port is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connecting to TCP server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Connected to TCP server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnected TCP server</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No server found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Port is empty!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server failed to listen on port %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server has started</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Server has stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>new client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 joined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TCP receive </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>from:%1:%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP failed to listen on port %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP starts listening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP stop listening</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UDP receive </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -18,11 +18,357 @@
 &lt;p align=&quot;center&quot;&gt;Home: www.nuvelix.example&lt;/p&gt;
 &lt;p align=&quot;center&quot;&gt;Forum: forum.nuvelix.example&lt;/p&gt;
 &lt;p align=&quot;center&quot;&gt;Shop: shop.nuvelix.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;!DOCTYPE HTML PUBLIC &quot;-//W3C//DTD HTML 4.0//EN&quot; &quot;http://www.w3.org/TR/REC-html40/strict.dtd&quot;&gt;
+&lt;html&gt;&lt;head&gt;&lt;meta name=&quot;qrichtext&quot; content=&quot;1&quot; /&gt;&lt;/head&gt;&lt;body&gt;
+&lt;p align=&quot;center&quot;&gt;&lt;span style=&quot; font-size:16pt; font-weight:700;&quot;&gt;YURB&lt;/span&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;版本:3.3.8&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;用于搭建和测试嵌入式电子产品的工作台。欢迎在您的工作台上自由使用；如发现问题，请告知制造商。&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;&lt;br /&gt;&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;主页: www.nuvelix.example&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;论坛: forum.nuvelix.example&lt;/p&gt;
+&lt;p align=&quot;center&quot;&gt;商城: shop.nuvelix.example&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>Close</source>
         <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>COM_Expand</name>
+    <message>
+        <source>Dialog</source>
+        <translation>对话框</translation>
+    </message>
+    <message>
+        <source>command1</source>
+        <translation>命令1</translation>
+    </message>
+    <message>
+        <source>command2</source>
+        <translation>命令2</translation>
+    </message>
+    <message>
+        <source>command3</source>
+        <translation>命令3</translation>
+    </message>
+    <message>
+        <source>command4</source>
+        <translation>命令4</translation>
+    </message>
+    <message>
+        <source>command5</source>
+        <translation>命令5</translation>
+    </message>
+    <message>
+        <source>command6</source>
+        <translation>命令6</translation>
+    </message>
+    <message>
+        <source>command7</source>
+        <translation>命令7</translation>
+    </message>
+    <message>
+        <source>command8</source>
+        <translation>命令8</translation>
+    </message>
+    <message>
+        <source>command9</source>
+        <translation>命令9</translation>
+    </message>
+    <message>
+        <source>command10</source>
+        <translation>命令10</translation>
+    </message>
+    <message>
+        <source>command11</source>
+        <translation>命令11</translation>
+    </message>
+    <message>
+        <source>command12</source>
+        <translation>命令12</translation>
+    </message>
+    <message>
+        <source>Save Config</source>
+        <translation>保存配置</translation>
+    </message>
+</context>
+<context>
+    <name>Config</name>
+    <message>
+        <source>Config</source>
+        <translation>配置</translation>
+    </message>
+    <message>
+        <source>Function selection</source>
+        <translation>功能选择</translation>
+    </message>
+    <message>
+        <source>Serial</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>UDP</source>
+        <translation>UDP</translation>
+    </message>
+    <message>
+        <source>TCP</source>
+        <translation>TCP</translation>
+    </message>
+    <message>
+        <source>GPS</source>
+        <translation>GPS</translation>
+    </message>
+    <message>
+        <source>GSM</source>
+        <translation>GSM</translation>
+    </message>
+    <message>
+        <source>UNICODE</source>
+        <translation>UNICODE</translation>
+    </message>
+    <message>
+        <source>Environment</source>
+        <translation>Environment</translation>
+    </message>
+    <message>
+        <source>Crypty</source>
+        <translation>Crypty</translation>
+    </message>
+    <message>
+        <source>Oscilloscope</source>
+        <translation>Oscilloscope</translation>
+    </message>
+    <message>
+        <source>MQTT</source>
+        <translation>MQTT</translation>
+    </message>
+    <message>
+        <source>Ble</source>
+        <translation>Ble</translation>
+    </message>
+    <message>
+        <source>Spectra</source>
+        <translation>Spectra</translation>
+    </message>
+    <message>
+        <source>Convert</source>
+        <translation>Convert</translation>
+    </message>
+    <message>
+        <source>i2cdump</source>
+        <translation>i2cdump</translation>
+    </message>
+    <message>
+        <source>TOF</source>
+        <translation>TOF</translation>
+    </message>
+    <message>
+        <source>Modbus</source>
+        <translation>Modbus</translation>
+    </message>
+    <message>
+        <source>OpenStreet Map</source>
+        <translation>OpenStreet 地图</translation>
+    </message>
+    <message>
+        <source>Baidu Map</source>
+        <translation>百度地图</translation>
+    </message>
+    <message>
+        <source>Auto scan serial port</source>
+        <translation>自动扫描串口</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>Help</name>
+    <message>
+        <source>Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>GPS:</source>
+        <translation>GPS:</translation>
+    </message>
+    <message>
+        <source>TCP server receive format:</source>
+        <translation>TCP服务器接收格式:</translation>
+    </message>
+    <message>
+        <source>Latitude:xx.xxxxx,Longitude:xxx.xxxxx\r\n</source>
+        <translation>Latitude:xx.xxxxx,Longitude:xxx.xxxxx\r\n</translation>
+    </message>
+    <message>
+        <source>eg.:</source>
+        <translation>例:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Latitude:39.92215,Longitude:116.46478\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Latitude:39.92215,Longitude:116.46478\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Environment:</source>
+        <translation>环境:</translation>
+    </message>
+    <message>
+        <source>Temperature receive format:</source>
+        <translation>温度接收格式:</translation>
+    </message>
+    <message>
+        <source>Temperature:xx.xxC\r\n</source>
+        <translation>Temperature:xx.xxC\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Temperature:25.25C\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Temperature:25.25C\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Humidity receive format:</source>
+        <translation>湿度接收格式:</translation>
+    </message>
+    <message>
+        <source>Humidity:xx.xx%\r\n</source>
+        <translation>Humidity:xx.xx%\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Humidity:60.71%\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Humidity:60.71%\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Ultraviolet receive format:</source>
+        <translation>紫外线接收格式:</translation>
+    </message>
+    <message>
+        <source>Ultraviolet:xxxx\r\n</source>
+        <translation>Ultraviolet:xxxx\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Ultraviolet:300\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Ultraviolet:300\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>CO2 receive format:</source>
+        <translation>CO2接收格式:</translation>
+    </message>
+    <message>
+        <source>CO2:xxxxxppm\r\n</source>
+        <translation>CO2:xxxxxppm\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;CO2:5000ppm\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;CO2:5000ppm\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>TVOC receive format:</source>
+        <translation>TVOC接收格式:</translation>
+    </message>
+    <message>
+        <source>TVOC:xxxxxppb\r\n</source>
+        <translation>TVOC:xxxxxppb\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;TVOC:200ppb\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;TVOC:200ppb\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Barometer receive format:</source>
+        <translation>气压计接收格式:</translation>
+    </message>
+    <message>
+        <source>Barometer:xxxxPa\r\n</source>
+        <translation>Barometer:xxxxPa\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Barometer:1120Pa\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;Barometer:1120Pa\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Oscilloscope:</source>
+        <translation>示波器:</translation>
+    </message>
+    <message>
+        <source>Oscilloscope receive format:</source>
+        <translation>示波器接收格式:</translation>
+    </message>
+    <message>
+        <source>$0:xxxxx;$1:xxxxx;$2:xxxxx;$3:xxxxx;\r\n</source>
+        <translation>$0:xxxxx;$1:xxxxx;$2:xxxxx;$3:xxxxx;\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;$0:34;$1:548;$2:0.547;$3:-1.579;\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;$0:34;$1:548;$2:0.547;$3:-1.579;\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>Spectra:</source>
+        <translation>光谱:</translation>
+    </message>
+    <message>
+        <source>Spectra receive format(int):</source>
+        <translation>光谱接收格式(整数):</translation>
+    </message>
+    <message>
+        <source>AS7341:</source>
+        <translation>AS7341:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AS7343:</source>
+        <translation>AS7343:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\nFXL:xxxx\r\nFZ:xxxx\r\nFY:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nNIR:xxxx\r\nFXL:xxxx\r\nFZ:xxxx\r\nFY:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\nFXL:687\r\nFZ:23\r\nFY:11\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nNIR:130\r\nFXL:687\r\nFZ:23\r\nFY:11\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>AS7265X:</source>
+        <translation>AS7265X:</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nF9:xxxx\r\nF10:xxxx\r\nF11:xxxx\r\nF12:xxxx\r\nF13:xxxx\r\nF14:xxxx\r\nF15:xxxx\r\nF16:xxxx\r\nF17:xxxx\r\nF18:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;F1:xxxx\r\nF2:xxxx\r\nF3:xxxx\r\nF4:xxxx\r\nF5:xxxx\r\nF6:xxxx\r\nF7:xxxx\r\nF8:xxxx\r\nF9:xxxx\r\nF10:xxxx\r\nF11:xxxx\r\nF12:xxxx\r\nF13:xxxx\r\nF14:xxxx\r\nF15:xxxx\r\nF16:xxxx\r\nF17:xxxx\r\nF18:xxxx\r\n&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nF9:130\r\nF10:687\r\nF11:23\r\nF12:11\r\nF13:247\r\nF14:874\r\nF15:12\r\nF16:77\r\nF17:726\r\nF18:814\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;F1:47\r\nF2:1000\r\nF3:570\r\nF4:170\r\nF5:50\r\nF6:70\r\nF7:140\r\nF8:68\r\nF9:130\r\nF10:687\r\nF11:23\r\nF12:11\r\nF13:247\r\nF14:874\r\nF15:12\r\nF16:77\r\nF17:726\r\nF18:814\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>TOF:</source>
+        <translation>TOF:</translation>
+    </message>
+    <message>
+        <source>TOF receive format(int):</source>
+        <translation>TOF接收格式(整数):</translation>
+    </message>
+    <message>
+        <source>xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx...xxxx,xxxx,\r\n</source>
+        <translation>xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx,xxxx...xxxx,xxxx,\r\n</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;2215,4478 ... 784,465\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=&quot; color:#008000;&quot;&gt;2215,4478 ... 784,465\r\n&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
     </message>
 </context>
 <context>
@@ -61,39 +407,39 @@
     </message>
     <message>
         <source>Crypty</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Crypty</translation>
     </message>
     <message>
         <source>Oscilloscope</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Oscilloscope</translation>
     </message>
     <message>
         <source>MQTT</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">MQTT</translation>
     </message>
     <message>
         <source>Ble</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Ble</translation>
     </message>
     <message>
         <source>Spectra</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Spectra</translation>
     </message>
     <message>
         <source>Convert</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Convert</translation>
     </message>
     <message>
         <source>i2cdump</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">i2cdump</translation>
     </message>
     <message>
         <source>TOF</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">TOF</translation>
     </message>
     <message>
         <source>Modbus</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Modbus</translation>
     </message>
     <message>
         <source>More</source>
@@ -421,7 +767,7 @@
     </message>
     <message>
         <source>TCP</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">TCP</translation>
     </message>
     <message>
         <source>Track the GPS moving map</source>
@@ -813,15 +1159,15 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>AS7341</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">AS7343: {7341?}</translation>
     </message>
     <message>
         <source>AS7343</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">AS7343: {7343?}</translation>
     </message>
     <message>
         <source>AS7265X</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">AS7343: {7265X?}</translation>
     </message>
     <message>
         <source>Bar Chart</source>
@@ -930,6 +1276,224 @@ li.checked::marker { content: &quot;\2612&quot;; }
     <message>
         <source>Receive</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Message</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>无法保存设置。</translation>
+    </message>
+    <message>
+        <source>The program could not be restarted. Please start it again to apply the settings.</source>
+        <translation>无法重新启动程序，请手动重新启动以使设置生效。</translation>
+    </message>
+    <message>
+        <source>Network connection lost. Please check your network settings.</source>
+        <translation>网络连接已断开，请检查网络设置。</translation>
+    </message>
+    <message>
+        <source>The version information could not be read.</source>
+        <translation>无法读取版本信息。</translation>
+    </message>
+    <message>
+        <source>Found a new version.</source>
+        <translation>发现新版本。</translation>
+    </message>
+    <message>
+        <source>Already the latest version.</source>
+        <translation>已经是最新版本。</translation>
+    </message>
+    <message>
+        <source>command</source>
+        <translation>命令</translation>
+    </message>
+    <message>
+        <source>Successfully read %1 byte data</source>
+        <translation>成功读取 %1 字节数据</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>暂停</translation>
+    </message>
+    <message>
+        <source>No Data</source>
+        <translation>没有数据</translation>
+    </message>
+    <message>
+        <source>The input data format is wrong!</source>
+        <translation>输入的数据格式错误！</translation>
+    </message>
+    <message>
+        <source>Send failed: the serial port is not open</source>
+        <translation>发送失败：串口未打开</translation>
+    </message>
+    <message>
+        <source>Send failed: %1</source>
+        <translation>发送失败：%1</translation>
+    </message>
+    <message>
+        <source>Send Success</source>
+        <translation>发送成功</translation>
+    </message>
+    <message>
+        <source>Enable Keep sending</source>
+        <translation>已启用连续发送</translation>
+    </message>
+    <message>
+        <source>Disable Keep sending</source>
+        <translation>已停用连续发送</translation>
+    </message>
+    <message>
+        <source>Counter has been cleared</source>
+        <translation>计数已清空</translation>
+    </message>
+    <message>
+        <source>Receive has been cleared</source>
+        <translation>接收区已清空</translation>
+    </message>
+    <message>
+        <source>Send has been cleared</source>
+        <translation>发送区已清空</translation>
+    </message>
+    <message>
+        <source>No data need to save</source>
+        <translation>没有需要保存的数据</translation>
+    </message>
+    <message>
+        <source>Save as</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>newtxt.txt</source>
+        <translation>newtxt.txt</translation>
+    </message>
+    <message>
+        <source>Save failed:Open file %1 failed, can&apos;t save
+%2</source>
+        <translation>保存失败：打开文件 %1 失败，无法保存
+%2</translation>
+    </message>
+    <message>
+        <source>Read file</source>
+        <translation>读取文件</translation>
+    </message>
+    <message>
+        <source>(*)</source>
+        <translation>(*)</translation>
+    </message>
+    <message>
+        <source>Open failed: Failed to open this file, this may be due to insufficient permissions.</source>
+        <translation>打开失败：无法打开此文件，可能是权限不足。</translation>
+    </message>
+    <message>
+        <source>Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes</source>
+        <translation>加载失败：文件大小为 %1 字节，超过了 10000 字节的限制</translation>
+    </message>
+    <message>
+        <source>Success for read the data in the file</source>
+        <translation>已成功读取文件中的数据</translation>
+    </message>
+    <message>
+        <source>Success for send the data in the file</source>
+        <translation>已成功发送文件中的数据</translation>
+    </message>
+    <message>
+        <source>Serial failed to open, The serial does not exist or already used.</source>
+        <translation>串口打开失败，串口不存在或已被占用。</translation>
+    </message>
+    <message>
+        <source>Serial opened</source>
+        <translation>串口已打开</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Serial closed</source>
+        <translation>串口已关闭</translation>
+    </message>
+    <message>
+        <source>warning:</source>
+        <translation>警告:</translation>
+    </message>
+    <message>
+        <source>IP or Port is empty!</source>
+        <translation>IP或端口为空！</translation>
+    </message>
+    <message>
+        <source>Connecting to TCP server</source>
+        <translation>正在连接TCP服务器</translation>
+    </message>
+    <message>
+        <source>Connected to TCP server</source>
+        <translation>已连接TCP服务器</translation>
+    </message>
+    <message>
+        <source>Disconnected TCP server</source>
+        <translation>已断开TCP服务器</translation>
+    </message>
+    <message>
+        <source>No server found</source>
+        <translation>未找到服务器</translation>
+    </message>
+    <message>
+        <source>Port is empty!</source>
+        <translation>端口为空！</translation>
+    </message>
+    <message>
+        <source>Server failed to listen on port %1: %2</source>
+        <translation>服务器无法监听端口 %1：%2</translation>
+    </message>
+    <message>
+        <source>Server has started</source>
+        <translation>服务器已启动</translation>
+    </message>
+    <message>
+        <source>Server has stopped</source>
+        <translation>服务器已停止</translation>
+    </message>
+    <message>
+        <source>new client: </source>
+        <translation>新客户端：</translation>
+    </message>
+    <message>
+        <source>%1 joined</source>
+        <translation>%1 已加入</translation>
+    </message>
+    <message>
+        <source>client: </source>
+        <translation>客户端：</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>%1 已离开</translation>
+    </message>
+    <message>
+        <source>TCP receive </source>
+        <translation>TCP接收 </translation>
+    </message>
+    <message>
+        <source>from:%1:%2</source>
+        <translation>来自:%1:%2</translation>
+    </message>
+    <message>
+        <source>UDP failed to listen on port %1: %2</source>
+        <translation>UDP无法监听端口 %1：%2</translation>
+    </message>
+    <message>
+        <source>UDP starts listening</source>
+        <translation>UDP开始监听</translation>
+    </message>
+    <message>
+        <source>UDP stop listening</source>
+        <translation>UDP停止监听</translation>
+    </message>
+    <message>
+        <source>UDP receive </source>
+        <translation>UDP接收 </translation>
     </message>
 </context>
 <context>

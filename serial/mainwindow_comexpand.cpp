@@ -1,0 +1,230 @@
+#include "mainwindow.h"
+#include "ui_com_expand.h"
+#include "ui_mainwindow.h"
+
+#include "commandescapes.h"
+#include "prompt.h"
+
+#include <QDialog>
+#include <QSettings>
+
+namespace {
+constexpr int commandCount = 12;
+
+QString captionKey(int row)
+{
+    return QStringLiteral("COMMAND%1_NAME").arg(row + 1);
+}
+
+QString textKey(int row)
+{
+    return QStringLiteral("COMMAND%1").arg(row + 1);
+}
+} // namespace
+
+// The widgets of one row of the panel, row 0 being "1.".
+MainWindow::CommandRow MainWindow::commandRow(int row) const
+{
+    const Ui::COM_Expand &f = *comExpandUi;
+    const CommandRow rows[commandCount] = {
+        {f.com_pushButton, f.com_qlineedit, f.com_set_pushButton},
+        {f.com_pushButton_2, f.com_qlineedit_2, f.com_set_pushButton_2},
+        {f.com_pushButton_3, f.com_qlineedit_3, f.com_set_pushButton_3},
+        {f.com_pushButton_4, f.com_qlineedit_4, f.com_set_pushButton_4},
+        {f.com_pushButton_5, f.com_qlineedit_5, f.com_set_pushButton_5},
+        {f.com_pushButton_6, f.com_qlineedit_6, f.com_set_pushButton_6},
+        {f.com_pushButton_7, f.com_qlineedit_7, f.com_set_pushButton_7},
+        {f.com_pushButton_8, f.com_qlineedit_8, f.com_set_pushButton_8},
+        {f.com_pushButton_9, f.com_qlineedit_9, f.com_set_pushButton_9},
+        {f.com_pushButton_10, f.com_qlineedit_10, f.com_set_pushButton_10},
+        {f.com_pushButton_11, f.com_qlineedit_11, f.com_set_pushButton_11},
+        {f.com_pushButton_12, f.com_qlineedit_12, f.com_set_pushButton_12},
+    };
+    return rows[row];
+}
+
+void MainWindow::slotCom_expand()
+{
+    if (comExpandOpen)
+        return;
+    comExpandDialog = new QDialog(this);
+    comExpandDialog->setAttribute(Qt::WA_DeleteOnClose);
+    comExpandUi = new Ui::COM_Expand;
+    comExpandUi->setupUi(comExpandDialog);
+
+    // The form goes with the panel, also when the window's teardown deletes
+    // it; the flags are cleared only while the window is whole (the guard is a
+    // member, gone before the teardown deletes child widgets).
+    Ui::COM_Expand *form = comExpandUi;
+    connect(comExpandDialog, &QObject::destroyed, comExpandDialog, [form] { delete form; });
+    connect(comExpandDialog, &QObject::destroyed, &m_comExpandGuard,
+            [this] { slotCom_expandclose(); });
+    connect(comExpandUi->save_pushButton, &QPushButton::pressed, this,
+            &MainWindow::slotCOM_expandsave);
+    using Slot = void (MainWindow::*)();
+    const Slot sendSlots[commandCount] = {
+        &MainWindow::slotcom_pushButton,    &MainWindow::slotcom_pushButton_2,
+        &MainWindow::slotcom_pushButton_3,  &MainWindow::slotcom_pushButton_4,
+        &MainWindow::slotcom_pushButton_5,  &MainWindow::slotcom_pushButton_6,
+        &MainWindow::slotcom_pushButton_7,  &MainWindow::slotcom_pushButton_8,
+        &MainWindow::slotcom_pushButton_9,  &MainWindow::slotcom_pushButton_10,
+        &MainWindow::slotcom_pushButton_11, &MainWindow::slotcom_pushButton_12};
+    const Slot setSlots[commandCount] = {
+        &MainWindow::slotcom_set_pushButton,    &MainWindow::slotcom_set_pushButton_2,
+        &MainWindow::slotcom_set_pushButton_3,  &MainWindow::slotcom_set_pushButton_4,
+        &MainWindow::slotcom_set_pushButton_5,  &MainWindow::slotcom_set_pushButton_6,
+        &MainWindow::slotcom_set_pushButton_7,  &MainWindow::slotcom_set_pushButton_8,
+        &MainWindow::slotcom_set_pushButton_9,  &MainWindow::slotcom_set_pushButton_10,
+        &MainWindow::slotcom_set_pushButton_11, &MainWindow::slotcom_set_pushButton_12};
+    for (int row = 0; row < commandCount; ++row) {
+        const CommandRow widgets = commandRow(row);
+        connect(widgets.setButton, &QPushButton::pressed, this, setSlots[row]);
+        connect(widgets.sendButton, &QPushButton::pressed, this, sendSlots[row]);
+    }
+
+    comExpandOpen = true;
+    comExpandDialog->show();
+    comExpandDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
+
+    for (int row = 0; row < commandCount; ++row) {
+        const CommandRow widgets = commandRow(row);
+        const QString caption = settings->value(captionKey(row)).toString();
+        if (!caption.isEmpty())
+            widgets.sendButton->setText(caption);
+        const QString text = settings->value(textKey(row)).toString();
+        if (!text.isEmpty())
+            widgets.command->setText(text);
+    }
+}
+
+void MainWindow::slotCom_expandclose()
+{
+    comExpandOpen = false;
+    comExpandDialog = nullptr;
+    comExpandUi = nullptr;
+}
+
+void MainWindow::slotCOM_expandsave()
+{
+    for (int row = 0; row < commandCount; ++row) {
+        const CommandRow widgets = commandRow(row);
+        settings->setValue(captionKey(row), widgets.sendButton->text());
+        settings->setValue(textKey(row), widgets.command->text());
+    }
+}
+
+void MainWindow::sendStoredCommand(int row)
+{
+    if (comExpandUi)
+        command_sendMsg(commandRow(row).command->text().toUtf8());
+}
+
+void MainWindow::renameStoredCommand(int row)
+{
+    QString caption;
+    if (comExpandUi && Prompt::text(nullptr, tr("command"), QString(), caption) && comExpandUi)
+        commandRow(row).sendButton->setText(caption);
+}
+
+// The command goes out exactly as its escapes make it, with no line end added.
+void MainWindow::command_sendMsg(const QByteArray &bytes)
+{
+    writeToSerialPort(CommandEscapes::expand(bytes));
+}
+
+void MainWindow::slotcom_pushButton()
+{
+    sendStoredCommand(0);
+}
+void MainWindow::slotcom_pushButton_2()
+{
+    sendStoredCommand(1);
+}
+void MainWindow::slotcom_pushButton_3()
+{
+    sendStoredCommand(2);
+}
+void MainWindow::slotcom_pushButton_4()
+{
+    sendStoredCommand(3);
+}
+void MainWindow::slotcom_pushButton_5()
+{
+    sendStoredCommand(4);
+}
+void MainWindow::slotcom_pushButton_6()
+{
+    sendStoredCommand(5);
+}
+void MainWindow::slotcom_pushButton_7()
+{
+    sendStoredCommand(6);
+}
+void MainWindow::slotcom_pushButton_8()
+{
+    sendStoredCommand(7);
+}
+void MainWindow::slotcom_pushButton_9()
+{
+    sendStoredCommand(8);
+}
+void MainWindow::slotcom_pushButton_10()
+{
+    sendStoredCommand(9);
+}
+void MainWindow::slotcom_pushButton_11()
+{
+    sendStoredCommand(10);
+}
+void MainWindow::slotcom_pushButton_12()
+{
+    sendStoredCommand(11);
+}
+void MainWindow::slotcom_set_pushButton()
+{
+    renameStoredCommand(0);
+}
+void MainWindow::slotcom_set_pushButton_2()
+{
+    renameStoredCommand(1);
+}
+void MainWindow::slotcom_set_pushButton_3()
+{
+    renameStoredCommand(2);
+}
+void MainWindow::slotcom_set_pushButton_4()
+{
+    renameStoredCommand(3);
+}
+void MainWindow::slotcom_set_pushButton_5()
+{
+    renameStoredCommand(4);
+}
+void MainWindow::slotcom_set_pushButton_6()
+{
+    renameStoredCommand(5);
+}
+void MainWindow::slotcom_set_pushButton_7()
+{
+    renameStoredCommand(6);
+}
+void MainWindow::slotcom_set_pushButton_8()
+{
+    renameStoredCommand(7);
+}
+void MainWindow::slotcom_set_pushButton_9()
+{
+    renameStoredCommand(8);
+}
+void MainWindow::slotcom_set_pushButton_10()
+{
+    renameStoredCommand(9);
+}
+void MainWindow::slotcom_set_pushButton_11()
+{
+    renameStoredCommand(10);
+}
+void MainWindow::slotcom_set_pushButton_12()
+{
+    renameStoredCommand(11);
+}

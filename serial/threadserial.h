@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QThread>
+
+class QSerialPort;
+
+// The worker of the one shared serial port: applies the port parameters,
+// opens the port and forwards every chunk it reads as Serial_read_Data. Its
+// thread body is empty; the port and every slot live on the GUI thread.
+class ThreadSerial : public QThread
+{
+    Q_OBJECT
+
+public:
+    explicit ThreadSerial(QThread *parent = nullptr);
+    // Stops and waits for the (empty) thread before the object goes away,
+    // since destroying a running QThread aborts the program.
+    ~ThreadSerial() override;
+
+    // Creates, configures and opens the port; the result is left in `opened`.
+    void Init(bool connectRead);
+    void setDTR(bool on);
+    void setRTS(bool on);
+
+    QString portName;
+    QSerialPort *serialPort = nullptr;
+    int baudRate = 0;
+    int dataBits = 8;
+    int parity = 0;
+    int stopBits = 0;
+    bool opened = false;
+    bool dtr = false;
+    bool rts = false;
+
+Q_SIGNALS:
+    void Serial_read_Data(const QByteArray &data);
+
+protected:
+    void run() override;
+
+private Q_SLOTS:
+    void readData();
+};

@@ -1,0 +1,512 @@
+#include "catalogues.h"
+#include "mainwindow.h"
+#include "portlist.h"
+#include "promptrecorder.h"
+#include "ptypair.h"
+#include "settingsfile.h"
+#include "windowprobe.h"
+#include "yurbtestmain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLCDNumber>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTextBlock>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
+
+// The serial terminal on a pty: the test plays the device on the master end.
+class TestSerialTerminal : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+
+    void noPortListedDoesNothing();
+    void openShowsWhatTheDeviceSends();
+    void openDisablesSettingsAndOtherTools();
+    void closeRestoresEverything();
+    void failedOpenLeavesEverythingClosed();
+    void timeStampsInBothViews();
+    void receivedMarkupShowsAsText_data();
+    void receivedMarkupShowsAsText();
+    void characterSplitBetweenReads();
+    void hexViewFilledWhileHidden();
+    void receiveCounterStopsAt99999();
+    void clearButtons();
+    void send_data();
+    void send();
+    void emptySendBox();
+    void repeatSendTicksAndStops();
+    void sendFileDeliversEveryLine();
+    void importLoadsVerbatim();
+    void importSizeLimit_data();
+    void importSizeLimit();
+    void exportSavesTheTextView();
+
+private:
+    void openPort();
+    QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
+    QPlainTextEdit *edit(const char *name) const { return child<QPlainTextEdit>(*m_window, name); }
+    QCheckBox *box(const char *name) const { return child<QCheckBox>(*m_window, name); }
+    int counter(const char *name) const { return child<QLCDNumber>(*m_window, name)->intValue(); }
+
+    std::unique_ptr<PtyPair> m_pty;
+    QStringList m_ports;
+    std::unique_ptr<MainWindow> m_window;
+    QTemporaryDir m_files;
+};
+
+static const char *const settingsBoxes[] = {
+    "portNameComboBox",        "baudRateComboBox",        "dataBitsComboBox",
+    "parityComboBox",          "stopBitsComboBox",        "GPSportNameComboBox",
+    "GPSbaudRateComboBox",     "GSMportNameComboBox",     "GSMbaudRateComboBox",
+    "ENVportNameComboBox",     "ENVbaudRateComboBox",     "OSCportNameComboBox",
+    "OSCbaudRateComboBox",     "SpectraportNameComboBox", "SpectrabaudRateComboBox",
+    "i2cdumpportNameComboBox", "i2cdumpbaudRateComboBox", "TOFportNameComboBox",
+    "TOFbaudRateComboBox",     "ModbusportNameComboBox",  "ModbusbaudRateComboBox",
+    "ModbusdataBitsComboBox",  "ModbusparityComboBox",    "ModbusstopBitsComboBox"};
+static const char *const otherOpenButtons[] = {
+    "GPSopencompushButton", "GSMopencompushButton",     "ENVopencompushButton",
+    "OSCopencompushButton", "SpectraopencompushButton", "i2cdumpopencompushButton",
+    "TOFopencompushButton", "ModbusopencompushButton"};
+static const char *const sendControls[] = {"sendmsgBtn", "sendfileBtn", "sendMsgtextEdit",
+                                           "com_expandpushButton"};
+
+void TestSerialTerminal::init()
+{
+    m_pty = std::make_unique<PtyPair>();
+    QVERIFY(m_pty->isOpen());
+    m_ports = {m_pty->slavePath()};
+    PortList::setLister([this] { return m_ports; });
+    m_window = std::make_unique<MainWindow>();
+}
+
+void TestSerialTerminal::cleanup()
+{
+    m_window.reset();
+    m_pty.reset();
+    PortList::setLister({});
+    QFile::remove(settingsFilePath());
+}
+
+void TestSerialTerminal::openPort()
+{
+    button("opencompushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+}
+
+void TestSerialTerminal::noPortListedDoesNothing()
+{
+    m_ports.clear();
+    m_window = std::make_unique<MainWindow>();
+    button("opencompushButton")->click();
+    QCOMPARE(statusText(*m_window), QString());
+    QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
+    QVERIFY(child<QComboBox>(*m_window, "GPSportNameComboBox")->isEnabled());
+}
+
+void TestSerialTerminal::openShowsWhatTheDeviceSends()
+{
+    openPort();
+    QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Close"));
+    QVERIFY(button("opencompushButton")->styleSheet().contains(QLatin1String("#FF4A19")));
+    QVERIFY(m_pty->write("OK\r\nREADY\n"));
+    QTRY_COMPARE(edit("COM_StrTextBrowser")->toPlainText(), QStringLiteral("OK\nREADY\n"));
+    QCOMPARE(edit("COM_HexTextBrowser")->toPlainText(),
+             QStringLiteral("0x4f,0x4b,0x0d,0x0a,\n0x52,0x45,0x41,0x44,0x59,0x0a,\n"));
+    QCOMPARE(counter("recvbyteslcdNumber"), 10);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Successfully read \\d+ byte data$"))
+                 .match(statusText(*m_window))
+                 .hasMatch(),
+             qPrintable(statusText(*m_window)));
+    QVERIFY(edit("COM_StrTextBrowser")->isReadOnly());
+    QCOMPARE(edit("COM_StrTextBrowser")->maximumBlockCount(), 10000);
+    QCOMPARE(edit("COM_HexTextBrowser")->maximumBlockCount(), 10000);
+}
+
+void TestSerialTerminal::openDisablesSettingsAndOtherTools()
+{
+    openPort();
+    for (const char *name : settingsBoxes)
+        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+    for (const char *name : otherOpenButtons)
+        QVERIFY2(!button(name)->isEnabled(), name);
+    QVERIFY(button("opencompushButton")->isEnabled());
+    for (const char *name : sendControls)
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+    // The terminal's switch leaves the other tools' own extras alone.
+    QVERIFY(child<QRadioButton>(*m_window, "GPSportMode_01")->isEnabled());
+    QVERIFY(!box("com_checkBox_DTR")->isChecked());
+
+    // The rescan is stopped while the port is open.
+    m_ports.append(QStringLiteral("ttyUSB7"));
+    QTest::qWait(1200);
+    QCOMPARE(child<QComboBox>(*m_window, "portNameComboBox")->count(), 1);
+}
+
+void TestSerialTerminal::closeRestoresEverything()
+{
+    openPort();
+    m_ports.append(QStringLiteral("ttyUSB7"));
+    button("opencompushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Serial closed"));
+    QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
+    QVERIFY(button("opencompushButton")->styleSheet().contains(QLatin1String("#4CAF50")));
+    for (const char *name : settingsBoxes)
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+    for (const char *name : otherOpenButtons)
+        QVERIFY2(button(name)->isEnabled(), name);
+    for (const char *name : sendControls)
+        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+    // The rescan runs again and lists the port plugged in meanwhile.
+    QTRY_COMPARE_WITH_TIMEOUT(child<QComboBox>(*m_window, "ModbusportNameComboBox")->count(), 2,
+                              2000);
+
+    // The port can be opened again, and bytes reach the views once more.
+    openPort();
+    QVERIFY(m_pty->write("again"));
+    QTRY_COMPARE(edit("COM_StrTextBrowser")->toPlainText(), QStringLiteral("again"));
+}
+
+void TestSerialTerminal::failedOpenLeavesEverythingClosed()
+{
+    m_ports = {QStringLiteral("/dev/pts/no-such-port")};
+    m_window = std::make_unique<MainWindow>();
+    button("opencompushButton")->click();
+    QCOMPARE(statusText(*m_window),
+             QStringLiteral("Serial failed to open, The serial does not exist or already used."));
+    QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
+    for (const char *name : settingsBoxes)
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+    for (const char *name : otherOpenButtons)
+        QVERIFY2(button(name)->isEnabled(), name);
+    for (const char *name : sendControls)
+        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+    m_ports.append(m_pty->slavePath());
+    QTRY_COMPARE_WITH_TIMEOUT(child<QComboBox>(*m_window, "portNameComboBox")->count(), 2, 2000);
+
+    // A later open of a real port works.
+    child<QComboBox>(*m_window, "portNameComboBox")->setCurrentIndex(1);
+    openPort();
+}
+
+void TestSerialTerminal::timeStampsInBothViews()
+{
+    box("showtime_checkBox")->setChecked(true);
+    openPort();
+    QVERIFY(m_pty->write("a"));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1Char('a')));
+    QVERIFY(m_pty->write("b\nc"));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1Char('c')));
+
+    const QString stamp = QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]");
+    const QRegularExpression text(QLatin1Char('^') + stamp + QStringLiteral("a\\n") + stamp +
+                                  QStringLiteral("b\\nc$"));
+    QVERIFY2(text.match(edit("COM_StrTextBrowser")->toPlainText()).hasMatch(),
+             qPrintable(edit("COM_StrTextBrowser")->toPlainText()));
+    const QRegularExpression hex(QLatin1Char('^') + stamp + QStringLiteral("0x61,\\n") + stamp +
+                                 QStringLiteral("0x62,0x0a,\\n0x63,$"));
+    QVERIFY2(hex.match(edit("COM_HexTextBrowser")->toPlainText()).hasMatch(),
+             qPrintable(edit("COM_HexTextBrowser")->toPlainText()));
+
+    // The stamp is green, the data black.
+    const QTextBlock first = edit("COM_StrTextBrowser")->document()->firstBlock();
+    const QTextCharFormat stampFormat = first.begin().fragment().charFormat();
+    QCOMPARE(stampFormat.foreground().color(), QColor(0, 128, 0));
+    QTextBlock::iterator data = first.begin();
+    ++data;
+    QCOMPARE(data.fragment().text(), QStringLiteral("a"));
+    QCOMPARE(data.fragment().charFormat().foreground().color(), QColor(Qt::black));
+
+    // Without stamps the chunks run on.
+    box("showtime_checkBox")->setChecked(false);
+    QVERIFY(m_pty->write("d"));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1String("cd")));
+}
+
+void TestSerialTerminal::receivedMarkupShowsAsText_data()
+{
+    QTest::addColumn<bool>("timeStamps");
+    QTest::newRow("with time stamps") << true;
+    QTest::newRow("without") << false;
+}
+
+void TestSerialTerminal::receivedMarkupShowsAsText()
+{
+    QFETCH(bool, timeStamps);
+    box("showtime_checkBox")->setChecked(timeStamps);
+    openPort();
+    const QByteArray markup("<b>bold</b> &amp; <br>x  y\nnext");
+    QVERIFY(m_pty->write(markup));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1String("next")));
+    const QString shown = edit("COM_StrTextBrowser")->toPlainText();
+    QVERIFY2(shown.endsWith(QString::fromLatin1(markup)), qPrintable(shown));
+}
+
+void TestSerialTerminal::characterSplitBetweenReads()
+{
+    openPort();
+    QVERIFY(m_pty->write("\xe6\xb8"));
+    QTRY_COMPARE(counter("recvbyteslcdNumber"), 2);
+    QVERIFY(m_pty->write("\xa9\xf0\x9f"));
+    QTRY_COMPARE(counter("recvbyteslcdNumber"), 5);
+    QVERIFY(m_pty->write("\x98\x80"));
+    QTRY_COMPARE(edit("COM_StrTextBrowser")->toPlainText(), QString::fromUtf8("温😀"));
+    QCOMPARE(edit("COM_HexTextBrowser")->toPlainText(),
+             QStringLiteral("0xe6,0xb8,0xa9,0xf0,0x9f,0x98,0x80,"));
+}
+
+void TestSerialTerminal::hexViewFilledWhileHidden()
+{
+    openPort();
+    QVERIFY(edit("COM_HexTextBrowser")->isHidden());
+    QVERIFY(m_pty->write("Z"));
+    QTRY_COMPARE(edit("COM_HexTextBrowser")->toPlainText(), QStringLiteral("0x5a,"));
+    box("HEXcheckBox")->setChecked(true);
+    QVERIFY(!edit("COM_HexTextBrowser")->isHidden());
+    box("HEXcheckBox")->setChecked(false);
+    QVERIFY(edit("COM_HexTextBrowser")->isHidden());
+}
+
+void TestSerialTerminal::receiveCounterStopsAt99999()
+{
+    openPort();
+    child<QLCDNumber>(*m_window, "recvbyteslcdNumber")->display(99990);
+    QVERIFY(m_pty->write(QByteArray(20, 'x')));
+    QTRY_COMPARE(counter("recvbyteslcdNumber"), 99999);
+    QVERIFY(m_pty->write("more"));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1String("more")));
+    QCOMPARE(counter("recvbyteslcdNumber"), 99999);
+    button("cleanbytespushButton")->click();
+    QCOMPARE(counter("recvbyteslcdNumber"), 0);
+    QCOMPARE(statusText(*m_window), QStringLiteral("Counter has been cleared"));
+}
+
+void TestSerialTerminal::clearButtons()
+{
+    openPort();
+    QVERIFY(m_pty->write("abc"));
+    QTRY_COMPARE(edit("COM_StrTextBrowser")->toPlainText(), QStringLiteral("abc"));
+    button("cleandatapushButton")->click();
+    QVERIFY(edit("COM_StrTextBrowser")->toPlainText().isEmpty());
+    QVERIFY(edit("COM_HexTextBrowser")->toPlainText().isEmpty());
+    QCOMPARE(statusText(*m_window), QStringLiteral("Receive has been cleared"));
+    edit("sendMsgtextEdit")->setPlainText(QStringLiteral("x"));
+    button("cleansendpushButton")->click();
+    QVERIFY(edit("sendMsgtextEdit")->toPlainText().isEmpty());
+    QCOMPARE(statusText(*m_window), QStringLiteral("Send has been cleared"));
+}
+
+void TestSerialTerminal::send_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<bool>("hex");
+    QTest::addColumn<QByteArray>("sent");
+    QTest::addColumn<QString>("message");
+
+    QTest::newRow("text, LF as CRLF")
+        << "AT\nATI" << false << QByteArray("AT\r\nATI") << "Send Success";
+    QTest::newRow("text, CRLF kept single")
+        << "A\r\nB" << false << QByteArray("A\r\nB") << "Send Success";
+    QTest::newRow("text, UTF-8") << QString::fromUtf8("温度") << false
+                                 << QByteArray("\xe6\xb8\xa9\xe5\xba\xa6") << "Send Success";
+    QTest::newRow("hex parts") << "01 02  ff" << true << QByteArray("\x01\x02\xff", 3)
+                               << "Send Success";
+    QTest::newRow("hex, odd and negative parts")
+        << "1FF -1 0" << true << QByteArray("\xff\xff\x00", 3) << "Send Success";
+    QTest::newRow("hex, bad part sends nothing")
+        << "01 02 xx" << true << QByteArray() << "The input data format is wrong!";
+    QTest::newRow("hex, line break between digits sends nothing")
+        << "0\n1" << true << QByteArray() << "The input data format is wrong!";
+}
+
+void TestSerialTerminal::send()
+{
+    QFETCH(QString, box);
+    QFETCH(bool, hex);
+    QFETCH(QByteArray, sent);
+    QFETCH(QString, message);
+
+    openPort();
+    edit("sendMsgtextEdit")->setPlainText(box);
+    this->box("sendAsHexcheckBox")->setChecked(hex);
+    button("sendmsgBtn")->click();
+    QCOMPARE(statusText(*m_window), message);
+    if (sent.isEmpty()) {
+        QCOMPARE(m_pty->readFor(200), QByteArray());
+        QCOMPARE(counter("sendbyteslcdNumber"), 0);
+        QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Send"));
+        return;
+    }
+    const QByteArray received = m_pty->read(sent.size());
+    QVERIFY2(received == sent,
+             qPrintable(
+                 QStringLiteral("expected %1, got %2").arg(sent.toHex(' '), received.toHex(' '))));
+    QCOMPARE(counter("sendbyteslcdNumber"), int(sent.size()));
+}
+
+void TestSerialTerminal::emptySendBox()
+{
+    openPort();
+    button("sendmsgBtn")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("No Data"));
+    QCOMPARE(m_pty->readFor(100), QByteArray());
+}
+
+void TestSerialTerminal::repeatSendTicksAndStops()
+{
+    openPort();
+    QVERIFY(!child<QSpinBox>(*m_window, "delayspinBox")->isEnabled());
+    box("obocheckBox")->setChecked(true);
+    QCOMPARE(statusText(*m_window), QStringLiteral("Enable Keep sending"));
+    QVERIFY(child<QSpinBox>(*m_window, "delayspinBox")->isEnabled());
+    child<QSpinBox>(*m_window, "delayspinBox")->setValue(20);
+    edit("sendMsgtextEdit")->setPlainText(QStringLiteral("X"));
+    button("sendmsgBtn")->click();
+    QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Pause"));
+    const QByteArray ticks = m_pty->readFor(500);
+    QVERIFY2(ticks.size() >= 5 && ticks.count('X') == ticks.size(), ticks.constData());
+    QCOMPARE(counter("sendbyteslcdNumber"), int(ticks.size() + m_pty->readAvailable().size()));
+
+    button("sendmsgBtn")->click();
+    QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Send"));
+    (void)m_pty->readFor(50); // drop what was already on its way
+    QCOMPARE(m_pty->readFor(200), QByteArray());
+
+    // A bad hex box stops a running repeat.
+    this->box("sendAsHexcheckBox")->setChecked(true);
+    edit("sendMsgtextEdit")->setPlainText(QStringLiteral("zz"));
+    button("sendmsgBtn")->click();
+    QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Pause"));
+    QTRY_COMPARE(button("sendmsgBtn")->text(), QStringLiteral("Send"));
+    QCOMPARE(statusText(*m_window), QStringLiteral("The input data format is wrong!"));
+    QCOMPARE(m_pty->readFor(100), QByteArray());
+}
+
+// Lines leave one by one from a timer; the window keeps handling events
+// meanwhile, and every byte arrives with CR LF read as LF.
+void TestSerialTerminal::sendFileDeliversEveryLine()
+{
+    QByteArray content;
+    QByteArray expected;
+    for (int i = 0; i < 100; ++i) {
+        const QByteArray line = "line " + QByteArray::number(i);
+        content += line + (i % 2 ? "\r\n" : "\n");
+        expected += line + "\n";
+    }
+    content += "last, no line end";
+    expected += "last, no line end";
+    const QString path = m_files.filePath(QStringLiteral("send.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+    file.close();
+
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    openPort();
+    int ticks = 0;
+    QTimer probe;
+    connect(&probe, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    probe.start(10);
+    button("sendfileBtn")->click();
+    QCOMPARE(prompts.fileRequests.size(), 1);
+    QCOMPARE(prompts.fileRequests.first().caption, QStringLiteral("Read file"));
+    QVERIFY(!button("sendfileBtn")->isEnabled());
+    const QByteArray received = m_pty->read(expected.size(), 10000);
+    QCOMPARE(received, expected);
+    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Success for send the data in the file"));
+    QVERIFY2(ticks >= 10, qPrintable(QString::number(ticks)));
+    QVERIFY(button("sendfileBtn")->isEnabled());
+    QCOMPARE(counter("sendbyteslcdNumber"), 0);
+
+    // A cancelled dialog sends nothing.
+    button("sendfileBtn")->click();
+    QCOMPARE(m_pty->readFor(100), QByteArray());
+}
+
+// A line that happens to be a translatable text of the window is loaded as
+// it is, not translated.
+void TestSerialTerminal::importLoadsVerbatim()
+{
+    QTranslator chinese;
+    QVERIFY(chinese.load(Catalogues::languageCatalogue(QLocale::Chinese)));
+    QCoreApplication::installTranslator(&chinese);
+
+    const QString path = m_files.filePath(QStringLiteral("import.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write("Send\r\nOpen\n\xe6\xb8\xa9");
+    file.close();
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    edit("sendMsgtextEdit")->setPlainText(QStringLiteral("before:"));
+    button("readtxtpushButton")->click();
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(edit("sendMsgtextEdit")->toPlainText(), QString::fromUtf8("before:Send\nOpen\n温"));
+}
+
+void TestSerialTerminal::importSizeLimit_data()
+{
+    QTest::addColumn<int>("size");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("10000 bytes") << 10000 << "Success for read the data in the file";
+    QTest::newRow("10001 bytes")
+        << 10001 << "Load failed: file size is 10001 bytes, Exceeded the limit size 10000 bytes";
+}
+
+void TestSerialTerminal::importSizeLimit()
+{
+    QFETCH(int, size);
+    QFETCH(QString, message);
+    const QString path = m_files.filePath(QStringLiteral("big.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(QByteArray(size, 'a'));
+    file.close();
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    button("readtxtpushButton")->click();
+    QCOMPARE(statusText(*m_window), message);
+    QCOMPARE(edit("sendMsgtextEdit")->toPlainText().size(), size <= 10000 ? size : 0);
+}
+
+void TestSerialTerminal::exportSavesTheTextView()
+{
+    PromptRecorder prompts;
+    button("savetxtpushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("No data need to save"));
+    QVERIFY(prompts.fileRequests.isEmpty());
+
+    box("showtime_checkBox")->setChecked(true);
+    openPort();
+    QVERIFY(m_pty->write("<tag> & \xe6\xb8\xa9\r\nend"));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1String("end")));
+    const QString path = m_files.filePath(QStringLiteral("saved.txt"));
+    prompts.fileAnswers = {path};
+    button("savetxtpushButton")->click();
+    QCOMPARE(prompts.fileRequests.first().caption, QStringLiteral("Save as"));
+    QCOMPARE(prompts.fileRequests.first().directory, QStringLiteral("newtxt.txt"));
+    QCOMPARE(statusText(*m_window),
+             QStringLiteral("Saved success.\tsaved: ") + QFileInfo(path).canonicalFilePath());
+    QFile saved(path);
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    const QString content = QString::fromUtf8(saved.readAll());
+    const QRegularExpression expected(
+        QString::fromUtf8("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]<tag> & 温\\nend$"));
+    QVERIFY2(expected.match(content).hasMatch(), qPrintable(content));
+}
+
+YURB_TEST_MAIN(TestSerialTerminal)
+#include "tst_serialterminal.moc"

@@ -1,0 +1,165 @@
+#include "ptypair.h"
+#include "threadserial.h"
+
+#include <QSerialPort>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <memory>
+
+// The port worker against a pty standing in for the device.
+class TestThreadSerial : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void newWorker();
+    void forwardsWhatTheDeviceSends();
+    void withoutReadConnectionForwardsNothing();
+    void writesReachTheDevice();
+    void parameters_data();
+    void parameters();
+    void missingPortFailsToOpen();
+    void modemLinesOnlyWhileOpen();
+    void deletingAStartedWorkerIsSafe();
+};
+
+static std::unique_ptr<ThreadSerial> openWorker(const QString &path, bool connectRead)
+{
+    auto worker = std::make_unique<ThreadSerial>();
+    worker->portName = path;
+    worker->baudRate = 115200;
+    worker->Init(connectRead);
+    return worker;
+}
+
+void TestThreadSerial::newWorker()
+{
+    const ThreadSerial worker;
+    QVERIFY(worker.portName.isEmpty());
+    QVERIFY(!worker.serialPort);
+    QVERIFY(!worker.dtr);
+    QVERIFY(!worker.rts);
+    QVERIFY(!worker.opened);
+}
+
+void TestThreadSerial::forwardsWhatTheDeviceSends()
+{
+    PtyPair pty;
+    QVERIFY(pty.isOpen());
+    const auto worker = openWorker(pty.slavePath(), true);
+    QVERIFY(worker->opened);
+    QSignalSpy spy(worker.get(), &ThreadSerial::Serial_read_Data);
+    const QByteArray sent("$GPGGA,1\r\n\x00\xff", 12);
+    QVERIFY(pty.write(sent));
+    QByteArray received;
+    QTRY_VERIFY((received = [&spy] {
+                    QByteArray all;
+                    for (const QList<QVariant> &call : spy)
+                        all += call.at(0).toByteArray();
+                    return all;
+                }()) == sent);
+    for (const QList<QVariant> &call : spy)
+        QVERIFY(!call.at(0).toByteArray().isEmpty());
+}
+
+void TestThreadSerial::withoutReadConnectionForwardsNothing()
+{
+    PtyPair pty;
+    const auto worker = openWorker(pty.slavePath(), false);
+    QVERIFY(worker->opened);
+    QSignalSpy spy(worker.get(), &ThreadSerial::Serial_read_Data);
+    QVERIFY(pty.write("abc"));
+    QTRY_COMPARE(worker->serialPort->bytesAvailable(), qint64(3));
+    QCOMPARE(spy.count(), 0);
+}
+
+void TestThreadSerial::writesReachTheDevice()
+{
+    PtyPair pty;
+    const auto worker = openWorker(pty.slavePath(), true);
+    QCOMPARE(worker->serialPort->write("AT\r\n"), qint64(4));
+    QCOMPARE(pty.read(4), QByteArray("AT\r\n"));
+}
+
+void TestThreadSerial::parameters_data()
+{
+    QTest::addColumn<int>("dataBits");
+    QTest::addColumn<int>("parity");
+    QTest::addColumn<int>("stopBits");
+    QTest::addColumn<int>("expectedParity");
+    QTest::addColumn<int>("expectedStopBits");
+
+    QTest::newRow("8N1") << 8 << 0 << 0 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
+    QTest::newRow("odd") << 8 << 1 << 0 << int(QSerialPort::OddParity) << int(QSerialPort::OneStop);
+    QTest::newRow("even, two stop bits")
+        << 7 << 2 << 2 << int(QSerialPort::EvenParity) << int(QSerialPort::TwoStop);
+    QTest::newRow("1.5 stop bits keep one")
+        << 8 << 0 << 1 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
+    QTest::newRow("parity index out of range")
+        << 8 << 7 << 5 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
+}
+
+void TestThreadSerial::parameters()
+{
+    QFETCH(int, dataBits);
+    QFETCH(int, parity);
+    QFETCH(int, stopBits);
+    QFETCH(int, expectedParity);
+    QFETCH(int, expectedStopBits);
+
+    PtyPair pty;
+    ThreadSerial worker;
+    worker.portName = pty.slavePath();
+    worker.baudRate = 9600;
+    worker.dataBits = dataBits;
+    worker.parity = parity;
+    worker.stopBits = stopBits;
+    worker.Init(true);
+    QVERIFY(worker.opened);
+    QCOMPARE(int(worker.serialPort->dataBits()), dataBits);
+    QCOMPARE(int(worker.serialPort->parity()), expectedParity);
+    QCOMPARE(int(worker.serialPort->stopBits()), expectedStopBits);
+    QCOMPARE(int(worker.serialPort->flowControl()), int(QSerialPort::NoFlowControl));
+}
+
+void TestThreadSerial::missingPortFailsToOpen()
+{
+    const auto worker = openWorker(QStringLiteral("/dev/pts/no-such-port"), true);
+    QVERIFY(!worker->opened);
+    QVERIFY(worker->serialPort);
+    QVERIFY(!worker->serialPort->isOpen());
+}
+
+void TestThreadSerial::modemLinesOnlyWhileOpen()
+{
+    ThreadSerial closed;
+    closed.setDTR(true);
+    closed.setRTS(true);
+    QVERIFY(!closed.dtr);
+    QVERIFY(!closed.rts);
+
+    const auto failed = openWorker(QStringLiteral("/dev/pts/no-such-port"), true);
+    failed->setDTR(true);
+    QVERIFY(!failed->dtr);
+}
+
+// A worker whose thread was started is deleted right away, as a close does:
+// the destructor waits for the thread instead of aborting the program.
+void TestThreadSerial::deletingAStartedWorkerIsSafe()
+{
+    PtyPair pty;
+    for (int i = 0; i < 20; ++i) {
+        auto worker = openWorker(pty.slavePath(), true);
+        QVERIFY(worker->opened);
+        worker->start();
+        worker->serialPort->close();
+        worker.reset();
+    }
+    auto failed = openWorker(QStringLiteral("/dev/pts/no-such-port"), true);
+    failed->start();
+    failed.reset();
+}
+
+QTEST_GUILESS_MAIN(TestThreadSerial)
+#include "tst_threadserial.moc"

@@ -1,0 +1,256 @@
+#include "mainwindow.h"
+#include "netterminaltest.h"
+#include "promptrecorder.h"
+#include "yurbtestmain.h"
+
+#include <QCheckBox>
+#include <QLCDNumber>
+#include <QLineEdit>
+#include <QNetworkDatagram>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QUdpSocket>
+
+#include <memory>
+
+using namespace NetTerminalTest;
+using Datagrams = QList<QByteArray>;
+
+// The UDP terminal against a peer socket on the loopback interface.
+class TestUdpTerminal : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void receive_data();
+    void receive();
+    void counterStopsAt99999();
+    void send_data();
+    void send();
+    void portInUseIsReported();
+    void stoppedTerminalSendsAndCountsNothing();
+
+private:
+    void start();
+    [[nodiscard]] quint16 listeningPort() const;
+    void sendFromPeer(const QByteArray &datagram);
+
+    std::unique_ptr<PromptRecorder> m_prompts;
+    std::unique_ptr<MainWindow> m_window;
+    QUdpSocket m_peer;
+};
+
+void TestUdpTerminal::init()
+{
+    m_prompts = std::make_unique<PromptRecorder>();
+    m_window = std::make_unique<MainWindow>();
+    showPage(*m_window, "udp");
+    QVERIFY(m_peer.bind(QHostAddress::LocalHost, 0));
+}
+
+void TestUdpTerminal::cleanup()
+{
+    m_window.reset();
+    m_prompts.reset();
+    m_peer.close();
+}
+
+// Starts the terminal on a port that the system picks.
+void TestUdpTerminal::start()
+{
+    child<QLineEdit>(*m_window, "UDPSenderPortlineEdit")->setText(QStringLiteral("0"));
+    press(child<QPushButton>(*m_window, "UDPopencompushButton"));
+    QCOMPARE(status(*m_window), QStringLiteral("UDP starts listening"));
+    QCOMPARE(child<QPushButton>(*m_window, "UDPopencompushButton")->text(), QStringLiteral("Stop"));
+}
+
+quint16 TestUdpTerminal::listeningPort() const
+{
+    for (const QUdpSocket *socket : m_window->findChildren<QUdpSocket *>()) {
+        if (socket->state() == QAbstractSocket::BoundState)
+            return socket->localPort();
+    }
+    return 0;
+}
+
+void TestUdpTerminal::sendFromPeer(const QByteArray &datagram)
+{
+    QCOMPARE(m_peer.writeDatagram(datagram, QHostAddress::LocalHost, listeningPort()),
+             qint64(datagram.size()));
+}
+
+void TestUdpTerminal::receive_data()
+{
+    QTest::addColumn<Datagrams>("datagrams");
+    QTest::addColumn<bool>("timeStamp");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("hex");
+    QTest::addColumn<int>("count");
+
+    QTest::newRow("A B CR LF") << Datagrams{"AB\r\n"} << false << "AB\n"
+                               << "0x41, 0x42, 0x0D, 0x0A, \n"
+                               << 3;
+    QTest::newRow("empty datagram") << Datagrams{QByteArray()} << false << ""
+                                    << "" << 0;
+    QTest::newRow("one hex line per datagram") << Datagrams{"a", "b"} << false << "ab"
+                                               << "0x61, \n0x62, \n"
+                                               << 2;
+    QTest::newRow("GBK without stamps") << Datagrams{QByteArray::fromHex("c4e3bac3")} << false
+                                        << QStringLiteral("你好") << "0xC4, 0xE3, 0xBA, 0xC3, \n"
+                                        << 4;
+    QTest::newRow("GBK character split over two datagrams")
+        << Datagrams{QByteArray::fromHex("c4"), QByteArray::fromHex("e3")} << false
+        << QStringLiteral("你") << "0xC4, \n0xE3, \n"
+        << 2;
+    QTest::newRow("UTF-8 with stamps") << Datagrams{QByteArray::fromHex("e4bda0")} << true
+                                       << QStringLiteral("[T]你") << "[T]0xE4, 0xBD, 0xA0, " << 3;
+    QTest::newRow("markup is shown as text")
+        << Datagrams{"<b>x</b>&amp;"} << true << "[T]<b>x</b>&amp;"
+        << "[T]0x3C, 0x62, 0x3E, 0x78, 0x3C, 0x2F, 0x62, 0x3E, 0x26, 0x61, 0x6D, 0x70, 0x3B, "
+        << 13;
+    QTest::newRow("each stamped datagram on its own line")
+        << Datagrams{"1", "2"} << true << "[T]1\n[T]2"
+        << "[T]0x31, \n[T]0x32, " << 2;
+    QTest::newRow("stamped empty datagram") << Datagrams{QByteArray()} << true << "[T]"
+                                            << "[T]" << 0;
+}
+
+// Datagrams of an in-test peer show in both views, with the sender in the
+// status bar and the count of their bytes without carriage returns.
+void TestUdpTerminal::receive()
+{
+    QFETCH(Datagrams, datagrams);
+    QFETCH(bool, timeStamp);
+    QFETCH(QString, text);
+    QFETCH(QString, hex);
+    QFETCH(int, count);
+
+    child<QCheckBox>(*m_window, "UDP_showtime_checkBox")->setChecked(timeStamp);
+    start();
+    const QString sender =
+        QStringLiteral("UDP receive from:::ffff:127.0.0.1:%1").arg(m_peer.localPort());
+    for (const QByteArray &datagram : datagrams) {
+        sendFromPeer(datagram);
+        // One at a time, so that each is a chunk of its own.
+        QTRY_COMPARE(status(*m_window), sender);
+        m_window->statusBar()->clearMessage();
+    }
+    QTRY_COMPARE(viewText(*m_window, "UDP_StrTextBrowser"), text);
+    QTRY_COMPARE(viewText(*m_window, "UDP_HexTextBrowser"), hex);
+    QCOMPARE(child<QLCDNumber>(*m_window, "UDPrecvbyteslcdNumber")->intValue(), count);
+    // The hex view is filled while hidden.
+    QVERIFY(!child<QPlainTextEdit>(*m_window, "UDP_HexTextBrowser")->isVisible());
+}
+
+void TestUdpTerminal::counterStopsAt99999()
+{
+    start();
+    const QByteArray big(60000, 'x');
+    auto *counter = child<QLCDNumber>(*m_window, "UDPrecvbyteslcdNumber");
+    sendFromPeer(big);
+    QTRY_COMPARE(counter->intValue(), 60000);
+    sendFromPeer(big);
+    QTRY_COMPARE(counter->intValue(), 99999);
+    sendFromPeer("more");
+    QTRY_COMPARE(status(*m_window).startsWith(QStringLiteral("UDP receive")), true);
+    QCOMPARE(counter->intValue(), 99999);
+}
+
+void TestUdpTerminal::send_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("hex");
+    QTest::addColumn<QByteArray>("expected");
+    QTest::newRow("text with final line feed") << "hello\n" << false << QByteArray("hello\r\n");
+    QTest::newRow("text with inner line feed") << "a\nb" << false << QByteArray("a\nb");
+    QTest::newRow("UTF-8 text") << QStringLiteral("你好") << false
+                                << QByteArray::fromHex("e4bda0e5a5bd");
+    QTest::newRow("hex with blanks") << "01 02 ff" << true << QByteArray::fromHex("0102ff");
+    QTest::newRow("hex without blanks") << "0102FF" << true << QByteArray::fromHex("0102ff");
+}
+
+// The send box reaches the peer byte-exactly as one datagram, and is counted.
+void TestUdpTerminal::send()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, hex);
+    QFETCH(QByteArray, expected);
+
+    start();
+    child<QLineEdit>(*m_window, "UDPFarIPlineEdit")->setText(QStringLiteral("127.0.0.1"));
+    child<QLineEdit>(*m_window, "UDPFarPortlineEdit")->setText(QString::number(m_peer.localPort()));
+    child<QCheckBox>(*m_window, "UDPsendAsHexcheckBox")->setChecked(hex);
+    child<QPlainTextEdit>(*m_window, "UDPsendMsgtextEdit")->setPlainText(text);
+    press(child<QPushButton>(*m_window, "UDPsendmsgBtn"));
+
+    QTRY_VERIFY(m_peer.hasPendingDatagrams());
+    QByteArray datagram(m_peer.pendingDatagramSize(), Qt::Uninitialized);
+    m_peer.readDatagram(datagram.data(), datagram.size());
+    QCOMPARE(datagram.toHex(' '), expected.toHex(' '));
+    QCOMPARE(child<QLCDNumber>(*m_window, "UDPsendbyteslcdNumber")->intValue(),
+             int(expected.size()));
+}
+
+// A local port already bound elsewhere is reported, and the terminal stays
+// stopped until a start succeeds.
+void TestUdpTerminal::portInUseIsReported()
+{
+    QUdpSocket blocker;
+    QVERIFY(blocker.bind(QHostAddress::Any, 0));
+    const QString port = QString::number(blocker.localPort());
+    child<QLineEdit>(*m_window, "UDPSenderPortlineEdit")->setText(port);
+    auto *button = child<QPushButton>(*m_window, "UDPopencompushButton");
+    press(button);
+
+    QVERIFY2(
+        status(*m_window).startsWith(QStringLiteral("UDP failed to listen on port %1: ").arg(port)),
+        qPrintable(status(*m_window)));
+    QCOMPARE(button->text(), QStringLiteral("Start"));
+    QVERIFY(!child<QPushButton>(*m_window, "UDPsendmsgBtn")->isEnabled());
+    QVERIFY(child<QLineEdit>(*m_window, "UDPSenderPortlineEdit")->isEnabled());
+    QCOMPARE(listeningPort(), quint16(0));
+
+    blocker.close();
+    press(button);
+    QCOMPARE(status(*m_window), QStringLiteral("UDP starts listening"));
+    QCOMPARE(button->text(), QStringLiteral("Stop"));
+    QCOMPARE(listeningPort(), quint16(port.toUInt()));
+}
+
+// A repeat left running across a stop writes and counts nothing until the
+// next start.
+void TestUdpTerminal::stoppedTerminalSendsAndCountsNothing()
+{
+    start();
+    child<QLineEdit>(*m_window, "UDPFarIPlineEdit")->setText(QStringLiteral("127.0.0.1"));
+    child<QLineEdit>(*m_window, "UDPFarPortlineEdit")->setText(QString::number(m_peer.localPort()));
+    child<QCheckBox>(*m_window, "UDPobocheckBox")->setChecked(true);
+    child<QSpinBox>(*m_window, "UDPdelayspinBox")->setValue(20);
+    child<QPlainTextEdit>(*m_window, "UDPsendMsgtextEdit")->setPlainText(QStringLiteral("x"));
+    auto *sendButton = child<QPushButton>(*m_window, "UDPsendmsgBtn");
+    press(sendButton);
+    QCOMPARE(sendButton->text(), QStringLiteral("Pause"));
+    auto *counter = child<QLCDNumber>(*m_window, "UDPsendbyteslcdNumber");
+    QTRY_VERIFY(counter->intValue() >= 2);
+
+    press(child<QPushButton>(*m_window, "UDPopencompushButton"));
+    QCOMPARE(status(*m_window), QStringLiteral("UDP stop listening"));
+    QTest::qWait(50);
+    while (m_peer.hasPendingDatagrams())
+        m_peer.receiveDatagram();
+    const int counted = counter->intValue();
+    QTest::qWait(150);
+    QCOMPARE(counter->intValue(), counted);
+    QVERIFY(!m_peer.hasPendingDatagrams());
+    QCOMPARE(sendButton->text(), QStringLiteral("Pause"));
+
+    start();
+    QTRY_VERIFY(m_peer.hasPendingDatagrams());
+    press(sendButton);
+    QCOMPARE(sendButton->text(), QStringLiteral("Send"));
+}
+
+YURB_TEST_MAIN(TestUdpTerminal)
+#include "tst_udpterminal.moc"
