@@ -29,6 +29,7 @@ class ReceiveView;
 class ThreadSerial;
 struct PortSettings;
 struct SerialTool;
+struct TerminalWidgets;
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
@@ -236,9 +237,20 @@ private:
                       bool timeStamp, const QByteArray &data, const QString &sender);
     static void flushIfLarge(ReceiveView *view, qint64 &unflushedBytes);
     void showTcpReceived(QTcpSocket *socket);
-    void addTcpSent(qint64 written);
-    void exportNetView(QPlainTextEdit *view);
-    void importIntoSendBox(QPlainTextEdit *sendBox);
+
+    // Handlers the three terminals share (serial/mainwindow_terminals.cpp),
+    // each given the widgets of the terminal whose slot calls it.
+    [[nodiscard]] TerminalWidgets serialTerminalWidgets();
+    [[nodiscard]] TerminalWidgets udpTerminalWidgets();
+    [[nodiscard]] TerminalWidgets tcpTerminalWidgets();
+    void pressSendButton(const TerminalWidgets &terminal, const QString &sendText);
+    void keepSendChanged(const TerminalWidgets &terminal);
+    void showOrHideHexView(const TerminalWidgets &terminal);
+    void clearCounters(const TerminalWidgets &terminal);
+    void clearReceiveViews(const TerminalWidgets &terminal);
+    void clearSendBox(const TerminalWidgets &terminal);
+    void exportTextView(const TerminalWidgets &terminal);
+    void importIntoSendBox(const TerminalWidgets &terminal);
 
 private Q_SLOTS:
 

@@ -1,30 +1,19 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "bytecounter.h"
-#include "prompt.h"
 #include "receiveview.h"
 #include "sendencoder.h"
 #include "serialtool.h"
+#include "terminalwidgets.h"
 #include "threadserial.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QSerialPort>
-#include <QTextCursor>
-#include <QTextStream>
 #include <QTimer>
 
 namespace {
-constexpr int importLimitBytes = 10000;
 // Lines of Send File leave this far apart.
 constexpr int sendFileLineMs = 5;
-
-void addToCounter(QLCDNumber *counter, qint64 bytes)
-{
-    counter->display(ByteCounter::added(counter->intValue(), bytes));
-}
 } // namespace
 
 void MainWindow::Serial_Init_Start()
@@ -141,27 +130,32 @@ void MainWindow::readCom(const QByteArray &data)
     statusBar()->showMessage(tr("Successfully read %1 byte data").arg(data.size()));
 }
 
+// The serial terminal's widgets for the handlers it shares with the others.
+TerminalWidgets MainWindow::serialTerminalWidgets()
+{
+    TerminalWidgets terminal;
+    terminal.receiveView = m_comReceiveView;
+    terminal.textView = ui->COM_StrTextBrowser;
+    terminal.hexView = ui->COM_HexTextBrowser;
+    terminal.timeBox = ui->showtime_checkBox;
+    terminal.hexBox = ui->HEXcheckBox;
+    terminal.sendBox = ui->sendMsgtextEdit;
+    terminal.sendButton = ui->sendmsgBtn;
+    terminal.keepSendBox = ui->obocheckBox;
+    terminal.intervalBox = ui->delayspinBox;
+    terminal.sendTimer = comSendTimer;
+    terminal.sendInterval = comSendInterval;
+    terminal.sendOnce = [this] {
+        sendMsg();
+    };
+    terminal.sentCounter = ui->sendbyteslcdNumber;
+    terminal.receivedCounter = ui->recvbyteslcdNumber;
+    return terminal;
+}
+
 void MainWindow::sendmsgBtn_clicked()
 {
-    const QString text = ui->sendmsgBtn->text();
-    if (text == tr("Pause") || text == QStringLiteral("暂停")) {
-        comSendTimer->stop();
-        ui->sendmsgBtn->setText(tr("Send"));
-        ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-        return;
-    }
-    if (ui->sendMsgtextEdit->toPlainText().isEmpty()) {
-        statusBar()->showMessage(tr("No Data"));
-        return;
-    }
-    if (!ui->obocheckBox->isChecked()) {
-        ui->sendMsgtextEdit->setFocus();
-        sendMsg();
-        return;
-    }
-    comSendTimer->start(comSendInterval);
-    ui->sendmsgBtn->setText(tr("Pause"));
-    ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+    pressSendButton(serialTerminalWidgets(), tr("Send"));
 }
 
 void MainWindow::sendMsg()
@@ -205,9 +199,7 @@ bool MainWindow::writeToSerialPort(const QByteArray &bytes)
 
 void MainWindow::obocheckBox_clicked()
 {
-    const bool keep = ui->obocheckBox->isChecked();
-    ui->delayspinBox->setEnabled(keep);
-    statusBar()->showMessage(keep ? tr("Enable Keep sending") : tr("Disable Keep sending"));
+    keepSendChanged(serialTerminalWidgets());
 }
 
 void MainWindow::delayspinBox_valueChanged(int interval)
@@ -217,86 +209,32 @@ void MainWindow::delayspinBox_valueChanged(int interval)
 
 void MainWindow::COMHideHex_pushButton_clicked()
 {
-    ui->COM_HexTextBrowser->setVisible(ui->HEXcheckBox->isChecked());
-    if (ui->showtime_checkBox->isChecked())
-        m_comReceiveView->scrollToBottom();
+    showOrHideHexView(serialTerminalWidgets());
 }
 
 void MainWindow::actionClearBytes_triggered()
 {
-    if (ui->sendbyteslcdNumber->intValue() != 0 || ui->recvbyteslcdNumber->intValue() != 0) {
-        ui->sendbyteslcdNumber->display(0);
-        ui->recvbyteslcdNumber->display(0);
-    }
-    statusBar()->showMessage(tr("Counter has been cleared"));
+    clearCounters(serialTerminalWidgets());
 }
 
 void MainWindow::actionCleanData_triggered()
 {
-    m_comReceiveView->clear();
-    statusBar()->showMessage(tr("Receive has been cleared"));
+    clearReceiveViews(serialTerminalWidgets());
 }
 
 void MainWindow::cleanSendData_clicked()
 {
-    ui->sendMsgtextEdit->clear();
-    statusBar()->showMessage(tr("Send has been cleared"));
+    clearSendBox(serialTerminalWidgets());
 }
 
 void MainWindow::actionSave_triggered()
 {
-    m_comReceiveView->flush();
-    const QString text = ui->COM_StrTextBrowser->toPlainText();
-    if (text.isEmpty()) {
-        statusBar()->showMessage(tr("No data need to save"));
-        return;
-    }
-    const QString name = Prompt::saveFileName(this, tr("Save as"), tr("newtxt.txt"));
-    if (name.isEmpty())
-        return;
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
-        statusBar()->showMessage(
-            tr("Save failed:Open file %1 failed, can't save\n%2").arg(name, file.errorString()));
-        return;
-    }
-    QTextStream out(&file);
-    out << text;
-    out.flush();
-    file.close();
-    statusBar()->showMessage(QStringLiteral("Saved success.\tsaved: ") +
-                             QFileInfo(file).canonicalFilePath());
+    exportTextView(serialTerminalWidgets());
 }
 
-QString MainWindow::askFileToRead()
-{
-    return Prompt::openFileName(this, tr("Read file"), QString(), tr("(*)"));
-}
-
-// Loads the file into the send box as it is (UTF-8, CR LF read as LF).
 void MainWindow::actionLoadfile_triggered()
 {
-    const QString name = askFileToRead();
-    if (name.isEmpty())
-        return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
-                                    "insufficient permissions."));
-        return;
-    }
-    if (file.size() > importLimitBytes) {
-        statusBar()->showMessage(
-            tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes")
-                .arg(file.size()));
-        return;
-    }
-    const QString text = QString::fromUtf8(file.readAll());
-    QTextCursor cursor(ui->sendMsgtextEdit->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(text);
-    file.close();
-    statusBar()->showMessage(tr("Success for read the data in the file"));
+    importIntoSendBox(serialTerminalWidgets());
 }
 
 // Sends the file line by line, one line every 5 ms from a timer, so the

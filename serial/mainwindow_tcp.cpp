@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "bytecounter.h"
 #include "netterminalcodec.h"
 #include "prompt.h"
 #include "receiveview.h"
+#include "terminalwidgets.h"
 
 #include <QTcpServer>
 #include <QTcpSocket>
@@ -263,38 +263,38 @@ void MainWindow::TCP_Server_ReadMessage()
         showTcpReceived(client);
 }
 
-void MainWindow::TCPsendmsgBtn_clicked()
+// The TCP terminal's widgets for the handlers it shares with the others; a
+// single send goes through the connection of the mode chosen.
+TerminalWidgets MainWindow::tcpTerminalWidgets()
 {
-    if (ui->TCPsendmsgBtn->text() == tr("Pause") ||
-        ui->TCPsendmsgBtn->text() == QStringLiteral("暂停")) {
-        tcpSendTimer->stop();
-        ui->TCPsendmsgBtn->setText(tr("send"));
-        ui->TCPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-        return;
-    }
-    if (ui->TCPsendMsgtextEdit->toPlainText().isEmpty()) {
-        statusBar()->showMessage(tr("No Data"));
-        return;
-    }
-    if (!ui->TCPobocheckBox->isChecked()) {
-        ui->TCPsendMsgtextEdit->setFocus();
+    TerminalWidgets terminal;
+    terminal.receiveView = tcpReceiveView;
+    terminal.textView = ui->TCP_StrTextBrowser;
+    terminal.hexView = ui->TCP_HexTextBrowser;
+    terminal.timeBox = ui->TCP_showtime_checkBox;
+    terminal.hexBox = ui->TCP_HEXcheckBox;
+    terminal.sendBox = ui->TCPsendMsgtextEdit;
+    terminal.sendButton = ui->TCPsendmsgBtn;
+    terminal.keepSendBox = ui->TCPobocheckBox;
+    terminal.intervalBox = ui->TCPdelayspinBox;
+    terminal.sendTimer = tcpSendTimer;
+    terminal.sendInterval = tcpSendInterval;
+    terminal.sendOnce = [this] {
         const QString mode = ui->TCP_comboBox->currentText();
         if (mode == clientMode)
             TCP_Client_WorkSendMessage();
         else if (mode == serverMode)
             TCP_Server_WorkSendMessage();
-        return;
-    }
-    tcpSendTimer->start(tcpSendInterval);
-    ui->TCPsendmsgBtn->setText(tr("Pause"));
-    ui->TCPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+    };
+    terminal.sentCounter = ui->TCPsendbyteslcdNumber;
+    terminal.receivedCounter = ui->TCPrecvbyteslcdNumber;
+    return terminal;
 }
 
-void MainWindow::addTcpSent(qint64 written)
+// The idle TCP send button reads "send", with a lower-case s.
+void MainWindow::TCPsendmsgBtn_clicked()
 {
-    if (written > 0)
-        ui->TCPsendbyteslcdNumber->display(
-            ByteCounter::added(ui->TCPsendbyteslcdNumber->intValue(), written));
+    pressSendButton(tcpTerminalWidgets(), tr("send"));
 }
 
 // Writes only on an established connection, and counts what was written.
@@ -304,8 +304,8 @@ void MainWindow::TCP_Client_WorkSendMessage()
     if (text.isEmpty() || !tcpClientSocket ||
         tcpClientSocket->state() != QAbstractSocket::ConnectedState)
         return;
-    addTcpSent(tcpClientSocket->write(
-        NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked())));
+    addToCounter(ui->TCPsendbyteslcdNumber, tcpClientSocket->write(NetTerminalCodec::sendBytes(
+                                                text, ui->TCPsendAsHexcheckBox->isChecked())));
 }
 
 // Writes to every client of the address chosen in the client box.
@@ -319,14 +319,12 @@ void MainWindow::TCP_Server_WorkSendMessage()
     const QList<QTcpSocket *> targets =
         tcpClients.clientsOf(ui->TCP_Client_IP_comboBox->currentText());
     for (QTcpSocket *client : targets)
-        addTcpSent(client->write(data));
+        addToCounter(ui->TCPsendbyteslcdNumber, client->write(data));
 }
 
 void MainWindow::TCP_obocheckBox_clicked()
 {
-    const bool keep = ui->TCPobocheckBox->isChecked();
-    ui->TCPdelayspinBox->setEnabled(keep);
-    statusBar()->showMessage(keep ? tr("Enable Keep sending") : tr("Disable Keep sending"));
+    keepSendChanged(tcpTerminalWidgets());
 }
 
 void MainWindow::TCPdelayspinBox_valueChanged(int value)
@@ -336,37 +334,30 @@ void MainWindow::TCPdelayspinBox_valueChanged(int value)
 
 void MainWindow::TCPHideHex_pushButton_clicked()
 {
-    ui->TCP_HexTextBrowser->setVisible(ui->TCP_HEXcheckBox->isChecked());
-    if (ui->TCP_showtime_checkBox->isChecked())
-        tcpReceiveView->scrollToBottom();
+    showOrHideHexView(tcpTerminalWidgets());
 }
 
 void MainWindow::actionClearBytes_TCP_triggered()
 {
-    ui->TCPsendbyteslcdNumber->display(0);
-    ui->TCPrecvbyteslcdNumber->display(0);
-    statusBar()->showMessage(tr("Counter has been cleared"));
+    clearCounters(tcpTerminalWidgets());
 }
 
 void MainWindow::actionCleanData_TCP_triggered()
 {
-    tcpReceiveView->clear();
-    statusBar()->showMessage(tr("Receive has been cleared"));
+    clearReceiveViews(tcpTerminalWidgets());
 }
 
 void MainWindow::cleanSendData_TCP_clicked()
 {
-    ui->TCPsendMsgtextEdit->clear();
-    statusBar()->showMessage(tr("Send has been cleared"));
+    clearSendBox(tcpTerminalWidgets());
 }
 
 void MainWindow::actionSave_TCP_triggered()
 {
-    tcpReceiveView->flush();
-    exportNetView(ui->TCP_StrTextBrowser);
+    exportTextView(tcpTerminalWidgets());
 }
 
 void MainWindow::actionLoadfile_TCP_triggered()
 {
-    importIntoSendBox(ui->TCPsendMsgtextEdit);
+    importIntoSendBox(tcpTerminalWidgets());
 }

@@ -1,20 +1,14 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "bytecounter.h"
 #include "netterminalcodec.h"
-#include "prompt.h"
 #include "receiveview.h"
+#include "terminalwidgets.h"
 
-#include <QFile>
-#include <QFileInfo>
-#include <QTextCursor>
-#include <QTextStream>
 #include <QUdpSocket>
 
 namespace {
 constexpr int receiveViewBlocks = 10000;
-constexpr int importLimitBytes = 10000;
 // Datagrams taken per call: a flood must not hold the window; the rest are
 // read on the next turn of the event loop.
 constexpr int datagramsPerRead = 2000;
@@ -23,11 +17,6 @@ constexpr int udpReceiveBufferBytes = 4 * 1024 * 1024;
 // Received bytes after which the views are written at once rather than at
 // their next timed flush, so that one flush never grows with the data rate.
 constexpr qint64 flushThresholdBytes = 32 * 1024;
-
-void addToCounter(QLCDNumber *counter, qint64 bytes)
-{
-    counter->display(ByteCounter::added(counter->intValue(), bytes));
-}
 } // namespace
 
 void MainWindow::UDP_Init_Start()
@@ -179,27 +168,32 @@ void MainWindow::readUDP()
         statusBar()->showMessage(tr("UDP receive ") + lastSender);
 }
 
+// The UDP terminal's widgets for the handlers it shares with the others.
+TerminalWidgets MainWindow::udpTerminalWidgets()
+{
+    TerminalWidgets terminal;
+    terminal.receiveView = udpReceiveView;
+    terminal.textView = ui->UDP_StrTextBrowser;
+    terminal.hexView = ui->UDP_HexTextBrowser;
+    terminal.timeBox = ui->UDP_showtime_checkBox;
+    terminal.hexBox = ui->UDP_HEXcheckBox;
+    terminal.sendBox = ui->UDPsendMsgtextEdit;
+    terminal.sendButton = ui->UDPsendmsgBtn;
+    terminal.keepSendBox = ui->UDPobocheckBox;
+    terminal.intervalBox = ui->UDPdelayspinBox;
+    terminal.sendTimer = udpSendTimer;
+    terminal.sendInterval = udpSendInterval;
+    terminal.sendOnce = [this] {
+        UDP_sendMsg();
+    };
+    terminal.sentCounter = ui->UDPsendbyteslcdNumber;
+    terminal.receivedCounter = ui->UDPrecvbyteslcdNumber;
+    return terminal;
+}
+
 void MainWindow::UDPsendmsgBtn_clicked()
 {
-    if (ui->UDPsendmsgBtn->text() == tr("Pause") ||
-        ui->UDPsendmsgBtn->text() == QStringLiteral("暂停")) {
-        udpSendTimer->stop();
-        ui->UDPsendmsgBtn->setText(tr("Send"));
-        ui->UDPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/send.png")));
-        return;
-    }
-    if (ui->UDPsendMsgtextEdit->toPlainText().isEmpty()) {
-        statusBar()->showMessage(tr("No Data"));
-        return;
-    }
-    if (!ui->UDPobocheckBox->isChecked()) {
-        ui->UDPsendMsgtextEdit->setFocus();
-        UDP_sendMsg();
-        return;
-    }
-    udpSendTimer->start(udpSendInterval);
-    ui->UDPsendmsgBtn->setText(tr("Pause"));
-    ui->UDPsendmsgBtn->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+    pressSendButton(udpTerminalWidgets(), tr("Send"));
 }
 
 // Sends the send box as one datagram; only a datagram that left is counted.
@@ -213,16 +207,12 @@ void MainWindow::UDP_sendMsg()
     address.setAddress(ui->UDPFarIPlineEdit->text());
     const QByteArray datagram =
         NetTerminalCodec::sendBytes(text, ui->UDPsendAsHexcheckBox->isChecked());
-    const qint64 written = udpSendSocket->writeDatagram(datagram, address, port);
-    if (written > 0)
-        addToCounter(ui->UDPsendbyteslcdNumber, written);
+    addToCounter(ui->UDPsendbyteslcdNumber, udpSendSocket->writeDatagram(datagram, address, port));
 }
 
 void MainWindow::UDP_obocheckBox_clicked()
 {
-    const bool keep = ui->UDPobocheckBox->isChecked();
-    ui->UDPdelayspinBox->setEnabled(keep);
-    statusBar()->showMessage(keep ? tr("Enable Keep sending") : tr("Disable Keep sending"));
+    keepSendChanged(udpTerminalWidgets());
 }
 
 void MainWindow::UDPdelayspinBox_valueChanged(int value)
@@ -232,88 +222,30 @@ void MainWindow::UDPdelayspinBox_valueChanged(int value)
 
 void MainWindow::UDPHideHex_pushButton_clicked()
 {
-    ui->UDP_HexTextBrowser->setVisible(ui->UDP_HEXcheckBox->isChecked());
-    if (ui->UDP_showtime_checkBox->isChecked())
-        udpReceiveView->scrollToBottom();
+    showOrHideHexView(udpTerminalWidgets());
 }
 
 void MainWindow::actionClearBytes_UDP_triggered()
 {
-    ui->UDPsendbyteslcdNumber->display(0);
-    ui->UDPrecvbyteslcdNumber->display(0);
-    statusBar()->showMessage(tr("Counter has been cleared"));
+    clearCounters(udpTerminalWidgets());
 }
 
 void MainWindow::actionCleanData_UDP_triggered()
 {
-    udpReceiveView->clear();
-    statusBar()->showMessage(tr("Receive has been cleared"));
+    clearReceiveViews(udpTerminalWidgets());
 }
 
 void MainWindow::cleanSendData_UDP_clicked()
 {
-    ui->UDPsendMsgtextEdit->clear();
-    statusBar()->showMessage(tr("Send has been cleared"));
+    clearSendBox(udpTerminalWidgets());
 }
 
 void MainWindow::actionSave_UDP_triggered()
 {
-    udpReceiveView->flush();
-    exportNetView(ui->UDP_StrTextBrowser);
+    exportTextView(udpTerminalWidgets());
 }
 
 void MainWindow::actionLoadfile_UDP_triggered()
 {
-    importIntoSendBox(ui->UDPsendMsgtextEdit);
-}
-
-// Export of a network terminal: the text view's plain text into a file.
-void MainWindow::exportNetView(QPlainTextEdit *view)
-{
-    const QString text = view->toPlainText();
-    if (text.isEmpty()) {
-        statusBar()->showMessage(tr("No data need to save"));
-        return;
-    }
-    const QString name = Prompt::saveFileName(this, tr("Save as"), tr("newtxt.txt"));
-    if (name.isEmpty())
-        return;
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
-        statusBar()->showMessage(
-            tr("Save failed:Open file %1 failed, can't save\n%2").arg(name, file.errorString()));
-        return;
-    }
-    QTextStream out(&file);
-    out << text;
-    out.flush();
-    file.close();
-    statusBar()->showMessage(QStringLiteral("Saved success.\tsaved: ") +
-                             QFileInfo(file).canonicalFilePath());
-}
-
-// Import of a network terminal: a file of at most 10000 bytes appended to
-// the send box as UTF-8 text.
-void MainWindow::importIntoSendBox(QPlainTextEdit *sendBox)
-{
-    const QString name = Prompt::openFileName(this, tr("Read file"), QString(), tr("(*)"));
-    if (name.isEmpty())
-        return;
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
-                                    "insufficient permissions."));
-        return;
-    }
-    if (file.size() > importLimitBytes) {
-        statusBar()->showMessage(
-            tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes")
-                .arg(file.size()));
-        return;
-    }
-    QTextCursor cursor(sendBox->document());
-    cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QString::fromUtf8(file.readAll()));
-    file.close();
-    statusBar()->showMessage(tr("Success for read the data in the file"));
+    importIntoSendBox(udpTerminalWidgets());
 }

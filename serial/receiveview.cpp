@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <QTime>
 
 namespace {
@@ -78,9 +79,17 @@ void ReceiveView::flush()
 
 // Runs of unstamped chunks are joined into one insertion; a stamped chunk
 // starts a new line (unless the view is still empty).
+// The document's own block limit is lifted while the batch goes in and the
+// oldest blocks are removed afterwards in one step: the document's own
+// trimming steps a cursor over every block it drops, which lays each of them
+// out (and long wrapped hex lines cost the most). The view ends with the same
+// blocks either way, and each edit reports only what it added or removed.
 void ReceiveView::write(QPlainTextEdit *view, QString Chunk::*part)
 {
-    QTextCursor cursor(view->document());
+    QTextDocument *document = view->document();
+    const int blockLimit = document->maximumBlockCount();
+    document->setMaximumBlockCount(0);
+    QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
     QString run;
@@ -96,13 +105,33 @@ void ReceiveView::write(QPlainTextEdit *view, QString Chunk::*part)
             continue;
         }
         insertRun();
-        if (!view->document()->isEmpty())
+        if (!document->isEmpty())
             cursor.insertBlock();
         cursor.insertText(chunk.stamp, m_stampFormat);
         cursor.insertText(chunk.*part, m_dataFormat);
     }
     insertRun();
     cursor.endEditBlock();
+    if (blockLimit > 0)
+        removeOldestBlocks(document, document->blockCount() - blockLimit);
+    document->setMaximumBlockCount(blockLimit);
+}
+
+// Removes the first `count` blocks. Inside an edit block the cursor is
+// placed by position without laying out any block.
+void ReceiveView::removeOldestBlocks(QTextDocument *document, int count)
+{
+    if (count <= 0)
+        return;
+    QTextCursor oldest(document);
+    oldest.beginEditBlock();
+    // The block that becomes the first keeps the character format of the
+    // first one, as with the document's own trimming.
+    const QTextCharFormat firstFormat = oldest.blockCharFormat();
+    oldest.setPosition(document->findBlockByNumber(count).position(), QTextCursor::KeepAnchor);
+    oldest.removeSelectedText();
+    oldest.setBlockCharFormat(firstFormat);
+    oldest.endEditBlock();
 }
 
 void ReceiveView::clear()

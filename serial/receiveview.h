@@ -11,6 +11,7 @@
 #include <vector>
 
 class QPlainTextEdit;
+class QTextDocument;
 
 // Appends received data to a terminal's pair of receive views, text and hex.
 // appendBytes() decodes the bytes with the view's own stream decoder (kept
@@ -50,6 +51,7 @@ private:
     };
 
     void write(QPlainTextEdit *view, QString Chunk::*part);
+    static void removeOldestBlocks(QTextDocument *document, int count);
 
     QPlainTextEdit *m_textView;
     QPlainTextEdit *m_hexView;

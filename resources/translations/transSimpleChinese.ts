@@ -475,7 +475,7 @@
     </message>
     <message>
         <source>Nuvelix -- YURB Ver %1.%2.%3</source>
-        <translation>Nuvelix -- YURB 版本 %1.%2.%3</translation>
+        <translation>Nuvelix -- YURB Ver %1.%2.%3</translation>
     </message>
     <message>
         <source>Receive Data</source>

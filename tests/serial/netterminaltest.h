@@ -1,26 +1,27 @@
 #pragma once
 
 #include "mainwindow.h"
+#include "promptrecorder.h"
+#include "windowprobe.h"
 
 #include <QAbstractButton>
+#include <QCheckBox>
+#include <QObject>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRegularExpression>
-#include <QStatusBar>
+#include <QSignalSpy>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 
-// Small helpers of the UDP and TCP terminal tests: find a widget of the
-// window by its name, press a button as the user does, read the views with
-// their time stamps made comparable.
+#include <memory>
+
+// What the UDP and TCP terminal tests share: the window of each test
+// function with its prompt recorder, pressing a button as the user does,
+// the views with their time stamps made comparable, and running a repeat.
 namespace NetTerminalTest {
-
-template <typename T> T *child(const QObject &window, const char *name)
-{
-    T *found = window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget %s", name);
-    return found;
-}
 
 // The terminals react to pressed(); a click presses and releases.
 inline void press(QAbstractButton *button)
@@ -31,7 +32,7 @@ inline void press(QAbstractButton *button)
 
 inline QString status(const MainWindow &window)
 {
-    return window.statusBar()->currentMessage();
+    return statusText(window);
 }
 
 // A view's text with each "[hh:mm:ss.zzz]" stamp written "[T]".
@@ -47,5 +48,47 @@ inline void showPage(MainWindow &window, const char *page)
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
+
+// Repeats the TCP send box "tick" every `interval` ms until at least five
+// ticks have passed, then pauses it; `ticks` is how many there were.
+inline void repeatTcpTicks(MainWindow &window, int interval, qsizetype *ticks)
+{
+    child<QCheckBox>(window, "TCPobocheckBox")->setChecked(true);
+    child<QSpinBox>(window, "TCPdelayspinBox")->setValue(interval);
+    child<QPlainTextEdit>(window, "TCPsendMsgtextEdit")->setPlainText(QStringLiteral("tick"));
+    auto *sendButton = child<QPushButton>(window, "TCPsendmsgBtn");
+    press(sendButton);
+    QTimer *timer = nullptr;
+    for (QTimer *candidate : window.findChildren<QTimer *>()) {
+        if (candidate->isActive() && candidate->interval() == interval)
+            timer = candidate;
+    }
+    QVERIFY(timer);
+    QSignalSpy spy(timer, &QTimer::timeout);
+    QTRY_VERIFY(spy.size() >= 5);
+    press(sendButton);
+    *ticks = spy.size();
+}
+
+// Base of the terminal test classes: each test function gets a new window,
+// made after the recorder that answers its prompts and gone before it.
+class TerminalTestCase : public QObject
+{
+protected:
+    void openWindow(const char *page)
+    {
+        m_prompts = std::make_unique<PromptRecorder>();
+        m_window = std::make_unique<MainWindow>();
+        showPage(*m_window, page);
+    }
+    void closeWindow()
+    {
+        m_window.reset();
+        m_prompts.reset();
+    }
+
+    std::unique_ptr<PromptRecorder> m_prompts;
+    std::unique_ptr<MainWindow> m_window;
+};
 
 } // namespace NetTerminalTest

@@ -9,17 +9,15 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
 
 #include <memory>
 
 using namespace NetTerminalTest;
 
 // The TCP terminal as a client of a server on the loopback interface.
-class TestTcpClient : public QObject
+class TestTcpClient : public TerminalTestCase
 {
     Q_OBJECT
 
@@ -40,18 +38,14 @@ private:
     QTcpSocket *connectToPeer();
     void expectStopped();
 
-    std::unique_ptr<PromptRecorder> m_prompts;
-    std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QSignalSpy> m_messages;
     QTcpServer m_peer;
 };
 
 void TestTcpClient::init()
 {
-    m_prompts = std::make_unique<PromptRecorder>();
-    m_window = std::make_unique<MainWindow>();
+    openWindow("tcp");
     m_messages = std::make_unique<QSignalSpy>(m_window->statusBar(), &QStatusBar::messageChanged);
-    showPage(*m_window, "tcp");
     child<QComboBox>(*m_window, "TCP_comboBox")->setCurrentText(QStringLiteral("TCP Client"));
     QVERIFY(m_peer.listen(QHostAddress::LocalHost, 0));
 }
@@ -59,8 +53,7 @@ void TestTcpClient::init()
 void TestTcpClient::cleanup()
 {
     m_messages.reset();
-    m_window.reset();
-    m_prompts.reset();
+    closeWindow();
     m_peer.close();
 }
 
@@ -217,24 +210,13 @@ void TestTcpClient::threeSessionsStillSendOncePerTick()
     QVERIFY(server);
     QTRY_COMPARE(m_window->findChildren<QTcpSocket *>().size(), before + 1);
 
-    constexpr int interval = 37;
-    child<QCheckBox>(*m_window, "TCPobocheckBox")->setChecked(true);
-    child<QSpinBox>(*m_window, "TCPdelayspinBox")->setValue(interval);
-    child<QPlainTextEdit>(*m_window, "TCPsendMsgtextEdit")->setPlainText(QStringLiteral("tick"));
-    auto *sendButton = child<QPushButton>(*m_window, "TCPsendmsgBtn");
-    press(sendButton);
-    QTimer *timer = nullptr;
-    for (QTimer *candidate : m_window->findChildren<QTimer *>()) {
-        if (candidate->isActive() && candidate->interval() == interval)
-            timer = candidate;
-    }
-    QVERIFY(timer);
-    QSignalSpy ticks(timer, &QTimer::timeout);
-    QTRY_VERIFY(ticks.size() >= 5);
-    press(sendButton);
-    QCOMPARE(sendButton->text(), QStringLiteral("send"));
+    qsizetype ticks = 0;
+    repeatTcpTicks(*m_window, 37, &ticks);
+    if (QTest::currentTestFailed())
+        return;
+    QCOMPARE(child<QPushButton>(*m_window, "TCPsendmsgBtn")->text(), QStringLiteral("send"));
 
-    const qint64 expected = 4 * ticks.size();
+    const qint64 expected = 4 * ticks;
     QTRY_COMPARE(server->bytesAvailable(), expected);
     QCOMPARE(child<QLCDNumber>(*m_window, "TCPsendbyteslcdNumber")->intValue(), int(expected));
 }

@@ -3,24 +3,19 @@
 #include "promptrecorder.h"
 #include "yurbtestmain.h"
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLCDNumber>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
-#include <QSpinBox>
 #include <QTcpServer>
 #include <QTcpSocket>
-#include <QTimer>
-
-#include <memory>
 
 using namespace NetTerminalTest;
 
 // The TCP terminal as a server of clients on the loopback interface, over
 // IPv4 (listed as "::ffff:127.0.0.1") and IPv6 ("::1").
-class TestTcpServer : public QObject
+class TestTcpServer : public TerminalTestCase
 {
     Q_OBJECT
 
@@ -44,8 +39,6 @@ private:
     [[nodiscard]] QStringList listedClients() const;
     void sendText(const QString &text);
 
-    std::unique_ptr<PromptRecorder> m_prompts;
-    std::unique_ptr<MainWindow> m_window;
     QList<QTcpSocket *> m_clients;
 };
 
@@ -54,9 +47,7 @@ const QString v6Client = QStringLiteral("::1");
 
 void TestTcpServer::init()
 {
-    m_prompts = std::make_unique<PromptRecorder>();
-    m_window = std::make_unique<MainWindow>();
-    showPage(*m_window, "tcp");
+    openWindow("tcp");
     setMode(QStringLiteral("TCP Server"));
 }
 
@@ -64,8 +55,7 @@ void TestTcpServer::cleanup()
 {
     qDeleteAll(m_clients);
     m_clients.clear();
-    m_window.reset();
-    m_prompts.reset();
+    closeWindow();
 }
 
 void TestTcpServer::setMode(const QString &mode)
@@ -265,23 +255,12 @@ void TestTcpServer::repeatWritesOncePerTick()
     startServer();
     QTcpSocket *client = connectClient(QHostAddress::LocalHost);
 
-    constexpr int interval = 41;
-    child<QCheckBox>(*m_window, "TCPobocheckBox")->setChecked(true);
-    child<QSpinBox>(*m_window, "TCPdelayspinBox")->setValue(interval);
-    child<QPlainTextEdit>(*m_window, "TCPsendMsgtextEdit")->setPlainText(QStringLiteral("tick"));
-    auto *sendButton = child<QPushButton>(*m_window, "TCPsendmsgBtn");
-    press(sendButton);
-    QTimer *timer = nullptr;
-    for (QTimer *candidate : m_window->findChildren<QTimer *>()) {
-        if (candidate->isActive() && candidate->interval() == interval)
-            timer = candidate;
-    }
-    QVERIFY(timer);
-    QSignalSpy ticks(timer, &QTimer::timeout);
-    QTRY_VERIFY(ticks.size() >= 5);
-    press(sendButton);
+    qsizetype ticks = 0;
+    repeatTcpTicks(*m_window, 41, &ticks);
+    if (QTest::currentTestFailed())
+        return;
 
-    const qint64 expected = 4 * ticks.size();
+    const qint64 expected = 4 * ticks;
     QTRY_COMPARE(client->bytesAvailable(), expected);
     QCOMPARE(child<QLCDNumber>(*m_window, "TCPsendbyteslcdNumber")->intValue(), int(expected));
 }

@@ -11,13 +11,11 @@
 #include <QSpinBox>
 #include <QUdpSocket>
 
-#include <memory>
-
 using namespace NetTerminalTest;
 using Datagrams = QList<QByteArray>;
 
 // The UDP terminal against a peer socket on the loopback interface.
-class TestUdpTerminal : public QObject
+class TestUdpTerminal : public TerminalTestCase
 {
     Q_OBJECT
 
@@ -37,23 +35,18 @@ private:
     [[nodiscard]] quint16 listeningPort() const;
     void sendFromPeer(const QByteArray &datagram);
 
-    std::unique_ptr<PromptRecorder> m_prompts;
-    std::unique_ptr<MainWindow> m_window;
     QUdpSocket m_peer;
 };
 
 void TestUdpTerminal::init()
 {
-    m_prompts = std::make_unique<PromptRecorder>();
-    m_window = std::make_unique<MainWindow>();
-    showPage(*m_window, "udp");
+    openWindow("udp");
     QVERIFY(m_peer.bind(QHostAddress::LocalHost, 0));
 }
 
 void TestUdpTerminal::cleanup()
 {
-    m_window.reset();
-    m_prompts.reset();
+    closeWindow();
     m_peer.close();
 }
 

@@ -1,0 +1,142 @@
+#include "mainwindow.h"
+
+#include "prompt.h"
+#include "receiveview.h"
+#include "terminalwidgets.h"
+
+#include <QCheckBox>
+#include <QFile>
+#include <QFileInfo>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTextCursor>
+#include <QTextStream>
+#include <QTimer>
+
+// The handlers that the serial, UDP and TCP terminals share; each terminal's
+// named slot calls them with its own widgets.
+
+namespace {
+constexpr int importLimitBytes = 10000;
+} // namespace
+
+// The send button: pauses a running repeat (the button then reads
+// `sendText`, which differs between the terminals), sends once, or starts a
+// repeat whose first send comes one interval later.
+void MainWindow::pressSendButton(const TerminalWidgets &terminal, const QString &sendText)
+{
+    const QString text = terminal.sendButton->text();
+    if (text == tr("Pause") || text == QStringLiteral("暂停")) {
+        terminal.sendTimer->stop();
+        terminal.sendButton->setText(sendText);
+        terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/send.png")));
+        return;
+    }
+    if (terminal.sendBox->toPlainText().isEmpty()) {
+        statusBar()->showMessage(tr("No Data"));
+        return;
+    }
+    if (!terminal.keepSendBox->isChecked()) {
+        terminal.sendBox->setFocus();
+        terminal.sendOnce();
+        return;
+    }
+    terminal.sendTimer->start(terminal.sendInterval);
+    terminal.sendButton->setText(tr("Pause"));
+    terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/pause.png")));
+}
+
+// "Keep Send" only enables the interval; it neither starts nor stops a repeat.
+void MainWindow::keepSendChanged(const TerminalWidgets &terminal)
+{
+    const bool keep = terminal.keepSendBox->isChecked();
+    terminal.intervalBox->setEnabled(keep);
+    statusBar()->showMessage(keep ? tr("Enable Keep sending") : tr("Disable Keep sending"));
+}
+
+// The hex view is filled while hidden, so showing it loses nothing.
+void MainWindow::showOrHideHexView(const TerminalWidgets &terminal)
+{
+    terminal.hexView->setVisible(terminal.hexBox->isChecked());
+    if (terminal.timeBox->isChecked())
+        terminal.receiveView->scrollToBottom();
+}
+
+void MainWindow::clearCounters(const TerminalWidgets &terminal)
+{
+    terminal.sentCounter->display(0);
+    terminal.receivedCounter->display(0);
+    statusBar()->showMessage(tr("Counter has been cleared"));
+}
+
+void MainWindow::clearReceiveViews(const TerminalWidgets &terminal)
+{
+    terminal.receiveView->clear();
+    statusBar()->showMessage(tr("Receive has been cleared"));
+}
+
+void MainWindow::clearSendBox(const TerminalWidgets &terminal)
+{
+    terminal.sendBox->clear();
+    statusBar()->showMessage(tr("Send has been cleared"));
+}
+
+// Export: the text view's plain text (time stamps included) into a file.
+void MainWindow::exportTextView(const TerminalWidgets &terminal)
+{
+    // What is still waiting for the views belongs in the file too.
+    terminal.receiveView->flush();
+    const QString text = terminal.textView->toPlainText();
+    if (text.isEmpty()) {
+        statusBar()->showMessage(tr("No data need to save"));
+        return;
+    }
+    const QString name = Prompt::saveFileName(this, tr("Save as"), tr("newtxt.txt"));
+    if (name.isEmpty())
+        return;
+    QFile file(name);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+        statusBar()->showMessage(
+            tr("Save failed:Open file %1 failed, can't save\n%2").arg(name, file.errorString()));
+        return;
+    }
+    QTextStream out(&file);
+    out << text;
+    out.flush();
+    file.close();
+    statusBar()->showMessage(QStringLiteral("Saved success.\tsaved: ") +
+                             QFileInfo(file).canonicalFilePath());
+}
+
+// Import: a file of at most 10000 bytes appended to the send box as it is
+// (UTF-8, CR LF read as LF).
+void MainWindow::importIntoSendBox(const TerminalWidgets &terminal)
+{
+    const QString name = askFileToRead();
+    if (name.isEmpty())
+        return;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
+                                    "insufficient permissions."));
+        return;
+    }
+    if (file.size() > importLimitBytes) {
+        statusBar()->showMessage(
+            tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes")
+                .arg(file.size()));
+        return;
+    }
+    QTextCursor cursor(terminal.sendBox->document());
+    cursor.movePosition(QTextCursor::End);
+    cursor.insertText(QString::fromUtf8(file.readAll()));
+    file.close();
+    statusBar()->showMessage(tr("Success for read the data in the file"));
+}
+
+QString MainWindow::askFileToRead()
+{
+    return Prompt::openFileName(this, tr("Read file"), QString(), tr("(*)"));
+}
