@@ -54,8 +54,7 @@ void MainWindow::openSerialTool(const SerialTool &tool)
 
     // Parented to the window so that a port still open at shut-down goes
     // with it; a closed worker is dropped at once.
-    serialThread = new ThreadSerial;
-    serialThread->setParent(this);
+    serialThread = new ThreadSerial(this);
     serialThread->portName = port.portName;
     serialThread->baudRate = port.baudRate;
     serialThread->dataBits = port.dataBits;

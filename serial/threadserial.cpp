@@ -2,7 +2,7 @@
 
 #include <QSerialPort>
 
-ThreadSerial::ThreadSerial(QThread *parent)
+ThreadSerial::ThreadSerial(QObject *parent)
     : QThread(parent)
 {}
 
@@ -10,13 +10,12 @@ ThreadSerial::~ThreadSerial()
 {
     quit();
     wait();
-    delete serialPort;
 }
 
 void ThreadSerial::Init(bool connectRead)
 {
     delete serialPort;
-    serialPort = new QSerialPort;
+    serialPort = new QSerialPort(this);
     serialPort->setPortName(portName);
     serialPort->setBaudRate(baudRate, QSerialPort::AllDirections);
     serialPort->setDataBits(QSerialPort::DataBits(dataBits));

@@ -14,7 +14,7 @@ class ThreadSerial : public QThread
     Q_OBJECT
 
 public:
-    explicit ThreadSerial(QThread *parent = nullptr);
+    explicit ThreadSerial(QObject *parent = nullptr);
     // Stops and waits for the (empty) thread before the object goes away,
     // since destroying a running QThread aborts the program.
     ~ThreadSerial() override;
