@@ -75,8 +75,7 @@ QString Prompt::file(QWidget *parent, const FileRequest &request)
     if (request.mode == FileMode::Open)
         return QFileDialog::getOpenFileName(parent, request.caption, request.directory,
                                             request.filter);
-    return QFileDialog::getSaveFileName(parent, request.caption, request.directory,
-                                        request.filter);
+    return QFileDialog::getSaveFileName(parent, request.caption, request.directory, request.filter);
 }
 
 QString Prompt::openFileName(QWidget *parent, const QString &caption, const QString &directory,

@@ -44,22 +44,18 @@ public:
     // Returns false for a cancelled question; the answer goes into the text.
     using TextHandler = std::function<bool(const TextRequest &, QString &answer)>;
 
-    static QMessageBox::StandardButton information(QWidget *parent, const QString &title,
-                                                   const QString &text,
-                                                   QMessageBox::StandardButtons buttons
-                                                   = QMessageBox::Ok);
-    static QMessageBox::StandardButton warning(QWidget *parent, const QString &title,
-                                               const QString &text,
-                                               QMessageBox::StandardButtons buttons
-                                               = QMessageBox::Ok);
-    static QMessageBox::StandardButton critical(QWidget *parent, const QString &title,
-                                                const QString &text,
-                                                QMessageBox::StandardButtons buttons
-                                                = QMessageBox::Ok);
-    static QMessageBox::StandardButton question(QWidget *parent, const QString &title,
-                                                const QString &text,
-                                                QMessageBox::StandardButtons buttons
-                                                = QMessageBox::Yes | QMessageBox::No);
+    static QMessageBox::StandardButton
+    information(QWidget *parent, const QString &title, const QString &text,
+                QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    static QMessageBox::StandardButton
+    warning(QWidget *parent, const QString &title, const QString &text,
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    static QMessageBox::StandardButton
+    critical(QWidget *parent, const QString &title, const QString &text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+    static QMessageBox::StandardButton
+    question(QWidget *parent, const QString &title, const QString &text,
+             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No);
 
     static QString openFileName(QWidget *parent, const QString &caption,
                                 const QString &directory = {}, const QString &filter = {});
@@ -67,8 +63,7 @@ public:
                                 const QString &directory = {}, const QString &filter = {});
 
     // Asks for one line of text; returns false when the user cancels.
-    static bool text(QWidget *parent, const QString &title, const QString &label,
-                     QString &answer);
+    static bool text(QWidget *parent, const QString &title, const QString &label, QString &answer);
 
     // An empty handler brings the real dialogs back.
     static void setMessageHandler(MessageHandler handler);

@@ -10,6 +10,5 @@ class nuvelix_convert : public ToolPlaceholder
 public:
     explicit nuvelix_convert(QWidget *parent = nullptr)
         : ToolPlaceholder(QStringLiteral("nuvelix_convert"), parent)
-    {
-    }
+    {}
 };

@@ -10,6 +10,5 @@ class nuvelix_ble : public ToolPlaceholder
 public:
     explicit nuvelix_ble(QWidget *parent = nullptr)
         : ToolPlaceholder(QStringLiteral("nuvelix_ble"), parent)
-    {
-    }
+    {}
 };
