@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QFile>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
@@ -28,6 +29,8 @@ private Q_SLOTS:
     void tabSet();
     void codeCreatedWidgetsFollowTheTabs_data();
     void codeCreatedWidgetsFollowTheTabs();
+    void terminalSetUpFollowsTheTabs_data();
+    void terminalSetUpFollowsTheTabs();
     void titleShowsVersion();
     void msleepWaitsAndLetsTimersRun();
     void exitClosesTheWindow();
@@ -132,6 +135,36 @@ void TestMainWindow::codeCreatedWidgetsFollowTheTabs()
     QCOMPARE(window.findChildren<nuvelix_i2c_tools *>().size(), one);
     QCOMPARE(window.findChildren<nuvelix_tof *>().size(), one);
     QCOMPARE(window.findChildren<DashBoard *>().size(), 6 * one);
+}
+
+void TestMainWindow::terminalSetUpFollowsTheTabs_data()
+{
+    QTest::addColumn<KeyValues>("values");
+    QTest::addColumn<QString>("view");
+    QTest::addColumn<bool>("setUp");
+
+    QTest::newRow("serial on") << KeyValues{} << "COM_StrTextBrowser" << true;
+    QTest::newRow("serial off") << KeyValues{{"COM", "false"}} << "COM_StrTextBrowser" << false;
+    QTest::newRow("UDP on") << KeyValues{{"COM", "false"}} << "UDP_HexTextBrowser" << true;
+    QTest::newRow("UDP off") << KeyValues{{"UDP", "0"}} << "UDP_HexTextBrowser" << false;
+    QTest::newRow("TCP on") << KeyValues{{"UDP", "false"}} << "TCP_StrTextBrowser" << true;
+    QTest::newRow("TCP off") << KeyValues{{"TCP", "TRUE"}} << "TCP_StrTextBrowser" << false;
+}
+
+// A terminal's set-up makes its receive views read-only and bounded; the
+// views of a switched-off terminal keep the form's state.
+void TestMainWindow::terminalSetUpFollowsTheTabs()
+{
+    QFETCH(KeyValues, values);
+    QFETCH(QString, view);
+    QFETCH(bool, setUp);
+    writeSettings(values);
+
+    const MainWindow window;
+    const auto *receiveView = window.findChild<QPlainTextEdit *>(view);
+    QVERIFY(receiveView);
+    QCOMPARE(receiveView->isReadOnly(), setUp);
+    QCOMPARE(receiveView->maximumBlockCount(), setUp ? 10000 : 0);
 }
 
 void TestMainWindow::titleShowsVersion()
