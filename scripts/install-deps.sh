@@ -19,4 +19,4 @@ sudo=""
 echo "Installing:$missing"
 $sudo apt-get update -qq
 # shellcheck disable=SC2086
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq $missing
