@@ -235,7 +235,6 @@ private:
     void setTcpWidgetsStarted(bool started);
     void showNetChunk(ReceiveView *view, NetTextDecoder &decoder, QLCDNumber *counter,
                       bool timeStamp, const QByteArray &data, const QString &sender);
-    static void flushIfLarge(ReceiveView *view, qint64 &unflushedBytes);
     void showTcpReceived(QTcpSocket *socket);
 
     // Handlers the three terminals share (serial/mainwindow_terminals.cpp),
@@ -330,7 +329,6 @@ private:
     bool udpRunning = false;
     ReceiveView *udpReceiveView = nullptr;
     NetTextDecoder udpDecoder;
-    qint64 udpUnflushedBytes = 0;
     // TCP terminal, client or server mode.
     bool tcpRunning = false;
     bool tcpClientConnected = false;
@@ -341,7 +339,6 @@ private:
     TcpClientList tcpClients;
     ReceiveView *tcpReceiveView = nullptr;
     NetTextDecoder tcpDecoder;
-    qint64 tcpUnflushedBytes = 0;
     // The GPS tool's position server; made here with the terminals' objects.
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;

@@ -11,7 +11,6 @@
 #include <QTimer>
 
 namespace {
-constexpr int receiveViewBlocks = 10000;
 // A fast stream is taken in bounded pieces: the socket buffers at most
 // this much (the peer is held back by TCP meanwhile), and each piece is shown
 // as a chunk of its own, so no hex line and no single call grows with the
@@ -51,7 +50,7 @@ void MainWindow::TCP_Init_Start()
             &MainWindow::actionLoadfile_TCP_triggered);
 
     tcpReceiveView = new ReceiveView(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser, this);
-    tcpReceiveView->setUp(receiveViewBlocks);
+    tcpReceiveView->setUp();
     ui->TCP_HexTextBrowser->hide();
     const int width = int(1.3 * (ui->TCP_HEXcheckBox->sizeHint().width() +
                                  ui->TCP_showtime_checkBox->sizeHint().width()));
@@ -241,11 +240,9 @@ void MainWindow::showTcpReceived(QTcpSocket *socket)
     const QString sender = senderText(socket);
     while (socket->bytesAvailable() > 0) {
         const QByteArray chunk = socket->read(chunkBytes);
-        tcpUnflushedBytes += chunk.size();
         showNetChunk(tcpReceiveView, tcpDecoder, ui->TCPrecvbyteslcdNumber, timeStamp, chunk,
                      sender);
     }
-    flushIfLarge(tcpReceiveView, tcpUnflushedBytes);
     statusBar()->showMessage(
         tr("TCP receive ") +
         tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));

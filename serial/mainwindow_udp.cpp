@@ -8,15 +8,11 @@
 #include <QUdpSocket>
 
 namespace {
-constexpr int receiveViewBlocks = 10000;
 // Datagrams taken per call: a flood must not hold the window; the rest are
 // read on the next turn of the event loop.
 constexpr int datagramsPerRead = 2000;
 // Room in the kernel for the datagrams that arrive while the window draws.
 constexpr int udpReceiveBufferBytes = 4 * 1024 * 1024;
-// Received bytes after which the views are written at once rather than at
-// their next timed flush, so that one flush never grows with the data rate.
-constexpr qint64 flushThresholdBytes = 32 * 1024;
 } // namespace
 
 void MainWindow::UDP_Init_Start()
@@ -42,7 +38,7 @@ void MainWindow::UDP_Init_Start()
             &MainWindow::actionLoadfile_UDP_triggered);
 
     udpReceiveView = new ReceiveView(ui->UDP_StrTextBrowser, ui->UDP_HexTextBrowser, this);
-    udpReceiveView->setUp(receiveViewBlocks);
+    udpReceiveView->setUp();
     ui->UDP_HexTextBrowser->hide();
     ui->groupBox_2->setMaximumWidth(int(1.3 * (ui->UDP_HEXcheckBox->sizeHint().width() +
                                                ui->UDP_showtime_checkBox->sizeHint().width())));
@@ -134,14 +130,6 @@ void MainWindow::showNetChunk(ReceiveView *view, NetTextDecoder &decoder, QLCDNu
     addToCounter(counter, shortened.size());
 }
 
-void MainWindow::flushIfLarge(ReceiveView *view, qint64 &unflushedBytes)
-{
-    if (unflushedBytes < flushThresholdBytes)
-        return;
-    view->flush();
-    unflushedBytes = 0;
-}
-
 void MainWindow::readUDP()
 {
     if (!udpSocket)
@@ -157,12 +145,10 @@ void MainWindow::readUDP()
         if (size < 0)
             break;
         datagram.truncate(size);
-        udpUnflushedBytes += size;
         showNetChunk(udpReceiveView, udpDecoder, ui->UDPrecvbyteslcdNumber, timeStamp, datagram,
                      address.toString() + QLatin1Char(':') + QString::number(port));
         lastSender = tr("from:%1:%2").arg(address.toString()).arg(port);
     }
-    flushIfLarge(udpReceiveView, udpUnflushedBytes);
     // Only the latest sender would stay visible, so the message is set once.
     if (!lastSender.isEmpty())
         statusBar()->showMessage(tr("UDP receive ") + lastSender);
