@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "portlist.h"
+#include "toolswitches.h"
 
 #include <QSettings>
 #include <QTimer>
@@ -32,13 +33,12 @@ void MainWindow::SerialSacn()
     }
 }
 
-// An absent or empty key and exactly "true" scan; any other text does not.
+// The scan switch reads like a tool switch: absent, empty or exactly "true"
+// scans; any other text does not.
 void MainWindow::SerialSacn_new()
 {
-    const QString scan = settings->value(QStringLiteral("Auto_Serial_Scan")).toString();
-    if (!scan.isEmpty() && scan != QLatin1String("true"))
-        return;
-    SerialSacn();
+    if (ToolSwitches::isOn(settings->value(QStringLiteral("Auto_Serial_Scan")).toString()))
+        SerialSacn();
 }
 
 void MainWindow::stop_SerialSacn_new()
