@@ -161,6 +161,18 @@ void MainWindow::startInit()
     connect(udpSendTimer, &QTimer::timeout, this, &MainWindow::UDP_sendMsg);
 }
 
+// A modeless tool dialog that deletes itself when it closes; `forget` then
+// clears the window's record of it. The handler's context is a member, gone
+// before the window's base class deletes the child dialogs, so it never runs
+// on a half-destroyed window.
+QDialog *MainWindow::newToolDialog(std::function<void()> forget)
+{
+    auto *dialog = new QDialog(this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QObject::destroyed, &m_dialogGuard, std::move(forget));
+    return dialog;
+}
+
 void MainWindow::on_actionExit_triggered()
 {
     close();

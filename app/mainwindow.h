@@ -10,6 +10,8 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
+
 class MWaveView;
 class QLCDNumber;
 class QPlainTextEdit;
@@ -72,6 +74,7 @@ private:
     void toggleTool(int tool);
     void startInit();
     void setUpTool(int tool);
+    QDialog *newToolDialog(std::function<void()> forget);
 
 private Q_SLOTS:
     // ---- Shell: Preferences, Help, About, update check ------------------
@@ -311,8 +314,6 @@ private:
     bool comExpandOpen = false;
     QDialog *comExpandDialog = nullptr;
     Ui::COM_Expand *comExpandUi = nullptr;
-    // Context of the panel's close handler; see slotCom_expand.
-    QObject m_comExpandGuard;
 
     // Terminals
     QList<QHostAddress> localAddresses;

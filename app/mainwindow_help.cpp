@@ -1,6 +1,8 @@
 #include "mainwindow.h"
 #include "ui_help.h"
 
+#include "tooldialog.h"
+
 #include <QDialog>
 #include <QPushButton>
 
@@ -10,16 +12,11 @@ void MainWindow::on_actionHelp_triggered()
     if (helpOpen)
         return;
 
-    auto *const dialog = new QDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    auto *const form = new Ui::Help;
-    form->setupUi(dialog);
+    QDialog *const dialog = newToolDialog([this] { slothelpdialogclose(); });
+    Ui::Help *const form = installForm<Ui::Help>(dialog);
     helpDialog = dialog;
     helpUi = form;
     connect(form->helpdialogCancel, &QPushButton::pressed, dialog, &QDialog::close);
-    // The form goes with its dialog, even when the window itself is destroyed.
-    connect(dialog, &QObject::destroyed, dialog, [form] { delete form; });
-    connect(dialog, &QObject::destroyed, &m_dialogGuard, [this] { slothelpdialogclose(); });
     helpOpen = true;
     dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     dialog->show();

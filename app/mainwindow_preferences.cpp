@@ -5,6 +5,7 @@
 #include "prompt.h"
 #include "programrestarter.h"
 #include "settingsfile.h"
+#include "tooldialog.h"
 #include "toolswitches.h"
 
 #include <QDialog>
@@ -41,19 +42,14 @@ void MainWindow::slotActionConfig()
 
     toolEnabled.fill(0, toolKeyCount);
 
-    auto *const dialog = new QDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    auto *const form = new Ui::Config;
-    form->setupUi(dialog);
-    dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
-    m_configDialog = dialog;
-    configUi = form;
-    // The form goes with its dialog, even when the window itself is destroyed.
-    connect(dialog, &QObject::destroyed, dialog, [form] { delete form; });
-    connect(dialog, &QObject::destroyed, &m_dialogGuard, [this] {
+    QDialog *const dialog = newToolDialog([this] {
         m_configDialog = nullptr;
         configUi = nullptr;
     });
+    Ui::Config *const form = installForm<Ui::Config>(dialog);
+    dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    m_configDialog = dialog;
+    configUi = form;
 
     connect(form->ConfigCancel_Button, &QPushButton::pressed, dialog, &QDialog::close);
     connect(form->ConfigOK_Button, &QPushButton::pressed, this, &MainWindow::slotActConfigOK);

@@ -4,6 +4,7 @@
 
 #include "commandescapes.h"
 #include "prompt.h"
+#include "tooldialog.h"
 
 #include <QDialog>
 #include <QSettings>
@@ -47,18 +48,8 @@ void MainWindow::slotCom_expand()
 {
     if (comExpandOpen)
         return;
-    comExpandDialog = new QDialog(this);
-    comExpandDialog->setAttribute(Qt::WA_DeleteOnClose);
-    comExpandUi = new Ui::COM_Expand;
-    comExpandUi->setupUi(comExpandDialog);
-
-    // The form goes with the panel, also when the window's teardown deletes
-    // it; the flags are cleared only while the window is whole (the guard is a
-    // member, gone before the teardown deletes child widgets).
-    Ui::COM_Expand *form = comExpandUi;
-    connect(comExpandDialog, &QObject::destroyed, comExpandDialog, [form] { delete form; });
-    connect(comExpandDialog, &QObject::destroyed, &m_comExpandGuard,
-            [this] { slotCom_expandclose(); });
+    comExpandDialog = newToolDialog([this] { slotCom_expandclose(); });
+    comExpandUi = installForm<Ui::COM_Expand>(comExpandDialog);
     connect(comExpandUi->save_pushButton, &QPushButton::pressed, this,
             &MainWindow::slotCOM_expandsave);
     using Slot = void (MainWindow::*)();
