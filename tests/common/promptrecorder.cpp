@@ -1,18 +1,33 @@
 #include "promptrecorder.h"
 
+#include <QTest>
+
+namespace {
+// The lowest-valued button of the box, e.g. Ok or Cancel.
+QMessageBox::StandardButton firstButton(const Prompt::Message &message)
+{
+    for (unsigned int bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton; bit <<= 1) {
+        if (message.buttons.testFlag(QMessageBox::StandardButton(bit)))
+            return QMessageBox::StandardButton(bit);
+    }
+    return QMessageBox::NoButton;
+}
+
+void failUnexpected(const QString &what)
+{
+    const QByteArray text = "unexpected prompt: " + what.toUtf8();
+    if (QTest::currentTestFunction())
+        QTest::qFail(text.constData(), __FILE__, __LINE__);
+    else
+        qWarning("%s", text.constData());
+}
+} // namespace
+
 PromptRecorder::PromptRecorder()
 {
     Prompt::setMessageHandler([this](const Prompt::Message &message) {
         messages.append(message);
-        if (!buttonAnswers.isEmpty())
-            return buttonAnswers.takeFirst();
-        // The lowest-valued button of the box, e.g. Ok or Cancel.
-        for (unsigned int bit = QMessageBox::FirstButton; bit <= QMessageBox::LastButton;
-             bit <<= 1) {
-            if (message.buttons.testFlag(QMessageBox::StandardButton(bit)))
-                return QMessageBox::StandardButton(bit);
-        }
-        return QMessageBox::NoButton;
+        return buttonAnswers.isEmpty() ? firstButton(message) : buttonAnswers.takeFirst();
     });
     Prompt::setFileHandler([this](const Prompt::FileRequest &request) {
         fileRequests.append(request);
@@ -29,7 +44,21 @@ PromptRecorder::PromptRecorder()
 
 PromptRecorder::~PromptRecorder()
 {
-    Prompt::setMessageHandler({});
-    Prompt::setFileHandler({});
-    Prompt::setTextHandler({});
+    failOnPrompts();
+}
+
+void PromptRecorder::failOnPrompts()
+{
+    Prompt::setMessageHandler([](const Prompt::Message &message) {
+        failUnexpected(message.title + QStringLiteral(": ") + message.text);
+        return firstButton(message);
+    });
+    Prompt::setFileHandler([](const Prompt::FileRequest &request) {
+        failUnexpected(request.caption);
+        return QString();
+    });
+    Prompt::setTextHandler([](const Prompt::TextRequest &request, QString &) {
+        failUnexpected(request.title);
+        return false;
+    });
 }

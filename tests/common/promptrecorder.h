@@ -8,12 +8,17 @@
 // Answers every prompt of the program at once while it lives: message boxes
 // with their first button (or the queued answer), file dialogs with the
 // queued paths (cancel when none is left), text questions with the queued
-// texts. Records what was asked so tests can check it.
+// texts. Records what was asked so tests can check it. Outside a recorder a
+// prompt is not expected: it fails the running test (see failOnPrompts).
 class PromptRecorder
 {
 public:
     PromptRecorder();
     ~PromptRecorder();
+
+    // Makes every prompt fail the running test, answered at once with the
+    // box's first button or a cancel; the window tests' main installs this.
+    static void failOnPrompts();
     PromptRecorder(const PromptRecorder &) = delete;
     PromptRecorder &operator=(const PromptRecorder &) = delete;
 
