@@ -20,8 +20,8 @@ void ModalWatchdog::check()
     QWidget *modal = QApplication::activeModalWidget();
     if (!modal)
         return;
-    const QByteArray what = "unexpected modal window \"" + modal->windowTitle().toUtf8() +
-                            "\" (" + modal->metaObject()->className() + ")";
+    const QByteArray what = "unexpected modal window \"" + modal->windowTitle().toUtf8() + "\" (" +
+                            modal->metaObject()->className() + ")";
     if (QTest::currentTestFunction())
         QTest::qFail(what.constData(), __FILE__, __LINE__);
     else
