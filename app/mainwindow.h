@@ -1,7 +1,6 @@
 #pragma once
 
 #include "aboutdialog.h"
-#include "nettextdecoder.h"
 #include "tcpclientlist.h"
 
 #include <QAbstractSocket>
@@ -236,8 +235,6 @@ private:
     void releaseTcpClientSocket();
     void setUdpWidgetsStarted(bool started);
     void setTcpWidgetsStarted(bool started);
-    void showNetChunk(ReceiveView *view, NetTextDecoder &decoder, QLCDNumber *counter,
-                      bool timeStamp, const QByteArray &data, const QString &sender);
     void showTcpReceived(QTcpSocket *socket);
 
     // Handlers the three terminals share (serial/mainwindow_terminals.cpp),
@@ -245,7 +242,8 @@ private:
     [[nodiscard]] TerminalWidgets serialTerminalWidgets();
     [[nodiscard]] TerminalWidgets udpTerminalWidgets();
     [[nodiscard]] TerminalWidgets tcpTerminalWidgets();
-    void pressSendButton(const TerminalWidgets &terminal, const QString &sendText);
+    void pressSendButton(const TerminalWidgets &terminal);
+    void endRepeat(const TerminalWidgets &terminal);
     void keepSendChanged(const TerminalWidgets &terminal);
     void showOrHideHexView(const TerminalWidgets &terminal);
     void clearCounters(const TerminalWidgets &terminal);
@@ -329,7 +327,6 @@ private:
     QUdpSocket *udpSocket = nullptr;
     bool udpRunning = false;
     ReceiveView *udpReceiveView = nullptr;
-    NetTextDecoder udpDecoder;
     // TCP terminal, client or server mode.
     bool tcpRunning = false;
     bool tcpClientConnected = false;
@@ -339,7 +336,6 @@ private:
     QTcpServer *tcpServer = nullptr;
     TcpClientList tcpClients;
     ReceiveView *tcpReceiveView = nullptr;
-    NetTextDecoder tcpDecoder;
     // The GPS tool's position server; made here with the terminals' objects.
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;

@@ -48,7 +48,7 @@ void MainWindow::Serial_Init_Start()
     m_comReceiveView = new ReceiveView(ui->COM_StrTextBrowser, ui->COM_HexTextBrowser, this);
     m_comReceiveView->setUp();
     ui->com_expandpushButton->setEnabled(false);
-    ui->COM_HexTextBrowser->hide();
+    m_comReceiveView->setHexViewShown(false);
     setOpenButtonStyle(ui->opencompushButton, false);
     ui->com_checkBox_RTS->hide();
     ui->com_checkBox_DTR->hide();
@@ -102,6 +102,10 @@ SerialTool MainWindow::serialTerminalTool()
         comExpandOpen = false;
         ui->com_expandpushButton->setEnabled(false);
         stopSendingFile();
+        // A repeat never outlives its port: sending data nobody asked for to
+        // a device opened later is unsafe.
+        if (comSendTimer->isActive())
+            endRepeat(serialTerminalWidgets());
         // What arrived before the close still reaches the views.
         m_comReceiveView->flush();
     };
@@ -135,12 +139,11 @@ TerminalWidgets MainWindow::serialTerminalWidgets()
 {
     TerminalWidgets terminal;
     terminal.receiveView = m_comReceiveView;
-    terminal.textView = ui->COM_StrTextBrowser;
-    terminal.hexView = ui->COM_HexTextBrowser;
     terminal.timeBox = ui->showtime_checkBox;
     terminal.hexBox = ui->HEXcheckBox;
     terminal.sendBox = ui->sendMsgtextEdit;
     terminal.sendButton = ui->sendmsgBtn;
+    terminal.sendText = tr("Send");
     terminal.keepSendBox = ui->obocheckBox;
     terminal.intervalBox = ui->delayspinBox;
     terminal.sendTimer = comSendTimer;
@@ -155,7 +158,7 @@ TerminalWidgets MainWindow::serialTerminalWidgets()
 
 void MainWindow::sendmsgBtn_clicked()
 {
-    pressSendButton(serialTerminalWidgets(), tr("Send"));
+    pressSendButton(serialTerminalWidgets());
 }
 
 void MainWindow::sendMsg()
@@ -168,7 +171,7 @@ void MainWindow::sendMsg()
             statusBar()->showMessage(tr("The input data format is wrong!"));
             comSendTimer->stop();
             ui->sendmsgBtn->setText(tr("Send"));
-            ui->sendmsgBtn->setIcon(QIcon(QStringLiteral(":images/end.png")));
+            ui->sendmsgBtn->setIcon(QIcon());
             return;
         }
         bytes = hex.bytes;

@@ -11,12 +11,13 @@
 #include <QTimer>
 
 namespace {
-// A fast stream is taken in bounded pieces: the socket buffers at most
-// this much (the peer is held back by TCP meanwhile), and each piece is shown
-// as a chunk of its own, so no hex line and no single call grows with the
-// stream's speed.
+// The socket buffers at most this much (the peer is held back by TCP
+// meanwhile), so one read, shown as one chunk, stays bounded however fast the
+// stream is.
 constexpr qint64 socketReadBufferBytes = 64 * 1024;
-constexpr qint64 chunkBytes = 1024;
+// A stopped client that was connected gets this long to hand over what it
+// still has to send before it is cut off.
+constexpr int closeGraceMs = 3000;
 const QLatin1String clientMode("TCP Client");
 const QLatin1String serverMode("TCP Server");
 
@@ -49,9 +50,10 @@ void MainWindow::TCP_Init_Start()
     connect(ui->TCPreadtxtpushButton, &QPushButton::pressed, this,
             &MainWindow::actionLoadfile_TCP_triggered);
 
-    tcpReceiveView = new ReceiveView(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser, this);
+    tcpReceiveView = new ReceiveView(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser, this,
+                                     HexFormat::Style::Spaced, ReceiveDecoder::Encoding::Utf8OrGbk);
     tcpReceiveView->setUp();
-    ui->TCP_HexTextBrowser->hide();
+    tcpReceiveView->setHexViewShown(false);
     const int width = int(1.3 * (ui->TCP_HEXcheckBox->sizeHint().width() +
                                  ui->TCP_showtime_checkBox->sizeHint().width()));
     ui->groupBox_9->setMaximumWidth(width);
@@ -100,7 +102,8 @@ void MainWindow::setTcpWidgetsStarted(bool started)
 
 // The socket of an ended session is cut off from the terminal before it is
 // closed, so none of its late signals can touch a later session, and it is
-// deleted once closed.
+// deleted once closed. A socket still looking up or connecting is aborted:
+// asked to disconnect, it would wait for a connection that may never come.
 void MainWindow::releaseTcpClientSocket()
 {
     if (!tcpClientSocket)
@@ -109,10 +112,21 @@ void MainWindow::releaseTcpClientSocket()
     tcpClientSocket = nullptr;
     tcpClientConnected = false;
     socket->disconnect(this);
+    if (socket->state() != QAbstractSocket::ConnectedState) {
+        socket->abort();
+        socket->deleteLater();
+        return;
+    }
     connect(socket, &QAbstractSocket::disconnected, socket, &QObject::deleteLater);
     socket->disconnectFromHost();
-    if (socket->state() == QAbstractSocket::UnconnectedState)
+    if (socket->state() == QAbstractSocket::UnconnectedState) {
         socket->deleteLater();
+        return;
+    }
+    QTimer::singleShot(closeGraceMs, socket, [socket] {
+        socket->abort();
+        socket->deleteLater();
+    });
 }
 
 bool MainWindow::TCP_Client_WorkOpen()
@@ -123,16 +137,29 @@ bool MainWindow::TCP_Client_WorkOpen()
         Prompt::warning(this, tr("warning:"), tr("IP or Port is empty!"));
         return false;
     }
+    if (!NetTerminalCodec::isHost(tcpTargetIp)) {
+        Prompt::warning(
+            this, tr("warning:"),
+            tr("Remote IP \"%1\" is not a valid address or host name.").arg(tcpTargetIp));
+        return false;
+    }
+    const std::optional<quint16> port = NetTerminalCodec::port(tcpTargetPort);
+    if (!port) {
+        Prompt::warning(this, tr("warning:"),
+                        tr("Remote port \"%1\" is not valid: use a number from 1 to 65535.")
+                            .arg(tcpTargetPort));
+        return false;
+    }
     releaseTcpClientSocket();
     tcpClientSocket = new QTcpSocket(this);
     tcpClientSocket->setReadBufferSize(socketReadBufferBytes);
-    tcpDecoder.reset();
+    tcpReceiveView->resetDecoder();
     connect(tcpClientSocket, &QAbstractSocket::connected, this, &MainWindow::TCP_Client_Connected);
     connect(tcpClientSocket, &QAbstractSocket::errorOccurred, this, &MainWindow::displayError);
     connect(tcpClientSocket, &QIODevice::readyRead, this, &MainWindow::TCP_Client_ReadMessage);
     setTcpWidgetsStarted(true);
     statusBar()->showMessage(tr("Connecting to TCP server"));
-    tcpClientSocket->connectToHost(tcpTargetIp, NetTerminalCodec::port(tcpTargetPort));
+    tcpClientSocket->connectToHost(tcpTargetIp.trimmed(), *port);
     // A connection that fails at once has already been reported and undone.
     return tcpClientSocket != nullptr;
 }
@@ -146,6 +173,8 @@ void MainWindow::TCP_Client_Connected()
 void MainWindow::TCP_ClientDisconnect()
 {
     releaseTcpClientSocket();
+    if (tcpSendTimer->isActive())
+        endRepeat(tcpTerminalWidgets());
     statusBar()->showMessage(tr("Disconnected TCP server"));
     setTcpWidgetsStarted(false);
 }
@@ -157,6 +186,8 @@ void MainWindow::displayError(QAbstractSocket::SocketError)
         return;
     const bool wasConnected = tcpClientConnected;
     releaseTcpClientSocket();
+    if (tcpSendTimer->isActive())
+        endRepeat(tcpTerminalWidgets());
     tcpRunning = false;
     statusBar()->showMessage(wasConnected ? tr("Disconnected TCP server") : tr("No server found"));
     setTcpWidgetsStarted(false);
@@ -171,13 +202,19 @@ bool MainWindow::TCP_Server_WorkOpen()
         Prompt::warning(this, tr("warning:"), tr("Port is empty!"));
         return false;
     }
-    const quint16 port = NetTerminalCodec::port(tcpTargetPort);
-    if (!tcpServer->listen(QHostAddress::Any, port)) {
-        statusBar()->showMessage(
-            tr("Server failed to listen on port %1: %2").arg(port).arg(tcpServer->errorString()));
+    const std::optional<quint16> port = NetTerminalCodec::port(tcpTargetPort);
+    if (!port) {
+        Prompt::warning(
+            this, tr("warning:"),
+            tr("Local port \"%1\" is not valid: use a number from 1 to 65535.").arg(tcpTargetPort));
         return false;
     }
-    tcpDecoder.reset();
+    if (!tcpServer->listen(QHostAddress::Any, *port)) {
+        statusBar()->showMessage(
+            tr("Server failed to listen on port %1: %2").arg(*port).arg(tcpServer->errorString()));
+        return false;
+    }
+    tcpReceiveView->resetDecoder();
     setTcpWidgetsStarted(true);
     connect(tcpServer, &QTcpServer::newConnection, this, &MainWindow::TCP_updateserver,
             Qt::UniqueConnection);
@@ -194,6 +231,8 @@ void MainWindow::TCP_Server_WorkClose()
         client->deleteLater();
     }
     tcpServer->close();
+    if (tcpSendTimer->isActive())
+        endRepeat(tcpTerminalWidgets());
     statusBar()->showMessage(tr("Server has stopped"));
     setTcpWidgetsStarted(false);
     ui->TCP_Client_IP_comboBox->clear();
@@ -234,15 +273,13 @@ void MainWindow::TCP_updateSendStatus()
     client->deleteLater();
 }
 
+// Everything one readyRead brought is one chunk, with one stamp and one hex
+// line; the socket's read buffer bounds it.
 void MainWindow::showTcpReceived(QTcpSocket *socket)
 {
-    const bool timeStamp = ui->TCP_showtime_checkBox->isChecked();
-    const QString sender = senderText(socket);
-    while (socket->bytesAvailable() > 0) {
-        const QByteArray chunk = socket->read(chunkBytes);
-        showNetChunk(tcpReceiveView, tcpDecoder, ui->TCPrecvbyteslcdNumber, timeStamp, chunk,
-                     sender);
-    }
+    const QByteArray chunk = socket->readAll();
+    tcpReceiveView->appendBytes(chunk, ui->TCP_showtime_checkBox->isChecked(), senderText(socket));
+    addToCounter(ui->TCPrecvbyteslcdNumber, chunk.size());
     statusBar()->showMessage(
         tr("TCP receive ") +
         tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));
@@ -266,12 +303,11 @@ TerminalWidgets MainWindow::tcpTerminalWidgets()
 {
     TerminalWidgets terminal;
     terminal.receiveView = tcpReceiveView;
-    terminal.textView = ui->TCP_StrTextBrowser;
-    terminal.hexView = ui->TCP_HexTextBrowser;
     terminal.timeBox = ui->TCP_showtime_checkBox;
     terminal.hexBox = ui->TCP_HEXcheckBox;
     terminal.sendBox = ui->TCPsendMsgtextEdit;
     terminal.sendButton = ui->TCPsendmsgBtn;
+    terminal.sendText = tr("send");
     terminal.keepSendBox = ui->TCPobocheckBox;
     terminal.intervalBox = ui->TCPdelayspinBox;
     terminal.sendTimer = tcpSendTimer;
@@ -291,7 +327,7 @@ TerminalWidgets MainWindow::tcpTerminalWidgets()
 // The idle TCP send button reads "send", with a lower-case s.
 void MainWindow::TCPsendmsgBtn_clicked()
 {
-    pressSendButton(tcpTerminalWidgets(), tr("send"));
+    pressSendButton(tcpTerminalWidgets());
 }
 
 // Writes only on an established connection, and counts what was written.

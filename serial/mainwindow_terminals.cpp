@@ -22,16 +22,14 @@ namespace {
 constexpr int importLimitBytes = 10000;
 } // namespace
 
-// The send button: pauses a running repeat (the button then reads
-// `sendText`, which differs between the terminals), sends once, or starts a
-// repeat whose first send comes one interval later.
-void MainWindow::pressSendButton(const TerminalWidgets &terminal, const QString &sendText)
+// The send button: pauses a running repeat (the button then reads the
+// terminal's own send text), sends once, or starts a repeat whose first send
+// comes one interval later.
+void MainWindow::pressSendButton(const TerminalWidgets &terminal)
 {
     const QString text = terminal.sendButton->text();
     if (text == tr("Pause") || text == QStringLiteral("暂停")) {
-        terminal.sendTimer->stop();
-        terminal.sendButton->setText(sendText);
-        terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/send.png")));
+        endRepeat(terminal);
         return;
     }
     if (terminal.sendBox->toPlainText().isEmpty()) {
@@ -48,6 +46,14 @@ void MainWindow::pressSendButton(const TerminalWidgets &terminal, const QString 
     terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/pause.png")));
 }
 
+// Ends the repeat: the timer stops and the button reads its send text again.
+void MainWindow::endRepeat(const TerminalWidgets &terminal)
+{
+    terminal.sendTimer->stop();
+    terminal.sendButton->setText(terminal.sendText);
+    terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/send.png")));
+}
+
 // "Keep Send" only enables the interval; it neither starts nor stops a repeat.
 void MainWindow::keepSendChanged(const TerminalWidgets &terminal)
 {
@@ -59,7 +65,7 @@ void MainWindow::keepSendChanged(const TerminalWidgets &terminal)
 // The hex view is filled while hidden, so showing it loses nothing.
 void MainWindow::showOrHideHexView(const TerminalWidgets &terminal)
 {
-    terminal.hexView->setVisible(terminal.hexBox->isChecked());
+    terminal.receiveView->setHexViewShown(terminal.hexBox->isChecked());
     if (terminal.timeBox->isChecked())
         terminal.receiveView->scrollToBottom();
 }
@@ -87,8 +93,7 @@ void MainWindow::clearSendBox(const TerminalWidgets &terminal)
 void MainWindow::exportTextView(const TerminalWidgets &terminal)
 {
     // What is still waiting for the views belongs in the file too.
-    terminal.receiveView->flush();
-    const QString text = terminal.textView->toPlainText();
+    const QString text = terminal.receiveView->plainText();
     if (text.isEmpty()) {
         statusBar()->showMessage(tr("No data need to save"));
         return;

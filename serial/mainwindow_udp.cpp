@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "netterminalcodec.h"
+#include "prompt.h"
 #include "receiveview.h"
 #include "terminalwidgets.h"
 
@@ -37,9 +38,10 @@ void MainWindow::UDP_Init_Start()
     connect(ui->UDPreadtxtpushButton, &QPushButton::pressed, this,
             &MainWindow::actionLoadfile_UDP_triggered);
 
-    udpReceiveView = new ReceiveView(ui->UDP_StrTextBrowser, ui->UDP_HexTextBrowser, this);
+    udpReceiveView = new ReceiveView(ui->UDP_StrTextBrowser, ui->UDP_HexTextBrowser, this,
+                                     HexFormat::Style::Spaced, ReceiveDecoder::Encoding::Utf8OrGbk);
     udpReceiveView->setUp();
-    ui->UDP_HexTextBrowser->hide();
+    udpReceiveView->setHexViewShown(false);
     ui->groupBox_2->setMaximumWidth(int(1.3 * (ui->UDP_HEXcheckBox->sizeHint().width() +
                                                ui->UDP_showtime_checkBox->sizeHint().width())));
 }
@@ -81,22 +83,41 @@ void MainWindow::setUdpWidgetsStarted(bool started)
         widget->setEnabled(!started);
 }
 
-// Binds a new listening socket; a port that cannot be bound is reported and
-// the terminal stays stopped.
+// Binds a new listening socket. Ports and the remote address are checked
+// first: the terminal neither listens nor sends anywhere it was not asked
+// to. A port that cannot be bound is reported; the terminal stays stopped.
 bool MainWindow::UDP_WorkOpen()
 {
+    const std::optional<quint16> port = NetTerminalCodec::port(ui->UDPSenderPortlineEdit->text());
+    if (!port) {
+        Prompt::warning(this, tr("warning:"),
+                        tr("Local port \"%1\" is not valid: use a number from 1 to 65535.")
+                            .arg(ui->UDPSenderPortlineEdit->text()));
+        return false;
+    }
+    if (!NetTerminalCodec::isAddress(ui->UDPFarIPlineEdit->text())) {
+        Prompt::warning(
+            this, tr("warning:"),
+            tr("Remote IP \"%1\" is not a valid IP address.").arg(ui->UDPFarIPlineEdit->text()));
+        return false;
+    }
+    if (!NetTerminalCodec::port(ui->UDPFarPortlineEdit->text())) {
+        Prompt::warning(this, tr("warning:"),
+                        tr("Remote port \"%1\" is not valid: use a number from 1 to 65535.")
+                            .arg(ui->UDPFarPortlineEdit->text()));
+        return false;
+    }
     releaseUdpSocket();
     auto *socket = new QUdpSocket(this);
-    const quint16 port = NetTerminalCodec::port(ui->UDPSenderPortlineEdit->text());
-    if (!socket->bind(QHostAddress::Any, port)) {
+    if (!socket->bind(QHostAddress::Any, *port)) {
         statusBar()->showMessage(
-            tr("UDP failed to listen on port %1: %2").arg(port).arg(socket->errorString()));
+            tr("UDP failed to listen on port %1: %2").arg(*port).arg(socket->errorString()));
         socket->deleteLater();
         return false;
     }
     socket->setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, udpReceiveBufferBytes);
     udpSocket = socket;
-    udpDecoder.reset();
+    udpReceiveView->resetDecoder();
     connect(udpSocket, &QUdpSocket::readyRead, this, &MainWindow::readUDP);
     setUdpWidgetsStarted(true);
     statusBar()->showMessage(tr("UDP starts listening"));
@@ -108,26 +129,10 @@ void MainWindow::UDP_WorkClose()
     if (!udpSocket)
         return;
     releaseUdpSocket();
+    if (udpSendTimer->isActive())
+        endRepeat(udpTerminalWidgets());
     setUdpWidgetsStarted(false);
     statusBar()->showMessage(tr("UDP stop listening"));
-}
-
-// Shows one received chunk in a terminal's views: hex of every byte, text
-// without carriage returns (GBK, or UTF-8 when stamped), counted without
-// them. Unstamped chunks end their hex line, so the hex view never grows
-// into one endless line.
-void MainWindow::showNetChunk(ReceiveView *view, NetTextDecoder &decoder, QLCDNumber *counter,
-                              bool timeStamp, const QByteArray &data, const QString &sender)
-{
-    const QByteArray shortened = NetTerminalCodec::withoutCarriageReturns(data);
-    const QString text = decoder.decode(
-        shortened, timeStamp ? NetTextDecoder::Encoding::Utf8 : NetTextDecoder::Encoding::Gbk,
-        sender);
-    if (timeStamp)
-        view->append(text, NetTerminalCodec::hexText(data), true);
-    else if (!data.isEmpty())
-        view->append(text, NetTerminalCodec::hexText(data) + QLatin1Char('\n'), false);
-    addToCounter(counter, shortened.size());
 }
 
 void MainWindow::readUDP()
@@ -145,8 +150,9 @@ void MainWindow::readUDP()
         if (size < 0)
             break;
         datagram.truncate(size);
-        showNetChunk(udpReceiveView, udpDecoder, ui->UDPrecvbyteslcdNumber, timeStamp, datagram,
-                     address.toString() + QLatin1Char(':') + QString::number(port));
+        udpReceiveView->appendBytes(datagram, timeStamp,
+                                    address.toString() + QLatin1Char(':') + QString::number(port));
+        addToCounter(ui->UDPrecvbyteslcdNumber, datagram.size());
         lastSender = tr("from:%1:%2").arg(address.toString()).arg(port);
     }
     // Only the latest sender would stay visible, so the message is set once.
@@ -159,12 +165,11 @@ TerminalWidgets MainWindow::udpTerminalWidgets()
 {
     TerminalWidgets terminal;
     terminal.receiveView = udpReceiveView;
-    terminal.textView = ui->UDP_StrTextBrowser;
-    terminal.hexView = ui->UDP_HexTextBrowser;
     terminal.timeBox = ui->UDP_showtime_checkBox;
     terminal.hexBox = ui->UDP_HEXcheckBox;
     terminal.sendBox = ui->UDPsendMsgtextEdit;
     terminal.sendButton = ui->UDPsendmsgBtn;
+    terminal.sendText = tr("Send");
     terminal.keepSendBox = ui->UDPobocheckBox;
     terminal.intervalBox = ui->UDPdelayspinBox;
     terminal.sendTimer = udpSendTimer;
@@ -179,21 +184,21 @@ TerminalWidgets MainWindow::udpTerminalWidgets()
 
 void MainWindow::UDPsendmsgBtn_clicked()
 {
-    pressSendButton(udpTerminalWidgets(), tr("Send"));
+    pressSendButton(udpTerminalWidgets());
 }
 
-// Sends the send box as one datagram; only a datagram that left is counted.
+// Sends the send box as one datagram to the remote address checked at the
+// start; only a datagram that left is counted.
 void MainWindow::UDP_sendMsg()
 {
     const QString text = ui->UDPsendMsgtextEdit->toPlainText();
-    if (!udpSocket || text.isEmpty())
+    const std::optional<quint16> port = NetTerminalCodec::port(ui->UDPFarPortlineEdit->text());
+    const QHostAddress address(ui->UDPFarIPlineEdit->text().trimmed());
+    if (!udpSocket || text.isEmpty() || !port || address.isNull())
         return;
-    const quint16 port = NetTerminalCodec::port(ui->UDPFarPortlineEdit->text());
-    QHostAddress address;
-    address.setAddress(ui->UDPFarIPlineEdit->text());
     const QByteArray datagram =
         NetTerminalCodec::sendBytes(text, ui->UDPsendAsHexcheckBox->isChecked());
-    addToCounter(ui->UDPsendbyteslcdNumber, udpSendSocket->writeDatagram(datagram, address, port));
+    addToCounter(ui->UDPsendbyteslcdNumber, udpSendSocket->writeDatagram(datagram, address, *port));
 }
 
 void MainWindow::UDP_obocheckBox_clicked()

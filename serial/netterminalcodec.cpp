@@ -1,34 +1,36 @@
 #include "netterminalcodec.h"
 
-QString NetTerminalCodec::hexText(const QByteArray &data)
+#include <QHostAddress>
+#include <QRegularExpression>
+
+std::optional<quint16> NetTerminalCodec::port(const QString &text)
 {
-    static const char digits[] = "0123456789ABCDEF";
-    QString text(data.size() * 6, Qt::Uninitialized);
-    QChar *out = text.data();
-    for (const char c : data) {
-        const auto byte = static_cast<unsigned char>(c);
-        *out++ = QLatin1Char('0');
-        *out++ = QLatin1Char('x');
-        *out++ = QLatin1Char(digits[byte >> 4]);
-        *out++ = QLatin1Char(digits[byte & 0x0F]);
-        *out++ = QLatin1Char(',');
-        *out++ = QLatin1Char(' ');
-    }
-    return text;
+    const QString digits = text.trimmed();
+    static const QRegularExpression decimal(QStringLiteral("^[0-9]{1,5}$"));
+    if (!decimal.match(digits).hasMatch())
+        return std::nullopt;
+    const int value = digits.toInt();
+    if (value < 1 || value > 65535)
+        return std::nullopt;
+    return quint16(value);
 }
 
-QByteArray NetTerminalCodec::withoutCarriageReturns(const QByteArray &data)
+bool NetTerminalCodec::isAddress(const QString &text)
 {
-    QByteArray result = data;
-    result.replace('\r', QByteArray());
-    return result;
+    return !QHostAddress(text.trimmed()).isNull();
 }
 
-quint16 NetTerminalCodec::port(const QString &text)
+bool NetTerminalCodec::isHost(const QString &text)
 {
-    bool ok = false;
-    const int value = text.toInt(&ok, 10);
-    return ok ? static_cast<quint16>(value & 0xFFFF) : 0;
+    const QString host = text.trimmed();
+    if (isAddress(host))
+        return true;
+    static const QRegularExpression numeric(QStringLiteral("^[0-9.]*$"));
+    static const QRegularExpression name(
+        QStringLiteral("^(?=.{1,253}$)([A-Za-z0-9]([A-Za-z0-9-]{0,61}[A-Za-z0-9])?)(\\.[A-Za-z0-9]("
+                       "[A-Za-z0-9-]{0,61}"
+                       "[A-Za-z0-9])?)*\\.?$"));
+    return !numeric.match(host).hasMatch() && name.match(host).hasMatch();
 }
 
 QByteArray NetTerminalCodec::sendBytes(const QString &text, bool hex)

@@ -1,17 +1,119 @@
 #include "receivedecoder.h"
 
-ReceiveDecoder::ReceiveDecoder(QStringConverter::Encoding encoding)
-    : m_decoder(encoding)
-{}
+namespace {
+// The length of a UTF-8 sequence that begins with `lead`; 0 for a byte that
+// cannot begin one.
+int sequenceLength(unsigned char lead)
+{
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xc2 && lead <= 0xdf)
+        return 2;
+    if (lead >= 0xe0 && lead <= 0xef)
+        return 3;
+    if (lead >= 0xf0 && lead <= 0xf4)
+        return 4;
+    return 0;
+}
+
+// Where an unfinished UTF-8 sequence at the end of `bytes` begins, or the
+// size of `bytes` when none does.
+qsizetype utf8CompleteLength(const QByteArray &bytes)
+{
+    const qsizetype size = bytes.size();
+    for (qsizetype start = size - 1; start >= 0 && start >= size - 3; --start) {
+        const auto byte = static_cast<unsigned char>(bytes.at(start));
+        if ((byte & 0xc0) == 0x80)
+            continue;
+        const int length = sequenceLength(byte);
+        return length > size - start ? start : size;
+    }
+    return size;
+}
+
+// Where a GBK lead byte that still waits for its second byte stands at the
+// end of `bytes`, or the size of `bytes` when none does.
+qsizetype gbkCompleteLength(const QByteArray &bytes)
+{
+    qsizetype i = 0;
+    while (i < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes.at(i));
+        if (byte < 0x81 || byte == 0xff) {
+            ++i;
+            continue;
+        }
+        if (i + 1 == bytes.size())
+            return i;
+        i += 2;
+    }
+    return bytes.size();
+}
+} // namespace
+
+ReceiveDecoder::ReceiveDecoder(Encoding encoding)
+    : m_encoding(encoding)
+    , m_utf8(QStringConverter::Utf8)
+    , m_gbk("GBK")
+{
+    // A Qt without a GBK converter still shows the bytes, as UTF-8.
+    if (!m_gbk.isValid())
+        m_gbk = QStringDecoder(QStringConverter::Utf8);
+}
 
 QString ReceiveDecoder::decode(const QByteArray &chunk)
 {
-    QString text = m_decoder.decode(chunk);
-    text.remove(QLatin1Char('\r'));
-    return text;
+    return withLineFeeds(m_encoding == Encoding::Utf8 ? m_utf8.decode(chunk)
+                                                      : decodeUtf8OrGbk(chunk));
+}
+
+// The chunk, with the bytes held back from the one before, is read as UTF-8
+// when it is valid UTF-8 up to a sequence that is not finished yet; anything
+// else is read as GBK. Either way an unfinished character waits for the next
+// chunk.
+QString ReceiveDecoder::decodeUtf8OrGbk(const QByteArray &chunk)
+{
+    QByteArray bytes = m_held + chunk;
+    qsizetype complete = utf8CompleteLength(bytes);
+    const bool utf8 = QByteArrayView(bytes.constData(), complete).isValidUtf8();
+    if (!utf8)
+        complete = gbkCompleteLength(bytes);
+    m_held = bytes.mid(complete);
+    bytes.truncate(complete);
+    if (utf8)
+        return QString::fromUtf8(bytes);
+    m_gbk.resetState();
+    return m_gbk.decode(bytes);
+}
+
+// CR LF becomes LF and a CR alone becomes LF; a CR at the end of one chunk
+// and an LF at the start of the next are one line end.
+QString ReceiveDecoder::withLineFeeds(QString text)
+{
+    if (text.isEmpty())
+        return text;
+    const bool leadingLf = m_afterCr && text.front() == QLatin1Char('\n');
+    if (!leadingLf && !text.contains(QLatin1Char('\r'))) {
+        m_afterCr = false;
+        return text;
+    }
+    QString out;
+    out.reserve(text.size());
+    for (const QChar c : std::as_const(text)) {
+        if (c == QLatin1Char('\r')) {
+            out += QLatin1Char('\n');
+            m_afterCr = true;
+            continue;
+        }
+        if (!(c == QLatin1Char('\n') && m_afterCr))
+            out += c;
+        m_afterCr = false;
+    }
+    return out;
 }
 
 void ReceiveDecoder::reset()
 {
-    m_decoder.resetState();
+    m_utf8.resetState();
+    m_held.clear();
+    m_afterCr = false;
 }

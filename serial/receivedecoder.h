@@ -4,18 +4,33 @@
 #include <QString>
 #include <QStringDecoder>
 
-// Decodes the byte stream of one open port or link chunk by chunk. The state
-// carries over between chunks, so a character whose bytes arrive in two reads
-// comes out whole. Carriage returns are dropped from the text.
+// Decodes the byte stream of one open port or link chunk by chunk. A
+// character whose bytes arrive in two chunks comes out whole. Line ends are
+// made line feeds: CR LF is one line end and a CR alone ends a line too, so
+// text from devices that end lines with CR alone keeps its lines.
 class ReceiveDecoder
 {
 public:
-    explicit ReceiveDecoder(QStringConverter::Encoding encoding = QStringConverter::Utf8);
+    enum class Encoding {
+        Utf8,
+        // Each chunk as UTF-8 where it is valid UTF-8, otherwise as GBK.
+        Utf8OrGbk,
+    };
+
+    explicit ReceiveDecoder(Encoding encoding = Encoding::Utf8);
 
     [[nodiscard]] QString decode(const QByteArray &chunk);
-    // Forgets a partial character; called when a new port or link opens.
+    // Forgets a partial character and a pending CR; called when a new port
+    // or link opens, or another peer sends.
     void reset();
 
 private:
-    QStringDecoder m_decoder;
+    [[nodiscard]] QString decodeUtf8OrGbk(const QByteArray &chunk);
+    [[nodiscard]] QString withLineFeeds(QString text);
+
+    Encoding m_encoding;
+    QStringDecoder m_utf8;
+    QStringDecoder m_gbk;
+    QByteArray m_held; // bytes of a character not yet complete
+    bool m_afterCr = false;
 };

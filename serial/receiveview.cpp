@@ -1,7 +1,5 @@
 #include "receiveview.h"
 
-#include "receiveformat.h"
-
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -15,34 +13,119 @@ constexpr int flushDelayMs = 40;
 // A batch this large is written at once, so that one write never holds the
 // GUI thread for long when data comes faster than the timer.
 constexpr qsizetype flushAtChars = 256 * 1024;
+// Display lines: text is cut after this many characters, a hex dump after
+// this many bytes. Wider than a view, so a cut looks like a wrap.
+constexpr qsizetype textLineCap = 1024;
+constexpr qsizetype hexBytesPerLine = 64;
+// Marks a block that goes on from the one before it (cut at the cap).
+constexpr int continuationState = 1;
 } // namespace
 
 ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObject *parent,
-                         QStringConverter::Encoding encoding)
+                         HexFormat::Style hexStyle, ReceiveDecoder::Encoding encoding)
     : QObject(parent)
     , m_textView(textView)
     , m_hexView(hexView)
+    , m_hexStyle(hexStyle)
     , m_decoder(encoding)
+    , m_textLines(textLineCap, 0)
+    , m_hexLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0)
 {
     m_flushTimer.setSingleShot(true);
     m_flushTimer.setInterval(flushDelayMs);
     connect(&m_flushTimer, &QTimer::timeout, this, &ReceiveView::flush);
     m_stampFormat.setForeground(Qt::darkGreen);
     m_dataFormat.setForeground(Qt::black);
+    setUp();
 }
 
 void ReceiveView::setUp(int maximumBlocks)
 {
+    m_maximumBlocks = maximumBlocks;
+    m_textLines = ReceiveLines(textLineCap, maximumBlocks);
+    m_hexLines = ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(m_hexStyle), maximumBlocks);
     for (QPlainTextEdit *view : {m_textView, m_hexView}) {
+        if (!view)
+            continue;
         view->setMaximumBlockCount(maximumBlocks);
         view->setReadOnly(true);
         view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     }
 }
 
-void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp)
+void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QString &source)
 {
-    append(m_decoder.decode(bytes), ReceiveFormat::hexDump(bytes), timeStamp);
+    if (source != m_source) {
+        m_decoder.reset();
+        m_source = source;
+    }
+    const QString stamp = timeStamp ? ReceiveLines::timeStamp(QTime::currentTime()) : QString();
+    m_textLines.append(m_decoder.decode(bytes), stamp);
+    if (m_hexView) {
+        if (m_hexShown)
+            m_hexLines.append(HexFormat::chunk(bytes, m_hexStyle, timeStamp), stamp);
+        else
+            holdHex(bytes, stamp);
+    }
+    if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= flushAtChars)
+        flush();
+    else if (!m_flushTimer.isActive())
+        m_flushTimer.start();
+}
+
+// Keeps the bytes of the hidden hex view, as many as its line limit could
+// show. In the compact style a chunk without a stamp runs on from the one
+// before, so both are kept as one.
+void ReceiveView::holdHex(const QByteArray &bytes, const QString &stamp)
+{
+    if (stamp.isEmpty() && m_hexStyle == HexFormat::Style::Compact && !m_heldHex.empty())
+        m_heldHex.back().bytes += bytes;
+    else
+        m_heldHex.push_back({bytes, stamp});
+    m_heldBytes += bytes.size();
+    while (qsizetype(m_heldHex.size()) > m_maximumBlocks + 1) {
+        m_heldBytes -= m_heldHex.front().bytes.size();
+        m_heldHex.pop_front();
+        m_heldOverflow = true;
+    }
+    const qsizetype excess = m_heldBytes - m_maximumBlocks * hexBytesPerLine;
+    if (excess <= 0)
+        return;
+    m_heldOverflow = true;
+    qsizetype drop = excess;
+    while (drop > 0) {
+        HeldChunk &oldest = m_heldHex.front();
+        if (oldest.bytes.size() <= drop) {
+            drop -= oldest.bytes.size();
+            m_heldHex.pop_front();
+            continue;
+        }
+        oldest.bytes.remove(0, drop);
+        oldest.stamp.clear();
+        drop = 0;
+    }
+    m_heldBytes -= excess;
+}
+
+void ReceiveView::setHexViewShown(bool shown)
+{
+    if (!m_hexView)
+        return;
+    m_hexView->setVisible(shown);
+    if (shown == m_hexShown)
+        return;
+    m_hexShown = shown;
+    if (!shown)
+        return;
+    if (m_heldOverflow)
+        m_hexLines.clear();
+    for (const HeldChunk &chunk : m_heldHex)
+        m_hexLines.append(HexFormat::chunk(chunk.bytes, m_hexStyle, !chunk.stamp.isEmpty()),
+                          chunk.stamp);
+    m_heldHex.clear();
+    m_heldBytes = 0;
+    m_heldOverflow = false;
+    flush();
 }
 
 void ReceiveView::resetDecoder()
@@ -50,67 +133,49 @@ void ReceiveView::resetDecoder()
     m_decoder.reset();
 }
 
-void ReceiveView::append(const QString &text, const QString &hex, bool timeStamp)
-{
-    Chunk chunk;
-    if (timeStamp)
-        chunk.stamp = ReceiveFormat::timeStamp(QTime::currentTime());
-    chunk.text = text;
-    chunk.hex = hex;
-    m_pendingChars += chunk.text.size() + chunk.hex.size();
-    m_pending.push_back(std::move(chunk));
-    if (m_pendingChars >= flushAtChars)
-        flush();
-    else if (!m_flushTimer.isActive())
-        m_flushTimer.start();
-}
-
 void ReceiveView::flush()
 {
     m_flushTimer.stop();
-    if (m_pending.empty())
+    if (!m_textLines.hasPending() && !m_hexLines.hasPending())
         return;
-    write(m_textView, &Chunk::text);
-    write(m_hexView, &Chunk::hex);
-    m_pending.clear();
-    m_pendingChars = 0;
+    if (m_textLines.hasPending())
+        write(m_textView, m_textLines.take());
+    if (m_hexView && m_hexLines.hasPending())
+        write(m_hexView, m_hexLines.take());
     scrollToBottom();
 }
 
-// Runs of unstamped chunks are joined into one insertion; a stamped chunk
-// starts a new line (unless the view is still empty).
+// Writes a batch of lines at the end of a view: a stamp in green, the data
+// after it in black, unstamped lines in the view's own colour.
 // The document's own block limit is lifted while the batch goes in and the
 // oldest blocks are removed afterwards in one step: the document's own
 // trimming steps a cursor over every block it drops, which lays each of them
-// out (and long wrapped hex lines cost the most). The view ends with the same
-// blocks either way, and each edit reports only what it added or removed.
-void ReceiveView::write(QPlainTextEdit *view, QString Chunk::*part)
+// out. The view ends with the same blocks either way, and each edit reports
+// only what it added or removed.
+void ReceiveView::write(QPlainTextEdit *view, ReceiveLines::Batch batch)
 {
     QTextDocument *document = view->document();
     const int blockLimit = document->maximumBlockCount();
     document->setMaximumBlockCount(0);
+    if (batch.replacesView)
+        document->clear();
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    QString run;
-    const auto insertRun = [&cursor, &run] {
-        if (run.isEmpty())
-            return;
-        cursor.insertText(run, QTextCharFormat());
-        run.clear();
-    };
-    for (const Chunk &chunk : m_pending) {
-        if (chunk.stamp.isEmpty()) {
-            run += chunk.*part;
-            continue;
-        }
-        insertRun();
-        if (!document->isEmpty())
+    bool onLastLine = batch.continuesLastLine || batch.replacesView;
+    for (const ReceiveLines::Line &line : batch.lines) {
+        if (!onLastLine)
             cursor.insertBlock();
-        cursor.insertText(chunk.stamp, m_stampFormat);
-        cursor.insertText(chunk.*part, m_dataFormat);
+        onLastLine = false;
+        if (line.stampLength > 0) {
+            cursor.insertText(line.text.left(line.stampLength), m_stampFormat);
+            cursor.insertText(line.text.mid(line.stampLength), m_dataFormat);
+        } else if (!line.text.isEmpty()) {
+            cursor.insertText(line.text, QTextCharFormat());
+        }
+        if (line.continuation)
+            cursor.block().setUserState(continuationState);
     }
-    insertRun();
     cursor.endEditBlock();
     if (blockLimit > 0)
         removeOldestBlocks(document, document->blockCount() - blockLimit);
@@ -137,14 +202,34 @@ void ReceiveView::removeOldestBlocks(QTextDocument *document, int count)
 void ReceiveView::clear()
 {
     m_flushTimer.stop();
-    m_pending.clear();
-    m_pendingChars = 0;
-    m_textView->clear();
-    m_hexView->clear();
+    m_textLines.clear();
+    m_hexLines.clear();
+    m_heldHex.clear();
+    m_heldBytes = 0;
+    m_heldOverflow = false;
+    for (QPlainTextEdit *view : {m_textView, m_hexView}) {
+        if (view)
+            view->clear();
+    }
 }
 
 void ReceiveView::scrollToBottom()
 {
-    for (QPlainTextEdit *view : {m_textView, m_hexView})
-        view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    for (QPlainTextEdit *view : {m_textView, m_hexView}) {
+        if (view)
+            view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
+    }
+}
+
+QString ReceiveView::plainText()
+{
+    flush();
+    QString text;
+    for (QTextBlock block = m_textView->document()->firstBlock(); block.isValid();
+         block = block.next()) {
+        if (block != m_textView->document()->firstBlock() && block.userState() != continuationState)
+            text += QLatin1Char('\n');
+        text += block.text();
+    }
+    return text;
 }

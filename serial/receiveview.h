@@ -1,6 +1,8 @@
 #pragma once
 
+#include "hexformat.h"
 #include "receivedecoder.h"
+#include "receivelines.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -8,56 +10,69 @@
 #include <QTextCharFormat>
 #include <QTimer>
 
-#include <vector>
+#include <deque>
 
 class QPlainTextEdit;
 class QTextDocument;
 
-// Appends received data to a terminal's pair of receive views, text and hex.
-// appendBytes() decodes the bytes with the view's own stream decoder (kept
-// across chunks; reset it when a port or link opens) and dumps them as hex;
-// append() takes text and hex that the caller made itself.
-// With time stamps, each chunk starts a new line with a green
-// "[hh:mm:ss.zzz]" stamp (taken when the chunk is appended) followed by the
-// data in black; without, the data runs on as plain text. The data is never
-// read as markup. Appends are gathered and written to the views together a
-// few milliseconds later, so a fast stream does not redraw the views once per
-// read; flush() writes what is pending at once.
+// A tool's receive views: received bytes as text and, when the tool has one,
+// as a hex dump. Each chunk is decoded by the view's own stream decoder and
+// shown with an optional green "[hh:mm:ss.zzz]" stamp (taken when the chunk
+// arrives) before the data in black; the data is never read as markup.
+// Appends are gathered and written together a few milliseconds later, so a
+// fast stream does not redraw the views once per read, and long lines are
+// cut into display lines so that the line limit bounds every view. While the
+// hex view is hidden its bytes are only kept (as many as it could show) and
+// dumped when it is shown again.
 class ReceiveView : public QObject
 {
     Q_OBJECT
 
 public:
     ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObject *parent = nullptr,
-                QStringConverter::Encoding encoding = QStringConverter::Utf8);
+                HexFormat::Style hexStyle = HexFormat::Style::Compact,
+                ReceiveDecoder::Encoding encoding = ReceiveDecoder::Encoding::Utf8);
 
-    // Sets both views up as receive views: read-only, selectable, at most
-    // `maximumBlocks` blocks each (older blocks are dropped).
+    // Sets the views up as receive views: read-only, selectable, at most
+    // `maximumBlocks` lines each (older lines are dropped).
     void setUp(int maximumBlocks = 10000);
-    void appendBytes(const QByteArray &bytes, bool timeStamp);
-    void append(const QString &text, const QString &hex, bool timeStamp);
+    // Shows one received chunk. A chunk from another `source` than the one
+    // before (another peer) is decoded afresh: a character one peer left
+    // unfinished is never joined with another's bytes.
+    void appendBytes(const QByteArray &bytes, bool timeStamp, const QString &source = {});
+    void setHexViewShown(bool shown);
     void resetDecoder();
     void flush();
     // Drops what is pending and empties both views.
     void clear();
     void scrollToBottom();
+    // The text view's text as received, what is still pending included: lines
+    // cut at the display cap are joined again.
+    [[nodiscard]] QString plainText();
 
 private:
-    struct Chunk
+    struct HeldChunk
     {
-        QString stamp; // empty without time stamps
-        QString text;
-        QString hex;
+        QByteArray bytes;
+        QString stamp;
     };
 
-    void write(QPlainTextEdit *view, QString Chunk::*part);
+    void holdHex(const QByteArray &bytes, const QString &stamp);
+    void write(QPlainTextEdit *view, ReceiveLines::Batch batch);
     static void removeOldestBlocks(QTextDocument *document, int count);
 
     QPlainTextEdit *m_textView;
     QPlainTextEdit *m_hexView;
+    HexFormat::Style m_hexStyle;
     ReceiveDecoder m_decoder;
-    std::vector<Chunk> m_pending;
-    qsizetype m_pendingChars = 0;
+    QString m_source;
+    int m_maximumBlocks = 0;
+    ReceiveLines m_textLines;
+    ReceiveLines m_hexLines;
+    bool m_hexShown = true;
+    std::deque<HeldChunk> m_heldHex;
+    qsizetype m_heldBytes = 0;
+    bool m_heldOverflow = false;
     QTimer m_flushTimer;
     QTextCharFormat m_stampFormat;
     QTextCharFormat m_dataFormat;

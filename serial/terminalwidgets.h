@@ -3,6 +3,7 @@
 #include "bytecounter.h"
 
 #include <QLCDNumber>
+#include <QString>
 
 #include <functional>
 
@@ -21,12 +22,11 @@ class ReceiveView;
 struct TerminalWidgets
 {
     ReceiveView *receiveView = nullptr;
-    QPlainTextEdit *textView = nullptr;
-    QPlainTextEdit *hexView = nullptr;
     QCheckBox *timeBox = nullptr;
     QCheckBox *hexBox = nullptr;
     QPlainTextEdit *sendBox = nullptr;
     QPushButton *sendButton = nullptr;
+    QString sendText; // the send button's text while no repeat runs
     QCheckBox *keepSendBox = nullptr;
     QSpinBox *intervalBox = nullptr;
     QTimer *sendTimer = nullptr;

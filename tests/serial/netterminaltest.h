@@ -13,8 +13,10 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTest>
 #include <QTimer>
+#include <QUdpSocket>
 
 #include <memory>
 
@@ -40,6 +42,27 @@ inline QString viewText(const QObject &window, const char *name)
 {
     static const QRegularExpression stamp(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]"));
     return child<QPlainTextEdit>(window, name)->toPlainText().replace(stamp, QStringLiteral("[T]"));
+}
+
+// The hex view's text with its stamps made comparable; the view is shown
+// first, as the user does, since a hidden hex view only keeps the bytes.
+inline QString hexViewText(const QObject &window, const char *hexBox, const char *view)
+{
+    child<QCheckBox>(window, hexBox)->setChecked(true);
+    return viewText(window, view);
+}
+
+// A loopback port free now, for a terminal that must listen on a real port.
+inline quint16 freeUdpPort()
+{
+    QUdpSocket probe;
+    return probe.bind(QHostAddress::LocalHost, 0) ? probe.localPort() : 0;
+}
+
+inline quint16 freeTcpPort()
+{
+    QTcpServer probe;
+    return probe.listen(QHostAddress::Any, 0) ? probe.serverPort() : 0;
 }
 
 inline void showPage(MainWindow &window, const char *page)

@@ -2,53 +2,33 @@
 
 #include <QTest>
 
-// The byte rules of the UDP and TCP terminals: hex text, port boxes, send bytes.
+// The rules of the UDP and TCP terminals: address and port boxes, send bytes.
 class TestNetTerminalCodec : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void hexText_data();
-    void hexText();
-    void withoutCarriageReturns();
     void port_data();
     void port();
+    void address_data();
+    void address();
     void sendBytes_data();
     void sendBytes();
 };
 
-void TestNetTerminalCodec::hexText_data()
-{
-    QTest::addColumn<QByteArray>("data");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << QByteArray() << QString();
-    QTest::newRow("A B CR LF") << QByteArray("AB\r\n")
-                               << QStringLiteral("0x41, 0x42, 0x0D, 0x0A, ");
-    QTest::newRow("upper-case digits")
-        << QByteArray::fromHex("00abff") << QStringLiteral("0x00, 0xAB, 0xFF, ");
-}
-
-void TestNetTerminalCodec::hexText()
-{
-    QFETCH(QByteArray, data);
-    QFETCH(QString, expected);
-    const QString actual = NetTerminalCodec::hexText(data);
-    QVERIFY2(actual == expected,
-             qPrintable(QStringLiteral("input %1: expected \"%2\", got \"%3\"")
-                            .arg(QString::fromLatin1(data.toHex()), expected, actual)));
-}
-
-void TestNetTerminalCodec::withoutCarriageReturns()
-{
-    QCOMPARE(NetTerminalCodec::withoutCarriageReturns("\rA\r\nB\r"), QByteArray("A\nB"));
-}
-
 void TestNetTerminalCodec::port_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("expected");
+    QTest::addColumn<int>("expected"); // 0: refused
     QTest::newRow("plain") << "1000" << 1000;
-    QTest::newRow("low 16 bits") << "70000" << 4464;
+    QTest::newRow("lowest") << "1" << 1;
+    QTest::newRow("highest") << "65535" << 65535;
+    QTest::newRow("blanks around") << " 80 " << 80;
+    QTest::newRow("zero") << "0" << 0;
+    QTest::newRow("just too high") << "65536" << 0;
+    QTest::newRow("would wrap to 4464") << "70000" << 0;
+    QTest::newRow("five nines") << "99999" << 0;
+    QTest::newRow("negative") << "-1" << 0;
     QTest::newRow("not a number") << "abc" << 0;
     QTest::newRow("empty") << "" << 0;
     QTest::newRow("hex is not decimal") << "0x10" << 0;
@@ -58,7 +38,33 @@ void TestNetTerminalCodec::port()
 {
     QFETCH(QString, text);
     QFETCH(int, expected);
-    QCOMPARE(int(NetTerminalCodec::port(text)), expected);
+    QCOMPARE(int(NetTerminalCodec::port(text).value_or(0)), expected);
+}
+
+void TestNetTerminalCodec::address_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("isAddress");
+    QTest::addColumn<bool>("isHost");
+    QTest::newRow("IPv4") << "127.0.0.1" << true << true;
+    QTest::newRow("IPv6") << "::1" << true << true;
+    QTest::newRow("octet out of range") << "300.1.1.1" << false << false;
+    QTest::newRow("host name") << "localhost" << false << true;
+    QTest::newRow("dotted host name") << "not-an-ip.example" << false << true;
+    QTest::newRow("word") << "not-an-ip" << false << true;
+    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("blank") << " " << false << false;
+    QTest::newRow("forbidden character") << "bad host!" << false << false;
+    QTest::newRow("leading hyphen") << "-dash.example" << false << false;
+}
+
+void TestNetTerminalCodec::address()
+{
+    QFETCH(QString, text);
+    QFETCH(bool, isAddress);
+    QFETCH(bool, isHost);
+    QCOMPARE(NetTerminalCodec::isAddress(text), isAddress);
+    QCOMPARE(NetTerminalCodec::isHost(text), isHost);
 }
 
 void TestNetTerminalCodec::sendBytes_data()

@@ -1,12 +1,18 @@
 #include "bytecounter.h"
+#include "hexformat.h"
 #include "receivedecoder.h"
-#include "receiveformat.h"
+#include "receivelines.h"
 
 #include <QTest>
 #include <QTime>
 
-// What the receive views get for received bytes: the hex dump, the time
-// stamp, the stream decoding and the byte counter.
+using Encoding = ReceiveDecoder::Encoding;
+using Style = HexFormat::Style;
+// Chunks given to the display lines: the stamp (empty for none), then the text.
+using Chunks = QList<QStringList>;
+
+// What the receive views make of received bytes: the hex dumps, the time
+// stamp, the stream decoding, the display lines and the byte counter.
 class TestReceiveText : public QObject
 {
     Q_OBJECT
@@ -18,6 +24,8 @@ private Q_SLOTS:
     void decodingIgnoresChunking_data();
     void decodingIgnoresChunking();
     void decoderResetDropsPartialCharacter();
+    void displayLines_data();
+    void displayLines();
     void counter_data();
     void counter();
 };
@@ -25,50 +33,70 @@ private Q_SLOTS:
 void TestReceiveText::hexDump_data()
 {
     QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<Style>("style");
+    QTest::addColumn<bool>("stamped");
     QTest::addColumn<QString>("dump");
 
-    QTest::newRow("empty") << QByteArray() << "";
-    QTest::newRow("letters") << QByteArray("AB") << "0x41,0x42,";
-    QTest::newRow("line feed breaks the line") << QByteArray("A\nB") << "0x41,0x0a,\n0x42,";
-    QTest::newRow("carriage return kept") << QByteArray("\r\n") << "0x0d,0x0a,\n";
-    QTest::newRow("high bytes unsigned, lower case")
-        << QByteArray("\x00\x7f\x80\xff", 4) << "0x00,0x7f,0x80,0xff,";
+    QTest::newRow("compact, empty") << QByteArray() << Style::Compact << false << "";
+    QTest::newRow("compact, line feed breaks the line")
+        << QByteArray("A\nB") << Style::Compact << false << "0x41,0x0a,\n0x42,";
+    QTest::newRow("compact, high bytes unsigned, lower case")
+        << QByteArray("\x00\x7f\x80\xff\r", 5) << Style::Compact << true
+        << "0x00,0x7f,0x80,0xff,0x0d,";
+    QTest::newRow("spaced, unstamped chunk ends its line")
+        << QByteArray("AB\r\n") << Style::Spaced << false << "0x41, 0x42, 0x0D, 0x0A, \n";
+    QTest::newRow("spaced, stamped chunk, upper case")
+        << QByteArray::fromHex("00abff") << Style::Spaced << true << "0x00, 0xAB, 0xFF, ";
+    QTest::newRow("spaced, empty") << QByteArray() << Style::Spaced << false << "";
 }
 
 void TestReceiveText::hexDump()
 {
     QFETCH(QByteArray, bytes);
+    QFETCH(Style, style);
+    QFETCH(bool, stamped);
     QFETCH(QString, dump);
-    QCOMPARE(ReceiveFormat::hexDump(bytes), dump);
+    QCOMPARE(HexFormat::chunk(bytes, style, stamped), dump);
 }
 
 void TestReceiveText::timeStamp()
 {
-    QCOMPARE(ReceiveFormat::timeStamp(QTime(9, 5, 7, 42)), QStringLiteral("[09:05:07.042]"));
-    QCOMPARE(ReceiveFormat::timeStamp(QTime(23, 59, 59, 999)), QStringLiteral("[23:59:59.999]"));
+    QCOMPARE(ReceiveLines::timeStamp(QTime(9, 5, 7, 42)), QStringLiteral("[09:05:07.042]"));
+    QCOMPARE(ReceiveLines::timeStamp(QTime(23, 59, 59, 999)), QStringLiteral("[23:59:59.999]"));
 }
 
 void TestReceiveText::decodingIgnoresChunking_data()
 {
+    QTest::addColumn<Encoding>("encoding");
     QTest::addColumn<QByteArray>("stream");
     QTest::addColumn<QString>("text");
 
-    QTest::newRow("ASCII with CR LF") << QByteArray("OK\r\nREADY\r\n") << "OK\nREADY\n";
+    QTest::newRow("CR LF is one line end")
+        << Encoding::Utf8 << QByteArray("OK\r\nREADY\r\n") << "OK\nREADY\n";
+    QTest::newRow("CR alone ends a line")
+        << Encoding::Utf8 << QByteArray("a\rb\r\r\nc") << "a\nb\n\nc";
     QTest::newRow("two- to four-byte characters")
-        << QByteArray("\xc3\xa9 \xe6\xb8\xa9 \xf0\x9f\x98\x80") << QString::fromUtf8("é 温 😀");
-    QTest::newRow("invalid byte gives one replacement") << QByteArray("a\xff"
+        << Encoding::Utf8 << QByteArray("\xc3\xa9 \xe6\xb8\xa9 \xf0\x9f\x98\x80")
+        << QString::fromUtf8("é 温 😀");
+    QTest::newRow("invalid byte gives one replacement") << Encoding::Utf8
+                                                        << QByteArray("a\xff"
                                                                       "b")
                                                         << QStringLiteral("a\uFFFDb");
+    QTest::newRow("UTF-8 peer") << Encoding::Utf8OrGbk << QByteArray::fromHex("e4b8ade69687410d")
+                                << QStringLiteral("中文A\n");
+    QTest::newRow("GBK peer") << Encoding::Utf8OrGbk << QByteArray::fromHex("c4e3bac3410d0a")
+                              << QStringLiteral("你好A\n");
 }
 
-// Fed whole, one byte at a time or in sevens, the stream gives the same text:
-// a character split between two reads comes out whole.
+// Fed whole, one byte at a time or in twos and sevens, the stream gives the
+// same text: a character or a CR LF split between two reads comes out whole.
 void TestReceiveText::decodingIgnoresChunking()
 {
+    QFETCH(Encoding, encoding);
     QFETCH(QByteArray, stream);
     QFETCH(QString, text);
     for (const int chunk : {int(stream.size()), 1, 2, 7}) {
-        ReceiveDecoder decoder;
+        ReceiveDecoder decoder(encoding);
         QString decoded;
         for (qsizetype i = 0; i < stream.size(); i += chunk)
             decoded += decoder.decode(stream.mid(i, chunk));
@@ -81,10 +109,66 @@ void TestReceiveText::decodingIgnoresChunking()
 
 void TestReceiveText::decoderResetDropsPartialCharacter()
 {
-    ReceiveDecoder decoder;
-    QCOMPARE(decoder.decode(QByteArray("x\xe6\xb8")), QStringLiteral("x"));
-    decoder.reset();
-    QCOMPARE(decoder.decode(QByteArray("y")), QStringLiteral("y"));
+    for (const Encoding encoding : {Encoding::Utf8, Encoding::Utf8OrGbk}) {
+        ReceiveDecoder decoder(encoding);
+        QCOMPARE(decoder.decode(QByteArray("x\xe6\xb8\r")).left(1), QStringLiteral("x"));
+        QCOMPARE(decoder.decode(QByteArray("\xe6\xb8")), QString());
+        decoder.reset();
+        QCOMPARE(decoder.decode(QByteArray("\ny")), QStringLiteral("\ny"));
+    }
+}
+
+void TestReceiveText::displayLines_data()
+{
+    QTest::addColumn<int>("cap");
+    QTest::addColumn<int>("maximumLines");
+    QTest::addColumn<Chunks>("chunks");
+    // The lines taken, a continuation line written "+" and its text.
+    QTest::addColumn<QStringList>("lines");
+    QTest::addColumn<bool>("replacesView");
+
+    QTest::newRow("line feeds end lines")
+        << 10 << 5 << Chunks{{"", "a\nb"}, {"", "c\n"}} << QStringList{"a", "bc", ""} << false;
+    QTest::newRow("a stamp starts a line, except the first")
+        << 10 << 5 << Chunks{{"S", "1"}, {"", "x"}, {"S", "2\n3"}} << QStringList{"S1x", "S2", "3"}
+        << false;
+    QTest::newRow("long lines are cut at the cap")
+        << 4 << 5 << Chunks{{"", "abcdefghij\nkl"}} << QStringList{"abcd", "+efgh", "+ij", "kl"}
+        << false;
+    QTest::newRow("the stamp is not counted") << 4 << 5 << Chunks{{"STAMP", "abcd"}, {"", "e"}}
+                                              << QStringList{"STAMPabcd", "+e"} << false;
+    QTest::newRow("a cut never splits a surrogate pair")
+        << 3 << 5 << Chunks{{"", QString::fromUtf8("ab😀c")}}
+        << QStringList{"ab", QString::fromUtf8("+😀c")} << false;
+    QTest::newRow("exactly the limit")
+        << 4 << 3 << Chunks{{"", "1\n2\n3"}} << QStringList{"1", "2", "3"} << false;
+    QTest::newRow("only the newest lines are kept")
+        << 4 << 3 << Chunks{{"", "1\n2"}, {"", "\n3\n4"}, {"", "\n5"}} << QStringList{"3", "4", "5"}
+        << true;
+}
+
+void TestReceiveText::displayLines()
+{
+    QFETCH(int, cap);
+    QFETCH(int, maximumLines);
+    QFETCH(Chunks, chunks);
+    QFETCH(QStringList, lines);
+    QFETCH(bool, replacesView);
+
+    ReceiveLines receiveLines(cap, maximumLines);
+    for (const QStringList &chunk : chunks)
+        receiveLines.append(chunk.at(1), chunk.at(0));
+    const ReceiveLines::Batch batch = receiveLines.take();
+    QStringList taken;
+    for (const ReceiveLines::Line &line : batch.lines)
+        taken.append((line.continuation ? QStringLiteral("+") : QString()) + line.text);
+    QVERIFY2(taken == lines,
+             qPrintable(QStringLiteral("expected [%1], got [%2]")
+                            .arg(lines.join(QLatin1Char('|')), taken.join(QLatin1Char('|')))));
+    QCOMPARE(batch.replacesView, replacesView);
+    // A new view's first line is its empty first block.
+    QCOMPARE(batch.continuesLastLine, !replacesView);
+    QVERIFY(!receiveLines.hasPending());
 }
 
 void TestReceiveText::counter_data()
@@ -92,7 +176,6 @@ void TestReceiveText::counter_data()
     QTest::addColumn<int>("shown");
     QTest::addColumn<qint64>("bytes");
     QTest::addColumn<int>("result");
-
     QTest::newRow("adds") << 10 << qint64(300) << 310;
     QTest::newRow("reaches the cap") << 99000 << qint64(999) << 99999;
     QTest::newRow("passes the cap") << 99990 << qint64(300) << 99999;

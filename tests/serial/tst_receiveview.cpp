@@ -2,12 +2,13 @@
 #include "yurbtestmain.h"
 
 #include <QPlainTextEdit>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QTextBlock>
 
-// The receive views' block limit: however the data arrives in batches, a
-// view keeps exactly its newest blocks, with a stamped chunk on a line of
-// its own and an unstamped one running on from the last line.
+// The receive views over real documents: the line limit across batches,
+// long lines cut into display lines and joined again for export, and a
+// hidden hex view that shows on demand what it would have shown all along.
 class TestReceiveView : public QObject
 {
     Q_OBJECT
@@ -15,9 +16,18 @@ class TestReceiveView : public QObject
 private Q_SLOTS:
     void keepsTheNewestBlocks_data();
     void keepsTheNewestBlocks();
+    void longLinesAreCutAndJoinedAgain();
+    void hiddenHexViewShowsTheSameLater_data();
+    void hiddenHexViewShowsTheSameLater();
 };
 
 using Batches = QList<QStringList>;
+
+static QString shownText(const QPlainTextEdit &edit)
+{
+    static const QRegularExpression stamp(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]"));
+    return edit.toPlainText().replace(stamp, QStringLiteral("[T]"));
+}
 
 void TestReceiveView::keepsTheNewestBlocks_data()
 {
@@ -36,6 +46,7 @@ void TestReceiveView::keepsTheNewestBlocks_data()
         << Batches{{"1\n2\n3"}, {"\n4\n5"}} << false << "3\n4\n5";
     QTest::newRow("batch alone fills the view")
         << Batches{{"x\ny"}, {"\n1\n2\n3\n4"}} << false << "2\n3\n4";
+    QTest::newRow("CR-only lines") << Batches{{"1\r2\r3\r4"}} << false << "2\n3\n4";
     QTest::newRow("stamped chunks")
         << Batches{{"1", "2"}, {"3", "4\n5"}} << true << "[T]3\n[T]4\n5";
     QTest::newRow("stamped chunks in one batch")
@@ -55,18 +66,79 @@ void TestReceiveView::keepsTheNewestBlocks()
     view.setUp(limit);
     for (const QStringList &batch : batches) {
         for (const QString &chunk : batch)
-            view.append(chunk, chunk, timeStamp);
+            view.appendBytes(chunk.toUtf8(), timeStamp);
         view.flush();
     }
+    const QString actual = shownText(text);
+    QVERIFY2(actual == shown,
+             qPrintable(QStringLiteral("expected \"%1\", shown \"%2\"").arg(shown, actual)));
+    QCOMPARE(text.blockCount(), int(shown.count(QLatin1Char('\n')) + 1));
+    QVERIFY(hex.blockCount() <= limit);
+    QCOMPARE(text.maximumBlockCount(), limit);
+}
 
-    static const QRegularExpression stamp(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]"));
-    for (QPlainTextEdit *edit : {&text, &hex}) {
-        const QString actual = edit->toPlainText().replace(stamp, QStringLiteral("[T]"));
-        QVERIFY2(actual == shown,
-                 qPrintable(QStringLiteral("expected \"%1\", shown \"%2\"").arg(shown, actual)));
-        QCOMPARE(edit->blockCount(), int(shown.count(QLatin1Char('\n')) + 1));
-        QCOMPARE(edit->maximumBlockCount(), limit);
+// An endless line becomes display lines of bounded length; exported, it is
+// one line again.
+void TestReceiveView::longLinesAreCutAndJoinedAgain()
+{
+    QPlainTextEdit text;
+    QPlainTextEdit hex;
+    ReceiveView view(&text, &hex);
+    const QByteArray endless = QByteArray(2500, 'x') + "\nnext";
+    view.appendBytes(endless.left(1000), false);
+    view.flush();
+    view.appendBytes(endless.mid(1000), false);
+    QCOMPARE(view.plainText(), QString::fromLatin1(endless));
+    QCOMPARE(text.blockCount(), 4);
+    for (QTextBlock block = text.document()->firstBlock(); block.isValid(); block = block.next())
+        QVERIFY2(block.length() <= 1025, qPrintable(QString::number(block.length())));
+    // 2504 bytes without a line feed among the first 2500: 64 bytes a line.
+    QCOMPARE(hex.blockCount(), 2500 / 64 + 2);
+}
+
+void TestReceiveView::hiddenHexViewShowsTheSameLater_data()
+{
+    QTest::addColumn<HexFormat::Style>("style");
+    QTest::addColumn<int>("limit");
+    QTest::newRow("compact") << HexFormat::Style::Compact << 10000;
+    QTest::newRow("spaced") << HexFormat::Style::Spaced << 10000;
+    QTest::newRow("compact, more than the view holds") << HexFormat::Style::Compact << 20;
+    QTest::newRow("spaced, more than the view holds") << HexFormat::Style::Spaced << 20;
+}
+
+// Random chunks, some stamped, go to a view whose hex view is always shown
+// and to one whose hex view is hidden until the end: both end the same.
+void TestReceiveView::hiddenHexViewShowsTheSameLater()
+{
+    QFETCH(HexFormat::Style, style);
+    QFETCH(int, limit);
+    QPlainTextEdit shownText, shownHex, hiddenText, hiddenHex;
+    ReceiveView shown(&shownText, &shownHex, nullptr, style);
+    ReceiveView hidden(&hiddenText, &hiddenHex, nullptr, style);
+    shown.setUp(limit);
+    hidden.setUp(limit);
+    hidden.setHexViewShown(false);
+    QRandomGenerator random(7);
+    for (int i = 0; i < 300; ++i) {
+        QByteArray chunk(random.bounded(0, 40), Qt::Uninitialized);
+        for (char &byte : chunk)
+            byte = char(random.bounded(256));
+        const bool stamp = random.bounded(4) == 0;
+        shown.appendBytes(chunk, stamp);
+        hidden.appendBytes(chunk, stamp);
+        if (i == 150)
+            shown.flush();
     }
+    hidden.setHexViewShown(true);
+    shown.flush();
+    QVERIFY(!hiddenHex.isHidden());
+    QVERIFY(hiddenHex.blockCount() <= limit);
+    const QString expected = ::shownText(shownHex);
+    const QString actual = ::shownText(hiddenHex);
+    if (limit >= 10000)
+        QCOMPARE(actual, expected);
+    else
+        QCOMPARE(actual.section(QLatin1Char('\n'), -3), expected.section(QLatin1Char('\n'), -3));
 }
 
 YURB_TEST_MAIN(TestReceiveView)

@@ -131,7 +131,7 @@ void TestTcpClient::receive_data()
     QTest::addColumn<int>("count");
     QTest::newRow("A B CR LF") << QByteArray("AB\r\n") << false << "AB\n"
                                << "0x41, 0x42, 0x0D, 0x0A, \n"
-                               << 3;
+                               << 4;
     QTest::newRow("GBK") << QByteArray::fromHex("c4e3bac3") << false << QStringLiteral("你好")
                          << "0xC4, 0xE3, 0xBA, 0xC3, \n"
                          << 4;
@@ -152,7 +152,7 @@ void TestTcpClient::receive()
     QVERIFY(server);
     server->write(data);
     QTRY_COMPARE(viewText(*m_window, "TCP_StrTextBrowser"), text);
-    QTRY_COMPARE(viewText(*m_window, "TCP_HexTextBrowser"), hex);
+    QTRY_COMPARE(hexViewText(*m_window, "TCP_HEXcheckBox", "TCP_HexTextBrowser"), hex);
     QCOMPARE(child<QLCDNumber>(*m_window, "TCPrecvbyteslcdNumber")->intValue(), count);
     QCOMPARE(status(*m_window),
              QStringLiteral("TCP receive from:127.0.0.1:%1").arg(m_peer.serverPort()));
