@@ -14,10 +14,10 @@ ParsedChunk<QByteArray> LineFramer::feed(const QByteArray &bytes)
     while (from < view.size()) {
         const qsizetype lineFeed = bytes.indexOf('\n', from);
         if (lineFeed < 0) {
-            takeLinePart(view.sliced(from), parsed);
+            takeLineBytes(view.sliced(from), parsed);
             break;
         }
-        takeLinePart(view.sliced(from, lineFeed - from), parsed);
+        takeLineBytes(view.sliced(from, lineFeed - from), parsed);
         endLine(parsed);
         from = lineFeed + 1;
     }
@@ -36,15 +36,15 @@ void LineFramer::reset()
     m_dropping = false;
 }
 
-void LineFramer::takeLinePart(QByteArrayView part, ParsedChunk<QByteArray> &parsed)
+void LineFramer::takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
 {
-    if (m_dropping || part.isEmpty())
+    if (m_dropping || piece.isEmpty())
         return;
-    // More bytes follow a held CR, so it is part of the line.
+    // More bytes follow a held CR, so it belongs to the line.
     if (std::exchange(m_crHeld, false))
         append("\r", parsed);
-    const bool endsWithCr = part.endsWith('\r');
-    append(endsWithCr ? part.chopped(1) : part, parsed);
+    const bool endsWithCr = piece.endsWith('\r');
+    append(endsWithCr ? piece.chopped(1) : piece, parsed);
     m_crHeld = endsWithCr && !m_dropping;
 }
 

@@ -22,14 +22,14 @@ public:
     void reset() override;
 
 private:
-    void takeLinePart(QByteArrayView part, ParsedChunk<QByteArray> &parsed);
+    void takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed);
     void append(QByteArrayView bytes, ParsedChunk<QByteArray> &parsed);
     void endLine(ParsedChunk<QByteArray> &parsed);
 
     qsizetype m_maximumLength;
     QByteArray m_line;
     // A CR ended the bytes so far: it ends the line if LF follows, else it
-    // belongs to the line. Held apart so m_line never exceeds the maximum.
+    // belongs to the line. Kept out of m_line so it never exceeds the maximum.
     bool m_crHeld = false;
     // The line under way is too long: its bytes are dropped up to its LF.
     bool m_dropping = false;

@@ -53,7 +53,7 @@ void TestLineFramer::feed_data()
     QTest::newRow("overlong lines each reported")
         << 2 << QByteArray("abcd\nefg\r") << QByteArrayList{} << QByteArrayList{"ab", "ef"}
         << false;
-    QTest::newRow("partial last line held")
+    QTest::newRow("unfinished last line held")
         << 8 << QByteArray("a\nbc") << QByteArrayList{"a"} << QByteArrayList{} << true;
     QTest::newRow("CR held at the end")
         << 8 << QByteArray("bc\n\r") << QByteArrayList{"bc"} << QByteArrayList{} << true;
