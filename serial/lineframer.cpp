@@ -1,0 +1,71 @@
+#include "lineframer.h"
+
+#include <utility>
+
+LineFramer::LineFramer(qsizetype maximumLength)
+    : m_maximumLength(qMax<qsizetype>(0, maximumLength))
+{}
+
+ParsedChunk<QByteArray> LineFramer::feed(const QByteArray &bytes)
+{
+    ParsedChunk<QByteArray> parsed;
+    const QByteArrayView view(bytes);
+    qsizetype from = 0;
+    while (from < view.size()) {
+        const qsizetype lineFeed = bytes.indexOf('\n', from);
+        if (lineFeed < 0) {
+            takeLineBytes(view.sliced(from), parsed);
+            break;
+        }
+        takeLineBytes(view.sliced(from, lineFeed - from), parsed);
+        endLine(parsed);
+        from = lineFeed + 1;
+    }
+    return parsed;
+}
+
+bool LineFramer::needsMore() const
+{
+    return m_crHeld || !m_line.isEmpty();
+}
+
+void LineFramer::reset()
+{
+    m_line.clear();
+    m_crHeld = false;
+    m_dropping = false;
+}
+
+void LineFramer::takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
+{
+    if (m_dropping || piece.isEmpty())
+        return;
+    // More bytes follow a held CR, so it belongs to the line.
+    if (std::exchange(m_crHeld, false))
+        append("\r", parsed);
+    const bool endsWithCr = piece.endsWith('\r');
+    append(endsWithCr ? piece.chopped(1) : piece, parsed);
+    m_crHeld = endsWithCr && !m_dropping;
+}
+
+void LineFramer::append(QByteArrayView bytes, ParsedChunk<QByteArray> &parsed)
+{
+    if (m_dropping)
+        return;
+    const qsizetype room = m_maximumLength - m_line.size();
+    if (bytes.size() <= room) {
+        m_line.append(bytes);
+        return;
+    }
+    m_line.append(bytes.first(room));
+    parsed.corrupt.append(std::exchange(m_line, {}));
+    m_dropping = true;
+}
+
+void LineFramer::endLine(ParsedChunk<QByteArray> &parsed)
+{
+    if (!m_dropping)
+        parsed.results.append(std::exchange(m_line, {}));
+    m_crHeld = false;
+    m_dropping = false;
+}

@@ -1,0 +1,96 @@
+#include "lineframer.h"
+
+#include "chunkingcheck.h"
+
+#include <QStringList>
+#include <QTest>
+#include <QVariant>
+
+namespace {
+QString hexList(const QByteArrayList &list)
+{
+    QStringList texts;
+    for (const QByteArray &bytes : list)
+        texts.append(QLatin1Char('[') + QString::fromLatin1(bytes.toHex(' ')) + QLatin1Char(']'));
+    return texts.join(QLatin1Char(' '));
+}
+} // namespace
+
+class TestLineFramer : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void feed_data();
+    void feed();
+};
+
+void TestLineFramer::feed_data()
+{
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QByteArrayList>("corrupt");
+    QTest::addColumn<bool>("needsMore");
+
+    QTest::newRow("LF") << 8 << QByteArray("a\nbc\n") << QByteArrayList{"a", "bc"}
+                        << QByteArrayList{} << false;
+    QTest::newRow("CR LF") << 8 << QByteArray("$GP,1*7F\r\nOK\r\n")
+                           << QByteArrayList{"$GP,1*7F", "OK"} << QByteArrayList{} << false;
+    QTest::newRow("empty lines") << 8 << QByteArray("\n\r\n\n") << QByteArrayList{"", "", ""}
+                                 << QByteArrayList{} << false;
+    QTest::newRow("lone CRs kept") << 8 << QByteArray("\ra\rb\r\r\n") << QByteArrayList{"\ra\rb\r"}
+                                   << QByteArrayList{} << false;
+    QTest::newRow("overlong dropped, framing resumes")
+        << 4 << QByteArray("abcdefgh\nok\n") << QByteArrayList{"ok"} << QByteArrayList{"abcd"}
+        << false;
+    QTest::newRow("maximum with CR LF fits, one more is overlong")
+        << 4 << QByteArray("abcd\r\nabcde\r\nxy\r\n") << QByteArrayList{"abcd", "xy"}
+        << QByteArrayList{"abcd"} << false;
+    QTest::newRow("overlong by an inner CR")
+        << 4 << QByteArray("abcd\r\r\nz\n") << QByteArrayList{"z"} << QByteArrayList{"abcd"}
+        << false;
+    QTest::newRow("overlong lines each reported")
+        << 2 << QByteArray("abcd\nefg\r") << QByteArrayList{} << QByteArrayList{"ab", "ef"}
+        << false;
+    QTest::newRow("unfinished last line held")
+        << 8 << QByteArray("a\nbc") << QByteArrayList{"a"} << QByteArrayList{} << true;
+    QTest::newRow("CR held at the end")
+        << 8 << QByteArray("bc\n\r") << QByteArrayList{"bc"} << QByteArrayList{} << true;
+    QTest::newRow("binary with NUL")
+        << 4 << QByteArray("\x00\xff\x0d\x01\n\x00\n", 7)
+        << QByteArrayList{QByteArray("\x00\xff\x0d\x01", 4), QByteArray(1, '\0')}
+        << QByteArrayList{} << false;
+    QTest::newRow("nothing") << 8 << QByteArray() << QByteArrayList{} << QByteArrayList{} << false;
+}
+
+void TestLineFramer::feed()
+{
+    QFETCH(int, maximum);
+    QFETCH(QByteArray, stream);
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QByteArrayList, corrupt);
+    QFETCH(bool, needsMore);
+
+    LineFramer framer(maximum);
+    const ParsedChunk<QByteArray> parsed = framer.feed(stream);
+    const auto mismatch = [&](const QString &what, const QString &expected, const QString &actual) {
+        return QStringLiteral("stream %1, maximum %2: expected %3 %4, got %5")
+            .arg(QString::fromLatin1(stream.toHex(' ')))
+            .arg(maximum)
+            .arg(what, expected, actual);
+    };
+    QVERIFY2(parsed.results == lines, qPrintable(mismatch(QStringLiteral("lines"), hexList(lines),
+                                                          hexList(parsed.results))));
+    QVERIFY2(
+        parsed.corrupt == corrupt,
+        qPrintable(mismatch(QStringLiteral("corrupt"), hexList(corrupt), hexList(parsed.corrupt))));
+    QVERIFY2(framer.needsMore() == needsMore,
+             qPrintable(mismatch(QStringLiteral("needsMore()"), QVariant(needsMore).toString(),
+                                 QVariant(framer.needsMore()).toString())));
+
+    verifyChunkingIndependence([maximum] { return LineFramer(maximum); }, stream);
+}
+
+QTEST_GUILESS_MAIN(TestLineFramer)
+#include "tst_lineframer.moc"
