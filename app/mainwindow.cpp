@@ -71,8 +71,11 @@ MainWindow::~MainWindow()
 {
     // The shared serial port closes with the window; its worker, a child of
     // the window, stops its thread before it is deleted.
-    if (serialPortOpen && serialThread)
+    if (serialPortOpen && serialThread) {
+        serialThread->running = false;
         serialThread->serialPort->close();
+        serialThread = nullptr;
+    }
     delete ui;
 }
 

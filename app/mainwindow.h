@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "serialtoolrow.h"
 #include "tcpclientlist.h"
 
 #include <QAbstractSocket>
@@ -118,14 +119,16 @@ private:
     void i2cdumpsetsetComboBoxEnabled(bool status);
     void TOFsetsetComboBoxEnabled(bool status);
     void ModbussetsetComboBoxEnabled(bool status);
-    void setSerialSettingsEnabled(bool status, const QPushButton *ownButton,
-                                  const QList<QWidget *> &extras = {});
-    [[nodiscard]] QList<QComboBox *> serialPortLists() const;
+    void setSerialSettingsEnabled(bool status, SerialToolId owner);
+    [[nodiscard]] QList<SerialToolRow> serialToolTable() const;
+    [[nodiscard]] SerialToolRow serialToolRow(SerialToolId id) const;
+    [[nodiscard]] SerialTool serialTool(SerialToolId id);
     void openOrCloseSerialTool(const SerialTool &tool);
     void openSerialTool(const SerialTool &tool);
     void closeSerialTool(const SerialTool &tool);
+    void loseSerialPort(SerialToolId id, const QString &reason);
     void dropSerialWorker(const SerialTool &tool);
-    [[nodiscard]] PortSettings readPortSettings(const SerialTool &tool) const;
+    [[nodiscard]] static PortSettings readPortSettings(const SerialToolRow &row);
     static void setOpenButtonStyle(QPushButton *button, bool portOpen);
 
     // ---- Serial terminal ------------------------------------------------

@@ -7,29 +7,21 @@
 #include <QSettings>
 #include <QTimer>
 
-// The port lists of the nine serial tools, the serial terminal's first: it is
-// the reference for what is listed.
-QList<QComboBox *> MainWindow::serialPortLists() const
-{
-    return {ui->portNameComboBox,        ui->GPSportNameComboBox, ui->GSMportNameComboBox,
-            ui->ENVportNameComboBox,     ui->OSCportNameComboBox, ui->SpectraportNameComboBox,
-            ui->i2cdumpportNameComboBox, ui->TOFportNameComboBox, ui->ModbusportNameComboBox};
-}
-
 void MainWindow::SerialSacn()
 {
     QStringList listed;
     for (int i = 0; i < ui->portNameComboBox->count(); ++i)
         listed.append(ui->portNameComboBox->itemText(i));
     const PortList::Change change = PortList::change(listed, PortList::availablePortNames());
-    const QList<QComboBox *> lists = serialPortLists();
+    const QList<SerialToolRow> tools = serialToolTable();
     for (const QString &name : change.added) {
-        for (QComboBox *list : lists)
-            list->addItem(name);
+        for (const SerialToolRow &tool : tools)
+            tool.portName->addItem(name);
     }
     for (const QString &name : change.removed) {
-        for (QComboBox *list : lists)
-            list->removeItem(list->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
+        for (const SerialToolRow &tool : tools)
+            tool.portName->removeItem(
+                tool.portName->findText(name, Qt::MatchExactly | Qt::MatchCaseSensitive));
     }
 }
 
@@ -49,75 +41,64 @@ void MainWindow::stop_SerialSacn_new()
 
 // Enables or disables the port settings of all nine serial tools, the open
 // buttons of every tool but the one holding the port, and that tool's extras.
-void MainWindow::setSerialSettingsEnabled(bool status, const QPushButton *ownButton,
-                                          const QList<QWidget *> &extras)
+void MainWindow::setSerialSettingsEnabled(bool status, SerialToolId owner)
 {
-    const QList<QWidget *> settingsBoxes = {
-        ui->portNameComboBox,        ui->baudRateComboBox,        ui->dataBitsComboBox,
-        ui->parityComboBox,          ui->stopBitsComboBox,        ui->GPSportNameComboBox,
-        ui->GPSbaudRateComboBox,     ui->GSMportNameComboBox,     ui->GSMbaudRateComboBox,
-        ui->ENVportNameComboBox,     ui->ENVbaudRateComboBox,     ui->OSCportNameComboBox,
-        ui->OSCbaudRateComboBox,     ui->SpectraportNameComboBox, ui->SpectrabaudRateComboBox,
-        ui->i2cdumpportNameComboBox, ui->i2cdumpbaudRateComboBox, ui->TOFportNameComboBox,
-        ui->TOFbaudRateComboBox,     ui->ModbusportNameComboBox,  ui->ModbusbaudRateComboBox,
-        ui->ModbusdataBitsComboBox,  ui->ModbusparityComboBox,    ui->ModbusstopBitsComboBox};
-    for (QWidget *box : settingsBoxes)
-        box->setEnabled(status);
-    const QList<QPushButton *> openButtons = {
-        ui->opencompushButton,        ui->GPSopencompushButton, ui->GSMopencompushButton,
-        ui->ENVopencompushButton,     ui->OSCopencompushButton, ui->SpectraopencompushButton,
-        ui->i2cdumpopencompushButton, ui->TOFopencompushButton, ui->ModbusopencompushButton};
-    for (QPushButton *button : openButtons) {
-        if (button != ownButton)
-            button->setEnabled(status);
+    for (const SerialToolRow &tool : serialToolTable()) {
+        for (QComboBox *box :
+             {tool.portName, tool.baudRate, tool.dataBits, tool.parity, tool.stopBits}) {
+            if (box)
+                box->setEnabled(status);
+        }
+        if (tool.id == owner) {
+            for (QWidget *extra : tool.extras)
+                extra->setEnabled(status);
+        } else {
+            tool.openButton->setEnabled(status);
+        }
     }
-    for (QWidget *extra : extras)
-        extra->setEnabled(status);
 }
 
 void MainWindow::setComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->opencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::Terminal);
 }
 
 void MainWindow::GPSsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->GPSopencompushButton,
-                             {ui->GPSportMode_01, ui->GPSportMode_02});
+    setSerialSettingsEnabled(status, SerialToolId::Gps);
 }
 
 void MainWindow::GSMsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->GSMopencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::Gsm);
 }
 
 void MainWindow::ENVsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->ENVopencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::Environment);
 }
 
 void MainWindow::OSCsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->OSCopencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::Oscilloscope);
 }
 
 void MainWindow::SpectrasetsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->SpectraopencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::Spectra);
 }
 
 void MainWindow::i2cdumpsetsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->i2cdumpopencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::I2cDump);
 }
 
 void MainWindow::TOFsetsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->TOFopencompushButton);
+    setSerialSettingsEnabled(status, SerialToolId::Tof);
 }
 
 void MainWindow::ModbussetsetComboBoxEnabled(bool status)
 {
-    setSerialSettingsEnabled(status, ui->ModbusopencompushButton,
-                             {ui->ModbusportMode_1, ui->ModbusportMode_2});
+    setSerialSettingsEnabled(status, SerialToolId::Modbus);
 }

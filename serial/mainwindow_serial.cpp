@@ -68,13 +68,7 @@ bool MainWindow::comPortIsOpen() const
 SerialTool MainWindow::serialTerminalTool()
 {
     SerialTool tool;
-    tool.portNameBox = ui->portNameComboBox;
-    tool.baudRateBox = ui->baudRateComboBox;
-    tool.dataBitsBox = ui->dataBitsComboBox;
-    tool.parityBox = ui->parityComboBox;
-    tool.stopBitsBox = ui->stopBitsComboBox;
-    tool.openButton = ui->opencompushButton;
-    tool.settingsSwitch = &MainWindow::setComboBoxEnabled;
+    tool.id = SerialToolId::Terminal;
     tool.receive = &MainWindow::readCom;
     tool.connectAtOpen = [this] {
         connect(comSendTimer, &QTimer::timeout, this, &MainWindow::sendMsg, Qt::UniqueConnection);

@@ -5,7 +5,6 @@
 #include "serialtool.h"
 #include "threadserial.h"
 
-#include <QSerialPort>
 #include <QTimer>
 
 namespace {
@@ -16,6 +15,112 @@ const char *const closeStyle = "QPushButton {   background-color: #FF4A19;   col
                                "font-weight: bold;}QPushButton:pressed {   background-color: "
                                "#FF5722;}";
 } // namespace
+
+// The nine serial tools with their port-settings boxes, open buttons and
+// switches, in the order of their port lists (the serial terminal's first:
+// it is the reference for what is listed).
+QList<SerialToolRow> MainWindow::serialToolTable() const
+{
+    const Ui::MainWindow &f = *ui;
+    return {
+        {SerialToolId::Terminal,
+         f.portNameComboBox,
+         f.baudRateComboBox,
+         f.dataBitsComboBox,
+         f.parityComboBox,
+         f.stopBitsComboBox,
+         f.opencompushButton,
+         {},
+         &MainWindow::setComboBoxEnabled},
+        {SerialToolId::Gps,
+         f.GPSportNameComboBox,
+         f.GPSbaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.GPSopencompushButton,
+         {f.GPSportMode_01, f.GPSportMode_02},
+         &MainWindow::GPSsetComboBoxEnabled},
+        {SerialToolId::Gsm,
+         f.GSMportNameComboBox,
+         f.GSMbaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.GSMopencompushButton,
+         {},
+         &MainWindow::GSMsetComboBoxEnabled},
+        {SerialToolId::Environment,
+         f.ENVportNameComboBox,
+         f.ENVbaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.ENVopencompushButton,
+         {},
+         &MainWindow::ENVsetComboBoxEnabled},
+        {SerialToolId::Oscilloscope,
+         f.OSCportNameComboBox,
+         f.OSCbaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.OSCopencompushButton,
+         {},
+         &MainWindow::OSCsetComboBoxEnabled},
+        {SerialToolId::Spectra,
+         f.SpectraportNameComboBox,
+         f.SpectrabaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.SpectraopencompushButton,
+         {},
+         &MainWindow::SpectrasetsetComboBoxEnabled},
+        {SerialToolId::I2cDump,
+         f.i2cdumpportNameComboBox,
+         f.i2cdumpbaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.i2cdumpopencompushButton,
+         {},
+         &MainWindow::i2cdumpsetsetComboBoxEnabled},
+        {SerialToolId::Tof,
+         f.TOFportNameComboBox,
+         f.TOFbaudRateComboBox,
+         nullptr,
+         nullptr,
+         nullptr,
+         f.TOFopencompushButton,
+         {},
+         &MainWindow::TOFsetsetComboBoxEnabled},
+        {SerialToolId::Modbus,
+         f.ModbusportNameComboBox,
+         f.ModbusbaudRateComboBox,
+         f.ModbusdataBitsComboBox,
+         f.ModbusparityComboBox,
+         f.ModbusstopBitsComboBox,
+         f.ModbusopencompushButton,
+         {f.ModbusportMode_1, f.ModbusportMode_2},
+         &MainWindow::ModbussetsetComboBoxEnabled},
+    };
+}
+
+SerialToolRow MainWindow::serialToolRow(SerialToolId id) const
+{
+    return serialToolTable().at(int(id));
+}
+
+// The tool's own road; tools without additions of their own take the plain one.
+SerialTool MainWindow::serialTool(SerialToolId id)
+{
+    if (id == SerialToolId::Terminal)
+        return serialTerminalTool();
+    SerialTool tool;
+    tool.id = id;
+    return tool;
+}
 
 void MainWindow::setOpenButtonStyle(QPushButton *button, bool portOpen)
 {
@@ -32,34 +137,31 @@ void MainWindow::openOrCloseSerialTool(const SerialTool &tool)
         openSerialTool(tool);
 }
 
-PortSettings MainWindow::readPortSettings(const SerialTool &tool) const
+PortSettings MainWindow::readPortSettings(const SerialToolRow &row)
 {
     PortSettings port;
-    port.portName = tool.portNameBox->currentText();
-    port.baudRate = PortSettings::numberFromText(tool.baudRateBox->currentText());
-    if (tool.dataBitsBox)
-        port.dataBits = PortSettings::numberFromText(tool.dataBitsBox->currentText());
-    if (tool.parityBox)
-        port.parity = tool.parityBox->currentIndex();
-    if (tool.stopBitsBox)
-        port.stopBits = tool.stopBitsBox->currentIndex();
+    port.portName = row.portName->currentText();
+    port.baudRate = PortSettings::numberFromText(row.baudRate->currentText());
+    if (row.dataBits)
+        port.dataBits = PortSettings::numberFromText(row.dataBits->currentText());
+    if (row.parity)
+        port.parity = row.parity->currentIndex();
+    if (row.stopBits)
+        port.stopBits = row.stopBits->currentIndex();
     return port;
 }
 
 void MainWindow::openSerialTool(const SerialTool &tool)
 {
-    const PortSettings port = readPortSettings(tool);
+    const SerialToolRow row = serialToolRow(tool.id);
+    const PortSettings port = readPortSettings(row);
     if (port.portName.isEmpty())
         return;
 
     // Parented to the window so that a port still open at shut-down goes
     // with it; a closed worker is dropped at once.
     serialThread = new ThreadSerial(this);
-    serialThread->portName = port.portName;
-    serialThread->baudRate = port.baudRate;
-    serialThread->dataBits = port.dataBits;
-    serialThread->parity = port.parity;
-    serialThread->stopBits = port.stopBits;
+    serialThread->setPortSettings(port);
     serialThread->Init(tool.connectRead);
 
     if (tool.receive)
@@ -76,32 +178,50 @@ void MainWindow::openSerialTool(const SerialTool &tool)
         return;
     }
 
+    ThreadSerial *worker = serialThread;
+    connect(worker, &ThreadSerial::portLost, this,
+            [this, worker, id = tool.id](const QString &why) {
+                if (worker == serialThread && serialPortOpen)
+                    loseSerialPort(id, why);
+            });
     statusBar()->showMessage(tr("Serial opened"));
-    tool.openButton->setText(tr("Close"));
+    row.openButton->setText(tr("Close"));
     if (tool.opened)
         tool.opened();
-    (this->*tool.settingsSwitch)(false);
+    (this->*row.settingsSwitch)(false);
     serialPortOpen = true;
     stop_SerialSacn_new();
     serialThread->start();
-    setOpenButtonStyle(tool.openButton, true);
+    setOpenButtonStyle(row.openButton, true);
 }
 
 void MainWindow::closeSerialTool(const SerialTool &tool)
 {
+    const SerialToolRow row = serialToolRow(tool.id);
     if (tool.beforeClose)
         tool.beforeClose();
     serialPortOpen = false;
-    if (serialThread)
+    if (serialThread) {
+        serialThread->running = false;
         serialThread->serialPort->close();
+    }
     dropSerialWorker(tool);
-    (this->*tool.settingsSwitch)(true);
+    (this->*row.settingsSwitch)(true);
     if (tool.closed)
         tool.closed();
     statusBar()->showMessage(tr("Serial closed"));
-    tool.openButton->setText(tr("Open"));
+    row.openButton->setText(tr("Open"));
     serialScanTimer->start(500);
-    setOpenButtonStyle(tool.openButton, false);
+    setOpenButtonStyle(row.openButton, false);
+}
+
+// The device went away under an open port: the tool that holds it closes it
+// by its own road, as a Close would, and the user learns which port was lost.
+void MainWindow::loseSerialPort(SerialToolId id, const QString &reason)
+{
+    const QString port = serialThread->portName;
+    closeSerialTool(serialTool(id));
+    statusBar()->showMessage(tr("Serial port %1 was lost: %2").arg(port, reason));
 }
 
 // Cuts the tool's connections to the worker and lets the worker go. The
@@ -111,8 +231,7 @@ void MainWindow::dropSerialWorker(const SerialTool &tool)
 {
     if (!serialThread)
         return;
-    if (tool.receive)
-        disconnect(serialThread, &ThreadSerial::Serial_read_Data, this, tool.receive);
+    serialThread->disconnect(this);
     if (tool.disconnectAtClose)
         tool.disconnectAtClose();
     serialThread->quit();

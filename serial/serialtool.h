@@ -1,27 +1,19 @@
 #pragma once
 
+#include "serialtoolrow.h"
+
 #include <QByteArray>
 
 #include <functional>
 
 class MainWindow;
-class QComboBox;
-class QPushButton;
 
-// What one serial tool hands to the shared open/close road: its port-settings
-// boxes, its open button, where received bytes go and its own additions at
-// each step. Boxes left null take the fixed values 8 data bits, no parity and
-// one stop bit.
+// What one serial tool hands to the shared open/close road: which row of the
+// serial-tools table it is, where received bytes go and its own additions at
+// each step.
 struct SerialTool
 {
-    QComboBox *portNameBox = nullptr;
-    QComboBox *baudRateBox = nullptr;
-    QComboBox *dataBitsBox = nullptr;
-    QComboBox *parityBox = nullptr;
-    QComboBox *stopBitsBox = nullptr;
-    QPushButton *openButton = nullptr;
-    // The tool's port-settings switch (its own button stays enabled).
-    void (MainWindow::*settingsSwitch)(bool) = nullptr;
+    SerialToolId id = SerialToolId::Terminal;
     // Forward the port's bytes through Serial_read_Data to `receive`; a tool
     // that reads the port itself leaves `receive` null.
     bool connectRead = true;

@@ -1,6 +1,6 @@
 #include "threadserial.h"
 
-#include <QSerialPort>
+#include "portsettings.h"
 
 ThreadSerial::ThreadSerial(QObject *parent)
     : QThread(parent)
@@ -10,6 +10,15 @@ ThreadSerial::~ThreadSerial()
 {
     quit();
     wait();
+}
+
+void ThreadSerial::setPortSettings(const PortSettings &settings)
+{
+    portName = settings.portName;
+    baudRate = settings.baudRate;
+    dataBits = settings.dataBits;
+    parity = settings.parity;
+    stopBits = settings.stopBits;
 }
 
 void ThreadSerial::Init(bool connectRead)
@@ -43,8 +52,13 @@ void ThreadSerial::Init(bool connectRead)
         serialPort->setStopBits(QSerialPort::OneStop);
     serialPort->setFlowControl(QSerialPort::NoFlowControl);
     opened = serialPort->open(QIODevice::ReadWrite);
-    if (opened && connectRead)
+    if (!opened)
+        return;
+    if (connectRead)
         connect(serialPort, &QSerialPort::readyRead, this, &ThreadSerial::readData);
+    // Queued: the port is closed outside its own notification.
+    connect(serialPort, &QSerialPort::errorOccurred, this, &ThreadSerial::checkError,
+            Qt::QueuedConnection);
 }
 
 void ThreadSerial::setDTR(bool on)
@@ -64,6 +78,21 @@ void ThreadSerial::setRTS(bool on)
 }
 
 void ThreadSerial::run() {}
+
+// A device that is gone makes every read fail at once, over and over: the
+// port is closed before that can spin, and the loss is reported.
+void ThreadSerial::checkError(QSerialPort::SerialPortError error)
+{
+    if (m_lost || !serialPort->isOpen())
+        return;
+    if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
+        error != QSerialPort::WriteError)
+        return;
+    m_lost = true;
+    const QString reason = serialPort->errorString();
+    serialPort->close();
+    Q_EMIT portLost(reason);
+}
 
 void ThreadSerial::readData()
 {

@@ -1,10 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QSerialPort>
 #include <QString>
 #include <QThread>
 
-class QSerialPort;
+struct PortSettings;
 
 // The worker of the one shared serial port: applies the port parameters,
 // opens the port and forwards every chunk it reads as Serial_read_Data. Its
@@ -19,11 +20,15 @@ public:
     // since destroying a running QThread aborts the program.
     ~ThreadSerial() override;
 
+    // The one way port settings read from a tool's boxes reach the worker.
+    void setPortSettings(const PortSettings &settings);
     // Creates, configures and opens the port; the result is left in `opened`.
     void Init(bool connectRead);
     void setDTR(bool on);
     void setRTS(bool on);
 
+    // The tool holding the port clears this when it closes the port.
+    bool running = true;
     QString portName;
     QSerialPort *serialPort = nullptr;
     int baudRate = 0;
@@ -36,10 +41,18 @@ public:
 
 Q_SIGNALS:
     void Serial_read_Data(const QByteArray &data);
+    // The device went away while the port was open (an adapter unplugged, a
+    // read or write that failed). The worker has closed the port already;
+    // emitted once, with the system's reason.
+    void portLost(const QString &reason);
 
 protected:
     void run() override;
 
 private Q_SLOTS:
     void readData();
+    void checkError(QSerialPort::SerialPortError error);
+
+private:
+    bool m_lost = false;
 };

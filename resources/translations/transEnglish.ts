@@ -32,54 +32,6 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
-        <source>command1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command3</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command4</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command5</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command6</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command7</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command8</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command9</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command10</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command11</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>command12</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Save Config</source>
         <translation type="unfinished"></translation>
     </message>
@@ -1483,6 +1435,26 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>UDP receive </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Serial port %1 was lost: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote IP &quot;%1&quot; is not a valid address or host name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote port &quot;%1&quot; is not valid: use a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local port &quot;%1&quot; is not valid: use a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote IP &quot;%1&quot; is not a valid IP address.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

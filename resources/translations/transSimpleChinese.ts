@@ -41,54 +41,6 @@
         <translation>对话框</translation>
     </message>
     <message>
-        <source>command1</source>
-        <translation>命令1</translation>
-    </message>
-    <message>
-        <source>command2</source>
-        <translation>命令2</translation>
-    </message>
-    <message>
-        <source>command3</source>
-        <translation>命令3</translation>
-    </message>
-    <message>
-        <source>command4</source>
-        <translation>命令4</translation>
-    </message>
-    <message>
-        <source>command5</source>
-        <translation>命令5</translation>
-    </message>
-    <message>
-        <source>command6</source>
-        <translation>命令6</translation>
-    </message>
-    <message>
-        <source>command7</source>
-        <translation>命令7</translation>
-    </message>
-    <message>
-        <source>command8</source>
-        <translation>命令8</translation>
-    </message>
-    <message>
-        <source>command9</source>
-        <translation>命令9</translation>
-    </message>
-    <message>
-        <source>command10</source>
-        <translation>命令10</translation>
-    </message>
-    <message>
-        <source>command11</source>
-        <translation>命令11</translation>
-    </message>
-    <message>
-        <source>command12</source>
-        <translation>命令12</translation>
-    </message>
-    <message>
         <source>Save Config</source>
         <translation>保存配置</translation>
     </message>
@@ -1494,6 +1446,26 @@ li.checked::marker { content: &quot;\2612&quot;; }
     <message>
         <source>UDP receive </source>
         <translation>UDP接收 </translation>
+    </message>
+    <message>
+        <source>Serial port %1 was lost: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote IP &quot;%1&quot; is not a valid address or host name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote port &quot;%1&quot; is not valid: use a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Local port &quot;%1&quot; is not valid: use a number from 1 to 65535.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Remote IP &quot;%1&quot; is not a valid IP address.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

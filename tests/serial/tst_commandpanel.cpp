@@ -1,3 +1,4 @@
+#include "catalogues.h"
 #include "mainwindow.h"
 #include "portlist.h"
 #include "promptrecorder.h"
@@ -12,6 +13,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QTranslator>
 
 #include <memory>
 
@@ -27,6 +29,7 @@ private Q_SLOTS:
     void storedCommandsGoOutWithTheirEscapes_data();
     void storedCommandsGoOutWithTheirEscapes();
     void captionsAndTextsRoundTrip();
+    void captionsAreSavedAsTyped();
     void closingThePortClosesThePanel();
 
 private:
@@ -158,6 +161,23 @@ void TestCommandPanel::captionsAndTextsRoundTrip()
     QCOMPARE(child<QPushButton>(*dialog, "com_pushButton_5")->text(), QStringLiteral("command5"));
     child<QPushButton>(*dialog, "com_pushButton_12")->click();
     QCOMPARE(m_pty->read(5), QByteArray("PING\n"));
+}
+
+// Under the Chinese catalogue the form captions stay as they are, so the
+// settings file never depends on the language of the session that saved it.
+void TestCommandPanel::captionsAreSavedAsTyped()
+{
+    QTranslator chinese;
+    QVERIFY(chinese.load(Catalogues::languageCatalogue(QLocale::Chinese)));
+    QCoreApplication::installTranslator(&chinese);
+    QDialog *dialog = openPanel();
+    QVERIFY(dialog);
+    child<QPushButton>(*dialog, "save_pushButton")->click();
+    QCoreApplication::removeTranslator(&chinese);
+    const QSettings file(settingsFilePath(), QSettings::IniFormat);
+    for (int row = 1; row <= 12; ++row)
+        QCOMPARE(file.value(QStringLiteral("COMMAND%1_NAME").arg(row)).toString(),
+                 QStringLiteral("command%1").arg(row));
 }
 
 void TestCommandPanel::closingThePortClosesThePanel()

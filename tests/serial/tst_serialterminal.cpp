@@ -3,6 +3,7 @@
 #include "portlist.h"
 #include "promptrecorder.h"
 #include "ptypair.h"
+#include "receivechecks.h"
 #include "settingsfile.h"
 #include "windowprobe.h"
 #include "yurbtestmain.h"
@@ -53,6 +54,9 @@ private Q_SLOTS:
     void importSizeLimit_data();
     void importSizeLimit();
     void exportSavesTheTextView();
+    void streamsKeepTheViewsBounded_data();
+    void streamsKeepTheViewsBounded();
+    void unpluggedDeviceClosesThePort();
 
 private:
     void openPort();
@@ -392,14 +396,17 @@ void TestSerialTerminal::repeatSendTicksAndStops()
     (void)m_pty->readFor(50); // drop what was already on its way
     QCOMPARE(m_pty->readFor(200), QByteArray());
 
-    // A bad hex box stops a running repeat.
+    // A bad hex box stops a running repeat: the timer itself, so a box
+    // mended afterwards sends nothing until the user presses Send again.
     this->box("sendAsHexcheckBox")->setChecked(true);
     edit("sendMsgtextEdit")->setPlainText(QStringLiteral("zz"));
     button("sendmsgBtn")->click();
     QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Pause"));
     QTRY_COMPARE(button("sendmsgBtn")->text(), QStringLiteral("Send"));
     QCOMPARE(statusText(*m_window), QStringLiteral("The input data format is wrong!"));
-    QCOMPARE(m_pty->readFor(100), QByteArray());
+    QVERIFY(button("sendmsgBtn")->icon().isNull());
+    edit("sendMsgtextEdit")->setPlainText(QStringLiteral("41"));
+    QCOMPARE(m_pty->readFor(200), QByteArray());
 }
 
 // Lines leave one by one from a timer; the window keeps handling events
@@ -514,6 +521,71 @@ void TestSerialTerminal::exportSavesTheTextView()
     const QRegularExpression expected(
         QString::fromUtf8("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]<tag> & 温\\nend$"));
     QVERIFY2(expected.match(content).hasMatch(), qPrintable(content));
+}
+
+void TestSerialTerminal::streamsKeepTheViewsBounded_data()
+{
+    ReceiveChecks::addStreamRows();
+}
+
+// Streams without line structure reach both views whole, in lines of
+// bounded length.
+void TestSerialTerminal::streamsKeepTheViewsBounded()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(QString, text);
+    using namespace ReceiveChecks;
+    openPort();
+    box("HEXcheckBox")->setChecked(true);
+    QVERIFY(m_pty->write(stream, 20000));
+    const QString hex = hexWithoutBreaks(stream, HexFormat::Style::Compact);
+    const QPlainTextEdit &hexView = *edit("COM_HexTextBrowser");
+    QTRY_VERIFY2_WITH_TIMEOUT(withoutBreaks(hexView) == hex,
+                              qPrintable(QStringLiteral("%1 of %2 hex characters shown")
+                                             .arg(withoutBreaks(hexView).size())
+                                             .arg(hex.size())),
+                              20000);
+    verifyBounded(hexView, hexLineCap(HexFormat::Style::Compact));
+    verifyBounded(*edit("COM_StrTextBrowser"), textLineCap);
+    if (!text.isNull())
+        QVERIFY(withoutBreaks(*edit("COM_StrTextBrowser")) == text);
+}
+
+// The device goes away under the open port: the port is closed as by Close,
+// the user is told which one was lost, a running repeat ends, and the port
+// can be opened again once the device is back.
+void TestSerialTerminal::unpluggedDeviceClosesThePort()
+{
+    openPort();
+    const QString lostPath = m_pty->slavePath();
+    box("obocheckBox")->setChecked(true);
+    child<QSpinBox>(*m_window, "delayspinBox")->setValue(20);
+    edit("sendMsgtextEdit")->setPlainText(QStringLiteral("X"));
+    button("sendmsgBtn")->click();
+    QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Pause"));
+
+    m_pty.reset();
+    QTRY_VERIFY2(
+        statusText(*m_window).startsWith(QStringLiteral("Serial port %1 was lost: ").arg(lostPath)),
+        qPrintable(statusText(*m_window)));
+    QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
+    QVERIFY(button("opencompushButton")->styleSheet().contains(QLatin1String("#4CAF50")));
+    QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Send"));
+    for (const char *name : settingsBoxes)
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+    for (const char *name : otherOpenButtons)
+        QVERIFY2(button(name)->isEnabled(), name);
+    for (const char *name : sendControls)
+        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+
+    // Plugged in again: the rescan lists it and it opens, with no repeat.
+    m_pty = std::make_unique<PtyPair>();
+    m_ports = {m_pty->slavePath()};
+    auto *ports = child<QComboBox>(*m_window, "portNameComboBox");
+    QTRY_VERIFY_WITH_TIMEOUT(ports->findText(m_pty->slavePath()) >= 0, 2000);
+    ports->setCurrentIndex(ports->findText(m_pty->slavePath()));
+    openPort();
+    QCOMPARE(m_pty->readFor(200), QByteArray());
 }
 
 YURB_TEST_MAIN(TestSerialTerminal)

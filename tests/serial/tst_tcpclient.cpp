@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "netterminaltest.h"
 #include "promptrecorder.h"
+#include "receivechecks.h"
 #include "yurbtestmain.h"
 
 #include <QCheckBox>
@@ -14,6 +15,11 @@
 
 #include <memory>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
 using namespace NetTerminalTest;
 
 // The TCP terminal as a client of a server on the loopback interface.
@@ -24,7 +30,8 @@ class TestTcpClient : public TerminalTestCase
 private Q_SLOTS:
     void init();
     void cleanup();
-    void emptyAddressIsRefused();
+    void badEntriesAreRefused_data();
+    void badEntriesAreRefused();
     void refusedConnectionIsReported();
     void receive_data();
     void receive();
@@ -32,6 +39,10 @@ private Q_SLOTS:
     void send();
     void lostConnectionStops();
     void threeSessionsStillSendOncePerTick();
+    void oneReadIsOneChunk();
+    void streamsKeepTheViewsBounded_data();
+    void streamsKeepTheViewsBounded();
+    void stopWhileConnectingReleasesTheSocket();
 
 private:
     void startClient(quint16 port);
@@ -87,14 +98,42 @@ void TestTcpClient::expectStopped()
         QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
 }
 
-void TestTcpClient::emptyAddressIsRefused()
+void TestTcpClient::badEntriesAreRefused_data()
 {
-    child<QLineEdit>(*m_window, "TCPclientIPlineEdit")->clear();
+    QTest::addColumn<QString>("ip");
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty address") << ""
+                                   << "1000"
+                                   << "IP or Port is empty!";
+    QTest::newRow("octet out of range")
+        << "300.1.1.1"
+        << "1000"
+        << "Remote IP \"300.1.1.1\" is not a valid address or host name.";
+    QTest::newRow("port that would wrap")
+        << "127.0.0.1"
+        << "70000"
+        << "Remote port \"70000\" is not valid: use a number from 1 to 65535.";
+    QTest::newRow("port 0") << "127.0.0.1"
+                            << "0"
+                            << "Remote port \"0\" is not valid: use a number from 1 to 65535.";
+}
+
+// A bad entry is refused with a warning and nothing is connected.
+void TestTcpClient::badEntriesAreRefused()
+{
+    QFETCH(QString, ip);
+    QFETCH(QString, port);
+    QFETCH(QString, message);
+    const int sockets = m_window->findChildren<QTcpSocket *>().size();
+    child<QLineEdit>(*m_window, "TCPclientIPlineEdit")->setText(ip);
+    child<QLineEdit>(*m_window, "TCPclientPortlineEdit")->setText(port);
     press(child<QPushButton>(*m_window, "TCPopencompushButton"));
     QCOMPARE(m_prompts->messages.size(), 1);
     QCOMPARE(m_prompts->messages.first().kind, Prompt::Kind::Warning);
     QCOMPARE(m_prompts->messages.first().title, QStringLiteral("warning:"));
-    QCOMPARE(m_prompts->messages.first().text, QStringLiteral("IP or Port is empty!"));
+    QCOMPARE(m_prompts->messages.first().text, message);
+    QCOMPARE(m_window->findChildren<QTcpSocket *>().size(), sockets);
     expectStopped();
 }
 
@@ -184,13 +223,26 @@ void TestTcpClient::send()
              int(expected.size()));
 }
 
+// A connection lost while a repeat runs ends the repeat too: nothing is sent
+// through a later connection unasked.
 void TestTcpClient::lostConnectionStops()
 {
     QTcpSocket *server = connectToPeer();
     QVERIFY(server);
+    child<QCheckBox>(*m_window, "TCPobocheckBox")->setChecked(true);
+    child<QPlainTextEdit>(*m_window, "TCPsendMsgtextEdit")->setPlainText(QStringLiteral("x"));
+    auto *sendButton = child<QPushButton>(*m_window, "TCPsendmsgBtn");
+    press(sendButton);
+    QCOMPARE(sendButton->text(), QStringLiteral("Pause"));
     server->disconnectFromHost();
     QTRY_COMPARE(status(*m_window), QStringLiteral("Disconnected TCP server"));
     expectStopped();
+    QCOMPARE(sendButton->text(), QStringLiteral("send"));
+
+    QTcpSocket *next = connectToPeer();
+    QVERIFY(next);
+    QTest::qWait(300);
+    QCOMPARE(next->bytesAvailable(), qint64(0));
 }
 
 // Earlier sessions leave no socket behind that still writes or counts: the
@@ -219,6 +271,82 @@ void TestTcpClient::threeSessionsStillSendOncePerTick()
     const qint64 expected = 4 * ticks;
     QTRY_COMPARE(server->bytesAvailable(), expected);
     QCOMPARE(child<QLCDNumber>(*m_window, "TCPsendbyteslcdNumber")->intValue(), int(expected));
+}
+
+// Everything one read brings is one chunk: one stamp for a 5000-byte write.
+void TestTcpClient::oneReadIsOneChunk()
+{
+    child<QCheckBox>(*m_window, "TCP_showtime_checkBox")->setChecked(true);
+    QTcpSocket *server = connectToPeer();
+    QVERIFY(server);
+    server->write(QByteArray(5000, 'y'));
+    QTRY_COMPARE(child<QLCDNumber>(*m_window, "TCPrecvbyteslcdNumber")->intValue(), 5000);
+    const QString text = viewText(*m_window, "TCP_StrTextBrowser");
+    QCOMPARE(text.count(QStringLiteral("[T]")), 1);
+    QCOMPARE(text.count(QLatin1Char('y')), 5000);
+}
+
+void TestTcpClient::streamsKeepTheViewsBounded_data()
+{
+    ReceiveChecks::addStreamRows();
+}
+
+// A stream without line structure reaches both views whole, in lines of
+// bounded length.
+void TestTcpClient::streamsKeepTheViewsBounded()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(QString, text);
+    using namespace ReceiveChecks;
+    child<QCheckBox>(*m_window, "TCP_HEXcheckBox")->setChecked(true);
+    QTcpSocket *server = connectToPeer();
+    QVERIFY(server);
+    server->write(stream);
+    const QString hex = hexWithoutBreaks(stream, HexFormat::Style::Spaced);
+    const auto &hexView = *child<QPlainTextEdit>(*m_window, "TCP_HexTextBrowser");
+    QTRY_VERIFY2(withoutBreaks(hexView) == hex,
+                 qPrintable(QStringLiteral("%1 of %2 hex characters shown")
+                                .arg(withoutBreaks(hexView).size())
+                                .arg(hex.size())));
+    verifyBounded(hexView, hexLineCap(HexFormat::Style::Spaced));
+    const auto &textView = *child<QPlainTextEdit>(*m_window, "TCP_StrTextBrowser");
+    verifyBounded(textView, textLineCap);
+    if (!text.isNull())
+        QVERIFY(withoutBreaks(textView) == text);
+}
+
+// A server whose accept queue is full leaves the client connecting; Stop
+// aborts it, and no socket stays behind however often that happens.
+void TestTcpClient::stopWhileConnectingReleasesTheSocket()
+{
+    const int full = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    QVERIFY(::bind(full, reinterpret_cast<sockaddr *>(&address), length) == 0);
+    QVERIFY(::listen(full, 0) == 0);
+    QVERIFY(::getsockname(full, reinterpret_cast<sockaddr *>(&address), &length) == 0);
+    const quint16 port = ntohs(address.sin_port);
+    QList<QTcpSocket *> fillers;
+    for (int i = 0; i < 3; ++i) {
+        fillers.append(new QTcpSocket(this));
+        fillers.last()->connectToHost(QHostAddress::LocalHost, port);
+    }
+    QTest::qWait(200);
+
+    const int before = m_window->findChildren<QTcpSocket *>().size();
+    auto *startButton = child<QPushButton>(*m_window, "TCPopencompushButton");
+    for (int cycle = 0; cycle < 4; ++cycle) {
+        startClient(port);
+        QTest::qWait(100);
+        QCOMPARE(status(*m_window), QStringLiteral("Connecting to TCP server"));
+        press(startButton);
+        expectStopped();
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(m_window->findChildren<QTcpSocket *>().size(), before, 1000);
+    qDeleteAll(fillers);
+    ::close(full);
 }
 
 YURB_TEST_MAIN(TestTcpClient)

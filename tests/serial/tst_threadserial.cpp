@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include <termios.h>
+
 // The port worker against a pty standing in for the device.
 class TestThreadSerial : public QObject
 {
@@ -22,6 +24,8 @@ private Q_SLOTS:
     void missingPortFailsToOpen();
     void modemLinesOnlyWhileOpen();
     void deletingAStartedWorkerIsSafe();
+    void lostDeviceIsReportedOnce_data();
+    void lostDeviceIsReportedOnce();
 };
 
 static std::unique_ptr<ThreadSerial> openWorker(const QString &path, bool connectRead)
@@ -41,6 +45,7 @@ void TestThreadSerial::newWorker()
     QVERIFY(!worker.dtr);
     QVERIFY(!worker.rts);
     QVERIFY(!worker.opened);
+    QVERIFY(worker.running);
 }
 
 void TestThreadSerial::forwardsWhatTheDeviceSends()
@@ -89,15 +94,24 @@ void TestThreadSerial::parameters_data()
     QTest::addColumn<int>("stopBits");
     QTest::addColumn<int>("expectedParity");
     QTest::addColumn<int>("expectedStopBits");
+    // The parity flags the device's line settings get (a pty keeps these,
+    // while it drops the parity-enable bit itself).
+    QTest::addColumn<int>("lineFlags");
 
-    QTest::newRow("8N1") << 8 << 0 << 0 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
-    QTest::newRow("odd") << 8 << 1 << 0 << int(QSerialPort::OddParity) << int(QSerialPort::OneStop);
+    QTest::newRow("8N1") << 8 << 0 << 0 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop)
+                         << 0;
+    QTest::newRow("odd") << 8 << 1 << 0 << int(QSerialPort::OddParity) << int(QSerialPort::OneStop)
+                         << int(PARODD);
     QTest::newRow("even, two stop bits")
-        << 7 << 2 << 2 << int(QSerialPort::EvenParity) << int(QSerialPort::TwoStop);
+        << 7 << 2 << 2 << int(QSerialPort::EvenParity) << int(QSerialPort::TwoStop) << 0;
+    QTest::newRow("mark") << 8 << 3 << 0 << int(QSerialPort::MarkParity)
+                          << int(QSerialPort::OneStop) << int(CMSPAR | PARODD);
+    QTest::newRow("space") << 8 << 4 << 0 << int(QSerialPort::SpaceParity)
+                           << int(QSerialPort::OneStop) << int(CMSPAR);
     QTest::newRow("1.5 stop bits keep one")
-        << 8 << 0 << 1 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
+        << 8 << 0 << 1 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop) << 0;
     QTest::newRow("parity index out of range")
-        << 8 << 7 << 5 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop);
+        << 8 << 7 << 5 << int(QSerialPort::NoParity) << int(QSerialPort::OneStop) << 0;
 }
 
 void TestThreadSerial::parameters()
@@ -107,6 +121,7 @@ void TestThreadSerial::parameters()
     QFETCH(int, stopBits);
     QFETCH(int, expectedParity);
     QFETCH(int, expectedStopBits);
+    QFETCH(int, lineFlags);
 
     PtyPair pty;
     ThreadSerial worker;
@@ -121,6 +136,9 @@ void TestThreadSerial::parameters()
     QCOMPARE(int(worker.serialPort->parity()), expectedParity);
     QCOMPARE(int(worker.serialPort->stopBits()), expectedStopBits);
     QCOMPARE(int(worker.serialPort->flowControl()), int(QSerialPort::NoFlowControl));
+    termios line{};
+    QCOMPARE(tcgetattr(pty.masterFd(), &line), 0);
+    QCOMPARE(int(line.c_cflag & (CMSPAR | PARODD)), lineFlags);
 }
 
 void TestThreadSerial::missingPortFailsToOpen()
@@ -159,6 +177,30 @@ void TestThreadSerial::deletingAStartedWorkerIsSafe()
     auto failed = openWorker(QStringLiteral("/dev/pts/no-such-port"), true);
     failed->start();
     failed.reset();
+}
+
+void TestThreadSerial::lostDeviceIsReportedOnce_data()
+{
+    QTest::addColumn<bool>("connectRead");
+    QTest::newRow("forwarding what it reads") << true;
+    QTest::newRow("read by the tool itself") << false;
+}
+
+// The far end goes away: the worker closes the port (no endless failing
+// reads) and reports the loss once, with the system's reason.
+void TestThreadSerial::lostDeviceIsReportedOnce()
+{
+    QFETCH(bool, connectRead);
+    auto pty = std::make_unique<PtyPair>();
+    const auto worker = openWorker(pty->slavePath(), connectRead);
+    QVERIFY(worker->opened);
+    QSignalSpy lost(worker.get(), &ThreadSerial::portLost);
+    pty.reset();
+    QTRY_COMPARE(lost.count(), 1);
+    QVERIFY(!lost.first().first().toString().isEmpty());
+    QVERIFY(!worker->serialPort->isOpen());
+    QTest::qWait(100);
+    QCOMPARE(lost.count(), 1);
 }
 
 QTEST_GUILESS_MAIN(TestThreadSerial)

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "netterminaltest.h"
 #include "promptrecorder.h"
+#include "receivechecks.h"
 #include "yurbtestmain.h"
 
 #include <QCheckBox>
@@ -29,6 +30,10 @@ private Q_SLOTS:
     void send();
     void portInUseIsReported();
     void stopEndsTheRepeat();
+    void badAddressesAreRefused_data();
+    void badAddressesAreRefused();
+    void streamsKeepTheViewsBounded_data();
+    void streamsKeepTheViewsBounded();
 
 private:
     void start();
@@ -246,6 +251,85 @@ void TestUdpTerminal::stopEndsTheRepeat()
     QTest::qWait(150);
     QVERIFY(!m_peer.hasPendingDatagrams());
     QCOMPARE(counter->intValue(), counted);
+}
+
+void TestUdpTerminal::badAddressesAreRefused_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("local port 0") << "UDPSenderPortlineEdit"
+                                  << "0"
+                                  << "Local port \"0\" is not valid: use a number from 1 to 65535.";
+    QTest::newRow("local port that would wrap")
+        << "UDPSenderPortlineEdit"
+        << "70000"
+        << "Local port \"70000\" is not valid: use a number from 1 to 65535.";
+    QTest::newRow("remote IP out of range") << "UDPFarIPlineEdit"
+                                            << "300.1.1.1"
+                                            << "Remote IP \"300.1.1.1\" is not a valid IP address.";
+    QTest::newRow("remote IP not an address")
+        << "UDPFarIPlineEdit"
+        << "not-an-ip"
+        << "Remote IP \"not-an-ip\" is not a valid IP address.";
+    QTest::newRow("remote IP empty") << "UDPFarIPlineEdit"
+                                     << ""
+                                     << "Remote IP \"\" is not a valid IP address.";
+    QTest::newRow("remote port not a number")
+        << "UDPFarPortlineEdit"
+        << "abc"
+        << "Remote port \"abc\" is not valid: use a number from 1 to 65535.";
+    QTest::newRow("remote port too high")
+        << "UDPFarPortlineEdit"
+        << "99999"
+        << "Remote port \"99999\" is not valid: use a number from 1 to 65535.";
+}
+
+// A bad address or port is refused with a warning: nothing listens and the
+// terminal stays stopped.
+void TestUdpTerminal::badAddressesAreRefused()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, text);
+    QFETCH(QString, message);
+    child<QLineEdit>(*m_window, "UDPSenderPortlineEdit")->setText(QString::number(freeUdpPort()));
+    child<QLineEdit>(*m_window, qPrintable(box))->setText(text);
+    press(child<QPushButton>(*m_window, "UDPopencompushButton"));
+    QCOMPARE(m_prompts->messages.size(), 1);
+    QCOMPARE(m_prompts->messages.first().text, message);
+    QCOMPARE(child<QPushButton>(*m_window, "UDPopencompushButton")->text(),
+             QStringLiteral("Start"));
+    QCOMPARE(listeningPort(), quint16(0));
+    QVERIFY(!child<QPushButton>(*m_window, "UDPsendmsgBtn")->isEnabled());
+}
+
+void TestUdpTerminal::streamsKeepTheViewsBounded_data()
+{
+    ReceiveChecks::addStreamRows();
+}
+
+// Datagrams without line structure reach both views whole, in lines of
+// bounded length.
+void TestUdpTerminal::streamsKeepTheViewsBounded()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(QString, text);
+    using namespace ReceiveChecks;
+    child<QCheckBox>(*m_window, "UDP_HEXcheckBox")->setChecked(true);
+    start();
+    for (qsizetype sent = 0; sent < stream.size(); sent += 1400)
+        sendFromPeer(stream.mid(sent, 1400));
+    const QString hex = hexWithoutBreaks(stream, HexFormat::Style::Spaced);
+    const auto &hexView = *child<QPlainTextEdit>(*m_window, "UDP_HexTextBrowser");
+    QTRY_VERIFY2(withoutBreaks(hexView) == hex,
+                 qPrintable(QStringLiteral("%1 of %2 hex characters shown")
+                                .arg(withoutBreaks(hexView).size())
+                                .arg(hex.size())));
+    verifyBounded(hexView, hexLineCap(HexFormat::Style::Spaced));
+    const auto &textView = *child<QPlainTextEdit>(*m_window, "UDP_StrTextBrowser");
+    verifyBounded(textView, textLineCap);
+    if (!text.isNull())
+        QVERIFY(withoutBreaks(textView) == text);
 }
 
 YURB_TEST_MAIN(TestUdpTerminal)
