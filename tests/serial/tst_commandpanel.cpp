@@ -167,11 +167,15 @@ void TestCommandPanel::captionsAndTextsRoundTrip()
 // settings file never depends on the language of the session that saved it.
 void TestCommandPanel::captionsAreSavedAsTyped()
 {
+    m_window = std::make_unique<MainWindow>();
+    button("opencompushButton")->click();
     QTranslator chinese;
     QVERIFY(chinese.load(Catalogues::languageCatalogue(QLocale::Chinese)));
     QCoreApplication::installTranslator(&chinese);
-    QDialog *dialog = openPanel();
+    button("com_expandpushButton")->click();
+    QDialog *dialog = panel();
     QVERIFY(dialog);
+    QCOMPARE(child<QPushButton>(*dialog, "save_pushButton")->text(), QStringLiteral("保存配置"));
     child<QPushButton>(*dialog, "save_pushButton")->click();
     QCoreApplication::removeTranslator(&chinese);
     const QSettings file(settingsFilePath(), QSettings::IniFormat);
