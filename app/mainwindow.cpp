@@ -54,11 +54,11 @@ MainWindow::MainWindow(QWidget *parent)
     for (const int tool : ToolSwitches::setUpOrder(titles, toolPages))
         setUpTool(tool);
 
-    webView = new QWebEngineView(this);
-    webView->load(QUrl(QLatin1String(morePage)));
-    ui->web_gridLayout->addWidget(webView);
-    webView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
-    webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    // The web view is made when its page is first shown: a web view makes the
+    // whole window compose through OpenGL, which on a machine without a GPU
+    // costs every other tab dearly.
+    connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::loadWebPage);
+    loadWebPage();
 
     connect(ui->actionCheck_Update, &QAction::triggered, this, &MainWindow::slotActionCheck_Update);
 
@@ -144,6 +144,17 @@ void MainWindow::setUpTool(int tool)
     default:
         break;
     }
+}
+
+void MainWindow::loadWebPage()
+{
+    if (webView || ui->tabWidget->currentWidget() != ui->tab_2)
+        return;
+    webView = new QWebEngineView(this);
+    webView->load(QUrl(QLatin1String(morePage)));
+    ui->web_gridLayout->addWidget(webView);
+    webView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    webView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
 }
 
 // The terminals' send controls stay disabled until their port or link opens.

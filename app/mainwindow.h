@@ -73,6 +73,7 @@ private:
     [[nodiscard]] QList<QPushButton *> configButtons() const;
     void toggleTool(int tool);
     void startInit();
+    void loadWebPage();
     void setUpTool(int tool);
     QDialog *newToolDialog(std::function<void()> forget);
 

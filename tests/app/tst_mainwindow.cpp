@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTabWidget>
 #include <QTimer>
+#include <QWebEngineView>
 
 using KeyValues = QMap<QString, QString>;
 
@@ -102,7 +103,13 @@ void TestMainWindow::tabSet()
 
     const MainWindow window;
     QCOMPARE(tabTitles(window), titles);
-    QCOMPARE(window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))->currentIndex(), 0);
+    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+    QCOMPARE(tabs->currentIndex(), 0);
+    // The web view comes with its page: at once when it is the only one,
+    // otherwise when it is first shown.
+    QCOMPARE(window.findChildren<QWebEngineView *>().size(), titles.size() == 1 ? 1 : 0);
+    tabs->setCurrentIndex(tabs->count() - 1);
+    QCOMPARE(window.findChildren<QWebEngineView *>().size(), 1);
 }
 
 void TestMainWindow::codeCreatedWidgetsFollowTheTabs_data()

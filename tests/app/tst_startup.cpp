@@ -1,6 +1,10 @@
+#include "settingsfile.h"
+#include "toolswitches.h"
 #include "yurbtestmain.h"
 
+#include <QFile>
 #include <QProcess>
+#include <QSettings>
 
 #include <unistd.h>
 
@@ -10,11 +14,27 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void staysUpAndEndsOnRequest_data();
     void staysUpAndEndsOnRequest();
 };
 
+void TestStartup::staysUpAndEndsOnRequest_data()
+{
+    QTest::addColumn<bool>("onlyWebPage");
+    QTest::newRow("every tool") << false;
+    // The web page is then the current one, so the web engine starts at once.
+    QTest::newRow("only the web page") << true;
+}
+
 void TestStartup::staysUpAndEndsOnRequest()
 {
+    QFETCH(bool, onlyWebPage);
+    QFile::remove(settingsFilePath());
+    if (onlyWebPage) {
+        QSettings file(settingsFilePath(), QSettings::IniFormat);
+        for (const QString &key : ToolSwitches::keys().mid(0, ToolSwitches::toolCount))
+            file.setValue(key, QStringLiteral("false"));
+    }
     if (geteuid() != 0)
         qInfo("not root: the web engine sandbox guard is not exercised");
 
@@ -27,7 +47,7 @@ void TestStartup::staysUpAndEndsOnRequest()
     program.start(QStringLiteral(YURB_BINARY), QStringList{});
     QVERIFY2(program.waitForStarted(10000), qPrintable(program.errorString()));
 
-    // Past the three-second splash, the window is built with the web view.
+    // Past the three-second splash, the window is built.
     QTest::qWait(8000);
     QCOMPARE(program.state(), QProcess::Running);
 
