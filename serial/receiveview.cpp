@@ -162,20 +162,38 @@ void ReceiveView::write(QPlainTextEdit *view, ReceiveLines::Batch batch)
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
+    // Plain lines go in together, joined by line feeds: one insertion for
+    // many lines costs far less than one per line.
+    QString plainRun;
+    const auto insertPlainRun = [&cursor, &plainRun] {
+        if (plainRun.isEmpty())
+            return;
+        cursor.insertText(plainRun, QTextCharFormat());
+        plainRun.clear();
+    };
     bool onLastLine = batch.continuesLastLine || batch.replacesView;
     for (const ReceiveLines::Line &line : batch.lines) {
-        if (!onLastLine)
-            cursor.insertBlock();
+        const bool newBlock = !onLastLine;
         onLastLine = false;
+        if (line.stampLength == 0 && !line.continuation) {
+            if (newBlock)
+                plainRun += QLatin1Char('\n');
+            plainRun += line.text;
+            continue;
+        }
+        insertPlainRun();
+        if (newBlock)
+            cursor.insertBlock();
         if (line.stampLength > 0) {
             cursor.insertText(line.text.left(line.stampLength), m_stampFormat);
             cursor.insertText(line.text.mid(line.stampLength), m_dataFormat);
-        } else if (!line.text.isEmpty()) {
+        } else {
             cursor.insertText(line.text, QTextCharFormat());
         }
         if (line.continuation)
             cursor.block().setUserState(continuationState);
     }
+    insertPlainRun();
     cursor.endEditBlock();
     if (blockLimit > 0)
         removeOldestBlocks(document, document->blockCount() - blockLimit);

@@ -280,10 +280,8 @@ void TestTcpClient::oneReadIsOneChunk()
     QTcpSocket *server = connectToPeer();
     QVERIFY(server);
     server->write(QByteArray(5000, 'y'));
-    QTRY_COMPARE(child<QLCDNumber>(*m_window, "TCPrecvbyteslcdNumber")->intValue(), 5000);
-    const QString text = viewText(*m_window, "TCP_StrTextBrowser");
-    QCOMPARE(text.count(QStringLiteral("[T]")), 1);
-    QCOMPARE(text.count(QLatin1Char('y')), 5000);
+    QTRY_COMPARE(viewText(*m_window, "TCP_StrTextBrowser").count(QLatin1Char('y')), 5000);
+    QCOMPARE(viewText(*m_window, "TCP_StrTextBrowser").count(QStringLiteral("[T]")), 1);
 }
 
 void TestTcpClient::streamsKeepTheViewsBounded_data()
