@@ -1449,23 +1449,23 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>Serial port %1 was lost: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>串口 %1 已断开：%2</translation>
     </message>
     <message>
         <source>Remote IP &quot;%1&quot; is not a valid address or host name.</source>
-        <translation type="unfinished"></translation>
+        <translation>远程IP“%1”不是有效的地址或主机名。</translation>
     </message>
     <message>
         <source>Remote port &quot;%1&quot; is not valid: use a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>远程端口“%1”无效：请使用1到65535之间的数字。</translation>
     </message>
     <message>
         <source>Local port &quot;%1&quot; is not valid: use a number from 1 to 65535.</source>
-        <translation type="unfinished"></translation>
+        <translation>本地端口“%1”无效：请使用1到65535之间的数字。</translation>
     </message>
     <message>
         <source>Remote IP &quot;%1&quot; is not a valid IP address.</source>
-        <translation type="unfinished"></translation>
+        <translation>远程IP“%1”不是有效的IP地址。</translation>
     </message>
 </context>
 <context>
