@@ -1,5 +1,6 @@
 #include "receiveview.h"
 
+#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -10,13 +11,18 @@
 namespace {
 // Long enough to gather many reads of a fast port, short enough to look live.
 constexpr int flushDelayMs = 40;
-// A batch this large is written at once, so that one write never holds the
-// GUI thread for long when data comes faster than the timer.
-constexpr qsizetype flushAtChars = 256 * 1024;
+// When data comes faster than the timer, a batch is written as soon as it
+// would take about this long to write, measured on this machine: large
+// enough batches to keep up, short enough writes to keep the window live.
+constexpr qint64 writeBudgetNs = 15'000'000;
+constexpr qsizetype smallestBatchChars = 64 * 1024;
+constexpr qsizetype largestBatchChars = 4 * 1024 * 1024;
 // Display lines: text is cut after this many characters, a hex dump after
 // this many bytes. Wider than a view, so a cut looks like a wrap.
 constexpr qsizetype textLineCap = 1024;
 constexpr qsizetype hexBytesPerLine = 64;
+// The hidden hex view keeps runs of unstamped bytes in pieces of this size.
+constexpr qsizetype heldChunkBytes = 64 * 1024;
 // Marks a block that goes on from the one before it (cut at the cap).
 constexpr int continuationState = 1;
 } // namespace
@@ -67,44 +73,31 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
         else
             holdHex(bytes, stamp);
     }
-    if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= flushAtChars)
+    if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= m_flushAtChars)
         flush();
     else if (!m_flushTimer.isActive())
         m_flushTimer.start();
 }
 
 // Keeps the bytes of the hidden hex view, as many as its line limit could
-// show. In the compact style a chunk without a stamp runs on from the one
-// before, so both are kept as one.
+// show, dropping whole chunks from the front (so nothing is ever moved). In
+// the compact style a chunk without a stamp runs on from the one before, so
+// small ones are kept together.
 void ReceiveView::holdHex(const QByteArray &bytes, const QString &stamp)
 {
-    if (stamp.isEmpty() && m_hexStyle == HexFormat::Style::Compact && !m_heldHex.empty())
+    if (stamp.isEmpty() && m_hexStyle == HexFormat::Style::Compact && !m_heldHex.empty() &&
+        m_heldHex.back().bytes.size() < heldChunkBytes)
         m_heldHex.back().bytes += bytes;
     else
         m_heldHex.push_back({bytes, stamp});
     m_heldBytes += bytes.size();
-    while (qsizetype(m_heldHex.size()) > m_maximumBlocks + 1) {
+    const qsizetype enough = m_maximumBlocks * hexBytesPerLine;
+    while (m_heldHex.size() > 1 && (qsizetype(m_heldHex.size()) > m_maximumBlocks + 1 ||
+                                    m_heldBytes - m_heldHex.front().bytes.size() >= enough)) {
         m_heldBytes -= m_heldHex.front().bytes.size();
         m_heldHex.pop_front();
         m_heldOverflow = true;
     }
-    const qsizetype excess = m_heldBytes - m_maximumBlocks * hexBytesPerLine;
-    if (excess <= 0)
-        return;
-    m_heldOverflow = true;
-    qsizetype drop = excess;
-    while (drop > 0) {
-        HeldChunk &oldest = m_heldHex.front();
-        if (oldest.bytes.size() <= drop) {
-            drop -= oldest.bytes.size();
-            m_heldHex.pop_front();
-            continue;
-        }
-        oldest.bytes.remove(0, drop);
-        oldest.stamp.clear();
-        drop = 0;
-    }
-    m_heldBytes -= excess;
 }
 
 void ReceiveView::setHexViewShown(bool shown)
@@ -138,11 +131,27 @@ void ReceiveView::flush()
     m_flushTimer.stop();
     if (!m_textLines.hasPending() && !m_hexLines.hasPending())
         return;
+    const qsizetype chars = m_textLines.pendingChars() + m_hexLines.pendingChars();
+    QElapsedTimer clock;
+    clock.start();
     if (m_textLines.hasPending())
         write(m_textView, m_textLines.take());
     if (m_hexView && m_hexLines.hasPending())
         write(m_hexView, m_hexLines.take());
     scrollToBottom();
+    adjustBatchSize(chars, clock.nsecsElapsed());
+}
+
+// Follows how fast this machine writes (a moving average, so that one slow
+// write does not swing it) and sizes the batches to the write budget.
+void ReceiveView::adjustBatchSize(qsizetype chars, qint64 elapsedNs)
+{
+    if (chars < smallestBatchChars || elapsedNs <= 0)
+        return;
+    const double charsPerNs = double(chars) / double(elapsedNs);
+    m_charsPerNs = m_charsPerNs > 0 ? 0.75 * m_charsPerNs + 0.25 * charsPerNs : charsPerNs;
+    m_flushAtChars =
+        qBound(smallestBatchChars, qsizetype(m_charsPerNs * writeBudgetNs), largestBatchChars);
 }
 
 // Writes a batch of lines at the end of a view: a stamp in green, the data

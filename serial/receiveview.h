@@ -58,6 +58,7 @@ private:
     };
 
     void holdHex(const QByteArray &bytes, const QString &stamp);
+    void adjustBatchSize(qsizetype chars, qint64 elapsedNs);
     void write(QPlainTextEdit *view, ReceiveLines::Batch batch);
     static void removeOldestBlocks(QTextDocument *document, int count);
 
@@ -74,6 +75,8 @@ private:
     qsizetype m_heldBytes = 0;
     bool m_heldOverflow = false;
     QTimer m_flushTimer;
+    qsizetype m_flushAtChars = 256 * 1024;
+    double m_charsPerNs = 0;
     QTextCharFormat m_stampFormat;
     QTextCharFormat m_dataFormat;
 };
