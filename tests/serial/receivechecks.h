@@ -42,6 +42,22 @@ inline void verifyBounded(const QPlainTextEdit &view, int lineCap)
                  qPrintable(QStringLiteral("a line of %1 characters").arg(block.length())));
 }
 
+// Waits until the hex view shows the whole stream, then checks both views.
+inline void verifyShown(const QPlainTextEdit &textView, const QPlainTextEdit &hexView,
+                        const QByteArray &stream, const QString &text, HexFormat::Style style)
+{
+    const QString hex = hexWithoutBreaks(stream, style);
+    QTRY_VERIFY2_WITH_TIMEOUT(withoutBreaks(hexView) == hex,
+                              qPrintable(QStringLiteral("%1 of %2 hex characters shown")
+                                             .arg(withoutBreaks(hexView).size())
+                                             .arg(hex.size())),
+                              20000);
+    verifyBounded(hexView, hexLineCap(style));
+    verifyBounded(textView, textLineCap);
+    if (!text.isNull())
+        QVERIFY(withoutBreaks(textView) == text);
+}
+
 // The streams devices send that have no line structure to speak of, and the
 // text each shows (null for binary data, whose text is not compared).
 inline void addStreamRows()

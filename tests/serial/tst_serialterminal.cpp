@@ -60,6 +60,7 @@ private Q_SLOTS:
 
 private:
     void openPort();
+    void expectClosed();
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     QPlainTextEdit *edit(const char *name) const { return child<QPlainTextEdit>(*m_window, name); }
     QCheckBox *box(const char *name) const { return child<QCheckBox>(*m_window, name); }
@@ -109,6 +110,18 @@ void TestSerialTerminal::cleanup()
     m_pty.reset();
     PortList::setLister({});
     QFile::remove(settingsFilePath());
+}
+
+// Closed: every tool's settings and open button usable, no send controls.
+void TestSerialTerminal::expectClosed()
+{
+    QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
+    for (const char *name : settingsBoxes)
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+    for (const char *name : otherOpenButtons)
+        QVERIFY2(button(name)->isEnabled(), name);
+    for (const char *name : sendControls)
+        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
 }
 
 void TestSerialTerminal::openPort()
@@ -173,12 +186,7 @@ void TestSerialTerminal::closeRestoresEverything()
     QCOMPARE(statusText(*m_window), QStringLiteral("Serial closed"));
     QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
     QVERIFY(button("opencompushButton")->styleSheet().contains(QLatin1String("#4CAF50")));
-    for (const char *name : settingsBoxes)
-        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
-    for (const char *name : otherOpenButtons)
-        QVERIFY2(button(name)->isEnabled(), name);
-    for (const char *name : sendControls)
-        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+    expectClosed();
     // The rescan runs again and lists the port plugged in meanwhile.
     QTRY_COMPARE_WITH_TIMEOUT(child<QComboBox>(*m_window, "ModbusportNameComboBox")->count(), 2,
                               2000);
@@ -197,12 +205,7 @@ void TestSerialTerminal::failedOpenLeavesEverythingClosed()
     QCOMPARE(statusText(*m_window),
              QStringLiteral("Serial failed to open, The serial does not exist or already used."));
     QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
-    for (const char *name : settingsBoxes)
-        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
-    for (const char *name : otherOpenButtons)
-        QVERIFY2(button(name)->isEnabled(), name);
-    for (const char *name : sendControls)
-        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+    expectClosed();
     m_ports.append(m_pty->slavePath());
     QTRY_COMPARE_WITH_TIMEOUT(child<QComboBox>(*m_window, "portNameComboBox")->count(), 2, 2000);
 
@@ -538,17 +541,8 @@ void TestSerialTerminal::streamsKeepTheViewsBounded()
     openPort();
     box("HEXcheckBox")->setChecked(true);
     QVERIFY(m_pty->write(stream, 20000));
-    const QString hex = hexWithoutBreaks(stream, HexFormat::Style::Compact);
-    const QPlainTextEdit &hexView = *edit("COM_HexTextBrowser");
-    QTRY_VERIFY2_WITH_TIMEOUT(withoutBreaks(hexView) == hex,
-                              qPrintable(QStringLiteral("%1 of %2 hex characters shown")
-                                             .arg(withoutBreaks(hexView).size())
-                                             .arg(hex.size())),
-                              20000);
-    verifyBounded(hexView, hexLineCap(HexFormat::Style::Compact));
-    verifyBounded(*edit("COM_StrTextBrowser"), textLineCap);
-    if (!text.isNull())
-        QVERIFY(withoutBreaks(*edit("COM_StrTextBrowser")) == text);
+    verifyShown(*edit("COM_StrTextBrowser"), *edit("COM_HexTextBrowser"), stream, text,
+                HexFormat::Style::Compact);
 }
 
 // The device goes away under the open port: the port is closed as by Close,
@@ -571,12 +565,7 @@ void TestSerialTerminal::unpluggedDeviceClosesThePort()
     QCOMPARE(button("opencompushButton")->text(), QStringLiteral("Open"));
     QVERIFY(button("opencompushButton")->styleSheet().contains(QLatin1String("#4CAF50")));
     QCOMPARE(button("sendmsgBtn")->text(), QStringLiteral("Send"));
-    for (const char *name : settingsBoxes)
-        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
-    for (const char *name : otherOpenButtons)
-        QVERIFY2(button(name)->isEnabled(), name);
-    for (const char *name : sendControls)
-        QVERIFY2(!child<QWidget>(*m_window, name)->isEnabled(), name);
+    expectClosed();
 
     // Plugged in again: the rescan lists it and it opens, with no repeat.
     m_pty = std::make_unique<PtyPair>();

@@ -300,17 +300,9 @@ void TestTcpClient::streamsKeepTheViewsBounded()
     QTcpSocket *server = connectToPeer();
     QVERIFY(server);
     server->write(stream);
-    const QString hex = hexWithoutBreaks(stream, HexFormat::Style::Spaced);
-    const auto &hexView = *child<QPlainTextEdit>(*m_window, "TCP_HexTextBrowser");
-    QTRY_VERIFY2(withoutBreaks(hexView) == hex,
-                 qPrintable(QStringLiteral("%1 of %2 hex characters shown")
-                                .arg(withoutBreaks(hexView).size())
-                                .arg(hex.size())));
-    verifyBounded(hexView, hexLineCap(HexFormat::Style::Spaced));
-    const auto &textView = *child<QPlainTextEdit>(*m_window, "TCP_StrTextBrowser");
-    verifyBounded(textView, textLineCap);
-    if (!text.isNull())
-        QVERIFY(withoutBreaks(textView) == text);
+    verifyShown(*child<QPlainTextEdit>(*m_window, "TCP_StrTextBrowser"),
+                *child<QPlainTextEdit>(*m_window, "TCP_HexTextBrowser"), stream, text,
+                HexFormat::Style::Spaced);
 }
 
 // A server whose accept queue is full leaves the client connecting; Stop
