@@ -63,6 +63,7 @@ public:
     ViewCheck(QPlainTextEdit *view, const QByteArray &stream, Kind kind,
               HexFormat::Style hexStyle = HexFormat::Style::Compact);
 
+    [[nodiscard]] QPlainTextEdit *view() const { return m_view; }
     [[nodiscard]] QString viewName() const;
     // The view's content ends with what the stream's last bytes show as.
     [[nodiscard]] bool endShown() const;
