@@ -5,7 +5,8 @@
 // shown at 1200x800 with the serial tab current. Each case prints how fast
 // the views showed the stream (MB = 2^20 bytes), whether every byte reached
 // the terminal, whether the end of the stream is shown, the longest stall of
-// the GUI thread, the lines in each view and the memory used, and checks
+// the GUI thread, how often the window repainted, the lines in each view and
+// the memory used (the bench's own copy of the stream included), and checks
 // that each view holds an exact suffix of what the stream shows as.
 //
 // Cases (default: all; "hex" runs every hex-* case):
@@ -367,6 +368,7 @@ void SerialBench::runThroughput(const char *name, const QString &what, const QBy
 {
     prepare(hexShown, timeStamps);
     const std::vector<ViewCheck> viewChecks = checks(stream, checkText, hexShown);
+    const RepaintCounter repaints(&m_window);
     const Outcome outcome = feed(
         stream, viewChecks,
         [&stream](int fd, const std::atomic<bool> &stop) { writeAll(fd, stream, stop); }, true);
@@ -378,11 +380,11 @@ void SerialBench::runThroughput(const char *name, const QString &what, const QBy
     }
     std::printf(
         "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest GUI stall %lld ms; "
-        "lines text %d hex %d; RSS now %ld KB\n",
+        "window repaints %d; lines text %d hex %d; RSS now %ld KB\n",
         megabytes(stream.size()), outcome.seconds, megabytes(stream.size()) / outcome.seconds,
         qPrintable(arrivalText(outcome, stream.size())), outcome.endShown ? "shown" : "NOT SHOWN",
-        static_cast<long long>(outcome.longestStallMs.value_or(0)), outcome.textLines,
-        outcome.hexLines, currentRssKb());
+        static_cast<long long>(outcome.longestStallMs.value_or(0)), repaints.count(),
+        outcome.textLines, outcome.hexLines, currentRssKb());
     printVerdicts(outcome);
 }
 
@@ -471,9 +473,12 @@ int main(int argc, char *argv[])
     }
     answerPromptsWithOk();
 
-    const QByteArray lines = numberedLines(size, "\n");
+    // Each case makes its own stream, so the bench holds one at a time.
+    const auto lines = [size] {
+        return numberedLines(size, "\n");
+    };
     std::printf("stream: %.1f MB per throughput case\n", megabytes(size));
-    std::printf("raw pty throughput: %.1f MB/s\n", rawPtyThroughput(lines));
+    std::printf("raw pty throughput: %.1f MB/s\n", rawPtyThroughput(lines()));
 
     MainWindow window;
     window.resize(1200, 800);
@@ -486,11 +491,12 @@ int main(int argc, char *argv[])
         return cases->contains(QLatin1String(name));
     };
     if (runs("text"))
-        bench.runThroughput("text", QStringLiteral("64-byte lines"), lines, true, false, false);
+        bench.runThroughput("text", QStringLiteral("64-byte lines"), lines(), true, false, false);
     if (runs("hex-lines"))
-        bench.runThroughput("hex-lines", QStringLiteral("64-byte lines"), lines, true, true, false);
+        bench.runThroughput("hex-lines", QStringLiteral("64-byte lines"), lines(), true, true,
+                            false);
     if (runs("hex-stamped"))
-        bench.runThroughput("hex-stamped", QStringLiteral("64-byte lines"), lines, true, true,
+        bench.runThroughput("hex-stamped", QStringLiteral("64-byte lines"), lines(), true, true,
                             true);
     if (runs("hex-binary"))
         bench.runThroughput("hex-binary", QStringLiteral("random bytes"),
