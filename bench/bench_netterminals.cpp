@@ -1,5 +1,6 @@
-// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_netterminals [datagrams
-// [datagrams/s [megabytes]]] [case...]
+// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_netterminals [arguments]
+//
+// Arguments: [datagrams [datagrams/s [megabytes]]] [case...]
 //
 // Feeds the UDP and TCP terminals of the shown window from loopback peers on
 // other threads and prints what the views showed, how fast (MB = 2^20

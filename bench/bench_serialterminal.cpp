@@ -1,5 +1,4 @@
-// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_serialterminal [megabytes]
-// [case...]
+// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_serialterminal [MB] [case...]
 //
 // A writer thread feeds the open serial terminal through a pty; the window is
 // shown at 1200x800 with the serial tab current. Each case prints how fast
@@ -9,7 +8,8 @@
 // the memory used (the bench's own copy of the stream included), and checks
 // that each view holds an exact suffix of what the stream shows as.
 //
-// Cases (default: all; "hex" runs every hex-* case):
+// MB is the size of each throughput case's stream, 20 by default. Cases
+// (default: all; "hex" runs every hex-* case):
 //   text         64-byte text lines, hex view hidden, no time stamps
 //   hex-lines    64-byte text lines, hex view shown
 //   hex-stamped  64-byte text lines, hex view shown, time stamps on
