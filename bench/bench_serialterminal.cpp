@@ -173,6 +173,7 @@ struct Outcome
     bool opened = false;
     double seconds = 0;
     qint64 received = 0;
+    int reads = 0;
     bool intact = false;
     bool endShown = false;
     QString gaveUp;
@@ -292,6 +293,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
     const QMetaObject::Connection counting = QObject::connect(
         worker, &ThreadSerial::Serial_read_Data, &m_window, [&](const QByteArray &data) {
             outcome.received += data.size();
+            ++outcome.reads;
             received.addData(data);
             progressAt = clock.elapsed();
         });
@@ -348,11 +350,13 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
 
 QString SerialBench::arrivalText(const Outcome &outcome, qsizetype size)
 {
+    const QString reads = QStringLiteral(" in %1 reads").arg(outcome.reads);
     if (outcome.intact)
-        return QStringLiteral("every byte arrived");
-    return QStringLiteral("BYTES LOST OR CHANGED (%1 of %2 bytes arrived)")
+        return QStringLiteral("every byte arrived") + reads;
+    return QStringLiteral("BYTES LOST OR CHANGED (%1 of %2 bytes arrived%3)")
         .arg(outcome.received)
-        .arg(size);
+        .arg(size)
+        .arg(reads);
 }
 
 void SerialBench::printVerdicts(const Outcome &outcome)
