@@ -1,37 +1,73 @@
-// Feeds the UDP and TCP terminals from loopback peers on other threads and
-// prints what arrived, the rate at which the views showed it and the longest
-// stall of the window's event loop (measured by a 10 ms timer).
+// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_netterminals [arguments]
 //
-//   bench_netterminals [datagrams] [datagrams per second] [stream lines]
+// Arguments: [datagrams [datagrams/s [megabytes]]] [case...]
+//
+// Feeds the UDP and TCP terminals of the shown window from loopback peers on
+// other threads and prints what the views showed, how fast (MB = 2^20
+// bytes), the longest stall of the GUI thread and the memory used.
+//
+// Cases (default: all):
+//   udp          numbered datagrams, one line each, paced (default 100000 at
+//                20000/s), hex view hidden
+//   tcp-lines    a stream of 64-byte CR LF lines (default 20 MB) from a local
+//                server, the terminal as its client, hex view shown
+//   tcp-endless  the same with no line end at all
 
+#include "benchsupport.h"
 #include "mainwindow.h"
 #include "temporaryhome.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
+#include <QDeadlineTimer>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QThread>
-#include <QTimer>
 #include <QUdpSocket>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <optional>
+#include <vector>
+
+using namespace Bench;
 
 namespace {
 
-// Lines the peers send: 11 bytes each, shown as 10 characters (CR dropped).
-QByteArray line(int number)
+// No TCP run takes longer than this.
+constexpr qint64 runDeadlineMs = 10 * 60 * 1000;
+// A run gives up when nothing new is sent or shown for this long.
+constexpr qint64 progressDeadlineMs = 60 * 1000;
+// A UDP run ends this long after the last datagram shown once all are sent.
+constexpr qint64 udpQuietMs = 3000;
+// Peers wait for the window at most this long.
+constexpr int peerWaitMs = 10000;
+constexpr int datagramDigits = 8;
+
+// Datagram `number` as the peer sends it: one CR LF line.
+QByteArray datagram(int number)
 {
-    return QByteArray("l") + QByteArray::number(number).rightJustified(8, '0') + "\r\n";
+    return 'l' + QByteArray::number(number).rightJustified(datagramDigits, '0') + "\r\n";
 }
-constexpr int shownPerLine = 10;
+
+// The number of a datagram's line in the text view, if it is one.
+std::optional<int> datagramNumber(QStringView line)
+{
+    if (line.size() != datagramDigits + 1 || line.front() != QLatin1Char('l'))
+        return std::nullopt;
+    bool ok = false;
+    const int number = line.sliced(1).toInt(&ok);
+    return ok ? std::optional<int>(number) : std::nullopt;
+}
 
 // Sends numbered datagrams at a steady rate, in small bursts.
 class DatagramPeer : public QThread
@@ -43,6 +79,7 @@ public:
         , m_rate(rate)
     {}
     std::atomic<int> sent{0};
+    std::atomic<bool> stop{false};
 
 protected:
     void run() override
@@ -51,10 +88,10 @@ protected:
         QElapsedTimer clock;
         clock.start();
         int next = 0;
-        while (next < m_count) {
+        while (next < m_count && !stop) {
             const qint64 due = qMin<qint64>(m_count, clock.nsecsElapsed() * m_rate / 1000000000);
             for (; next < due; ++next) {
-                if (socket.writeDatagram(line(next), QHostAddress::LocalHost, m_port) > 0)
+                if (socket.writeDatagram(datagram(next), QHostAddress::LocalHost, m_port) > 0)
                     ++sent;
             }
             QThread::usleep(200);
@@ -67,155 +104,311 @@ private:
     int m_rate;
 };
 
-// Serves one client a stream of numbered lines as fast as it takes them.
+// Serves one client the stream as fast as it takes it, then waits for the
+// client to leave.
 class StreamPeer : public QThread
 {
 public:
-    explicit StreamPeer(int lines)
-        : m_lines(lines)
+    explicit StreamPeer(const QByteArray &stream)
+        : m_stream(stream)
     {}
     std::atomic<quint16> port{0};
     std::atomic<qint64> sent{0};
+    std::atomic<bool> stop{false};
 
 protected:
     void run() override
     {
         QTcpServer server;
-        server.listen(QHostAddress::LocalHost, 0);
-        port = server.serverPort();
-        if (!server.waitForNewConnection(10000))
+        if (!server.listen(QHostAddress::LocalHost, 0))
             return;
+        port = server.serverPort();
+        const QDeadlineTimer connectBy(peerWaitMs);
+        while (!stop && !connectBy.hasExpired() && !server.hasPendingConnections())
+            server.waitForNewConnection(100);
         QTcpSocket *client = server.nextPendingConnection();
-        QByteArray block;
-        for (int i = 0; i < m_lines; ++i) {
-            block += line(i);
-            if (block.size() >= 16384 || i == m_lines - 1) {
-                sent += client->write(block);
-                block.clear();
-                while (client->bytesToWrite() > 0)
-                    client->waitForBytesWritten(1000);
+        if (!client)
+            return;
+        constexpr qsizetype blockBytes = 64 * 1024;
+        for (qsizetype offset = 0; offset < m_stream.size() && !stop; offset += blockBytes) {
+            client->write(m_stream.mid(offset, blockBytes));
+            while (client->bytesToWrite() > 0 && !stop &&
+                   client->state() == QAbstractSocket::ConnectedState)
+                client->waitForBytesWritten(100);
+            sent = offset + qMin(blockBytes, m_stream.size() - offset) - client->bytesToWrite();
+        }
+        const QDeadlineTimer leaveBy(progressDeadlineMs);
+        while (!stop && !leaveBy.hasExpired() && client->state() == QAbstractSocket::ConnectedState)
+            client->waitForDisconnected(100);
+    }
+
+private:
+    const QByteArray &m_stream;
+};
+
+// Marks each datagram whose line goes into the text view, whatever the line
+// limit drops later: the text each edit of the document adds is read.
+class ShownDatagrams : public QObject
+{
+public:
+    ShownDatagrams(QPlainTextEdit *view, int count)
+        : m_document(view->document())
+        , m_seen(count, false)
+    {
+        connect(m_document, &QTextDocument::contentsChange, this, &ShownDatagrams::read);
+    }
+    [[nodiscard]] int distinct() const { return m_distinct; }
+
+private:
+    void read(int from, int, int added)
+    {
+        if (added <= 0)
+            return;
+        QTextCursor cursor(m_document);
+        cursor.setPosition(from);
+        cursor.setPosition(qMin(from + added, m_document->characterCount() - 1),
+                           QTextCursor::KeepAnchor);
+        const QString text = cursor.selectedText();
+        for (const QStringView line : QStringView(text).split(QChar::ParagraphSeparator)) {
+            const std::optional<int> number = datagramNumber(line);
+            if (number && *number >= 0 && *number < int(m_seen.size()) && !m_seen[*number]) {
+                m_seen[*number] = true;
+                ++m_distinct;
             }
         }
-        client->waitForDisconnected(60000);
     }
 
-private:
-    int m_lines;
+    QTextDocument *m_document;
+    std::vector<bool> m_seen;
+    int m_distinct = 0;
 };
 
-// Longest gap between the ticks of a 10 ms timer on the GUI thread.
-class StallMeter : public QObject
+// The datagram lines the text view holds at the end.
+struct ViewLines
 {
-public:
-    StallMeter()
-    {
-        m_timer.setInterval(10);
-        connect(&m_timer, &QTimer::timeout, this,
-                [this] { m_longest = qMax(m_longest, m_clock.restart()); });
-        m_clock.start();
-        m_timer.start();
+    int lines = 0;
+    int first = -1;
+    int last = -1;
+    int missing = 0;    // numbers skipped between the first and the last
+    int outOfOrder = 0; // lines not above the one before
+    int foreign = 0;    // lines that are no datagram
+};
+
+ViewLines readViewLines(const QPlainTextEdit *view)
+{
+    ViewLines result;
+    for (QTextBlock block = view->document()->firstBlock(); block.isValid(); block = block.next()) {
+        const QString text = block.text();
+        if (text.isEmpty())
+            continue;
+        ++result.lines;
+        const std::optional<int> number = datagramNumber(text);
+        if (!number) {
+            ++result.foreign;
+            continue;
+        }
+        if (result.first < 0)
+            result.first = *number;
+        else if (*number <= result.last)
+            ++result.outOfOrder;
+        else
+            result.missing += *number - result.last - 1;
+        result.last = qMax(result.last, *number);
     }
-    [[nodiscard]] qint64 longestMs() const { return m_longest; }
-
-private:
-    QTimer m_timer;
-    QElapsedTimer m_clock;
-    qint64 m_longest = 0;
-};
-
-// Characters put into a view, whatever its block limit drops later.
-class ShownCounter : public QObject
-{
-public:
-    explicit ShownCounter(QPlainTextEdit *view)
-    {
-        connect(view->document(), &QTextDocument::contentsChange, this,
-                [this](int, int, int added) { characters += added; });
-    }
-    qint64 characters = 0;
-};
-
-template <typename T> T *child(const QObject &window, const char *name)
-{
-    return window.findChild<T *>(QLatin1String(name));
+    return result;
 }
 
-// Runs the event loop until `done` or the deadline.
-template <typename Done> bool runUntil(Done done, int timeoutMs)
+class NetBench
 {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done() && clock.elapsed() < timeoutMs)
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    return done();
+public:
+    explicit NetBench(MainWindow &window)
+        : m_window(window)
+    {}
+
+    void runUdp(int count, int rate);
+    void runTcp(const char *name, const QString &what, const QByteArray &stream);
+
+private:
+    template <typename T> T *widget(const char *name) const;
+    void showPage(const char *page, const char *hexBox, bool hexShown, const char *timeBox,
+                  const char *clearViews, const char *clearCounters);
+    quint16 startUdp();
+
+    MainWindow &m_window;
+};
+
+template <typename T> T *NetBench::widget(const char *name) const
+{
+    T *found = m_window.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget named %s", name);
+    return found;
 }
 
-void benchUdp(MainWindow &window, int count, int rate)
+// Makes the terminal's page current and starts it as a fresh session would:
+// no time stamps, empty views, counters at 0.
+void NetBench::showPage(const char *page, const char *hexBox, bool hexShown, const char *timeBox,
+                        const char *clearViews, const char *clearCounters)
 {
-    auto *tabs = child<QTabWidget>(window, "tabWidget");
-    tabs->setCurrentWidget(child<QWidget>(window, "udp"));
-    child<QLineEdit>(window, "UDPSenderPortlineEdit")->setText(QStringLiteral("0"));
-    child<QPushButton>(window, "UDPopencompushButton")->click();
-    quint16 port = 0;
-    for (const QUdpSocket *socket : window.findChildren<QUdpSocket *>()) {
-        if (socket->state() == QAbstractSocket::BoundState)
-            port = socket->localPort();
+    widget<QTabWidget>("tabWidget")->setCurrentWidget(widget<QWidget>(page));
+    widget<QCheckBox>(hexBox)->setChecked(hexShown);
+    widget<QCheckBox>(timeBox)->setChecked(false);
+    widget<QPushButton>(clearViews)->click();
+    widget<QPushButton>(clearCounters)->click();
+}
+
+// Starts the UDP terminal on a port that was free a moment ago; returns the
+// port it listens on, or 0.
+quint16 NetBench::startUdp()
+{
+    for (int attempt = 0; attempt < 5; ++attempt) {
+        QUdpSocket probe;
+        if (!probe.bind(QHostAddress::Any, 0))
+            continue;
+        const quint16 port = probe.localPort();
+        probe.close();
+        widget<QLineEdit>("UDPSenderPortlineEdit")->setText(QString::number(port));
+        widget<QPushButton>("UDPopencompushButton")->click();
+        for (const QUdpSocket *socket : m_window.findChildren<QUdpSocket *>()) {
+            if (socket->state() == QAbstractSocket::BoundState && socket->localPort() == port)
+                return port;
+        }
     }
-    ShownCounter shown(child<QPlainTextEdit>(window, "UDP_StrTextBrowser"));
-    StallMeter stalls;
+    return 0;
+}
+
+void NetBench::runUdp(int count, int rate)
+{
+    showPage("udp", "UDP_HEXcheckBox", false, "UDP_showtime_checkBox", "UDPcleandatapushButton",
+             "UDPcleanbytespushButton");
+    auto *view = widget<QPlainTextEdit>("UDP_StrTextBrowser");
+    std::printf("[udp] %d datagrams of %d bytes paced at %d/s, hex view hidden: ", count,
+                int(datagram(0).size()), rate);
+    const quint16 port = startUdp();
+    if (!port) {
+        std::printf("COULD NOT START the UDP terminal\n");
+        return;
+    }
+    ShownDatagrams shown(view, count);
+    StallProbe probe;
     DatagramPeer peer(port, count, rate);
     QElapsedTimer clock;
     clock.start();
     peer.start();
     qint64 lastShownAt = 0;
-    qint64 lastShown = 0;
-    runUntil(
+    int lastShown = 0;
+    const bool ended = runUntil(
         [&] {
-            if (shown.characters != lastShown) {
-                lastShown = shown.characters;
+            if (shown.distinct() != lastShown) {
+                lastShown = shown.distinct();
                 lastShownAt = clock.elapsed();
             }
-            return shown.characters >= qint64(count) * shownPerLine ||
-                   (peer.isFinished() && clock.elapsed() - lastShownAt > 2000);
+            return shown.distinct() >= count ||
+                   (peer.isFinished() && clock.elapsed() - lastShownAt > udpQuietMs);
         },
-        count * 1000 / rate + 30000);
+        qint64(count) * 1000 / qMax(rate, 1) + progressDeadlineMs);
+    peer.stop = true;
     peer.wait();
-    const qint64 received = shown.characters / shownPerLine;
-    std::printf("UDP: sent %d, shown %lld, lost %lld, %.0f datagrams/s shown (paced at %d/s), "
-                "longest GUI stall %lld ms\n",
-                peer.sent.load(), static_cast<long long>(received),
-                static_cast<long long>(peer.sent.load() - received),
-                received * 1000.0 / qMax<qint64>(lastShownAt, 1), rate,
-                static_cast<long long>(stalls.longestMs()));
+    const ViewLines lines = readViewLines(view);
+    widget<QPushButton>("UDPopencompushButton")->click();
+
+    std::printf("sent %d; shown during the run %d (%d lost or never shown), %.0f datagrams/s "
+                "shown; longest GUI stall %lld ms; RSS now %ld KB%s\n",
+                peer.sent.load(), shown.distinct(), peer.sent.load() - shown.distinct(),
+                shown.distinct() * 1000.0 / qMax<qint64>(lastShownAt, 1),
+                static_cast<long long>(probe.longestMs()), currentRssKb(),
+                ended ? "" : "; TIMED OUT");
+    std::printf(
+        "    text view holds %d lines, datagrams %d..%d, %s", lines.lines, lines.first, lines.last,
+        lines.missing == 0 && lines.outOfOrder == 0 && lines.foreign == 0 ? "contiguous"
+                                                                          : "NOT CONTIGUOUS");
+    if (lines.missing || lines.outOfOrder || lines.foreign)
+        std::printf(" (%d missing, %d out of order, %d other lines)", lines.missing,
+                    lines.outOfOrder, lines.foreign);
+    std::printf("; %d after the last one shown\n", peer.sent.load() - 1 - lines.last);
 }
 
-void benchTcp(MainWindow &window, int lines)
+void NetBench::runTcp(const char *name, const QString &what, const QByteArray &stream)
 {
-    child<QTabWidget>(window, "tabWidget")->setCurrentWidget(child<QWidget>(window, "tcp"));
-    StreamPeer peer(lines);
+    showPage("tcp", "TCP_HEXcheckBox", true, "TCP_showtime_checkBox", "TCPcleandatapushButton",
+             "TCPcleanbytespushButton");
+    const std::vector<ViewCheck> checks = {
+        ViewCheck(widget<QPlainTextEdit>("TCP_StrTextBrowser"), stream, ViewCheck::Kind::Text),
+        ViewCheck(widget<QPlainTextEdit>("TCP_HexTextBrowser"), stream, ViewCheck::Kind::Hex,
+                  HexFormat::Style::Spaced)};
+    std::printf("[%s] %.1f MB of %s from a local server, the terminal its client, hex view "
+                "shown: ",
+                name, megabytes(stream.size()), qPrintable(what));
+    StreamPeer peer(stream);
     peer.start();
-    while (peer.port == 0)
-        QThread::msleep(1);
-    child<QComboBox>(window, "TCP_comboBox")->setCurrentText(QStringLiteral("TCP Client"));
-    child<QLineEdit>(window, "TCPclientIPlineEdit")->setText(QStringLiteral("127.0.0.1"));
-    child<QLineEdit>(window, "TCPclientPortlineEdit")->setText(QString::number(peer.port));
-    ShownCounter shown(child<QPlainTextEdit>(window, "TCP_StrTextBrowser"));
-    StallMeter stalls;
+    if (!runUntil([&peer] { return peer.port != 0 || peer.isFinished(); }, peerWaitMs) ||
+        peer.port == 0) {
+        std::printf("THE SERVER COULD NOT LISTEN\n");
+        peer.stop = true;
+        peer.wait();
+        return;
+    }
+    widget<QComboBox>("TCP_comboBox")->setCurrentText(QStringLiteral("TCP Client"));
+    widget<QLineEdit>("TCPclientIPlineEdit")->setText(QStringLiteral("127.0.0.1"));
+    widget<QLineEdit>("TCPclientPortlineEdit")->setText(QString::number(peer.port));
+
+    StallProbe probe;
     QElapsedTimer clock;
     clock.start();
-    child<QPushButton>(window, "TCPopencompushButton")->click();
-    const qint64 expected = qint64(lines) * shownPerLine;
-    runUntil([&] { return shown.characters >= expected; }, 120000);
-    const qint64 elapsed = qMax<qint64>(clock.elapsed(), 1);
-    child<QPushButton>(window, "TCPopencompushButton")->click();
+    widget<QPushButton>("TCPopencompushButton")->click();
+    qint64 progressAt = 0;
+    qint64 lastSent = 0;
+    QString gaveUp;
+    const auto endShown = [&checks] {
+        return std::all_of(checks.cbegin(), checks.cend(),
+                           [](const ViewCheck &check) { return check.endShown(); });
+    };
+    const bool finished = runUntil(
+        [&] {
+            if (peer.sent == stream.size() && endShown())
+                return true;
+            if (peer.sent != lastSent) {
+                lastSent = peer.sent;
+                progressAt = clock.elapsed();
+            }
+            if (clock.elapsed() - progressAt <= progressDeadlineMs)
+                return false;
+            gaveUp = peer.sent < stream.size()
+                         ? QStringLiteral("nothing sent for %1 s")
+                         : QStringLiteral("end not shown %1 s after the last byte was sent");
+            gaveUp = gaveUp.arg(progressDeadlineMs / 1000);
+            return true;
+        },
+        runDeadlineMs);
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    if (!finished && gaveUp.isEmpty())
+        gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
+    const bool shownAll = endShown();
+    QStringList verdicts;
+    for (const ViewCheck &check : checks) {
+        verdicts.append(gaveUp.isEmpty()
+                            ? check.suffixVerdict()
+                            : check.viewName() + QStringLiteral(" not checked: run gave up"));
+    }
+    const int textLines = checks.front().view()->blockCount();
+    const int hexLines = checks.back().view()->blockCount();
+    widget<QPushButton>("TCPopencompushButton")->click();
+    peer.stop = true;
     peer.wait();
-    const double megabytes = double(shown.characters) / shownPerLine * line(0).size() / 1e6;
-    std::printf("TCP: sent %.2f MB, shown %.2f MB (%lld of %d lines), %.2f MB/s shown, "
-                "longest GUI stall %lld ms\n",
-                peer.sent.load() / 1e6, megabytes,
-                static_cast<long long>(shown.characters / shownPerLine), lines,
-                megabytes * 1000.0 / elapsed, static_cast<long long>(stalls.longestMs()));
+
+    std::printf("sent %.1f MB; %.2f s = %.2f MB/s shown; end %s; longest GUI stall %lld ms; "
+                "lines text %d hex %d; RSS now %ld KB\n",
+                megabytes(peer.sent), seconds, megabytes(stream.size()) / seconds,
+                shownAll ? "shown" : "NOT SHOWN", static_cast<long long>(probe.longestMs()),
+                textLines, hexLines, currentRssKb());
+    if (!gaveUp.isEmpty())
+        std::printf("    run gave up: %s\n", qPrintable(gaveUp));
+    for (const QString &verdict : verdicts)
+        std::printf("    %s\n", qPrintable(verdict));
 }
+
+const QStringList allCases = {QStringLiteral("udp"), QStringLiteral("tcp-lines"),
+                              QStringLiteral("tcp-endless")};
 
 } // namespace
 
@@ -224,14 +417,46 @@ int main(int argc, char *argv[])
     TemporaryHome home;
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
-    const int count = argc > 1 ? QByteArray(argv[1]).toInt() : 100000;
-    const int rate = argc > 2 ? QByteArray(argv[2]).toInt() : 20000;
-    const int lines = argc > 3 ? QByteArray(argv[3]).toInt() : 500000;
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+
+    // Leading numbers: datagrams, datagrams per second, megabytes; then names.
+    QList<int> numbers = {100000, 20000, 20};
+    QStringList names = app.arguments().mid(1);
+    for (int i = 0; i < numbers.size() && !names.isEmpty(); ++i) {
+        bool numeric = false;
+        const int value = names.front().toInt(&numeric);
+        if (!numeric)
+            break;
+        numbers[i] = qMax(value, 1);
+        names.removeFirst();
+    }
+    for (const QString &name : std::as_const(names)) {
+        if (!allCases.contains(name)) {
+            std::printf("usage: bench_netterminals [datagrams [datagrams/s [megabytes]]] "
+                        "[case...]\ncases: %s\n",
+                        qPrintable(allCases.join(QLatin1Char(' '))));
+            return 2;
+        }
+    }
+    const auto runs = [&names](const char *name) {
+        return names.isEmpty() || names.contains(QLatin1String(name));
+    };
+    answerPromptsWithOk();
 
     MainWindow window;
+    window.resize(1200, 800);
     window.show();
     runUntil([] { return false; }, 500);
-    benchUdp(window, count, rate);
-    benchTcp(window, lines);
+    NetBench bench(window);
+    std::printf("RSS before: %ld KB\n", currentRssKb());
+    if (runs("udp"))
+        bench.runUdp(numbers[0], numbers[1]);
+    const qsizetype size = qsizetype(numbers[2]) * 1024 * 1024;
+    if (runs("tcp-lines"))
+        bench.runTcp("tcp-lines", QStringLiteral("64-byte CR LF lines"),
+                     numberedLines(size, "\r\n"));
+    if (runs("tcp-endless"))
+        bench.runTcp("tcp-endless", QStringLiteral("one endless line"), numberedLines(size, "|"));
+    std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;
 }

@@ -1,8 +1,25 @@
-// Pushes a stream of text lines through a pty into the open serial terminal
-// and prints how fast the views take it, against the raw speed of the pty
-// measured in the same run, the longest stall of the GUI thread and the
-// memory used. Usage: bench_serialterminal [megabytes, default 20]
+// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_serialterminal [MB] [case...]
+//
+// A writer thread feeds the open serial terminal through a pty; the window is
+// shown at 1200x800 with the serial tab current. Each case prints how fast
+// the views showed the stream (MB = 2^20 bytes), whether every byte reached
+// the terminal, whether the end of the stream is shown, the longest stall of
+// the GUI thread, how often the window repainted, the lines in each view and
+// the memory used (the bench's own copy of the stream included), and checks
+// that each view holds an exact suffix of what the stream shows as.
+//
+// MB is the size of each throughput case's stream, 20 by default. Cases
+// (default: all; "hex" runs every hex-* case):
+//   text         64-byte text lines, hex view hidden, no time stamps
+//   hex-lines    64-byte text lines, hex view shown
+//   hex-stamped  64-byte text lines, hex view shown, time stamps on
+//   hex-binary   random bytes (fixed seed), hex view shown
+//   hex-cr       64-byte lines ended by a lone CR, hex view shown
+//   hex-endless  one line without any line end, hex view shown
+//   cpu          64-byte lines paced at 11520 bytes/s for 5 s, hex view hidden:
+//                the CPU time the process used meanwhile
 
+#include "benchsupport.h"
 #include "mainwindow.h"
 #include "portlist.h"
 #include "ptypair.h"
@@ -11,46 +28,49 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QCryptographicHash>
-#include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSerialPort>
-#include <QTest>
-#include <QTextBlock>
-#include <QTimer>
+#include <QTabWidget>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
+#include <functional>
+#include <optional>
 #include <poll.h>
 #include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
+using namespace Bench;
+
 namespace {
 
-// Lines of 64 bytes with a running number, so lost or reordered bytes show.
-QByteArray makeStream(qsizetype size)
-{
-    QByteArray stream;
-    stream.reserve(size + 64);
-    for (qint64 n = 0; stream.size() < size; ++n) {
-        QByteArray line = "line " + QByteArray::number(n).rightJustified(10, '0') + " ";
-        line += QByteArray(63 - line.size(), 'x');
-        stream += line + '\n';
-    }
-    stream.truncate(size - size % 64);
-    return stream;
-}
+// No run takes longer than this.
+constexpr qint64 runDeadlineMs = 10 * 60 * 1000;
+// A run gives up when no byte arrives, or the end is not shown after the
+// last byte arrived, for this long.
+constexpr qint64 progressDeadlineMs = 60 * 1000;
+// 115200 baud with 8 data bits, no parity and one stop bit.
+constexpr int slowBytesPerSecond = 11520;
+constexpr int slowSeconds = 5;
+constexpr qsizetype lineBytes = 64;
+constexpr quint32 randomSeed = 20240501;
 
-// Writes the whole stream to a non-blocking fd, waiting while it is full.
-void writeAll(int fd, const QByteArray &bytes)
+using Writer = std::function<void(int fd, const std::atomic<bool> &stop)>;
+
+// Writes the bytes to a non-blocking fd, waiting while it is full, until all
+// are written or `stop` is set.
+void writeAll(int fd, const QByteArray &bytes, const std::atomic<bool> &stop)
 {
     qsizetype done = 0;
-    while (done < bytes.size()) {
+    while (done < bytes.size() && !stop) {
         const ssize_t n =
             ::write(fd, bytes.constData() + done, std::min<qsizetype>(bytes.size() - done, 65536));
         if (n > 0) {
@@ -64,28 +84,42 @@ void writeAll(int fd, const QByteArray &bytes)
     }
 }
 
-double megabytes(qint64 bytes)
-{
-    return double(bytes) / (1024.0 * 1024.0);
-}
-
-long peakRssKb()
+double cpuSeconds(int who)
 {
     rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    return usage.ru_maxrss;
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval &time) {
+        return time.tv_sec + time.tv_usec / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
-long currentRssKb()
+// The CPU time of the whole process and of the writer thread alone while
+// the writer ran.
+struct CpuUse
 {
-    long pages = 0;
-    long resident = 0;
-    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
-        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
-            resident = 0;
-        std::fclose(statm);
+    double process = 0;
+    double writer = 0;
+    double wallSeconds = 0;
+};
+
+// Writes one line at a time, each when it is due at the given rate, and
+// sleeps in between.
+void writePaced(int fd, const QByteArray &bytes, int bytesPerSecond, const std::atomic<bool> &stop,
+                CpuUse &use)
+{
+    using Clock = std::chrono::steady_clock;
+    const double processStart = cpuSeconds(RUSAGE_SELF);
+    const double writerStart = cpuSeconds(RUSAGE_THREAD);
+    const Clock::time_point start = Clock::now();
+    for (qsizetype offset = 0; offset < bytes.size() && !stop; offset += lineBytes) {
+        std::this_thread::sleep_until(start +
+                                      std::chrono::microseconds(offset * 1000000 / bytesPerSecond));
+        writeAll(fd, bytes.mid(offset, lineBytes), stop);
     }
-    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+    use.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
+    use.writer = cpuSeconds(RUSAGE_THREAD) - writerStart;
+    use.process = cpuSeconds(RUSAGE_SELF) - processStart;
 }
 
 // The pty alone: a thread writes the stream, this thread reads the slave.
@@ -95,98 +129,329 @@ double rawPtyThroughput(const QByteArray &stream)
     const int slave = ::open(pty.slavePath().toLocal8Bit().constData(), O_RDWR | O_NOCTTY);
     QElapsedTimer clock;
     clock.start();
-    std::thread writer([&pty, &stream] { writeAll(pty.masterFd(), stream); });
+    std::atomic<bool> stop{false};
+    std::thread writer([&pty, &stream, &stop] { writeAll(pty.masterFd(), stream, stop); });
     qint64 received = 0;
     char buffer[65536];
-    while (received < stream.size()) {
+    pollfd readable{slave, POLLIN, 0};
+    while (received < stream.size() && poll(&readable, 1, 5000) > 0) {
         const ssize_t n = ::read(slave, buffer, sizeof buffer);
         if (n <= 0)
             break;
         received += n;
     }
+    const double seconds = clock.nsecsElapsed() / 1e9;
+    stop = true;
     writer.join();
     ::close(slave);
-    return megabytes(received) / (clock.nsecsElapsed() / 1e9);
+    return megabytes(received) / seconds;
 }
 
-struct RunResult
+// Counts the window's repaints: each one starts with an update request to
+// the top-level window.
+class RepaintCounter : public QObject
 {
-    double seconds = 0;
-    qint64 received = 0;
-    bool intact = false;
-    bool lastLineShown = false;
-    qint64 longestStallMs = 0;
-    int textBlocks = 0;
-    int hexBlocks = 0;
+public:
+    explicit RepaintCounter(QWidget *window) { window->installEventFilter(this); }
+    [[nodiscard]] int count() const { return m_count; }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::UpdateRequest)
+            ++m_count;
+        return false;
+    }
+
+private:
+    int m_count = 0;
 };
 
-RunResult runThroughTerminal(MainWindow &window, PtyPair &pty, const QByteArray &stream,
-                             bool timeStamps)
+// What one run of a stream through the terminal came to.
+struct Outcome
 {
-    auto *open = window.findChild<QPushButton *>(QStringLiteral("opencompushButton"));
-    auto *textView = window.findChild<QPlainTextEdit *>(QStringLiteral("COM_StrTextBrowser"));
-    auto *hexView = window.findChild<QPlainTextEdit *>(QStringLiteral("COM_HexTextBrowser"));
-    window.findChild<QCheckBox *>(QStringLiteral("showtime_checkBox"))->setChecked(timeStamps);
-    window.findChild<QPushButton *>(QStringLiteral("cleandatapushButton"))->click();
-    open->click();
+    bool opened = false;
+    double seconds = 0;
+    qint64 received = 0;
+    int reads = 0;
+    bool intact = false;
+    bool endShown = false;
+    QString gaveUp;
+    std::optional<qint64> longestStallMs;
+    int textLines = 0;
+    int hexLines = 0;
+    QStringList verdicts;
+};
 
-    RunResult result;
+class SerialBench
+{
+public:
+    explicit SerialBench(MainWindow &window);
+    ~SerialBench();
+
+    void runThroughput(const char *name, const QString &what, const QByteArray &stream,
+                       bool checkText, bool hexShown, bool timeStamps);
+    void runSlow(const QByteArray &stream);
+
+private:
+    template <typename T> T *widget(const char *name) const;
+    void prepare(bool hexShown, bool timeStamps);
+    ThreadSerial *openPort(const PtyPair &pty);
+    [[nodiscard]] std::vector<ViewCheck> checks(const QByteArray &stream, bool checkText,
+                                                bool checkHex) const;
+    Outcome feed(const QByteArray &stream, const std::vector<ViewCheck> &checks,
+                 const Writer &writer, bool probeStalls);
+    static QString arrivalText(const Outcome &outcome, qsizetype size);
+    static void printVerdicts(const Outcome &outcome);
+
+    MainWindow &m_window;
+    QPlainTextEdit *m_textView;
+    QPlainTextEdit *m_hexView;
+    QPushButton *m_openButton;
+    QString m_portPath;
+};
+
+SerialBench::SerialBench(MainWindow &window)
+    : m_window(window)
+    , m_textView(widget<QPlainTextEdit>("COM_StrTextBrowser"))
+    , m_hexView(widget<QPlainTextEdit>("COM_HexTextBrowser"))
+    , m_openButton(widget<QPushButton>("opencompushButton"))
+{
+    // The port list offers the pty of the current run only.
+    PortList::setLister([this] { return QStringList{m_portPath}; });
+}
+
+SerialBench::~SerialBench()
+{
+    PortList::setLister({});
+}
+
+template <typename T> T *SerialBench::widget(const char *name) const
+{
+    T *found = m_window.findChild<T *>(QLatin1String(name));
+    if (!found)
+        qFatal("no widget named %s", name);
+    return found;
+}
+
+void SerialBench::prepare(bool hexShown, bool timeStamps)
+{
+    auto *tabs = widget<QTabWidget>("tabWidget");
+    tabs->setCurrentWidget(widget<QWidget>("serial"));
+    widget<QCheckBox>("HEXcheckBox")->setChecked(hexShown);
+    widget<QCheckBox>("showtime_checkBox")->setChecked(timeStamps);
+    // Each case starts as a fresh session would: empty views, counters at 0.
+    widget<QPushButton>("cleandatapushButton")->click();
+    widget<QPushButton>("cleanbytespushButton")->click();
+}
+
+// Waits for the port scan to list the pty, chooses it and opens it; returns
+// the worker that holds it, or none.
+ThreadSerial *SerialBench::openPort(const PtyPair &pty)
+{
+    m_portPath = pty.slavePath();
+    auto *ports = widget<QComboBox>("portNameComboBox");
+    if (!runUntil([&] { return ports->findText(m_portPath) >= 0; }, 5000))
+        return nullptr;
+    ports->setCurrentIndex(ports->findText(m_portPath));
+    m_openButton->click();
     // Closed workers of earlier runs may still wait for deletion.
-    ThreadSerial *worker = nullptr;
-    for (ThreadSerial *candidate : window.findChildren<ThreadSerial *>()) {
+    for (ThreadSerial *candidate : m_window.findChildren<ThreadSerial *>()) {
         if (candidate->opened && candidate->serialPort->isOpen())
-            worker = candidate;
+            return candidate;
     }
-    if (!worker) {
-        std::printf("could not open %s\n", qPrintable(pty.slavePath()));
-        return result;
-    }
-    QCryptographicHash received(QCryptographicHash::Sha1);
-    QObject::connect(worker, &ThreadSerial::Serial_read_Data, &window,
-                     [&result, &received](const QByteArray &data) {
-                         result.received += data.size();
-                         received.addData(data);
-                     });
+    return nullptr;
+}
 
-    QElapsedTimer sinceTick;
-    sinceTick.start();
-    QTimer probe;
-    probe.setTimerType(Qt::PreciseTimer);
-    QObject::connect(&probe, &QTimer::timeout, &window, [&sinceTick, &result] {
-        result.longestStallMs = std::max(result.longestStallMs, sinceTick.elapsed());
-        sinceTick.restart();
-    });
-    probe.start(10);
+std::vector<ViewCheck> SerialBench::checks(const QByteArray &stream, bool checkText,
+                                           bool checkHex) const
+{
+    std::vector<ViewCheck> all;
+    if (checkText)
+        all.emplace_back(m_textView, stream, ViewCheck::Kind::Text);
+    if (checkHex)
+        all.emplace_back(m_hexView, stream, ViewCheck::Kind::Hex, HexFormat::Style::Compact);
+    return all;
+}
 
-    const QByteArray lastLine = stream.right(64).chopped(1);
+// Opens a fresh pty, lets `writer` feed it from a thread and runs the window
+// until every byte arrived and each checked view shows the end of the
+// stream, or a deadline passes.
+Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck> &checks,
+                          const Writer &writer, bool probeStalls)
+{
+    Outcome outcome;
+    PtyPair pty;
+    ThreadSerial *worker = openPort(pty);
+    if (!worker)
+        return outcome;
+    outcome.opened = true;
+
     QElapsedTimer clock;
-    clock.start();
-    std::thread writer([&pty, &stream] { writeAll(pty.masterFd(), stream); });
-    // The end of the view with each stamp and the line break before it taken
-    // out is the end of the stream, however the reads split its last line.
-    const auto lastLineShown = [textView, &lastLine] {
-        static const QRegularExpression stamp(
-            QStringLiteral("\\n?\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]"));
-        QString tail;
-        QTextBlock block = textView->document()->lastBlock();
-        for (int i = 0; i < 4 && block.isValid(); ++i, block = block.previous())
-            tail.prepend(block.text()).prepend(QLatin1Char('\n'));
-        return tail.remove(stamp).endsWith(QString::fromLatin1(lastLine + '\n'));
+    qint64 progressAt = 0;
+    QCryptographicHash received(QCryptographicHash::Sha1);
+    const QMetaObject::Connection counting = QObject::connect(
+        worker, &ThreadSerial::Serial_read_Data, &m_window, [&](const QByteArray &data) {
+            outcome.received += data.size();
+            ++outcome.reads;
+            received.addData(data);
+            progressAt = clock.elapsed();
+        });
+    const auto endShown = [&checks] {
+        return std::all_of(checks.cbegin(), checks.cend(),
+                           [](const ViewCheck &check) { return check.endShown(); });
     };
-    while (!(result.received >= stream.size() && lastLineShown()) && clock.elapsed() < 600000) {
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    }
-    result.seconds = clock.nsecsElapsed() / 1e9;
-    writer.join();
-    probe.stop();
 
-    result.intact = received.result() == QCryptographicHash::hash(stream, QCryptographicHash::Sha1);
-    result.lastLineShown = lastLineShown();
-    result.textBlocks = textView->blockCount();
-    result.hexBlocks = hexView->blockCount();
-    open->click();
-    return result;
+    std::optional<StallProbe> probe;
+    if (probeStalls)
+        probe.emplace();
+    std::atomic<bool> stop{false};
+    clock.start();
+    std::thread writing([&writer, &pty, &stop] { writer(pty.masterFd(), stop); });
+    const bool finished = runUntil(
+        [&] {
+            if (outcome.received >= stream.size() && endShown())
+                return true;
+            if (clock.elapsed() - progressAt > progressDeadlineMs) {
+                outcome.gaveUp = outcome.received < stream.size()
+                                     ? QStringLiteral("no byte came for %1 s")
+                                     : QStringLiteral("end not shown %1 s after the last byte");
+                outcome.gaveUp = outcome.gaveUp.arg(progressDeadlineMs / 1000);
+                return true;
+            }
+            return false;
+        },
+        runDeadlineMs);
+    outcome.seconds = clock.nsecsElapsed() / 1e9;
+    if (!finished && outcome.gaveUp.isEmpty())
+        outcome.gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
+    stop = true;
+    writing.join();
+    QObject::disconnect(counting);
+    if (probe)
+        outcome.longestStallMs = probe->longestMs();
+
+    outcome.intact =
+        outcome.received == stream.size() &&
+        received.result() == QCryptographicHash::hash(stream, QCryptographicHash::Sha1);
+    outcome.endShown = endShown();
+    outcome.textLines = m_textView->blockCount();
+    outcome.hexLines = m_hexView->blockCount();
+    for (const ViewCheck &check : checks) {
+        outcome.verdicts.append(outcome.gaveUp.isEmpty()
+                                    ? check.suffixVerdict()
+                                    : check.viewName() +
+                                          QStringLiteral(" not checked: run gave up"));
+    }
+    m_openButton->click();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return outcome;
+}
+
+QString SerialBench::arrivalText(const Outcome &outcome, qsizetype size)
+{
+    const QString reads = QStringLiteral(" in %1 reads").arg(outcome.reads);
+    if (outcome.intact)
+        return QStringLiteral("every byte arrived") + reads;
+    return QStringLiteral("BYTES LOST OR CHANGED (%1 of %2 bytes arrived%3)")
+        .arg(outcome.received)
+        .arg(size)
+        .arg(reads);
+}
+
+void SerialBench::printVerdicts(const Outcome &outcome)
+{
+    if (!outcome.gaveUp.isEmpty())
+        std::printf("    run gave up: %s\n", qPrintable(outcome.gaveUp));
+    for (const QString &verdict : outcome.verdicts)
+        std::printf("    %s\n", qPrintable(verdict));
+}
+
+void SerialBench::runThroughput(const char *name, const QString &what, const QByteArray &stream,
+                                bool checkText, bool hexShown, bool timeStamps)
+{
+    prepare(hexShown, timeStamps);
+    const std::vector<ViewCheck> viewChecks = checks(stream, checkText, hexShown);
+    const RepaintCounter repaints(&m_window);
+    const Outcome outcome = feed(
+        stream, viewChecks,
+        [&stream](int fd, const std::atomic<bool> &stop) { writeAll(fd, stream, stop); }, true);
+    std::printf("[%s] %s, hex view %s, time stamps %s: ", name, qPrintable(what),
+                hexShown ? "shown" : "hidden", timeStamps ? "on" : "off");
+    if (!outcome.opened) {
+        std::printf("COULD NOT OPEN the pty\n");
+        return;
+    }
+    std::printf(
+        "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest GUI stall %lld ms; "
+        "window repaints %d; lines text %d hex %d; RSS now %ld KB\n",
+        megabytes(stream.size()), outcome.seconds, megabytes(stream.size()) / outcome.seconds,
+        qPrintable(arrivalText(outcome, stream.size())), outcome.endShown ? "shown" : "NOT SHOWN",
+        static_cast<long long>(outcome.longestStallMs.value_or(0)), repaints.count(),
+        outcome.textLines, outcome.hexLines, currentRssKb());
+    printVerdicts(outcome);
+}
+
+void SerialBench::runSlow(const QByteArray &stream)
+{
+    prepare(false, false);
+    // The same time with nothing to show, for comparison.
+    const double idleStart = cpuSeconds(RUSAGE_SELF);
+    int idleRepaints = 0;
+    {
+        const RepaintCounter repaints(&m_window);
+        runUntil([] { return false; }, slowSeconds * 1000);
+        idleRepaints = repaints.count();
+    }
+    const double idle = cpuSeconds(RUSAGE_SELF) - idleStart;
+
+    CpuUse use;
+    const RepaintCounter repaints(&m_window);
+    const Outcome outcome = feed(
+        stream, checks(stream, true, false),
+        [&stream, &use](int fd, const std::atomic<bool> &stop) {
+            writePaced(fd, stream, slowBytesPerSecond, stop, use);
+        },
+        false);
+    std::printf("[cpu] 64-byte lines at %d bytes/s for %d s, serial tab current, hex view "
+                "hidden, time stamps off: ",
+                slowBytesPerSecond, slowSeconds);
+    if (!outcome.opened) {
+        std::printf("COULD NOT OPEN the pty\n");
+        return;
+    }
+    const double program = use.process - use.writer;
+    std::printf("%.3f s CPU (user+system) in %.2f s = %.1f %% of one core (the bench's writer "
+                "thread's %.3f s left out); %s; end %s\n",
+                program, use.wallSeconds, 100.0 * program / use.wallSeconds, use.writer,
+                qPrintable(arrivalText(outcome, stream.size())),
+                outcome.endShown ? "shown" : "NOT SHOWN");
+    std::printf("    window repaints %d; idle window for comparison: %.3f s CPU in %d s = %.1f %% "
+                "of one core, %d repaints\n",
+                repaints.count(), idle, slowSeconds, 100.0 * idle / slowSeconds, idleRepaints);
+    printVerdicts(outcome);
+}
+
+const QStringList allCases = {QStringLiteral("text"),        QStringLiteral("hex-lines"),
+                              QStringLiteral("hex-stamped"), QStringLiteral("hex-binary"),
+                              QStringLiteral("hex-cr"),      QStringLiteral("hex-endless"),
+                              QStringLiteral("cpu")};
+
+// The cases named on the command line, in the order of `allCases`; none
+// named runs them all. Fails on a name it does not know.
+std::optional<QStringList> chosenCases(const QStringList &names)
+{
+    for (const QString &name : names) {
+        if (name != QLatin1String("hex") && !allCases.contains(name))
+            return std::nullopt;
+    }
+    QStringList chosen;
+    for (const QString &name : allCases) {
+        if (names.isEmpty() || names.contains(name) ||
+            (name.startsWith(QLatin1String("hex-")) && names.contains(QLatin1String("hex"))))
+            chosen.append(name);
+    }
+    return chosen;
 }
 
 } // namespace
@@ -197,34 +462,57 @@ int main(int argc, char *argv[])
     qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     QApplication app(argc, argv);
     std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    const int sizeMb = argc > 1 ? QByteArray(argv[1]).toInt() : 20;
-    const QByteArray stream = makeStream(qsizetype(sizeMb) * 1024 * 1024);
 
-    const double raw = rawPtyThroughput(stream);
-    std::printf("stream: %.1f MB in 64-byte lines\n", megabytes(stream.size()));
-    std::printf("raw pty throughput: %.1f MB/s\n", raw);
+    QStringList arguments = app.arguments().mid(1);
+    bool numeric = false;
+    const int sizeMb = arguments.isEmpty() ? 0 : arguments.front().toInt(&numeric);
+    if (numeric)
+        arguments.removeFirst();
+    const qsizetype size = qsizetype(numeric && sizeMb > 0 ? sizeMb : 20) * 1024 * 1024;
+    const std::optional<QStringList> cases = chosenCases(arguments);
+    if (!cases) {
+        std::printf("usage: bench_serialterminal [megabytes] [case...]\ncases: hex %s\n",
+                    qPrintable(allCases.join(QLatin1Char(' '))));
+        return 2;
+    }
+    answerPromptsWithOk();
 
-    PtyPair pty;
-    const QString path = pty.slavePath();
-    PortList::setLister([path] { return QStringList{path}; });
+    // Each case makes its own stream, so the bench holds one at a time.
+    const auto lines = [size] {
+        return numberedLines(size, "\n");
+    };
+    std::printf("stream: %.1f MB per throughput case\n", megabytes(size));
+    std::printf("raw pty throughput: %.1f MB/s\n", rawPtyThroughput(lines()));
+
     MainWindow window;
     window.resize(1200, 800);
     window.show();
-    QTest::qWait(500);
-    window.findChild<QCheckBox *>(QStringLiteral("HEXcheckBox"))->setChecked(true);
+    runUntil([] { return false; }, 500);
+    SerialBench bench(window);
     std::printf("RSS before: %ld KB\n", currentRssKb());
 
-    for (const bool timeStamps : {false, true}) {
-        const RunResult run = runThroughTerminal(window, pty, stream, timeStamps);
-        std::printf("time stamps %-3s: %.2f MB/s into the views (%.1f s), %s, last line %s, "
-                    "longest GUI stall %lld ms, blocks text %d hex %d, RSS now %ld KB\n",
-                    timeStamps ? "on" : "off", megabytes(run.received) / run.seconds, run.seconds,
-                    run.intact ? "no byte lost" : "BYTES LOST OR CHANGED",
-                    run.lastLineShown ? "shown" : "NOT SHOWN",
-                    static_cast<long long>(run.longestStallMs), run.textBlocks, run.hexBlocks,
-                    currentRssKb());
-    }
+    const auto runs = [&cases](const char *name) {
+        return cases->contains(QLatin1String(name));
+    };
+    if (runs("text"))
+        bench.runThroughput("text", QStringLiteral("64-byte lines"), lines(), true, false, false);
+    if (runs("hex-lines"))
+        bench.runThroughput("hex-lines", QStringLiteral("64-byte lines"), lines(), true, true,
+                            false);
+    if (runs("hex-stamped"))
+        bench.runThroughput("hex-stamped", QStringLiteral("64-byte lines"), lines(), true, true,
+                            true);
+    if (runs("hex-binary"))
+        bench.runThroughput("hex-binary", QStringLiteral("random bytes"),
+                            randomBytes(size, randomSeed), false, true, false);
+    if (runs("hex-cr"))
+        bench.runThroughput("hex-cr", QStringLiteral("64-byte lines ended by CR"),
+                            numberedLines(size, "\r"), true, true, false);
+    if (runs("hex-endless"))
+        bench.runThroughput("hex-endless", QStringLiteral("one endless line"),
+                            numberedLines(size, "|"), true, true, false);
+    if (runs("cpu"))
+        bench.runSlow(numberedLines(qsizetype(slowBytesPerSecond) * slowSeconds, "\n"));
     std::printf("peak RSS: %ld KB\n", peakRssKb());
-    PortList::setLister({});
     return 0;
 }

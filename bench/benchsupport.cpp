@@ -1,0 +1,217 @@
+#include "benchsupport.h"
+
+#include "prompt.h"
+
+#include <QEventLoop>
+#include <QPlainTextEdit>
+#include <QRandomGenerator>
+#include <QTextBlock>
+
+#include <cstdio>
+#include <limits>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace Bench {
+
+namespace {
+// Stream bytes whose view must be at the end of a view for its end to count
+// as shown: more than one line, so a repeated line cannot pass for the last.
+constexpr qsizetype endBytes = 256;
+constexpr int pollMs = 5;
+constexpr qsizetype stampLength = 14;
+
+// "[hh:mm:ss.zzz]", the stamp a receive view puts before a chunk.
+bool startsWithStamp(QStringView text)
+{
+    if (text.size() < stampLength || text.at(0) != QLatin1Char('[') ||
+        text.at(stampLength - 1) != QLatin1Char(']'))
+        return false;
+    for (qsizetype i = 1; i < stampLength - 1; ++i) {
+        const QChar c = text.at(i);
+        const bool separator = i == 3 || i == 6 || i == 9;
+        if (separator ? c != QLatin1Char(i == 9 ? '.' : ':') : !c.isDigit())
+            return false;
+    }
+    return true;
+}
+
+QString withoutStamp(const QString &block)
+{
+    return startsWithStamp(block) ? block.sliced(stampLength) : block;
+}
+} // namespace
+
+double megabytes(qint64 bytes)
+{
+    return double(bytes) / (1024.0 * 1024.0);
+}
+
+long currentRssKb()
+{
+    long pages = 0;
+    long resident = 0;
+    if (FILE *statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld %ld", &pages, &resident) != 2)
+            resident = 0;
+        std::fclose(statm);
+    }
+    return resident * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
+long peakRssKb()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+QByteArray numberedLines(qsizetype size, const QByteArray &lineEnd)
+{
+    constexpr qsizetype lineBytes = 64;
+    QByteArray stream;
+    stream.reserve(size + lineBytes);
+    for (qint64 n = 0; stream.size() < size; ++n) {
+        QByteArray line = "line " + QByteArray::number(n).rightJustified(10, '0') + ' ';
+        line += QByteArray(lineBytes - line.size() - lineEnd.size(), 'x');
+        stream += line + lineEnd;
+    }
+    stream.truncate(size - size % lineBytes);
+    return stream;
+}
+
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    QByteArray bytes(size, Qt::Uninitialized);
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    for (qsizetype i = size - size % 4; i < size; ++i)
+        bytes[i] = char(generator.generate());
+    return bytes;
+}
+
+void answerPromptsWithOk()
+{
+    Prompt::setMessageHandler([](const Prompt::Message &message) {
+        std::printf("message box answered: %s\n", qPrintable(message.text));
+        return QMessageBox::Ok;
+    });
+}
+
+bool runUntil(const std::function<bool()> &done, qint64 timeoutMs)
+{
+    QElapsedTimer clock;
+    clock.start();
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (done() || clock.elapsed() >= timeoutMs)
+            loop.quit();
+    });
+    if (!done()) {
+        poll.start(pollMs);
+        loop.exec();
+    }
+    return done();
+}
+
+StallProbe::StallProbe()
+{
+    m_timer.setTimerType(Qt::PreciseTimer);
+    m_timer.setInterval(10);
+    connect(&m_timer, &QTimer::timeout, this,
+            [this] { m_longestMs = qMax(m_longestMs, m_sinceTick.restart()); });
+    m_sinceTick.start();
+    m_timer.start();
+}
+
+ViewCheck::ViewCheck(QPlainTextEdit *view, const QByteArray &stream, Kind kind,
+                     HexFormat::Style hexStyle)
+    : m_view(view)
+    , m_stream(stream)
+    , m_kind(kind)
+    , m_hexStyle(hexStyle)
+    , m_expectedEnd(expected(QByteArrayView(stream).last(qMin(endBytes, stream.size()))))
+{}
+
+QString ViewCheck::viewName() const
+{
+    return m_kind == Kind::Text ? QStringLiteral("text view") : QStringLiteral("hex view");
+}
+
+// Written here byte by byte, apart from the program's own formatting, so a
+// fault there shows.
+QString ViewCheck::expected(QByteArrayView bytes) const
+{
+    if (m_kind == Kind::Text) {
+        QString text = QString::fromUtf8(bytes);
+        text.remove(QLatin1Char('\r'));
+        text.remove(QLatin1Char('\n'));
+        return text;
+    }
+    const bool compact = m_hexStyle == HexFormat::Style::Compact;
+    const char *const digits = compact ? "0123456789abcdef" : "0123456789ABCDEF";
+    QString dump;
+    dump.reserve(bytes.size() * (compact ? 5 : 6));
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        dump += QLatin1StringView("0x");
+        dump += QLatin1Char(digits[byte >> 4]);
+        dump += QLatin1Char(digits[byte & 0x0f]);
+        dump += compact ? QLatin1StringView(",") : QLatin1StringView(", ");
+    }
+    return dump;
+}
+
+QString ViewCheck::shownTail(qsizetype chars) const
+{
+    QStringList blocks;
+    qsizetype collected = 0;
+    for (QTextBlock block = m_view->document()->lastBlock(); block.isValid() && collected < chars;
+         block = block.previous()) {
+        blocks.prepend(withoutStamp(block.text()));
+        collected += blocks.front().size();
+    }
+    const QString shown = blocks.join(QString());
+    return shown.size() > chars ? shown.last(chars) : shown;
+}
+
+bool ViewCheck::endShown() const
+{
+    return shownTail(m_expectedEnd.size()) == m_expectedEnd;
+}
+
+QString ViewCheck::suffixVerdict() const
+{
+    const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
+    // The stream's last bytes, more of them until they show as at least as
+    // much as the view holds.
+    QString whole;
+    for (qsizetype bytes = shown.size() + endBytes;; bytes *= 2) {
+        const qsizetype take = qMin(bytes, m_stream.size());
+        whole = expected(QByteArrayView(m_stream).last(take));
+        if (whole.size() >= shown.size() || take == m_stream.size())
+            break;
+    }
+    if (whole.endsWith(shown))
+        return QStringLiteral("%1 holds an exact suffix (%2 characters)")
+            .arg(viewName())
+            .arg(shown.size());
+    qsizetype fromEnd = 0;
+    while (fromEnd < shown.size() && fromEnd < whole.size() &&
+           shown.at(shown.size() - 1 - fromEnd) == whole.at(whole.size() - 1 - fromEnd))
+        ++fromEnd;
+    const QString mismatch = fromEnd < shown.size() && fromEnd < whole.size()
+                                 ? QStringLiteral("shows \"%1\" where \"%2\" belongs")
+                                       .arg(shown.first(shown.size() - fromEnd).right(40),
+                                            whole.first(whole.size() - fromEnd).right(40))
+                                 : QStringLiteral("holds more than the whole stream shows as");
+    return QStringLiteral("%1 VIEW CONTENT WRONG: %2 characters, %3 of them from the end "
+                          "as expected, then it %4")
+        .arg(viewName())
+        .arg(shown.size())
+        .arg(fromEnd)
+        .arg(mismatch);
+}
+
+} // namespace Bench

@@ -1,0 +1,87 @@
+#pragma once
+
+// What both benchmarks share: the streams they send, the stall probe, the
+// memory figures, a bounded wait and the checks of what a receive view shows.
+
+#include "hexformat.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QPlainTextEdit;
+
+namespace Bench {
+
+// Megabytes here are 2^20 bytes.
+[[nodiscard]] double megabytes(qint64 bytes);
+[[nodiscard]] long currentRssKb();
+[[nodiscard]] long peakRssKb();
+
+// `size` bytes of 64-byte lines, each with a running number so that lost or
+// reordered bytes show, and each ended by `lineEnd` ("\n", "\r", "\r\n", or
+// a printable mark for a stream without line ends).
+[[nodiscard]] QByteArray numberedLines(qsizetype size, const QByteArray &lineEnd);
+// `size` random bytes, the same for a given seed.
+[[nodiscard]] QByteArray randomBytes(qsizetype size, quint32 seed);
+
+// Answers every message box of the program at once and prints it, so that
+// no modal box can block a run.
+void answerPromptsWithOk();
+
+// Runs the event loop until `done` returns true (checked every few
+// milliseconds) or `timeoutMs` passes; returns whether `done` came true.
+bool runUntil(const std::function<bool()> &done, qint64 timeoutMs);
+
+// The longest gap between the ticks of a 10 ms precise timer on the GUI
+// thread: how long the window was unable to handle any event.
+class StallProbe : public QObject
+{
+public:
+    StallProbe();
+    [[nodiscard]] qint64 longestMs() const { return m_longestMs; }
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_sinceTick;
+    qint64 m_longestMs = 0;
+};
+
+// What one receive view should show of a stream, line breaks and time stamps
+// taken out: for the text view the stream's text with every CR and LF
+// dropped (CR LF and a lone CR are line ends there), for the hex view every
+// byte as its style writes it.
+class ViewCheck
+{
+public:
+    enum class Kind { Text, Hex };
+
+    ViewCheck(QPlainTextEdit *view, const QByteArray &stream, Kind kind,
+              HexFormat::Style hexStyle = HexFormat::Style::Compact);
+
+    [[nodiscard]] QPlainTextEdit *view() const { return m_view; }
+    [[nodiscard]] QString viewName() const;
+    // The view's content ends with what the stream's last bytes show as.
+    [[nodiscard]] bool endShown() const;
+    // Whether the view's whole content is a contiguous suffix of what the
+    // whole stream shows as; a line that says so, or where it is not.
+    [[nodiscard]] QString suffixVerdict() const;
+
+private:
+    [[nodiscard]] QString expected(QByteArrayView bytes) const;
+    // The last `chars` characters (or all) the view shows, without stamps
+    // and line breaks.
+    [[nodiscard]] QString shownTail(qsizetype chars) const;
+
+    QPlainTextEdit *m_view;
+    const QByteArray &m_stream;
+    Kind m_kind;
+    HexFormat::Style m_hexStyle;
+    QString m_expectedEnd;
+};
+
+} // namespace Bench
