@@ -27,6 +27,7 @@ class QWebEngineView;
 class QComboBox;
 class QFile;
 class QLineEdit;
+class ReceiveReport;
 class ReceiveView;
 class ThreadSerial;
 struct PortSettings;
@@ -311,6 +312,7 @@ private:
     QTimer *serialScanTimer = nullptr;
     // Serial terminal: receive views, Send File in progress, command panel
     ReceiveView *m_comReceiveView = nullptr;
+    ReceiveReport *m_comReceiveReport = nullptr;
     QFile *m_sendFile = nullptr;
     QTimer *m_sendFileTimer = nullptr;
     bool comExpandOpen = false;
@@ -331,6 +333,7 @@ private:
     QUdpSocket *udpSocket = nullptr;
     bool udpRunning = false;
     ReceiveView *udpReceiveView = nullptr;
+    ReceiveReport *udpReceiveReport = nullptr;
     // TCP terminal, client or server mode.
     bool tcpRunning = false;
     bool tcpClientConnected = false;
@@ -340,6 +343,7 @@ private:
     QTcpServer *tcpServer = nullptr;
     TcpClientList tcpClients;
     ReceiveView *tcpReceiveView = nullptr;
+    ReceiveReport *tcpReceiveReport = nullptr;
     // The GPS tool's position server; made here with the terminals' objects.
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "receivereport.h"
 #include "receiveview.h"
 #include "sendencoder.h"
 #include "serialtool.h"
@@ -47,6 +48,8 @@ void MainWindow::Serial_Init_Start()
 
     m_comReceiveView = new ReceiveView(ui->COM_StrTextBrowser, ui->COM_HexTextBrowser, this);
     m_comReceiveView->setUp();
+    m_comReceiveReport =
+        new ReceiveReport(m_comReceiveView, ui->recvbyteslcdNumber, statusBar(), this);
     ui->com_expandpushButton->setEnabled(false);
     m_comReceiveView->setHexViewShown(false);
     setOpenButtonStyle(ui->opencompushButton, false);
@@ -124,8 +127,7 @@ void MainWindow::readCom(const QByteArray &data)
     if (data.isEmpty())
         return;
     m_comReceiveView->appendBytes(data, ui->showtime_checkBox->isChecked());
-    addToCounter(ui->recvbyteslcdNumber, data.size());
-    statusBar()->showMessage(tr("Successfully read %1 byte data").arg(data.size()));
+    m_comReceiveReport->add(data.size(), tr("Successfully read %1 byte data").arg(data.size()));
 }
 
 // The serial terminal's widgets for the handlers it shares with the others.
@@ -133,6 +135,7 @@ TerminalWidgets MainWindow::serialTerminalWidgets()
 {
     TerminalWidgets terminal;
     terminal.receiveView = m_comReceiveView;
+    terminal.receiveReport = m_comReceiveReport;
     terminal.timeBox = ui->showtime_checkBox;
     terminal.hexBox = ui->HEXcheckBox;
     terminal.sendBox = ui->sendMsgtextEdit;

@@ -3,6 +3,7 @@
 
 #include "netterminalcodec.h"
 #include "prompt.h"
+#include "receivereport.h"
 #include "receiveview.h"
 #include "terminalwidgets.h"
 
@@ -53,6 +54,8 @@ void MainWindow::TCP_Init_Start()
     tcpReceiveView = new ReceiveView(ui->TCP_StrTextBrowser, ui->TCP_HexTextBrowser, this,
                                      HexFormat::Style::Spaced, ReceiveDecoder::Encoding::Utf8OrGbk);
     tcpReceiveView->setUp();
+    tcpReceiveReport =
+        new ReceiveReport(tcpReceiveView, ui->TCPrecvbyteslcdNumber, statusBar(), this);
     tcpReceiveView->setHexViewShown(false);
     const int width = int(1.3 * (ui->TCP_HEXcheckBox->sizeHint().width() +
                                  ui->TCP_showtime_checkBox->sizeHint().width()));
@@ -279,10 +282,10 @@ void MainWindow::showTcpReceived(QTcpSocket *socket)
 {
     const QByteArray chunk = socket->readAll();
     tcpReceiveView->appendBytes(chunk, ui->TCP_showtime_checkBox->isChecked(), senderText(socket));
-    addToCounter(ui->TCPrecvbyteslcdNumber, chunk.size());
-    statusBar()->showMessage(
+    tcpReceiveReport->add(
+        chunk.size(),
         tr("TCP receive ") +
-        tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));
+            tr("from:%1:%2").arg(socket->peerAddress().toString()).arg(socket->peerPort()));
 }
 
 void MainWindow::TCP_Client_ReadMessage()
@@ -303,6 +306,7 @@ TerminalWidgets MainWindow::tcpTerminalWidgets()
 {
     TerminalWidgets terminal;
     terminal.receiveView = tcpReceiveView;
+    terminal.receiveReport = tcpReceiveReport;
     terminal.timeBox = ui->TCP_showtime_checkBox;
     terminal.hexBox = ui->TCP_HEXcheckBox;
     terminal.sendBox = ui->TCPsendMsgtextEdit;

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "prompt.h"
+#include "receivereport.h"
 #include "receiveview.h"
 #include "terminalwidgets.h"
 
@@ -72,6 +73,7 @@ void MainWindow::showOrHideHexView(const TerminalWidgets &terminal)
 
 void MainWindow::clearCounters(const TerminalWidgets &terminal)
 {
+    terminal.receiveReport->clear();
     terminal.sentCounter->display(0);
     terminal.receivedCounter->display(0);
     statusBar()->showMessage(tr("Counter has been cleared"));

@@ -3,6 +3,7 @@
 
 #include "netterminalcodec.h"
 #include "prompt.h"
+#include "receivereport.h"
 #include "receiveview.h"
 #include "terminalwidgets.h"
 
@@ -41,6 +42,8 @@ void MainWindow::UDP_Init_Start()
     udpReceiveView = new ReceiveView(ui->UDP_StrTextBrowser, ui->UDP_HexTextBrowser, this,
                                      HexFormat::Style::Spaced, ReceiveDecoder::Encoding::Utf8OrGbk);
     udpReceiveView->setUp();
+    udpReceiveReport =
+        new ReceiveReport(udpReceiveView, ui->UDPrecvbyteslcdNumber, statusBar(), this);
     udpReceiveView->setHexViewShown(false);
     ui->groupBox_2->setMaximumWidth(int(1.3 * (ui->UDP_HEXcheckBox->sizeHint().width() +
                                                ui->UDP_showtime_checkBox->sizeHint().width())));
@@ -141,6 +144,7 @@ void MainWindow::readUDP()
         return;
     const bool timeStamp = ui->UDP_showtime_checkBox->isChecked();
     QString lastSender;
+    qint64 received = 0;
     for (int i = 0; i < datagramsPerRead && udpSocket->hasPendingDatagrams(); ++i) {
         QByteArray datagram(qMax<qint64>(udpSocket->pendingDatagramSize(), 0), Qt::Uninitialized);
         QHostAddress address;
@@ -152,12 +156,12 @@ void MainWindow::readUDP()
         datagram.truncate(size);
         udpReceiveView->appendBytes(datagram, timeStamp,
                                     address.toString() + QLatin1Char(':') + QString::number(port));
-        addToCounter(ui->UDPrecvbyteslcdNumber, datagram.size());
+        received += datagram.size();
         lastSender = tr("from:%1:%2").arg(address.toString()).arg(port);
     }
     // Only the latest sender would stay visible, so the message is set once.
     if (!lastSender.isEmpty())
-        statusBar()->showMessage(tr("UDP receive ") + lastSender);
+        udpReceiveReport->add(received, tr("UDP receive ") + lastSender);
 }
 
 // The UDP terminal's widgets for the handlers it shares with the others.
@@ -165,6 +169,7 @@ TerminalWidgets MainWindow::udpTerminalWidgets()
 {
     TerminalWidgets terminal;
     terminal.receiveView = udpReceiveView;
+    terminal.receiveReport = udpReceiveReport;
     terminal.timeBox = ui->UDP_showtime_checkBox;
     terminal.hexBox = ui->UDP_HEXcheckBox;
     terminal.sendBox = ui->UDPsendMsgtextEdit;

@@ -9,8 +9,9 @@
 #include <QTime>
 
 namespace {
-// Long enough to gather many reads of a fast port, short enough to look live.
-constexpr int flushDelayMs = 40;
+// Long enough to gather many reads of a fast port (and to repaint the window
+// no more than some sixteen times a second), short enough to look live.
+constexpr int flushDelayMs = 60;
 // When data comes faster than the timer, a batch is written as soon as it
 // would take about this long to write, measured on this machine: large
 // enough batches to keep up, short enough writes to keep the window live.
@@ -129,8 +130,10 @@ void ReceiveView::resetDecoder()
 void ReceiveView::flush()
 {
     m_flushTimer.stop();
-    if (!m_textLines.hasPending() && !m_hexLines.hasPending())
+    if (!m_textLines.hasPending() && !m_hexLines.hasPending()) {
+        Q_EMIT updated();
         return;
+    }
     const qsizetype chars = m_textLines.pendingChars() + m_hexLines.pendingChars();
     QElapsedTimer clock;
     clock.start();
@@ -140,6 +143,7 @@ void ReceiveView::flush()
         write(m_hexView, m_hexLines.take());
     scrollToBottom();
     adjustBatchSize(chars, clock.nsecsElapsed());
+    Q_EMIT updated();
 }
 
 // Follows how fast this machine writes (a moving average, so that one slow

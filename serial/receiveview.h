@@ -50,6 +50,10 @@ public:
     // cut at the display cap are joined again.
     [[nodiscard]] QString plainText();
 
+Q_SIGNALS:
+    // The views show everything appended so far (emitted by every flush).
+    void updated();
+
 private:
     struct HeldChunk
     {

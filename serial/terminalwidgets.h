@@ -12,6 +12,7 @@ class QPlainTextEdit;
 class QPushButton;
 class QSpinBox;
 class QTimer;
+class ReceiveReport;
 class ReceiveView;
 
 // What the three terminals (serial, UDP, TCP) handle alike: their receive
@@ -22,6 +23,7 @@ class ReceiveView;
 struct TerminalWidgets
 {
     ReceiveView *receiveView = nullptr;
+    ReceiveReport *receiveReport = nullptr;
     QCheckBox *timeBox = nullptr;
     QCheckBox *hexBox = nullptr;
     QPlainTextEdit *sendBox = nullptr;
