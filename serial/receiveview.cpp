@@ -40,7 +40,9 @@ ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObj
 {
     m_flushTimer.setSingleShot(true);
     m_flushTimer.setInterval(flushDelayMs);
-    connect(&m_flushTimer, &QTimer::timeout, this, &ReceiveView::flush);
+    connect(&m_flushTimer, &QTimer::timeout, this, &ReceiveView::writeText);
+    m_hexStepTimer.setSingleShot(true);
+    connect(&m_hexStepTimer, &QTimer::timeout, this, &ReceiveView::writeHex);
     m_stampFormat.setForeground(Qt::darkGreen);
     m_dataFormat.setForeground(Qt::black);
     setUp();
@@ -75,8 +77,8 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
             holdHex(bytes, stamp);
     }
     if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= m_flushAtChars)
-        flush();
-    else if (!m_flushTimer.isActive())
+        writeText();
+    else if (!m_flushTimer.isActive() && !m_hexStepTimer.isActive())
         m_flushTimer.start();
 }
 
@@ -129,21 +131,41 @@ void ReceiveView::resetDecoder()
 
 void ReceiveView::flush()
 {
+    writeText();
+    writeHex();
+}
+
+// A batch is written in two steps, the text view's and the hex view's, each
+// in an event of its own, so that the window never waits for both at once.
+void ReceiveView::writeText()
+{
     m_flushTimer.stop();
-    if (!m_textLines.hasPending() && !m_hexLines.hasPending()) {
+    writeStep(m_textView, m_textLines);
+    if (m_hexView && m_hexLines.hasPending())
+        m_hexStepTimer.start(0);
+    else
         Q_EMIT updated();
+}
+
+void ReceiveView::writeHex()
+{
+    m_hexStepTimer.stop();
+    if (!m_hexView || !m_hexLines.hasPending())
         return;
-    }
-    const qsizetype chars = m_textLines.pendingChars() + m_hexLines.pendingChars();
+    writeStep(m_hexView, m_hexLines);
+    Q_EMIT updated();
+}
+
+void ReceiveView::writeStep(QPlainTextEdit *view, ReceiveLines &lines)
+{
+    if (!lines.hasPending())
+        return;
+    const qsizetype chars = lines.pendingChars();
     QElapsedTimer clock;
     clock.start();
-    if (m_textLines.hasPending())
-        write(m_textView, m_textLines.take());
-    if (m_hexView && m_hexLines.hasPending())
-        write(m_hexView, m_hexLines.take());
-    scrollToBottom();
+    write(view, lines.take());
+    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     adjustBatchSize(chars, clock.nsecsElapsed());
-    Q_EMIT updated();
 }
 
 // Follows how fast this machine writes (a moving average, so that one slow
@@ -233,6 +255,7 @@ void ReceiveView::removeOldestBlocks(QTextDocument *document, int count)
 void ReceiveView::clear()
 {
     m_flushTimer.stop();
+    m_hexStepTimer.stop();
     m_textLines.clear();
     m_hexLines.clear();
     m_heldHex.clear();

@@ -62,6 +62,9 @@ private:
     };
 
     void holdHex(const QByteArray &bytes, const QString &stamp);
+    void writeText();
+    void writeHex();
+    void writeStep(QPlainTextEdit *view, ReceiveLines &lines);
     void adjustBatchSize(qsizetype chars, qint64 elapsedNs);
     void write(QPlainTextEdit *view, ReceiveLines::Batch batch);
     static void removeOldestBlocks(QTextDocument *document, int count);
@@ -79,6 +82,7 @@ private:
     qsizetype m_heldBytes = 0;
     bool m_heldOverflow = false;
     QTimer m_flushTimer;
+    QTimer m_hexStepTimer;
     qsizetype m_flushAtChars = 256 * 1024;
     double m_charsPerNs = 0;
     QTextCharFormat m_stampFormat;
