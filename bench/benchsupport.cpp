@@ -18,7 +18,6 @@ namespace {
 // Stream bytes whose view must be at the end of a view for its end to count
 // as shown: more than one line, so a repeated line cannot pass for the last.
 constexpr qsizetype endBytes = 256;
-constexpr int pollMs = 5;
 constexpr qsizetype stampLength = 14;
 
 // "[hh:mm:ss.zzz]", the stamp a receive view puts before a chunk.
@@ -98,7 +97,7 @@ void answerPromptsWithOk()
     });
 }
 
-bool runUntil(const std::function<bool()> &done, qint64 timeoutMs)
+bool runUntil(const std::function<bool()> &done, qint64 timeoutMs, int pollMs)
 {
     QElapsedTimer clock;
     clock.start();

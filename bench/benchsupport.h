@@ -33,9 +33,9 @@ namespace Bench {
 // no modal box can block a run.
 void answerPromptsWithOk();
 
-// Runs the event loop until `done` returns true (checked every few
+// Runs the event loop until `done` returns true (checked every `pollMs`
 // milliseconds) or `timeoutMs` passes; returns whether `done` came true.
-bool runUntil(const std::function<bool()> &done, qint64 timeoutMs);
+bool runUntil(const std::function<bool()> &done, qint64 timeoutMs, int pollMs = 5);
 
 // The longest gap between the ticks of a 10 ms precise timer on the GUI
 // thread: how long the window was unable to handle any event.
