@@ -9,9 +9,11 @@
 #include <QTime>
 
 namespace {
-// Long enough to gather many reads of a fast port (and to repaint the window
-// no more than some sixteen times a second), short enough to look live.
-constexpr int flushDelayMs = 60;
+// Data that comes after a quiet spell shows after a short gathering delay; a
+// stream shows at most ten times a second, so that a slow device does not
+// keep the window repainting (a repaint costs far more than a read).
+constexpr int gatherMs = 10;
+constexpr int refreshMs = 100;
 // When data comes faster than the timer, a batch is written as soon as it
 // would take about this long to write, measured on this machine: large
 // enough batches to keep up, short enough writes to keep the window live.
@@ -39,7 +41,7 @@ ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObj
     , m_hexLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0)
 {
     m_flushTimer.setSingleShot(true);
-    m_flushTimer.setInterval(flushDelayMs);
+    m_sinceWrite.start();
     connect(&m_flushTimer, &QTimer::timeout, this, &ReceiveView::writeText);
     m_hexStepTimer.setSingleShot(true);
     connect(&m_hexStepTimer, &QTimer::timeout, this, &ReceiveView::writeHex);
@@ -79,7 +81,8 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
     if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= m_flushAtChars)
         writeText();
     else if (!m_flushTimer.isActive() && !m_hexStepTimer.isActive())
-        m_flushTimer.start();
+        m_flushTimer.start(
+            int(qBound(qint64(gatherMs), refreshMs - m_sinceWrite.elapsed(), qint64(refreshMs))));
 }
 
 // Keeps the bytes of the hidden hex view, as many as its line limit could
@@ -140,6 +143,7 @@ void ReceiveView::flush()
 void ReceiveView::writeText()
 {
     m_flushTimer.stop();
+    m_sinceWrite.start();
     writeStep(m_textView, m_textLines);
     if (m_hexView && m_hexLines.hasPending())
         m_hexStepTimer.start(0);

@@ -5,6 +5,7 @@
 #include "receivelines.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QObject>
 #include <QString>
 #include <QTextCharFormat>
@@ -82,6 +83,7 @@ private:
     qsizetype m_heldBytes = 0;
     bool m_heldOverflow = false;
     QTimer m_flushTimer;
+    QElapsedTimer m_sinceWrite;
     QTimer m_hexStepTimer;
     qsizetype m_flushAtChars = 256 * 1024;
     double m_charsPerNs = 0;
