@@ -80,7 +80,7 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
     }
     if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= m_flushAtChars)
         writeText();
-    else if (!m_flushTimer.isActive() && !m_hexStepTimer.isActive())
+    else if (!m_flushTimer.isActive())
         m_flushTimer.start(
             int(qBound(qint64(gatherMs), refreshMs - m_sinceWrite.elapsed(), qint64(refreshMs))));
 }

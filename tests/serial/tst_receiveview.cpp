@@ -19,6 +19,7 @@ private Q_SLOTS:
     void longLinesAreCutAndJoinedAgain();
     void hiddenHexViewShowsTheSameLater_data();
     void hiddenHexViewShowsTheSameLater();
+    void chunkBetweenTheTwoWritesIsShown();
 };
 
 using Batches = QList<QStringList>;
@@ -139,6 +140,27 @@ void TestReceiveView::hiddenHexViewShowsTheSameLater()
         QCOMPARE(actual, expected);
     else
         QCOMPARE(actual.section(QLatin1Char('\n'), -3), expected.section(QLatin1Char('\n'), -3));
+}
+
+// The text view is written first and the hex view in an event of its own; a
+// chunk that arrives between the two is shown all the same, with no further
+// data to push it out.
+void TestReceiveView::chunkBetweenTheTwoWritesIsShown()
+{
+    QPlainTextEdit text;
+    QPlainTextEdit hex;
+    ReceiveView view(&text, &hex);
+    bool sent = false;
+    connect(text.document(), &QTextDocument::contentsChanged, this, [&view, &sent] {
+        if (sent)
+            return;
+        sent = true;
+        QMetaObject::invokeMethod(
+            &view, [&view] { view.appendBytes("last", false); }, Qt::QueuedConnection);
+    });
+    view.appendBytes("first ", false);
+    QTRY_COMPARE(text.toPlainText(), QStringLiteral("first last"));
+    QTRY_VERIFY(hex.toPlainText().endsWith(QLatin1String("0x74,")));
 }
 
 YURB_TEST_MAIN(TestReceiveView)
