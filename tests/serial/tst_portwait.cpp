@@ -5,10 +5,8 @@
 #include <QPointer>
 #include <QSerialPort>
 #include <QTest>
-#include <QThread>
 #include <QTimer>
 
-#include <memory>
 #include <optional>
 
 Q_DECLARE_METATYPE(PortWait::Outcome)
@@ -23,7 +21,6 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void unusablePortIsClosed();
-    void loopEndingUndecidedIsClosed();
 };
 
 namespace {
@@ -161,37 +158,6 @@ void TestPortWait::unusablePortIsClosed()
     PtyPair pty;
     QSerialPort notOpen(pty.slavePath());
     QCOMPARE(PortWait::exchange(&notOpen, "AT\r\n", 1000, never), PortWait::Outcome::Closed);
-
-    // A read-only port refuses the write: unusable for a request.
-    QSerialPort readOnly(pty.slavePath());
-    QVERIFY(readOnly.open(QIODevice::ReadOnly));
-    QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QSerialPort): ReadOnly device");
-    QCOMPARE(PortWait::exchange(&readOnly, "AT\r\n", 1000, never), PortWait::Outcome::Closed);
-    QCOMPARE(pty.readFor(100), QByteArray());
-}
-
-// A loop told to quit (the program ending) gives Closed rather than a made-up
-// outcome. Run on a thread of its own, since a quit there stays there.
-void TestPortWait::loopEndingUndecidedIsClosed()
-{
-    PtyPair pty;
-    std::optional<PortWait::Outcome> outcome;
-    qint64 elapsed = -1;
-    const std::unique_ptr<QThread> thread(QThread::create([&] {
-        QSerialPort port(pty.slavePath());
-        if (!port.open(QIODevice::ReadWrite))
-            return;
-        QTimer::singleShot(50, [] { QThread::currentThread()->exit(); });
-        QElapsedTimer clock;
-        clock.start();
-        outcome = PortWait::exchange(&port, "AT\r\n", 5000, [] { return false; });
-        elapsed = clock.elapsed();
-    }));
-    thread->start();
-    QVERIFY(thread->wait(10000));
-    QVERIFY(outcome);
-    QCOMPARE(*outcome, PortWait::Outcome::Closed);
-    QVERIFY2(elapsed < 2500, qPrintable(QStringLiteral("took %1 ms").arg(elapsed)));
 }
 
 QTEST_GUILESS_MAIN(TestPortWait)
