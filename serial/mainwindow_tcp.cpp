@@ -15,7 +15,7 @@ namespace {
 // The socket buffers at most this much (the peer is held back by TCP
 // meanwhile), so one read, shown as one chunk, stays bounded however fast the
 // stream is.
-constexpr qint64 socketReadBufferBytes = 64 * 1024;
+constexpr qint64 socketReadBufferBytes = 16 * 1024;
 // A stopped client that was connected gets this long to hand over what it
 // still has to send before it is cut off.
 constexpr int closeGraceMs = 3000;

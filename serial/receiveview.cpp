@@ -19,6 +19,7 @@ constexpr int refreshMs = 100;
 // enough batches to keep up, short enough writes to keep the window live.
 constexpr qint64 writeBudgetNs = 15'000'000;
 constexpr qsizetype smallestBatchChars = 64 * 1024;
+constexpr qsizetype measuredChars = 16 * 1024;
 constexpr qsizetype largestBatchChars = 4 * 1024 * 1024;
 // Display lines: text is cut after this many characters, a hex dump after
 // this many bytes. Wider than a view, so a cut looks like a wrap.
@@ -78,7 +79,9 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
         else
             holdHex(bytes, stamp);
     }
-    if (m_textLines.pendingChars() + m_hexLines.pendingChars() >= m_flushAtChars)
+    // A hex step already on its way is not pushed back by another text step.
+    if (m_textLines.pendingChars() >= m_textRate.batchChars ||
+        (m_hexLines.pendingChars() >= m_hexRate.batchChars && !m_hexStepTimer.isActive()))
         writeText();
     else if (!m_flushTimer.isActive())
         m_flushTimer.start(
@@ -144,10 +147,11 @@ void ReceiveView::writeText()
 {
     m_flushTimer.stop();
     m_sinceWrite.start();
-    writeStep(m_textView, m_textLines);
-    if (m_hexView && m_hexLines.hasPending())
-        m_hexStepTimer.start(0);
-    else
+    writeStep(m_textView, m_textLines, m_textRate);
+    if (m_hexView && m_hexLines.hasPending()) {
+        if (!m_hexStepTimer.isActive())
+            m_hexStepTimer.start(0);
+    } else
         Q_EMIT updated();
 }
 
@@ -156,11 +160,11 @@ void ReceiveView::writeHex()
     m_hexStepTimer.stop();
     if (!m_hexView || !m_hexLines.hasPending())
         return;
-    writeStep(m_hexView, m_hexLines);
+    writeStep(m_hexView, m_hexLines, m_hexRate);
     Q_EMIT updated();
 }
 
-void ReceiveView::writeStep(QPlainTextEdit *view, ReceiveLines &lines)
+void ReceiveView::writeStep(QPlainTextEdit *view, ReceiveLines &lines, WriteRate &rate)
 {
     if (!lines.hasPending())
         return;
@@ -169,19 +173,23 @@ void ReceiveView::writeStep(QPlainTextEdit *view, ReceiveLines &lines)
     clock.start();
     write(view, lines.take());
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-    adjustBatchSize(chars, clock.nsecsElapsed());
+    rate.measure(chars, clock.nsecsElapsed());
 }
 
-// Follows how fast this machine writes (a moving average, so that one slow
-// write does not swing it) and sizes the batches to the write budget.
-void ReceiveView::adjustBatchSize(qsizetype chars, qint64 elapsedNs)
+// Follows how fast this view takes text on this machine and sizes its
+// batches to the write budget. A slower write counts at once, a faster one
+// only a little: the document's own housekeeping makes some writes much
+// slower than the rest, and those must fit the budget too. Writes too small
+// to tell are not counted.
+void ReceiveView::WriteRate::measure(qsizetype chars, qint64 elapsedNs)
 {
-    if (chars < smallestBatchChars || elapsedNs <= 0)
+    if (chars < measuredChars || elapsedNs <= 0)
         return;
-    const double charsPerNs = double(chars) / double(elapsedNs);
-    m_charsPerNs = m_charsPerNs > 0 ? 0.75 * m_charsPerNs + 0.25 * charsPerNs : charsPerNs;
-    m_flushAtChars =
-        qBound(smallestBatchChars, qsizetype(m_charsPerNs * writeBudgetNs), largestBatchChars);
+    const double measured = double(chars) / double(elapsedNs);
+    charsPerNs =
+        charsPerNs > 0 && measured > charsPerNs ? 0.9 * charsPerNs + 0.1 * measured : measured;
+    batchChars =
+        qBound(smallestBatchChars, qsizetype(charsPerNs * writeBudgetNs), largestBatchChars);
 }
 
 // Writes a batch of lines at the end of a view: a stamp in green, the data

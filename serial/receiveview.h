@@ -65,8 +65,16 @@ private:
     void holdHex(const QByteArray &bytes, const QString &stamp);
     void writeText();
     void writeHex();
-    void writeStep(QPlainTextEdit *view, ReceiveLines &lines);
-    void adjustBatchSize(qsizetype chars, qint64 elapsedNs);
+    // How fast one view takes text on this machine, and the batch that a
+    // write of it should not pass.
+    struct WriteRate
+    {
+        double charsPerNs = 0;
+        qsizetype batchChars = 256 * 1024;
+        void measure(qsizetype chars, qint64 elapsedNs);
+    };
+
+    void writeStep(QPlainTextEdit *view, ReceiveLines &lines, WriteRate &rate);
     void write(QPlainTextEdit *view, ReceiveLines::Batch batch);
     static void removeOldestBlocks(QTextDocument *document, int count);
 
@@ -85,8 +93,8 @@ private:
     QTimer m_flushTimer;
     QElapsedTimer m_sinceWrite;
     QTimer m_hexStepTimer;
-    qsizetype m_flushAtChars = 256 * 1024;
-    double m_charsPerNs = 0;
+    WriteRate m_textRate;
+    WriteRate m_hexRate;
     QTextCharFormat m_stampFormat;
     QTextCharFormat m_dataFormat;
 };
