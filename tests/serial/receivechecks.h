@@ -42,7 +42,7 @@ inline void verifyBounded(const QPlainTextEdit &view, int lineCap)
                  qPrintable(QStringLiteral("a line of %1 characters").arg(block.length())));
 }
 
-// Waits until the hex view shows the whole stream, then checks both views.
+// Waits until both views show the whole stream, and checks their lines.
 inline void verifyShown(const QPlainTextEdit &textView, const QPlainTextEdit &hexView,
                         const QByteArray &stream, const QString &text, HexFormat::Style style)
 {
@@ -55,7 +55,7 @@ inline void verifyShown(const QPlainTextEdit &textView, const QPlainTextEdit &he
     verifyBounded(hexView, hexLineCap(style));
     verifyBounded(textView, textLineCap);
     if (!text.isNull())
-        QVERIFY(withoutBreaks(textView) == text);
+        QTRY_VERIFY(withoutBreaks(textView) == text);
 }
 
 // The streams devices send that have no line structure to speak of, and the
