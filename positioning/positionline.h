@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// One position line, as the GPS tool's TCP clients send it and as its track
+// file holds it: "Latitude:" + latitude + ",Longitude:" + longitude + CR LF.
+struct PositionLine
+{
+    QString latitude;
+    QString longitude;
+
+    // The texts of a line (its line end may be there or not): the latitude
+    // runs from the first "Latitude:" to the first ",Longitude:" after it, the
+    // longitude from the first "Longitude:" to the end, without line ends.
+    // None for a line that lacks either label.
+    [[nodiscard]] static std::optional<PositionLine> parse(const QByteArray &line);
+    // The line as the track file stores it, CR LF included.
+    [[nodiscard]] QByteArray toLine() const;
+};
