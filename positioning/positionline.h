@@ -19,4 +19,9 @@ struct PositionLine
     [[nodiscard]] static std::optional<PositionLine> parse(const QByteArray &line);
     // The line as the track file stores it, CR LF included.
     [[nodiscard]] QByteArray toLine() const;
+
+    [[nodiscard]] bool operator==(const PositionLine &other) const
+    {
+        return latitude == other.latitude && longitude == other.longitude;
+    }
 };
