@@ -7,8 +7,8 @@
 #include <utility>
 
 namespace {
-// An update as one line: its kind, then every label it sets, its time and
-// its flags.
+// An update as one line: its kind, then every label it sets, the signed
+// position the map takes, its time and its flags.
 QString describe(const NmeaUpdate &update)
 {
     static const char *const kindNames[] = {"none", "RMC", "GSV", "GGA", "GSA", "VTG"};
@@ -32,6 +32,13 @@ QString describe(const NmeaUpdate &update)
         if (const std::optional<QString> &text = update.*label)
             parts.append(QString::fromLatin1(name) + QLatin1Char('=') + *text);
     }
+    if (update.latitude && update.longitude)
+        parts.append(
+            QStringLiteral("signed=%1,%2")
+                .arg(NmeaDecoder::signedCoordinate(*update.latitude,
+                                                   update.latitudeHemisphere.value_or(QString())),
+                     NmeaDecoder::signedCoordinate(
+                         *update.longitude, update.longitudeHemisphere.value_or(QString()))));
     if (update.time)
         parts.append(QStringLiteral("time=%1/%2/%3")
                          .arg(update.time->utcHour)
@@ -53,8 +60,6 @@ class TestNmeaDecoder : public QObject
 private Q_SLOTS:
     void decode_data();
     void decode();
-    void signedCoordinate_data();
-    void signedCoordinate();
 };
 
 void TestNmeaDecoder::decode_data()
@@ -64,25 +69,27 @@ void TestNmeaDecoder::decode_data()
     QTest::addColumn<QString>("update");
 
     const QByteArray rmc("$GNRMC,093015.00,A,3954.9290,N,11624.2340,E,0.02,,010124,,,A*58\r\n");
-    QTest::newRow("RMC with a fix") << rmc << true
-                                    << "RMC; utc=9:30:15; latitude=39.9154833; "
-                                       "latitudeHemisphere=N; longitude=116.4039000; "
-                                       "longitudeHemisphere=E; time=9/30/15; newFix";
+    QTest::newRow("RMC with a fix")
+        << rmc << true
+        << "RMC; utc=9:30:15; latitude=39.9154833; "
+           "latitudeHemisphere=N; longitude=116.4039000; "
+           "longitudeHemisphere=E; signed=39.9154833,116.4039000; time=9/30/15; newFix";
     QTest::newRow("RMC before GGA: no position")
         << rmc << false
         << "RMC; utc=9:30:15; latitudeHemisphere=N; longitudeHemisphere=E; time=9/30/15";
     QTest::newRow("RMC empty fields")
-        << QByteArray("$GPRMC,000005,V,,,,,,,010124,,,N*50\r\n") << true
-        << "RMC; utc=0:0:5; latitude=; longitude=; time=0/0/5; newFix";
+        << QByteArray("$GPRMC,000005,V,,S,,W,,,010124,,,N*54\r\n") << true
+        << "RMC; utc=0:0:5; latitude=; latitudeHemisphere=S; longitude=; longitudeHemisphere=W; "
+           "signed=,; time=0/0/5; newFix";
     QTest::newRow("RMC south, west, zero degrees")
-        << QByteArray("$GPRMC,120000.00,A,3351.8128,S,00030.0000,W,0.10,45.3,010124,,,A*53\r\n")
+        << QByteArray("$GPRMC,120000.00,A,3352.1280,S,00030.0000,W,0.10,45.3,010124,,,A*58\r\n")
         << true
-        << "RMC; utc=12:0:0; latitude=33.8635467; latitudeHemisphere=S; longitude=0.5000000; "
-           "longitudeHemisphere=W; time=12/0/0; newFix";
+        << "RMC; utc=12:0:0; latitude=33.8688000; latitudeHemisphere=S; longitude=0.5000000; "
+           "longitudeHemisphere=W; signed=-33.8688000,-0.5000000; time=12/0/0; newFix";
     QTest::newRow("RMC near the equator and the prime meridian")
         << QByteArray("$GNRMC,235959.99,A,0012.3456,N,00000.6000,E,1.50,,311224,,,D*58\r\n") << true
         << "RMC; utc=23:59:59; latitude=0.2057600; latitudeHemisphere=N; longitude=0.0100000; "
-           "longitudeHemisphere=E; time=23/59/59; newFix";
+           "longitudeHemisphere=E; signed=0.2057600,0.0100000; time=23/59/59; newFix";
     QTest::newRow("RMC time out of range") << QByteArray("$GPRMC,1e20,A,,,,*5C\r\n") << false
                                            << "RMC; utc=214748:36:47; time=220/36/47";
     QTest::newRow("GGA differential fix")
@@ -145,50 +152,6 @@ void TestNmeaDecoder::decode()
                             .arg(QString::fromLatin1(sentence.trimmed()))
                             .arg(fixShown ? QStringLiteral("yes") : QStringLiteral("no"))
                             .arg(update, actual)));
-}
-
-void TestNmeaDecoder::signedCoordinate_data()
-{
-    QTest::addColumn<QString>("magnitude");
-    QTest::addColumn<QString>("hemisphere");
-    QTest::addColumn<QString>("value");
-
-    QTest::newRow("south") << "33.8688000"
-                           << "S"
-                           << "-33.8688000";
-    QTest::newRow("west below one degree") << "0.5000000"
-                                           << "W"
-                                           << "-0.5000000";
-    QTest::newRow("north") << "39.9154833"
-                           << "N"
-                           << "39.9154833";
-    QTest::newRow("east") << "116.4039000"
-                          << "E"
-                          << "116.4039000";
-    QTest::newRow("no hemisphere") << "0.5000000"
-                                   << ""
-                                   << "0.5000000";
-    QTest::newRow("empty") << ""
-                           << "S"
-                           << "";
-    QTest::newRow("not a number") << "n/a"
-                                  << "W"
-                                  << "n/a";
-    QTest::newRow("negative south") << "-1.5000000"
-                                    << "S"
-                                    << "1.5000000";
-}
-
-void TestNmeaDecoder::signedCoordinate()
-{
-    QFETCH(QString, magnitude);
-    QFETCH(QString, hemisphere);
-    QFETCH(QString, value);
-
-    const QString actual = NmeaDecoder::signedCoordinate(magnitude, hemisphere);
-    QVERIFY2(actual == value, qPrintable(QStringLiteral("(\"%1\", \"%2\"): expected \"%3\", got "
-                                                        "\"%4\"")
-                                             .arg(magnitude, hemisphere, value, actual)));
 }
 
 QTEST_APPLESS_MAIN(TestNmeaDecoder)
