@@ -1,6 +1,9 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "lineframer.h"
+#include "nmeaframer.h"
+#include "nmeamsg.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
 
@@ -11,6 +14,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <unordered_map>
 
 class MWaveView;
 class QLCDNumber;
@@ -30,6 +34,7 @@ class QLineEdit;
 class ReceiveReport;
 class ReceiveView;
 class ThreadSerial;
+struct NmeaUpdate;
 struct PortSettings;
 struct SerialTool;
 struct TerminalWidgets;
@@ -259,8 +264,37 @@ private:
 
 private Q_SLOTS:
 
-    // ---- GPS and GSM tools ----------------------------------------------
+    // ---- GPS tool -------------------------------------------------------
     void GPS_Init_Start();
+    void GPSPortModeChanged();
+    void GPSactionOpen_triggered();
+    void readGPSCom(const QByteArray &temp);
+    QByteArray GPS_Analysis_Data_Process(const QByteArray &buf);
+    void GPSCleanData_triggered();
+    void GPS_Analysis(nmea_msg *gpsx, char *buf);
+    void GPS_MAP(bool first);
+    void GPSSavefile(const QString &Latit, const QString &Longit);
+    void GPSsearchdriving_triggered();
+    void GPStrochoidpushButton_triggered();
+    void GPSTCPopencompushButton_triggered();
+    bool GPSTCP_Server_WorkOpen();
+    void GPSTCP_Server_WorkClose();
+    void GPSupdateserver();
+    void GPSupdateSendStatus();
+    void GPSTCP_Server_ReadMessage();
+
+private:
+    [[nodiscard]] SerialTool gpsSerialTool();
+    void createGpsMapView();
+    void runMapCalls(const QStringList &statements);
+    void moveGpsMap(const QString &latitude, const QString &longitude, bool centre,
+                    bool latitudeFirst);
+    void showGpsUpdate(const NmeaUpdate &update);
+    void showGpsPosition(const QByteArray &line);
+    void releaseGpsClient(QTcpSocket *client);
+
+private Q_SLOTS:
+    // ---- GSM console ----------------------------------------------------
     void GSM_Init_Start();
 
     // ---- Sensor tools ---------------------------------------------------
@@ -344,7 +378,22 @@ private:
     TcpClientList tcpClients;
     ReceiveView *tcpReceiveView = nullptr;
     ReceiveReport *tcpReceiveReport = nullptr;
-    // The GPS tool's position server; made here with the terminals' objects.
+
+    // GPS tool: the map page's view (made when the page is first shown), the
+    // sentence framer of the serial source, the decoded record and the gate
+    // that stores and draws a fix at most every 11 seconds.
+    QWebEngineView *gpsMapView = nullptr;
+    NmeaFramer gpsFramer;
+    nmea_msg nmeaMsg;
+    int gpsNewFix = 0;
+    qint64 gpsLastStoreTime = 0;
+    bool gpsSignalDialogOpen = false;
+    bool gpsSignalBusy = false;
+    ReceiveView *gpsReceiveView = nullptr;
+    // The GPS tool's position server: made with the terminals' objects; each
+    // client's bytes are cut into lines of their own.
+    int gpsTcpRunning = 0;
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;
+    std::unordered_map<QTcpSocket *, LineFramer> gpsTcpLines;
 };

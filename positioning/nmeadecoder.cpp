@@ -210,8 +210,9 @@ QString NmeaDecoder::signedCoordinate(const QString &magnitude, const QString &h
     static_cast<void>(magnitude.toDouble(&number));
     if (!number || (hemisphere != QLatin1String("S") && hemisphere != QLatin1String("W")))
         return magnitude;
+    // A text with its own sign (a TCP client's) is signed already.
     const QString text = magnitude.trimmed();
     if (text.startsWith(QLatin1Char('-')))
-        return text.mid(1);
+        return text;
     return QLatin1Char('-') + (text.startsWith(QLatin1Char('+')) ? text.mid(1) : text);
 }

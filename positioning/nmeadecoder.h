@@ -17,8 +17,8 @@ public:
 
     // The signed value the map and the track file take for a position the
     // labels show as a magnitude and a hemisphere letter: negative for "S"
-    // and "W". Any other hemisphere, or a magnitude that is not a number,
-    // leaves the text as it is.
+    // and "W". Any other hemisphere, a magnitude that is not a number or a
+    // text that carries its own minus sign is left as it is.
     [[nodiscard]] static QString signedCoordinate(const QString &magnitude,
                                                   const QString &hemisphere);
 };

@@ -115,11 +115,17 @@ SerialToolRow MainWindow::serialToolRow(SerialToolId id) const
 // The tool's own road; tools without additions of their own take the plain one.
 SerialTool MainWindow::serialTool(SerialToolId id)
 {
-    if (id == SerialToolId::Terminal)
+    switch (id) {
+    case SerialToolId::Terminal:
         return serialTerminalTool();
-    SerialTool tool;
-    tool.id = id;
-    return tool;
+    case SerialToolId::Gps:
+        return gpsSerialTool();
+    default: {
+        SerialTool tool;
+        tool.id = id;
+        return tool;
+    }
+    }
 }
 
 void MainWindow::setOpenButtonStyle(QPushButton *button, bool portOpen)

@@ -143,6 +143,8 @@ void TestNmeaDecoder::decode()
     QFETCH(bool, fixShown);
     QFETCH(QString, update);
 
+    QCOMPARE(NmeaDecoder::signedCoordinate(QStringLiteral("-2.5"), QStringLiteral("S")),
+             QStringLiteral("-2.5"));
     QVERIFY2(NmeaFramer::checksumHolds(sentence),
              qPrintable(QStringLiteral("checksum of %1").arg(QString::fromLatin1(sentence))));
     const QString actual = describe(NmeaDecoder::decode(sentence, fixShown));

@@ -1,0 +1,105 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "mapscript.h"
+#include "nmeadecoder.h"
+#include "positionline.h"
+#include "prompt.h"
+#include "trackfile.h"
+#include "trackreplay.h"
+
+#include <QFile>
+#include <QLocale>
+#include <QWebEngineSettings>
+#include <QWebEngineView>
+
+namespace {
+const char *const chineseMapPage = "qrc:/html/images/BaiduMap.html";
+const char *const mapPage = "qrc:/html/images/openstreetmap.html";
+} // namespace
+
+// Made, and its page chosen by the system language, when the GPS page is
+// first shown.
+void MainWindow::createGpsMapView()
+{
+    if (gpsMapView || ui->tabWidget->currentWidget() != ui->gps)
+        return;
+    gpsMapView = new QWebEngineView(this);
+    ui->gps_gridLayout->addWidget(gpsMapView);
+    const bool chinese = QLocale().language() == QLocale::Chinese;
+    gpsMapView->load(QUrl(QLatin1String(chinese ? chineseMapPage : mapPage)));
+    gpsMapView->settings()->setAttribute(QWebEngineSettings::LocalStorageEnabled, true);
+    gpsMapView->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+}
+
+// Runs statements in the map page, in order, ignoring their results. Before
+// the page has been shown there is no map to drive.
+void MainWindow::runMapCalls(const QStringList &statements)
+{
+    if (!gpsMapView)
+        return;
+    for (const QString &statement : statements)
+        gpsMapView->page()->runJavaScript(statement);
+}
+
+// Only positions that are finite numbers reach the page.
+void MainWindow::moveGpsMap(const QString &latitude, const QString &longitude, bool centre,
+                            bool latitudeFirst)
+{
+    const std::optional<double> lat = MapScript::coordinate(latitude);
+    const std::optional<double> lon = MapScript::coordinate(longitude);
+    if (lat && lon)
+        runMapCalls(MapScript::position(*lat, *lon, centre, latitudeFirst));
+}
+
+// The labels show the position without sign beside its hemisphere; the map
+// gets the signed position.
+void MainWindow::GPS_MAP(bool first)
+{
+    moveGpsMap(NmeaDecoder::signedCoordinate(ui->Weidu->text(), ui->Weidufangxiang->text()),
+               NmeaDecoder::signedCoordinate(ui->Jingdu->text(), ui->Jingdufangxiang->text()),
+               first, false);
+}
+
+void MainWindow::GPSSavefile(const QString &Latit, const QString &Longit)
+{
+    if (!TrackFile::append({Latit, Longit}))
+        statusBar()->showMessage(tr("Unable to save GPS data."));
+}
+
+// The destination goes to the page as a string literal, whatever it holds.
+void MainWindow::GPSsearchdriving_triggered()
+{
+    QString address;
+    if (!Prompt::text(nullptr, QStringLiteral("终点"),
+                      QStringLiteral("请输入需要计算的终点地址；如：\"北京市长安街\"。"), address))
+        return;
+    runMapCalls(MapScript::navigation(address));
+}
+
+// Draws a track file as red segments between its consecutive points.
+void MainWindow::GPStrochoidpushButton_triggered()
+{
+    const QString name = Prompt::openFileName(this, tr("read"), QString(), tr("(*)"));
+    if (name.isEmpty())
+        return;
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
+                                    "insufficient permissions."));
+        return;
+    }
+    TrackReplay replay;
+    while (!file.atEnd()) {
+        const std::optional<TrackReplay::Segment> segment = replay.addLine(file.readLine());
+        if (!segment)
+            continue;
+        const std::optional<double> lat2 = MapScript::coordinate(segment->from.latitude);
+        const std::optional<double> lon2 = MapScript::coordinate(segment->from.longitude);
+        const std::optional<double> lat3 = MapScript::coordinate(segment->to.latitude);
+        const std::optional<double> lon3 = MapScript::coordinate(segment->to.longitude);
+        if (lat2 && lon2 && lat3 && lon3)
+            runMapCalls(MapScript::segment(*lat2, *lon2, *lat3, *lon3));
+    }
+    statusBar()->showMessage(tr("Success for read the data in the file"));
+}

@@ -1,0 +1,221 @@
+#include "mainwindow.h"
+#include "portlist.h"
+#include "promptrecorder.h"
+#include "ptypair.h"
+#include "settingsfile.h"
+#include "trackfile.h"
+#include "windowprobe.h"
+#include "yurbtestmain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTest>
+
+#include <memory>
+
+using Labels = QMap<QString, QString>;
+
+// The GPS tool fed by an NMEA device on a pty and by TCP position clients.
+class TestGpsTool : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init();
+    void cleanup();
+    void serialFixIsShownAndStored_data();
+    void serialFixIsShownAndStored();
+    void sourceSwitchLeavesThePortOpen();
+    void serverBadStartsAreRefused_data();
+    void serverBadStartsAreRefused();
+    void serverTakesEachClientsLines();
+
+private:
+    QString text(const char *name) const { return child<QLabel>(*m_window, name)->text(); }
+    QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
+    static QByteArray trackFile();
+    void startServer(quint16 port);
+
+    std::unique_ptr<PtyPair> m_pty;
+    std::unique_ptr<PromptRecorder> m_prompts;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestGpsTool::init()
+{
+    m_pty = std::make_unique<PtyPair>();
+    const QString path = m_pty->slavePath();
+    PortList::setLister([path] { return QStringList{path}; });
+    m_prompts = std::make_unique<PromptRecorder>();
+    m_window = std::make_unique<MainWindow>();
+    child<QCheckBox>(*m_window, "GPSSavecheckBox")->setChecked(true);
+}
+
+void TestGpsTool::cleanup()
+{
+    m_window.reset();
+    m_prompts.reset();
+    m_pty.reset();
+    PortList::setLister({});
+    QFile::remove(settingsFilePath());
+    QFile::remove(TrackFile::path());
+}
+
+QByteArray TestGpsTool::trackFile()
+{
+    QFile file(TrackFile::path());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TestGpsTool::serialFixIsShownAndStored_data()
+{
+    QTest::addColumn<QList<QByteArray>>("writes");
+    QTest::addColumn<Labels>("labels");
+    QTest::addColumn<QByteArray>("stored");
+
+    // Junk before a sentence and a sentence split inside its talker field.
+    QTest::newRow("west of Greenwich, split and after junk")
+        << QList<QByteArray>{"xyz$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,"
+                             "M,,*76\r\n$G",
+                             "PRMC,092750.000,A,5321.6802,N,00630.3372,W,0.02,31.66,280511,,,A*"
+                             "43\r\n"}
+        << Labels{{"Weidu", "53.3613367"},  {"Weidufangxiang", "N"}, {"Jingdu", "6.5056200"},
+                  {"Jingdufangxiang", "W"}, {"GPS_UTC", "9:27:50"},  {"Dingweizhuangtai", "Yes"},
+                  {"Haibagaodu", "61.7 m"}}
+        << QByteArray("Latitude:53.3613367,Longitude:-6.5056200\r\n");
+    QTest::newRow("southern hemisphere, combined talker")
+        << QList<QByteArray>{"$GNGGA,001043.00,3354.4214,S,15112.5587,E,2,12,0.8,45.0,M,21.0,M,,"
+                             "*58\r\n$GNRMC,001043.00,A,3354.4214,S,15112.5587,E,0.1,,070526,,,A*"
+                             "79\r\n"}
+        << Labels{{"Weidu", "33.9070233"},
+                  {"Weidufangxiang", "S"},
+                  {"Jingdu", "151.2093117"},
+                  {"GPS_UTC", "0:10:43"},
+                  {"Haibagaodu", "45 m"}}
+        << QByteArray("Latitude:-33.9070233,Longitude:151.2093117\r\n");
+    QTest::newRow("within a degree of the prime meridian")
+        << QList<
+               QByteArray>{"$GPGGA,120000.00,5130.0000,N,00007.5000,W,1,09,0.9,11.0,M,47.0,M,,*"
+                           "4B\r\n",
+                           "$GPRMC,120000.00,A,5130.0000,N,00007.5000,W,0.0,0.0,070526,,,A*4C\r\n"}
+        << Labels{{"Weidu", "51.5000000"}, {"Jingdu", "0.1250000"}}
+        << QByteArray("Latitude:51.5000000,Longitude:-0.1250000\r\n");
+    QTest::newRow("bad checksum changes nothing")
+        << QList<QByteArray>{"$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,"
+                             "*77\r\n"}
+        << Labels{{"Dingweizhuangtai", "Null"}} << QByteArray();
+}
+
+// Position, hemisphere, time and altitude show on the page; the first fix
+// is stored at once with its signed position.
+void TestGpsTool::serialFixIsShownAndStored()
+{
+    QFETCH(QList<QByteArray>, writes);
+    QFETCH(Labels, labels);
+    QFETCH(QByteArray, stored);
+
+    button("GPSopencompushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+    for (const QByteArray &bytes : writes) {
+        QVERIFY(m_pty->write(bytes));
+        QTRY_VERIFY(child<QPlainTextEdit>(*m_window, "GPStextBrowser")
+                        ->toPlainText()
+                        .endsWith(QString::fromLatin1(bytes).remove(QLatin1Char('\r'))));
+    }
+    for (auto it = labels.cbegin(); it != labels.cend(); ++it)
+        QCOMPARE(text(qPrintable(it.key())), it.value());
+    QCOMPARE(trackFile(), stored);
+}
+
+// "TCP" shows the server's widgets; the open serial port stays open.
+void TestGpsTool::sourceSwitchLeavesThePortOpen()
+{
+    button("GPSopencompushButton")->click();
+    // As a press of the button would, without showing the page and its map.
+    auto *tcp = child<QRadioButton>(*m_window, "GPSportMode_02");
+    Q_EMIT tcp->pressed();
+    QVERIFY(button("GPSopencompushButton")->isHidden());
+    QVERIFY(!button("GPSTCPopencompushButton")->isHidden());
+    QVERIFY(tcp->isChecked());
+    QVERIFY(m_pty->write("$GPGGA,120000.00,5130.0000,N,00007.5000,W,1,09,0.9,11.0,M,47.0,M,,*"
+                         "4B\r\n"));
+    QTRY_COMPARE(text("Dingweizhuangtai"), QStringLiteral("Yes"));
+}
+
+void TestGpsTool::serverBadStartsAreRefused_data()
+{
+    QTest::addColumn<QString>("port");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("empty") << ""
+                           << "Port is empty!";
+    QTest::newRow("would wrap")
+        << "70000"
+        << "Local port \"70000\" is not valid: use a number from 1 to 65535.";
+}
+
+// A server that does not listen is reported and the button keeps "Start".
+void TestGpsTool::serverBadStartsAreRefused()
+{
+    QFETCH(QString, port);
+    QFETCH(QString, message);
+    child<QLineEdit>(*m_window, "GPSTCPServerPortlineEdit")->setText(port);
+    button("GPSTCPopencompushButton")->click();
+    QCOMPARE(m_prompts->messages.size(), 1);
+    QCOMPARE(m_prompts->messages.first().text, message);
+    QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Start"));
+}
+
+void TestGpsTool::startServer(quint16 port)
+{
+    child<QLineEdit>(*m_window, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
+    button("GPSTCPopencompushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Server has started"));
+    QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Stop"));
+}
+
+// Two clients whose lines arrive in pieces, interleaved: each client's line
+// is joined from its own pieces, and every complete line is shown and stored.
+void TestGpsTool::serverTakesEachClientsLines()
+{
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    startServer(port);
+
+    QTcpSocket first;
+    QTcpSocket second;
+    for (QTcpSocket *client : {&first, &second}) {
+        client->connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(client->waitForConnected(5000));
+    }
+    QTRY_VERIFY(statusText(*m_window).endsWith(QLatin1String("127.0.0.1 Joined")));
+    first.write("Latitude:1.5,Longi");
+    QVERIFY(first.waitForBytesWritten(1000));
+    QTRY_VERIFY(statusText(*m_window).startsWith(QLatin1String("TCP receive from:")));
+    second.write("Latitude:-2.5,Longitude:3.5\r\n");
+    QTRY_COMPARE(text("Weidu"), QStringLiteral("-2.5"));
+    QCOMPARE(text("Jingdu"), QStringLiteral("3.5"));
+    QCOMPARE(text("Haibagaodu"), QStringLiteral("Null"));
+    first.write("tude:4.5\r\nLatitude:9,Longitude:9");
+    QTRY_COMPARE(text("Weidu"), QStringLiteral("1.5"));
+    QCOMPARE(text("Jingdu"), QStringLiteral("4.5"));
+    QCOMPARE(trackFile(), QByteArray("Latitude:-2.5,Longitude:3.5\r\n"
+                                     "Latitude:1.5,Longitude:4.5\r\n"));
+
+    button("GPSTCPopencompushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Server has stopped"));
+    QTRY_COMPARE(first.state(), QAbstractSocket::UnconnectedState);
+    QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
+}
+
+YURB_TEST_MAIN(TestGpsTool)
+#include "tst_gpstool.moc"
