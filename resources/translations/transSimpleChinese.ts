@@ -1467,6 +1467,30 @@ li.checked::marker { content: &quot;\2612&quot;; }
         <source>Remote IP &quot;%1&quot; is not a valid IP address.</source>
         <translation>远程IP“%1”不是有效的IP地址。</translation>
     </message>
+    <message>
+        <source>Unable to save GPS data.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>New client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Joined</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Client: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 Left</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>
