@@ -108,6 +108,15 @@ void TestGpsTool::serialFixIsShownAndStored_data()
                            "$GPRMC,120000.00,A,5130.0000,N,00007.5000,W,0.0,0.0,070526,,,A*4C\r\n"}
         << Labels{{"Weidu", "51.5000000"}, {"Jingdu", "0.1250000"}}
         << QByteArray("Latitude:51.5000000,Longitude:-0.1250000\r\n");
+    QTest::newRow("dilution, speed and satellites")
+        << QList<QByteArray>{"$GPGSA,A,3,04,05,09,12,,,,,,,,,2.5,1.3,2.1*3F\r\n"
+                             "$GPVTG,31.66,T,,M,0.02,N,12.50,K,A*3B\r\n"
+                             "$GPGSV,2,1,08,04,75,023,43,05,60,154,40,09,45,261,38,12,33,307,35*"
+                             "72\r\n$BDGSV,1,1,04,01,45,120,40,02,30,200,35,03,20,300,30,04,10,"
+                             "100,25*6C\r\n"}
+        << Labels{{"Weizhiyinzi", "2.5"},      {"Shuipingyinzi", "1.3"},  {"Cuizhiyinzi", "2.1"},
+                  {"Dimiansudu", "12.5 km/h"}, {"GPSKejianweixing", "8"}, {"BDKejianweixing", "4"}}
+        << QByteArray();
     QTest::newRow("bad checksum changes nothing")
         << QList<QByteArray>{"$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,"
                              "*77\r\n"}
@@ -153,12 +162,14 @@ void TestGpsTool::sourceSwitchLeavesThePortOpen()
 void TestGpsTool::serverBadStartsAreRefused_data()
 {
     QTest::addColumn<QString>("port");
-    QTest::addColumn<QString>("message");
+    QTest::addColumn<QString>("message"); // empty: no box, the status bar tells
     QTest::newRow("empty") << ""
                            << "Port is empty!";
     QTest::newRow("would wrap")
         << "70000"
         << "Local port \"70000\" is not valid: use a number from 1 to 65535.";
+    QTest::newRow("in use") << "busy"
+                            << "";
 }
 
 // A server that does not listen is reported and the button keeps "Start".
@@ -166,10 +177,22 @@ void TestGpsTool::serverBadStartsAreRefused()
 {
     QFETCH(QString, port);
     QFETCH(QString, message);
+    QTcpServer blocker;
+    if (port == QLatin1String("busy")) {
+        QVERIFY(blocker.listen(QHostAddress::Any, 0));
+        port = QString::number(blocker.serverPort());
+    }
     child<QLineEdit>(*m_window, "GPSTCPServerPortlineEdit")->setText(port);
     button("GPSTCPopencompushButton")->click();
-    QCOMPARE(m_prompts->messages.size(), 1);
-    QCOMPARE(m_prompts->messages.first().text, message);
+    if (message.isEmpty()) {
+        QVERIFY2(
+            statusText(*m_window).startsWith(QStringLiteral("Server failed to listen on port ")),
+            qPrintable(statusText(*m_window)));
+        QVERIFY(m_prompts->messages.isEmpty());
+    } else {
+        QCOMPARE(m_prompts->messages.size(), 1);
+        QCOMPARE(m_prompts->messages.first().text, message);
+    }
     QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Start"));
 }
 
