@@ -149,6 +149,7 @@ private:
     [[nodiscard]] bool comPortIsOpen() const;
     bool writeToSerialPort(const QByteArray &bytes);
     [[nodiscard]] QString askFileToRead();
+    bool openToRead(QFile &file);
     void stopSendingFile();
     [[nodiscard]] CommandRow commandRow(int row) const;
     void sendStoredCommand(int row);

@@ -84,11 +84,8 @@ void MainWindow::GPStrochoidpushButton_triggered()
     if (name.isEmpty())
         return;
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
-                                    "insufficient permissions."));
+    if (!openToRead(file))
         return;
-    }
     TrackReplay replay;
     while (!file.atEnd()) {
         const std::optional<TrackReplay::Segment> segment = replay.addLine(file.readLine());

@@ -247,10 +247,8 @@ void MainWindow::actionSendfile_triggered()
     if (name.isEmpty())
         return;
     auto *file = new QFile(name, this);
-    if (!file->open(QIODevice::ReadOnly | QIODevice::Text)) {
+    if (!openToRead(*file)) {
         delete file;
-        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
-                                    "insufficient permissions."));
         return;
     }
     m_sendFile = file;

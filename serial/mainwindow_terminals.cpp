@@ -125,11 +125,8 @@ void MainWindow::importIntoSendBox(const TerminalWidgets &terminal)
     if (name.isEmpty())
         return;
     QFile file(name);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Text)) {
-        statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
-                                    "insufficient permissions."));
+    if (!openToRead(file))
         return;
-    }
     if (file.size() > importLimitBytes) {
         statusBar()->showMessage(
             tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes")
@@ -141,6 +138,16 @@ void MainWindow::importIntoSendBox(const TerminalWidgets &terminal)
     cursor.insertText(QString::fromUtf8(file.readAll()));
     file.close();
     statusBar()->showMessage(tr("Success for read the data in the file"));
+}
+
+// Opens a chosen file as text to read; a failure is told in the status bar.
+bool MainWindow::openToRead(QFile &file)
+{
+    if (file.open(QIODevice::ReadOnly | QIODevice::Text))
+        return true;
+    statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
+                                "insufficient permissions."));
+    return false;
 }
 
 QString MainWindow::askFileToRead()

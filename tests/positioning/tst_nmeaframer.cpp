@@ -1,6 +1,7 @@
 #include "nmeaframer.h"
 
 #include "chunkingcheck.h"
+#include "hexlist.h"
 
 #include <QStringList>
 #include <QTest>
@@ -11,13 +12,6 @@ const QByteArray gga("$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M
 const QByteArray vtg("$GPVTG,054.7,T,034.4,M,005.5,N,010.2,K*48\r\n");
 const QByteArray gsa("$GAGSA,A,1*23\r\n");
 
-QString hexList(const QByteArrayList &list)
-{
-    QStringList texts;
-    for (const QByteArray &bytes : list)
-        texts.append(QLatin1Char('[') + QString::fromLatin1(bytes.toHex(' ')) + QLatin1Char(']'));
-    return texts.join(QLatin1Char(' '));
-}
 } // namespace
 
 // Sentences cut from a receiver's stream and checked by their checksums.

@@ -1,20 +1,11 @@
 #include "lineframer.h"
 
 #include "chunkingcheck.h"
+#include "hexlist.h"
 
 #include <QStringList>
 #include <QTest>
 #include <QVariant>
-
-namespace {
-QString hexList(const QByteArrayList &list)
-{
-    QStringList texts;
-    for (const QByteArray &bytes : list)
-        texts.append(QLatin1Char('[') + QString::fromLatin1(bytes.toHex(' ')) + QLatin1Char(']'));
-    return texts.join(QLatin1Char(' '));
-}
-} // namespace
 
 class TestLineFramer : public QObject
 {
