@@ -44,6 +44,7 @@ namespace Ui {
 class MainWindow;
 class COM_Expand;
 class Config;
+class GPScalculate;
 class Help;
 } // namespace Ui
 QT_END_NAMESPACE
@@ -283,6 +284,11 @@ private Q_SLOTS:
     void GPSupdateserver();
     void GPSupdateSendStatus();
     void GPSTCP_Server_ReadMessage();
+    void slotGPScalculate();
+    void GPScalculate_triggered();
+    void GPSLatLong_Conversions_UTM_triggered();
+    void GPSUTM_Conversions_LatLong_triggered();
+    void slotgpscalculatedialogclose();
 
 private:
     [[nodiscard]] SerialTool gpsSerialTool();
@@ -397,4 +403,9 @@ private:
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;
     std::unordered_map<QTcpSocket *, LineFramer> gpsTcpLines;
+    // The GPS calculation dialog (distance and UTM conversions): the one open
+    // dialog with its form; both pointers are null while none is open.
+    bool gpsCalcDialogOpen = false;
+    QDialog *gpsCalcDialog = nullptr;
+    Ui::GPScalculate *gpsCalcUi = nullptr;
 };
