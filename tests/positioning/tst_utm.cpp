@@ -127,7 +127,7 @@ void TestUtm::zones_data()
     QTest::newRow("south, far") << -60.0 << 100.0 << "47E" << true;
     QTest::newRow("just south of the equator") << -0.0001 << 20.0 << "34M" << true;
     QTest::newRow("west of Norway's zone") << 56.0 << 2.99 << "31V" << true;
-    QTest::newRow("Norway 32V, west part") << 57.0 << 5.0 << "32V" << true;
+    QTest::newRow("Norway 32V, west side") << 57.0 << 5.0 << "32V" << true;
     QTest::newRow("Norway 32V") << 60.0 << 5.0 << "32V" << true;
     QTest::newRow("Norway 32V, north east") << 63.9 << 11.9 << "32V" << true;
     QTest::newRow("Norway's zone ends at 12") << 60.0 << 12.0 << "33V" << true;
