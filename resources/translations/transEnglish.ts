@@ -132,6 +132,85 @@
     </message>
 </context>
 <context>
+    <name>GPScalculate</name>
+    <message>
+        <source>GPS calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Original latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Target latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>0</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>result:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Km</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>longitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Northing:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>-&gt;</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>latitude:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Easting:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&lt;-</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UNIT:meters</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Zone:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -311,6 +390,17 @@
     </message>
     <message>
         <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LatLong</name>
+    <message>
+        <source>The latitude %1 is not between -90 and 90 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The longitude %1 is not between -180 and 180 degrees.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1481,12 +1571,39 @@ li.checked::marker { content: &quot;\2612&quot;; }
         <source>%1 Left</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>GPS calculation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>UTM Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>
     <message>
         <source>%1
 (not available in this build)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>UtmConversion</name>
+    <message>
+        <source>There is no reference ellipsoid %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The UTM zone &quot;%1&quot; is longer than five characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The UTM zone &quot;%1&quot; does not start with a zone number from 1 to 60.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The UTM easting and northing must be finite numbers.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
