@@ -34,6 +34,7 @@ void MainWindow::GPS_Init_Start()
             &MainWindow::GPSsearchdriving_triggered);
     connect(ui->GPStrochoidpushButton, &QPushButton::pressed, this,
             &MainWindow::GPStrochoidpushButton_triggered);
+    connect(ui->GPSsignal, &QPushButton::pressed, this, &MainWindow::slotGPSsignal);
 
     ui->GPSportMode_01->setChecked(true);
     ui->GPSportMode_02->setChecked(false);

@@ -132,6 +132,17 @@
     </message>
 </context>
 <context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -1479,6 +1490,12 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>%1 Left</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRN number: %1 
+Elevation: %2 
+Azimuth: %3 </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

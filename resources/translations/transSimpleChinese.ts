@@ -141,6 +141,17 @@
     </message>
 </context>
 <context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation>GPS信号</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -1490,6 +1501,14 @@ li.checked::marker { content: &quot;\2612&quot;; }
     <message>
         <source>%1 Left</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRN number: %1 
+Elevation: %2 
+Azimuth: %3 </source>
+        <translation>PRN编号: %1 
+仰角: %2 
+方位角: %3 </translation>
     </message>
 </context>
 <context>
