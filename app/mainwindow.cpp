@@ -69,6 +69,9 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
+    // The GPS Signal worker's thread ends before the window goes; the dialog's
+    // close handler does not run during the teardown.
+    releaseGpsSignalWorker();
     // The shared serial port closes with the window; its worker, a child of
     // the window, stops its thread before it is deleted.
     if (serialPortOpen && serialThread) {

@@ -1,24 +1,34 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "gpssignalbars.h"
 #include "lineframer.h"
 #include "nmeaframer.h"
 #include "nmeamsg.h"
+#include "nmeaslmsg.h"
+#include "satelliteboard.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
 
 #include <QAbstractSocket>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QMainWindow>
+#include <QPointF>
 #include <QStringList>
 
+#include <array>
 #include <functional>
 #include <unordered_map>
 
+class Callout;
+class GPS_Signal;
 class MWaveView;
 class QLCDNumber;
 class QPlainTextEdit;
+class QPolarChart;
+class QScatterSeries;
 class QTcpServer;
 class QTcpSocket;
 class QUdpSocket;
@@ -26,6 +36,7 @@ class QDialog;
 class QPushButton;
 class QSettings;
 class QTimer;
+class QValueAxis;
 class QWebEngineView;
 // Serial port layer and serial terminal
 class QComboBox;
@@ -45,6 +56,7 @@ class MainWindow;
 class COM_Expand;
 class Config;
 class GPScalculate;
+class GPSsignal;
 class Help;
 } // namespace Ui
 QT_END_NAMESPACE
@@ -289,6 +301,10 @@ private Q_SLOTS:
     void GPSLatLong_Conversions_UTM_triggered();
     void GPSUTM_Conversions_LatLong_triggered();
     void slotgpscalculatedialogclose();
+    void slotGPSsignal();
+    void slotgpssignaldialogclose();
+    void GPS_SignalSetbuf(const GsvSatellites &satellites);
+    void GPS_SignaltipSlot(QPointF point, bool state);
 
 private:
     [[nodiscard]] SerialTool gpsSerialTool();
@@ -299,6 +315,8 @@ private:
     void showGpsUpdate(const NmeaUpdate &update);
     void showGpsPosition(const QByteArray &line);
     void releaseGpsClient(QTcpSocket *client);
+    void GPS_Signaltip_Setting(const nmea_slmsg &satellite);
+    void releaseGpsSignalWorker();
 
 private Q_SLOTS:
     // ---- GSM console ----------------------------------------------------
@@ -408,4 +426,18 @@ private:
     bool gpsCalcDialogOpen = false;
     QDialog *gpsCalcDialog = nullptr;
     Ui::GPScalculate *gpsCalcUi = nullptr;
+    // The GPS Signal dialog: its worker, form, sky plot (a point series per
+    // satellite shown, by SatelliteBoard::skyKey) with its hover tip, a bar
+    // chart per system (by code - 1) and the board that decides what they
+    // show. All but the board are null or empty while it is closed.
+    GPS_Signal *gpsSignalThread = nullptr;
+    QDialog *gpsSignalDialog = nullptr;
+    Ui::GPSsignal *gpsSignalUi = nullptr;
+    QPolarChart *gpsSkyChart = nullptr;
+    QValueAxis *gpsSkyAngularAxis = nullptr;
+    QValueAxis *gpsSkyRadialAxis = nullptr;
+    QHash<quint32, QScatterSeries *> gpsSkySeries;
+    Callout *gpsSignalTip = nullptr;
+    std::array<GpsSignalBars, satelliteSystems.size()> gpsSignalBars;
+    SatelliteBoard gpsSatelliteBoard;
 };

@@ -35,6 +35,7 @@ void MainWindow::GPS_Init_Start()
     connect(ui->GPStrochoidpushButton, &QPushButton::pressed, this,
             &MainWindow::GPStrochoidpushButton_triggered);
     connect(ui->GPScalculate, &QPushButton::pressed, this, &MainWindow::slotGPScalculate);
+    connect(ui->GPSsignal, &QPushButton::pressed, this, &MainWindow::slotGPSsignal);
 
     ui->GPSportMode_01->setChecked(true);
     ui->GPSportMode_02->setChecked(false);

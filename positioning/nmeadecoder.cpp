@@ -1,13 +1,15 @@
 #include "nmeadecoder.h"
 
-#include <QtNumeric>
+#include "nmeafields.h"
 
 #include <algorithm>
-#include <climits>
-#include <cmath>
 #include <iterator>
 
 namespace {
+
+using NmeaFields::field;
+using NmeaFields::leadingNumber;
+using NmeaFields::truncated;
 
 struct KindName
 {
@@ -19,92 +21,6 @@ constexpr KindName kindNames[] = {
     {"RMC", NmeaUpdate::Kind::Rmc}, {"GSV", NmeaUpdate::Kind::Gsv}, {"GGA", NmeaUpdate::Kind::Gga},
     {"GSA", NmeaUpdate::Kind::Gsa}, {"VTG", NmeaUpdate::Kind::Vtg},
 };
-
-// Field n of a sentence: the text after its n-th comma up to the next comma,
-// the '*' that starts the checksum, or the end; empty when there are fewer
-// commas.
-QByteArrayView field(QByteArrayView sentence, int n)
-{
-    const qsizetype star = sentence.indexOf('*');
-    const QByteArrayView fields = star < 0 ? sentence : sentence.first(star);
-    qsizetype from = 0;
-    for (int comma = 0; comma < n; ++comma) {
-        from = fields.indexOf(',', from);
-        if (from < 0)
-            return {};
-        ++from;
-    }
-    const qsizetype end = fields.indexOf(',', from);
-    return fields.sliced(from, (end < 0 ? fields.size() : end) - from);
-}
-
-// The value of the longest leading part of a field that forms a decimal
-// number (blanks, a sign, digits with at most one '.', an exponent), read as
-// C atof reads it but with '.' as the decimal point whatever the locale;
-// 0 when there is none.
-double leadingNumber(QByteArrayView text)
-{
-    const auto charAt = [&text](qsizetype at) {
-        return at < text.size() ? text[at] : '\0';
-    };
-    const auto digitAt = [&charAt](qsizetype at) {
-        return charAt(at) >= '0' && charAt(at) <= '9';
-    };
-    qsizetype at = 0;
-    while (charAt(at) == ' ' || (charAt(at) >= '\t' && charAt(at) <= '\r'))
-        ++at;
-    const qsizetype from = at;
-    const bool negative = charAt(at) == '-';
-    if (negative || charAt(at) == '+')
-        ++at;
-    // The power of ten of the first significant digit, which tells an
-    // overflow from an underflow.
-    qint64 power = 0;
-    bool significant = false;
-    qsizetype digits = 0;
-    for (; digitAt(at); ++at, ++digits) {
-        if (significant)
-            ++power;
-        significant = significant || charAt(at) != '0';
-    }
-    if (charAt(at) == '.') {
-        for (++at; digitAt(at); ++at, ++digits) {
-            if (!significant)
-                --power;
-            significant = significant || charAt(at) != '0';
-        }
-    }
-    if (digits == 0)
-        return 0;
-    if (charAt(at) == 'e' || charAt(at) == 'E') {
-        qsizetype exponentAt = at + 1;
-        const bool negativeExponent = charAt(exponentAt) == '-';
-        if (negativeExponent || charAt(exponentAt) == '+')
-            ++exponentAt;
-        if (digitAt(exponentAt)) {
-            qint64 exponent = 0;
-            for (at = exponentAt; digitAt(at); ++at)
-                exponent = qMin<qint64>(exponent * 10 + (charAt(at) - '0'), INT_MAX);
-            power += negativeExponent ? -exponent : exponent;
-        }
-    }
-    bool ok = false;
-    const double value = text.sliced(from, at - from).toDouble(&ok);
-    if (ok)
-        return value;
-    // Out of the range of a double: an overflow reads as infinity, an
-    // underflow as zero.
-    const double magnitude = power > 0 ? qInf() : 0.0;
-    return negative ? -magnitude : magnitude;
-}
-
-// A double cut to an int towards zero, held within the range of int.
-int truncated(double value)
-{
-    if (std::isnan(value))
-        return 0;
-    return int(std::clamp(value, double(INT_MIN), double(INT_MAX)));
-}
 
 // A number as the labels show it: at most 6 significant digits, no trailing
 // zeros.

@@ -211,6 +211,17 @@
     </message>
 </context>
 <context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Help</name>
     <message>
         <source>Help</source>
@@ -1577,6 +1588,12 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>UTM Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRN number: %1 
+Elevation: %2 
+Azimuth: %3 </source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -216,7 +216,18 @@
     </message>
     <message>
         <source>close</source>
-        <translation type="unfinished"></translation>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>GPSsignal</name>
+    <message>
+        <source>GPS Signal</source>
+        <translation>GPS信号</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>
@@ -1587,6 +1598,12 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>UTM Conversions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PRN number: %1 
+Elevation: %2 
+Azimuth: %3 </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
