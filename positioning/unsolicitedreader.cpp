@@ -48,10 +48,16 @@ QList<UnsolicitedReader::Event> UnsolicitedReader::feed(QByteArray &buffer, bool
             buffer.clear();
         }
     }
-    if (!ringSeen && buffer.contains("RING")) {
-        events.append({Kind::Ring, {}});
-        ringSeen = true;
-        callerNumberReady = false;
+    // Every RING line is used up, so that a ring already announced is never
+    // announced again; what came after it (the caller line) stays.
+    const qsizetype ring = buffer.lastIndexOf("RING");
+    if (ring >= 0) {
+        if (!ringSeen) {
+            events.append({Kind::Ring, {}});
+            ringSeen = true;
+            callerNumberReady = false;
+        }
+        buffer.remove(0, ring + 4);
     }
     if (buffer.contains("+CMTI")) {
         const qsizetype store = buffer.indexOf(smsStore);

@@ -35,7 +35,8 @@ public:
 
     // Appends `chunk` to `buffer` and applies the rules in order: NO CARRIER,
     // BUSY, COLP, the caller-number type after a RING, the caller line, RING,
-    // +CMTI. A RING is announced once until the call ends.
+    // +CMTI. A RING is announced once until the call ends; the text up to the
+    // last RING is dropped.
     [[nodiscard]] static QList<Event> feed(QByteArray &buffer, bool &ringSeen,
                                            bool &callerNumberReady, QByteArrayView chunk);
     // The call is over (hung up here): the next RING is a new call, and what
