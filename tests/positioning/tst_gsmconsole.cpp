@@ -10,19 +10,23 @@
 
 #include <QCheckBox>
 #include <QElapsedTimer>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
-#include <QTextBrowser>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <memory>
 
+using Answers = QList<std::pair<QByteArray, QByteArray>>;
+
 // The GSM console against a scripted modem on a pty, its waits at a tenth of
-// their real length.
+// their real length. Each scenario opens the port (the start-up queries
+// answered as the row says, else text mode off and both switches off), runs
+// its steps and checks every byte the modem got after the opening, and the
+// boxes shown.
 class TestGsmConsole : public QObject
 {
     Q_OBJECT
@@ -31,54 +35,20 @@ private Q_SLOTS:
     void initTestCase() { AtTransaction::setTimeScale(0.1); }
     void init();
     void cleanup();
-    void openRunsTheStartupQueries();
-    void silentModemNeitherFreezesNorShows();
-    void statusButtons_data();
-    void statusButtons();
-    void dialToneAndHangUp();
-    void incomingCallIsAnswered();
-    void emptyNumberIsRefused();
-    void redial_data();
-    void redial();
-    void readMessage_data();
-    void readMessage();
-    void deleteMessages_data();
-    void deleteMessages();
-    void sendMessage();
-    void overlongMessageIsRefused();
-    void gprsLink();
-    void gprsConnectError();
-    void closeDuringTransaction_data();
-    void closeDuringTransaction();
-    void pressDuringTransactionWaits();
+    void openingQueriesTheModem_data();
+    void openingQueriesTheModem();
+    void scenario_data();
+    void scenario();
 
 private:
-    QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
-    void press(const char *name) const { button(name)->click(); }
-    // Scripts the start-up answers (empty: silent) and opens the port.
-    void open(const QByteArray &clip = "+CLIP: 0,1\r\n\r\nOK\r\n",
-              const QByteArray &calm = "+CALM: 1\r\n\r\nOK\r\n",
-              const QByteArray &cmgf = "+CMGF: 0\r\n\r\nOK\r\n");
-    // Runs `action` `ms` after the current wait began.
-    void after(int ms, const std::function<void()> &action) const
-    {
-        QTimer::singleShot(ms, m_window.get(), action);
-    }
-    QStringList promptTexts() const;
-    static bool shows(const QPushButton *switchButton, const char *picture);
+    void step(const QString &step);
+    [[nodiscard]] QString shown(const QString &name) const;
 
     std::unique_ptr<PtyPair> m_pty;
     std::unique_ptr<ScriptedModem> m_modem;
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
-    QByteArray m_opening; // what the start-up sent
 };
-
-namespace {
-const char *const on = ":images/on.png";
-const char *const off = ":images/off.png";
-const QByteArray ok("\r\nOK\r\n");
-} // namespace
 
 void TestGsmConsole::init()
 {
@@ -100,498 +70,329 @@ void TestGsmConsole::cleanup()
     QFile::remove(settingsFilePath());
 }
 
-void TestGsmConsole::open(const QByteArray &clip, const QByteArray &calm, const QByteArray &cmgf)
+// What a widget shows as text: a button's text, a view's plain text, a check
+// box's state, the picture of a label or a switch button ("on", "sig75"...).
+QString TestGsmConsole::shown(const QString &name) const
 {
-    m_modem->answer("AT+CLIP?\r\n", clip);
-    m_modem->answer("AT+CALM?\r\n", calm);
-    m_modem->answer("AT+CMGF?\r\n", cmgf);
-    press("GSMopencompushButton");
-    QCOMPARE(statusText(*m_window), QStringLiteral("Initialization completed"));
-    QVERIFY(button("GSMTestSignalpushButton")->isEnabled());
-    m_opening = m_modem->received();
-    m_modem->clearReceived();
+    QObject *widget = m_window->findChild<QObject *>(name);
+    if (auto *box = qobject_cast<QCheckBox *>(widget))
+        return box->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
+    if (auto *button = qobject_cast<QPushButton *>(widget)) {
+        if (!button->text().isEmpty())
+            return button->text();
+        for (const char *picture : {"on", "off"}) {
+            const QString path = QStringLiteral(":images/%1.png").arg(QLatin1String(picture));
+            if (button->icon().pixmap(16).toImage() == QIcon(path).pixmap(16).toImage())
+                return QLatin1String(picture);
+        }
+    }
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        for (const char *picture : {"sig0", "sig25", "sig50", "sig75", "sig100"}) {
+            const QString path = QStringLiteral(":images/%1.png").arg(QLatin1String(picture));
+            if (label->pixmap().toImage() == QPixmap(path).toImage())
+                return QLatin1String(picture);
+        }
+    }
+    if (auto *edit = qobject_cast<QTextEdit *>(widget))
+        return edit->toPlainText();
+    if (auto *view = qobject_cast<QPlainTextEdit *>(widget))
+        return view->toPlainText();
+    return QStringLiteral("?");
 }
 
-QStringList TestGsmConsole::promptTexts() const
+// Steps: "press NAME", "later MS NAME" (pressed during what follows), "say
+// BYTES" (Latin-1), "set NAME=TEXT", "reply TEXT" (to the next question),
+// "wait MS", "expect NAME=TEXT" (see shown(); "status" for the status bar),
+// "disabled NAME".
+void TestGsmConsole::step(const QString &step)
 {
-    QStringList texts;
-    for (const Prompt::Message &message : m_prompts->messages)
-        texts.append(message.title + QLatin1Char('/') + message.text);
-    return texts;
+    const QString verb = step.section(QLatin1Char(' '), 0, 0);
+    const QString rest = step.section(QLatin1Char(' '), 1);
+    const QString name = rest.section(QLatin1Char('='), 0, 0);
+    const QString value = rest.section(QLatin1Char('='), 1);
+    if (verb == QLatin1String("press")) {
+        child<QPushButton>(*m_window, qPrintable(rest))->click();
+    } else if (verb == QLatin1String("later")) {
+        const QString button = rest.section(QLatin1Char(' '), 1);
+        QTimer::singleShot(
+            rest.section(QLatin1Char(' '), 0, 0).toInt(), m_window.get(),
+            [this, button] { child<QPushButton>(*m_window, qPrintable(button))->click(); });
+    } else if (verb == QLatin1String("say")) {
+        m_modem->say(rest.toLatin1());
+    } else if (verb == QLatin1String("set")) {
+        QObject *widget = m_window->findChild<QObject *>(name);
+        if (auto *box = qobject_cast<QCheckBox *>(widget))
+            box->setChecked(value == QLatin1String("checked"));
+        else if (auto *line = qobject_cast<QLineEdit *>(widget))
+            line->setText(value);
+        else
+            child<QTextEdit>(*m_window, qPrintable(name))->setPlainText(value);
+    } else if (verb == QLatin1String("reply")) {
+        m_prompts->textAnswers.append(rest);
+    } else if (verb == QLatin1String("wait")) {
+        QTest::qWait(rest.toInt());
+    } else if (verb == QLatin1String("expect") && name == QLatin1String("status")) {
+        QTRY_COMPARE(statusText(*m_window), value);
+    } else if (verb == QLatin1String("expect")) {
+        QTRY_COMPARE(shown(name), value);
+    } else if (verb == QLatin1String("disabled")) {
+        QVERIFY2(!child<QWidget>(*m_window, qPrintable(rest))->isEnabled(), qPrintable(rest));
+    } else {
+        QFAIL(qPrintable(QStringLiteral("unknown step ") + step));
+    }
 }
 
-bool TestGsmConsole::shows(const QPushButton *switchButton, const char *picture)
+void TestGsmConsole::openingQueriesTheModem_data()
 {
-    const QSize size(16, 16);
-    return switchButton->icon().pixmap(size).toImage() ==
-           QIcon(QLatin1String(picture)).pixmap(size).toImage();
+    QTest::addColumn<Answers>("answers");
+    QTest::addColumn<QStringList>("checks");
+    QTest::addColumn<int>("minMs");
+    QTest::addColumn<int>("maxMs");
+
+    QTest::newRow("answered, the signal in two reads")
+        << Answers{{"AT+CLIP?\r\n", "AT+CLIP?\r\r\n+CLIP: 0,1\r\n\r\nOK\r\n"},
+                   {"AT+CALM?\r\n", "+CALM: 0\r\n\r\nOK\r\n"},
+                   {"AT+CMGF?\r\n", "+CMGF: 1\r\n\r\nOK\r\n"},
+                   {"AT+CSQ\r\n", "\r\n+CSQ: 7|,0\r\n\r\nOK\r\n"}}
+        << QStringList{"expect GSMLaidianKaiguanpushButton=off",
+                       "expect GSMLaidianYingKaiguanpushButton=on",
+                       "expect GSMDuanXinWenBenKaiguanpushButton=on",
+                       "expect GSMCheckSigneltext=sig75"}
+        << 0 << 1000;
+    // 5.5 s + 1.1 s + 5.5 s + 1.1 s at a tenth; the form's pictures stay.
+    QTest::newRow("silent") << Answers{}
+                            << QStringList{"expect GSMDuanXinWenBenKaiguanpushButton=off",
+                                           "expect GSMCheckSigneltext=sig0"}
+                            << 1320 << 3000;
 }
 
-// The queries run in order and their answers set the switches at once; the
-// signal answer, split in two reads, shows its picture.
-void TestGsmConsole::openRunsTheStartupQueries()
+// The three queries and the signal, in order; the console is enabled after
+// them, and the window keeps running while they wait.
+void TestGsmConsole::openingQueriesTheModem()
 {
-    m_modem->answer("AT+CSQ\r\n", {{0, "\r\n+CSQ: 7"}, {20, ",0\r\n\r\nOK\r\n"}});
-    QElapsedTimer clock;
-    clock.start();
-    open("AT+CLIP?\r\r\n+CLIP: 0,1\r\n\r\nOK\r\n", "+CALM: 0\r\n\r\nOK\r\n",
-         "+CMGF: 1\r\n\r\nOK\r\n");
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(m_opening, QByteArray("AT+CLIP?\r\nAT+CALM?\r\nAT+CMGF?\r\nAT+CSQ\r\n"));
-    QVERIFY(shows(button("GSMLaidianKaiguanpushButton"), off));
-    QVERIFY(shows(button("GSMLaidianYingKaiguanpushButton"), on));
-    QVERIFY(shows(button("GSMDuanXinWenBenKaiguanpushButton"), on));
-    QCOMPARE(child<QLabel>(*m_window, "GSMCheckSigneltext")->pixmap().toImage(),
-             QPixmap(QStringLiteral(":images/sig75.png")).toImage());
-    QVERIFY(button("GSMopencompushButton")->isEnabled());
-    QCOMPARE(button("GSMopencompushButton")->text(), QStringLiteral("Close"));
-    QVERIFY(m_prompts->messages.isEmpty());
-}
+    QFETCH(Answers, answers);
+    QFETCH(QStringList, checks);
+    QFETCH(int, minMs);
+    QFETCH(int, maxMs);
 
-// Every query runs out; the window keeps drawing meanwhile.
-void TestGsmConsole::silentModemNeitherFreezesNorShows()
-{
+    for (const auto &[key, reply] : answers) {
+        ScriptedModem::Answer answer;
+        for (const QByteArray &piece : reply.split('|'))
+            answer.append({20, piece});
+        m_modem->answer(key, answer);
+    }
     int ticks = 0;
     QTimer ticker;
     connect(&ticker, &QTimer::timeout, this, [&ticks] { ++ticks; });
     ticker.start(10);
     QElapsedTimer clock;
     clock.start();
-    open({}, {}, {});
+    step(QStringLiteral("press GSMopencompushButton"));
     const qint64 elapsed = clock.elapsed();
-    // 5.5 s + 1.1 s + 5.5 s + 1.1 s at a tenth.
-    QVERIFY2(elapsed >= 1320 && elapsed < 3000, qPrintable(QString::number(elapsed)));
-    QVERIFY2(ticks > 50, qPrintable(QStringLiteral("%1 ticks in %2 ms").arg(ticks).arg(elapsed)));
-    QVERIFY(shows(button("GSMLaidianKaiguanpushButton"), off));
-    // The form's picture stays.
-    QCOMPARE(child<QLabel>(*m_window, "GSMCheckSigneltext")->pixmap().toImage(),
-             QPixmap(QStringLiteral(":images/sig0.png")).toImage());
+    QVERIFY2(elapsed >= minMs && elapsed < maxMs, qPrintable(QString::number(elapsed)));
+    QVERIFY2(ticks >= elapsed / 40, qPrintable(QStringLiteral("%1 ticks").arg(ticks)));
+    QCOMPARE(m_modem->received(), QByteArray("AT+CLIP?\r\nAT+CALM?\r\nAT+CMGF?\r\nAT+CSQ\r\n"));
+    QCOMPARE(statusText(*m_window), QStringLiteral("Initialization completed"));
+    QVERIFY(child<QPushButton>(*m_window, "GSMSendpushButton")->isEnabled());
+    QCOMPARE(shown(QStringLiteral("GSMopencompushButton")), QStringLiteral("Close"));
+    for (const QString &check : checks)
+        step(check);
     QVERIFY(m_prompts->messages.isEmpty());
 }
 
-void TestGsmConsole::statusButtons_data()
+void TestGsmConsole::scenario_data()
 {
-    QTest::addColumn<QByteArray>("calmState"); // start-up answer of the call-music query
-    QTest::addColumn<QByteArray>("cmgfState");
-    QTest::addColumn<QByteArray>("clipState");
-    QTest::addColumn<QString>("buttonName");
-    QTest::addColumn<QByteArray>("command");
-    QTest::addColumn<QByteArray>("reply"); // empty: silence; '|' splits it into two reads
-    QTest::addColumn<QByteArray>("sent");  // all bytes the press sends
-    QTest::addColumn<QString>("picture");  // the button's afterwards
-    QTest::addColumn<QString>("prompt");
-
-    const QByteArray music("+CALM: 0\r\n");
-    const QByteArray silent("+CALM: 1\r\n");
-    const QByteArray text("+CMGF: 1\r\n");
-    const QByteArray pdu("+CMGF: 0\r\n");
-    const QByteArray caller("+CLIP: 1,1\r\n");
-    const QByteArray noCaller("+CLIP: 0,1\r\n");
-    QTest::newRow("caller id off")
-        << silent << pdu << caller << "GSMLaidianKaiguanpushButton" << QByteArray("AT+CLIP=0\r\n")
-        << ok << QByteArray("AT+CLIP=0\r\n") << off << "";
-    QTest::newRow("caller id on, split OK")
-        << silent << pdu << noCaller << "GSMLaidianKaiguanpushButton" << QByteArray("AT+CLIP=1\r\n")
-        << QByteArray("\r\nO|K\r\n") << QByteArray("AT+CLIP=1\r\n") << on << "";
-    QTest::newRow("call music off: an error is no reply")
-        << music << pdu << noCaller << "GSMLaidianYingKaiguanpushButton"
-        << QByteArray("AT+CALM=1\r\n") << QByteArray("\r\nERROR\r\n") << QByteArray("AT+CALM=1\r\n")
-        << on << "Info/No response";
-    QTest::newRow("call music on")
-        << silent << pdu << noCaller << "GSMLaidianYingKaiguanpushButton"
-        << QByteArray("AT+CALM=0\r\n") << ok << QByteArray("AT+CALM=0\r\n") << on << "";
-    QTest::newRow("text mode on selects UCS2")
-        << silent << pdu << noCaller << "GSMDuanXinWenBenKaiguanpushButton"
-        << QByteArray("AT+CMGF=1\r\n") << ok << QByteArray("AT+CMGF=1\r\nAT+CSCS=\"UCS2\"\r\n")
-        << on << "";
-    QTest::newRow("text mode on unanswered")
-        << silent << pdu << noCaller << "GSMDuanXinWenBenKaiguanpushButton"
-        << QByteArray("AT+CMGF=1\r\n") << QByteArray() << QByteArray("AT+CMGF=1\r\n") << off << "";
-    QTest::newRow("text mode off unanswered")
-        << silent << text << noCaller << "GSMDuanXinWenBenKaiguanpushButton"
-        << QByteArray("AT+CMGF=0\r\n") << QByteArray() << QByteArray("AT+CMGF=0\r\n") << on
-        << "Info/No response";
-    QTest::newRow("signal error") << silent << pdu << noCaller << "GSMTestSignalpushButton"
-                                  << QByteArray("AT+CSQ\r\n") << QByteArray("\r\nERROR\r\n")
-                                  << QByteArray("AT+CSQ\r\n") << ""
-                                  << "Info/Error";
-}
-
-// Each switch and the signal button: the exact bytes, the picture, the box.
-void TestGsmConsole::statusButtons()
-{
-    QFETCH(QByteArray, calmState);
-    QFETCH(QByteArray, cmgfState);
-    QFETCH(QByteArray, clipState);
-    QFETCH(QString, buttonName);
-    QFETCH(QByteArray, command);
-    QFETCH(QByteArray, reply);
-    QFETCH(QByteArray, sent);
-    QFETCH(QString, picture);
-    QFETCH(QString, prompt);
-
-    open(clipState + ok, calmState + ok, cmgfState + ok);
-    ScriptedModem::Answer answer;
-    for (const QByteArray &piece : reply.split('|'))
-        answer.append({20, piece});
-    if (!reply.isEmpty())
-        m_modem->answer(command, answer);
-    m_modem->answer("AT+CSCS=\"UCS2\"\r\n", ok);
-    press(qPrintable(buttonName));
-    QCOMPARE(m_modem->received(), sent);
-    if (!picture.isEmpty())
-        QVERIFY2(shows(button(qPrintable(buttonName)), qPrintable(picture)), qPrintable(picture));
-    QCOMPARE(promptTexts(), prompt.isEmpty() ? QStringList() : QStringList{prompt});
-}
-
-// Keys only fill the display until the call is made; during the call each
-// key also sends its tone; the hang-up ends the call.
-void TestGsmConsole::dialToneAndHangUp()
-{
-    open();
-    for (const char *key : {"GSMANJIANpushButton_1", "GSMANJIANpushButton_0",
-                            "GSMANJIANpushButton_10", "GSMANJIANpushButton_11"})
-        press(key);
-    QCOMPARE(child<QTextBrowser>(*m_window, "GSMtextBrowser_1")->toPlainText(),
-             QStringLiteral("10*#"));
-    QTest::qWait(30);
-    QCOMPARE(m_modem->received(), QByteArray());
-    press("GSMANJIANpushButton_Clean");
-    QCOMPARE(statusText(*m_window), QStringLiteral("Already cleared"));
-    for (const char *key : {"GSMANJIANpushButton_1", "GSMANJIANpushButton_2"})
-        press(key);
-
-    m_modem->answer("ATD12;\r\n", "ATD12;\r\r\nOK\r\n");
-    m_modem->answer("ATH\r\n", ok);
-    press("GSMbodianhuapushButton");
-    QCOMPARE(statusText(*m_window), QStringLiteral("Calling..."));
-    press("GSMANJIANpushButton_5");
-    QTRY_COMPARE(m_modem->received(), QByteArray("ATD12;\r\nAT+VTS=5\r\n"));
-    press("GSMguadianhuapushButton");
-    QCOMPARE(statusText(*m_window), QStringLiteral("call ended"));
-    press("GSMANJIANpushButton_6");
-    QTest::qWait(50);
-    QCOMPARE(m_modem->received(), QByteArray("ATD12;\r\nAT+VTS=5\r\nATH\r\n"));
-    QVERIFY(m_prompts->messages.isEmpty());
-}
-
-// RING and the caller line arrive in separate reads; Call then answers; the
-// caller hanging up before that would have left the button for a new dial.
-void TestGsmConsole::incomingCallIsAnswered()
-{
-    open();
-    m_modem->say("\r\nRING\r\n");
-    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Have a new call:"));
-    m_modem->say("\r\n+CLIP: \"13800138000\",129,\"\",0,\"\",0\r\n");
-    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Have a new call:13800138000"));
-    QCOMPARE(button("GSMbodianhuapushButton")->text(), QStringLiteral("Answer call"));
-    m_modem->answer("ATA\r\n", ok);
-    press("GSMbodianhuapushButton");
-    QCOMPARE(m_modem->received(), QByteArray("ATA\r\n"));
-    QCOMPARE(statusText(*m_window), QStringLiteral("Calling..."));
-    QCOMPARE(button("GSMbodianhuapushButton")->text(), QStringLiteral("Call"));
-
-    // The next call rings anew once this one has ended.
-    m_modem->say("\r\nNO CARRIER\r\n");
-    QTRY_COMPARE(statusText(*m_window), QStringLiteral("call ended"));
-    m_modem->say("\r\nRING\r\n");
-    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Have a new call:"));
-    m_modem->say("\r\nNO CARRIER\r\n");
-    QTRY_COMPARE(button("GSMbodianhuapushButton")->text(), QStringLiteral("Call"));
-}
-
-void TestGsmConsole::emptyNumberIsRefused()
-{
-    open();
-    press("GSMbodianhuapushButton");
-    QCOMPARE(promptTexts(), QStringList{QStringLiteral("Info: /Error number")});
-    QTest::qWait(30);
-    QCOMPARE(m_modem->received(), QByteArray());
-}
-
-void TestGsmConsole::redial_data()
-{
-    QTest::addColumn<QList<QByteArray>>("replies"); // one per dial
-    QTest::addColumn<int>("cutAtMs");               // -1: no Cut
+    QTest::addColumn<Answers>("answers"); // '|' splits a reply into reads 20 ms apart
+    QTest::addColumn<QString>("steps");   // separated by "; "
     QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QStringList>("prompts");
-    QTest::addColumn<bool>("checked"); // "Auto Redial" afterwards
+    QTest::addColumn<QStringList>("prompts"); // "title/text"
 
-    const QByteArray dial("ATD5;\r\n");
-    const QByteArray noCarrier("ATD5;\r\r\n\r\nNO CARRIER\r\n");
-    QTest::newRow("three dials, then the warning")
-        << QList<QByteArray>{noCarrier} << -1 << dial + dial + dial
-        << QStringList{"Error: /For academic research only. Prohibiting telephone harassment!"}
-        << false;
-    QTest::newRow("an error ends the loop and leaves the box")
-        << QList<QByteArray>{"ATD5;\r\r\nERROR\r\n"} << -1 << dial << QStringList{"Info/Error"}
-        << true;
-    QTest::newRow("Cut ends the loop, then hangs up")
-        << QList<QByteArray>{"ATD5;\r\r\nOK\r\n"} << 100 << dial + "ATH\r\n"
-        << QStringList{} << false;
-}
-
-void TestGsmConsole::redial()
-{
-    QFETCH(QList<QByteArray>, replies);
-    QFETCH(int, cutAtMs);
-    QFETCH(QByteArray, sent);
-    QFETCH(QStringList, prompts);
-    QFETCH(bool, checked);
-
-    open();
-    for (const QByteArray &reply : replies)
-        m_modem->answer("ATD5;\r\n", reply);
-    m_modem->answer("ATH\r\n", ok);
-    press("GSMANJIANpushButton_5");
-    auto *autoRedial = child<QCheckBox>(*m_window, "GSM_AutoRedial");
-    autoRedial->setChecked(true);
-    if (cutAtMs >= 0)
-        after(cutAtMs, [this] { press("GSMguadianhuapushButton"); });
-    press("GSMbodianhuapushButton");
-    QTRY_COMPARE(m_modem->received(), sent);
-    QCOMPARE(promptTexts(), prompts);
-    QCOMPARE(autoRedial->isChecked(), checked);
-}
-
-void TestGsmConsole::readMessage_data()
-{
-    QTest::addColumn<QString>("index");
-    QTest::addColumn<QByteArrayList>("pieces"); // 30 ms apart
-    QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QString>("shown");
-    QTest::addColumn<QStringList>("prompts");
-
-    const QByteArray header("\r\n+CMGR: \"REC READ\",\"002B0031003200330034\",\"\","
-                            "\"24/05/01,10:20:30+32\"\r\n");
-    QTest::newRow("reply in two reads")
-        << "3" << QByteArrayList{header, "00480069\r\n\r\nOK\r\n"} << QByteArray("AT+CMGR=3\r\n")
-        << "Sender:+1234\nTime:24/05/01,10:20:30+32\nHi" << QStringList{};
-    QTest::newRow("stored message")
-        << "4"
-        << QByteArrayList{"+CMGR: \"STO UNSENT\",\"0031\",\"\"\r\n4E2D003C0062003E\r\n\r\nOK\r\n"}
-        << QByteArray("AT+CMGR=4\r\n") << QStringLiteral("Sender:1\nTime:\n\u4e2d<b>")
-        << QStringList{};
-    QTest::newRow("an empty box shows the raw reply")
-        << "9" << QByteArrayList{"\r\n<i>OK</i>\r\nOK\r\n"} << QByteArray("AT+CMGR=9\r\n")
-        << "\r\n<i>OK</i>\r\nOK\r\n"
-        << QStringList{};
-    QTest::newRow("error") << "5" << QByteArrayList{"\r\nERROR\r\n"} << QByteArray("AT+CMGR=5\r\n")
-                           << "" << QStringList{"Info/Error"};
-    QTest::newRow("an index that is no number never reaches the modem")
-        << "1\r\nATD112;" << QByteArrayList{} << QByteArray() << ""
-        << QStringList{"Info/Error message box number"};
-}
-
-void TestGsmConsole::readMessage()
-{
-    QFETCH(QString, index);
-    QFETCH(QByteArrayList, pieces);
-    QFETCH(QByteArray, sent);
-    QFETCH(QString, shown);
-    QFETCH(QStringList, prompts);
-
-    open();
-    ScriptedModem::Answer answer;
-    for (const QByteArray &piece : pieces)
-        answer.append({30, piece});
-    m_modem->answer(sent, answer);
-    m_prompts->textAnswers = {index};
-    press("GSMReadTextpushButton");
-    QCOMPARE(m_modem->received(), sent);
-    QCOMPARE(child<QTextBrowser>(*m_window, "GSMReadtextBrowser")->toPlainText(),
-             QString(shown).replace(QLatin1String("\r\n"), QLatin1String("\n")));
-    QCOMPARE(promptTexts(), prompts);
-}
-
-void TestGsmConsole::deleteMessages_data()
-{
-    QTest::addColumn<QString>("buttonName");
-    QTest::addColumn<QByteArray>("cmgfState");
-    QTest::addColumn<QByteArray>("deleteReply"); // empty: silence
-    QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QStringList>("prompts");
-
+    const QByteArray ok("\r\nOK\r\n");
+    const QByteArray textMode("+CMGF: 1\r\n\r\nOK\r\n");
+    const QString noResponse = QStringLiteral("Info/No response");
     const QString confirm = QStringLiteral("Info/Confirm delete all text messages?");
-    const QString done = QStringLiteral("Info/Successfully deleted");
-    QTest::newRow("one") << "GSMDelTextpushButton" << QByteArray("+CMGF: 0\r\n") << ok
-                         << QByteArray("AT+CMGD=2,0\r\n") << QStringList{done};
-    QTest::newRow("all, text mode on")
-        << "GSMDelALLTextpushButton" << QByteArray("+CMGF: 1\r\n") << ok
-        << QByteArray("AT+CMGDA=DEL ALL\r\n") << QStringList{confirm, done};
-    QTest::newRow("all, text mode off: switched there and back")
-        << "GSMDelALLTextpushButton" << QByteArray("+CMGF: 0\r\n") << ok
-        << QByteArray("AT+CMGF=1\r\nAT+CMGDA=DEL ALL\r\nAT+CMGF=0\r\n")
-        << QStringList{confirm, done};
+    const QString deleted = QStringLiteral("Info/Successfully deleted");
+    const auto row = [](const char *name, const Answers &answers, const QString &steps,
+                        const QByteArray &sent, const QStringList &prompts) {
+        QTest::newRow(name) << answers << steps << sent << prompts;
+    };
+
+    // Switches and signal.
+    row("caller id on, its OK split", {{"AT+CLIP=1\r\n", "\r\nO|K\r\n"}},
+        "press GSMLaidianKaiguanpushButton; expect GSMLaidianKaiguanpushButton=on", "AT+CLIP=1\r\n",
+        {});
+    row("call music off: an error is no reply",
+        {{"AT+CALM?\r\n", "+CALM: 0\r\n\r\nOK\r\n"}, {"AT+CALM=1\r\n", "\r\nERROR\r\n"}},
+        "press GSMLaidianYingKaiguanpushButton; expect GSMLaidianYingKaiguanpushButton=on",
+        "AT+CALM=1\r\n", {noResponse});
+    row("text mode on selects UCS2", {{"AT+CMGF=1\r\n", ok}},
+        "press GSMDuanXinWenBenKaiguanpushButton; expect GSMDuanXinWenBenKaiguanpushButton=on",
+        "AT+CMGF=1\r\nAT+CSCS=\"UCS2\"\r\n", {});
+    row("text mode on unanswered", {}, "press GSMDuanXinWenBenKaiguanpushButton", "AT+CMGF=1\r\n",
+        {});
+    row("text mode off unanswered", {{"AT+CMGF?\r\n", textMode}},
+        "press GSMDuanXinWenBenKaiguanpushButton", "AT+CMGF=0\r\n", {noResponse});
+    // The opening's signal query shows the failure too.
+    row("signal error", {{"AT+CSQ\r\n", "\r\nERROR\r\n"}}, "press GSMTestSignalpushButton",
+        "AT+CSQ\r\n", {"Info/Error", "Info/Error"});
+    row("a press during another's wait runs after it",
+        {{"AT+CSQ\r\n", "\r\n|+CSQ: 31,0\r\n|\r\nOK\r\n"}, {"AT+CALM=0\r\n", ok}},
+        "later 10 GSMLaidianYingKaiguanpushButton; press GSMTestSignalpushButton; "
+        "expect GSMCheckSigneltext=sig100; expect GSMLaidianYingKaiguanpushButton=on",
+        "AT+CSQ\r\nAT+CALM=0\r\n", {});
+
+    // Calls.
+    row("keys, dial, tone, hang-up", {{"ATD1*;\r\n", "ATD1*;\r\r\nOK\r\n"}, {"ATH\r\n", ok}},
+        "press GSMANJIANpushButton_9; press GSMANJIANpushButton_Clean; "
+        "expect status=Already cleared; press GSMANJIANpushButton_1; "
+        "press GSMANJIANpushButton_10; expect GSMtextBrowser_1=1*; press GSMbodianhuapushButton; "
+        "expect status=Calling...; press GSMANJIANpushButton_11; press GSMguadianhuapushButton; "
+        "expect status=call ended; press GSMANJIANpushButton_5",
+        "ATD1*;\r\nAT+VTS=#\r\nATH\r\n", {});
+    row("ring, caller, answer; the next call rings anew", {{"ATA\r\n", ok}},
+        "say \r\nRING\r\n; expect status=Have a new call:; "
+        "say \r\n+CLIP: \"13800138000\",129,\"\",0\r\n; "
+        "expect status=Have a new call:13800138000; expect GSMbodianhuapushButton=Answer call; "
+        "press GSMbodianhuapushButton; expect status=Calling...; "
+        "expect GSMbodianhuapushButton=Call; say \r\nNO CARRIER\r\n; expect status=call ended; "
+        "say \r\nRING\r\n; expect GSMbodianhuapushButton=Answer call; say \r\nNO CARRIER\r\n; "
+        "expect GSMbodianhuapushButton=Call",
+        "ATA\r\n", {});
+    row("empty number", {}, "press GSMbodianhuapushButton", "", {"Info: /Error number"});
+    const QString redial =
+        QStringLiteral("press GSMANJIANpushButton_5; set GSM_AutoRedial=checked; "
+                       "press GSMbodianhuapushButton");
+    row("redial: three dials, then the warning", {{"ATD5;\r\n", "ATD5;\r\r\n\r\nNO CARRIER\r\n"}},
+        redial + "; expect status=Stop; expect GSM_AutoRedial=unchecked",
+        "ATD5;\r\nATD5;\r\nATD5;\r\n",
+        {"Error: /For academic research only. Prohibiting telephone harassment!"});
+    row("redial: an error ends it, the box stays", {{"ATD5;\r\n", "ATD5;\r\r\nERROR\r\n"}},
+        redial + "; expect GSM_AutoRedial=checked", "ATD5;\r\n", {"Info/Error"});
+    row("redial: Cut ends the loop, then hangs up",
+        {{"ATD5;\r\n", "ATD5;\r\r\nOK\r\n"}, {"ATH\r\n", ok}},
+        "later 100 GSMguadianhuapushButton; " + redial + "; expect status=call ended",
+        "ATD5;\r\nATH\r\n", {});
+    row("close during the redial loop", {{"ATD5;\r\n", "ATD5;\r\r\nOK\r\n"}},
+        "later 60 GSMopencompushButton; " + redial +
+            "; expect status=Serial closed; disabled GSMbodianhuapushButton; wait 100",
+        "ATD5;\r\n", {});
+
+    // Text messages.
+    row("read, the reply in two reads",
+        {{"AT+CMGR=3\r\n", "\r\n+CMGR: \"REC READ\",\"002B0031003200330034\",\"\","
+                           "\"24/05/01,10:20:30+32\"\r\n|00480069\r\n\r\nOK\r\n"}},
+        "reply 3; press GSMReadTextpushButton; "
+        "expect GSMReadtextBrowser=Sender:+1234\nTime:24/05/01,10:20:30+32\nHi",
+        "AT+CMGR=3\r\n", {});
+    row("read a stored message, markup as text",
+        {{"AT+CMGR=4\r\n",
+          "+CMGR: \"STO UNSENT\",\"0031\",\"\"\r\n4E2D003C0062003E\r\n\r\nOK\r\n"}},
+        QStringLiteral("reply 4; press GSMReadTextpushButton; "
+                       "expect GSMReadtextBrowser=Sender:1\nTime:\n\u4e2d<b>"),
+        "AT+CMGR=4\r\n", {});
+    row("read an empty box: the raw reply", {{"AT+CMGR=9\r\n", ok}},
+        "reply 9; press GSMReadTextpushButton; expect GSMReadtextBrowser=\nOK\n", "AT+CMGR=9\r\n",
+        {});
+    row("read an index that is no number", {}, "reply 1\r\nATD112;; press GSMReadTextpushButton",
+        "", {"Info/Error message box number"});
+    row("delete one", {{"AT+CMGD=2,0\r\n", ok}}, "reply 2; press GSMDelTextpushButton",
+        "AT+CMGD=2,0\r\n", {deleted});
+    row("delete all, text mode on", {{"AT+CMGF?\r\n", textMode}, {"AT+CMGDA=DEL ALL\r\n", ok}},
+        "press GSMDelALLTextpushButton", "AT+CMGDA=DEL ALL\r\n", {confirm, deleted});
+    const QByteArray thereAndBack("AT+CMGF=1\r\nAT+CMGDA=DEL ALL\r\nAT+CMGF=0\r\n");
+    row("delete all, text mode off",
+        {{"AT+CMGF=1\r\n", ok}, {"AT+CMGDA=DEL ALL\r\n", "|" + ok}, {"AT+CMGF=0\r\n", ok}},
+        "press GSMDelALLTextpushButton", thereAndBack, {confirm, deleted});
     // The mode switch's OK is no answer to the delete.
-    QTest::newRow("all, the delete unanswered")
-        << "GSMDelALLTextpushButton" << QByteArray("+CMGF: 0\r\n") << QByteArray()
-        << QByteArray("AT+CMGF=1\r\nAT+CMGDA=DEL ALL\r\nAT+CMGF=0\r\n") << QStringList{confirm};
+    row("delete all unanswered, text mode off", {{"AT+CMGF=1\r\n", ok}, {"AT+CMGF=0\r\n", ok}},
+        "press GSMDelALLTextpushButton", thereAndBack, {confirm});
+    row("close during delete all", {},
+        "later 60 GSMopencompushButton; press GSMDelALLTextpushButton; "
+        "expect status=Serial closed; wait 100",
+        "AT+CMGF=1\r\n", {confirm});
+    row("send, the guard at 70",
+        {{"AT+CSMP=17,167,2,25\r\n", ok},
+         {"AT+CSCS=\"UCS2\"\r\n", ok},
+         {"AT+CMGS=\"002b0031003200330034\"\r\n", "\r\n|> "},
+         {"\x1a", "|\r\n+CMGS: 12\r\n|\r\nOK\r\n"}},
+        "set GSMtextBrowser=" + QString(80, QLatin1Char('x')) +
+            "; expect GSMtextBrowser=" + QString(70, QLatin1Char('x')) +
+            QStringLiteral("; set GSMtextBrowser=Hi\u4e2d; set GSMNUMtextEdit=+1234; "
+                           "press GSMSendpushButton; expect status=SMS sent successfully"),
+        "AT+CSMP=17,167,2,25\r\nAT+CSCS=\"UCS2\"\r\nAT+CMGS=\"002b0031003200330034\"\r\n"
+        "004800694e2d\x1a",
+        {});
+
+    // GPRS link.
+    const QString server = QStringLiteral("set GSMTCPclientIPlineEdit=10.1.2.3; "
+                                          "set GSMTCPclientPortlineEdit=5000; "
+                                          "press GSMTCPopencompushButton; ");
+    const QByteArray setUp("AT+CGCLASS=\"B\"\r\nAT+CGDCONT=1,\"IP\",\"CMNET\"\r\nAT+CGATT=1\r\n"
+                           "AT+CIPCSGP=1,\"CMNET\"\r\nAT+CLPORT=\"TCP\",\"2222\"\r\n"
+                           "AT+CIPSTART=\"TCP\",\"10.1.2.3\",\"5000\"\r\n");
+    const QString received = QStringLiteral("<b>bold</b> \u4f60\u597d");
+    row("gprs: connect, receive, send, close",
+        {{"AT+CGATT=1\r\n", ok},
+         {"\"5000\"\r\n", ok + "|\r\nCONNECT OK\r\n"},
+         {"AT+CIPSEND\r\n", "\r\n> "},
+         {"\x1a", "|\r\nSEND OK\r\n"},
+         {"AT+CIPCLOSE=1\r\n", ok}},
+        server +
+            "expect GSMTCPopencompushButton=Disconnect; disabled gsm_groupBox_serial; "
+            "say <b>bold</b> ; expect GSMTCPReadSBrowser=<b>bold</b> ; "
+            "say WARNNING: low power; wait 50; say " +
+            QString::fromLatin1("\xc4\xe3\xba\xc3") + "; expect GSMTCPReadSBrowser=" + received +
+            "; set GSMTcpsendBrowser=abc\n; press GSMTCPsendmsgBtn; "
+            "press GSMTCPopencompushButton; expect GSMTCPopencompushButton=Connect; "
+            "say late; wait 50; expect GSMTCPReadSBrowser=" +
+            received,
+        setUp + "AT+CIPSEND\r\nabc\r\n\x1a" + "AT+CIPCLOSE=1\r\nAT+CIPSHUT\r\n",
+        {"Info/connection succeeded"});
+    row("gprs: an error to the connect keeps the link down", {{"\"5000\"\r\n", "\r\nERROR\r\n"}},
+        server + "expect GSMTCPopencompushButton=Connect", setUp, {"Info/Error"});
+    row("gprs: a quote in the address never reaches the modem", {},
+        "set GSMTCPclientIPlineEdit=1\",\"2; press GSMTCPopencompushButton", "",
+        {"Info/The server IP and PORT may hold no spaces, quotes or line breaks."});
 }
 
-void TestGsmConsole::deleteMessages()
+void TestGsmConsole::scenario()
 {
-    QFETCH(QString, buttonName);
-    QFETCH(QByteArray, cmgfState);
-    QFETCH(QByteArray, deleteReply);
+    QFETCH(Answers, answers);
+    QFETCH(QString, steps);
     QFETCH(QByteArray, sent);
     QFETCH(QStringList, prompts);
 
-    open("+CLIP: 0,1\r\n\r\nOK\r\n", "+CALM: 1\r\n\r\nOK\r\n", cmgfState + ok);
-    m_modem->answer("AT+CMGF=1\r\n", {{40, ok}});
-    m_modem->answer("AT+CMGF=0\r\n", ok);
-    if (!deleteReply.isEmpty()) {
-        m_modem->answer("AT+CMGD=2,0\r\n", deleteReply);
-        m_modem->answer("AT+CMGDA=DEL ALL\r\n", {{40, deleteReply}});
+    Answers opening = answers;
+    const Answers switchesOff = {{"AT+CLIP?\r\n", "+CLIP: 0,1\r\n\r\nOK\r\n"},
+                                 {"AT+CALM?\r\n", "+CALM: 1\r\n\r\nOK\r\n"},
+                                 {"AT+CMGF?\r\n", "+CMGF: 0\r\n\r\nOK\r\n"}};
+    for (const auto &query : switchesOff) {
+        const auto scripted = [&query](const auto &answer) {
+            return answer.first == query.first;
+        };
+        if (std::none_of(answers.cbegin(), answers.cend(), scripted))
+            opening.prepend(query);
     }
-    m_prompts->textAnswers = {QStringLiteral("2")};
-    press(qPrintable(buttonName));
-    QCOMPARE(m_modem->received(), sent);
-    QCOMPARE(promptTexts(), prompts);
-}
-
-// The number and the text go out as UCS2 hex, the text ended by Ctrl-Z.
-void TestGsmConsole::sendMessage()
-{
-    open();
-    child<QTextEdit>(*m_window, "GSMNUMtextEdit")->setPlainText(QStringLiteral("+1234"));
-    auto *message = child<QTextEdit>(*m_window, "GSMtextBrowser");
-    message->setPlainText(QString(80, QLatin1Char('x')));
-    QCOMPARE(message->toPlainText().size(), 70);
-    message->setPlainText(QStringLiteral("Hi\u4e2d"));
-    m_modem->answer("AT+CSMP=17,167,2,25\r\n", ok);
-    m_modem->answer("AT+CSCS=\"UCS2\"\r\n", ok);
-    m_modem->answer("AT+CMGS=\"002b0031003200330034\"\r\n", {{0, "\r\n"}, {20, "> "}});
-    m_modem->answer("\x1a", {{30, "\r\n+CMGS: 12\r\n"}, {20, ok}});
-    press("GSMSendpushButton");
-    QCOMPARE(m_modem->received(), QByteArray("AT+CSMP=17,167,2,25\r\nAT+CSCS=\"UCS2\"\r\n"
-                                             "AT+CMGS=\"002b0031003200330034\"\r\n"
-                                             "004800694e2d\x1a"));
-    QCOMPARE(statusText(*m_window), QStringLiteral("SMS sent successfully"));
-}
-
-// A text typed before the port opened can pass the guard: Send refuses it.
-void TestGsmConsole::overlongMessageIsRefused()
-{
-    child<QTextEdit>(*m_window, "GSMtextBrowser")->setPlainText(QString(71, QLatin1Char('x')));
-    open();
-    child<QTextEdit>(*m_window, "GSMNUMtextEdit")->setPlainText(QStringLiteral("1"));
-    press("GSMSendpushButton");
-    QCOMPARE(promptTexts(),
-             QStringList{"Info/The message holds 71 characters; one message holds at most 70."});
-    QTest::qWait(30);
-    QCOMPARE(m_modem->received(), QByteArray());
-}
-
-// Connect, receive (as plain text, warnings dropped), send, close.
-void TestGsmConsole::gprsLink()
-{
-    open();
-    child<QLineEdit>(*m_window, "GSMTCPclientIPlineEdit")->setText(QStringLiteral("10.1.2.3"));
-    child<QLineEdit>(*m_window, "GSMTCPclientPortlineEdit")->setText(QStringLiteral("5000"));
-    const QByteArrayList setUp = {"AT+CGCLASS=\"B\"\r\n", "AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n",
-                                  "AT+CGATT=1\r\n", "AT+CIPCSGP=1,\"CMNET\"\r\n",
-                                  "AT+CLPORT=\"TCP\",\"2222\"\r\n"};
-    for (const QByteArray &command : setUp)
-        m_modem->answer(command, ok);
-    const QByteArray start("AT+CIPSTART=\"TCP\",\"10.1.2.3\",\"5000\"\r\n");
-    m_modem->answer(start, {{0, ok}, {50, "\r\nCONNECT OK\r\n"}});
-    press("GSMTCPopencompushButton");
-    QCOMPARE(m_modem->received(), setUp.join() + start);
-    QCOMPARE(promptTexts(), QStringList{"Info/connection succeeded"});
-    QCOMPARE(button("GSMTCPopencompushButton")->text(), QStringLiteral("Disconnect"));
-    QVERIFY(!child<QGroupBox>(*m_window, "gsm_groupBox_serial")->isEnabled());
-    QVERIFY(!child<QGroupBox>(*m_window, "gsm_groupBox_call")->isEnabled());
-
-    auto *view = child<QPlainTextEdit>(*m_window, "GSMTCPReadSBrowser");
-    m_modem->say("<b>bold</b> ");
-    QTRY_COMPARE(view->toPlainText(), QStringLiteral("<b>bold</b> "));
-    m_modem->say("WARNNING: low power");
-    QTest::qWait(50);
-    m_modem->say(QByteArray("\xc4\xe3\xba\xc3"));
-    QTRY_COMPARE(view->toPlainText(), QStringLiteral("<b>bold</b> \u4f60\u597d"));
-
+    for (const auto &[key, reply] : opening) {
+        ScriptedModem::Answer answer;
+        for (const QByteArray &piece : reply.split('|'))
+            answer.append({20, piece});
+        m_modem->answer(key, answer);
+    }
+    step(QStringLiteral("press GSMopencompushButton"));
+    QCOMPARE(statusText(*m_window), QStringLiteral("Initialization completed"));
     m_modem->clearReceived();
-    child<QTextEdit>(*m_window, "GSMTcpsendBrowser")->setPlainText(QStringLiteral("abc\n"));
-    m_modem->answer("AT+CIPSEND\r\n", "\r\n> ");
-    m_modem->answer("\x1a", {{10, "\r\nSEND OK\r\n"}});
-    QElapsedTimer clock;
-    clock.start();
-    press("GSMTCPsendmsgBtn");
-    QCOMPARE(m_modem->received(), QByteArray("AT+CIPSEND\r\nabc\r\n\x1a"));
-    QVERIFY2(clock.elapsed() >= 20, qPrintable(QString::number(clock.elapsed())));
 
-    m_modem->clearReceived();
-    m_modem->answer("AT+CIPCLOSE=1\r\n", ok);
-    m_modem->answer("AT+CIPSHUT\r\n", ok);
-    press("GSMTCPopencompushButton");
-    QCOMPARE(m_modem->received(), QByteArray("AT+CIPCLOSE=1\r\nAT+CIPSHUT\r\n"));
-    QCOMPARE(button("GSMTCPopencompushButton")->text(), QStringLiteral("Connect"));
-    QVERIFY(child<QGroupBox>(*m_window, "gsm_groupBox_serial")->isEnabled());
-    m_modem->say("late");
-    QTest::qWait(50);
-    QCOMPARE(view->toPlainText(), QStringLiteral("<b>bold</b> \u4f60\u597d"));
-    QCOMPARE(m_prompts->messages.size(), 1);
-}
-
-// An error to the connect shows the failure and leaves the link down.
-void TestGsmConsole::gprsConnectError()
-{
-    open();
-    m_modem->answer("\"1000\"\r\n", "\r\nERROR\r\n");
-    press("GSMTCPopencompushButton");
-    QCOMPARE(promptTexts(), QStringList{"Info/Error"});
-    QCOMPARE(button("GSMTCPopencompushButton")->text(), QStringLiteral("Connect"));
-    QVERIFY(child<QGroupBox>(*m_window, "gsm_groupBox_SMSsend")->isEnabled());
-    QVERIFY(m_modem->received().endsWith("AT+CIPSTART=\"TCP\",\"127.0.0.1\",\"1000\"\r\n"));
-}
-
-void TestGsmConsole::closeDuringTransaction_data()
-{
-    QTest::addColumn<QString>("buttonName");
-    QTest::addColumn<QByteArray>("sent");
-    QTest::newRow("redial loop") << "GSMbodianhuapushButton" << QByteArray("ATD7;\r\n");
-    QTest::newRow("delete all") << "GSMDelALLTextpushButton" << QByteArray("AT+CMGF=1\r\n");
-}
-
-// The wait ends at the close; nothing more reaches the port, no box shows.
-void TestGsmConsole::closeDuringTransaction()
-{
-    QFETCH(QString, buttonName);
-    QFETCH(QByteArray, sent);
-
-    open();
-    press("GSMANJIANpushButton_7");
-    child<QCheckBox>(*m_window, "GSM_AutoRedial")->setChecked(true);
-    m_modem->answer("ATD7;\r\n", "ATD7;\r\r\nOK\r\n");
-    after(60, [this] { press("GSMopencompushButton"); });
-    QElapsedTimer clock;
-    clock.start();
-    press(qPrintable(buttonName));
-    QVERIFY2(clock.elapsed() < 1000, qPrintable(QString::number(clock.elapsed())));
-    QCOMPARE(statusText(*m_window), QStringLiteral("Serial closed"));
-    QVERIFY(!button("GSMbodianhuapushButton")->isEnabled());
-    QTest::qWait(150);
-    QCOMPARE(m_modem->received(), sent);
-    QCOMPARE(promptTexts(), buttonName == QLatin1String("GSMDelALLTextpushButton")
-                                ? QStringList{"Info/Confirm delete all text messages?"}
-                                : QStringList());
-}
-
-// A press during another action's wait runs after it, its command never
-// inside the other's exchange.
-void TestGsmConsole::pressDuringTransactionWaits()
-{
-    open();
-    m_modem->answer("AT+CSQ\r\n", {{80, "\r\n+CSQ: 31,0\r\n\r\nOK\r\n"}});
-    m_modem->answer("AT+CALM=0\r\n", ok);
-    after(20, [this] { press("GSMLaidianYingKaiguanpushButton"); });
-    press("GSMTestSignalpushButton");
-    QCOMPARE(m_modem->received(), QByteArray("AT+CSQ\r\n"));
-    QTRY_COMPARE(m_modem->received(), QByteArray("AT+CSQ\r\nAT+CALM=0\r\n"));
-    QTRY_VERIFY(shows(button("GSMLaidianYingKaiguanpushButton"), on));
-    QCOMPARE(child<QLabel>(*m_window, "GSMCheckSigneltext")->pixmap().toImage(),
-             QPixmap(QStringLiteral(":images/sig100.png")).toImage());
+    for (const QString &each : steps.split(QStringLiteral("; "))) {
+        step(each);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    QTRY_COMPARE(m_modem->received(), sent);
+    QStringList texts;
+    for (const Prompt::Message &message : m_prompts->messages)
+        texts.append(message.title + QLatin1Char('/') + message.text);
+    QCOMPARE(texts, prompts);
 }
 
 YURB_TEST_MAIN(TestGsmConsole)

@@ -2,12 +2,14 @@
 #include "smslengthguard.h"
 #include "smsreply.h"
 #include "ucs2hex.h"
+#include "unsolicitedreader.h"
 
 #include <QStringEncoder>
 #include <QTest>
 
-// The GSM console's reply parsers, UCS2 codec and message length guard, each
-// row one function applied to one input, its result written as text.
+// The GSM console's reply parsers, UCS2 codec, message length guard and
+// unsolicited-line reader, each row one function applied to one input, its
+// result written as text.
 class TestGsmReplies : public QObject
 {
     Q_OBJECT
@@ -41,6 +43,41 @@ QString guarded(const QString &marked)
     return text.insert(cursor, QLatin1Char('|'));
 }
 
+// Chunks split at '|' fed in turn: the events, then the text left over.
+QString read(const QByteArray &input)
+{
+    static const char *const names[] = {"CallEnded", "Busy",         "Connected",
+                                        "Ring",      "CallerNumber", "NewSms"};
+    QByteArray buffer;
+    bool ringSeen = false;
+    bool callerNumberReady = false;
+    QStringList events;
+    for (const QByteArray &chunk : input.split('|')) {
+        for (const auto &event :
+             UnsolicitedReader::feed(buffer, ringSeen, callerNumberReady, chunk))
+            events.append(QLatin1String(names[int(event.kind)]) + event.text);
+    }
+    return events.join(QLatin1Char(',')) + QLatin1Char(';') + QString::fromLatin1(buffer);
+}
+
+// Junk that matches no rule, fed far past the bound, then a message line.
+QString bounded(const QByteArray &junk)
+{
+    QByteArray buffer;
+    bool ringSeen = false;
+    bool callerNumberReady = false;
+    qsizetype largest = 0;
+    for (int i = 0; i < 1000; ++i) {
+        (void)UnsolicitedReader::feed(buffer, ringSeen, callerNumberReady, junk);
+        largest = std::max(largest, buffer.size());
+    }
+    const auto events =
+        UnsolicitedReader::feed(buffer, ringSeen, callerNumberReady, "+CMTI: \"SM\",12\r\n");
+    const QString size = largest <= UnsolicitedReader::maximumBuffer ? QStringLiteral("bounded")
+                                                                     : QStringLiteral("unbounded");
+    return size + QLatin1Char(' ') + (events.size() == 1 ? events.first().text : QString());
+}
+
 QString apply(const QString &function, const QByteArray &input)
 {
     if (function == QLatin1String("csq")) {
@@ -65,6 +102,10 @@ QString apply(const QString &function, const QByteArray &input)
         return Ucs2Hex::decode(QString::fromLatin1(input));
     if (function == QLatin1String("guard"))
         return guarded(QString::fromUtf8(input));
+    if (function == QLatin1String("read"))
+        return read(input);
+    if (function == QLatin1String("bound"))
+        return bounded(input);
     return QStringLiteral("unknown function");
 }
 } // namespace
@@ -148,6 +189,24 @@ void TestGsmReplies::apply_data()
         "aaaaa0123456789|" + sixty.left(55));
     row("guard never splits a surrogate pair", "guard",
         (seventy.left(69) + QStringLiteral("\U0001F600|")).toUtf8(), seventy.left(69) + "|");
+
+    // Unsolicited lines in chunks: events, then what stays for later.
+    row("ring, then the caller line", "read", "\r\nRING\r\n|\r\n+CLIP: \"1380\"|,129,\"\",0\r\n",
+        "Ring,CallerNumber1380;");
+    row("caller without its quote is no number", "read", "RING\r\n|+CLIP,129,",
+        "Ring;\r\n+CLIP,129,");
+    row("repeated rings announce once", "read", "RING\r\n|RING\r\n|RING\r\n", "Ring;\r\n");
+    row("the call's end clears the ring", "read", "RING\r\n|NO CARRIER\r\n|RING\r\n",
+        "Ring,CallEnded,Ring;\r\n");
+    row("busy", "read", "\r\nBUSY\r\n", "Busy;");
+    row("no carrier waits for its line end", "read", "NO CARR|IER", ";NO CARRIER");
+    row("no carrier completed", "read", "NO CARR|IER\r\n", "CallEnded;");
+    row("connected", "read", "+COLP: \"10086\",129\r\n", "Connected;");
+    row("new message waits for its line end", "read", "+CMTI: \"SM\",3|\r\n", "NewSms3;");
+    row("new message elsewhere stays", "read", "+CMTI: \"ME\",3\r\n", ";+CMTI: \"ME\",3\r\n");
+    row("a tone's answer stays", "read", "\r\nOK\r\n", ";\r\nOK\r\n");
+    row("bound, whole lines", "bound", "+CSQ: 20,0\r\nOK\r\n", "bounded 12");
+    row("bound, one endless line", "bound", QByteArray(100, 'x'), "bounded 12");
 }
 
 void TestGsmReplies::apply()
