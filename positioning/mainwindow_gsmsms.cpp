@@ -22,7 +22,7 @@ bool isBoxIndex(const QString &text)
 
 void boxIndexError()
 {
-    Prompt::critical(nullptr, QObject::tr("Info"), QStringLiteral("Error message box number"),
+    Prompt::critical(nullptr, MainWindow::tr("Info"), QStringLiteral("Error message box number"),
                      QMessageBox::Cancel);
 }
 } // namespace
