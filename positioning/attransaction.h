@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QByteArrayList>
 #include <QByteArrayView>
 #include <QList>
 
