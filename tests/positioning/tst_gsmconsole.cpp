@@ -163,7 +163,7 @@ void TestGsmConsole::openingQueriesTheModem_data()
     QTest::newRow("silent") << Answers{}
                             << QStringList{"expect GSMDuanXinWenBenKaiguanpushButton=off",
                                            "expect GSMCheckSigneltext=sig0"}
-                            << 1320 << 3000;
+                            << 1320 << 5000;
 }
 
 // The three queries and the signal, in order; the console is enabled after
@@ -306,10 +306,10 @@ void TestGsmConsole::scenario_data()
     // The mode switch's OK is no answer to the delete.
     row("delete all unanswered, text mode off", {{"AT+CMGF=1\r\n", ok}, {"AT+CMGF=0\r\n", ok}},
         "press GSMDelALLTextpushButton", thereAndBack, {confirm});
-    row("close during delete all", {},
-        "later 60 GSMopencompushButton; press GSMDelALLTextpushButton; "
+    row("close during delete all", {{"AT+CMGF=1\r\n", ok}},
+        "later 100 GSMopencompushButton; press GSMDelALLTextpushButton; "
         "expect status=Serial closed; wait 100",
-        "AT+CMGF=1\r\n", {confirm});
+        "AT+CMGF=1\r\nAT+CMGDA=DEL ALL\r\n", {confirm});
     row("send, the guard at 70",
         {{"AT+CSMP=17,167,2,25\r\n", ok},
          {"AT+CSCS=\"UCS2\"\r\n", ok},
