@@ -20,10 +20,12 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <unordered_map>
 
 class Callout;
 class GPS_Signal;
+class AtTransaction;
 class MWaveView;
 class QLCDNumber;
 class QPlainTextEdit;
@@ -320,7 +322,75 @@ private:
 
 private Q_SLOTS:
     // ---- GSM console ----------------------------------------------------
+    // Port, start-up queries, signal, switches and unsolicited lines
+    // (positioning/mainwindow_gsm.cpp).
     void GSM_Init_Start();
+    void GSMactionOpen_triggered();
+    void Phone_Status();
+    void GSMUI_EnDisable(bool status_t);
+    void GSMsetReadComINT(bool status);
+    void GSMTestSignalpushButton_triggered();
+    void GSMLaidianKaiguanpushButton_triggered();
+    void GSMLaidianYingKaiguanpushButton_triggered();
+    void GSMDuanXinWenBenKaiguanpushButton_triggered();
+    void GSMreadMyCom(const QByteArray &data);
+    // Calls (positioning/mainwindow_gsmcalls.cpp).
+    void GSMANJIANpushButton0_triggered();
+    void GSMANJIANpushButton1_triggered();
+    void GSMANJIANpushButton2_triggered();
+    void GSMANJIANpushButton3_triggered();
+    void GSMANJIANpushButton4_triggered();
+    void GSMANJIANpushButton5_triggered();
+    void GSMANJIANpushButton6_triggered();
+    void GSMANJIANpushButton7_triggered();
+    void GSMANJIANpushButton8_triggered();
+    void GSMANJIANpushButton9_triggered();
+    void GSMANJIANpushButton10_triggered();
+    void GSMANJIANpushButton11_triggered();
+    void GSMactionCleanNumData_triggered();
+    void GSMguadianhuapushButton_triggered();
+    void GSMbodianhuapushButton_triggered();
+    // Text messages (positioning/mainwindow_gsmsms.cpp).
+    void GSMReadTextpushButton_triggered();
+    void GSMDelTextpushButton_triggered();
+    void GSMDelALLTextpushButton_triggered();
+    void GSMSendpushButton_triggered();
+    void slotGSMtextBrowser();
+    // GPRS TCP link (positioning/mainwindow_gsmgprs.cpp).
+    void GSMTCPopencompushButton_triggered();
+    void GSMTCPsendmsgBtn_triggered();
+    void GSMGPRSreadMyCom(const QByteArray &data);
+
+private:
+    [[nodiscard]] SerialTool gsmSerialTool();
+    [[nodiscard]] bool gsmPortOpen() const;
+    // Every chunk the worker reads while the console holds the port: to the
+    // running transaction only, otherwise to the reader and the GPRS view.
+    void gsmPortData(const QByteArray &data);
+    // A console action holds the port from begin to end. While another one
+    // holds it, begin runs `retry` a little later and returns false.
+    [[nodiscard]] bool gsmBeginSession(const std::function<void()> &retry);
+    void gsmEndSession(bool readerOn = true);
+    // Runs one transaction of the session; false when the port went away.
+    [[nodiscard]] bool gsmRun(AtTransaction &transaction);
+    [[nodiscard]] bool gsmWait(AtTransaction &transaction, int ms);
+    // Whether the modem answered "OK\r\n"; none when the port went away.
+    [[nodiscard]] std::optional<bool> gsmCommandOk(const QByteArray &command, int polls,
+                                                   int intervalMs);
+    void gsmFailureBox();
+    void gsmNoResponseBox();
+    void gsmQuerySignal();
+    static void gsmShowSwitch(QPushButton *button, bool on);
+    void gsmShowCallButton(bool incoming);
+    void gsmKeyPressed(QChar key);
+    void gsmSendTone(QChar key);
+    void gsmAnswer();
+    void gsmDial(const QByteArray &command);
+    void gsmRedial(const QByteArray &command);
+    [[nodiscard]] static QString QStringtoUNicode(const QString &text);
+    [[nodiscard]] static QString UNicodetoQString(const QString &hex);
+    void gsmShowGprsLink(bool up);
+    void gsmCloseGprs();
 
     // ---- Sensor tools ---------------------------------------------------
     void ENVironment_Init_Start();
@@ -440,4 +510,22 @@ private:
     Callout *gpsSignalTip = nullptr;
     std::array<GpsSignalBars, satelliteSystems.size()> gpsSignalBars;
     SatelliteBoard gpsSatelliteBoard;
+
+    // GSM console: unsolicited text, call flags and switch states; the
+    // reader and GPRS receiver links are flags of gsmPortData; the running
+    // session and its transaction, which gets the port's bytes meanwhile.
+    QByteArray gsmRxBuffer;
+    bool gsmIncomingCall = false;
+    bool gsmInCall = false;
+    bool gsmRingSeen = false;
+    bool gsmCallerNumberReady = false;
+    int gsmShowCallerOn = 0;
+    int gsmCallMusicOn = 0;
+    int gsmSmsTextModeOn = 0;
+    int gsmGprsConnected = 0;
+    bool gsmReaderOn = false;
+    bool gsmGprsReceiverOn = false;
+    bool gsmSessionRunning = false;
+    AtTransaction *gsmTransaction = nullptr;
+    ReceiveView *gsmGprsView = nullptr;
 };

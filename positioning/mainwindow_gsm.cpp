@@ -1,3 +1,427 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::GSM_Init_Start() {}
+#include "attransaction.h"
+#include "gsmreplies.h"
+#include "portwait.h"
+#include "prompt.h"
+#include "receiveview.h"
+#include "serialtool.h"
+#include "threadserial.h"
+#include "unsolicitedreader.h"
+
+#include <QScopeGuard>
+#include <QTimer>
+
+namespace {
+// A press that finds the port held by another action is tried again so soon.
+constexpr int sessionRetryMs = 20;
+} // namespace
+
+void MainWindow::GSM_Init_Start()
+{
+    connect(ui->GSMopencompushButton, &QPushButton::pressed, this,
+            &MainWindow::GSMactionOpen_triggered);
+    ui->GSMtextBrowser_1->document()->setMaximumBlockCount(1);
+    ui->GSMNUMtextEdit->document()->setMaximumBlockCount(1);
+    gsmGprsView = new ReceiveView(ui->GSMTCPReadSBrowser, nullptr, this, HexFormat::Style::Compact,
+                                  ReceiveDecoder::Encoding::Utf8OrGbk);
+    gsmGprsView->setUp(50);
+
+    gsmShowCallerOn = 0;
+    gsmCallMusicOn = 0;
+    gsmSmsTextModeOn = 0;
+    for (QPushButton *button :
+         {ui->GSMLaidianKaiguanpushButton, ui->GSMLaidianYingKaiguanpushButton,
+          ui->GSMDuanXinWenBenKaiguanpushButton}) {
+        button->setFlat(true);
+        button->setStyleSheet(QStringLiteral("border:none"));
+    }
+    gsmIncomingCall = false;
+    gsmInCall = false;
+    gsmRingSeen = false;
+    gsmCallerNumberReady = false;
+
+    const QList<QPushButton *> digits = {ui->GSMANJIANpushButton_0, ui->GSMANJIANpushButton_1,
+                                         ui->GSMANJIANpushButton_2, ui->GSMANJIANpushButton_3,
+                                         ui->GSMANJIANpushButton_4, ui->GSMANJIANpushButton_5,
+                                         ui->GSMANJIANpushButton_6, ui->GSMANJIANpushButton_7,
+                                         ui->GSMANJIANpushButton_8, ui->GSMANJIANpushButton_9};
+    for (int digit = 0; digit < digits.size(); ++digit)
+        digits.at(digit)->setShortcut(QKeySequence(QString::number(digit)));
+
+    GSMUI_EnDisable(false);
+    setOpenButtonStyle(ui->GSMopencompushButton, false);
+}
+
+bool MainWindow::gsmPortOpen() const
+{
+    return serialThread && serialThread->serialPort && serialThread->serialPort->isOpen();
+}
+
+// The GSM row of the shared road. The port's bytes reach gsmPortData; the
+// reader is switched on only once the start-up queries are done. A close
+// (by the button or a lost device) ends a running transaction, since its wait
+// sees the port go, and brings the GPRS group down with the port.
+SerialTool MainWindow::gsmSerialTool()
+{
+    SerialTool tool;
+    tool.id = SerialToolId::Gsm;
+    tool.receive = &MainWindow::gsmPortData;
+    tool.opened = [this] {
+        GSMsetReadComINT(false);
+        gsmGprsView->resetDecoder();
+    };
+    tool.failed = [this] {
+        GSMsetReadComINT(false);
+    };
+    tool.beforeClose = [this] {
+        GSMsetReadComINT(false);
+    };
+    tool.closed = [this] {
+        gsmGprsReceiverOn = false;
+        if (gsmGprsConnected == 1)
+            gsmShowGprsLink(false);
+        GSMUI_EnDisable(false);
+        ui->GSMopencompushButton->setEnabled(true);
+    };
+    return tool;
+}
+
+void MainWindow::GSMactionOpen_triggered()
+{
+    const bool opening = !serialPortOpen;
+    openOrCloseSerialTool(gsmSerialTool());
+    if (!opening || !gsmPortOpen())
+        return;
+    Phone_Status();
+    // A device lost during the queries has closed the console already.
+    if (!gsmPortOpen())
+        return;
+    GSMUI_EnDisable(true);
+    GSMsetReadComINT(true);
+}
+
+void MainWindow::gsmPortData(const QByteArray &data)
+{
+    if (gsmTransaction) {
+        gsmTransaction->take(data);
+        return;
+    }
+    if (gsmReaderOn)
+        GSMreadMyCom(data);
+    if (gsmGprsReceiverOn)
+        GSMGPRSreadMyCom(data);
+}
+
+bool MainWindow::gsmBeginSession(const std::function<void()> &retry)
+{
+    if (!gsmPortOpen())
+        return false;
+    if (gsmSessionRunning || PortWait::isWaiting()) {
+        QTimer::singleShot(sessionRetryMs, this, retry);
+        return false;
+    }
+    gsmSessionRunning = true;
+    GSMsetReadComINT(false);
+    return true;
+}
+
+void MainWindow::gsmEndSession(bool readerOn)
+{
+    gsmSessionRunning = false;
+    if (readerOn && gsmPortOpen())
+        GSMsetReadComINT(true);
+}
+
+bool MainWindow::gsmRun(AtTransaction &transaction)
+{
+    if (!gsmPortOpen())
+        return false;
+    gsmTransaction = &transaction;
+    const AtTransaction::Outcome outcome = transaction.run(serialThread->serialPort);
+    gsmTransaction = nullptr;
+    return outcome != AtTransaction::Outcome::Closed;
+}
+
+bool MainWindow::gsmWait(AtTransaction &transaction, int ms)
+{
+    if (!gsmPortOpen())
+        return false;
+    gsmTransaction = &transaction;
+    const AtTransaction::Outcome outcome = transaction.wait(serialThread->serialPort, ms);
+    gsmTransaction = nullptr;
+    return outcome != AtTransaction::Outcome::Closed;
+}
+
+std::optional<bool> MainWindow::gsmCommandOk(const QByteArray &command, int polls, int intervalMs)
+{
+    AtTransaction transaction(command, polls, intervalMs);
+    transaction.await(QByteArrayLiteral("OK\r\n"));
+    if (!gsmRun(transaction))
+        return std::nullopt;
+    return transaction.matchedIndex() == 0;
+}
+
+void MainWindow::gsmFailureBox()
+{
+    Prompt::critical(nullptr, tr("Info"), QStringLiteral("Error"), QMessageBox::Cancel);
+}
+
+void MainWindow::gsmNoResponseBox()
+{
+    Prompt::warning(nullptr, tr("Info"), tr("No response"), QMessageBox::Cancel);
+}
+
+void MainWindow::gsmShowSwitch(QPushButton *button, bool on)
+{
+    button->setIcon(
+        QIcon(on ? QStringLiteral(":images/on.png") : QStringLiteral(":images/off.png")));
+}
+
+// The three switch states, one query each, then the signal; with the open
+// button locked and the console still disabled.
+void MainWindow::Phone_Status()
+{
+    ui->GSMopencompushButton->setEnabled(false);
+    gsmSessionRunning = true;
+    GSMsetReadComINT(false);
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+
+    struct Query
+    {
+        QByteArray command;
+        int intervalMs;
+        GsmReplies::Switch query;
+        int *state;
+        QPushButton *button;
+    };
+    const Query queries[] = {
+        {"AT+CLIP?\r\n", 500, GsmReplies::Switch::ShowCaller, &gsmShowCallerOn,
+         ui->GSMLaidianKaiguanpushButton},
+        {"AT+CALM?\r\n", 100, GsmReplies::Switch::CallMusic, &gsmCallMusicOn,
+         ui->GSMLaidianYingKaiguanpushButton},
+        {"AT+CMGF?\r\n", 500, GsmReplies::Switch::SmsTextMode, &gsmSmsTextModeOn,
+         ui->GSMDuanXinWenBenKaiguanpushButton},
+    };
+    for (const Query &query : queries) {
+        AtTransaction transaction(query.command, 11, query.intervalMs);
+        transaction.await([switchQuery = query.query](const QByteArray &reply) {
+            return GsmReplies::switchState(reply, switchQuery).has_value();
+        });
+        if (!gsmRun(transaction))
+            return;
+        if (transaction.matchedIndex() == 0) {
+            *query.state = *GsmReplies::switchState(transaction.reply(), query.query);
+            gsmShowSwitch(query.button, *query.state == 1);
+        }
+    }
+    ui->GSMopencompushButton->setEnabled(true);
+    statusBar()->showMessage(tr("Initialization completed"));
+    gsmQuerySignal();
+}
+
+void MainWindow::GSMUI_EnDisable(bool status_t)
+{
+    ui->GSM_AutoRedial->setChecked(false);
+    const QList<QWidget *> widgets = {
+        ui->GSM_AutoRedial,
+        ui->GSMANJIANpushButton_0,
+        ui->GSMANJIANpushButton_1,
+        ui->GSMANJIANpushButton_2,
+        ui->GSMANJIANpushButton_3,
+        ui->GSMANJIANpushButton_4,
+        ui->GSMANJIANpushButton_5,
+        ui->GSMANJIANpushButton_6,
+        ui->GSMANJIANpushButton_7,
+        ui->GSMANJIANpushButton_8,
+        ui->GSMANJIANpushButton_9,
+        ui->GSMANJIANpushButton_10,
+        ui->GSMANJIANpushButton_11,
+        ui->GSMANJIANpushButton_Clean,
+        ui->GSMbodianhuapushButton,
+        ui->GSMguadianhuapushButton,
+        ui->GSMTestSignalpushButton,
+        ui->GSMtextBrowser_1,
+        ui->GSMLaidianKaiguanpushButton,
+        ui->GSMLaidianYingKaiguanpushButton,
+        ui->GSMDuanXinWenBenKaiguanpushButton,
+        ui->GSMSendpushButton,
+        ui->GSMDelALLTextpushButton,
+        ui->GSMDelTextpushButton,
+        ui->GSMReadTextpushButton,
+        ui->GSMtextBrowser,
+        ui->GSMNUMtextEdit,
+        ui->GSMReadtextBrowser,
+        ui->GSMTcpsendBrowser,
+        ui->GSMTCPReadSBrowser,
+        ui->GSMTCPclientIPlineEdit,
+        ui->GSMTCPclientPortlineEdit,
+        ui->GSMTCPopencompushButton,
+        ui->GSMTCPsendmsgBtn,
+    };
+    for (QWidget *widget : widgets)
+        widget->setEnabled(status_t);
+
+    using Slot = void (MainWindow::*)();
+    const std::pair<QPushButton *, Slot> buttons[] = {
+        {ui->GSMTestSignalpushButton, &MainWindow::GSMTestSignalpushButton_triggered},
+        {ui->GSMLaidianKaiguanpushButton, &MainWindow::GSMLaidianKaiguanpushButton_triggered},
+        {ui->GSMLaidianYingKaiguanpushButton,
+         &MainWindow::GSMLaidianYingKaiguanpushButton_triggered},
+        {ui->GSMDuanXinWenBenKaiguanpushButton,
+         &MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered},
+        {ui->GSMANJIANpushButton_0, &MainWindow::GSMANJIANpushButton0_triggered},
+        {ui->GSMANJIANpushButton_1, &MainWindow::GSMANJIANpushButton1_triggered},
+        {ui->GSMANJIANpushButton_2, &MainWindow::GSMANJIANpushButton2_triggered},
+        {ui->GSMANJIANpushButton_3, &MainWindow::GSMANJIANpushButton3_triggered},
+        {ui->GSMANJIANpushButton_4, &MainWindow::GSMANJIANpushButton4_triggered},
+        {ui->GSMANJIANpushButton_5, &MainWindow::GSMANJIANpushButton5_triggered},
+        {ui->GSMANJIANpushButton_6, &MainWindow::GSMANJIANpushButton6_triggered},
+        {ui->GSMANJIANpushButton_7, &MainWindow::GSMANJIANpushButton7_triggered},
+        {ui->GSMANJIANpushButton_8, &MainWindow::GSMANJIANpushButton8_triggered},
+        {ui->GSMANJIANpushButton_9, &MainWindow::GSMANJIANpushButton9_triggered},
+        {ui->GSMANJIANpushButton_10, &MainWindow::GSMANJIANpushButton10_triggered},
+        {ui->GSMANJIANpushButton_11, &MainWindow::GSMANJIANpushButton11_triggered},
+        {ui->GSMANJIANpushButton_Clean, &MainWindow::GSMactionCleanNumData_triggered},
+        {ui->GSMguadianhuapushButton, &MainWindow::GSMguadianhuapushButton_triggered},
+        {ui->GSMbodianhuapushButton, &MainWindow::GSMbodianhuapushButton_triggered},
+        {ui->GSMReadTextpushButton, &MainWindow::GSMReadTextpushButton_triggered},
+        {ui->GSMDelTextpushButton, &MainWindow::GSMDelTextpushButton_triggered},
+        {ui->GSMDelALLTextpushButton, &MainWindow::GSMDelALLTextpushButton_triggered},
+        {ui->GSMSendpushButton, &MainWindow::GSMSendpushButton_triggered},
+        {ui->GSMTCPopencompushButton, &MainWindow::GSMTCPopencompushButton_triggered},
+        {ui->GSMTCPsendmsgBtn, &MainWindow::GSMTCPsendmsgBtn_triggered},
+    };
+    for (const auto &[button, slot] : buttons) {
+        if (status_t)
+            connect(button, &QPushButton::pressed, this, slot, Qt::UniqueConnection);
+        else
+            disconnect(button, &QPushButton::pressed, this, slot);
+    }
+    if (status_t)
+        connect(ui->GSMtextBrowser, &QTextEdit::textChanged, this, &MainWindow::slotGSMtextBrowser,
+                Qt::UniqueConnection);
+}
+
+void MainWindow::GSMsetReadComINT(bool status)
+{
+    gsmReaderOn = status;
+}
+
+void MainWindow::GSMTestSignalpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMTestSignalpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    gsmQuerySignal();
+}
+
+// A value outside the table of pictures counts as no reply: the wait goes on.
+void MainWindow::gsmQuerySignal()
+{
+    AtTransaction query("AT+CSQ\r\n", 11, 100);
+    query.await([](const QByteArray &reply) {
+        const std::optional<int> value = GsmReplies::signalValue(reply);
+        return value && GsmReplies::signalPicture(*value);
+    });
+    query.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+    if (!gsmRun(query))
+        return;
+    if (query.matchedIndex() == 0)
+        ui->GSMCheckSigneltext->setPixmap(
+            QPixmap(*GsmReplies::signalPicture(*GsmReplies::signalValue(query.reply()))));
+    else if (query.failed())
+        gsmFailureBox();
+}
+
+void MainWindow::GSMLaidianKaiguanpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMLaidianKaiguanpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    const bool on = gsmShowCallerOn == 1;
+    const std::optional<bool> ok =
+        on ? gsmCommandOk("AT+CLIP=0\r\n", 101, 10) : gsmCommandOk("AT+CLIP=1\r\n", 201, 10);
+    if (!ok.value_or(false))
+        return;
+    gsmShowCallerOn = on ? 0 : 1;
+    gsmShowSwitch(ui->GSMLaidianKaiguanpushButton, !on);
+}
+
+// The modem's alert sound 0 is the normal one, shown as music on.
+void MainWindow::GSMLaidianYingKaiguanpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMLaidianYingKaiguanpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    const bool on = gsmCallMusicOn == 1;
+    const std::optional<bool> ok =
+        on ? gsmCommandOk("AT+CALM=1\r\n", 101, 10) : gsmCommandOk("AT+CALM=0\r\n", 201, 10);
+    if (!ok)
+        return;
+    if (!*ok) {
+        if (on)
+            gsmNoResponseBox();
+        return;
+    }
+    gsmCallMusicOn = on ? 0 : 1;
+    gsmShowSwitch(ui->GSMLaidianYingKaiguanpushButton, !on);
+}
+
+// Text mode on also selects the UCS2 character set, whatever the modem says
+// to that.
+void MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMDuanXinWenBenKaiguanpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    const bool on = gsmSmsTextModeOn == 1;
+    const std::optional<bool> ok =
+        on ? gsmCommandOk("AT+CMGF=0\r\n", 101, 10) : gsmCommandOk("AT+CMGF=1\r\n", 201, 10);
+    if (!ok)
+        return;
+    if (!*ok) {
+        if (on)
+            gsmNoResponseBox();
+        return;
+    }
+    gsmSmsTextModeOn = on ? 0 : 1;
+    gsmShowSwitch(ui->GSMDuanXinWenBenKaiguanpushButton, !on);
+    if (!on)
+        (void)gsmCommandOk("AT+CSCS=\"UCS2\"\r\n", 201, 10);
+}
+
+void MainWindow::GSMreadMyCom(const QByteArray &data)
+{
+    const QList<UnsolicitedReader::Event> events =
+        UnsolicitedReader::feed(gsmRxBuffer, gsmRingSeen, gsmCallerNumberReady, data);
+    for (const UnsolicitedReader::Event &event : events) {
+        switch (event.kind) {
+        case UnsolicitedReader::Kind::CallEnded:
+            statusBar()->showMessage(tr("call ended"));
+            gsmInCall = false;
+            gsmShowCallButton(false);
+            break;
+        case UnsolicitedReader::Kind::Busy:
+            statusBar()->showMessage(tr("busy"));
+            gsmInCall = false;
+            gsmShowCallButton(false);
+            break;
+        case UnsolicitedReader::Kind::Connected:
+            statusBar()->showMessage(tr("Calling..."));
+            break;
+        case UnsolicitedReader::Kind::Ring:
+            statusBar()->showMessage(tr("Have a new call:"));
+            gsmShowCallButton(true);
+            break;
+        case UnsolicitedReader::Kind::CallerNumber:
+            statusBar()->showMessage(tr("Have a new call:") + event.text);
+            gsmShowCallButton(true);
+            break;
+        case UnsolicitedReader::Kind::NewSms:
+            statusBar()->showMessage(QStringLiteral("Have new SMS, SMS box:: ") + event.text);
+            break;
+        }
+    }
+}

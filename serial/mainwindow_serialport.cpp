@@ -120,6 +120,8 @@ SerialTool MainWindow::serialTool(SerialToolId id)
         return serialTerminalTool();
     case SerialToolId::Gps:
         return gpsSerialTool();
+    case SerialToolId::Gsm:
+        return gsmSerialTool();
     default: {
         SerialTool tool;
         tool.id = id;

@@ -1606,6 +1606,70 @@ Elevation: %2
 Azimuth: %3 </source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Info</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Initialization completed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>call ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>busy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Calling...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Have a new call:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already cleared</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Info: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Error: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The server IP and PORT may hold no spaces, quotes or line breaks.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The data may hold neither Ctrl-Z nor Esc.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Successfully deleted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The message holds %1 characters; one message holds at most %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS sent successfully</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>SMS sent failed</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>

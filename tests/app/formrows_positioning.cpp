@@ -193,7 +193,7 @@ void addPositioningPageRows()
                             {"GSMTCPopencompushButton", "QPushButton"},
                             {"label_54", "QLabel"},
                             {"label_55", "QLabel"},
-                            {"GSMTCPReadSBrowser", "QTextBrowser"},
+                            {"GSMTCPReadSBrowser", "QPlainTextEdit"},
                             {"GSMTcpsendBrowser", "QTextEdit"},
                             {"GSMTCPsendmsgBtn", "QPushButton"},
                             {"gsm_groupBox_config", "QGroupBox"},

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// Reads the GSM console's status replies: the three switch queries and the
+// signal quality.
+class GsmReplies
+{
+public:
+    enum class Switch {
+        ShowCaller, // "+CLIP: " n,m: n is the state
+        CallMusic,  // "+CALM: " n: 0 is the normal alert sound, shown as on
+        SmsTextMode // "+CMGF: " n
+    };
+
+    // The switch state (1 on, 0 off) a query reply gives, once the line of
+    // the state is whole; none while it is not, or when it holds no digit
+    // that means a state.
+    [[nodiscard]] static std::optional<int> switchState(const QByteArray &reply, Switch query);
+
+    // The signal value of a complete "+CSQ: " reply (one that holds "OK\r\n"):
+    // the number up to the comma. None without "OK\r\n" or "+CSQ: "; a field
+    // that is not a number reads as 0.
+    [[nodiscard]] static std::optional<int> signalValue(const QByteArray &reply);
+    // The picture of a signal value: 0 ":images/sig25.png", 1
+    // ":images/sig50.png", 3 to 30 ":images/sig75.png", 31 to 98
+    // ":images/sig100.png", 99 ":images/sig0.png"; none for the rest.
+    [[nodiscard]] static std::optional<QString> signalPicture(int value);
+};

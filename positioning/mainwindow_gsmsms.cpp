@@ -1,0 +1,173 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "attransaction.h"
+#include "prompt.h"
+#include "smslengthguard.h"
+#include "smsreply.h"
+#include "ucs2hex.h"
+
+#include <QScopeGuard>
+
+#include <algorithm>
+
+namespace {
+// A message index is a number: anything else never reaches the modem.
+bool isBoxIndex(const QString &text)
+{
+    return !text.isEmpty() && text.size() <= 5 &&
+           std::all_of(text.cbegin(), text.cend(),
+                       [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); });
+}
+
+void boxIndexError()
+{
+    Prompt::critical(nullptr, MainWindow::tr("Info"), QStringLiteral("Error message box number"),
+                     QMessageBox::Cancel);
+}
+} // namespace
+
+QString MainWindow::QStringtoUNicode(const QString &text)
+{
+    return Ucs2Hex::encode(text);
+}
+
+QString MainWindow::UNicodetoQString(const QString &hex)
+{
+    return Ucs2Hex::decode(hex);
+}
+
+// Shows the message read, or the modem's reply as it is when it holds no
+// text-mode message (an empty box, the modem in PDU mode).
+void MainWindow::GSMReadTextpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMReadTextpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    QString index;
+    if (!Prompt::text(nullptr, QStringLiteral("SMS"),
+                      QStringLiteral("Please enter the number of the SMS box you need to read."),
+                      index))
+        return;
+    if (!isBoxIndex(index)) {
+        boxIndexError();
+        return;
+    }
+    AtTransaction read("AT+CMGR=" + index.toLatin1() + "\r\n", 11, 100);
+    read.await([](const QByteArray &reply) {
+        return reply.contains("OK\r\n") && SmsReply::parse(reply).has_value();
+    });
+    read.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+    if (!gsmRun(read))
+        return;
+    if (read.matchedIndex() == 0)
+        ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(read.reply())->display());
+    else if (read.failed())
+        gsmFailureBox();
+    else if (read.reply().contains("OK\r\n"))
+        ui->GSMReadtextBrowser->setPlainText(QString::fromUtf8(read.reply()));
+}
+
+void MainWindow::GSMDelTextpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMDelTextpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    QString index;
+    if (!Prompt::text(nullptr, QStringLiteral("Info"),
+                      QStringLiteral("Please enter the number of the SMS box to be deleted."),
+                      index))
+        return;
+    if (!isBoxIndex(index)) {
+        boxIndexError();
+        return;
+    }
+    // Delete flag 0: only the message at that index.
+    const std::optional<bool> ok = gsmCommandOk("AT+CMGD=" + index.toLatin1() + ",0\r\n", 11, 100);
+    if (ok.value_or(false))
+        Prompt::information(nullptr, tr("Info"), tr("Successfully deleted"), QMessageBox::Cancel);
+}
+
+// Deleting all needs text mode: with it off, the modem is switched to text
+// mode and back, each switch answered before the next command goes out, so
+// that only the delete's own answer reports success.
+void MainWindow::GSMDelALLTextpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMDelALLTextpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    if (Prompt::information(nullptr, QStringLiteral("Info"),
+                            QStringLiteral("Confirm delete all text messages?"),
+                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+        return;
+    const bool textModeOff = gsmSmsTextModeOn == 0;
+    if (textModeOff && !gsmCommandOk("AT+CMGF=1\r\n", 11, 100))
+        return;
+    const std::optional<bool> ok = gsmCommandOk("AT+CMGDA=DEL ALL\r\n", 31, 100);
+    if (!ok)
+        return;
+    if (*ok)
+        Prompt::information(nullptr, tr("Info"), tr("Successfully deleted"), QMessageBox::Cancel);
+    if (textModeOff)
+        (void)gsmCommandOk("AT+CMGF=0\r\n", 11, 100);
+}
+
+// The number and the text travel as UCS2 hex text. The two set-up commands
+// share a budget of 12 polls; the text goes out after the modem's ">" prompt
+// (or an answered set-up) and ends with Ctrl-Z.
+void MainWindow::GSMSendpushButton_triggered()
+{
+    if (!gsmBeginSession([this] { GSMSendpushButton_triggered(); }))
+        return;
+    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    const QString number = ui->GSMNUMtextEdit->toPlainText();
+    const QString message = ui->GSMtextBrowser->toPlainText();
+    if (number.isEmpty())
+        return;
+    if (message.size() > SmsLengthGuard::maximumUnits) {
+        Prompt::critical(nullptr, tr("Info"),
+                         tr("The message holds %1 characters; one message holds at most %2.")
+                             .arg(message.size())
+                             .arg(SmsLengthGuard::maximumUnits),
+                         QMessageBox::Cancel);
+        return;
+    }
+
+    AtTransaction parameters("AT+CSMP=17,167,2,25\r\n", 11, 100);
+    parameters.await(QByteArrayLiteral("OK"));
+    if (!gsmRun(parameters))
+        return;
+    AtTransaction characterSet("AT+CSCS=\"UCS2\"\r\n", 12 - parameters.pollsUsed(), 100);
+    characterSet.await(QByteArrayLiteral("OK"));
+    if (!gsmRun(characterSet))
+        return;
+    AtTransaction target("AT+CMGS=\"" + QStringtoUNicode(number).toLatin1() + "\"\r\n", 11, 100);
+    target.await(QByteArrayLiteral(">"));
+    if (!gsmRun(target))
+        return;
+    if (target.matchedIndex() != 0 && parameters.matchedIndex() != 0)
+        return;
+
+    AtTransaction text(QStringtoUNicode(message).toLatin1(), 1, 100);
+    if (!gsmRun(text))
+        return;
+    AtTransaction sent(QByteArray(1, '\x1a'), 51, 100);
+    sent.await(QByteArrayLiteral("CMGS"));
+    sent.setFailureText(QByteArrayLiteral("ERROR"));
+    if (!gsmRun(sent))
+        return;
+    statusBar()->showMessage(sent.matchedIndex() == 0 ? tr("SMS sent successfully")
+                                                      : tr("SMS sent failed"));
+}
+
+void MainWindow::slotGSMtextBrowser()
+{
+    QString text = ui->GSMtextBrowser->toPlainText();
+    int cursor = ui->GSMtextBrowser->textCursor().position();
+    if (!SmsLengthGuard::apply(text, cursor))
+        return;
+    ui->GSMtextBrowser->setPlainText(text);
+    QTextCursor moved = ui->GSMtextBrowser->textCursor();
+    moved.setPosition(cursor);
+    ui->GSMtextBrowser->setTextCursor(moved);
+}
