@@ -120,6 +120,16 @@ SerialTool MainWindow::serialTool(SerialToolId id)
         return serialTerminalTool();
     case SerialToolId::Gps:
         return gpsSerialTool();
+    case SerialToolId::Environment:
+        return environmentSerialTool();
+    case SerialToolId::Oscilloscope:
+        return oscilloscopeSerialTool();
+    case SerialToolId::Spectra:
+        return spectraSerialTool();
+    case SerialToolId::I2cDump:
+        return i2cdumpSerialTool();
+    case SerialToolId::Tof:
+        return tofSerialTool();
     default: {
         SerialTool tool;
         tool.id = id;
