@@ -90,7 +90,7 @@ void MWaveView::openChannel(WAVE_CH key)
         shown->series->setVisible(true);
         // Points that came while it was hidden are drawn at the next redraw.
         if (shown->stale)
-            m_redrawTimer.start();
+            scheduleRedraw();
     }
 }
 
@@ -144,23 +144,38 @@ void MWaveView::dataChanged(Channel &changed)
 {
     changed.stale = true;
     m_follow = true;
-    if (!m_redrawTimer.isActive())
-        m_redrawTimer.start();
+    scheduleRedraw();
 }
 
 void MWaveView::markAllStale()
 {
     for (auto &entry : m_channels)
         entry.second.stale = true;
-    if (!m_redrawTimer.isActive())
+    scheduleRedraw();
+}
+
+// A hidden view draws nothing: it catches up when it is shown.
+void MWaveView::scheduleRedraw()
+{
+    if (!m_redrawTimer.isActive() && isVisible())
         m_redrawTimer.start();
+}
+
+void MWaveView::showEvent(QShowEvent *event)
+{
+    QChartView::showEvent(event);
+    m_redrawTimer.start();
 }
 
 // Moves the X window to the newest data, then gives each shown line whose
 // points or window changed the points of its window; stops once nothing
-// changed.
+// changed, or while the view is hidden.
 void MWaveView::redraw()
 {
+    if (!isVisible()) {
+        m_redrawTimer.stop();
+        return;
+    }
     if (std::exchange(m_follow, false))
         updateRange_for_addSeriesData();
     const int buckets = int(m_chart->plotArea().width() / pixelsPerBucket);

@@ -93,6 +93,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct Channel
@@ -109,6 +110,7 @@ private:
     void setRangeOf(QValueAxis *axis, const WaveAxes::Span &span);
     void dataChanged(Channel &channel);
     void markAllStale();
+    void scheduleRedraw();
     void redraw();
     [[nodiscard]] QPointF chartPoint(QPointF viewportPosition) const;
     [[nodiscard]] QPointF valueAt(QPointF viewportPosition) const;

@@ -28,6 +28,7 @@ private Q_SLOTS:
     void rightClickFits_data();
     void rightClickFits();
     void pauseDropsData();
+    void hiddenViewCatchesUpWhenShown();
 
 private:
     [[nodiscard]] QValueAxis *axis(Qt::Orientation orientation) const
@@ -157,7 +158,7 @@ void TestWaveView::rightClickFits()
         m_view->addSeriesData(WAVE_CH2,
                               QPointF(n, std::isnan(level) ? 2 + 4 * std::sin(n) : level));
     QTRY_COMPARE(span(Qt::Horizontal), Span(150, 200));
-    QContextMenuEvent click(QContextMenuEvent::Mouse, plotCentre());
+    QContextMenuEvent click(QContextMenuEvent::Mouse, plotCentre(), plotCentre());
     QApplication::sendEvent(m_view->viewport(), &click);
     QCOMPARE(span(Qt::Horizontal), x);
     const Span fitted = span(Qt::Vertical);
@@ -179,6 +180,17 @@ void TestWaveView::pauseDropsData()
     m_view->slots_startGraph();
     m_view->addSeriesData(WAVE_CH1, QList<QPointF>{{1, 1}, {2, 2}});
     QCOMPARE(m_view->trace(WAVE_CH1)->size(), 2);
+}
+
+// A hidden view draws nothing; shown again, it follows what came meanwhile.
+void TestWaveView::hiddenViewCatchesUpWhenShown()
+{
+    m_view->hide();
+    feed(WAVE_CH0, 120, [](int) { return 0.0; });
+    QTest::qWait(3 * MWaveView::redrawInterval);
+    QCOMPARE(span(Qt::Horizontal), Span(0, 50));
+    m_view->show();
+    QTRY_COMPARE(span(Qt::Horizontal), Span(70, 120));
 }
 
 QTEST_MAIN(TestWaveView)
