@@ -1,4 +1,5 @@
 #include "mwaveview.h"
+#include "yurbtestmain.h"
 
 #include <QApplication>
 #include <QChart>
@@ -193,5 +194,5 @@ void TestWaveView::hiddenViewCatchesUpWhenShown()
     QTRY_COMPARE(span(Qt::Horizontal), Span(70, 120));
 }
 
-QTEST_MAIN(TestWaveView)
+YURB_TEST_MAIN(TestWaveView)
 #include "tst_mwaveview.moc"
