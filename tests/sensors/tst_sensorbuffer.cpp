@@ -16,7 +16,7 @@ void TestSensorBuffer::append_data()
 {
     QTest::addColumn<QByteArray>("buffer");
     QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<QByteArray>("kept");
+    QTest::addColumn<QByteArray>("kept"); // of at most 4 bytes
 
     QTest::newRow("room left") << QByteArray("ab") << QByteArray("c") << QByteArray("abc");
     QTest::newRow("oldest dropped") << QByteArray("abcd") << QByteArray("ef") << QByteArray("cdef");
