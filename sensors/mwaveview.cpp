@@ -60,8 +60,6 @@ MWaveView::MWaveView(QWidget *parent)
 // OpenGL, which without a GPU costs every other tab.
 void MWaveView::addChannel(WAVE_CH key)
 {
-    if (m_channels.count(key) != 0)
-        return;
     auto *series = new QLineSeries(m_chart);
     m_chart->addSeries(series);
     series->attachAxis(m_axisX);
