@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include "eventwait.h"
-#include "mwaveview.h"
 #include "nuvelix_ble.h"
 #include "nuvelix_convert.h"
 #include "threadserial.h"
@@ -120,8 +119,6 @@ void MainWindow::setUpTool(int tool)
         break;
     case 8:
         Oscilloscope_Init_Start();
-        waveView = new MWaveView;
-        ui->gridLayout_oscilloscpewideget->addWidget(waveView);
         break;
     case 9:
         Mqtt_Init_Start();

@@ -6,6 +6,7 @@
 #include "nmeaframer.h"
 #include "nmeamsg.h"
 #include "nmeaslmsg.h"
+#include "oscframeparser.h"
 #include "satelliteboard.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
@@ -392,16 +393,50 @@ private:
     void gsmShowGprsLink(bool up);
     void gsmCloseGprs();
 
+private Q_SLOTS:
     // ---- Sensor tools ---------------------------------------------------
     void ENVironment_Init_Start();
+    void ENVactionOpen_triggered();
+    void readENVCom(const QByteArray &data);
     void Oscilloscope_Init_Start();
+    void OscilloscopeOpen_triggered();
+    void readOSCCom(const QByteArray &data);
     void on_checkBox_0_stateChanged(int state);
     void on_checkBox_1_stateChanged(int state);
     void on_checkBox_2_stateChanged(int state);
     void on_checkBox_3_stateChanged(int state);
     void Spectra_Init_Start();
+    void SpectraOpen_triggered();
+    void readSpectraCom(const QByteArray &data);
     void I2Cdump_Init_Start();
+    void I2CdumpOpen_triggered();
+    void readi2cdumpCom(const QByteArray &data);
     void TOF_Init_Start();
+    void TOFOpen_triggered();
+    void readTOFCom(const QByteArray &data);
+
+private:
+    // The five sensor tabs' rows of the shared open/close road.
+    [[nodiscard]] SerialTool environmentSerialTool();
+    [[nodiscard]] SerialTool oscilloscopeSerialTool();
+    [[nodiscard]] SerialTool spectraSerialTool();
+    [[nodiscard]] SerialTool i2cdumpSerialTool();
+    [[nodiscard]] SerialTool tofSerialTool();
+    void setI2cdumpCommandsEnabled(bool enabled);
+    void Oscilloscope_Setting_Value(const OscFrame &frame);
+
+    // Bytes each sensor tab received and has not used yet, bounded
+    // (SensorBuffer); the oscilloscope's are held by its frame parser.
+    QByteArray envRxBuffer;
+    OscFrameParser oscParser;
+    QByteArray spectraRxBuffer;
+    QByteArray tofRxBuffer;
+    QByteArray i2cdumpRxBuffer;
+    // X of the newest oscilloscope frame: 1 for the first, never reset, so
+    // the lines go on where they stopped when the port opens again.
+    double oscXCounter = 0;
+
+private Q_SLOTS:
 
     // ---- Protocol tools -------------------------------------------------
     void Mqtt_Init_Start();

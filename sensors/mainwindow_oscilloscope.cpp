@@ -1,11 +1,53 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
 #include "mwaveview.h"
+#include "serialtool.h"
 
-void MainWindow::Oscilloscope_Init_Start() {}
+void MainWindow::Oscilloscope_Init_Start()
+{
+    oscParser.reset();
+    connect(ui->OSCopencompushButton, &QPushButton::pressed, this,
+            &MainWindow::OscilloscopeOpen_triggered);
+    setOpenButtonStyle(ui->OSCopencompushButton, false);
+    // The page's grid takes the chart over.
+    waveView = new MWaveView;
+    ui->gridLayout_oscilloscpewideget->addWidget(waveView);
+}
 
-// The channel boxes show or hide their channel's curve.
-static void showChannel(MWaveView *view, int channel, int state)
+SerialTool MainWindow::oscilloscopeSerialTool()
+{
+    SerialTool tool;
+    tool.id = SerialToolId::Oscilloscope;
+    tool.receive = &MainWindow::readOSCCom;
+    return tool;
+}
+
+void MainWindow::OscilloscopeOpen_triggered()
+{
+    // Every open attempt starts with an empty receive buffer.
+    if (!serialPortOpen)
+        oscParser.reset();
+    openOrCloseSerialTool(oscilloscopeSerialTool());
+}
+
+// Every complete frame of the bytes so far adds a point to each channel.
+void MainWindow::readOSCCom(const QByteArray &data)
+{
+    for (const OscFrame &frame : oscParser.feed(data).results)
+        Oscilloscope_Setting_Value(frame);
+}
+
+// The chart keeps each channel's newest MWaveView::pointLimit points.
+void MainWindow::Oscilloscope_Setting_Value(const OscFrame &frame)
+{
+    oscXCounter += 1.0;
+    for (int channel = 0; channel < OscFrame::channelCount; ++channel)
+        waveView->addSeriesData(WAVE_CH(channel), QPointF(oscXCounter, frame.values.at(channel)));
+}
+
+// The channel boxes show or hide their channel's line.
+static void showChannel(MWaveView *view, WAVE_CH channel, int state)
 {
     if (!view)
         return;

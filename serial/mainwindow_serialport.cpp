@@ -122,6 +122,16 @@ SerialTool MainWindow::serialTool(SerialToolId id)
         return gpsSerialTool();
     case SerialToolId::Gsm:
         return gsmSerialTool();
+    case SerialToolId::Environment:
+        return environmentSerialTool();
+    case SerialToolId::Oscilloscope:
+        return oscilloscopeSerialTool();
+    case SerialToolId::Spectra:
+        return spectraSerialTool();
+    case SerialToolId::I2cDump:
+        return i2cdumpSerialTool();
+    case SerialToolId::Tof:
+        return tofSerialTool();
     default: {
         SerialTool tool;
         tool.id = id;

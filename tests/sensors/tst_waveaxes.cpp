@@ -1,0 +1,38 @@
+#include "waveaxes.h"
+
+#include <QTest>
+
+// The fit of the oscilloscope chart shows the data, never an axis without
+// extent.
+class TestWaveAxes : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void fit_data();
+    void fit();
+};
+
+void TestWaveAxes::fit_data()
+{
+    QTest::addColumn<QRectF>("bounds");
+    QTest::addColumn<QRectF>("shown");
+
+    QTest::newRow("data with extent") << QRectF(1, -2, 99, 6) << QRectF(1, -2, 99, 6);
+    QTest::newRow("flat line") << QRectF(1, 40, 99, 0) << QRectF(1, 38, 99, 4);
+    QTest::newRow("one point at 0") << QRectF(5, 0, 0, 0) << QRectF(4.5, -0.5, 1, 1);
+}
+
+void TestWaveAxes::fit()
+{
+    QFETCH(QRectF, bounds);
+    QFETCH(QRectF, shown);
+
+    WaveAxes axes;
+    QCOMPARE(axes.fit(bounds), shown);
+    QCOMPARE(axes.rangeX(), shown.width());
+    QCOMPARE(axes.rangeY(), 1.5 * shown.height());
+}
+
+QTEST_GUILESS_MAIN(TestWaveAxes)
+#include "tst_waveaxes.moc"
