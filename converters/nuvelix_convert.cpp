@@ -76,11 +76,6 @@ void nuvelix_convert::showHeaderIcon(QLabel *label, const QString &svgPath, Head
     label->setAlignment(Qt::AlignCenter);
 }
 
-void nuvelix_convert::selectByText(QComboBox *combo, const QString &text)
-{
-    combo->setCurrentIndex(combo->findText(text));
-}
-
 void nuvelix_convert::swapUnits(QComboBox *from, QComboBox *to)
 {
     const int fromIndex = from->currentIndex();

@@ -175,7 +175,6 @@ private:
     void DataStorage_updateResult();
 
     static void showHeaderIcon(QLabel *label, const QString &svgPath, HeaderIcon size);
-    static void selectByText(QComboBox *combo, const QString &text);
     // Sets the from box to the to box's unit, then the to box to the from
     // box's: each change that happens recomputes.
     static void swapUnits(QComboBox *from, QComboBox *to);

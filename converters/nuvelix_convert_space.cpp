@@ -6,9 +6,10 @@
 
 void nuvelix_convert::Lengths_Init()
 {
-    // Selected before the connections, so this computes nothing.
-    selectByText(ui->lengths_fromUnitCombox, QStringLiteral("mm(millimeter)"));
-    selectByText(ui->lengths_toUnitCombox, QStringLiteral("mil(mill)"));
+    // Selected by the English text before the connections, so this computes
+    // nothing; translated labels do not match and the first unit stays.
+    ui->lengths_fromUnitCombox->setCurrentText(QStringLiteral("mm(millimeter)"));
+    ui->lengths_toUnitCombox->setCurrentText(QStringLiteral("mil(mill)"));
     ui->lengths_inputEdit_to->setReadOnly(true);
     connect(ui->lengths_inputEdit_source, &QLineEdit::textChanged, this,
             &nuvelix_convert::Lengths_inputEdit_textChanged);
