@@ -18,13 +18,7 @@ CurrencyConverter::CurrencyConverter(QString feedUrl, int timeLimitMs, QObject *
     : QThread(parent)
     , m_feedUrl(std::move(feedUrl))
     , m_timeLimitMs(timeLimitMs)
-{
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    const QDateTime now = QDateTime::currentDateTime();
-    needUpdate = isNewDay(settings.value(QLatin1String(lastOpenedKey)).toDateTime(), now);
-    // Recorded before any download, so a failed day is not tried again.
-    settings.setValue(QLatin1String(lastOpenedKey), now);
-}
+{}
 
 CurrencyConverter::~CurrencyConverter()
 {
@@ -46,6 +40,16 @@ bool CurrencyConverter::isNewDay(const QDateTime &lastOpened, const QDateTime &n
     return lastOpened.isNull() || lastOpened.date() != now.date();
 }
 
+bool CurrencyConverter::recordThisStart()
+{
+    QSettings settings(settingsFilePath(), QSettings::IniFormat);
+    const QDateTime now = QDateTime::currentDateTime();
+    const bool needUpdate =
+        isNewDay(settings.value(QLatin1String(lastOpenedKey)).toDateTime(), now);
+    settings.setValue(QLatin1String(lastOpenedKey), now);
+    return needUpdate;
+}
+
 void CurrencyConverter::processXmlData(const QByteArray &data) const
 {
     const RateFeed feed = RateFeed::parse(data);
@@ -63,7 +67,7 @@ void CurrencyConverter::no_netwrok_write() const
 
 void CurrencyConverter::run()
 {
-    if (!needUpdate)
+    if (!recordThisStart())
         return;
     // A failed download has an empty body, which reads as a broken document.
     const FetchResult fetched = fetchUrlBlocking(m_feedUrl, m_timeLimitMs);

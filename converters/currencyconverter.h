@@ -15,8 +15,8 @@ class CurrencyConverter : public QThread
     Q_OBJECT
 
 public:
-    // Decides the daily gate and records this start in the settings file;
-    // the caller starts the thread.
+    // The caller starts the thread, which decides the daily gate and records
+    // this start in the settings file before anything else, off the GUI thread.
     explicit CurrencyConverter(QString feedUrl = defaultFeedUrl(),
                                int timeLimitMs = defaultFetchTimeoutMs, QObject *parent = nullptr);
     // Stops a running download at once and waits for the thread to end.
@@ -36,11 +36,14 @@ public:
     void no_netwrok_write() const;
 
 protected:
-    // Returns early, storing nothing, once interruption is requested.
+    // A download interrupted by the destructor stores nothing.
     void run() override;
 
 private:
+    // Whether today's rates are due; records this start either way, so a
+    // day whose download fails is not tried again.
+    [[nodiscard]] static bool recordThisStart();
+
     QString m_feedUrl;
     int m_timeLimitMs;
-    bool needUpdate = false;
 };

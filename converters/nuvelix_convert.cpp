@@ -84,11 +84,18 @@ void nuvelix_convert::swapUnits(QComboBox *from, QComboBox *to)
     to->setCurrentIndex(fromIndex);
 }
 
-void nuvelix_convert::fillCurrencies(QComboBox *combo)
+void nuvelix_convert::fillCurrencies(QComboBox *from, QComboBox *to)
 {
+    // Each flag is read once for both boxes.
+    QList<QIcon> flags;
+    flags.reserve(currencyCount);
     for (const Currency &currency : currencyList())
-        combo->addItem(QIcon(currency.flagPath()),
-                       QCoreApplication::translate("QObject", currency.label));
+        flags.append(QIcon(currency.flagPath()));
+    for (QComboBox *combo : {from, to}) {
+        for (int i = 0; i < currencyCount; ++i)
+            combo->addItem(flags.at(i),
+                           QCoreApplication::translate("QObject", currencyList().at(i).label));
+    }
 }
 
 void nuvelix_convert::Exchangerates_Init()
@@ -106,8 +113,7 @@ void nuvelix_convert::Exchangerates_Init()
                    HeaderIcon::ThreeTimes);
     ui->horizontalLayout_exchangerates->setStretch(1, 2);
     // Filled after the connections: the first entry is selected and shown.
-    fillCurrencies(ui->exchangerates_fromUnitCombox);
-    fillCurrencies(ui->exchangerates_toUnitCombox);
+    fillCurrencies(ui->exchangerates_fromUnitCombox, ui->exchangerates_toUnitCombox);
 }
 
 void nuvelix_convert::Exchangerates_inputEdit_textChanged(const QString &)

@@ -178,7 +178,8 @@ private:
     // Sets the from box to the to box's unit, then the to box to the from
     // box's: each change that happens recomputes.
     static void swapUnits(QComboBox *from, QComboBox *to);
-    static void fillCurrencies(QComboBox *combo);
+    // The currencies with their flags, into the from box and then the to box.
+    static void fillCurrencies(QComboBox *from, QComboBox *to);
 
     Ui::nuvelix_convert *ui;
     ExchangeRates m_exchangeRates;
