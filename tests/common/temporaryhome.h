@@ -3,7 +3,8 @@
 #include <QTemporaryDir>
 
 // Points HOME (and the XDG folders under it) at a fresh temporary folder for
-// the life of the object, so a test never reads or writes the user's files.
+// the life of the object, so a test never reads or writes the user's files;
+// the converter's exchange-rate feed points at a closed loopback port.
 class TemporaryHome
 {
 public:
