@@ -74,6 +74,11 @@ nuvelix_ble::nuvelix_ble(std::unique_ptr<BleBackend> backend, QWidget *parent)
 
 nuvelix_ble::~nuvelix_ble() = default;
 
+const Device &nuvelix_ble::device() const
+{
+    return m_device;
+}
+
 QList<DeviceInfo *> nuvelix_ble::devices() const
 {
     return m_device.getDevices().value<QList<DeviceInfo *>>();

@@ -32,6 +32,9 @@ public:
     nuvelix_ble(std::unique_ptr<BleBackend> backend, QWidget *parent);
     ~nuvelix_ble() override;
 
+    // The model behind the browser.
+    [[nodiscard]] const Device &device() const;
+
 private Q_SLOTS:
     void onScanButtonClicked();
     void onDeviceButtonClicked();
