@@ -57,11 +57,6 @@ QString CharacteristicInfo::getPermission() const
     return text + QStringLiteral(" )");
 }
 
-BleCharacteristicData CharacteristicInfo::characteristic() const
-{
-    return m_characteristic;
-}
-
 void CharacteristicInfo::setCharacteristic(const BleCharacteristicData &characteristic)
 {
     m_characteristic = characteristic;

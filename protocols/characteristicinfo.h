@@ -22,7 +22,6 @@ public:
     [[nodiscard]] QString getValue() const;
     // "( ", the property words each after a blank, " )".
     [[nodiscard]] QString getPermission() const;
-    [[nodiscard]] BleCharacteristicData characteristic() const;
     void setCharacteristic(const BleCharacteristicData &characteristic);
 
 Q_SIGNALS:

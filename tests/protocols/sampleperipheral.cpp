@@ -44,6 +44,17 @@ QString SamplePeripheral::shortName(const QString &uuidText)
     return uuidText;
 }
 
+QStringList SamplePeripheral::readable(const QStringList &calls)
+{
+    QStringList shown;
+    for (QString call : calls) {
+        for (auto it = names().cbegin(); it != names().cend(); ++it)
+            call.replace(ScriptedBle::label(it.value()), it.key());
+        shown.append(call);
+    }
+    return shown;
+}
+
 QList<ScriptedBle::Service> SamplePeripheral::services()
 {
     const QByteArray off = QByteArray::fromHex("0000");

@@ -20,6 +20,8 @@ public:
     [[nodiscard]] static QBluetoothUuid uuid(const QString &shortName);
     // The short name of a UUID text, or the text itself.
     [[nodiscard]] static QString shortName(const QString &uuidText);
+    // The scripted peripheral's record with the sample's UUIDs by short name.
+    [[nodiscard]] static QStringList readable(const QStringList &calls);
     [[nodiscard]] static QBluetoothDeviceInfo leDevice(const QString &name, const QString &address,
                                                        const QString &uuid = {});
     [[nodiscard]] static QBluetoothDeviceInfo classicDevice(const QString &name,

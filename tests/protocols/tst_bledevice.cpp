@@ -1,9 +1,7 @@
 #include "device.h"
 #include "sampleperipheral.h"
 #include "scriptedble.h"
-#include "scriptedbleservice.h"
 
-#include <QBluetoothAddress>
 #include <QTest>
 
 namespace {
@@ -25,6 +23,14 @@ Rig::Rig()
     script->services = SamplePeripheral::services();
     script->reports = {SamplePeripheral::leDevice(QStringLiteral("Sensor"), sensorAddress),
                        SamplePeripheral::leDevice(QStringLiteral("Other"), otherAddress)};
+    const auto note = [this](const char *what) {
+        return [this, what](const QString &uuid, const QByteArray &value) {
+            events.append(QLatin1String(what) + SamplePeripheral::shortName(uuid) +
+                          QLatin1Char(' ') + QString::fromLatin1(value.toHex()));
+        };
+    };
+    QObject::connect(&device, &Device::characteristicValueRead, &device, note("read "));
+    QObject::connect(&device, &Device::characteristicValueChanged, &device, note("changed "));
     QObject::connect(&device, &Device::connected, &device, [this] {
         events.append(QStringLiteral("connected %1")
                           .arg(device.getServices().value<QList<ServiceInfo *>>().size()));
@@ -33,26 +39,13 @@ Rig::Rig()
                      [this] { events.append(QStringLiteral("disconnected")); });
     QObject::connect(&device, &Device::characteristics_GetDone, &device,
                      [this](const QString &service, const QList<CharacteristicInfo *> &all) {
-                         const auto own = std::count_if(all.cbegin(), all.cend(),
-                                                        [&](const CharacteristicInfo *c) {
-                                                            return c->serviceUuid() == service;
-                                                        });
+                         const auto own = std::count_if(all.cbegin(), all.cend(), [&](auto *c) {
+                             return c->serviceUuid() == service;
+                         });
                          events.append(QStringLiteral("details %1 %2 of %3")
                                            .arg(SamplePeripheral::shortName(service))
                                            .arg(own)
                                            .arg(all.size()));
-                     });
-    QObject::connect(&device, &Device::characteristicValueRead, &device,
-                     [this](const QString &uuid, const QByteArray &value) {
-                         events.append(QStringLiteral("read %1 %2")
-                                           .arg(SamplePeripheral::shortName(uuid),
-                                                QString::fromLatin1(value.toHex())));
-                     });
-    QObject::connect(&device, &Device::characteristicValueChanged, &device,
-                     [this](const QString &uuid, const QByteArray &value) {
-                         events.append(QStringLiteral("changed %1 %2")
-                                           .arg(SamplePeripheral::shortName(uuid),
-                                                QString::fromLatin1(value.toHex())));
                      });
 }
 
@@ -61,18 +54,13 @@ QString uuidText(const QString &shortName)
     return SamplePeripheral::uuid(shortName).toString();
 }
 
-// Lets every answer that the scripted world has queued arrive.
-void settle()
-{
-    QTest::qWait(20);
-}
-
-// Runs one step of a table, then lets the answers arrive. A connect step
-// notes "returned" once its call has returned.
+// Runs one step of a table, then lets the scripted answers arrive. A connect
+// step notes "returned" once its call has returned.
 void run(Rig &rig, const QString &step)
 {
     const QStringList w = step.split(QLatin1Char(' '));
     const QString what = w.value(0);
+    const QByteArray bytes = QByteArray::fromHex(w.last().toLatin1());
     if (what == QLatin1String("search")) {
         rig.device.startDeviceDiscovery();
     } else if (what == QLatin1String("connect")) {
@@ -84,8 +72,7 @@ void run(Rig &rig, const QString &step)
     } else if (what == QLatin1String("read")) {
         rig.device.readCharacteristic(uuidText(w.value(1)), uuidText(w.value(2)));
     } else if (what == QLatin1String("write")) {
-        rig.device.writeCharacteristic(uuidText(w.value(1)), uuidText(w.value(2)),
-                                       QByteArray::fromHex(w.value(3).toLatin1()));
+        rig.device.writeCharacteristic(uuidText(w.value(1)), uuidText(w.value(2)), bytes);
     } else if (what == QLatin1String("sub")) {
         rig.device.subscribeToNotify(uuidText(w.value(1)), uuidText(w.value(2)));
     } else if (what == QLatin1String("unsub")) {
@@ -94,34 +81,19 @@ void run(Rig &rig, const QString &step)
                 rig.device.unsubscribeNotify(info->service());
         }
     } else if (what == QLatin1String("notify")) {
-        rig.script->notify(SamplePeripheral::uuid(w.value(1)),
-                           QByteArray::fromHex(w.value(2).toLatin1()));
+        rig.script->notify(SamplePeripheral::uuid(w.value(1)), bytes);
     } else if (what == QLatin1String("disconnect")) {
         rig.device.disconnectFromDevice();
     } else if (what == QLatin1String("drop")) {
         rig.script->dropLink();
     } else if (what == QLatin1String("fail-reads")) {
         rig.script->readsFail = true;
+    } else if (what == QLatin1String("fail-details")) {
+        rig.script->services[0].detailsFail = true;
     } else {
         qFatal("unknown step %s", qPrintable(step));
     }
-    settle();
-}
-
-// The peripheral's record with the sample's UUIDs by their short names.
-QStringList readable(const QStringList &calls)
-{
-    static const QStringList shortNames{QStringLiteral("battery"), QStringLiteral("sensor"),
-                                        QStringLiteral("level"),   QStringLiteral("temperature"),
-                                        QStringLiteral("command"), QStringLiteral("raw"),
-                                        QStringLiteral("stream"),  QStringLiteral("status")};
-    QStringList shown;
-    for (QString call : calls) {
-        for (const QString &name : shortNames)
-            call.replace(ScriptedBle::label(SamplePeripheral::uuid(name)), name);
-        shown.append(call);
-    }
-    return shown;
+    QTest::qWait(20);
 }
 
 QString describe(const QStringList &steps, const QStringList &expected, const QStringList &actual)
@@ -129,6 +101,16 @@ QString describe(const QStringList &steps, const QStringList &expected, const QS
     return QStringLiteral("steps [%1]\n   expected [%2]\n   actual   [%3]")
         .arg(steps.join(QStringLiteral(", ")), expected.join(QStringLiteral(", ")),
              actual.join(QStringLiteral(", ")));
+}
+
+// Runs the steps and compares the model's signals and the peripheral's record.
+void check(Rig &rig, const QStringList &steps, const QStringList &events, const QStringList &calls)
+{
+    for (const QString &step : steps)
+        run(rig, step);
+    QVERIFY2(rig.events == events, qPrintable(describe(steps, events, rig.events)));
+    const QStringList actual = SamplePeripheral::readable(rig.script->calls);
+    QVERIFY2(actual == calls, qPrintable(describe(steps, calls, actual)));
 }
 } // namespace
 
@@ -140,37 +122,21 @@ class TestBleDevice : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void startsIdle();
     void searchReports_data();
     void searchReports();
     void searchFailures_data();
     void searchFailures();
-    void searchStopped();
     void connection_data();
     void connection();
     void operations_data();
     void operations();
-    void identifiers_data();
-    void identifiers();
     void characteristicTexts_data();
     void characteristicTexts();
-    void serviceTypes_data();
-    void serviceTypes();
 };
-
-void TestBleDevice::startsIdle()
-{
-    Rig rig;
-    QCOMPARE(rig.device.getUpdate(), QStringLiteral("Search"));
-    QCOMPARE(rig.device.state(), false);
-    QCOMPARE(rig.device.hasControllerError(), false);
-    QCOMPARE(rig.script->discoveryTimeoutMs, 25000);
-    QCOMPARE(rig.device.isRandomAddress(), false);
-}
 
 void TestBleDevice::searchReports_data()
 {
-    QTest::addColumn<QStringList>("reports");  // kind name address [uuid]
+    QTest::addColumn<QStringList>("reports");  // kind name address [device UUID]
     QTest::addColumn<QStringList>("expected"); // name=identifier, in list order
     QTest::addColumn<QString>("status");
 
@@ -186,8 +152,7 @@ void TestBleDevice::searchReports_data()
     QTest::newRow("no low-energy device") << QStringList{"classic Headset 11:00:00:00:00:03"}
                                           << QStringList{} << "No Low Energy devices found...";
     QTest::newRow("without device UUIDs the addresses keep devices apart")
-        << QStringList{"le Alpha 11:00:00:00:00:01", "le Beta 11:00:00:00:00:02",
-                       "le Alpha 11:00:00:00:00:01"}
+        << QStringList{"le Alpha 11:00:00:00:00:01", "le Beta 11:00:00:00:00:02"}
         << QStringList{"Alpha=11:00:00:00:00:01", "Beta=11:00:00:00:00:02"} << "Done! Scan Again!";
 }
 
@@ -197,6 +162,8 @@ void TestBleDevice::searchReports()
     QFETCH(QStringList, expected);
     QFETCH(QString, status);
     Rig rig;
+    QCOMPARE(rig.device.getUpdate(), QStringLiteral("Search"));
+    QCOMPARE(rig.script->discoveryTimeoutMs, 25000);
     rig.script->reports.clear();
     for (const QString &report : reports) {
         const QStringList w = report.split(QLatin1Char(' '));
@@ -253,30 +220,9 @@ void TestBleDevice::searchFailures()
     QCOMPARE(rig.device.getDevices().value<QList<DeviceInfo *>>().size(), 2);
 }
 
-void TestBleDevice::searchStopped()
-{
-    Rig rig;
-    rig.script->searchRunsOn = true;
-    rig.device.startDeviceDiscovery();
-    QTRY_COMPARE(rig.device.getDevices().value<QList<DeviceInfo *>>().size(), 2);
-    QCOMPARE(rig.device.state(), true);
-    rig.device.stopDeviceDiscovery();
-    QCOMPARE(rig.device.state(), false);
-    QCOMPARE(rig.device.getUpdate(), QStringLiteral("Done! Scan Again!"));
-
-    // A new search starts with an empty list.
-    int emptied = 0;
-    connect(&rig.device, &Device::devicesUpdated, this, [&] {
-        if (rig.device.getDevices().value<QList<DeviceInfo *>>().isEmpty())
-            ++emptied;
-    });
-    rig.device.startDeviceDiscovery();
-    QCOMPARE(emptied, 1);
-}
-
 void TestBleDevice::connection_data()
 {
-    QTest::addColumn<int>("failure");
+    QTest::addColumn<bool>("fails");
     QTest::addColumn<bool>("failInsideCall");
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QStringList>("events");
@@ -284,71 +230,56 @@ void TestBleDevice::connection_data()
     QTest::addColumn<int>("controllers");
     QTest::addColumn<QString>("status");
 
-    const int none = QLowEnergyController::NoError;
-    const int refused = QLowEnergyController::ConnectionError;
-    const QString search = QStringLiteral("search");
     const QString sensor = QStringLiteral("connect ") + sensorAddress;
-    const QString other = QStringLiteral("connect ") + otherAddress;
-    const QString connectSensor = QStringLiteral("connect Sensor");
-    const QString address = QStringLiteral("public address");
-    const QString discover = QStringLiteral("discover services");
+    const QStringList start{"search", "public address", "connect Sensor"};
+    const QStringList connected = start + QStringList{"discover services"};
+    const QStringList again = connected + QStringList{"disconnect Sensor", "public address",
+                                                      "connect Sensor", "discover services"};
+    const QString done = QStringLiteral("Back\n(Service scan done!)");
+    const QString details = QStringLiteral("Back\n(Discovering details...)");
 
     QTest::newRow("connected once service discovery has finished")
-        << none << true << QStringList{search, sensor} << QStringList{"returned", "connected 2"}
-        << QStringList{search, address, connectSensor, discover} << 1
-        << "Back\n(Service scan done!)";
+        << false << true << QStringList{"search", sensor} << QStringList{"returned", "connected 2"}
+        << connected << 1 << done;
     QTest::newRow("a failure inside the connect call is told after it returns")
-        << refused << true << QStringList{search, sensor} << QStringList{"returned", "disconnected"}
-        << QStringList{search, address, connectSensor} << 1 << "Back\n(Connecting to device...)";
+        << true << true << QStringList{"search", sensor} << QStringList{"returned", "disconnected"}
+        << start << 1 << "Back\n(Connecting to device...)";
     QTest::newRow("a later failure")
-        << refused << false << QStringList{search, sensor}
-        << QStringList{"returned", "disconnected"} << QStringList{search, address, connectSensor}
-        << 1 << "Back\n(Connecting to device...)";
+        << true << false << QStringList{"search", sensor} << QStringList{"returned", "disconnected"}
+        << start << 1 << "Back\n(Connecting to device...)";
     QTest::newRow("the same device again keeps its controller")
-        << none << true << QStringList{search, sensor, "disconnect", sensor}
+        << false << true << QStringList{"search", sensor, "disconnect", sensor}
         << QStringList{"returned", "connected 2", "disconnected", "returned", "connected 2"}
-        << QStringList{search,  address,       connectSensor, discover, "disconnect Sensor",
-                       address, connectSensor, discover}
-        << 1 << "Back\n(Service scan done!)";
-    QTest::newRow("another device: a new controller; the old link's end is not news")
-        << none << true << QStringList{search, sensor, other}
-        << QStringList{"returned", "connected 2", "returned", "connected 2"}
-        << QStringList{search,  address,         connectSensor, discover, "disconnect Sensor",
-                       address, "connect Other", discover}
-        << 2 << "Back\n(Service scan done!)";
+        << again << 1 << done;
     QTest::newRow("an unknown identifier connects the device chosen before")
-        << none << true << QStringList{search, sensor, "disconnect", "connect nobody"}
+        << false << true << QStringList{"search", sensor, "disconnect", "connect nobody"}
         << QStringList{"returned", "connected 2", "disconnected", "returned", "connected 2"}
-        << QStringList{search,  address,       connectSensor, discover, "disconnect Sensor",
-                       address, connectSensor, discover}
-        << 1 << "Back\n(Service scan done!)";
+        << again << 1 << done;
+    QTest::newRow("another device: a new controller; the old link's end is not news")
+        << false << true << QStringList{"search", sensor, "connect " + otherAddress}
+        << QStringList{"returned", "connected 2", "returned", "connected 2"}
+        << connected + QStringList{"disconnect Sensor", "public address", "connect Other",
+                                   "discover services"}
+        << 2 << done;
     QTest::newRow("an unknown identifier with none chosen before does nothing")
-        << none << true << QStringList{search, "connect nobody"} << QStringList{"returned"}
-        << QStringList{search} << 0 << "Done! Scan Again!";
+        << false << true << QStringList{"search", "connect nobody"} << QStringList{"returned"}
+        << QStringList{"search"} << 0 << "Done! Scan Again!";
     QTest::newRow("the peripheral goes away")
-        << none << true << QStringList{search, sensor, "drop"}
-        << QStringList{"returned", "connected 2", "disconnected"}
-        << QStringList{search, address, connectSensor, discover} << 1
-        << "Back\n(Service scan done!)";
-    QTest::newRow("disconnect without a link")
-        << none << true << QStringList{"disconnect"} << QStringList{"disconnected"} << QStringList{}
-        << 0 << "Search";
+        << false << true << QStringList{"search", sensor, "drop"}
+        << QStringList{"returned", "connected 2", "disconnected"} << connected << 1 << done;
     QTest::newRow("details of two services asked at once: the later list holds both")
-        << none << true << QStringList{search, sensor, "details battery sensor"}
+        << false << true << QStringList{"search", sensor, "details battery sensor"}
         << QStringList{"returned", "connected 2", "details battery 1 of 1", "details sensor 5 of 6"}
-        << QStringList{search,   address,           connectSensor,
-                       discover, "details battery", "details sensor"}
-        << 1 << "Back\n(Discovering details...)";
+        << connected + QStringList{"details battery", "details sensor"} << 1 << details;
     QTest::newRow("failed details give no characteristics")
-        << none << true << QStringList{search, "fail-details", sensor, "details battery"}
-        << QStringList{"returned", "connected 2"}
-        << QStringList{search, address, connectSensor, discover, "details battery"} << 1
-        << "Back\n(Discovering details...)";
+        << false << true << QStringList{"search", "fail-details", sensor, "details battery"}
+        << QStringList{"returned", "connected 2"} << connected + QStringList{"details battery"} << 1
+        << details;
 }
 
 void TestBleDevice::connection()
 {
-    QFETCH(int, failure);
+    QFETCH(bool, fails);
     QFETCH(bool, failInsideCall);
     QFETCH(QStringList, steps);
     QFETCH(QStringList, events);
@@ -356,20 +287,13 @@ void TestBleDevice::connection()
     QFETCH(int, controllers);
     QFETCH(QString, status);
     Rig rig;
-    rig.script->connectFailure = QLowEnergyController::Error(failure);
+    if (fails)
+        rig.script->connectFailure = QLowEnergyController::ConnectionError;
     rig.script->failInsideCall = failInsideCall;
-    for (const QString &step : steps) {
-        if (step == QLatin1String("fail-details"))
-            rig.script->services[0].detailsFail = true;
-        else
-            run(rig, step);
-    }
-    QVERIFY2(rig.events == events, qPrintable(describe(steps, events, rig.events)));
-    const QStringList actualCalls = readable(rig.script->calls);
-    QVERIFY2(actualCalls == calls, qPrintable(describe(steps, calls, actualCalls)));
+    check(rig, steps, events, calls);
     QCOMPARE(rig.script->controllersMade, controllers);
     QCOMPARE(rig.device.getUpdate(), status);
-    QCOMPARE(rig.device.hasControllerError(), failure != QLowEnergyController::NoError);
+    QCOMPARE(rig.device.hasControllerError(), fails);
 }
 
 void TestBleDevice::operations_data()
@@ -378,56 +302,43 @@ void TestBleDevice::operations_data()
     QTest::addColumn<QStringList>("events");
     QTest::addColumn<QStringList>("calls");
 
+    const QString subscribeLevel = QStringLiteral("descriptor level 0x2902 0100");
+    const QString subscribeStream = QStringLiteral("descriptor stream 0x2902 0100");
     QTest::newRow("a read answers later")
         << QStringList{"read battery level"} << QStringList{"read level 64"}
         << QStringList{"read level"};
-    QTest::newRow("a read of a characteristic the service lacks")
-        << QStringList{"read battery temperature"} << QStringList{} << QStringList{};
-    QTest::newRow("a read from a service not found")
-        << QStringList{"read nothing level"} << QStringList{} << QStringList{};
+    QTest::newRow("reads of what the service or the device lacks")
+        << QStringList{"read battery temperature", "read nothing level"} << QStringList{}
+        << QStringList{};
     QTest::newRow("a read that fails is never answered")
         << QStringList{"fail-reads", "read battery level"} << QStringList{}
         << QStringList{"read level"};
-    QTest::newRow("a write goes with response")
-        << QStringList{"write sensor command 4142", "read sensor temperature"}
+    QTest::newRow("writes go with response, also without the write property")
+        << QStringList{"write sensor command 4142", "write sensor raw 01",
+                       "read sensor temperature"}
         << QStringList{"read temperature 32312e35"}
-        << QStringList{"write command 4142 with response", "read temperature"};
-    QTest::newRow("a write-without-response characteristic is written with response too")
-        << QStringList{"write sensor raw 01"} << QStringList{}
-        << QStringList{"write raw 01 with response"};
-    QTest::newRow("subscribing writes 01 00 to the configuration descriptor")
-        << QStringList{"sub sensor stream", "notify stream 0102"}
-        << QStringList{"changed stream 0102"} << QStringList{"descriptor stream 0x2902 0100"};
-    QTest::newRow("unsubscribing writes nothing and ends the delivery")
-        << QStringList{"sub sensor stream", "unsub sensor", "notify stream 0102"} << QStringList{}
-        << QStringList{"descriptor stream 0x2902 0100"};
+        << QStringList{"write command 4142 with response", "write raw 01 with response",
+                       "read temperature"};
+    QTest::newRow("subscribing writes 01 00; the service delivers all its changes")
+        << QStringList{"sub sensor stream", "notify stream 0102", "notify status 07",
+                       "notify level 10"}
+        << QStringList{"changed stream 0102", "changed status 07"} << QStringList{subscribeStream};
+    QTest::newRow("unsubscribing writes nothing and ends the delivery; a second finds nothing")
+        << QStringList{"sub sensor stream", "unsub sensor", "unsub sensor", "notify stream 0102"}
+        << QStringList{} << QStringList{subscribeStream};
     QTest::newRow("a second subscription delivers each notification once")
         << QStringList{"sub battery level", "sub battery level", "notify level 32"}
-        << QStringList{"changed level 32"}
-        << QStringList{"descriptor level 0x2902 0100", "descriptor level 0x2902 0100"};
-    QTest::newRow("a subscribed service delivers all its changes")
-        << QStringList{"sub sensor stream", "notify status 07"} << QStringList{"changed status 07"}
-        << QStringList{"descriptor stream 0x2902 0100"};
+        << QStringList{"changed level 32"} << QStringList{subscribeLevel, subscribeLevel};
     QTest::newRow("without a configuration descriptor nothing is subscribed")
         << QStringList{"sub sensor status", "notify status 01"} << QStringList{} << QStringList{};
-    QTest::newRow("an unsubscribed service delivers nothing")
-        << QStringList{"notify level 10"} << QStringList{} << QStringList{};
-    QTest::newRow("a second unsubscription finds nothing")
-        << QStringList{"sub battery level", "unsub battery", "unsub battery", "notify level 10"}
-        << QStringList{} << QStringList{"descriptor level 0x2902 0100"};
     QTest::newRow("subscriptions end with their services; a new one delivers once")
         << QStringList{"sub battery level", "disconnect",      "connect " + sensorAddress,
                        "details battery",   "notify level 10", "sub battery level",
                        "notify level 11"}
         << QStringList{"disconnected", "returned", "connected 2", "details battery 1 of 1",
                        "changed level 11"}
-        << QStringList{"descriptor level 0x2902 0100",
-                       "disconnect Sensor",
-                       "public address",
-                       "connect Sensor",
-                       "discover services",
-                       "details battery",
-                       "descriptor level 0x2902 0100"};
+        << QStringList{subscribeLevel,      "disconnect Sensor", "public address", "connect Sensor",
+                       "discover services", "details battery",   subscribeLevel};
 }
 
 // Reads, writes and notifications on a connected peripheral whose services'
@@ -444,36 +355,7 @@ void TestBleDevice::operations()
     QCOMPARE(rig.events.size(), 4);
     rig.events.clear();
     rig.script->calls.clear();
-
-    for (const QString &step : steps)
-        run(rig, step);
-    QVERIFY2(rig.events == events, qPrintable(describe(steps, events, rig.events)));
-    const QStringList actualCalls = readable(rig.script->calls);
-    QVERIFY2(actualCalls == calls, qPrintable(describe(steps, calls, actualCalls)));
-}
-
-void TestBleDevice::identifiers_data()
-{
-    QTest::addColumn<QString>("address");
-    QTest::addColumn<QString>("uuid");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("device UUID, braced lower case") << "11:22:33:44:55:66"
-                                                    << "{6E400001-B5A3-F393-E0A9-E50E24DCCA9E}"
-                                                    << "{6e400001-b5a3-f393-e0a9-e50e24dcca9e}";
-    QTest::newRow("null device UUID: the address") << "11:22:33:44:55:66"
-                                                   << ""
-                                                   << "11:22:33:44:55:66";
-}
-
-void TestBleDevice::identifiers()
-{
-    QFETCH(QString, address);
-    QFETCH(QString, uuid);
-    QFETCH(QString, expected);
-    const DeviceInfo info(SamplePeripheral::leDevice(QStringLiteral("Name"), address, uuid));
-    QCOMPARE(info.getAddress(), expected);
-    QCOMPARE(info.getName(), QStringLiteral("Name"));
+    check(rig, steps, events, calls);
 }
 
 void TestBleDevice::characteristicTexts_data()
@@ -482,28 +364,21 @@ void TestBleDevice::characteristicTexts_data()
     QTest::addColumn<QString>("name");
     QTest::addColumn<QByteArray>("description"); // user description; "-" for none
     QTest::addColumn<QByteArray>("value");
-    QTest::addColumn<QString>("permission");
-    QTest::addColumn<QString>("shownName");
-    QTest::addColumn<QString>("shownValue");
+    QTest::addColumn<QString>("expected"); // permission | name | value
 
     QTest::newRow("all eight flags in their order")
         << 0xff << "Level" << QByteArray("-") << QByteArray()
-        << "(  Read Write Notify Indicate ExtendedProperty Broadcast WriteNoResp WriteSigned )"
-        << "Level"
-        << "<none>";
-    QTest::newRow("no flags") << 0 << "" << QByteArray("-") << QByteArray("AB") << "(  )"
-                              << "Unknown"
-                              << "AB\n4142";
-    QTest::newRow("read and notify, named by its description")
-        << 0x12 << "" << QByteArray("Command") << QByteArray::fromHex("c3a9") << "(  Read Notify )"
-        << "Command" << QString::fromUtf8("\xc3\xa9\nc3a9");
-    QTest::newRow("empty description")
-        << 0x04 << "" << QByteArray("") << QByteArray::fromHex("00") << "(  WriteNoResp )"
-        << "Unknown" << QString::fromUtf8("\0\n00", 4);
-    QTest::newRow("own name before the description")
-        << 0x40 << "Own" << QByteArray("Described") << QByteArray() << "(  WriteSigned )"
-        << "Own"
-        << "<none>";
+        << "(  Read Write Notify Indicate ExtendedProperty Broadcast WriteNoResp WriteSigned ) | "
+           "Level | <none>";
+    QTest::newRow("no flags, no name")
+        << 0 << "" << QByteArray("-") << QByteArray("AB") << "(  ) | Unknown | AB\n4142";
+    QTest::newRow("named by its description")
+        << 0x12 << "" << QByteArray("Command") << QByteArray::fromHex("c3a9")
+        << QString::fromUtf8("(  Read Notify ) | Command | \xc3\xa9\nc3a9");
+    QTest::newRow("an empty description") << 0x44 << "" << QByteArray("") << QByteArray()
+                                          << "(  WriteNoResp WriteSigned ) | Unknown | <none>";
+    QTest::newRow("its own name first") << 0x20 << "Own" << QByteArray("Described") << QByteArray()
+                                        << "(  Indicate ) | Own | <none>";
 }
 
 void TestBleDevice::characteristicTexts()
@@ -512,9 +387,7 @@ void TestBleDevice::characteristicTexts()
     QFETCH(QString, name);
     QFETCH(QByteArray, description);
     QFETCH(QByteArray, value);
-    QFETCH(QString, permission);
-    QFETCH(QString, shownName);
-    QFETCH(QString, shownValue);
+    QFETCH(QString, expected);
     BleCharacteristicData data{SamplePeripheral::uuid(QStringLiteral("level")),
                                name,
                                QLowEnergyCharacteristic::PropertyTypes(properties),
@@ -525,43 +398,8 @@ void TestBleDevice::characteristicTexts()
             {QBluetoothUuid(QBluetoothUuid::DescriptorType::CharacteristicUserDescription),
              description});
     const CharacteristicInfo info(QStringLiteral("{service}"), data);
-    QCOMPARE(info.getPermission(), permission);
-    QCOMPARE(info.getName(), shownName);
-    QCOMPARE(info.getValue(), shownValue);
+    QCOMPARE(info.getPermission() + " | " + info.getName() + " | " + info.getValue(), expected);
     QCOMPARE(info.getUuid(), QStringLiteral("{00002a19-0000-1000-8000-00805f9b34fb}"));
-    QCOMPARE(info.serviceUuid(), QStringLiteral("{service}"));
-}
-
-void TestBleDevice::serviceTypes_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("primary") << int(QLowEnergyService::PrimaryService) << "<primary>";
-    QTest::newRow("secondary") << 0 << "<secondary>";
-    QTest::newRow("primary included")
-        << int(QLowEnergyService::PrimaryService | QLowEnergyService::IncludedService)
-        << "<primary included>";
-    QTest::newRow("secondary included")
-        << int(QLowEnergyService::IncludedService) << "<secondary included>";
-}
-
-void TestBleDevice::serviceTypes()
-{
-    QFETCH(int, type);
-    QFETCH(QString, expected);
-    ScriptedBle script;
-    ScriptedBle::Service table = SamplePeripheral::services().first();
-    table.type = QLowEnergyService::ServiceTypes(type);
-    const ServiceInfo info(std::make_unique<ScriptedBleService>(script, table));
-    QCOMPARE(info.getType(), expected);
-    QCOMPARE(info.getName(), QStringLiteral("Battery Service"));
-    QCOMPARE(info.getUuid(), QStringLiteral("{0000180f-0000-1000-8000-00805f9b34fb}"));
-    QCOMPARE(info.service()->parent(), &info);
-
-    const ServiceInfo empty(nullptr);
-    QCOMPARE(empty.getType(), QString());
-    QCOMPARE(empty.getName(), QString());
 }
 
 QTEST_GUILESS_MAIN(TestBleDevice)
