@@ -4,6 +4,8 @@
 #include "scriptedblecontroller.h"
 #include "scriptedbleservice.h"
 
+#include <QCoreApplication>
+
 QString ScriptedBle::label(const QBluetoothUuid &uuid)
 {
     bool isShort = false;
@@ -43,4 +45,11 @@ void ScriptedBle::dropLink()
         if (controller)
             controller->dropLink();
     }
+}
+
+void ScriptedBle::settle()
+{
+    // Deeper than the longest chain of answers (connect, discover, details).
+    for (int pass = 0; pass < 16; ++pass)
+        QCoreApplication::processEvents();
 }

@@ -46,6 +46,10 @@ public:
     void notify(const QBluetoothUuid &characteristic, const QByteArray &value);
     // The peripheral goes away: every connected controller reports it.
     void dropLink();
+    // Delivers every answer now due. Answers without delay are posted events
+    // and zero timers, so a bounded number of event-loop passes delivers
+    // them however busy the machine is.
+    static void settle();
 
     // Called by the scripted objects.
     void record(const QString &call) { calls.append(call); }

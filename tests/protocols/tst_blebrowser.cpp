@@ -85,11 +85,6 @@ QString summary(const nuvelix_ble &browser)
         .arg(panels(browser).size());
 }
 
-void settle()
-{
-    QTest::qWait(20);
-}
-
 // Runs one step of a table, then lets the scripted answers arrive.
 void run(Rig &rig, const QString &step)
 {
@@ -112,7 +107,7 @@ void run(Rig &rig, const QString &step)
     } else {
         qFatal("unknown step %s", qPrintable(step));
     }
-    settle();
+    ScriptedBle::settle();
 }
 
 // The section of a characteristic: the group box holding its mode box.
@@ -292,18 +287,18 @@ void TestBleBrowser::readAndNotifyFromTheCards()
     const qsizetype from = rig.script->calls.size();
 
     sectionButton(*level, QStringLiteral("Read"))->click();
-    settle();
+    ScriptedBle::settle();
     QCOMPARE(valueField(*level)->text(), QStringLiteral("d"));
     level->findChild<QComboBox *>()->setCurrentIndex(1);
     QCOMPARE(valueField(*level)->text(), QStringLiteral("0x64"));
 
     sectionButton(*stream, QStringLiteral("Notify"))->click();
     rig.script->notify(SamplePeripheral::uuid(QStringLiteral("stream")), "AB");
-    settle();
+    ScriptedBle::settle();
     QCOMPARE(valueField(*stream)->text(), QStringLiteral("AB"));
     sectionButton(*stream, QStringLiteral("Subscribed"))->click();
     rig.script->notify(SamplePeripheral::uuid(QStringLiteral("stream")), "CD");
-    settle();
+    ScriptedBle::settle();
     QCOMPARE(valueField(*stream)->text(), QStringLiteral("AB"));
 
     QCOMPARE(SamplePeripheral::readable(rig.script->calls.mid(from)),

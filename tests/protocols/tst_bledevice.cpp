@@ -93,7 +93,7 @@ void run(Rig &rig, const QString &step)
     } else {
         qFatal("unknown step %s", qPrintable(step));
     }
-    QTest::qWait(20);
+    ScriptedBle::settle();
 }
 
 QString describe(const QStringList &steps, const QStringList &expected, const QStringList &actual)
