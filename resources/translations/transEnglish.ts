@@ -37,6 +37,33 @@
     </message>
 </context>
 <context>
+    <name>CharacteristicWidget</name>
+    <message>
+        <source>Characteristic Name:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characteristic UUID:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Characteristic Permission:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Notify</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Config</name>
     <message>
         <source>Config</source>
@@ -1812,6 +1839,40 @@ Azimuth: %3 </source>
     </message>
     <message>
         <source>The UTM easting and northing must be finite numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WriteDialog</name>
+    <message>
+        <source>Write Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send Mode:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>nuvelix_ble</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Scan</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Device:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
