@@ -1,3 +1,28 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::Unicode_Init_Start() {}
+#include "unicodeescape.h"
+
+#include <QPushButton>
+
+void MainWindow::Unicode_Init_Start()
+{
+    connect(ui->StoUpushButton, &QPushButton::pressed, this,
+            &MainWindow::actionStoUpushButton_triggered);
+    connect(ui->UtoSpushButton, &QPushButton::pressed, this,
+            &MainWindow::actionUtoSpushButton_triggered);
+}
+
+// Text to hex groups.
+void MainWindow::actionStoUpushButton_triggered()
+{
+    ui->UnicodetextBrowser->setPlainText(UnicodeEscape::encode(ui->UnicodetextEdit->toPlainText(),
+                                                               ui->UnicodecheckBox->isChecked()));
+}
+
+// Hex groups to text, shown as plain text whatever it looks like.
+void MainWindow::actionUtoSpushButton_triggered()
+{
+    ui->UnicodetextBrowser->setPlainText(UnicodeEscape::decode(ui->UnicodetextEdit->toPlainText(),
+                                                               ui->UnicodecheckBox->isChecked()));
+}
