@@ -8,6 +8,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTextEdit>
+#include <QTextOption>
 
 namespace {
 // One block through the chosen mode; a refused input warns and leaves the
@@ -53,6 +55,10 @@ void MainWindow::Crypty_Init_Start()
     for (QLineEdit *shown :
          {ui->DeslineEdit_Result, ui->DeslineEdit_KEYLEN, ui->DeslineEdit_Datalen})
         shown->setReadOnly(true);
+    // Base64 is one long word; wrapping at word boundaries lays such a word
+    // out in time growing with the square of its length.
+    ui->base64_source_textBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
+    ui->base64_to_textBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
     connect(ui->base64_encode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_encode);
     connect(ui->base64_decode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_decode);
 }

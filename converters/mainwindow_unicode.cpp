@@ -4,6 +4,7 @@
 #include "unicodeescape.h"
 
 #include <QPushButton>
+#include <QTextOption>
 
 void MainWindow::Unicode_Init_Start()
 {
@@ -11,6 +12,10 @@ void MainWindow::Unicode_Init_Start()
             &MainWindow::actionStoUpushButton_triggered);
     connect(ui->UtoSpushButton, &QPushButton::pressed, this,
             &MainWindow::actionUtoSpushButton_triggered);
+    // Hex groups are one long word; wrapping at word boundaries lays such a
+    // word out in time growing with the square of its length.
+    ui->UnicodetextEdit->setWordWrapMode(QTextOption::WrapAnywhere);
+    ui->UnicodetextBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
 }
 
 // Text to hex groups.

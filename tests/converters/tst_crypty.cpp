@@ -130,6 +130,8 @@ void TestCrypty::base64()
     auto *target = child<QTextEdit>(*m_window, "base64_to_textBrowser");
     auto *encode = child<QPushButton>(*m_window, "base64_encode_pushButton");
     auto *decode = child<QPushButton>(*m_window, "base64_decode_pushButton");
+    QCOMPARE(source->wordWrapMode(), QTextOption::WrapAnywhere);
+    QCOMPARE(target->wordWrapMode(), QTextOption::WrapAnywhere);
     encode->click();
     QCOMPARE(target->toPlainText(), QString());
 

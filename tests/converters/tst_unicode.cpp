@@ -54,10 +54,14 @@ void TestUnicode::convert()
 
     const PromptRecorder prompts;
     const MainWindow window;
-    child<QTextEdit>(window, "UnicodetextEdit")->setPlainText(input);
+    auto *edit = child<QTextEdit>(window, "UnicodetextEdit");
+    auto *browser = child<QTextBrowser>(window, "UnicodetextBrowser");
+    QCOMPARE(edit->wordWrapMode(), QTextOption::WrapAnywhere);
+    QCOMPARE(browser->wordWrapMode(), QTextOption::WrapAnywhere);
+    edit->setPlainText(input);
     child<QCheckBox>(window, "UnicodecheckBox")->setChecked(prefixed);
     child<QPushButton>(window, qPrintable(button))->click();
-    QCOMPARE(child<QTextBrowser>(window, "UnicodetextBrowser")->toPlainText(), output);
+    QCOMPARE(browser->toPlainText(), output);
     QVERIFY(prompts.messages.isEmpty());
 }
 
