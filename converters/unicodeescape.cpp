@@ -34,14 +34,17 @@ char16_t groupUnit(QStringView group)
 QString UnicodeEscape::encode(const QString &text, bool prefixed)
 {
     static constexpr char16_t digits[] = u"0123456789ABCDEF";
-    QString escaped;
-    escaped.reserve(text.size() * (prefixed ? groupDigits + 2 : groupDigits));
+    const qsizetype width = prefixed ? groupDigits + 2 : groupDigits;
+    QString escaped(text.size() * width, Qt::Uninitialized);
+    QChar *out = escaped.data();
     for (const QChar c : text) {
-        if (prefixed)
-            escaped += QLatin1String("\\U");
+        if (prefixed) {
+            *out++ = u'\\';
+            *out++ = u'U';
+        }
         const char16_t unit = c.unicode();
         for (int shift = 12; shift >= 0; shift -= 4)
-            escaped += QChar(digits[(unit >> shift) & 0xF]);
+            *out++ = digits[(unit >> shift) & 0xF];
     }
     return escaped;
 }
