@@ -1,3 +1,4 @@
+#include "catalogues.h"
 #include "mainwindow.h"
 #include "promptrecorder.h"
 #include "windowprobe.h"
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTextEdit>
+#include <QTranslator>
 
 // The "Crypty" tab: one block through the cipher from the form, the
 // warnings, the boxes' lengths, and Base64 both ways.
@@ -22,6 +24,7 @@ private Q_SLOTS:
     void cipher_data();
     void cipher();
     void boxLengths();
+    void chineseWarning();
     void base64();
 
 private:
@@ -122,6 +125,19 @@ void TestCrypty::boxLengths()
     QCOMPARE(keyLength->text(), QStringLiteral("48"));
     QTest::keyClick(key, Qt::Key_Backspace);
     QCOMPARE(keyLength->text(), QStringLiteral("15"));
+}
+
+// The Chinese catalogue translates the title and leaves the message English.
+void TestCrypty::chineseWarning()
+{
+    QTranslator chinese;
+    QVERIFY(chinese.load(Catalogues::languageCatalogue(QLocale::Chinese)));
+    QCoreApplication::installTranslator(&chinese);
+    child<QPushButton>(*m_window, "DespushButton_Encryption")->click();
+    QCoreApplication::removeTranslator(&chinese);
+    QCOMPARE(m_prompts->messages.size(), 1);
+    QCOMPARE(m_prompts->messages.first().title, QStringLiteral("警告:"));
+    QCOMPARE(m_prompts->messages.first().text, QStringLiteral("Error for Data"));
 }
 
 void TestCrypty::base64()
