@@ -4,9 +4,7 @@
 
 #include <optional>
 
-// One block of the DES calculator: a key and a block given as hex digits go
-// through DES, two-key or three-key triple DES; the result comes back as 16
-// upper-case digits, or the reason the input was refused.
+// One block of the DES calculator: hex key and data in, hex result or refusal out.
 class DesCalculator
 {
 public:
@@ -28,9 +26,10 @@ public:
     // 16, 32 or 48 digits.
     [[nodiscard]] static int keyDigits(Mode mode);
 
-    // Empty texts and texts whose length does not fit the mode are refused
-    // for their length; then the key and the data must be hex digits of
-    // either case (a character outside Latin-1 is none).
+    // Runs DES, two-key or three-key triple DES on the block; the result is
+    // 16 upper-case digits. Empty texts and texts whose length does not fit
+    // the mode are refused for their length; then the key and the data must
+    // be hex digits of either case (a character outside Latin-1 is none).
     [[nodiscard]] static Result run(Mode mode, Direction direction, const QString &key,
                                     const QString &data);
 };

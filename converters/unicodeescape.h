@@ -2,12 +2,12 @@
 
 #include <QString>
 
-// Text as four upper-case hex digits per UTF-16 code unit (a character
-// beyond the Basic Multilingual Plane as its surrogate pair), each group
-// optionally after the prefix "\U", and such groups back to text.
+// Text as four hex digits per UTF-16 code unit, each optionally after "\U", and back.
 class UnicodeEscape
 {
 public:
+    // Upper-case digits; a character beyond the Basic Multilingual Plane
+    // gives the two groups of its surrogate pair.
     [[nodiscard]] static QString encode(const QString &text, bool prefixed);
     // With prefixed, every "\U" and then every "\u" is removed first. The
     // rest is read in groups of four characters, a shorter tail dropped; a

@@ -12,6 +12,8 @@
 #include <QTextEdit>
 #include <QTranslator>
 
+#include <memory>
+
 // The "Crypty" tab: one block through the cipher from the form, the
 // warnings, the boxes' lengths, and Base64 both ways.
 class TestCrypty : public QObject
@@ -53,25 +55,35 @@ void TestCrypty::cipher_data()
     QTest::addColumn<QString>("warning");
     QTest::addColumn<QString>("result");
 
-    const QString encrypt = QStringLiteral("DespushButton_Encryption");
-    const QString decrypt = QStringLiteral("DespushButton_Decryption");
-    const QString key = QStringLiteral("0123456789abcdef");
-    QTest::newRow("DES") << 0 << key << "4e6f772069732074" << encrypt << ""
-                         << "3FA40E8A984D4815";
-    QTest::newRow("DES back") << 0 << key << "3FA40E8A984D4815" << decrypt << ""
-                              << "4E6F772069732074";
-    QTest::newRow("2DES, K2 = K1") << 1 << key + key << "4E6F772069732074" << encrypt << ""
-                                   << "3FA40E8A984D4815";
-    QTest::newRow("15 digits") << 0 << key << "4E6F77206973207" << encrypt << "Error for Data"
-                               << "before";
-    QTest::newRow("G") << 0 << key << "4E6F77206973207G" << encrypt
-                       << "Please enter '0' - '9', 'A' - 'F'"
-                       << "before";
-    QTest::newRow("2DES, DES key") << 1 << key << "4E6F772069732074" << decrypt << "Error for Data"
-                                   << "before";
-    QTest::newRow("empty key") << 2 << ""
-                               << "4E6F772069732074" << encrypt << "Error for Data"
-                               << "before";
+    const auto shows = [](const char *name, int mode, const QString &key, const char *data,
+                          const char *button, const char *result) {
+        QTest::newRow(name) << mode << key << data << button << "" << result;
+    };
+    // A refused press keeps the result box's text.
+    const auto warns = [](const char *name, int mode, const QString &key, const QString &data,
+                          const QString &warning) {
+        QTest::newRow(name) << mode << key << data << "DespushButton_Encryption" << warning
+                            << "before";
+    };
+    const QString k1 = QStringLiteral("0123456789abcdef");
+    const QString k123 = QStringLiteral("0123456789ABCDEF23456789ABCDEF01456789ABCDEF0123");
+    const char *encrypt = "DespushButton_Encryption";
+    const char *decrypt = "DespushButton_Decryption";
+    const QString notHex = QStringLiteral("Please enter '0' - '9', 'A' - 'F'");
+    shows("DES, lower case", 0, k1, "4e6f772069732074", encrypt, "3FA40E8A984D4815");
+    shows("DES back", 0, k1, "3FA40E8A984D4815", decrypt, "4E6F772069732074");
+    shows("2DES, K2 = K1", 1, k1 + k1, "4E6F772069732074", encrypt, "3FA40E8A984D4815");
+    shows("3DES", 2, k123, "5468652071756663", encrypt, "A826FD8CE53B855F");
+    shows("3DES back", 2, k123, "A826FD8CE53B855F", decrypt, "5468652071756663");
+    warns("15 digits", 0, k1, QStringLiteral("4E6F77206973207"), "Error for Data");
+    warns("empty key", 2, QString(), QStringLiteral("4E6F772069732074"), "Error for Data");
+    warns("empty data", 0, k1, QString(), "Error for Data");
+    warns("2DES, DES key", 1, k1, QStringLiteral("4E6F772069732074"), "Error for Data");
+    warns("3DES, 2DES key", 2, k1 + k1, QStringLiteral("4E6F772069732074"), "Error for Data");
+    warns("G in the data", 0, k1, QStringLiteral("4E6F77206973207G"), notHex);
+    warns("blank in the key", 0, QStringLiteral("0123456789ABCD F"),
+          QStringLiteral("4E6F772069732074"), notHex);
+    warns("beyond Latin-1", 0, k1, QStringLiteral("4E6F77206973207\u4E2D"), notHex);
 }
 
 void TestCrypty::cipher()
@@ -113,7 +125,6 @@ void TestCrypty::boxLengths()
 
     mode->setCurrentIndex(2);
     QCOMPARE(key->maxLength(), 48);
-    key->setFocus();
     QTest::keyClicks(key, QString(50, QLatin1Char('a')));
     QCOMPARE(key->text().size(), 48);
     QCOMPARE(keyLength->text(), QStringLiteral("48"));
