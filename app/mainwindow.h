@@ -446,6 +446,19 @@ private Q_SLOTS:
     void Unicode_Init_Start();
     void Crypty_Init_Start();
 
+private Q_SLOTS:
+    // Unicode escape converter (converters/mainwindow_unicode.cpp).
+    void actionStoUpushButton_triggered();
+    void actionUtoSpushButton_triggered();
+    // DES and Base64 calculator (converters/mainwindow_crypty.cpp).
+    void DesEncryption_triggered();
+    void DesDecryption_triggered();
+    void DEScomboBox_triggered();
+    void DeslineEdit_Data_triggered();
+    void DeslineEdit_KEY_triggered();
+    void base64_encode();
+    void base64_decode();
+
 private:
     Ui::MainWindow *ui = nullptr;
     AboutDialog aboutDialog;

@@ -1,3 +1,107 @@
 #include "mainwindow.h"
+#include "ui_mainwindow.h"
 
-void MainWindow::Crypty_Init_Start() {}
+#include "base64text.h"
+#include "descalculator.h"
+#include "prompt.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTextEdit>
+#include <QTextOption>
+
+namespace {
+// One block through the chosen mode; a refused input warns and leaves the
+// result box alone.
+void runDesBlock(const Ui::MainWindow &ui, QWidget *window, DesCalculator::Direction direction)
+{
+    const std::optional<DesCalculator::Mode> mode =
+        DesCalculator::modeAt(ui.DEScomboBox->currentIndex());
+    if (!mode)
+        return;
+    const DesCalculator::Result result = DesCalculator::run(
+        *mode, direction, ui.DeslineEdit_KEY->text(), ui.DeslineEdit_Data->text());
+    switch (result.refusal) {
+    case DesCalculator::Refusal::None:
+        ui.DeslineEdit_Result->setText(result.hex);
+        break;
+    case DesCalculator::Refusal::Length:
+        Prompt::warning(window, MainWindow::tr("warning:"), MainWindow::tr("Error for Data"));
+        break;
+    case DesCalculator::Refusal::NotHex:
+        Prompt::warning(window, MainWindow::tr("warning:"),
+                        MainWindow::tr("Please enter '0' - '9', 'A' - 'F'"));
+        break;
+    }
+}
+} // namespace
+
+void MainWindow::Crypty_Init_Start()
+{
+    connect(ui->DespushButton_Encryption, &QPushButton::pressed, this,
+            &MainWindow::DesEncryption_triggered);
+    connect(ui->DespushButton_Decryption, &QPushButton::pressed, this,
+            &MainWindow::DesDecryption_triggered);
+    connect(ui->DEScomboBox, &QComboBox::currentIndexChanged, this,
+            &MainWindow::DEScomboBox_triggered);
+    connect(ui->DeslineEdit_Data, &QLineEdit::textEdited, this,
+            &MainWindow::DeslineEdit_Data_triggered);
+    connect(ui->DeslineEdit_KEY, &QLineEdit::textEdited, this,
+            &MainWindow::DeslineEdit_KEY_triggered);
+    ui->DeslineEdit_Data->setMaxLength(DesCalculator::dataDigits);
+    ui->DeslineEdit_KEY->setMaxLength(DesCalculator::keyDigits(DesCalculator::Mode::Des));
+    // The program writes these; nothing typed there would be read.
+    for (QLineEdit *shown :
+         {ui->DeslineEdit_Result, ui->DeslineEdit_KEYLEN, ui->DeslineEdit_Datalen})
+        shown->setReadOnly(true);
+    // Base64 is one long word; wrapping at word boundaries lays such a word
+    // out in time growing with the square of its length.
+    ui->base64_source_textBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
+    ui->base64_to_textBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
+    connect(ui->base64_encode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_encode);
+    connect(ui->base64_decode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_decode);
+}
+
+void MainWindow::DesEncryption_triggered()
+{
+    runDesBlock(*ui, this, DesCalculator::Direction::Encrypt);
+}
+
+void MainWindow::DesDecryption_triggered()
+{
+    runDesBlock(*ui, this, DesCalculator::Direction::Decrypt);
+}
+
+// The key box takes as many digits as the mode's key has.
+void MainWindow::DEScomboBox_triggered()
+{
+    const std::optional<DesCalculator::Mode> mode =
+        DesCalculator::modeAt(ui->DEScomboBox->currentIndex());
+    if (!mode)
+        return;
+    ui->DeslineEdit_KEY->setMaxLength(DesCalculator::keyDigits(*mode));
+    ui->DeslineEdit_Data->setMaxLength(DesCalculator::dataDigits);
+}
+
+void MainWindow::DeslineEdit_Data_triggered()
+{
+    ui->DeslineEdit_Datalen->setText(QString::number(ui->DeslineEdit_Data->text().size()));
+}
+
+void MainWindow::DeslineEdit_KEY_triggered()
+{
+    ui->DeslineEdit_KEYLEN->setText(QString::number(ui->DeslineEdit_KEY->text().size()));
+}
+
+void MainWindow::base64_encode()
+{
+    ui->base64_to_textBrowser->setPlainText(
+        Base64Text::encode(ui->base64_source_textBrowser->toPlainText()));
+}
+
+void MainWindow::base64_decode()
+{
+    ui->base64_to_textBrowser->setPlainText(
+        Base64Text::decode(ui->base64_source_textBrowser->toPlainText()));
+}

@@ -1697,6 +1697,14 @@ Azimuth: %3 </source>
         <source>SMS sent failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Error for Data</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please enter &apos;0&apos; - &apos;9&apos;, &apos;A&apos; - &apos;F&apos;</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -1,0 +1,164 @@
+// Run: xvfb-run -a build/bench/bench_crypty [blocks, default 20000]
+//
+// The DES and Base64 calculator and the Unicode converter:
+// - blocks per second through each cipher mode, encrypting and decoding;
+// - text of 256 KiB, 1 MiB and 4 MiB characters (half ASCII, half CJK)
+//   through Base64 and the Unicode escapes each way, with the time per input
+//   character, which stays flat when a step is linear in its input;
+// - text of 256 KiB and 1 MiB characters through the tabs' buttons on the
+//   shown page, the output's display included.
+// Each figure is the best of three runs.
+
+#include "base64text.h"
+#include "desblock.h"
+#include "mainwindow.h"
+#include "unicodeescape.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTextEdit>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+constexpr int runs = 3;
+constexpr qsizetype mebi = 1024 * 1024;
+
+using BlockFunction = void (*)(unsigned char *, unsigned char *, const unsigned char *);
+
+// The shortest of three runs of `step`, in nanoseconds.
+qint64 bestOfThree(const std::function<void()> &step)
+{
+    qint64 best = -1;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        const qint64 spent = timer.nsecsElapsed();
+        if (best < 0 || spent < best)
+            best = spent;
+    }
+    return std::max<qint64>(best, 1);
+}
+
+double blocksPerSecond(BlockFunction function, int blocks)
+{
+    unsigned char key[24] = {0x01, 0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF,
+                             0x23, 0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF, 0x01,
+                             0x45, 0x67, 0x89, 0xAB, 0xCD, 0xEF, 0x01, 0x23};
+    unsigned char block[8] = {'N', 'o', 'w', ' ', 'i', 's', ' ', 't'};
+    const qint64 ns = bestOfThree([&] {
+        for (int i = 0; i < blocks; ++i)
+            function(nullptr, block, key);
+    });
+    return double(blocks) * 1e9 / double(ns);
+}
+
+// Characters alternating between ASCII letters and CJK ideographs.
+QString mixedText(qsizetype characters)
+{
+    QString text;
+    text.reserve(characters);
+    for (qsizetype i = 0; i < characters; ++i)
+        text += i % 2 ? QChar(char16_t(0x4E00 + i % 0x5000)) : QChar(char16_t('a' + i % 26));
+    return text;
+}
+
+void textStep(const char *name, const QString &input,
+              const std::function<QString(const QString &)> &step)
+{
+    QString output;
+    const qint64 ns = bestOfThree([&] { output = step(input); });
+    std::printf("  %-28s %9lld chars in  %8.1f ms  %6.2f ns/char\n", name,
+                static_cast<long long>(input.size()), ns / 1e6, double(ns) / double(input.size()));
+    std::fflush(stdout);
+}
+
+// One press of a button on the shown page with the input in place, display
+// included.
+void tabStep(const char *name, QWidget *page, QTextEdit *input, const QString &text,
+             QPushButton *button)
+{
+    page->window()->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentWidget(page);
+    input->setPlainText(text);
+    QCoreApplication::processEvents();
+    const qint64 ns = bestOfThree([&] {
+        button->click();
+        QCoreApplication::processEvents();
+    });
+    std::printf("  %-28s %9lld chars in  %8.1f ms  %6.2f ns/char\n", name,
+                static_cast<long long>(text.size()), ns / 1e6, double(ns) / double(text.size()));
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    const int blocks = argc > 1 ? QByteArray(argv[1]).toInt() : 20000;
+    if (blocks <= 0) {
+        std::fprintf(stderr, "usage: bench_crypty [blocks]\n");
+        return 1;
+    }
+
+    std::printf("cipher, %d blocks\n", blocks);
+    const struct
+    {
+        const char *name;
+        BlockFunction encrypt;
+        BlockFunction decode;
+    } modes[] = {{"DES", One_DES_IV_Encrypt_Block, One_DES_IV_Decode_Block},
+                 {"2DES", Two_DES_IV_Encrypt_Block, Two_DES_IV_Decode_Block},
+                 {"3DES", Three_DES_IV_Encrypt_Block, Three_DES_IV_Decode_Block}};
+    for (const auto &mode : modes)
+        std::printf("  %-4s  encrypt %9.0f blocks/s  decode %9.0f blocks/s\n", mode.name,
+                    blocksPerSecond(mode.encrypt, blocks), blocksPerSecond(mode.decode, blocks));
+
+    for (const qsizetype size : {mebi / 4, mebi, 4 * mebi}) {
+        std::printf("text of %lld characters\n", static_cast<long long>(size));
+        const QString text = mixedText(size);
+        const QString base64 = Base64Text::encode(text);
+        const QString hex = UnicodeEscape::encode(text, false);
+        const QString prefixed = UnicodeEscape::encode(text, true);
+        textStep("Base64 encode", text, Base64Text::encode);
+        textStep("Base64 decode", base64, Base64Text::decode);
+        textStep("Unicode to hex", text,
+                 [](const QString &in) { return UnicodeEscape::encode(in, false); });
+        textStep("Unicode to hex, prefixed", text,
+                 [](const QString &in) { return UnicodeEscape::encode(in, true); });
+        textStep("hex to Unicode", hex,
+                 [](const QString &in) { return UnicodeEscape::decode(in, false); });
+        textStep("hex to Unicode, prefixed", prefixed,
+                 [](const QString &in) { return UnicodeEscape::decode(in, true); });
+    }
+
+    MainWindow window;
+    window.show();
+    const auto button = [&window](const char *name) {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    };
+    auto *crypty = window.findChild<QWidget *>(QStringLiteral("Crypty"));
+    auto *unicode = window.findChild<QWidget *>(QStringLiteral("Unicode"));
+    auto *base64Source = window.findChild<QTextEdit *>(QStringLiteral("base64_source_textBrowser"));
+    auto *unicodeInput = window.findChild<QTextEdit *>(QStringLiteral("UnicodetextEdit"));
+    window.findChild<QCheckBox *>(QStringLiteral("UnicodecheckBox"))->setChecked(true);
+    for (const qsizetype size : {mebi / 4, mebi}) {
+        std::printf("through the tabs, text of %lld characters\n", static_cast<long long>(size));
+        const QString text = mixedText(size);
+        tabStep("Base64 Encode", crypty, base64Source, text, button("base64_encode_pushButton"));
+        tabStep("Base64 Decode", crypty, base64Source, Base64Text::encode(text),
+                button("base64_decode_pushButton"));
+        tabStep("Chinese To Unicode, prefixed", unicode, unicodeInput, text,
+                button("StoUpushButton"));
+        tabStep("Unicode To Chinese, prefixed", unicode, unicodeInput,
+                UnicodeEscape::encode(text, true), button("UtoSpushButton"));
+    }
+    return 0;
+}
