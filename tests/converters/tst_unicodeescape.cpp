@@ -12,7 +12,7 @@ private Q_SLOTS:
     void bothWays();
     void decode_data();
     void decode();
-    void longInput();
+    void everyCodePoint();
 };
 
 void TestUnicodeEscape::bothWays_data()
@@ -68,12 +68,15 @@ void TestUnicodeEscape::decode()
     QCOMPARE(UnicodeEscape::decode(escaped, prefixed), text);
 }
 
-// Far more than a hundred groups convert in full.
-void TestUnicodeEscape::longInput()
+// Every code point, as one text of over two million units, converts in
+// full both ways.
+void TestUnicodeEscape::everyCodePoint()
 {
     QString text;
-    for (int i = 0; i < 5000; ++i)
-        text += QChar(char16_t(0x4E00 + i));
+    for (char32_t c = 0; c <= 0x10FFFF; ++c) {
+        if (!QChar::isSurrogate(c))
+            text += QString::fromUcs4(&c, 1);
+    }
     for (const bool prefixed : {false, true}) {
         const QString escaped = UnicodeEscape::encode(text, prefixed);
         QCOMPARE(escaped.size(), text.size() * (prefixed ? 6 : 4));
