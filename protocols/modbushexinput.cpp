@@ -11,7 +11,9 @@ bool ModbusHexInput::isValid(const QString &text)
 
 QByteArray ModbusHexInput::toBytes(const QByteArray &text)
 {
-    static const QRegularExpression token(QStringLiteral("0x([0-9A-Fa-f]+)"));
+    // A token ends where the next "0x" begins, as the check reads it, so
+    // tokens written without a separator are not run together.
+    static const QRegularExpression token(QStringLiteral("0x([0-9A-Fa-f]+?)(?=0x|[^0-9A-Fa-f]|$)"));
     QByteArray bytes;
     QRegularExpressionMatchIterator tokens = token.globalMatch(QString::fromLatin1(text));
     while (tokens.hasNext()) {
