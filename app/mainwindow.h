@@ -6,6 +6,7 @@
 #include "nmeaframer.h"
 #include "nmeamsg.h"
 #include "nmeaslmsg.h"
+#include "nuvelix_modbusclient.h"
 #include "satelliteboard.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
@@ -406,6 +407,36 @@ private:
     // ---- Protocol tools -------------------------------------------------
     void Mqtt_Init_Start();
     void Modbus_Init_Start();
+private Q_SLOTS:
+    // Modbus master: set-up, mode, serial and TCP transports, clear buttons
+    // (protocols/mainwindow_modbus.cpp); one transaction of up to three
+    // attempts and its logs (protocols/mainwindow_modbusexchange.cpp).
+    void Modbus_function_comboBoxIndexChanged(int index);
+    void ModbusPortModeChanged();
+    void ModbusOpen_triggered();
+    void ModbusTCPopencompushButton_triggered();
+    void Modbus_displayError(QAbstractSocket::SocketError error);
+    void Modbus_Read_write_Button();
+    void actionModbus_revice_CleanData_triggered();
+    void actionModbus_send_CleanData_triggered();
+    void Modbus_onReadButtonClicked(int server_address, Nuvelix_ModbusClient::FunctionCode type,
+                                    int start_address, int quantity,
+                                    Nuvelix_ModBus_Mode mode_tcp_uart);
+    void Modbus_onWriteButtonClicked(int server_address, Nuvelix_ModbusClient::FunctionCode type,
+                                     int start_address, int quantity, QByteArray writeData,
+                                     Nuvelix_ModBus_Mode mode_tcp_uart);
+
+private:
+    [[nodiscard]] SerialTool modbusSerialTool();
+    void modbusShowTransport(bool serial);
+    void modbusShowTcpIdle();
+    void releaseModbusSocket();
+    // The open transport of the selected mode, or null.
+    [[nodiscard]] QIODevice *modbusTransport(Nuvelix_ModBus_Mode mode) const;
+    void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
+                        int startAddress, int quantity, const QByteArray &data,
+                        Nuvelix_ModBus_Mode mode);
+    static void modbusLogFrame(QPlainTextEdit *pane, const QByteArray &frame);
 
     // ---- Converters -----------------------------------------------------
     void Unicode_Init_Start();
@@ -528,4 +559,13 @@ private:
     bool gsmSessionRunning = false;
     AtTransaction *gsmTransaction = nullptr;
     ReceiveView *gsmGprsView = nullptr;
+
+    // Modbus master: the codec (made at set-up), the TCP connection (a new
+    // socket per connect, the one before released) and its flag (1 from the
+    // connect until the disconnect or a failure), and whether this tab holds
+    // the shared serial port.
+    Nuvelix_ModbusClient *modbusClient = nullptr;
+    QTcpSocket *modbusTcpSocket = nullptr;
+    int modbusTcpConnected = 0;
+    bool modbusSerialOpen = false;
 };

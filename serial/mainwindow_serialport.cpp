@@ -122,6 +122,8 @@ SerialTool MainWindow::serialTool(SerialToolId id)
         return gpsSerialTool();
     case SerialToolId::Gsm:
         return gsmSerialTool();
+    case SerialToolId::Modbus:
+        return modbusSerialTool();
     default: {
         SerialTool tool;
         tool.id = id;
