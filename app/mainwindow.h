@@ -28,6 +28,7 @@ class Callout;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
+class ModbusFrameLog;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -436,7 +437,6 @@ private:
     void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                         int startAddress, int quantity, const QByteArray &data,
                         Nuvelix_ModBus_Mode mode);
-    static void modbusLogFrame(QPlainTextEdit *pane, const QByteArray &frame);
 
     // ---- Converters -----------------------------------------------------
     void Unicode_Init_Start();
@@ -560,12 +560,15 @@ private:
     AtTransaction *gsmTransaction = nullptr;
     ReceiveView *gsmGprsView = nullptr;
 
-    // Modbus master: the codec (made at set-up), the TCP connection (a new
-    // socket per connect, the one before released) and its flag (1 from the
-    // connect until the disconnect or a failure), and whether this tab holds
-    // the shared serial port.
+    // Modbus master: the codec and the two logs (made at set-up), the TCP
+    // connection (a new socket per connect, the one before released) and its
+    // flag (1 from the connect until the disconnect or a failure), whether
+    // this tab holds the shared serial port and whether a transaction runs.
     Nuvelix_ModbusClient *modbusClient = nullptr;
+    ModbusFrameLog *modbusSendLog = nullptr;
+    ModbusFrameLog *modbusReceiveLog = nullptr;
     QTcpSocket *modbusTcpSocket = nullptr;
     int modbusTcpConnected = 0;
     bool modbusSerialOpen = false;
+    bool modbusBusy = false;
 };

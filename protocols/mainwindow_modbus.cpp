@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "modbusframelog.h"
 #include "prompt.h"
 #include "serialtool.h"
 
@@ -29,10 +30,8 @@ void MainWindow::Modbus_Init_Start()
             &MainWindow::actionModbus_send_CleanData_triggered);
 
     modbusShowTransport(true);
-    for (QPlainTextEdit *log : {ui->Modbus_sendMsgtextEdit, ui->Modbus_HexTextBrowser}) {
-        log->setReadOnly(true);
-        log->setMaximumBlockCount(logLines);
-    }
+    modbusSendLog = new ModbusFrameLog(ui->Modbus_sendMsgtextEdit, logLines, this);
+    modbusReceiveLog = new ModbusFrameLog(ui->Modbus_HexTextBrowser, logLines, this);
     ui->Modbus_lineEdit->setReadOnly(true);
     setOpenButtonStyle(ui->ModbusopencompushButton, false);
     setOpenButtonStyle(ui->ModbusTCPopencompushButton, false);
@@ -174,12 +173,12 @@ void MainWindow::releaseModbusSocket()
 
 void MainWindow::actionModbus_revice_CleanData_triggered()
 {
-    ui->Modbus_HexTextBrowser->clear();
+    modbusReceiveLog->clear();
     statusBar()->showMessage(tr("Receive has been cleared"));
 }
 
 void MainWindow::actionModbus_send_CleanData_triggered()
 {
-    ui->Modbus_sendMsgtextEdit->clear();
+    modbusSendLog->clear();
     statusBar()->showMessage(tr("Send has been cleared"));
 }

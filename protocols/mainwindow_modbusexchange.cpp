@@ -1,20 +1,16 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "hexformat.h"
+#include "modbusframelog.h"
 #include "modbushexinput.h"
 #include "modbusreplycollector.h"
 #include "portwait.h"
 #include "prompt.h"
-#include "receivelines.h"
 #include "threadserial.h"
 
 #include <QScopeGuard>
-#include <QScrollBar>
 #include <QSerialPort>
 #include <QTcpSocket>
-#include <QTextCursor>
-#include <QTime>
 #include <QTimer>
 
 #include <array>
@@ -57,6 +53,15 @@ constexpr std::array<Function, 9> functionByIndex = {
            int(function) <= int(Function::ReadInputRegisters);
 }
 
+// Writes out what the device holds back from a write.
+void sendWritten(QIODevice *device)
+{
+    if (auto *serial = qobject_cast<QSerialPort *>(device))
+        serial->flush();
+    else if (auto *socket = qobject_cast<QAbstractSocket *>(device))
+        socket->flush();
+}
+
 void badDataBox()
 {
     Prompt::warning(nullptr, QStringLiteral("输入错误"),
@@ -66,7 +71,10 @@ void badDataBox()
 
 void MainWindow::Modbus_Read_write_Button()
 {
-    // Only one wait runs at a time: a press during another tool's comes back.
+    // A press during this tab's own transaction is not taken; one during
+    // another tool's wait comes back once that is over.
+    if (modbusBusy)
+        return;
     if (PortWait::isWaiting()) {
         QTimer::singleShot(busyRetryMs, this, &MainWindow::Modbus_Read_write_Button);
         return;
@@ -140,9 +148,8 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
                                 int startAddress, int quantity, const QByteArray &data,
                                 Nuvelix_ModBus_Mode mode)
 {
-    ui->Modbus_pushButton->setEnabled(false);
-    const auto enable = qScopeGuard([this] { ui->Modbus_pushButton->setEnabled(true); });
-
+    modbusBusy = true;
+    const auto done = qScopeGuard([this] { modbusBusy = false; });
     for (int attempt = 0; attempt < attempts; ++attempt) {
         QIODevice *transport = modbusTransport(mode);
         if (!transport)
@@ -151,19 +158,26 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
             serverAddress, function, startAddress, quantity, mode, data);
         if (request.isEmpty())
             return;
-        modbusLogFrame(ui->Modbus_sendMsgtextEdit, request);
+        modbusSendLog->append(request);
 
         if (auto *serial = qobject_cast<QSerialPort *>(transport))
             serial->clear(QSerialPort::Input);
         else
             transport->skip(transport->bytesAvailable());
         ModbusReplyCollector collector(request, mode);
+        // The request goes out at once rather than on the next turn of the
+        // event loop: asked right after the write, the first check sends it.
+        bool sent = false;
         const PortWait::Outcome outcome =
-            PortWait::exchange(transport, request, replyTimeoutMs, [&collector, transport] {
+            PortWait::exchange(transport, request, replyTimeoutMs, [&] {
+                if (!sent) {
+                    sent = true;
+                    sendWritten(transport);
+                }
                 return collector.take(transport->readAll());
             });
         if (!collector.received().isEmpty())
-            modbusLogFrame(ui->Modbus_HexTextBrowser, collector.received());
+            modbusReceiveLog->append(collector.received());
 
         if (outcome == PortWait::Outcome::Ready) {
             if (modbusClient->parseResponse(function, collector.reply(), mode).isValid())
@@ -174,24 +188,4 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
             return;
     }
     statusBar()->showMessage(tr("No response after %1 attempts").arg(attempts));
-}
-
-// One log line: the green time stamp, then the frame as "0x%1," per byte
-// without the last character (a line feed follows each 0x0a byte).
-void MainWindow::modbusLogFrame(QPlainTextEdit *pane, const QByteArray &frame)
-{
-    QTextCharFormat stampFormat;
-    stampFormat.setForeground(Qt::darkGreen);
-    QTextCharFormat dataFormat;
-    dataFormat.setForeground(Qt::black);
-    QString hex = HexFormat::chunk(frame, HexFormat::Style::Compact, true);
-    hex.chop(1);
-
-    QTextCursor cursor(pane->document());
-    cursor.movePosition(QTextCursor::End);
-    if (!pane->document()->isEmpty())
-        cursor.insertBlock();
-    cursor.insertText(ReceiveLines::timeStamp(QTime::currentTime()), stampFormat);
-    cursor.insertText(hex, dataFormat);
-    pane->verticalScrollBar()->setValue(pane->verticalScrollBar()->maximum());
 }

@@ -4,6 +4,11 @@
 #include <QByteArrayList>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTest>
+
+// A frame shows in its log at most this long after it was logged: the logs
+// gather frames for up to 100 ms.
+constexpr int logSettleMs = 150;
 
 // The frames a Modbus log shows, one per time-stamped line, read back from
 // its "0x%1," hex text (a frame may run over several lines after 0x0a).

@@ -22,7 +22,6 @@ using Mode = Nuvelix_ModBus_Mode;
 using Function = Nuvelix_ModbusClient::FunctionCode;
 using Table = QModbusDataUnit::RegisterType;
 
-
 namespace {
 
 QString shown(const QVariant &value)
@@ -142,6 +141,7 @@ QVariant TestModbusSlaves::transaction(Mode mode, int functionIndex, int address
     child<QSpinBox>(*m_window, "Modbus_quantity_spinBox")->setValue(quantity);
     child<QLineEdit>(*m_window, "Modbus_lineEdit")->setText(data);
     child<QPushButton>(*m_window, "Modbus_pushButton")->click();
+    QTest::qWait(logSettleMs);
 
     const QByteArrayList replies =
         loggedFrames(*child<QPlainTextEdit>(*m_window, "Modbus_HexTextBrowser"));

@@ -2,12 +2,14 @@
 #include "modbusframes.h"
 #include "modbuslog.h"
 #include "portlist.h"
+#include "portwait.h"
 #include "promptrecorder.h"
 #include "scriptedmodbusslave.h"
 #include "settingsfile.h"
 #include "windowprobe.h"
 #include "yurbtestmain.h"
 
+#include <QBuffer>
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -103,6 +105,8 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void closingThePortEndsTheWait();
+    void pressDuringItsOwnTransaction();
+    void pressDuringAnotherToolsWait();
     void notConnectedIsSaid_data();
     void notConnectedIsSaid();
     void tcpConnectionStates();
@@ -259,6 +263,7 @@ void TestModbusTab::exchange()
     clock.start();
     button("Modbus_pushButton")->click();
     const qint64 took = clock.elapsed();
+    QTest::qWait(logSettleMs);
 
     const QByteArrayList requests = m_slave->requests();
     QByteArrayList expected;
@@ -298,9 +303,42 @@ void TestModbusTab::closingThePortEndsTheWait()
     clock.start();
     button("Modbus_pushButton")->click();
     QVERIFY2(clock.elapsed() < 900, qPrintable(QString::number(clock.elapsed())));
+    QTest::qWait(logSettleMs);
     QCOMPARE(sent().size(), 1);
     QCOMPARE(statusText(*m_window), QStringLiteral("Serial closed"));
     QCOMPARE(button("ModbusopencompushButton")->text(), QStringLiteral("Open"));
+}
+
+// A second press while the first transaction waits is not taken.
+void TestModbusTab::pressDuringItsOwnTransaction()
+{
+    makeWindow(Mode::Rtu);
+    connectTransport(Mode::Rtu);
+    setRead(1);
+    m_slave->setScript({answerFrom(QStringLiteral("300 ok"), Mode::Rtu),
+                        answerFrom(QStringLiteral("0 ok"), Mode::Rtu)});
+    QTimer::singleShot(100, m_window.get(), [this] { button("Modbus_pushButton")->click(); });
+    button("Modbus_pushButton")->click();
+    QTest::qWait(logSettleMs + 100);
+    QCOMPARE(m_slave->requests().size(), 1);
+    QCOMPARE(sent().size(), 1);
+    QCOMPARE(received().size(), 1);
+}
+
+// A press while another tool waits on its port runs once that wait is over.
+void TestModbusTab::pressDuringAnotherToolsWait()
+{
+    makeWindow(Mode::Rtu);
+    connectTransport(Mode::Rtu);
+    setRead(1);
+    m_slave->setScript({answerFrom(QStringLiteral("0 ok"), Mode::Rtu)});
+    QBuffer otherPort;
+    otherPort.open(QIODevice::ReadWrite);
+    QTimer::singleShot(50, m_window.get(), [this] { button("Modbus_pushButton")->click(); });
+    QCOMPARE(PortWait::exchange(&otherPort, {}, 300, {}), PortWait::Outcome::TimedOut);
+    QCOMPARE(m_slave->requests().size(), 0);
+    QTRY_COMPARE(m_slave->requests().size(), 1);
+    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Reply received"));
 }
 
 void TestModbusTab::notConnectedIsSaid_data()
@@ -334,7 +372,7 @@ void TestModbusTab::notConnectedIsSaid()
     m_slave->setScript({answerFrom(QStringLiteral("0 ok"), Mode::Rtu)});
     button("Modbus_pushButton")->click();
     QCOMPARE(statusText(*m_window), status);
-    QTest::qWait(100);
+    QTest::qWait(logSettleMs);
     QCOMPARE(m_slave->requests().size(), 0);
     QVERIFY(sent().isEmpty());
 }
@@ -462,7 +500,7 @@ void TestModbusTab::badDataIsRefused()
     QCOMPARE(m_prompts->messages.first().title, QStringLiteral("输入错误"));
     QCOMPARE(m_prompts->messages.first().text,
              QStringLiteral("请输入合法的十六进制数据，例如：0x11 0x12 或 0x11,0x12"));
-    QTest::qWait(100);
+    QTest::qWait(logSettleMs);
     QVERIFY(sent().isEmpty());
     QCOMPARE(m_slave->requests().size(), 0);
 }
@@ -474,6 +512,7 @@ void TestModbusTab::clearButtons()
     setRead(1);
     m_slave->setScript({answerFrom(QStringLiteral("0 ok"), Mode::Rtu)});
     button("Modbus_pushButton")->click();
+    QTest::qWait(logSettleMs);
     QCOMPARE(sent().size(), 1);
     QCOMPARE(received().size(), 1);
 
