@@ -516,6 +516,8 @@ void TestModbusTab::clearButtons()
     QCOMPARE(sent().size(), 1);
     QCOMPARE(received().size(), 1);
 
+    QCOMPARE(button("Modbus_send_cleandatapushButton")->text(), QStringLiteral("Clear Sendbox"));
+    QCOMPARE(button("Modbus_revice_cleandatapushButton")->text(), QStringLiteral("Clear Receive"));
     button("Modbus_revice_cleandatapushButton")->click();
     QCOMPARE(statusText(*m_window), QStringLiteral("Receive has been cleared"));
     QVERIFY(received().isEmpty());
