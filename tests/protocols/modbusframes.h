@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
 #include <QtGlobal>
 
 // Modbus frames written out for tests. The CRC here is computed bit by bit,
@@ -47,6 +52,33 @@ inline QByteArray tcp(int transaction, const QByteArray &unitAndPdu)
 inline int transactionOf(const QByteArray &frame)
 {
     return (static_cast<unsigned char>(frame.at(0)) << 8) | static_cast<unsigned char>(frame.at(1));
+}
+
+// Bytes as readable hex, "01 03 00", for failure messages.
+inline QString shown(const QByteArray &bytes)
+{
+    return QString::fromLatin1(bytes.toHex(' '));
+}
+
+// A decoded reply for failure messages: bits as 0 and 1, registers in hex,
+// an echo as its keys and values.
+inline QString shown(const QVariant &result)
+{
+    QStringList parts;
+    if (result.metaType() == QMetaType::fromType<QList<bool>>()) {
+        for (const bool bit : result.value<QList<bool>>())
+            parts.append(bit ? QStringLiteral("1") : QStringLiteral("0"));
+    } else if (result.metaType() == QMetaType::fromType<QList<ushort>>()) {
+        for (const ushort word : result.value<QList<ushort>>())
+            parts.append(QString::number(word, 16));
+    } else if (result.isValid()) {
+        const QVariantMap map = result.toMap();
+        for (auto it = map.cbegin(); it != map.cend(); ++it)
+            parts.append(it.key() + QLatin1Char('=') + it.value().toString());
+    } else {
+        parts.append(QStringLiteral("(invalid)"));
+    }
+    return parts.join(QLatin1Char(' '));
 }
 
 } // namespace ModbusFrames

@@ -11,35 +11,12 @@ using Function = Nuvelix_ModbusClient::FunctionCode;
 using Mode = Nuvelix_ModBus_Mode;
 using ModbusFrames::hex;
 using ModbusFrames::rtu;
+using ModbusFrames::shown;
 using ModbusFrames::tcp;
 
 Q_DECLARE_METATYPE(Function)
 
 namespace {
-
-QString shown(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
-
-QString shown(const QVariant &value)
-{
-    if (!value.isValid())
-        return QStringLiteral("(invalid)");
-    QStringList parts;
-    if (value.metaType() == QMetaType::fromType<QList<bool>>()) {
-        for (const bool bit : value.value<QList<bool>>())
-            parts.append(bit ? QStringLiteral("1") : QStringLiteral("0"));
-    } else if (value.metaType() == QMetaType::fromType<QList<ushort>>()) {
-        for (const ushort word : value.value<QList<ushort>>())
-            parts.append(QString::number(word, 16));
-    } else {
-        const QVariantMap map = value.toMap();
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            parts.append(it.key() + QLatin1Char('=') + it.value().toString());
-    }
-    return parts.join(QLatin1Char(' '));
-}
 
 QVariant echo(int start, int quantity)
 {

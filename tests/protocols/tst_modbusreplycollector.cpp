@@ -7,14 +7,10 @@
 using Mode = Nuvelix_ModBus_Mode;
 using ModbusFrames::hex;
 using ModbusFrames::rtu;
+using ModbusFrames::shown;
 using ModbusFrames::tcp;
 
 namespace {
-
-QString shown(const QByteArray &bytes)
-{
-    return QString::fromLatin1(bytes.toHex(' '));
-}
 
 // Requests of slave 1 for holding registers and for a single register
 // write; in TCP with transaction 0x0102.

@@ -1,4 +1,5 @@
 #include "mainwindow.h"
+#include "modbusframes.h"
 #include "modbuslog.h"
 #include "modbusslavedata.h"
 #include "modbusslaveprocess.h"
@@ -21,27 +22,9 @@
 using Mode = Nuvelix_ModBus_Mode;
 using Function = Nuvelix_ModbusClient::FunctionCode;
 using Table = QModbusDataUnit::RegisterType;
+using ModbusFrames::shown;
 
 namespace {
-
-QString shown(const QVariant &value)
-{
-    QStringList parts;
-    if (value.metaType() == QMetaType::fromType<QList<bool>>()) {
-        for (const bool bit : value.value<QList<bool>>())
-            parts.append(bit ? QStringLiteral("1") : QStringLiteral("0"));
-    } else if (value.metaType() == QMetaType::fromType<QList<ushort>>()) {
-        for (const ushort word : value.value<QList<ushort>>())
-            parts.append(QString::number(word, 16));
-    } else if (value.isValid()) {
-        const QVariantMap map = value.toMap();
-        for (auto it = map.cbegin(); it != map.cend(); ++it)
-            parts.append(it.key() + QLatin1Char('=') + it.value().toString());
-    } else {
-        parts.append(QStringLiteral("(invalid)"));
-    }
-    return parts.join(QLatin1Char(' '));
-}
 
 // What a read of `count` from `start` gives: whole bytes of bits, or words.
 QVariant expectedRead(Function function, int start, int count)

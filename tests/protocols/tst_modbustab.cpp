@@ -1,3 +1,4 @@
+#include "hexlist.h"
 #include "mainwindow.h"
 #include "modbusframes.h"
 #include "modbuslog.h"
@@ -30,14 +31,6 @@ namespace {
 int byteOf(const QByteArray &bytes, qsizetype index)
 {
     return static_cast<unsigned char>(bytes.at(index));
-}
-
-QString shown(const QByteArrayList &frames)
-{
-    QStringList texts;
-    for (const QByteArray &frame : frames)
-        texts.append(QLatin1Char('[') + QString::fromLatin1(frame.toHex(' ')) + QLatin1Char(']'));
-    return texts.join(QLatin1Char(' '));
 }
 
 // The slave's answer of one kind to a read of holding registers: "ok"
@@ -281,9 +274,9 @@ void TestModbusTab::exchange()
         }
         expected.append(bytes);
     }
-    QCOMPARE(shown(sent()), shown(requests));
+    QCOMPARE(hexList(sent()), hexList(requests));
     QCOMPARE(sent().size(), qMax<qsizetype>(1, qMin<qsizetype>(3, script.size())));
-    QCOMPARE(shown(received()), shown(expected));
+    QCOMPARE(hexList(received()), hexList(expected));
     QCOMPARE(statusText(*m_window), status);
     QVERIFY2(took >= minMs && took <= maxMs,
              qPrintable(
