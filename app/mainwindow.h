@@ -7,6 +7,7 @@
 #include "nmeamsg.h"
 #include "nmeaslmsg.h"
 #include "oscframeparser.h"
+#include "nuvelix_modbusclient.h"
 #include "satelliteboard.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
@@ -28,6 +29,7 @@ class Callout;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
+class ModbusFrameLog;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -441,6 +443,35 @@ private Q_SLOTS:
     // ---- Protocol tools -------------------------------------------------
     void Mqtt_Init_Start();
     void Modbus_Init_Start();
+private Q_SLOTS:
+    // Modbus master: set-up, mode, serial and TCP transports, clear buttons
+    // (protocols/mainwindow_modbus.cpp); one transaction of up to three
+    // attempts and its logs (protocols/mainwindow_modbusexchange.cpp).
+    void Modbus_function_comboBoxIndexChanged(int index);
+    void ModbusPortModeChanged();
+    void ModbusOpen_triggered();
+    void ModbusTCPopencompushButton_triggered();
+    void Modbus_displayError(QAbstractSocket::SocketError error);
+    void Modbus_Read_write_Button();
+    void actionModbus_revice_CleanData_triggered();
+    void actionModbus_send_CleanData_triggered();
+    void Modbus_onReadButtonClicked(int server_address, Nuvelix_ModbusClient::FunctionCode type,
+                                    int start_address, int quantity,
+                                    Nuvelix_ModBus_Mode mode_tcp_uart);
+    void Modbus_onWriteButtonClicked(int server_address, Nuvelix_ModbusClient::FunctionCode type,
+                                     int start_address, int quantity, QByteArray writeData,
+                                     Nuvelix_ModBus_Mode mode_tcp_uart);
+
+private:
+    [[nodiscard]] SerialTool modbusSerialTool();
+    void modbusShowTransport(bool serial);
+    void modbusShowTcpIdle();
+    void releaseModbusSocket();
+    // The open transport of the selected mode, or null.
+    [[nodiscard]] QIODevice *modbusTransport(Nuvelix_ModBus_Mode mode) const;
+    void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
+                        int startAddress, int quantity, const QByteArray &data,
+                        Nuvelix_ModBus_Mode mode);
 
     // ---- Converters -----------------------------------------------------
     void Unicode_Init_Start();
@@ -576,4 +607,16 @@ private:
     bool gsmSessionRunning = false;
     AtTransaction *gsmTransaction = nullptr;
     ReceiveView *gsmGprsView = nullptr;
+
+    // Modbus master: the codec and the two logs (made at set-up), the TCP
+    // connection (a new socket per connect, the one before released) and its
+    // flag (1 from the connect until the disconnect or a failure), whether
+    // this tab holds the shared serial port and whether a transaction runs.
+    Nuvelix_ModbusClient *modbusClient = nullptr;
+    ModbusFrameLog *modbusSendLog = nullptr;
+    ModbusFrameLog *modbusReceiveLog = nullptr;
+    QTcpSocket *modbusTcpSocket = nullptr;
+    int modbusTcpConnected = 0;
+    bool modbusSerialOpen = false;
+    bool modbusBusy = false;
 };

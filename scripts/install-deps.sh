@@ -6,12 +6,13 @@ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-connectivity-dev
 qt6-websockets-dev qt6-webengine-dev qt6-charts-dev qt6-datavisualization-dev
 qt6-svg-dev qt6-5compat-dev qt6-serialbus-dev qt6-tools-dev qt6-tools-dev-tools
 qt6-l10n-tools qt6-translations-l10n libgl-dev xvfb xauth socat mosquitto
-mosquitto-clients fonts-noto-cjk proj-bin geographiclib-tools"
+mosquitto-clients fonts-noto-cjk proj-bin geographiclib-tools libmodbus-dev mbpoll"
+# The UTM and distance tests compare with the reference tools of proj-bin and
+# geographiclib-tools; the Modbus benchmark runs libmodbus' client and mbpoll
+# beside the Modbus tab.
 # The converter embeds the currency flags of iso-flags-svg; its factor test
 # compares with GNU units.
 packages="$packages iso-flags-svg units"
-# The UTM and distance tests compare with the reference tools of proj-bin and
-# geographiclib-tools.
 # The build fetches the map library from the npm registry.
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
 

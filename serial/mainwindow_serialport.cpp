@@ -132,6 +132,8 @@ SerialTool MainWindow::serialTool(SerialToolId id)
         return i2cdumpSerialTool();
     case SerialToolId::Tof:
         return tofSerialTool();
+    case SerialToolId::Modbus:
+        return modbusSerialTool();
     default: {
         SerialTool tool;
         tool.id = id;

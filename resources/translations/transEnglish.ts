@@ -1695,6 +1695,65 @@ Azimuth: %3 </source>
         <source>Please enter &apos;0&apos; - &apos;9&apos;, &apos;A&apos; - &apos;F&apos;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Modbus serial port is not open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus TCP server is not connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Reply received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No response after %1 attempts</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Nuvelix_ModbusClient</name>
+    <message>
+        <source>Unsupported function code</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too few data bytes for the function</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Empty response received</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Response too short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid CRC in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid protocol ID in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid length in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected function code in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus exception response: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Invalid byte count in response</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

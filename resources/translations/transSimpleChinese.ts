@@ -1705,6 +1705,65 @@ Azimuth: %3 </source>
         <source>Please enter &apos;0&apos; - &apos;9&apos;, &apos;A&apos; - &apos;F&apos;</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Modbus serial port is not open</source>
+        <translation>Modbus串口未打开</translation>
+    </message>
+    <message>
+        <source>Modbus TCP server is not connected</source>
+        <translation>未连接Modbus TCP服务器</translation>
+    </message>
+    <message>
+        <source>Reply received</source>
+        <translation>已收到应答</translation>
+    </message>
+    <message>
+        <source>No response after %1 attempts</source>
+        <translation>%1次尝试后仍无应答</translation>
+    </message>
+</context>
+<context>
+    <name>Nuvelix_ModbusClient</name>
+    <message>
+        <source>Unsupported function code</source>
+        <translation>不支持的功能码</translation>
+    </message>
+    <message>
+        <source>Too few data bytes for the function</source>
+        <translation>该功能的数据字节不足</translation>
+    </message>
+    <message>
+        <source>Empty response received</source>
+        <translation>收到空应答</translation>
+    </message>
+    <message>
+        <source>Response too short</source>
+        <translation>应答过短</translation>
+    </message>
+    <message>
+        <source>Invalid CRC in response</source>
+        <translation>应答CRC校验错误</translation>
+    </message>
+    <message>
+        <source>Invalid protocol ID in response</source>
+        <translation>应答协议标识无效</translation>
+    </message>
+    <message>
+        <source>Invalid length in response</source>
+        <translation>应答长度无效</translation>
+    </message>
+    <message>
+        <source>Unexpected function code in response</source>
+        <translation>应答功能码不符</translation>
+    </message>
+    <message>
+        <source>Modbus exception response: %1</source>
+        <translation>Modbus异常应答：%1</translation>
+    </message>
+    <message>
+        <source>Invalid byte count in response</source>
+        <translation>应答字节数无效</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

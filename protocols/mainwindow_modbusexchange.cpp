@@ -1,0 +1,191 @@
+#include "mainwindow.h"
+#include "ui_mainwindow.h"
+
+#include "modbusframelog.h"
+#include "modbushexinput.h"
+#include "modbusreplycollector.h"
+#include "portwait.h"
+#include "prompt.h"
+#include "threadserial.h"
+
+#include <QScopeGuard>
+#include <QSerialPort>
+#include <QTcpSocket>
+#include <QTimer>
+
+#include <array>
+
+namespace {
+using Function = Nuvelix_ModbusClient::FunctionCode;
+
+// A request is sent at most this often; each attempt waits this long for
+// its reply.
+constexpr int attempts = 3;
+constexpr int replyTimeoutMs = 1000;
+// A press while another tool's wait runs is tried again so soon.
+constexpr int busyRetryMs = 20;
+
+// The function code of each item of the function box.
+constexpr std::array<Function, 9> functionByIndex = {
+    Function::ReadCoils,          Function::ReadDiscreteInputs,     Function::ReadHoldingRegisters,
+    Function::ReadInputRegisters, Function::WriteSingleCoil,        Function::WriteSingleRegister,
+    Function::WriteMultipleCoils, Function::WriteMultipleRegisters, Function::WriteRegisterBlock};
+
+[[nodiscard]] Function functionAt(int index)
+{
+    return index >= 0 && index < int(functionByIndex.size()) ? functionByIndex.at(index)
+                                                             : Function::ReadCoils;
+}
+
+// Data bytes a single write takes its value from.
+[[nodiscard]] qsizetype dataBytesNeeded(Function function)
+{
+    if (function == Function::WriteSingleCoil)
+        return 1;
+    if (function == Function::WriteSingleRegister)
+        return 2;
+    return 0;
+}
+
+[[nodiscard]] bool isRead(Function function)
+{
+    return int(function) >= int(Function::ReadCoils) &&
+           int(function) <= int(Function::ReadInputRegisters);
+}
+
+// Writes out what the device holds back from a write.
+void sendWritten(QIODevice *device)
+{
+    if (auto *serial = qobject_cast<QSerialPort *>(device))
+        serial->flush();
+    else if (auto *socket = qobject_cast<QAbstractSocket *>(device))
+        socket->flush();
+}
+
+void badDataBox()
+{
+    Prompt::warning(nullptr, QStringLiteral("输入错误"),
+                    QStringLiteral("请输入合法的十六进制数据，例如：0x11 0x12 或 0x11,0x12"));
+}
+} // namespace
+
+void MainWindow::Modbus_Read_write_Button()
+{
+    // A press during this tab's own transaction is not taken; one during
+    // another tool's wait comes back once that is over.
+    if (modbusBusy)
+        return;
+    if (PortWait::isWaiting()) {
+        QTimer::singleShot(busyRetryMs, this, &MainWindow::Modbus_Read_write_Button);
+        return;
+    }
+    Nuvelix_ModBus_Mode mode = Nuvelix_ModBus_Mode::Rtu;
+    if (!ui->ModbusportMode_1->isChecked() && ui->ModbusportMode_2->isChecked())
+        mode = Nuvelix_ModBus_Mode::Tcp;
+    if (!modbusTransport(mode)) {
+        statusBar()->showMessage(mode == Nuvelix_ModBus_Mode::Rtu
+                                     ? tr("Modbus serial port is not open")
+                                     : tr("Modbus TCP server is not connected"));
+        return;
+    }
+
+    const int server = ui->ModbusspinBox->value();
+    const int start = ui->Modbus_address_spinBox->value();
+    const int quantity = ui->Modbus_quantity_spinBox->value();
+    const Function function = functionAt(ui->Modbus_function_comboBox->currentIndex());
+    const QString text = ui->Modbus_lineEdit->text();
+    if (!ModbusHexInput::isValid(text)) {
+        badDataBox();
+        return;
+    }
+    const QByteArray data = ModbusHexInput::toBytes(text.toLatin1());
+    if (data.size() < dataBytesNeeded(function)) {
+        badDataBox();
+        return;
+    }
+
+    if (isRead(function))
+        Modbus_onReadButtonClicked(server, function, start, quantity, mode);
+    else
+        Modbus_onWriteButtonClicked(server, function, start, quantity, data, mode);
+}
+
+void MainWindow::Modbus_onReadButtonClicked(int server_address,
+                                            Nuvelix_ModbusClient::FunctionCode type,
+                                            int start_address, int quantity,
+                                            Nuvelix_ModBus_Mode mode_tcp_uart)
+{
+    modbusExchange(server_address, type, start_address, quantity, {}, mode_tcp_uart);
+}
+
+void MainWindow::Modbus_onWriteButtonClicked(int server_address,
+                                             Nuvelix_ModbusClient::FunctionCode type,
+                                             int start_address, int quantity, QByteArray writeData,
+                                             Nuvelix_ModBus_Mode mode_tcp_uart)
+{
+    modbusExchange(server_address, type, start_address, quantity, writeData, mode_tcp_uart);
+}
+
+QIODevice *MainWindow::modbusTransport(Nuvelix_ModBus_Mode mode) const
+{
+    if (mode == Nuvelix_ModBus_Mode::Rtu) {
+        if (modbusSerialOpen && serialThread && serialThread->serialPort &&
+            serialThread->serialPort->isOpen())
+            return serialThread->serialPort;
+        return nullptr;
+    }
+    if (modbusTcpSocket && modbusTcpSocket->state() == QAbstractSocket::ConnectedState)
+        return modbusTcpSocket;
+    return nullptr;
+}
+
+// Up to three attempts, each a new request (in TCP with a new transaction
+// identifier) after what is left of earlier replies was dropped. An attempt
+// ends as soon as the reply that answers it is complete, or after a second;
+// what arrived meanwhile is logged either way. Events keep running, so the
+// transport may close meanwhile: the exchange then ends quietly.
+void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
+                                int startAddress, int quantity, const QByteArray &data,
+                                Nuvelix_ModBus_Mode mode)
+{
+    modbusBusy = true;
+    const auto done = qScopeGuard([this] { modbusBusy = false; });
+    for (int attempt = 0; attempt < attempts; ++attempt) {
+        QIODevice *transport = modbusTransport(mode);
+        if (!transport)
+            return;
+        const QByteArray request = modbusClient->generateRequest(
+            serverAddress, function, startAddress, quantity, mode, data);
+        if (request.isEmpty())
+            return;
+        modbusSendLog->append(request);
+
+        if (auto *serial = qobject_cast<QSerialPort *>(transport))
+            serial->clear(QSerialPort::Input);
+        else
+            transport->skip(transport->bytesAvailable());
+        ModbusReplyCollector collector(request, mode);
+        // The request goes out at once rather than on the next turn of the
+        // event loop: asked right after the write, the first check sends it.
+        bool sent = false;
+        const PortWait::Outcome outcome =
+            PortWait::exchange(transport, request, replyTimeoutMs, [&] {
+                if (!sent) {
+                    sent = true;
+                    sendWritten(transport);
+                }
+                return collector.take(transport->readAll());
+            });
+        if (!collector.received().isEmpty())
+            modbusReceiveLog->append(collector.received());
+
+        if (outcome == PortWait::Outcome::Ready) {
+            if (modbusClient->parseResponse(function, collector.reply(), mode).isValid())
+                statusBar()->showMessage(tr("Reply received"));
+            return;
+        }
+        if (outcome != PortWait::Outcome::TimedOut)
+            return;
+    }
+    statusBar()->showMessage(tr("No response after %1 attempts").arg(attempts));
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "receivelines.h"
+
+#include <QByteArray>
+#include <QElapsedTimer>
+#include <QObject>
+#include <QTextCharFormat>
+#include <QTimer>
+
+class QPlainTextEdit;
+
+// One of the Modbus tab's two logs, a read-only plain-text view: each frame
+// on a line of its own, a green "[hh:mm:ss.zzz]" stamp taken when it is
+// logged, then the frame in black as "0x%1," per byte without the last
+// character (a line feed follows each 0x0a byte). Long frames go on in
+// continuation lines and only the newest lines are kept. Frames are gathered
+// and written together, within 10 ms after a quiet spell and at most ten
+// times a second while they keep coming, so a run of quick transactions does
+// not lay out and repaint the view for every frame.
+class ModbusFrameLog : public QObject
+{
+    Q_OBJECT
+
+public:
+    ModbusFrameLog(QPlainTextEdit *view, int maximumLines, QObject *parent = nullptr);
+
+    void append(const QByteArray &frame);
+    // Writes what is gathered now.
+    void flush();
+    void clear();
+
+private:
+    void removeOldestBlocks(int count);
+
+    QPlainTextEdit *m_view;
+    ReceiveLines m_lines;
+    QTimer m_writeTimer;
+    QElapsedTimer m_sinceWrite;
+    QTextCharFormat m_stampFormat;
+    QTextCharFormat m_dataFormat;
+};
