@@ -169,9 +169,13 @@ void MainWindow::Nuvelix_Mqtt_on_pub_clicked()
     }
 }
 
+// A client that ended the session closed the WebSocket itself, and may be
+// told of it here first: its reason is the one to show.
 void MainWindow::onWebSocketDisconnected()
 {
-    endMqttSession(mqttEndStatus(mqttWebSocketDevice->socket()->errorString()));
+    const bool clientFailed = mqttClient && mqttClient->error() != MqttClient::NoError;
+    endMqttSession(mqttEndStatus(clientFailed ? mqttClient->errorString()
+                                              : mqttWebSocketDevice->socket()->errorString()));
 }
 
 void MainWindow::onWebSocketError(QAbstractSocket::SocketError)
