@@ -10,6 +10,9 @@ namespace {
 constexpr int maximumLines = 5000;
 constexpr qsizetype maximumChars = 2 * 1024 * 1024;
 constexpr qint64 writeIntervalMs = 100;
+// What one write may cost, and the pause between writes of a backlog.
+constexpr double writeBudgetNs = 12e6;
+constexpr int backlogPauseMs = 10;
 
 // Line breaks in a topic or payload become line separators, so that each
 // message stays one paragraph.
@@ -61,31 +64,40 @@ void MqttMessageView::flush()
     m_flushTimer.stop();
     if (m_pending.empty())
         return;
+    QElapsedTimer clock;
+    clock.start();
     QScrollBar *scrollBar = m_view->verticalScrollBar();
     const bool atBottom = scrollBar->value() == scrollBar->maximum();
     QTextDocument *document = m_view->document();
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    bool first = document->isEmpty();
-    for (const Message &message : m_pending) {
-        if (!first)
+    const qsizetype lines = qMin(qsizetype(m_pending.size()), m_batchLines);
+    for (qsizetype i = 0; i < lines; ++i) {
+        const Message &message = m_pending.front();
+        if (!document->isEmpty())
             cursor.insertBlock();
-        first = false;
         cursor.insertText(QStringLiteral("Time:"), m_labelFormat);
         cursor.insertText(message.time, m_timeFormat);
         cursor.insertText(QStringLiteral("\t\tTopic:"), m_labelFormat);
         cursor.insertText(message.topic, m_topicFormat);
         cursor.insertText(QStringLiteral("\t\treceive:"), m_labelFormat);
         cursor.insertText(message.payload, m_payloadFormat);
+        m_pendingChars -= message.topic.size() + message.payload.size();
+        m_pending.pop_front();
     }
     cursor.endEditBlock();
-    m_pending.clear();
-    m_pendingChars = 0;
     dropOldestShown();
     if (atBottom)
         scrollBar->setValue(scrollBar->maximum());
     m_sinceWrite.restart();
+    // The next write takes as many lines as fit the time budget at what
+    // these cost; a backlog is written on after a pause for other events.
+    const double nsPerLine = double(clock.nsecsElapsed()) / double(lines);
+    m_batchLines =
+        qBound<qsizetype>(1, qsizetype(writeBudgetNs / nsPerLine), qsizetype(maximumLines));
+    if (!m_pending.empty())
+        m_flushTimer.start(backlogPauseMs);
 }
 
 void MqttMessageView::clear()

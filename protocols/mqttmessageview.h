@@ -15,7 +15,8 @@ class QTextEdit;
 // The MQTT tab's received messages: a paragraph per message, "Time:" with
 // the arrival time in red, "Topic:" with the topic in blue and "receive:"
 // with the payload (UTF-8) in green, written as plain text, never as markup.
-// Messages are written in batches at most ten times a second, and the view
+// Messages are written in batches, at most ten times a second while each
+// batch fits a write's time budget (measured on the machine), and the view
 // keeps only the newest messages within a line and a character limit, so a
 // flood of messages costs bounded time and memory.
 class MqttMessageView : public QObject
@@ -47,6 +48,7 @@ private:
     QTextEdit *m_view;
     std::deque<Message> m_pending;
     qsizetype m_pendingChars = 0;
+    qsizetype m_batchLines = 100;
     QTimer m_flushTimer;
     QElapsedTimer m_sinceWrite;
     QTextCharFormat m_labelFormat;
