@@ -119,6 +119,7 @@ private:
     QByteArray m_rest;
 };
 
+// The runs against the shown window's MQTT tab.
 class MqttBench
 {
 public:

@@ -11,6 +11,7 @@
 // the packet breaks the protocol: wrong flags, a wrong size or bad fields.
 namespace MqttPackets {
 
+// What a CONNECT carries.
 struct ConnectFields
 {
     // 3 for MQTT 3.1, 4 for MQTT 3.1.1.
@@ -22,12 +23,14 @@ struct ConnectFields
     quint16 keepAliveSeconds = 60;
 };
 
+// The broker's answer to a CONNECT.
 struct Connack
 {
     bool sessionPresent = false;
     quint8 returnCode = 0;
 };
 
+// A PUBLISH, either way.
 struct Publish
 {
     QByteArray topic;
@@ -39,6 +42,7 @@ struct Publish
     quint16 id = 0;
 };
 
+// The broker's answer to a SUBSCRIBE.
 struct Suback
 {
     quint16 id = 0;

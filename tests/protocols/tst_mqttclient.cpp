@@ -113,6 +113,15 @@ void TestMqttClient::answers_data()
     QTest::newRow("malformed acknowledgement")
         << hex("2003000000") << false << int(MqttClient::Disconnected)
         << int(MqttClient::ProtocolViolation) << QStringList{} << QString();
+    QTest::newRow("CONNACK with a reserved bit")
+        << hex("20020200") << false << int(MqttClient::Disconnected)
+        << int(MqttClient::ProtocolViolation) << QStringList{} << QString();
+    QTest::newRow("PUBLISH with QoS 3")
+        << accepted + hex("360700016100096869") << false << int(MqttClient::Disconnected)
+        << int(MqttClient::ProtocolViolation) << QStringList{} << QString();
+    QTest::newRow("PUBREL without its flags")
+        << accepted + hex("60020009") << false << int(MqttClient::Disconnected)
+        << int(MqttClient::ProtocolViolation) << QStringList{} << QString();
     QTest::newRow("message before the acknowledgement")
         << hex("300400016178") << false << int(MqttClient::Disconnected)
         << int(MqttClient::ProtocolViolation) << QStringList{} << QString();

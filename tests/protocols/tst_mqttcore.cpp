@@ -2,16 +2,13 @@
 #include "hexlist.h"
 #include "mqttpacketreader.h"
 #include "mqttpackets.h"
-#include "mqttsettings.h"
 #include "mqtttopicfilter.h"
 #include "mqtttopicname.h"
 #include "mqttwebsocketurl.h"
 
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTest>
 
-// The MQTT client's wire format, topic rules, WebSocket address and settings.
+// The MQTT client's wire format, topic rules and WebSocket address.
 class TestMqttCore : public QObject
 {
     Q_OBJECT
@@ -21,13 +18,10 @@ private Q_SLOTS:
     void readPackets();
     void writePackets_data();
     void writePackets();
-    void checkReceivedPackets_data();
-    void checkReceivedPackets();
     void topics_data();
     void topics();
     void webSocketUrl_data();
     void webSocketUrl();
-    void settingsRoundTrip();
 };
 
 namespace {
@@ -155,59 +149,6 @@ void TestMqttCore::writePackets()
     QCOMPARE(written.toHex(' '), expected.toHex(' '));
 }
 
-void TestMqttCore::checkReceivedPackets_data()
-{
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::addColumn<bool>("valid");
-    QTest::newRow("CONNACK, session present") << hex("20020100") << true;
-    QTest::newRow("CONNACK with flags") << hex("21020000") << false;
-    QTest::newRow("CONNACK, reserved bit") << hex("20020200") << false;
-    QTest::newRow("CONNACK too long") << hex("2003000000") << false;
-    QTest::newRow("PUBLISH QoS 2") << hex("340700016100096869") << true;
-    QTest::newRow("PUBLISH QoS 3") << hex("360700016100096869") << false;
-    QTest::newRow("PUBLISH QoS 1, packet id 0") << hex("32050001610000") << false;
-    QTest::newRow("PUBLISH, topic past the end") << hex("3003000561") << false;
-    QTest::newRow("PUBREL") << hex("62020001") << true;
-    QTest::newRow("PUBREL without its flags") << hex("60020001") << false;
-    QTest::newRow("PUBACK too long") << hex("4003000100") << false;
-    QTest::newRow("SUBACK failure") << hex("9003000180") << true;
-    QTest::newRow("SUBACK, unknown code") << hex("9003000103") << false;
-    QTest::newRow("PINGRESP with a body") << hex("d00100") << false;
-}
-
-// Each packet goes to the reader of its type; a broken one reads as nothing.
-void TestMqttCore::checkReceivedPackets()
-{
-    QFETCH(QByteArray, bytes);
-    QFETCH(bool, valid);
-    MqttPacketReader reader;
-    const QList<MqttPacket> packets = reader.feed(bytes).results;
-    QCOMPARE(packets.size(), 1);
-    const MqttPacket &packet = packets.front();
-    bool read = false;
-    switch (packet.type()) {
-    case MqttPacket::Connack:
-        read = MqttPackets::readConnack(packet).has_value();
-        break;
-    case MqttPacket::Publish:
-        read = MqttPackets::readPublish(packet).has_value();
-        break;
-    case MqttPacket::Suback:
-        read = MqttPackets::readSuback(packet).has_value();
-        break;
-    case MqttPacket::Pingresp:
-        read = MqttPackets::isPingResponse(packet);
-        break;
-    default:
-        read = MqttPackets::readAcknowledgement(packet).has_value();
-        break;
-    }
-    QVERIFY2(read == valid, qPrintable(QStringLiteral("%1: expected %2, got %3")
-                                           .arg(QString::fromLatin1(bytes.toHex(' ')))
-                                           .arg(valid)
-                                           .arg(read)));
-}
-
 void TestMqttCore::topics_data()
 {
     QTest::addColumn<QString>("text");
@@ -262,27 +203,6 @@ void TestMqttCore::webSocketUrl()
     QFETCH(QString, host);
     QFETCH(QString, url);
     QCOMPARE(mqttWebSocketUrl(scheme, host, QStringLiteral("8083")).toString(), url);
-}
-
-void TestMqttCore::settingsRoundTrip()
-{
-    const QTemporaryDir dir;
-    QSettings file(dir.filePath(QStringLiteral("config.ini")), QSettings::IniFormat);
-    const MqttSettings absent = MqttSettings::read(file);
-    QCOMPARE(absent.protocol, 0);
-    QVERIFY(absent.host.isNull() && absent.password.isNull() && absent.publishTopic.isNull());
-
-    const MqttSettings saved{3, "user", "pässwort ✓", "h/mqtt", "8084", "id ✓", "a/+/c #", "p/q"};
-    saved.write(file);
-    const MqttSettings read = MqttSettings::read(file);
-    QCOMPARE(read.protocol, saved.protocol);
-    const QStringList texts{saved.username, saved.password,       saved.host,        saved.port,
-                            saved.clientId, saved.subscribeTopic, saved.publishTopic};
-    QCOMPARE((QStringList{read.username, read.password, read.host, read.port, read.clientId,
-                          read.subscribeTopic, read.publishTopic}),
-             texts);
-    file.setValue(QStringLiteral("MQTT_PROTOCOL"), 7);
-    QCOMPARE(MqttSettings::read(file).protocol, 0);
 }
 
 QTEST_GUILESS_MAIN(TestMqttCore)

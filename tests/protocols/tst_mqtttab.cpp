@@ -115,13 +115,19 @@ void TestMqttTab::settingsRoundTrip()
     for (int i = 0; i < texts.size(); ++i)
         widget<QLineEdit>(fields[i])->setText(texts.at(i));
     press("mqtt_save_pushButton");
-    QCOMPARE(QSettings(settingsFilePath(), QSettings::IniFormat).value("MQTT_PASSWORD").toString(),
-             texts.at(1));
+    QSettings file(settingsFilePath(), QSettings::IniFormat);
+    QCOMPARE(file.value("MQTT_PASSWORD").toString(), texts.at(1));
     cleanup();
     init();
     QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentIndex(), 3);
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(widget<QLineEdit>(fields[i])->text(), texts.at(i));
+    // An index out of range reads as "mqtt://".
+    file.setValue("MQTT_PROTOCOL", 7);
+    file.sync();
+    cleanup();
+    init();
+    QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
 }
 
 void TestMqttTab::transports_data()
