@@ -243,12 +243,12 @@ void TestMqttClient::keepAlive()
     }
     QCOMPARE(m_client->state(), alive ? MqttClient::Connected : MqttClient::Disconnected);
     if (alive) {
-        QVERIFY2(pings >= 3, qPrintable(QStringLiteral("%1 pings in 3.5 s").arg(pings)));
+        QVERIFY2(pings >= 2, qPrintable(QStringLiteral("%1 pings in 3.5 s").arg(pings)));
         return;
     }
     QCOMPARE(m_client->error(), MqttClient::TransportInvalid);
     const qint64 expectedMs = acknowledge ? 2000 : 1000;
-    QVERIFY2(endedAt >= expectedMs - 100 && endedAt < expectedMs + 700,
+    QVERIFY2(endedAt >= expectedMs - 200 && endedAt < expectedMs + 1500,
              qPrintable(QStringLiteral("expected the verdict after about %1 ms, came after %2 ms")
                             .arg(expectedMs)
                             .arg(endedAt)));
