@@ -3,6 +3,7 @@
 #include "aboutdialog.h"
 #include "gpssignalbars.h"
 #include "lineframer.h"
+#include "mqttclient.h"
 #include "nmeaframer.h"
 #include "nmeamsg.h"
 #include "nmeaslmsg.h"
@@ -30,6 +31,7 @@ class GPS_Signal;
 class AtTransaction;
 class MWaveView;
 class ModbusFrameLog;
+class MqttMessageView;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -50,6 +52,7 @@ class QLineEdit;
 class ReceiveReport;
 class ReceiveView;
 class ThreadSerial;
+class WebSocketIODevice;
 struct NmeaUpdate;
 struct PortSettings;
 struct SerialTool;
@@ -473,6 +476,27 @@ private:
                         int startAddress, int quantity, const QByteArray &data,
                         Nuvelix_ModBus_Mode mode);
 
+private Q_SLOTS:
+    // MQTT client (protocols/mainwindow_mqtt.cpp).
+    void actionMQTT_Open_triggered();
+    void MQTT_Connect();
+    void MQTT_Get_Status(MqttClient::ClientState state);
+    void Nuvelix_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic);
+    void Nuvelix_Mqtt_on_sub_clicked();
+    void Nuvelix_Mqtt_on_pub_clicked();
+    void onWebSocketDisconnected();
+    void onWebSocketError(QAbstractSocket::SocketError error);
+    void MQTT_slot_textmenu(const QPoint &position);
+    void MQTT_Sub_Edit_Clear();
+    void actionMQTT_Save_triggered();
+
+private:
+    void startMqttOverWebSocket();
+    void newMqttClient();
+    [[nodiscard]] QString mqttEndStatus(const QString &reason) const;
+    void endMqttSession(const QString &status);
+    void releaseMqttSession();
+
     // ---- Converters -----------------------------------------------------
     void Unicode_Init_Start();
     void Crypty_Init_Start();
@@ -619,4 +643,12 @@ private:
     int modbusTcpConnected = 0;
     bool modbusSerialOpen = false;
     bool modbusBusy = false;
+    // MQTT tab: the button's state, the client and the WebSocket device of
+    // the current session (null while idle), whether that session reached
+    // the broker, and the received messages.
+    bool mqttConnected = false;
+    MqttClient *mqttClient = nullptr;
+    WebSocketIODevice *mqttWebSocketDevice = nullptr;
+    bool mqttBrokerConnected = false;
+    MqttMessageView *mqttMessageView = nullptr;
 };

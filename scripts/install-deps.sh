@@ -6,7 +6,10 @@ qt6-base-dev qt6-base-dev-tools qt6-serialport-dev qt6-connectivity-dev
 qt6-websockets-dev qt6-webengine-dev qt6-charts-dev qt6-datavisualization-dev
 qt6-svg-dev qt6-5compat-dev qt6-serialbus-dev qt6-tools-dev qt6-tools-dev-tools
 qt6-l10n-tools qt6-translations-l10n libgl-dev xvfb xauth socat mosquitto
-mosquitto-clients fonts-noto-cjk proj-bin geographiclib-tools libmodbus-dev mbpoll"
+mosquitto-clients openssl coreutils fonts-noto-cjk proj-bin geographiclib-tools
+libmodbus-dev mbpoll"
+# The MQTT tests run a local mosquitto broker with a certificate that openssl
+# makes, and read mosquitto_sub line by line through stdbuf (coreutils).
 # The UTM and distance tests compare with the reference tools of proj-bin and
 # geographiclib-tools; the Modbus benchmark runs libmodbus' client and mbpoll
 # beside the Modbus tab.

@@ -1711,6 +1711,89 @@ Azimuth: %3 </source>
         <source>No response after %1 attempts</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>MQTT was disconnected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Disconnect</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT connecting...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT Connected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT was not connected.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 was subcribed success.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 was refused by the broker.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT connection failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MqttClient</name>
+    <message>
+        <source>The connection is not open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The connection was closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker closed the connection.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker broke the MQTT protocol.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker sent a packet that is malformed or too large.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker does not take this protocol version.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker rejected the client ID.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker is unavailable.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Bad username or password.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not authorized.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker refused the connection with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The broker did not answer in time.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Nuvelix_ModbusClient</name>

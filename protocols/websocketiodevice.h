@@ -1,0 +1,57 @@
+#pragma once
+
+#include <QByteArray>
+#include <QIODevice>
+#include <QSslConfiguration>
+#include <QUrl>
+#include <QWebSocket>
+
+// A WebSocket connection as a byte stream: every write goes out as one
+// binary message, and the binary messages received are read back to back.
+// The device counts as open from open() on; socketConnected tells when the
+// WebSocket is up, and the socket's own signals tell of its end.
+class WebSocketIODevice : public QIODevice
+{
+    Q_OBJECT
+
+public:
+    explicit WebSocketIODevice(QObject *parent = nullptr);
+    // The socket goes silently: its owner may be half gone by then.
+    ~WebSocketIODevice() override;
+
+    // When set, open() hands the stored TLS configuration to the socket.
+    bool sslEnabled = false;
+
+    void setUrl(const QUrl &url) { m_url = url; }
+    // The WebSocket subprotocol asked for in the opening handshake.
+    void setProtocol(const QByteArray &protocol) { m_protocol = protocol; }
+    void setSslConfiguration(const QSslConfiguration &configuration)
+    {
+        m_sslConfiguration = configuration;
+    }
+    [[nodiscard]] QWebSocket *socket() { return &m_socket; }
+
+    [[nodiscard]] bool isSequential() const override { return true; }
+    bool open(OpenMode mode) override;
+    // Closes the WebSocket with the normal-closure code.
+    void close() override;
+    [[nodiscard]] qint64 bytesAvailable() const override;
+
+Q_SIGNALS:
+    void socketConnected();
+
+public Q_SLOTS:
+    void handleBinaryMessage(const QByteArray &msg);
+    void onSocketConnected();
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override;
+    qint64 writeData(const char *data, qint64 size) override;
+
+private:
+    QWebSocket m_socket;
+    QByteArray m_protocol;
+    QByteArray m_buffer;
+    QSslConfiguration m_sslConfiguration;
+    QUrl m_url;
+};

@@ -1,0 +1,102 @@
+#include "mosquittobroker.h"
+
+#include <QDeadlineTimer>
+#include <QFile>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QThread>
+
+#include <pwd.h>
+#include <unistd.h>
+
+MosquittoBroker::~MosquittoBroker()
+{
+    kill();
+}
+
+QString MosquittoBroker::start()
+{
+    const QString dir = m_dir.path();
+    if (!run(QStringLiteral("openssl"),
+             {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
+              "-days", "1", "-subj", "/CN=localhost", "-keyout", dir + "/key.pem", "-out",
+              dir + "/cert.pem"}))
+        return QStringLiteral("openssl could not make a certificate");
+    if (!run(QStringLiteral("mosquitto_passwd"),
+             {"-c", "-b", dir + "/passwords", username(), password()}))
+        return QStringLiteral("mosquitto_passwd failed");
+    // Held together, so that the four ports differ.
+    std::array<QTcpServer, 4> probes;
+    for (size_t i = 0; i < probes.size(); ++i) {
+        probes.at(i).listen(QHostAddress::LocalHost, 0);
+        m_ports.at(i) = probes.at(i).serverPort();
+    }
+    for (QTcpServer &probe : probes)
+        probe.close();
+    const QString tls = QStringLiteral("certfile %1/cert.pem\nkeyfile %1/key.pem\n").arg(dir);
+    const QString listener = QStringLiteral("listener %1 127.0.0.1\n");
+    QFile config(dir + "/mosquitto.conf");
+    if (!config.open(QIODevice::WriteOnly))
+        return QStringLiteral("no config file");
+    config.write(QStringLiteral("per_listener_settings false\nallow_anonymous false\n"
+                                "password_file %1/passwords\nuser %2\n")
+                     .arg(dir, QString::fromLocal8Bit(getpwuid(geteuid())->pw_name))
+                     .toUtf8());
+    config.write((listener.arg(m_ports[Tcp]) + listener.arg(m_ports[Tls]) + tls +
+                  listener.arg(m_ports[WebSocket]) + "protocol websockets\n" +
+                  listener.arg(m_ports[SecureWebSocket]) + "protocol websockets\n" + tls)
+                     .toUtf8());
+    config.close();
+    m_broker.setProcessChannelMode(QProcess::MergedChannels);
+    m_broker.setStandardOutputFile(dir + "/broker.log");
+    m_broker.start(QStringLiteral("mosquitto"), {"-c", config.fileName()});
+    m_broker.waitForStarted(5000);
+    const QDeadlineTimer deadline(10000);
+    for (const quint16 port : m_ports) {
+        QTcpSocket probe;
+        while (probe.state() != QAbstractSocket::ConnectedState && !deadline.hasExpired() &&
+               m_broker.state() == QProcess::Running) {
+            probe.connectToHost(QHostAddress::LocalHost, port);
+            if (!probe.waitForConnected(200))
+                QThread::msleep(50);
+        }
+    }
+    if (m_broker.state() != QProcess::Running || deadline.hasExpired()) {
+        QFile log(dir + "/broker.log");
+        log.open(QIODevice::ReadOnly);
+        return QStringLiteral("mosquitto did not start: ") + QString::fromUtf8(log.readAll());
+    }
+    return {};
+}
+
+void MosquittoBroker::kill()
+{
+    if (m_broker.state() == QProcess::NotRunning)
+        return;
+    m_broker.kill();
+    m_broker.waitForFinished(5000);
+}
+
+bool MosquittoBroker::publish(const QString &topic, const QByteArray &payload) const
+{
+    QStringList arguments = clientArguments() << "-t" << topic;
+    arguments << (payload.isEmpty() ? "-n" : "-s");
+    return run(QStringLiteral("mosquitto_pub"), arguments, payload);
+}
+
+QStringList MosquittoBroker::clientArguments() const
+{
+    return {"-h", "127.0.0.1", "-p", QString::number(m_ports[Tcp]),
+            "-u", username(),  "-P", password()};
+}
+
+bool MosquittoBroker::run(const QString &program, const QStringList &arguments,
+                          const QByteArray &input) const
+{
+    QProcess process;
+    process.start(program, arguments);
+    process.write(input);
+    process.closeWriteChannel();
+    return process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
+           process.exitCode() == 0;
+}

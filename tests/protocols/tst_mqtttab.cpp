@@ -1,0 +1,302 @@
+#include "mainwindow.h"
+#include "mosquittobroker.h"
+#include "mosquittosubscriber.h"
+#include "mqttmessageview.h"
+#include "promptrecorder.h"
+#include "settingsfile.h"
+#include "websocketiodevice.h"
+#include "windowprobe.h"
+#include "yurbtestmain.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <memory>
+
+// The MQTT tab against a local mosquitto broker, with mosquitto_pub and
+// mosquitto_sub as independent clients beside it.
+class TestMqttTab : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void settingsRoundTrip();
+    void transports_data();
+    void transports();
+    void refusals_data();
+    void refusals();
+    void webSocketSessionsStayApart();
+    void clearMenu();
+
+private:
+    template <typename T> T *widget(const char *name) const { return child<T>(*m_window, name); }
+    void fill(int protocol, quint16 port, const QString &clientId = QStringLiteral("tab"),
+              const QString &password = MosquittoBroker::password());
+    void press(const char *button) const;
+    [[nodiscard]] QString caption() const
+    {
+        return widget<QPushButton>("mqtt_opencompushButton")->text();
+    }
+    [[nodiscard]] QString status() const { return statusText(*m_window); }
+    void restartBroker();
+
+    std::unique_ptr<MosquittoBroker> m_broker;
+    std::unique_ptr<PromptRecorder> m_prompts;
+    std::unique_ptr<MainWindow> m_window;
+};
+
+void TestMqttTab::initTestCase()
+{
+    restartBroker();
+}
+
+void TestMqttTab::restartBroker()
+{
+    m_broker = std::make_unique<MosquittoBroker>();
+    const QString failure = m_broker->start();
+    QVERIFY2(failure.isEmpty(), qPrintable(failure));
+}
+
+void TestMqttTab::init()
+{
+    m_prompts = std::make_unique<PromptRecorder>();
+    m_window = std::make_unique<MainWindow>();
+    widget<QTabWidget>("tabWidget")->setCurrentWidget(widget<QWidget>("Mqtt"));
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+}
+
+void TestMqttTab::cleanup()
+{
+    m_window.reset();
+    m_prompts.reset();
+}
+
+void TestMqttTab::fill(int protocol, quint16 port, const QString &clientId, const QString &password)
+{
+    widget<QComboBox>("mqtt_protocol_combox")->setCurrentIndex(protocol);
+    widget<QLineEdit>("mqtt_host_lineEdit")->setText(QStringLiteral("127.0.0.1"));
+    widget<QLineEdit>("mqtt_port_lineEdit")->setText(QString::number(port));
+    widget<QLineEdit>("mqtt_username_lineEdit")->setText(MosquittoBroker::username());
+    widget<QLineEdit>("mqtt_password_lineEdit")->setText(password);
+    widget<QLineEdit>("mqtt_clientid_lineEdit")->setText(clientId);
+}
+
+// The tab's buttons act on pressed(); a click presses and releases.
+void TestMqttTab::press(const char *button) const
+{
+    QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
+}
+
+void TestMqttTab::settingsRoundTrip()
+{
+    const char *const fields[] = {"mqtt_username_lineEdit", "mqtt_password_lineEdit",
+                                  "mqtt_host_lineEdit",     "mqtt_port_lineEdit",
+                                  "mqtt_clientid_lineEdit", "mqtt_subscribe_lineEdit",
+                                  "mqtt_publish_lineEdit"};
+    QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
+    for (const char *field : fields)
+        QVERIFY2(widget<QLineEdit>(field)->text().isEmpty(), field);
+
+    const QStringList texts{"user ü", "pässwort ✓", "h/mqtt", "8084", "id", " a / b ", "p/q"};
+    widget<QComboBox>("mqtt_protocol_combox")->setCurrentIndex(3);
+    for (int i = 0; i < texts.size(); ++i)
+        widget<QLineEdit>(fields[i])->setText(texts.at(i));
+    press("mqtt_save_pushButton");
+    QSettings file(settingsFilePath(), QSettings::IniFormat);
+    QCOMPARE(file.value("MQTT_PASSWORD").toString(), texts.at(1));
+    cleanup();
+    init();
+    QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentIndex(), 3);
+    for (int i = 0; i < texts.size(); ++i)
+        QCOMPARE(widget<QLineEdit>(fields[i])->text(), texts.at(i));
+    // An index out of range reads as "mqtt://".
+    file.setValue("MQTT_PROTOCOL", 7);
+    file.sync();
+    cleanup();
+    init();
+    QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
+}
+
+void TestMqttTab::transports_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("listener");
+    QTest::addColumn<QByteArray>("payload");
+    QByteArray large;
+    for (int i = 0; large.size() < 200 * 1024; ++i)
+        large += QByteArray::number(i) + ' ';
+    const QList<std::pair<const char *, QByteArray>> payloads{
+        {"UTF-8 and markup", "grüße ✓ 你好 <b>bold</b> &amp; line\nbreak"},
+        {"empty", {}},
+        {"200 KB", large.left(200 * 1024)}};
+    const char *const names[] = {"mqtt", "mqtts", "ws", "wss"};
+    for (int protocol = 0; protocol < 4; ++protocol) {
+        for (const auto &[name, payload] : payloads)
+            QTest::addRow("%s, %s", names[protocol], name) << protocol << protocol << payload;
+    }
+}
+
+// Connect, subscribe with blanks in the filter, receive from mosquitto_pub
+// and publish to mosquitto_sub, byte for byte, then disconnect.
+void TestMqttTab::transports()
+{
+    QFETCH(int, protocol);
+    QFETCH(int, listener);
+    QFETCH(QByteArray, payload);
+    fill(protocol, m_broker->port(MosquittoBroker::Listener(listener)));
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(QStringLiteral(" yurb / in /# "));
+    widget<QLineEdit>("mqtt_publish_lineEdit")->setText(QStringLiteral("yurb/out"));
+    press("mqtt_opencompushButton");
+    QCOMPARE(caption(), QStringLiteral("Disconnect"));
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    press("mqtt_subscribed_pushButton");
+    QTRY_COMPARE(status(), QStringLiteral("Topic:yurb/in/# was subcribed success."));
+
+    QVERIFY(m_broker->publish(QStringLiteral("yurb/in/x"), payload));
+    const QTextDocument *shown = widget<QTextEdit>("mqtt_textEdit")->document();
+    QTRY_VERIFY(!shown->isEmpty());
+    QCOMPARE(shown->blockCount(), 1);
+    QList<std::pair<QString, QString>> parts;
+    for (auto fragment = shown->firstBlock().begin(); !fragment.atEnd(); ++fragment) {
+        parts.append({fragment.fragment().text(),
+                      fragment.fragment().charFormat().foreground().color().name()});
+    }
+    const QString time = parts.value(1).first;
+    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(time).hasMatch(),
+             qPrintable(time));
+    QString text = QString::fromUtf8(payload);
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QList<std::pair<QString, QString>> expected{{"Time:", "#000000"},
+                                                {time, "#ff0000"},
+                                                {"\t\tTopic:", "#000000"},
+                                                {"yurb/in/x", "#0000ff"},
+                                                {"\t\treceive:", "#000000"}};
+    if (!text.isEmpty())
+        expected.append({text, "#008000"});
+    QCOMPARE(parts, expected);
+
+    MosquittoSubscriber subscriber(*m_broker, QStringLiteral("yurb/out"));
+    QVERIFY(subscriber.waitSubscribed());
+    widget<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QString::fromUtf8(payload));
+    press("mqtt_publish_pushButton");
+    const QList<QPair<QString, QByteArray>> published{{QStringLiteral("yurb/out"), payload}};
+    QTRY_COMPARE(subscriber.messages(), published);
+
+    press("mqtt_opencompushButton");
+    QCOMPARE(status(), QStringLiteral("MQTT was disconnected."));
+    QCOMPARE(caption(), QStringLiteral("Connect"));
+}
+
+void TestMqttTab::refusals_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<int>("listener");
+    QTest::addColumn<QString>("clientId");
+    QTest::addColumn<QString>("password");
+    QTest::addColumn<bool>("killBroker");
+    QTest::addColumn<QString>("shown");
+    const QString password = MosquittoBroker::password();
+    const QString failed = QStringLiteral("MQTT connection failed: ");
+    QTest::newRow("bad password") << 0 << int(MosquittoBroker::Tcp) << "tab"
+                                  << "wrong" << false << failed + "Not authorized.";
+    QTest::newRow("client ID rejected (MQTT 3.1 over WebSocket)")
+        << 2 << int(MosquittoBroker::WebSocket) << "" << password << false
+        << failed + "The broker rejected the client ID.";
+    QTest::newRow("nothing listening")
+        << 0 << -1 << "tab" << password << false << failed + "Connection refused";
+    QTest::newRow("nothing listening, WebSocket")
+        << 2 << -1 << "tab" << password << false << failed + "Connection refused";
+    QTest::newRow("TLS to a plain port")
+        << 1 << int(MosquittoBroker::Tcp) << "tab" << password << false << failed;
+    QTest::newRow("secure WebSocket to a plain one")
+        << 3 << int(MosquittoBroker::WebSocket) << "tab" << password << false << failed;
+    QTest::newRow("broker killed, TCP")
+        << 0 << int(MosquittoBroker::Tcp) << "tab" << password << true << "MQTT was disconnected.";
+    QTest::newRow("broker killed, secure WebSocket")
+        << 3 << int(MosquittoBroker::SecureWebSocket) << "tab" << password << true
+        << "MQTT was disconnected.";
+}
+
+// Each ends idle, with its reason shown and "MQTT Connected" only where the
+// broker had taken the connection; nothing of the session is left.
+void TestMqttTab::refusals()
+{
+    QFETCH(int, protocol);
+    QFETCH(int, listener);
+    QFETCH(QString, clientId);
+    QFETCH(QString, password);
+    QFETCH(bool, killBroker);
+    QFETCH(QString, shown);
+    QTcpServer closed;
+    QVERIFY(closed.listen(QHostAddress::LocalHost, 0));
+    const quint16 port =
+        listener < 0 ? closed.serverPort() : m_broker->port(MosquittoBroker::Listener(listener));
+    closed.close();
+    fill(protocol, port, clientId, password);
+    QSignalSpy messages(m_window->statusBar(), &QStatusBar::messageChanged);
+    press("mqtt_opencompushButton");
+    if (killBroker) {
+        QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+        m_broker->kill();
+    }
+    QTRY_COMPARE(caption(), QStringLiteral("Connect"));
+    QVERIFY2(status().startsWith(shown), qPrintable(status()));
+    QStringList all;
+    for (const QList<QVariant> &message : std::as_const(messages))
+        all.append(message.first().toString());
+    QCOMPARE(all.contains(QStringLiteral("MQTT Connected")), killBroker);
+    QVERIFY(widget<QPushButton>("mqtt_opencompushButton")->styleSheet().contains("#4CAF50"));
+    QTRY_COMPARE(m_window->findChildren<MqttClient *>().size(), 0);
+    QTRY_COMPARE(m_window->findChildren<WebSocketIODevice *>().size(), 0);
+    if (killBroker)
+        restartBroker();
+}
+
+// The WebSocket of a session ended by Disconnect closes while the next
+// session runs; that session goes on.
+void TestMqttTab::webSocketSessionsStayApart()
+{
+    fill(2, m_broker->port(MosquittoBroker::WebSocket));
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(QStringLiteral("a"));
+    press("mqtt_opencompushButton");
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    press("mqtt_opencompushButton");
+    press("mqtt_opencompushButton");
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    QTRY_COMPARE(m_window->findChildren<WebSocketIODevice *>().size(), 1);
+    QTest::qWait(300);
+    QCOMPARE(caption(), QStringLiteral("Disconnect"));
+    press("mqtt_subscribed_pushButton");
+    QTRY_COMPARE(status(), QStringLiteral("Topic:a was subcribed success."));
+}
+
+void TestMqttTab::clearMenu()
+{
+    auto *view = widget<QTextEdit>("mqtt_textEdit");
+    m_window->findChild<MqttMessageView *>()->append(QTime(9, 5), QStringLiteral("t"), "hi");
+    QTRY_COMPARE(view->toPlainText(), QStringLiteral("Time:09:05\t\tTopic:t\t\treceive:hi"));
+    emit view->customContextMenuRequested(QPoint(1, 1));
+    auto *menu = view->findChild<QMenu *>();
+    QVERIFY(menu);
+    QCOMPARE(menu->actions().size(), 1);
+    QCOMPARE(menu->actions().first()->text(), QStringLiteral("Clear"));
+    menu->actions().first()->trigger();
+    menu->close();
+    QVERIFY(view->document()->isEmpty());
+}
+
+YURB_TEST_MAIN(TestMqttTab)
+#include "tst_mqtttab.moc"
