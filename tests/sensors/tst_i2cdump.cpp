@@ -302,14 +302,6 @@ void TestI2cDump::scenario_data()
         << open + "press i2cdumpwritepushButton; type write:lineEdit=tokens 65535; "
                   "press write:send_pushButton; sent"
         << QStringList{invalidInput};
-    QStringList invalid;
-    QString invalidSteps = open + QStringLiteral("press i2cdumpwritepushButton; ");
-    for (const char *text : {"0x1,0x34", "0X01", "0x01, 0x34", ""}) {
-        invalidSteps += QStringLiteral("type write:lineEdit=%1; press write:send_pushButton; ")
-                            .arg(QLatin1String(text));
-        invalid.append(invalidInput);
-    }
-    QTest::newRow("invalid write input: warned, nothing sent") << invalidSteps + "sent" << invalid;
     QTest::newRow("one dialog of each; a new one starts at 0x00")
         << open +
                "press i2cdumpreadpushButton; choose read:reg_comboBox=0x10; "

@@ -1,8 +1,6 @@
 #include "i2ccommands.h"
 #include "i2cframe.h"
 #include "i2cframedecoder.h"
-#include "i2clogtext.h"
-#include "i2cregistertable.h"
 
 #include "chunkingcheck.h"
 #include "hexlist.h"
@@ -11,7 +9,6 @@
 #include <QTest>
 
 using Frames = QList<I2cFrame>;
-using Shade = I2cRegisterTable::Shade;
 
 namespace {
 QByteArray hex(const char *text)
@@ -42,14 +39,6 @@ QString framesText(const Frames &frames)
     return texts.join(QLatin1String(", "));
 }
 
-QString shadesText(const QList<Shade> &shades)
-{
-    QString text;
-    for (const Shade shade : shades)
-        text += QLatin1String("DWGP").at(int(shade));
-    return text;
-}
-
 // `count` tokens "0xNN" joined by commas.
 QString tokens(int count)
 {
@@ -62,7 +51,7 @@ QString tokens(int count)
 } // namespace
 
 // The I2C bridge board's frames: the commands' bytes, the write dialog's
-// input, the decoder, the register table's shades and the log's texts.
+// input and the decoder.
 class TestI2cFrames : public QObject
 {
     Q_OBJECT
@@ -76,10 +65,6 @@ private Q_SLOTS:
     void decode();
     void hostileStreamsStayBounded_data();
     void hostileStreamsStayBounded();
-    void registerShades_data();
-    void registerShades();
-    void logText_data();
-    void logText();
 };
 
 void TestI2cFrames::commands_data()
@@ -266,59 +251,6 @@ void TestI2cFrames::hostileStreamsStayBounded()
                  qPrintable(QStringLiteral("held %1 after byte %2").arg(decoder.held()).arg(from)));
     }
     QCOMPARE(dropped, qsizetype(corrupt));
-}
-
-void TestI2cFrames::registerShades_data()
-{
-    QTest::addColumn<QList<int>>("values"); // successive tables' values of one register
-    QTest::addColumn<QString>("shades");    // after each: White, Green, Pink
-
-    QTest::newRow("first value 00 stays white") << QList<int>{0} << "W";
-    QTest::newRow("first value green, unchanged white, change green, further change pink")
-        << QList<int>{0x3c, 0x3c, 0x10, 0x11, 0x12, 0x12} << "GWGPGW";
-    QTest::newRow("pink, then unchanged white") << QList<int>{1, 2, 2, 3} << "GPWG";
-}
-
-void TestI2cFrames::registerShades()
-{
-    QFETCH(QList<int>, values);
-    QFETCH(QString, shades);
-    I2cRegisterTable table;
-    QList<Shade> seen;
-    for (const int value : values) {
-        const Shade before = table.shade(0x7f);
-        const bool changed = table.apply(0x7f, quint8(value));
-        QCOMPARE(changed, table.shade(0x7f) != before);
-        seen.append(table.shade(0x7f));
-        QCOMPARE(table.value(0x7f), quint8(value));
-    }
-    QCOMPARE(shadesText(seen), shades);
-    QCOMPARE(table.shade(0x7e), Shade::Default);
-    QVERIFY(!table.apply(256, 1));
-    QVERIFY(!table.apply(-1, 1));
-}
-
-void TestI2cFrames::logText_data()
-{
-    QTest::addColumn<QString>("actual");
-    QTest::addColumn<QString>("expected");
-
-    QTest::newRow("scan found 0x3C and 0x48")
-        << I2cLogText::scanResult(hex("3c48"))
-        << "Searching for I2C devices on the bus:\r\n0x3c, 0x48, \r\n";
-    QTest::newRow("scan found nothing")
-        << I2cLogText::scanResult({}) << "Searching for I2C devices on the bus:\r\n\r\n";
-    QTest::newRow("read from 0x10")
-        << I2cLogText::readResult(0x10, hex("aa05")) << "Reg addr 0x10: 0xaa, 0x05, \r\n";
-    QTest::newRow("read of nothing from 0xFF")
-        << I2cLogText::readResult(0xff, {}) << "Reg addr 0xff: \r\n";
-}
-
-void TestI2cFrames::logText()
-{
-    QFETCH(QString, actual);
-    QFETCH(QString, expected);
-    QCOMPARE(actual, expected);
 }
 
 QTEST_GUILESS_MAIN(TestI2cFrames)
