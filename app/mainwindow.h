@@ -436,10 +436,48 @@ private:
     OscFrameParser oscParser;
     QByteArray spectraRxBuffer;
     QByteArray tofRxBuffer;
-    QByteArray i2cdumpRxBuffer;
     // X of the newest oscilloscope frame: 1 for the first, never reset, so
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
+
+    // ---- i2cdump tool ---------------------------------------------------
+    // Commands to the I2C bridge board, its scan and read answers in the log,
+    // the read and write dialogs (sensors/mainwindow_i2cdump.cpp); the
+    // register table and the frame decoder live in nuvelix_i2c_tools.
+private Q_SLOTS:
+    void I2CdumpactionClear_triggered();
+    void I2CdumpactionScanf_triggered();
+    void I2Cdump_Stop();
+    void I2Cdump_Setaddr(int address);
+    void I2Cdump_printscanf(const QByteArray &addresses);
+    void I2Cdump_printread(const QByteArray &values);
+    void slotI2Cdump_read_ui();
+    void I2Cdump_Read();
+    void slotI2Cdump_read_ui_dialogclose();
+    void slotI2Cdump_write_ui();
+    void I2Cdump_Send();
+    void slotI2Cdump_write_ui_dialogclose();
+
+private:
+    // Writes a command frame while this tab holds the port; false when not
+    // sent.
+    bool sendI2cCommand(const QByteArray &frame);
+    void printI2cLog(const QString &text);
+
+    class nuvelix_i2c_tools *i2cTools = nullptr;
+    // The read and write dialogs, one of each at most, with their forms;
+    // null while closed.
+    QDialog *i2cReadDialog = nullptr;
+    class Ui_I2CDump_ReadREG *i2cReadForm = nullptr;
+    bool i2cReadDialogOpen = false;
+    QDialog *i2cWriteDialog = nullptr;
+    class Ui_I2CDump_WriteREG *i2cWriteForm = nullptr;
+    bool i2cWriteDialogOpen = false;
+    // Set from this tab's open to its close: commands go to the board only
+    // then, never into another tool's device.
+    bool i2cdumpHoldsPort = false;
+    // The first register of the last read sent, printed with its answer.
+    int i2cLastReadRegister = 0;
 
 private Q_SLOTS:
 

@@ -18,6 +18,8 @@ libmodbus-dev mbpoll"
 packages="$packages iso-flags-svg units"
 # The build fetches the map library from the npm registry.
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
+# The I2C frame decoder's fuzz target is built by clang++ with libFuzzer.
+packages="$packages clang libclang-rt-14-dev"
 
 missing=""
 for p in $packages; do

@@ -432,6 +432,52 @@
     </message>
 </context>
 <context>
+    <name>I2CDump_ReadREG</name>
+    <message>
+        <source>I2C Read Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>length:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>I2CDump_WriteREG</name>
+    <message>
+        <source>I2C Write Reg</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>e.g.: 0x12,0x34,0xab</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>LatLong</name>
     <message>
         <source>The latitude %1 is not between -90 and 90 degrees.</source>
@@ -2886,6 +2932,17 @@ Azimuth: %3 </source>
     </message>
     <message>
         <source>¯(point)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>nuvelix_i2c_tools</name>
+    <message>
+        <source>Form</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>i2c addresss:</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

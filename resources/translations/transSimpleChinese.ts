@@ -441,6 +441,52 @@
     </message>
 </context>
 <context>
+    <name>I2CDump_ReadREG</name>
+    <message>
+        <source>I2C Read Reg</source>
+        <translation>I2C 读寄存器</translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation>寄存器地址:</translation>
+    </message>
+    <message>
+        <source>length:</source>
+        <translation>长度:</translation>
+    </message>
+    <message>
+        <source>Read</source>
+        <translation>读取</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
+    <name>I2CDump_WriteREG</name>
+    <message>
+        <source>I2C Write Reg</source>
+        <translation>I2C 写寄存器</translation>
+    </message>
+    <message>
+        <source>register addr:</source>
+        <translation>寄存器地址:</translation>
+    </message>
+    <message>
+        <source>e.g.: 0x12,0x34,0xab</source>
+        <translation>例如: 0x12,0x34,0xab</translation>
+    </message>
+    <message>
+        <source>Send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>close</source>
+        <translation>关闭</translation>
+    </message>
+</context>
+<context>
     <name>LatLong</name>
     <message>
         <source>The latitude %1 is not between -90 and 90 degrees.</source>
@@ -2898,6 +2944,17 @@ Azimuth: %3 </source>
     <message>
         <source>¯(point)</source>
         <translation>¯(点)</translation>
+    </message>
+</context>
+<context>
+    <name>nuvelix_i2c_tools</name>
+    <message>
+        <source>Form</source>
+        <translation>窗体</translation>
+    </message>
+    <message>
+        <source>i2c addresss:</source>
+        <translation>i2c 地址:</translation>
     </message>
 </context>
 </TS>
