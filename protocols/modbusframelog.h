@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <QElapsedTimer>
 #include <QObject>
-#include <QTextCharFormat>
 #include <QTimer>
 
 class QPlainTextEdit;
@@ -31,12 +30,8 @@ public:
     void clear();
 
 private:
-    void removeOldestBlocks(int count);
-
     QPlainTextEdit *m_view;
     ReceiveLines m_lines;
     QTimer m_writeTimer;
     QElapsedTimer m_sinceWrite;
-    QTextCharFormat m_stampFormat;
-    QTextCharFormat m_dataFormat;
 };

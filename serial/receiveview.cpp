@@ -4,6 +4,7 @@
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTime>
@@ -29,6 +30,13 @@ constexpr qsizetype hexBytesPerLine = 64;
 constexpr qsizetype heldChunkBytes = 64 * 1024;
 // Marks a block that goes on from the one before it (cut at the cap).
 constexpr int continuationState = 1;
+
+QTextCharFormat foregroundFormat(const QColor &colour)
+{
+    QTextCharFormat format;
+    format.setForeground(colour);
+    return format;
+}
 } // namespace
 
 ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObject *parent,
@@ -46,8 +54,6 @@ ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObj
     connect(&m_flushTimer, &QTimer::timeout, this, &ReceiveView::writeText);
     m_hexStepTimer.setSingleShot(true);
     connect(&m_hexStepTimer, &QTimer::timeout, this, &ReceiveView::writeHex);
-    m_stampFormat.setForeground(Qt::darkGreen);
-    m_dataFormat.setForeground(Qt::black);
     setUp();
 }
 
@@ -171,7 +177,7 @@ void ReceiveView::writeStep(QPlainTextEdit *view, ReceiveLines &lines, WriteRate
     const qsizetype chars = lines.pendingChars();
     QElapsedTimer clock;
     clock.start();
-    write(view, lines.take());
+    writeLines(view, lines.take());
     view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     rate.measure(chars, clock.nsecsElapsed());
 }
@@ -199,8 +205,10 @@ void ReceiveView::WriteRate::measure(qsizetype chars, qint64 elapsedNs)
 // trimming steps a cursor over every block it drops, which lays each of them
 // out. The view ends with the same blocks either way, and each edit reports
 // only what it added or removed.
-void ReceiveView::write(QPlainTextEdit *view, ReceiveLines::Batch batch)
+void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
 {
+    static const QTextCharFormat stampFormat = foregroundFormat(Qt::darkGreen);
+    static const QTextCharFormat dataFormat = foregroundFormat(Qt::black);
     QTextDocument *document = view->document();
     const int blockLimit = document->maximumBlockCount();
     document->setMaximumBlockCount(0);
@@ -232,8 +240,8 @@ void ReceiveView::write(QPlainTextEdit *view, ReceiveLines::Batch batch)
         if (newBlock)
             cursor.insertBlock();
         if (line.stampLength > 0) {
-            cursor.insertText(line.text.left(line.stampLength), m_stampFormat);
-            cursor.insertText(line.text.mid(line.stampLength), m_dataFormat);
+            cursor.insertText(line.text.left(line.stampLength), stampFormat);
+            cursor.insertText(line.text.mid(line.stampLength), dataFormat);
         } else {
             cursor.insertText(line.text, QTextCharFormat());
         }

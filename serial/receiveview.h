@@ -8,7 +8,6 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
-#include <QTextCharFormat>
 #include <QTimer>
 
 #include <deque>
@@ -51,6 +50,10 @@ public:
     // cut at the display cap are joined again.
     [[nodiscard]] QString plainText();
 
+    // Writes a batch of lines at the end of a view (a green stamp, the data in
+    // black) and drops the oldest lines beyond the view's block limit.
+    static void writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch);
+
 Q_SIGNALS:
     // The views show everything appended so far (emitted by every flush).
     void updated();
@@ -75,7 +78,6 @@ private:
     };
 
     void writeStep(QPlainTextEdit *view, ReceiveLines &lines, WriteRate &rate);
-    void write(QPlainTextEdit *view, ReceiveLines::Batch batch);
     static void removeOldestBlocks(QTextDocument *document, int count);
 
     QPlainTextEdit *m_textView;
@@ -95,6 +97,4 @@ private:
     QTimer m_hexStepTimer;
     WriteRate m_textRate;
     WriteRate m_hexRate;
-    QTextCharFormat m_stampFormat;
-    QTextCharFormat m_dataFormat;
 };
