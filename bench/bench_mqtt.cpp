@@ -43,44 +43,15 @@ QByteArray messageLine(int number)
     return 'm' + QByteArray::number(number).rightJustified(digits, '0') + '\n';
 }
 
-// Marks each message whose line is written into the tab's view, whatever the
-// view drops later: the text each edit of the document adds is read.
-class ShownMessages : public QObject
+// The message numbers in a piece of the view's text.
+QList<int> messageNumbers(QStringView text)
 {
-public:
-    ShownMessages(QTextDocument *document, int count)
-        : m_document(document)
-        , m_seen(size_t(count), false)
-    {
-        connect(m_document, &QTextDocument::contentsChange, this, &ShownMessages::read);
-    }
-    [[nodiscard]] int distinct() const { return m_distinct; }
-    [[nodiscard]] bool isShown(int number) const { return m_seen.at(size_t(number)); }
-
-private:
-    void read(int from, int, int added)
-    {
-        if (added <= 0)
-            return;
-        QTextCursor cursor(m_document);
-        cursor.setPosition(from);
-        cursor.setPosition(qMin(from + added, m_document->characterCount() - 1),
-                           QTextCursor::KeepAnchor);
-        const QString text = cursor.selectedText();
-        static const QLatin1String mark("receive:m");
-        for (qsizetype at = text.indexOf(mark); at >= 0; at = text.indexOf(mark, at + 1)) {
-            const int number = QStringView(text).sliced(at + mark.size(), digits).toInt();
-            if (number >= 0 && number < int(m_seen.size()) && !m_seen[size_t(number)]) {
-                m_seen[size_t(number)] = true;
-                ++m_distinct;
-            }
-        }
-    }
-
-    QTextDocument *m_document;
-    std::vector<bool> m_seen;
-    int m_distinct = 0;
-};
+    static const QLatin1String mark("receive:m");
+    QList<int> numbers;
+    for (qsizetype at = text.indexOf(mark); at >= 0; at = text.indexOf(mark, at + 1))
+        numbers.append(text.sliced(at + mark.size(), digits).toInt());
+    return numbers;
+}
 
 // mosquitto_sub counting the messages it prints, a line each; debug lines
 // tell when its subscription stands.
@@ -180,7 +151,7 @@ void MqttBench::run(const char *name, int count, int rate)
     const QMetaObject::Connection counting =
         QObject::connect(m_window.findChild<MqttClient *>(), &MqttClient::messageReceived,
                          [&received] { ++received; });
-    ShownMessages shown(widget<QTextEdit>("mqtt_textEdit")->document(), count);
+    ShownNumbers shown(widget<QTextEdit>("mqtt_textEdit")->document(), count, messageNumbers);
     QProcess publisher;
     publisher.start(QStringLiteral("mosquitto_pub"), m_broker.clientArguments()
                                                          << "-t" << topic << "-l");

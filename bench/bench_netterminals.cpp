@@ -146,42 +146,16 @@ private:
     const QByteArray &m_stream;
 };
 
-// Marks each datagram whose line goes into the text view, whatever the line
-// limit drops later: the text each edit of the document adds is read.
-class ShownDatagrams : public QObject
+// The datagram numbers in a piece of the view's text.
+QList<int> datagramNumbers(QStringView text)
 {
-public:
-    ShownDatagrams(QPlainTextEdit *view, int count)
-        : m_document(view->document())
-        , m_seen(count, false)
-    {
-        connect(m_document, &QTextDocument::contentsChange, this, &ShownDatagrams::read);
+    QList<int> numbers;
+    for (const QStringView line : text.split(QChar::ParagraphSeparator)) {
+        if (const std::optional<int> number = datagramNumber(line))
+            numbers.append(*number);
     }
-    [[nodiscard]] int distinct() const { return m_distinct; }
-
-private:
-    void read(int from, int, int added)
-    {
-        if (added <= 0)
-            return;
-        QTextCursor cursor(m_document);
-        cursor.setPosition(from);
-        cursor.setPosition(qMin(from + added, m_document->characterCount() - 1),
-                           QTextCursor::KeepAnchor);
-        const QString text = cursor.selectedText();
-        for (const QStringView line : QStringView(text).split(QChar::ParagraphSeparator)) {
-            const std::optional<int> number = datagramNumber(line);
-            if (number && *number >= 0 && *number < int(m_seen.size()) && !m_seen[*number]) {
-                m_seen[*number] = true;
-                ++m_distinct;
-            }
-        }
-    }
-
-    QTextDocument *m_document;
-    std::vector<bool> m_seen;
-    int m_distinct = 0;
-};
+    return numbers;
+}
 
 // The datagram lines the text view holds at the end.
 struct ViewLines
@@ -289,7 +263,7 @@ void NetBench::runUdp(int count, int rate)
         std::printf("COULD NOT START the UDP terminal\n");
         return;
     }
-    ShownDatagrams shown(view, count);
+    ShownNumbers shown(view->document(), count, datagramNumbers);
     StallProbe probe;
     DatagramPeer peer(port, count, rate);
     QElapsedTimer clock;

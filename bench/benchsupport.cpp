@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include <cstdio>
 #include <limits>
@@ -211,6 +213,31 @@ QString ViewCheck::suffixVerdict() const
         .arg(shown.size())
         .arg(fromEnd)
         .arg(mismatch);
+}
+
+ShownNumbers::ShownNumbers(QTextDocument *document, int count, NumberFinder numbersIn)
+    : m_document(document)
+    , m_numbersIn(std::move(numbersIn))
+    , m_seen(size_t(count), false)
+{
+    connect(m_document, &QTextDocument::contentsChange, this, &ShownNumbers::read);
+}
+
+void ShownNumbers::read(int from, int, int added)
+{
+    if (added <= 0)
+        return;
+    QTextCursor cursor(m_document);
+    cursor.setPosition(from);
+    cursor.setPosition(qMin(from + added, m_document->characterCount() - 1),
+                       QTextCursor::KeepAnchor);
+    const QString text = cursor.selectedText();
+    for (const int number : m_numbersIn(text)) {
+        if (number >= 0 && number < int(m_seen.size()) && !m_seen[size_t(number)]) {
+            m_seen[size_t(number)] = true;
+            ++m_distinct;
+        }
+    }
 }
 
 } // namespace Bench

@@ -12,8 +12,10 @@
 #include <QTimer>
 
 #include <functional>
+#include <vector>
 
 class QPlainTextEdit;
+class QTextDocument;
 
 namespace Bench {
 
@@ -82,6 +84,27 @@ private:
     Kind m_kind;
     HexFormat::Style m_hexStyle;
     QString m_expectedEnd;
+};
+
+// Marks each numbered item (datagram, message) whose line is written into a
+// view, whatever the view drops later: the text each edit of the document
+// adds is handed to `numbersIn`, which gives the numbers it shows.
+class ShownNumbers : public QObject
+{
+public:
+    using NumberFinder = std::function<QList<int>(QStringView addedText)>;
+
+    ShownNumbers(QTextDocument *document, int count, NumberFinder numbersIn);
+    [[nodiscard]] int distinct() const { return m_distinct; }
+    [[nodiscard]] bool isShown(int number) const { return m_seen.at(size_t(number)); }
+
+private:
+    void read(int from, int removed, int added);
+
+    QTextDocument *m_document;
+    NumberFinder m_numbersIn;
+    std::vector<bool> m_seen;
+    int m_distinct = 0;
 };
 
 } // namespace Bench
