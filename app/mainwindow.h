@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "envlineparser.h"
 #include "gpssignalbars.h"
 #include "lineframer.h"
 #include "nmeaframer.h"
@@ -25,9 +26,12 @@
 #include <unordered_map>
 
 class Callout;
+class CThermometer;
+class DashBoard;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
+class ProgressBarPercent;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -52,6 +56,7 @@ struct NmeaUpdate;
 struct PortSettings;
 struct SerialTool;
 struct TerminalWidgets;
+class Ultraviolet;
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
@@ -398,6 +403,7 @@ private Q_SLOTS:
     void ENVironment_Init_Start();
     void ENVactionOpen_triggered();
     void readENVCom(const QByteArray &data);
+    void ENVactionClear_triggered();
     void Oscilloscope_Init_Start();
     void OscilloscopeOpen_triggered();
     void readOSCCom(const QByteArray &data);
@@ -424,10 +430,21 @@ private:
     [[nodiscard]] SerialTool tofSerialTool();
     void setI2cdumpCommandsEnabled(bool enabled);
     void Oscilloscope_Setting_Value(const OscFrame &frame);
+    void showEnvReading(const EnvReading &reading);
 
-    // Bytes each sensor tab received and has not used yet, bounded
-    // (SensorBuffer); the oscilloscope's are held by its frame parser.
-    QByteArray envRxBuffer;
+    // The environment tab's six gauges and its raw log.
+    ProgressBarPercent *humidityGauge = nullptr;
+    CThermometer *temperatureGauge = nullptr;
+    DashBoard *barometerDial = nullptr;
+    Ultraviolet *ultravioletGauge = nullptr;
+    DashBoard *co2Dial = nullptr;
+    DashBoard *tvocDial = nullptr;
+    ReceiveView *envReceiveView = nullptr;
+
+    // Bytes each sensor tab received and has not used yet, bounded: the
+    // environment's and the oscilloscope's held by their parsers, the others
+    // in a SensorBuffer.
+    EnvLineParser envParser;
     OscFrameParser oscParser;
     QByteArray spectraRxBuffer;
     QByteArray tofRxBuffer;
