@@ -39,7 +39,19 @@ void CThermometer::setValue(double value)
     if (!m_model.setValue(value))
         return;
     liquidColor = ThermometerModel::liquidColorFor(value);
-    update();
+    update(valueRect());
+}
+
+QRect CThermometer::valueRect() const
+{
+    const int readoutHeight = QFontMetrics(m_readoutFont).height();
+    const QRectF readoutRow(0, barRect.y() - readoutHeight, width(), readoutHeight);
+    const double bulbRadius = 5.0 * (centerWidth / 3);
+    const QPointF bulb(barRect.x() + barRect.width() / 2, barRect.bottom() + centerWidth);
+    const QRectF bulbRect(bulb.x() - bulbRadius, bulb.y() - bulbRadius, 2 * bulbRadius,
+                          2 * bulbRadius);
+    const QRectF neck(barRect.x(), barRect.bottom(), centerWidth, centerWidth + 12);
+    return (readoutRow | barRect | bulbRect | neck).toAlignedRect().adjusted(-1, -1, 1, 1);
 }
 
 void CThermometer::setValueWithAnimation(double value)
@@ -111,7 +123,8 @@ void CThermometer::resizeEvent(QResizeEvent *event)
 
 void CThermometer::paintBackground(QPainter &painter) const
 {
-    painter.fillRect(rect(), backGroundColor);
+    if (backGroundColor.alpha() > 0)
+        painter.fillRect(rect(), backGroundColor);
 }
 
 void CThermometer::paintEvent(QPaintEvent *)

@@ -59,6 +59,8 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // What a new value repaints: the read-out's row, the tube, neck and bulb.
+    [[nodiscard]] QRect valueRect() const;
     void drawBottle(QPainter &painter) const;
     void drawBulbLiquid(QPainter &painter) const;
     void drawScale(QPainter &painter) const;

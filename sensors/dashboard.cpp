@@ -2,12 +2,12 @@
 #include "gaugepaint.h"
 
 #include <QConicalGradient>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPolygonF>
 #include <QRadialGradient>
-
 
 DashBoard::DashBoard(QWidget *parent)
     : QWidget(parent)
@@ -33,13 +33,13 @@ void DashBoard::setValue(int value)
 void DashBoard::setMinValue(int value)
 {
     if (m_model.setMinValue(value))
-        update();
+        faceChanged();
 }
 
 void DashBoard::setMaxValue(int value)
 {
     if (m_model.setMaxValue(value))
-        update();
+        faceChanged();
 }
 
 void DashBoard::setPrecision(int precision)
@@ -57,31 +57,31 @@ void DashBoard::setUnits(const QString &text)
 void DashBoard::setTitle(const QString &text)
 {
     title = text;
-    update();
+    faceChanged();
 }
 
 void DashBoard::setScaleMajor(int intervals)
 {
     if (m_model.setScaleMajor(intervals))
-        update();
+        faceChanged();
 }
 
 void DashBoard::setScaleMinor(int intervals)
 {
     if (m_model.setScaleMinor(intervals))
-        update();
+        faceChanged();
 }
 
 void DashBoard::setStartAngle(int degrees)
 {
     m_model.setStartAngle(degrees);
-    update();
+    faceChanged();
 }
 
 void DashBoard::setEndAngle(int degrees)
 {
     m_model.setEndAngle(degrees);
-    update();
+    faceChanged();
 }
 
 void DashBoard::setCrownColor(const QColor &color)
@@ -93,13 +93,13 @@ void DashBoard::setCrownColor(const QColor &color)
 void DashBoard::setForeground(const QColor &color)
 {
     foreground = color;
-    update();
+    faceChanged();
 }
 
 void DashBoard::setBackground(const QColor &color)
 {
     background = color;
-    update();
+    faceChanged();
 }
 
 void DashBoard::setNumericIndicatorEnabled(bool enabled)
@@ -108,11 +108,31 @@ void DashBoard::setNumericIndicatorEnabled(bool enabled)
     update();
 }
 
-// Everything is drawn in a square of 200 by 200 centred on 0,0.
-void DashBoard::paintEvent(QPaintEvent *)
+void DashBoard::faceChanged()
 {
-    QPainter painter(this);
+    m_faceValid = false;
+    update();
+}
+
+void DashBoard::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_faceValid = false;
+    QWidget::changeEvent(event);
+}
+
+const QPixmap &DashBoard::face()
+{
+    const qreal ratio = devicePixelRatioF();
+    const QSize pixels = (QSizeF(size()) * ratio).toSize();
+    if (m_faceValid && m_face.size() == pixels && m_face.devicePixelRatio() == ratio)
+        return m_face;
+    m_face = QPixmap(pixels);
+    m_face.setDevicePixelRatio(ratio);
+    m_face.fill(Qt::transparent);
+    QPainter painter(&m_face);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.setFont(font());
     GaugePaint::toLogicalSquare(painter, *this);
     painter.setPen(Qt::NoPen);
     drawCrown(painter);
@@ -120,6 +140,20 @@ void DashBoard::paintEvent(QPaintEvent *)
     drawScaleNumbers(painter);
     drawScale(painter);
     drawTitle(painter);
+    m_faceValid = true;
+    return m_face;
+}
+
+// Everything is drawn in a square of 200 by 200 centred on 0,0: the parts
+// that change only with the dial's settings come from a picture kept
+// between paints, the read-out, the needle and the cap are drawn on it.
+void DashBoard::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, face());
+    painter.setRenderHint(QPainter::Antialiasing);
+    GaugePaint::toLogicalSquare(painter, *this);
+    painter.setPen(Qt::NoPen);
     drawNumericIndicator(painter);
     drawNeedle(painter);
     drawCentre(painter);

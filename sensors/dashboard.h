@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPixmap>
 #include <QString>
 #include <QWidget>
 
@@ -54,8 +55,15 @@ public Q_SLOTS:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
+    // Repaints after a change of what the dial's face shows (all but the
+    // value, the read-out and the needle).
+    void faceChanged();
+    // The crown, face, scale and title at the widget's size, drawn again
+    // only after faceChanged or a resize.
+    [[nodiscard]] const QPixmap &face();
     void drawCrown(QPainter &painter) const;
     void drawFace(QPainter &painter) const;
     void drawScaleNumbers(QPainter &painter) const;
@@ -74,4 +82,6 @@ private:
     bool numericIndicatorEnabled = true;
     QFont m_numberFont;
     QFont m_readoutFont;
+    QPixmap m_face;
+    bool m_faceValid = false;
 };

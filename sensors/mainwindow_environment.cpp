@@ -30,8 +30,9 @@ DashBoard *newDial(const QString &name, const QString &title, const QString &uni
 void MainWindow::ENVironment_Init_Start()
 {
     envParser.reset();
-    envReceiveView = new ReceiveView(ui->ENV_StrTextBrowser, nullptr, this,
-                                     HexFormat::Style::Compact, ReceiveDecoder::Encoding::Utf8OrGbk);
+    envReceiveView =
+        new ReceiveView(ui->ENV_StrTextBrowser, nullptr, this, HexFormat::Style::Compact,
+                        ReceiveDecoder::Encoding::Utf8OrGbk);
     envReceiveView->setUp(envLogLines);
     connect(ui->ENVopencompushButton, &QPushButton::pressed, this,
             &MainWindow::ENVactionOpen_triggered);
@@ -66,8 +67,8 @@ void MainWindow::ENVironment_Init_Start()
     temperatureGauge->setMaxValue(80);
     temperatureGauge->setMinValue(-30);
 
-    barometerDial = newDial(QStringLiteral("barometerDial"), tr("Barometer"),
-                            QStringLiteral("Pa"), 0, 1100);
+    barometerDial =
+        newDial(QStringLiteral("barometerDial"), tr("Barometer"), QStringLiteral("Pa"), 0, 1100);
     ui->barometer_gridLayout->addWidget(barometerDial, 0, 0);
     co2Dial = newDial(QStringLiteral("co2Dial"), tr("CO2"), QStringLiteral("ppm"), 400, 15000);
     ui->CO2_gridLayout->addWidget(co2Dial, 0, 0);
@@ -84,9 +85,13 @@ SerialTool MainWindow::environmentSerialTool()
     SerialTool tool;
     tool.id = SerialToolId::Environment;
     tool.receive = &MainWindow::readENVCom;
-    tool.opened = [this] { envReceiveView->resetDecoder(); };
+    tool.opened = [this] {
+        envReceiveView->resetDecoder();
+    };
     // What arrived before the close still reaches the log.
-    tool.beforeClose = [this] { envReceiveView->flush(); };
+    tool.beforeClose = [this] {
+        envReceiveView->flush();
+    };
     return tool;
 }
 

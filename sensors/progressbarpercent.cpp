@@ -5,7 +5,6 @@
 #include <QPainter>
 #include <QPainterPath>
 
-
 using namespace GaugePaint;
 
 ProgressBarPercent::ProgressBarPercent(QWidget *parent)

@@ -56,5 +56,6 @@ void Ultraviolet::paintEvent(QPaintEvent *)
     painter.drawEllipse(-discRadius, -discRadius, 2 * discRadius, 2 * discRadius);
     painter.setPen(ultravioletTextColorOn(circleColor));
     painter.setFont(m_textFont);
-    painter.drawText(QRectF(-100, -100, 200, 200), Qt::AlignCenter, QStringLiteral("%1").arg(value));
+    painter.drawText(QRectF(-100, -100, 200, 200), Qt::AlignCenter,
+                     QStringLiteral("%1").arg(value));
 }
