@@ -26,12 +26,9 @@
 #include <unordered_map>
 
 class Callout;
-class CThermometer;
-class DashBoard;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
-class ProgressBarPercent;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -56,7 +53,6 @@ struct NmeaUpdate;
 struct PortSettings;
 struct SerialTool;
 struct TerminalWidgets;
-class Ultraviolet;
 
 QT_BEGIN_NAMESPACE
 namespace Ui {
@@ -403,7 +399,6 @@ private Q_SLOTS:
     void ENVironment_Init_Start();
     void ENVactionOpen_triggered();
     void readENVCom(const QByteArray &data);
-    void ENVactionClear_triggered();
     void Oscilloscope_Init_Start();
     void OscilloscopeOpen_triggered();
     void readOSCCom(const QByteArray &data);
@@ -430,21 +425,9 @@ private:
     [[nodiscard]] SerialTool tofSerialTool();
     void setI2cdumpCommandsEnabled(bool enabled);
     void Oscilloscope_Setting_Value(const OscFrame &frame);
-    void showEnvReading(const EnvReading &reading);
 
-    // The environment tab's six gauges and its raw log.
-    ProgressBarPercent *humidityGauge = nullptr;
-    CThermometer *temperatureGauge = nullptr;
-    DashBoard *barometerDial = nullptr;
-    Ultraviolet *ultravioletGauge = nullptr;
-    DashBoard *co2Dial = nullptr;
-    DashBoard *tvocDial = nullptr;
-    ReceiveView *envReceiveView = nullptr;
-
-    // Bytes each sensor tab received and has not used yet, bounded: the
-    // environment's and the oscilloscope's held by their parsers, the others
-    // in a SensorBuffer.
-    EnvLineParser envParser;
+    // Bytes each sensor tab received and has not used yet, bounded
+    // (SensorBuffer); the oscilloscope's are held by its frame parser.
     OscFrameParser oscParser;
     QByteArray spectraRxBuffer;
     QByteArray tofRxBuffer;
@@ -452,6 +435,24 @@ private:
     // X of the newest oscilloscope frame: 1 for the first, never reset, so
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
+
+    // ---- Environment tool (sensors/mainwindow_environment.cpp) ----------
+private Q_SLOTS:
+    void ENVactionClear_triggered();
+
+private:
+    void showEnvReading(const EnvReading &reading);
+
+    // The six gauges, made by ENVironment_Init_Start and owned by the tab.
+    class ProgressBarPercent *humidityGauge = nullptr;
+    class CThermometer *temperatureGauge = nullptr;
+    class DashBoard *barometerDial = nullptr;
+    class Ultraviolet *ultravioletGauge = nullptr;
+    class DashBoard *co2Dial = nullptr;
+    class DashBoard *tvocDial = nullptr;
+    // The raw log, and the bytes of the line under way (bounded).
+    ReceiveView *envReceiveView = nullptr;
+    EnvLineParser envParser;
 
 private Q_SLOTS:
 
