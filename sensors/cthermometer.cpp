@@ -15,6 +15,7 @@ CThermometer::CThermometer(QWidget *parent)
 {
     m_readoutFont = GaugePaint::font(QStringLiteral("Microsoft YaHei"), 12, QFont::Bold);
     animation = new QPropertyAnimation(this, "value", this);
+    setMinimumSize(150, 150);
     initData();
 }
 

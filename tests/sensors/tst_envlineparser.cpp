@@ -29,11 +29,12 @@ template <qsizetype N> QByteArray bytes(const char (&text)[N])
 
 QString readingsText(const Readings &readings)
 {
-    static const char *const names[] = {"Humidity", "Temperature", "Barometer",
-                                        "Ultraviolet", "CO2", "TVOC"};
+    static const char *const names[] = {"Humidity",    "Temperature", "Barometer",
+                                        "Ultraviolet", "CO2",         "TVOC"};
     QStringList texts;
     for (const EnvReading &reading : readings)
-        texts.append(QStringLiteral("%1=%2").arg(QLatin1String(names[int(reading.quantity)]))
+        texts.append(QStringLiteral("%1=%2")
+                         .arg(QLatin1String(names[int(reading.quantity)]))
                          .arg(reading.value, 0, 'g', 12));
     return texts.join(QLatin1Char(' '));
 }
@@ -58,16 +59,16 @@ void TestEnvLineParser::feed_data()
     QTest::addColumn<bool>("needsMore");
 
     QTest::newRow("the Help dialog's examples, several in one chunk")
-        << 256 << helpLines
-        << Readings{{Temperature, 25.25}, {Humidity, 60.71}, {Ultraviolet, 300},
-                    {CO2, 5000},          {TVOC, 200},       {Barometer, 1120}}
+        << 256 << helpLines << Readings{{Temperature, 25.25}, {Humidity, 60.71}, {Ultraviolet, 300},
+                                        {CO2, 5000},          {TVOC, 200},       {Barometer, 1120}}
         << QByteArrayList{} << false;
     QTest::newRow("formats with signs, spaces and wide numbers")
         << 256
         << QByteArray("Temperature:-12.5C\r\nHumidity: 45.5 %\r\nBarometer:101325Pa\r\n"
                       "CO2:12345ppm\r\nTVOC:0ppb\r\nUltraviolet:-7\r\nHumidity:1e1%\r\n")
-        << Readings{{Temperature, -12.5}, {Humidity, 45.5}, {Barometer, 101325}, {CO2, 12345},
-                    {TVOC, 0},           {Ultraviolet, -7}, {Humidity, 10}}
+        << Readings{{Temperature, -12.5}, {Humidity, 45.5}, {Barometer, 101325},
+                    {CO2, 12345},         {TVOC, 0},        {Ultraviolet, -7},
+                    {Humidity, 10}}
         << QByteArrayList{} << false;
     QTest::newRow("numbers that do not convert read 0")
         << 256
@@ -80,7 +81,10 @@ void TestEnvLineParser::feed_data()
         << 256
         << QByteArray("Barometer:2147483648Pa\r\nCO2:2147483647ppm\r\nTVOC:-2147483648ppb\r\n"
                       "Ultraviolet:99999999999999999999\r\nTemperature:1e999C\r\n")
-        << Readings{{Barometer, 0}, {CO2, 2147483647}, {TVOC, -2147483648.0}, {Ultraviolet, 0},
+        << Readings{{Barometer, 0},
+                    {CO2, 2147483647},
+                    {TVOC, -2147483648.0},
+                    {Ultraviolet, 0},
                     {Temperature, 0}}
         << QByteArrayList{} << false;
     QTest::newRow("an unfinished reading is held, never shown")
@@ -101,17 +105,17 @@ void TestEnvLineParser::feed_data()
         << false;
     QTest::newRow("NUL bytes hide nothing after them")
         << 256
-        << bytes("\0\r\nHumidity:4\0" "5%\r\nTemperature:21.5C\r\n\0\0\0CO2:800ppm\r\n"
+        << bytes("\0\r\nHumidity:4\0"
+                 "5%\r\nTemperature:21.5C\r\n\0\0\0CO2:800ppm\r\n"
                  "TVOC:9ppb\r\n\0")
         << Readings{{Humidity, 0}, {Temperature, 21.5}, {TVOC, 9}}
         << QByteArrayList{bytes("\0\r"), bytes("\0\0\0CO2:800ppm\r")} << true;
-    QTest::newRow("empty lines are nothing")
-        << 256 << QByteArray("\r\n\n\r\nCO2:450ppm\r\n") << Readings{{CO2, 450}}
-        << QByteArrayList{} << false;
+    QTest::newRow("empty lines are nothing") << 256 << QByteArray("\r\n\n\r\nCO2:450ppm\r\n")
+                                             << Readings{{CO2, 450}} << QByteArrayList{} << false;
     QTest::newRow("too long: reported once, lines cut again after its LF")
         << 16 << QByteArray("Humidity:1111111111111%\r\nHumidity:22%\r\nTVOC:33333333333ppb")
-        << Readings{{Humidity, 22}}
-        << QByteArrayList{"Humidity:1111111", "TVOC:33333333333"} << false;
+        << Readings{{Humidity, 22}} << QByteArrayList{"Humidity:1111111", "TVOC:33333333333"}
+        << false;
     QTest::newRow("a line of exactly the maximum, CR counted")
         << 16 << QByteArray("Humidity:12.345%\r\nHumidity:1.234%\r\n")
         << Readings{{Humidity, 1.234}} << QByteArrayList{"Humidity:12.345%"} << false;

@@ -6,195 +6,136 @@
 #include <QImage>
 #include <QSignalSpy>
 #include <QTest>
-#include <QTransform>
 
-#include <cmath>
+#include <memory>
 
 namespace {
-const QColor dialFace(65, 65, 65);
-
-// Whether two colours differ by at most `tolerance` in each channel.
-bool near(const QColor &a, const QColor &b, int tolerance = 2)
+// A pixel of a grabbed gauge: its colour within `tolerance` per channel of
+// `colour`, or, for a negative tolerance, further than that from it.
+struct Pixel
 {
-    return qAbs(a.red() - b.red()) <= tolerance && qAbs(a.green() - b.green()) <= tolerance &&
-           qAbs(a.blue() - b.blue()) <= tolerance;
-}
+    QPoint at;
+    QColor colour;
+    int tolerance = 2;
+};
 
-QImage picture(QWidget &widget, const QSize &size)
-{
-    widget.resize(size);
-    return widget.grab().toImage();
-}
-
-// The pixel that holds the point of a 200 by 200 gauge's logical square.
-QPoint pixelOf(const QPointF &logical)
-{
-    return {int(std::floor(100 + logical.x())), int(std::floor(100 + logical.y()))};
-}
-
-#define QCOMPARE_COLOUR(image, point, colour)                                                      \
-    QVERIFY2(near((image).pixelColor(point), colour),                                              \
-             qPrintable(QStringLiteral("pixel (%1,%2) is %3, not %4")                              \
-                            .arg((point).x())                                                      \
-                            .arg((point).y())                                                      \
-                            .arg((image).pixelColor(point).name(), QColor(colour).name())))
+const QColor dialFace(65, 65, 65), glass(100, 100, 100), mild(24, 189, 155), cold(100, 184, 255);
 } // namespace
+Q_DECLARE_METATYPE(Pixel)
 
-// The gauge widgets: their setters go through the models' rules, and what
-// they paint stands where the models say.
+// The gauge widgets drawn: a value set twice through the widget's slot, the
+// signals it gave, and a few pixels where the models put the parts.
 class TestGauges : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void dialSetters();
-    void dialPicture();
-    void ringSignalsAndPicture();
-    void ultravioletSignalsAndPicture();
-    void thermometerSettersAndPicture();
+    void picture_data();
+    void picture();
 };
 
-void TestGauges::dialSetters()
+void TestGauges::picture_data()
 {
-    DashBoard dial;
-    QCOMPARE(dial.getTitle(), QStringLiteral("Barometer"));
-    QCOMPARE(dial.getUnits(), QStringLiteral("Pa"));
-    QCOMPARE(dial.minimumSize(), QSize(150, 150));
-    dial.setMinValue(400);
-    QCOMPARE(dial.getMinValue(), 400);
-    dial.setMaxValue(15000);
-    dial.setMinValue(400);
-    dial.setValue(20000);
-    QCOMPARE(dial.getValue(), 15000.0);
-    dial.setValue(12);
-    QCOMPARE(dial.getValue(), 400.0);
-    dial.setPrecision(5);
-    dial.setPrecision(1);
-    dial.setScaleMajor(0);
-    dial.setScaleMinor(0);
-    QCOMPARE(dial.model().readout(dial.getUnits()), QStringLiteral("400.0 Pa"));
-    QCOMPARE(dial.model().scaleMajor(), 10);
-    QCOMPARE(dial.model().scaleMinor(), 10);
+    QTest::addColumn<QString>("gauge");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QSize>("size");
+    QTest::addColumn<int>("emitted"); // valueChanged after two equal sets
+    QTest::addColumn<QList<Pixel>>("pixels");
+
+    // Dial 0..1100: the needle on the first or the last major mark, the
+    // face, the crown; a wider widget keeps it round and centred.
+    const Pixel first{{82, 110}, dialFace, -20}, last{{117, 110}, dialFace, -20};
+    QTest::newRow("dial at its minimum")
+        << "dial" << -50.0 << QSize(200, 200) << -1
+        << QList<Pixel>{
+               first, {last.at, dialFace}, {{100, 155}, dialFace}, {{100, 3}, {180, 180, 180}}};
+    QTest::newRow("dial above its maximum")
+        << "dial" << 2000.0 << QSize(200, 200) << -1 << QList<Pixel>{last, {first.at, dialFace}};
+    QTest::newRow("dial in a wide widget")
+        << "dial" << 2000.0 << QSize(400, 200) << -1
+        << QList<Pixel>{{last.at + QPoint(100, 0), dialFace, -20},
+                        {first.at + QPoint(100, 0), dialFace}};
+    // 45.5 %: the ring runs clockwise from 3 o'clock past 6 o'clock, the disc
+    // is filled from its bottom to 45.5 % of its height.
+    QTest::newRow("humidity ring 45.5") << "ring" << 45.5 << QSize(200, 200) << 1
+                                        << QList<Pixel>{{{100, 194}, mild},
+                                                        {{194, 104}, mild},
+                                                        {{100, 6}, mild, -40},
+                                                        {{100, 160}, mild},
+                                                        {{100, 40}, {70, 70, 70}}};
+    // The disc's class colour; the sun's orange ray at 3 o'clock beyond it.
+    QTest::newRow("ultraviolet 300")
+        << "ultraviolet" << 300.0 << QSize(200, 200) << 2
+        << QList<Pixel>{{{100, 50}, {253, 216, 53}}, {{188, 100}, {250, 150, 0}, 50}};
+    QTest::newRow("ultraviolet 1078") << "ultraviolet" << 1078.0 << QSize(200, 200) << 2
+                                      << QList<Pixel>{{{100, 50}, {74, 35, 90}}};
+    // -30..80 in a tube at (88, 25, 24, 307): 20 degrees fill it to y 191.
+    QTest::newRow("thermometer 20")
+        << "thermometer" << 20.0 << QSize(200, 400) << -1
+        << QList<Pixel>{
+               {{100, 194}, mild}, {{100, 188}, glass}, {{89, 194}, glass}, {{100, 356}, mild}};
+    QTest::newRow("thermometer below its scale: an empty tube, a full bulb")
+        << "thermometer" << -100.0 << QSize(200, 400) << -1
+        << QList<Pixel>{{{100, 316}, glass}, {{100, 356}, cold}};
 }
 
-// At the minimum the needle lies on the first major mark, at the maximum on
-// the last; the face and the crown around it.
-void TestGauges::dialPicture()
+void TestGauges::picture()
 {
-    DashBoard dial;
-    dial.setMaxValue(1100);
-    dial.setMinValue(0);
-    const auto needlePixel = [&dial] {
-        return pixelOf(QTransform().rotate(dial.model().needleRotation()).map(QPointF(0, 20)));
-    };
-    const QPoint atMinimum = needlePixel();
-    dial.setValue(2000);
-    const QPoint atMaximum = needlePixel();
-    QCOMPARE(atMinimum, QPoint(82, 110));
-    QCOMPARE(atMaximum, QPoint(117, 110));
+    QFETCH(QString, gauge);
+    QFETCH(double, value);
+    QFETCH(QSize, size);
+    QFETCH(int, emitted);
+    QFETCH(QList<Pixel>, pixels);
 
-    QImage image = picture(dial, {200, 200});
-    QCOMPARE_COLOUR(image, atMinimum, dialFace);
-    QVERIFY(!near(image.pixelColor(atMaximum), dialFace, 20));
-    QCOMPARE_COLOUR(image, QPoint(100, 155), dialFace);
-    QCOMPARE_COLOUR(image, QPoint(100, 3), QColor(180, 180, 180));
+    std::unique_ptr<QWidget> widget;
+    std::unique_ptr<QSignalSpy> changed;
+    if (gauge == QLatin1String("dial")) {
+        auto *dial = new DashBoard;
+        widget.reset(dial);
+        dial->setMaxValue(1100);
+        dial->setMinValue(0);
+        dial->setValue(value);
+        dial->setValue(value);
+    } else if (gauge == QLatin1String("ring")) {
+        auto *ring = new ProgressBarPercent;
+        widget.reset(ring);
+        ring->setPercentStyle(ProgressBarPercent::PercentStyle_Arc_Polo);
+        changed = std::make_unique<QSignalSpy>(ring, &ProgressBarPercent::valueChanged);
+        ring->setValue(value);
+        ring->setValue(value);
+    } else if (gauge == QLatin1String("ultraviolet")) {
+        auto *sun = new Ultraviolet;
+        widget.reset(sun);
+        changed = std::make_unique<QSignalSpy>(sun, &Ultraviolet::valueChanged);
+        sun->setValue(value);
+        sun->setValue(value);
+    } else {
+        auto *thermometer = new CThermometer;
+        widget.reset(thermometer);
+        thermometer->setMaxValue(80);
+        thermometer->setValueWithAnimation(value);
+        QTRY_COMPARE(thermometer->getValue(), value);
+    }
+    QCOMPARE(widget->minimumSize(), QSize(150, 150));
+    if (changed)
+        QCOMPARE(int(changed->size()), emitted);
 
-    dial.setValue(0);
-    image = picture(dial, {200, 200});
-    QVERIFY(!near(image.pixelColor(atMinimum), dialFace, 20));
-    QCOMPARE_COLOUR(image, atMaximum, dialFace);
-
-    // A wider widget keeps the dial round and centred.
-    image = picture(dial, {400, 200});
-    QCOMPARE_COLOUR(image, atMaximum + QPoint(100, 0), dialFace);
-    QVERIFY(!near(image.pixelColor(atMinimum + QPoint(100, 0)), dialFace, 20));
-}
-
-void TestGauges::ringSignalsAndPicture()
-{
-    ProgressBarPercent ring;
-    QSignalSpy changed(&ring, &ProgressBarPercent::valueChanged);
-    ring.setValue(120.0);
-    ring.setValue(45.5);
-    ring.setValue(45.5);
-    ring.setValue(74.9);
-    ring.setValue(45.5);
-    QCOMPARE(changed.size(), 3);
-    QCOMPARE(changed.at(0).at(0).toInt(), 45);
-    QCOMPARE(ring.getValue(), 45);
-    QCOMPARE(ring.getUsedColor(), QColor(24, 189, 155));
-    QCOMPARE(ring.sizeHint(), QSize(200, 200));
-    ring.setPercentStyle(ProgressBarPercent::PercentStyle_Arc_Polo);
-
-    // 45.5 %: the ring runs clockwise from 3 o'clock past 6 o'clock, the
-    // disc is filled from its bottom to 45.5 % of its height.
-    const QColor used(24, 189, 155), circle(70, 70, 70);
-    const QImage image = picture(ring, {200, 200});
-    QCOMPARE_COLOUR(image, QPoint(100, 194), used);  // ring, 6 o'clock
-    QCOMPARE_COLOUR(image, QPoint(194, 104), used);  // ring, just past 3 o'clock
-    QVERIFY(!near(image.pixelColor(QPoint(100, 6)), used, 40)); // 12 o'clock: no ring
-    QCOMPARE_COLOUR(image, QPoint(100, 160), used);  // disc, low
-    QCOMPARE_COLOUR(image, QPoint(100, 40), circle); // disc, high
-}
-
-void TestGauges::ultravioletSignalsAndPicture()
-{
-    Ultraviolet gauge;
-    QSignalSpy changed(&gauge, &Ultraviolet::valueChanged);
-    gauge.setValue(300);
-    gauge.setValue(300);
-    gauge.setValue(qQNaN());
-    QCOMPARE(changed.size(), 2);
-
-    QImage image = picture(gauge, {200, 200});
-    QCOMPARE_COLOUR(image, QPoint(100, 50), QColor(253, 216, 53));
-    // The sun's ray at 3 o'clock shows beyond the disc.
-    const QColor ray = image.pixelColor(188, 100);
-    QVERIFY2(ray.red() > 200 && ray.green() > 80 && ray.blue() < 80, qPrintable(ray.name()));
-
-    gauge.setValue(1078);
-    image = picture(gauge, {200, 200});
-    QCOMPARE_COLOUR(image, QPoint(100, 50), QColor(74, 35, 90));
-    QCOMPARE(gauge.getCircleColor(), QColor(74, 35, 90));
-}
-
-void TestGauges::thermometerSettersAndPicture()
-{
-    CThermometer thermometer;
-    QCOMPARE(thermometer.getValue(), 1.0);
-    thermometer.setMaxValue(85);
-    thermometer.setMinValue(-35);
-    thermometer.setMinValue(80);
-    thermometer.setPrecision(CThermometer::PRECISION(0));
-    QCOMPARE(thermometer.getMaxValue(), 80);
-    QCOMPARE(thermometer.getMinValue(), -30);
-    QCOMPARE(thermometer.getPrecision(), CThermometer::PRECISION_2);
-    thermometer.setValueWithAnimation(20);
-    QTRY_COMPARE(thermometer.getValue(), 20.0);
-    QCOMPARE(thermometer.getLiquidColor(), QColor(24, 189, 155));
-
-    const QColor glass(100, 100, 100), liquid(24, 189, 155);
-    QImage image = picture(thermometer, {200, 400});
-    const QRectF bar = thermometer.getBarRect();
-    QCOMPARE(bar, QRectF(88, 25, 24, 307));
-    const int top = int(bar.bottom() - thermometer.model().liquidLevel(bar.height()));
-    QCOMPARE_COLOUR(image, QPoint(100, top + 3), liquid);
-    QCOMPARE_COLOUR(image, QPoint(100, top - 3), glass);
-    QCOMPARE_COLOUR(image, QPoint(89, top + 3), glass); // the tube's wall
-    const QPoint bulb(100, int(bar.bottom()) + 24);
-    QCOMPARE_COLOUR(image, bulb, liquid);
-
-    thermometer.setValue(-5);
-    image = picture(thermometer, {200, 400});
-    QCOMPARE_COLOUR(image, bulb, QColor(100, 184, 255));
-    thermometer.setValue(-100);
-    image = picture(thermometer, {200, 400});
-    // An empty tube above the bulb, which reaches 12 pixels into the tube.
-    QCOMPARE_COLOUR(image, QPoint(100, int(bar.bottom()) - 16), glass);
-
-    thermometer.initData();
-    QCOMPARE(thermometer.getMaxValue(), 70);
-    QCOMPARE(thermometer.getValue(), 1.0);
+    widget->resize(size);
+    const QImage image = widget->grab().toImage();
+    for (const Pixel &pixel : pixels) {
+        const QColor shown = image.pixelColor(pixel.at);
+        const int distance = qMax(qMax(qAbs(shown.red() - pixel.colour.red()),
+                                       qAbs(shown.green() - pixel.colour.green())),
+                                  qAbs(shown.blue() - pixel.colour.blue()));
+        const bool near = distance <= qAbs(pixel.tolerance);
+        QVERIFY2(
+            near == (pixel.tolerance >= 0),
+            qPrintable(QStringLiteral("pixel (%1,%2) is %3, expected %4 %5 within %6")
+                           .arg(pixel.at.x())
+                           .arg(pixel.at.y())
+                           .arg(shown.name(), pixel.tolerance < 0 ? "not" : "", pixel.colour.name())
+                           .arg(qAbs(pixel.tolerance))));
+    }
 }
 
 QTEST_MAIN(TestGauges)
