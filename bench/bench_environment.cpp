@@ -223,13 +223,14 @@ int main(int argc, char *argv[])
         QElapsedTimer drain;
         drain.start();
         runUntil([&] { return rounds - before >= sentRounds; }, 5000, 1);
-        std::printf("%d baud for %.1f s: %lld lines sent (%.0f lines/s), %lld read; at the "
-                    "board's stop %lld ultraviolet lines behind, read within %lld ms; longest "
-                    "stall %lld ms, CPU %.0f %%, RSS %.1f -> %.1f MB\n",
+        std::printf("%d baud for %.1f s: %lld lines sent (%.0f lines/s), ultraviolet lines "
+                    "read %lld of %lld; at the board's stop %lld of them behind, read within "
+                    "%lld ms; longest stall %lld ms, CPU %.0f %%, RSS %.1f -> %.1f MB\n",
                     baud, elapsed, qlonglong(sent.load()), sent / elapsed,
-                    qlonglong((rounds - before) * 6), qlonglong(behind), qlonglong(drain.elapsed()),
-                    qlonglong(probe.longestMs()), 100 * (cpuSeconds() - cpuBefore) / elapsed,
-                    rssBefore / 1024.0, currentRssKb() / 1024.0);
+                    qlonglong(rounds - before), qlonglong(sentRounds), qlonglong(behind),
+                    qlonglong(drain.elapsed()), qlonglong(probe.longestMs()),
+                    100 * (cpuSeconds() - cpuBefore) / elapsed, rssBefore / 1024.0,
+                    currentRssKb() / 1024.0);
     }
     PortList::setLister({});
     return 0;

@@ -1660,6 +1660,18 @@ Azimuth: %3 </source>
         <source>SMS sent failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Barometer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>

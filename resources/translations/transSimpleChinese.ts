@@ -1670,6 +1670,18 @@ Azimuth: %3 </source>
         <source>SMS sent failed</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Barometer</source>
+        <translation>气压</translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation>二氧化碳</translation>
+    </message>
+    <message>
+        <source>TVOC</source>
+        <translation>TVOC</translation>
+    </message>
 </context>
 <context>
     <name>ToolPlaceholder</name>
