@@ -1,7 +1,7 @@
 #include "ultraviolet.h"
 
 #include "gaugepaint.h"
-#include "ringmodel.h"
+#include "ultravioletcolors.h"
 
 #include <QPainter>
 

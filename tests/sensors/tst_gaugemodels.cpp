@@ -1,6 +1,7 @@
 #include "dialmodel.h"
 #include "ringmodel.h"
 #include "thermometermodel.h"
+#include "ultravioletcolors.h"
 
 #include <QTest>
 
