@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "envlineparser.h"
 #include "gpssignalbars.h"
 #include "lineframer.h"
 #include "mqttclient.h"
@@ -432,7 +433,6 @@ private:
 
     // Bytes each sensor tab received and has not used yet, bounded
     // (SensorBuffer); the oscilloscope's are held by its frame parser.
-    QByteArray envRxBuffer;
     OscFrameParser oscParser;
     QByteArray spectraRxBuffer;
     QByteArray tofRxBuffer;
@@ -478,6 +478,24 @@ private:
     bool i2cdumpHoldsPort = false;
     // The first register of the last read sent, printed with its answer.
     int i2cLastReadRegister = 0;
+
+    // ---- Environment tool (sensors/mainwindow_environment.cpp) ----------
+private Q_SLOTS:
+    void ENVactionClear_triggered();
+
+private:
+    void showEnvReading(const EnvReading &reading);
+
+    // The six gauges, made by ENVironment_Init_Start and owned by the tab.
+    class ProgressBarPercent *humidityGauge = nullptr;
+    class CThermometer *temperatureGauge = nullptr;
+    class DashBoard *barometerDial = nullptr;
+    class Ultraviolet *ultravioletGauge = nullptr;
+    class DashBoard *co2Dial = nullptr;
+    class DashBoard *tvocDial = nullptr;
+    // The raw log, and the bytes of the line under way (bounded).
+    ReceiveView *envReceiveView = nullptr;
+    EnvLineParser envParser;
 
 private Q_SLOTS:
 

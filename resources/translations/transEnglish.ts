@@ -1789,6 +1789,18 @@ Azimuth: %3 </source>
         <source>MQTT connection failed: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Barometer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>TVOC</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>

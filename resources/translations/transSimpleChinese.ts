@@ -1799,6 +1799,18 @@ Azimuth: %3 </source>
         <source>MQTT connection failed: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Barometer</source>
+        <translation>气压</translation>
+    </message>
+    <message>
+        <source>CO2</source>
+        <translation>二氧化碳</translation>
+    </message>
+    <message>
+        <source>TVOC</source>
+        <translation>TVOC</translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>
@@ -2072,7 +2084,7 @@ Azimuth: %3 </source>
     <name>nuvelix_ble</name>
     <message>
         <source>Form</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">窗体</translation>
     </message>
     <message>
         <source>Scan</source>

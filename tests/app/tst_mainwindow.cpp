@@ -1,3 +1,4 @@
+#include "cthermometer.h"
 #include "dashboard.h"
 #include "mainwindow.h"
 #include "mwaveview.h"
@@ -6,8 +7,10 @@
 #include "nuvelix_i2c_tools.h"
 #include "nuvelix_spectroscopy.h"
 #include "nuvelix_tof.h"
+#include "progressbarpercent.h"
 #include "settingsfile.h"
 #include "toolswitches.h"
+#include "ultraviolet.h"
 #include "yurbtestmain.h"
 
 #include <QAction>
@@ -141,7 +144,10 @@ void TestMainWindow::codeCreatedWidgetsFollowTheTabs()
     QCOMPARE(window.findChildren<nuvelix_spectroscopy *>().size(), one);
     QCOMPARE(window.findChildren<nuvelix_i2c_tools *>().size(), one);
     QCOMPARE(window.findChildren<nuvelix_tof *>().size(), one);
-    QCOMPARE(window.findChildren<DashBoard *>().size(), 6 * one);
+    QCOMPARE(window.findChildren<DashBoard *>().size(), 3 * one);
+    QCOMPARE(window.findChildren<ProgressBarPercent *>().size(), one);
+    QCOMPARE(window.findChildren<CThermometer *>().size(), one);
+    QCOMPARE(window.findChildren<Ultraviolet *>().size(), one);
 }
 
 void TestMainWindow::terminalSetUpFollowsTheTabs_data()
