@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "crlflinecutter.h"
 #include "gpssignalbars.h"
 #include "lineframer.h"
 #include "nmeaframer.h"
@@ -10,6 +11,7 @@
 #include "satelliteboard.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
+#include "tofzones.h"
 
 #include <QAbstractSocket>
 #include <QHash>
@@ -28,6 +30,8 @@ class Callout;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
+class nuvelix_spectroscopy;
+class nuvelix_tof;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -429,12 +433,36 @@ private:
     // (SensorBuffer); the oscilloscope's are held by its frame parser.
     QByteArray envRxBuffer;
     OscFrameParser oscParser;
-    QByteArray spectraRxBuffer;
-    QByteArray tofRxBuffer;
     QByteArray i2cdumpRxBuffer;
     // X of the newest oscilloscope frame: 1 for the first, never reset, so
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
+
+private Q_SLOTS:
+    // ---- Spectrometer and time-of-flight tools --------------------------
+    // Spectra (sensors/mainwindow_spectra.cpp): each line's channel values to
+    // the bars or the curve of the chosen sensor type and chart.
+    void extractValuesFromQString(const QString &text);
+    void onSpectraTYPEComboBoxChanged(int index);
+    void onSpectraportChartComboBoxChanged(int index);
+    // TOF (sensors/mainwindow_tof.cpp): each line's distances in zone order
+    // to the grid and the surface.
+    void TOFprocessFrame(const QByteArray &frameData);
+    void onTOFTYPEComboBoxChanged(int index);
+    void TOFchangeArrangement();
+    void onTOFChartComboBoxChanged(int index);
+    void TOFactionClear_triggered();
+
+private:
+    // The Spectra tab's display and the start of a line whose CR LF has not
+    // come yet (bounded by the cutter).
+    nuvelix_spectroscopy *spectroscopy = nullptr;
+    CrLfLineCutter spectraRxBuffer;
+    // The TOF tab's display, the start of its next line, and the distance of
+    // every zone, kept across lines, sensor changes and reopening the port.
+    nuvelix_tof *tofWidget = nullptr;
+    CrLfLineCutter tofRxBuffer;
+    TofZones tofZones;
 
 private Q_SLOTS:
 

@@ -11,6 +11,8 @@ mosquitto-clients fonts-noto-cjk proj-bin geographiclib-tools"
 # geographiclib-tools.
 # The build fetches the map library from the npm registry.
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
+# The 3-D time-of-flight view draws with Mesa's software OpenGL under Xvfb.
+packages="$packages libgl1-mesa-dri"
 
 missing=""
 for p in $packages; do
