@@ -4,6 +4,26 @@
 
 #include <algorithm>
 
+namespace {
+// Value k = 8 a + b: the board sends its zones by quarter, column pair and
+// row, bottom half first.
+int tmf8828Zone(int k)
+{
+    const int a = k / 8;
+    const int b = k % 8;
+    return 56 - 8 * (a / 4) - 16 * (b / 2) + 4 * (b % 2) + a % 4;
+}
+
+// Reverses the order within each of `rows` rows of `columns` values.
+void mirrorRows(QList<int> &pixels, int rows, int columns)
+{
+    for (int row = 0; row < rows; ++row) {
+        const auto start = pixels.begin() + qsizetype(row) * columns;
+        std::reverse(start, start + columns);
+    }
+}
+} // namespace
+
 std::optional<int> TofZones::takeLine(QByteArrayView line, Sensor sensor)
 {
     const QString text = QString::fromUtf8(line);
@@ -25,23 +45,4 @@ std::optional<int> TofZones::takeLine(QByteArrayView line, Sensor sensor)
             m_zones[tmf8828Zone(k)] = value(k);
     }
     return count;
-}
-
-// Value k = 8 a + b: the board sends its zones by quarter, column pair and
-// row, bottom half first.
-int TofZones::tmf8828Zone(int k)
-{
-    const int a = k / 8;
-    const int b = k % 8;
-    return 56 - 8 * (a / 4) - 16 * (b / 2) + 4 * (b % 2) + a % 4;
-}
-
-void TofZones::mirrorRows(QList<int> &pixels, int rows, int columns)
-{
-    if (rows < 1 || columns < 1 || pixels.size() < qsizetype(rows) * columns)
-        return;
-    for (int row = 0; row < rows; ++row) {
-        const auto start = pixels.begin() + qsizetype(row) * columns;
-        std::reverse(start, start + columns);
-    }
 }

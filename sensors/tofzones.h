@@ -22,17 +22,10 @@ public:
     // through its zone table. Returns the number of values taken, or nothing
     // when the line is ignored: any other count, and 16 values for the
     // TMF8828, whose table needs 64.
-    std::optional<int> takeLine(QByteArrayView line, Sensor sensor);
+    [[nodiscard]] std::optional<int> takeLine(QByteArrayView line, Sensor sensor);
 
     // All 64 zones; those a line did not reach keep their older values.
     [[nodiscard]] const QList<int> &zones() const { return m_zones; }
-
-    // The zone that value k of a TMF8828 line goes to (k from 0 to 63).
-    [[nodiscard]] static int tmf8828Zone(int k);
-    // Reverses the order within each of `rows` rows of `columns` values, in
-    // place; does nothing unless there are rows and columns and the list
-    // holds them all.
-    static void mirrorRows(QList<int> &pixels, int rows, int columns);
 
 private:
     QList<int> m_zones = QList<int>(zoneCount, 0);

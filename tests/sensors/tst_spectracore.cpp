@@ -1,6 +1,4 @@
-#include "spectrabars.h"
 #include "spectrachannels.h"
-#include "spectraroute.h"
 #include "spectrumcolours.h"
 #include "spectrumcurve.h"
 
@@ -10,8 +8,6 @@
 using Readings = QList<SpectraReading>;
 using Values = QList<double>;
 
-Q_DECLARE_METATYPE(std::optional<SpectraRoute>)
-
 namespace {
 QString text(const Readings &readings)
 {
@@ -20,22 +16,9 @@ QString text(const Readings &readings)
         texts.append(QStringLiteral("%1=%2").arg(reading.channel).arg(reading.value));
     return QLatin1Char('[') + texts.join(QLatin1Char(' ')) + QLatin1Char(']');
 }
-
-QString text(const std::optional<SpectraRoute> &route)
-{
-    if (!route)
-        return QStringLiteral("nowhere");
-    return QStringLiteral("target %1 slot %2").arg(int(route->target)).arg(route->slot);
-}
-
-SpectraRoute to(SpectraRoute::Target target, int slot)
-{
-    return SpectraRoute{target, slot};
-}
 } // namespace
 
-// The spectrometer's lines, where each value goes, the bar tables, the
-// wavelength colours and the spectrum curve.
+// The spectrometer's lines, the wavelength colours and the spectrum curve.
 class TestSpectraCore : public QObject
 {
     Q_OBJECT
@@ -43,11 +26,8 @@ class TestSpectraCore : public QObject
 private Q_SLOTS:
     void readings_data();
     void readings();
-    void route_data();
-    void route();
     void wavelengthColour_data();
     void wavelengthColour();
-    void curveRefusesListsOfAnotherLength();
     void curveGeometry();
 };
 
@@ -85,80 +65,6 @@ void TestSpectraCore::readings()
                                                 .arg(line, text(expected), text(actual))));
 }
 
-// The sensor type comes from the type box's text; a bar route names the bar
-// the table gives that slot.
-void TestSpectraCore::route_data()
-{
-    using T = SpectraRoute::Target;
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<int>("channel");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<std::optional<SpectraRoute>>("expected");
-    QTest::addColumn<QString>("bar");    // label of the bar reached
-    QTest::addColumn<QString>("colour"); // and its colour
-
-    QTest::newRow("AS7341 F1") << "AS7341" << 0 << 0 << std::optional(to(T::BarsAS7341, 0)) << "F1"
-                               << "#7030a0";
-    QTest::newRow("AS7341 NIR") << "AS7341" << 8 << 0 << std::optional(to(T::BarsAS7341, 8))
-                                << "NIR"
-                                << "#c00000";
-    QTest::newRow("AS7341 has no bar 9")
-        << "AS7341" << 9 << 0 << std::optional<SpectraRoute>() << ""
-        << "";
-    QTest::newRow("AS7343 FY") << "AS7343" << 11 << 0 << std::optional(to(T::BarsAS7343, 11))
-                               << "FY"
-                               << "#00b050";
-    QTest::newRow("AS7343 has no bar 12")
-        << "AS7343" << 12 << 0 << std::optional<SpectraRoute>() << ""
-        << "";
-    QTest::newRow("AS7265X 410 nm")
-        << "AS7265X" << 0 << 0 << std::optional(to(T::BarsAS7265X, 0)) << "(410nm)"
-        << "#9600ff";
-    QTest::newRow("AS7265X 940 nm")
-        << "AS7265X" << 17 << 0 << std::optional(to(T::BarsAS7265X, 17)) << "(940nm)"
-        << "#a0a0a0";
-    QTest::newRow("AS7265X has no bar 18")
-        << "AS7265X" << 18 << 0 << std::optional<SpectraRoute>() << ""
-        << "";
-    QTest::newRow("curve: channel 17 is the 940 nm point")
-        << "AS7265X" << 17 << 1 << std::optional(to(T::Curve, 18)) << ""
-        << "";
-    QTest::newRow("curve: channel 0 is the 410 nm point, for any type")
-        << "AS7341" << 0 << 1 << std::optional(to(T::Curve, 1)) << ""
-        << "";
-    QTest::newRow("curve has no point past 940 nm")
-        << "AS7265X" << 18 << 1 << std::optional<SpectraRoute>() << ""
-        << "";
-    QTest::newRow("unknown type") << "as7341" << 0 << 0 << std::optional<SpectraRoute>() << ""
-                                  << "";
-    QTest::newRow("unknown mode") << "AS7341" << 0 << 2 << std::optional<SpectraRoute>() << ""
-                                  << "";
-}
-
-void TestSpectraCore::route()
-{
-    QFETCH(QString, type);
-    QFETCH(int, channel);
-    QFETCH(int, mode);
-    QFETCH(std::optional<SpectraRoute>, expected);
-    QFETCH(QString, bar);
-    QFETCH(QString, colour);
-
-    const std::optional<SpectraRoute> actual =
-        SpectraRoute::of(channel, SpectraChannels::sensorType(type), mode);
-    QVERIFY2(actual == expected,
-             qPrintable(QStringLiteral("%1 channel %2 mode %3: expected %4, got %5")
-                            .arg(type)
-                            .arg(channel)
-                            .arg(mode)
-                            .arg(text(expected), text(actual))));
-    if (!bar.isEmpty()) {
-        const SpectraBar reached = spectraBars(int(actual->target)).at(actual->slot);
-        QCOMPARE(reached.label, bar);
-        QCOMPARE(reached.colour.name(), colour);
-    }
-}
-
 void TestSpectraCore::wavelengthColour_data()
 {
     QTest::addColumn<double>("nanometres");
@@ -184,26 +90,6 @@ void TestSpectraCore::wavelengthColour()
     QFETCH(double, nanometres);
     QFETCH(QString, expected);
     QCOMPARE(SpectrumColours::wavelengthColour(nanometres).name(), expected);
-}
-
-void TestSpectraCore::curveRefusesListsOfAnotherLength()
-{
-    SpectrumCurve curve;
-    const Values zeros(SpectrumCurve::pointCount, 0.0);
-    QVERIFY(!curve.setValue(SpectrumCurve::pointCount, 1));
-    QVERIFY(!curve.setValue(-1, 1));
-    QVERIFY(!curve.setValues(Values(18, 1.0)));
-    QVERIFY(!curve.setValues({1.0}));
-    QVERIFY(!curve.setWavelengths(Values(20, 500.0)));
-    QVERIFY(!curve.setWavelengths({}));
-    QCOMPARE(curve.values(), zeros);
-    QCOMPARE(curve.wavelengths().size(), SpectrumCurve::pointCount);
-
-    Values values = zeros;
-    values.last() = 0.8;
-    QVERIFY(curve.setValues(values));
-    QVERIFY(curve.setWavelengths(Values(SpectrumCurve::pointCount, 500.0)));
-    QCOMPARE(curve.values(), values);
 }
 
 // In a 470 by 360 widget the plot is 400 by 300 from (50, 20): the path runs

@@ -92,6 +92,8 @@ void TestSpectraTofViews::spectroscopyRoutes_data()
     QTest::newRow("940 nm point") << 17 << 2 << 1 << 57;
     QTest::newRow("no point past 940 nm") << 18 << 2 << 1 << -1;
     QTest::newRow("unknown type") << 0 << 255 << 0 << -1;
+    QTest::newRow("410 nm point for any type") << 0 << 0 << 1 << 40;
+    QTest::newRow("unknown mode") << 0 << 0 << 2 << -1;
 }
 
 void TestSpectraTofViews::spectroscopyRoutes()
