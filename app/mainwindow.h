@@ -438,8 +438,8 @@ private:
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
 
-private Q_SLOTS:
     // ---- Spectrometer and time-of-flight tools --------------------------
+private Q_SLOTS:
     // Spectra (sensors/mainwindow_spectra.cpp): each line's channel values to
     // the bars or the curve of the chosen sensor type and chart.
     void extractValuesFromQString(const QString &text);

@@ -1,12 +1,9 @@
 #include "spectrachannels.h"
 #include "spectrumcolours.h"
-#include "spectrumcurve.h"
 
-#include <QPainterPath>
 #include <QTest>
 
 using Readings = QList<SpectraReading>;
-using Values = QList<double>;
 
 namespace {
 QString text(const Readings &readings)
@@ -18,7 +15,7 @@ QString text(const Readings &readings)
 }
 } // namespace
 
-// The spectrometer's lines, the wavelength colours and the spectrum curve.
+// The spectrometer's lines and the wavelength colours of its curve.
 class TestSpectraCore : public QObject
 {
     Q_OBJECT
@@ -28,7 +25,6 @@ private Q_SLOTS:
     void readings();
     void wavelengthColour_data();
     void wavelengthColour();
-    void curveGeometry();
 };
 
 void TestSpectraCore::readings_data()
@@ -90,41 +86,6 @@ void TestSpectraCore::wavelengthColour()
     QFETCH(double, nanometres);
     QFETCH(QString, expected);
     QCOMPARE(SpectrumColours::wavelengthColour(nanometres).name(), expected);
-}
-
-// In a 470 by 360 widget the plot is 400 by 300 from (50, 20): the path runs
-// from the bottom left through every point to the bottom right, and the
-// gradient gives each point its wavelength's colour.
-void TestSpectraCore::curveGeometry()
-{
-    SpectrumCurve curve;
-    const QSize size(470, 360);
-    QCOMPARE(SpectrumCurve::plotArea(size), QRect(50, 20, 400, 300));
-    QVERIFY(curve.setValue(18, 0.8));
-    QVERIFY(curve.setValue(1, 1.0));
-    QCOMPARE(curve.point(18, size), QPointF(450, 80));
-    QCOMPARE(curve.point(1, size), QPointF(50 + 400.0 / 18, 20));
-    QCOMPARE(curve.point(9, size), QPointF(250, 320));
-
-    const QPainterPath path = curve.fillPath(size);
-    QCOMPARE(QPointF(path.elementAt(0)), QPointF(50, 320));
-    for (int k = 0; k + 1 < SpectrumCurve::pointCount; ++k) {
-        const QPointF from = curve.point(k, size);
-        const QPointF next = curve.point(k + 1, size);
-        const double middle = (from.x() + next.x()) / 2;
-        const int at = 1 + 3 * k;
-        QCOMPARE(QPointF(path.elementAt(at)), QPointF(middle, from.y()));
-        QCOMPARE(QPointF(path.elementAt(at + 1)), QPointF(middle, next.y()));
-        QCOMPARE(QPointF(path.elementAt(at + 2)), next);
-    }
-    QCOMPARE(QPointF(path.elementAt(1 + 3 * 18)), QPointF(450, 320));
-    QCOMPARE(path.boundingRect().top(), 20.0);
-
-    const QGradientStops stops = curve.fillGradient(size).stops();
-    QCOMPARE(stops.size(), SpectrumCurve::pointCount);
-    QCOMPARE(stops.at(9).first, 0.5);
-    QCOMPARE(stops.at(9).second.name(), QStringLiteral("#ffa000"));
-    QCOMPARE(curve.fillGradient(size).finalStop(), QPointF(450, 0));
 }
 
 QTEST_GUILESS_MAIN(TestSpectraCore)

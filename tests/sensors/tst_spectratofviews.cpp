@@ -1,40 +1,19 @@
-#include "nuvelix_spectroscopy.h"
 #include "nuvelix_spectroscopy_spline.h"
 #include "nuvelix_tof_data.h"
 #include "nuvelix_tof_surface.h"
 #include "yurbtestmain.h"
 
 #include <Q3DSurface>
-#include <QBarSeries>
-#include <QBarSet>
-#include <QChartView>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
-#include <QStackedWidget>
 #include <QSurface3DSeries>
 #include <QTest>
 #include <QValue3DAxis>
 
-#include <memory>
-
 using Values = QList<double>;
 
 namespace {
-// Every value the display holds: the bars of pages 0 to 2, then the curve.
-Values displayValues(const nuvelix_spectroscopy &display)
-{
-    const auto *pages = display.findChild<QStackedWidget *>();
-    Values values;
-    for (int page = 0; page < 3; ++page) {
-        const auto *view = qobject_cast<QChartView *>(pages->widget(page));
-        const auto *bars = qobject_cast<QBarSeries *>(view->chart()->series().first());
-        for (const QBarSet *set : bars->barSets())
-            values.append(set->at(0));
-    }
-    return values + qobject_cast<nuvelix_spectroscopy_spline *>(pages->widget(3))->curve().values();
-}
-
 // Pixels of an image that are mostly red, and mostly green.
 QPair<int, int> redAndGreen(const QImage &image)
 {
@@ -60,57 +39,19 @@ QLabel *zoneLabel(const nuvelix_tof_data &grid, int row, int column)
 }
 } // namespace
 
-// The spectrometer's pages and the time-of-flight views on their own: where
-// values land, what the curve paints, the grid's labels and the 3-D surface
-// read back with its own render-to-image.
+// The spectrum curve and the time-of-flight views on their own: what the
+// curve paints, the grid's labels and the 3-D surface read back with its own
+// render-to-image.
 class TestSpectraTofViews : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
-    void spectroscopyRoutes_data();
-    void spectroscopyRoutes();
     void curvePaintsTheSpectrum();
     void gridLabels_data();
     void gridLabels();
     void surfaceRendersAndRebuilds();
 };
-
-void TestSpectraTofViews::spectroscopyRoutes_data()
-{
-    QTest::addColumn<int>("index");
-    QTest::addColumn<int>("type");
-    QTest::addColumn<int>("mode");
-    QTest::addColumn<int>("changed"); // in displayValues; -1 none
-
-    // Bars: AS7341 0 to 8, AS7343 9 to 20, AS7265X 21 to 38; curve 39 to 57.
-    QTest::newRow("(410nm) bar") << 0 << 2 << 0 << 21;
-    QTest::newRow("(940nm) bar") << 17 << 2 << 0 << 38;
-    QTest::newRow("no AS7265X bar 18") << 18 << 2 << 0 << -1;
-    QTest::newRow("no AS7341 bar 9") << 9 << 0 << 0 << -1;
-    QTest::newRow("FY bar") << 11 << 1 << 0 << 20;
-    QTest::newRow("940 nm point") << 17 << 2 << 1 << 57;
-    QTest::newRow("no point past 940 nm") << 18 << 2 << 1 << -1;
-    QTest::newRow("unknown type") << 0 << 255 << 0 << -1;
-    QTest::newRow("410 nm point for any type") << 0 << 0 << 1 << 40;
-    QTest::newRow("unknown mode") << 0 << 0 << 2 << -1;
-}
-
-void TestSpectraTofViews::spectroscopyRoutes()
-{
-    QFETCH(int, index);
-    QFETCH(int, type);
-    QFETCH(int, mode);
-    QFETCH(int, changed);
-
-    nuvelix_spectroscopy display;
-    Values expected = displayValues(display);
-    QCOMPARE(expected, Values(9 + 12 + 18 + 19, 0.0));
-    display.update_data_barset(quint8(index), 0.8, quint8(type), quint8(mode));
-    if (changed >= 0)
-        expected[changed] = 0.8;
-    QCOMPARE(displayValues(display), expected);
-}
 
 // In 470 by 360 the plot is 400 by 300 from (50, 20) and point i lies at
 // x = 50 + 400 i / 18. All values 0 leave only the grid; values of 0.5
