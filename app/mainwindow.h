@@ -1,6 +1,7 @@
 #pragma once
 
 #include "aboutdialog.h"
+#include "crlflinecutter.h"
 #include "envlineparser.h"
 #include "gpssignalbars.h"
 #include "lineframer.h"
@@ -8,11 +9,12 @@
 #include "nmeaframer.h"
 #include "nmeamsg.h"
 #include "nmeaslmsg.h"
-#include "oscframeparser.h"
 #include "nuvelix_modbusclient.h"
+#include "oscframeparser.h"
 #include "satelliteboard.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
+#include "tofzones.h"
 
 #include <QAbstractSocket>
 #include <QHash>
@@ -33,6 +35,8 @@ class AtTransaction;
 class MWaveView;
 class ModbusFrameLog;
 class MqttMessageView;
+class nuvelix_spectroscopy;
+class nuvelix_tof;
 class QLCDNumber;
 class QPlainTextEdit;
 class QPolarChart;
@@ -431,11 +435,8 @@ private:
     void setI2cdumpCommandsEnabled(bool enabled);
     void Oscilloscope_Setting_Value(const OscFrame &frame);
 
-    // Bytes each sensor tab received and has not used yet, bounded
-    // (SensorBuffer); the oscilloscope's are held by its frame parser.
+    // The oscilloscope's frame parser, which holds a frame under way.
     OscFrameParser oscParser;
-    QByteArray spectraRxBuffer;
-    QByteArray tofRxBuffer;
     // X of the newest oscilloscope frame: 1 for the first, never reset, so
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
@@ -496,6 +497,32 @@ private:
     // The raw log, and the bytes of the line under way (bounded).
     ReceiveView *envReceiveView = nullptr;
     EnvLineParser envParser;
+
+    // ---- Spectrometer and time-of-flight tools --------------------------
+private Q_SLOTS:
+    // Spectra (sensors/mainwindow_spectra.cpp): each line's channel values to
+    // the bars or the curve of the chosen sensor type and chart.
+    void extractValuesFromQString(const QString &text);
+    void onSpectraTYPEComboBoxChanged(int index);
+    void onSpectraportChartComboBoxChanged(int index);
+    // TOF (sensors/mainwindow_tof.cpp): each line's distances in zone order
+    // to the grid and the surface.
+    void TOFprocessFrame(const QByteArray &frameData);
+    void onTOFTYPEComboBoxChanged(int index);
+    void TOFchangeArrangement();
+    void onTOFChartComboBoxChanged(int index);
+    void TOFactionClear_triggered();
+
+private:
+    // The Spectra tab's display and the start of a line whose CR LF has not
+    // come yet (bounded by the cutter).
+    nuvelix_spectroscopy *spectroscopy = nullptr;
+    CrLfLineCutter spectraRxBuffer;
+    // The TOF tab's display, the start of its next line, and the distance of
+    // every zone, kept across lines, sensor changes and reopening the port.
+    nuvelix_tof *tofWidget = nullptr;
+    CrLfLineCutter tofRxBuffer;
+    TofZones tofZones;
 
 private Q_SLOTS:
 

@@ -2,15 +2,25 @@
 #include "ui_mainwindow.h"
 
 #include "nuvelix_spectroscopy.h"
-#include "sensorbuffer.h"
 #include "serialtool.h"
+#include "spectrachannels.h"
+
+#include <QSignalBlocker>
 
 void MainWindow::Spectra_Init_Start()
 {
-    ui->gridLayout_spectra->addWidget(new nuvelix_spectroscopy(this));
+    spectroscopy = new nuvelix_spectroscopy(this);
+    ui->gridLayout_spectra->addWidget(spectroscopy);
+    spectraRxBuffer.reset();
     connect(ui->SpectraopencompushButton, &QPushButton::pressed, this,
             &MainWindow::SpectraOpen_triggered);
+    connect(ui->SpectraportChartComboBox, &QComboBox::currentIndexChanged, this,
+            &MainWindow::onSpectraportChartComboBoxChanged);
+    connect(ui->SpectraYPEcomboBox, &QComboBox::currentIndexChanged, this,
+            &MainWindow::onSpectraTYPEComboBoxChanged);
     setOpenButtonStyle(ui->SpectraopencompushButton, false);
+    // "Line Chart" is offered only with the AS7265X.
+    onSpectraTYPEComboBoxChanged(ui->SpectraYPEcomboBox->currentIndex());
 }
 
 SerialTool MainWindow::spectraSerialTool()
@@ -23,13 +33,45 @@ SerialTool MainWindow::spectraSerialTool()
 
 void MainWindow::SpectraOpen_triggered()
 {
-    // Every open attempt starts with an empty receive buffer.
+    // Every open attempt starts with no part line.
     if (!serialPortOpen)
-        spectraRxBuffer.clear();
+        spectraRxBuffer.reset();
     openOrCloseSerialTool(spectraSerialTool());
 }
 
 void MainWindow::readSpectraCom(const QByteArray &data)
 {
-    SensorBuffer::append(spectraRxBuffer, data);
+    for (const QByteArray &line : spectraRxBuffer.feed(data).results)
+        extractValuesFromQString(QString::fromUtf8(line));
+}
+
+// Sensor type and chart mode are read from the boxes for every value.
+void MainWindow::extractValuesFromQString(const QString &text)
+{
+    for (const SpectraReading &reading : SpectraChannels::readings(text))
+        spectroscopy->update_data_barset(
+            quint8(reading.channel), reading.value,
+            SpectraChannels::sensorType(ui->SpectraYPEcomboBox->currentText()),
+            quint8(ui->SpectraportChartComboBox->currentIndex()));
+}
+
+// The chart box goes back to "Bar Chart", and the display to the type's bars.
+void MainWindow::onSpectraTYPEComboBoxChanged(int index)
+{
+    {
+        const QSignalBlocker refill(ui->SpectraportChartComboBox);
+        ui->SpectraportChartComboBox->clear();
+        ui->SpectraportChartComboBox->addItem(tr("Bar Chart"));
+        if (ui->SpectraYPEcomboBox->currentText() == QLatin1String("AS7265X"))
+            ui->SpectraportChartComboBox->addItem(tr("Line Chart"));
+    }
+    spectroscopy->change(index);
+}
+
+// Only the AS7265X has a curve: "Bar Chart" shows its bars, "Line Chart" the
+// curve.
+void MainWindow::onSpectraportChartComboBoxChanged(int index)
+{
+    if (ui->SpectraYPEcomboBox->currentIndex() == 2)
+        spectroscopy->change(index + 2);
 }

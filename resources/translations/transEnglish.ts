@@ -2958,4 +2958,11 @@ Azimuth: %3 </source>
         <translation type="unfinished"></translation>
     </message>
 </context>
+<context>
+    <name>nuvelix_tof_surface</name>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
 </TS>

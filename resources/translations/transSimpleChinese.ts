@@ -1297,11 +1297,11 @@ li.checked::marker { content: &quot;\2612&quot;; }
     </message>
     <message>
         <source>Bar Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>柱状图</translation>
     </message>
     <message>
         <source>Line Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>折线图</translation>
     </message>
     <message>
         <source>Stop</source>
@@ -2967,6 +2967,13 @@ Azimuth: %3 </source>
     <message>
         <source>i2c addresss:</source>
         <translation>i2c 地址:</translation>
+    </message>
+</context>
+<context>
+    <name>nuvelix_tof_surface</name>
+    <message>
+        <source>The 3D view needs OpenGL, which this display does not offer.</source>
+        <translation>三维视图需要 OpenGL，当前显示环境无法提供。</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,37 @@
+#include "tofsurfacemodel.h"
+
+#include <algorithm>
+
+TofSurfaceModel::TofSurfaceModel()
+{
+    setArrangement(1);
+}
+
+void TofSurfaceModel::setArrangement(int arrangement)
+{
+    m_size = arrangement == 0 ? 4 : 8;
+    m_heights = QList<double>(m_size * m_size, startHeight);
+    m_masterPoints.clear();
+    for (int a = 0; a < m_size; ++a)
+        for (int b = 0; b < m_size; ++b)
+            m_masterPoints.append(QPoint(a, b));
+}
+
+bool TofSurfaceModel::updateMultipleDataPoints(const QList<QPoint> &points,
+                                               const QList<double> &values)
+{
+    if (values.size() < points.size())
+        return false;
+    for (qsizetype i = 0; i < points.size(); ++i) {
+        const QPoint point = points.at(i);
+        if (point.x() < 0 || point.x() >= m_size || point.y() < 0 || point.y() >= m_size)
+            continue;
+        m_heights[point.y() * m_size + point.x()] = std::min(values.at(i), topHeight);
+    }
+    return true;
+}
+
+double TofSurfaceModel::height(int row, int column) const
+{
+    return m_heights.at(row * m_size + column);
+}

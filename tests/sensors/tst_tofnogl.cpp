@@ -1,0 +1,62 @@
+#include "nuvelix_tof.h"
+#include "nuvelix_tof_surface.h"
+#include "openglcheck.h"
+
+#include "modalwatchdog.h"
+#include "promptrecorder.h"
+#include "temporaryhome.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QSurface3DSeries>
+#include <QTest>
+
+// The 3-D view on a display without OpenGL (the minimal platform): a plain
+// text stands in for the graph, which would end the process, and the view
+// still takes arrangements and heights.
+class TestTofNoGl : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void placeholderInsteadOfTheGraph();
+};
+
+void TestTofNoGl::placeholderInsteadOfTheGraph()
+{
+    QVERIFY(!openGlAvailable());
+    nuvelix_tof display;
+    display.change(1);
+    display.show();
+    nuvelix_tof_surface *surface = display.surface();
+    QTRY_VERIFY(surface->isVisible());
+    QCOMPARE(surface->surfaceGraph(), nullptr);
+    const auto *placeholder = surface->findChild<QLabel *>();
+    QVERIFY(placeholder);
+    QTRY_VERIFY(placeholder->isVisible());
+    QCOMPARE(placeholder->textFormat(), Qt::PlainText);
+
+    surface->changeArrangement(0);
+    surface->updateMultipleDataPoints(surface->masterPoints(), QList<double>(64, 9000));
+    QCOMPARE(surface->surfaceModel().height(3, 3), 8000.0);
+    QCOMPARE(surface->surfaceSeries()->dataProxy()->itemAt(3, 3)->y(), 8000.0f);
+    display.change(0);
+    display.change(1);
+    QCOMPARE(surface->findChildren<QLabel *>().size(), 1);
+    QCOMPARE(surface->surfaceGraph(), nullptr);
+}
+
+// The window test main, on the minimal platform, which has no OpenGL.
+int main(int argc, char *argv[])
+{
+    TemporaryHome home;
+    qputenv("QT_QPA_PLATFORM", "minimal");
+    QApplication app(argc, argv);
+    PromptRecorder::failOnPrompts();
+    const ModalWatchdog watchdog;
+    TestTofNoGl test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_tofnogl.moc"
