@@ -32,12 +32,9 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <functional>
-#include <poll.h>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -69,23 +66,6 @@ QByteArray boardLine(qint64 n)
     }
 }
 
-// Writes all bytes to the pty's master end, waiting while it is full.
-void writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return;
-        } else {
-            pollfd ready{fd, POLLOUT, 0};
-            ::poll(&ready, 1, 100);
-        }
-    }
-}
-
 // Sends lines from `first` on at the byte rate of the port, in 10 ms
 // bursts, for `seconds`; counts the lines sent in `sent`.
 void sendAtLineRate(int fd, qint64 first, int seconds, std::atomic<qint64> &sent)
@@ -103,16 +83,6 @@ void sendAtLineRate(int fd, qint64 first, int seconds, std::atomic<qint64> &sent
         sent = n - first;
         std::this_thread::sleep_until(start + std::chrono::milliseconds(tick * 10));
     }
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // Sets a new value and lets the window repaint what the gauge marked, as

@@ -21,9 +21,7 @@
 #include <QPushButton>
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
-#include <poll.h>
 #include <thread>
 #include <unistd.h>
 
@@ -65,23 +63,6 @@ QByteArray gsvSentence(int n)
                 QByteArray::number((prn * 37 + second) % 360) + ',' + QByteArray::number(snr);
     }
     return withChecksum(body);
-}
-
-// Writes all bytes to the pty's master end, waiting while it is full.
-void writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return;
-        } else {
-            pollfd ready{fd, POLLOUT, 0};
-            ::poll(&ready, 1, 100);
-        }
-    }
 }
 
 // What one case saw of the dialog's worker.

@@ -34,12 +34,9 @@
 #include <QValueAxis>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cmath>
 #include <cstdio>
-#include <poll.h>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -59,23 +56,6 @@ QByteArray frame(qint64 n)
         bytes += '$' + QByteArray::number(channel) + ':' + QByteArray::number(value, 'f', 3) + ';';
     }
     return bytes + "\r\n";
-}
-
-// Writes all bytes to the pty's master end, waiting while it is full.
-void writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return;
-        } else {
-            pollfd ready{fd, POLLOUT, 0};
-            ::poll(&ready, 1, 100);
-        }
-    }
 }
 
 // Sends `count` frames from `first` on, ten every 10 ms.
@@ -164,17 +144,6 @@ RedrawCost redrawCost(MWaveView &view, bool thinned)
     cost.replaceMs /= redraws;
     cost.paintMs /= redraws;
     return cost;
-}
-
-// The processor time the process has used, all its threads together.
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 // Counts the paints of a widget.

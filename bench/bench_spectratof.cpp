@@ -39,11 +39,8 @@
 
 #include <algorithm>
 #include <atomic>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <poll.h>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -59,32 +56,6 @@ QByteArray distanceLine(int count, QRandomGenerator &random, int marked = -1, in
     for (int k = 0; k < count; ++k)
         line += QByteArray::number(k == marked ? mark : random.bounded(4000)) + ',';
     return line + "\r\n";
-}
-
-void writeAll(int fd, const QByteArray &bytes)
-{
-    qsizetype done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
-        if (n > 0) {
-            done += n;
-        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
-            return;
-        } else {
-            pollfd ready{fd, POLLOUT, 0};
-            ::poll(&ready, 1, 100);
-        }
-    }
-}
-
-double cpuSeconds()
-{
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 void settle(int ms)

@@ -9,8 +9,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <cerrno>
 #include <cstdio>
 #include <limits>
+#include <poll.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -65,6 +67,32 @@ long peakRssKb()
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
     return usage.ru_maxrss;
+}
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    const auto seconds = [](const timeval &time) {
+        return time.tv_sec + time.tv_usec / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+void writeAll(int fd, const QByteArray &bytes)
+{
+    qsizetype done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.constData() + done, size_t(bytes.size() - done));
+        if (n > 0) {
+            done += n;
+        } else if (n < 0 && errno != EAGAIN && errno != EINTR) {
+            return;
+        } else {
+            pollfd ready{fd, POLLOUT, 0};
+            ::poll(&ready, 1, 100);
+        }
+    }
 }
 
 QByteArray numberedLines(qsizetype size, const QByteArray &lineEnd)

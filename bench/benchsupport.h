@@ -23,6 +23,11 @@ namespace Bench {
 [[nodiscard]] double megabytes(qint64 bytes);
 [[nodiscard]] long currentRssKb();
 [[nodiscard]] long peakRssKb();
+// Processor time (user and system) this process has used, in seconds.
+[[nodiscard]] double cpuSeconds();
+
+// Writes all bytes to a pty's master end, waiting while it is full.
+void writeAll(int fd, const QByteArray &bytes);
 
 // `size` bytes of 64-byte lines, each with a running number so that lost or
 // reordered bytes show, and each ended by `lineEnd` ("\n", "\r", "\r\n", or
