@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTcpServer>
-#include <QTextBlock>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -153,24 +152,10 @@ void TestMqttTab::transports()
     const QTextDocument *shown = widget<QTextEdit>("mqtt_textEdit")->document();
     QTRY_VERIFY(!shown->isEmpty());
     QCOMPARE(shown->blockCount(), 1);
-    QList<std::pair<QString, QString>> parts;
-    for (auto fragment = shown->firstBlock().begin(); !fragment.atEnd(); ++fragment) {
-        parts.append({fragment.fragment().text(),
-                      fragment.fragment().charFormat().foreground().color().name()});
-    }
-    const QString time = parts.value(1).first;
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(time).hasMatch(),
-             qPrintable(time));
-    QString text = QString::fromUtf8(payload);
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QList<std::pair<QString, QString>> expected{{"Time:", "#000000"},
-                                                {time, "#ff0000"},
-                                                {"\t\tTopic:", "#000000"},
-                                                {topic, "#0000ff"},
-                                                {"\t\treceive:", "#000000"}};
-    if (!text.isEmpty())
-        expected.append({text, "#008000"});
-    QCOMPARE(parts, expected);
+    const QString line = shown->toPlainText();
+    QVERIFY2(QRegularExpression(QStringLiteral("^Time:\\d\\d:\\d\\d")).match(line).hasMatch(),
+             qPrintable(line.left(20)));
+    QCOMPARE(line.sliced(10), "\t\tTopic:" + topic + "\t\treceive:" + QString::fromUtf8(payload));
 
     // mosquitto_sub takes one message and prints it as topic and hex; its
     // debug lines tell when the subscription stands. Line buffered, since
@@ -185,9 +170,9 @@ void TestMqttTab::transports()
     press("mqtt_publish_pushButton");
     QTRY_VERIFY_WITH_TIMEOUT(subscriber.state() == QProcess::NotRunning, 10000);
     output += subscriber.readAllStandardOutput();
-    const qsizetype line = output.indexOf("\nyurb/out ") + 10;
-    QVERIFY2(line >= 10, output.constData());
-    QCOMPARE(QByteArray::fromHex(output.sliced(line, output.indexOf('\n', line) - line)), payload);
+    const qsizetype at = output.indexOf("\nyurb/out ") + 10;
+    QVERIFY2(at >= 10, output.left(300).constData());
+    QCOMPARE(QByteArray::fromHex(output.sliced(at, output.indexOf('\n', at) - at)), payload);
 
     press("mqtt_opencompushButton");
     QCOMPARE(status(), QStringLiteral("MQTT was disconnected."));
