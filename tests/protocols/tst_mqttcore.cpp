@@ -216,7 +216,6 @@ void TestMqttCore::answers_data()
     QTest::addColumn<QString>("sent");
     const QByteArray accepted = hex("20020000");
     const int violation = MqttClient::ProtocolViolation;
-    QTest::newRow("accepted") << accepted << int(MqttClient::NoError) << QStringList{} << QString();
     for (int code = 1; code <= 6; ++code) {
         QTest::addRow("refused with code %d", code)
             << hex("2002000" + QByteArray::number(code))
