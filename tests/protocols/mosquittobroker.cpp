@@ -20,11 +20,10 @@ QString MosquittoBroker::start()
     if (!run(QStringLiteral("openssl"),
              {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
               "-days", "1", "-subj", "/CN=localhost", "-keyout", dir + "/key.pem", "-out",
-              dir + "/cert.pem"}))
-        return QStringLiteral("openssl could not make a certificate");
-    if (!run(QStringLiteral("mosquitto_passwd"),
+              dir + "/cert.pem"}) ||
+        !run(QStringLiteral("mosquitto_passwd"),
              {"-c", "-b", dir + "/passwords", username(), password()}))
-        return QStringLiteral("mosquitto_passwd failed");
+        return QStringLiteral("openssl or mosquitto_passwd failed");
     // Held together, so that the four ports differ.
     std::array<QTcpServer, 4> probes;
     for (size_t i = 0; i < probes.size(); ++i) {
@@ -35,6 +34,7 @@ QString MosquittoBroker::start()
         probe.close();
     const QString tls = QStringLiteral("certfile %1/cert.pem\nkeyfile %1/key.pem\n").arg(dir);
     const QString listener = QStringLiteral("listener %1 127.0.0.1\n");
+    const QString websockets = QStringLiteral("protocol websockets\n");
     QFile config(dir + "/mosquitto.conf");
     if (!config.open(QIODevice::WriteOnly))
         return QStringLiteral("no config file");
@@ -43,14 +43,15 @@ QString MosquittoBroker::start()
                      .arg(dir, QString::fromLocal8Bit(getpwuid(geteuid())->pw_name))
                      .toUtf8());
     config.write((listener.arg(m_ports[Tcp]) + listener.arg(m_ports[Tls]) + tls +
-                  listener.arg(m_ports[WebSocket]) + "protocol websockets\n" +
-                  listener.arg(m_ports[SecureWebSocket]) + "protocol websockets\n" + tls)
+                  listener.arg(m_ports[WebSocket]) + websockets +
+                  listener.arg(m_ports[SecureWebSocket]) + websockets + tls)
                      .toUtf8());
     config.close();
     m_broker.setProcessChannelMode(QProcess::MergedChannels);
     m_broker.setStandardOutputFile(dir + "/broker.log");
     m_broker.start(QStringLiteral("mosquitto"), {"-c", config.fileName()});
     m_broker.waitForStarted(5000);
+    // Up once every listener takes a connection.
     const QDeadlineTimer deadline(10000);
     for (const quint16 port : m_ports) {
         QTcpSocket probe;
@@ -61,27 +62,23 @@ QString MosquittoBroker::start()
                 QThread::msleep(50);
         }
     }
-    if (m_broker.state() != QProcess::Running || deadline.hasExpired()) {
-        QFile log(dir + "/broker.log");
-        log.open(QIODevice::ReadOnly);
-        return QStringLiteral("mosquitto did not start: ") + QString::fromUtf8(log.readAll());
-    }
-    return {};
+    if (m_broker.state() == QProcess::Running && !deadline.hasExpired())
+        return {};
+    QFile log(dir + "/broker.log");
+    log.open(QIODevice::ReadOnly);
+    return QStringLiteral("mosquitto did not start: ") + QString::fromUtf8(log.readAll());
 }
 
 void MosquittoBroker::kill()
 {
-    if (m_broker.state() == QProcess::NotRunning)
-        return;
     m_broker.kill();
     m_broker.waitForFinished(5000);
 }
 
 bool MosquittoBroker::publish(const QString &topic, const QByteArray &payload) const
 {
-    QStringList arguments = clientArguments() << "-t" << topic;
-    arguments << (payload.isEmpty() ? "-n" : "-s");
-    return run(QStringLiteral("mosquitto_pub"), arguments, payload);
+    return run(QStringLiteral("mosquitto_pub"),
+               clientArguments() << "-t" << topic << (payload.isEmpty() ? "-n" : "-s"), payload);
 }
 
 QStringList MosquittoBroker::clientArguments() const

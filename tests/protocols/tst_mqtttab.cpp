@@ -1,7 +1,5 @@
 #include "mainwindow.h"
 #include "mosquittobroker.h"
-#include "mosquittosubscriber.h"
-#include "mqttmessageview.h"
 #include "promptrecorder.h"
 #include "settingsfile.h"
 #include "websocketiodevice.h"
@@ -10,16 +8,16 @@
 
 #include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
+#include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTcpServer>
-#include <QTextBlock>
 #include <QTextEdit>
 
+#include <algorithm>
 #include <memory>
 
 // The MQTT tab against a local mosquitto broker, with mosquitto_pub and
@@ -29,7 +27,7 @@ class TestMqttTab : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase();
+    void initTestCase() { restartBroker(); }
     void init();
     void cleanup();
     void settingsRoundTrip();
@@ -38,13 +36,16 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void webSocketSessionsStayApart();
-    void clearMenu();
 
 private:
     template <typename T> T *widget(const char *name) const { return child<T>(*m_window, name); }
     void fill(int protocol, quint16 port, const QString &clientId = QStringLiteral("tab"),
               const QString &password = MosquittoBroker::password());
-    void press(const char *button) const;
+    // The tab's buttons act on pressed(); a click presses and releases.
+    void press(const char *button) const
+    {
+        QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
+    }
     [[nodiscard]] QString caption() const
     {
         return widget<QPushButton>("mqtt_opencompushButton")->text();
@@ -56,11 +57,6 @@ private:
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
 };
-
-void TestMqttTab::initTestCase()
-{
-    restartBroker();
-}
 
 void TestMqttTab::restartBroker()
 {
@@ -94,37 +90,24 @@ void TestMqttTab::fill(int protocol, quint16 port, const QString &clientId, cons
     widget<QLineEdit>("mqtt_clientid_lineEdit")->setText(clientId);
 }
 
-// The tab's buttons act on pressed(); a click presses and releases.
-void TestMqttTab::press(const char *button) const
-{
-    QTest::mouseClick(widget<QPushButton>(button), Qt::LeftButton);
-}
-
 void TestMqttTab::settingsRoundTrip()
 {
     const char *const fields[] = {"mqtt_username_lineEdit", "mqtt_password_lineEdit",
                                   "mqtt_host_lineEdit",     "mqtt_port_lineEdit",
                                   "mqtt_clientid_lineEdit", "mqtt_subscribe_lineEdit",
                                   "mqtt_publish_lineEdit"};
-    QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
-    for (const char *field : fields)
-        QVERIFY2(widget<QLineEdit>(field)->text().isEmpty(), field);
-
     const QStringList texts{"user ü", "pässwort ✓", "h/mqtt", "8084", "id", " a / b ", "p/q"};
     widget<QComboBox>("mqtt_protocol_combox")->setCurrentIndex(3);
     for (int i = 0; i < texts.size(); ++i)
         widget<QLineEdit>(fields[i])->setText(texts.at(i));
     press("mqtt_save_pushButton");
-    QSettings file(settingsFilePath(), QSettings::IniFormat);
-    QCOMPARE(file.value("MQTT_PASSWORD").toString(), texts.at(1));
     cleanup();
     init();
     QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentIndex(), 3);
     for (int i = 0; i < texts.size(); ++i)
         QCOMPARE(widget<QLineEdit>(fields[i])->text(), texts.at(i));
     // An index out of range reads as "mqtt://".
-    file.setValue("MQTT_PROTOCOL", 7);
-    file.sync();
+    QSettings(settingsFilePath(), QSettings::IniFormat).setValue("MQTT_PROTOCOL", 7);
     cleanup();
     init();
     QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
@@ -133,7 +116,6 @@ void TestMqttTab::settingsRoundTrip()
 void TestMqttTab::transports_data()
 {
     QTest::addColumn<int>("protocol");
-    QTest::addColumn<int>("listener");
     QTest::addColumn<QByteArray>("payload");
     QByteArray large;
     for (int i = 0; large.size() < 200 * 1024; ++i)
@@ -145,18 +127,18 @@ void TestMqttTab::transports_data()
     const char *const names[] = {"mqtt", "mqtts", "ws", "wss"};
     for (int protocol = 0; protocol < 4; ++protocol) {
         for (const auto &[name, payload] : payloads)
-            QTest::addRow("%s, %s", names[protocol], name) << protocol << protocol << payload;
+            QTest::addRow("%s, %s", names[protocol], name) << protocol << payload;
     }
 }
 
 // Connect, subscribe with blanks in the filter, receive from mosquitto_pub
-// and publish to mosquitto_sub, byte for byte, then disconnect.
+// on a topic with markup, shown as plain text, and publish to mosquitto_sub,
+// byte for byte, then disconnect.
 void TestMqttTab::transports()
 {
     QFETCH(int, protocol);
-    QFETCH(int, listener);
     QFETCH(QByteArray, payload);
-    fill(protocol, m_broker->port(MosquittoBroker::Listener(listener)));
+    fill(protocol, m_broker->port(MosquittoBroker::Listener(protocol)));
     widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(QStringLiteral(" yurb / in /# "));
     widget<QLineEdit>("mqtt_publish_lineEdit")->setText(QStringLiteral("yurb/out"));
     press("mqtt_opencompushButton");
@@ -165,35 +147,32 @@ void TestMqttTab::transports()
     press("mqtt_subscribed_pushButton");
     QTRY_COMPARE(status(), QStringLiteral("Topic:yurb/in/# was subcribed success."));
 
-    QVERIFY(m_broker->publish(QStringLiteral("yurb/in/x"), payload));
+    const QString topic = QStringLiteral("yurb/in/<b>x</b>");
+    QVERIFY(m_broker->publish(topic, payload));
     const QTextDocument *shown = widget<QTextEdit>("mqtt_textEdit")->document();
     QTRY_VERIFY(!shown->isEmpty());
     QCOMPARE(shown->blockCount(), 1);
-    QList<std::pair<QString, QString>> parts;
-    for (auto fragment = shown->firstBlock().begin(); !fragment.atEnd(); ++fragment) {
-        parts.append({fragment.fragment().text(),
-                      fragment.fragment().charFormat().foreground().color().name()});
-    }
-    const QString time = parts.value(1).first;
-    QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d:\\d\\d$")).match(time).hasMatch(),
-             qPrintable(time));
-    QString text = QString::fromUtf8(payload);
-    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
-    QList<std::pair<QString, QString>> expected{{"Time:", "#000000"},
-                                                {time, "#ff0000"},
-                                                {"\t\tTopic:", "#000000"},
-                                                {"yurb/in/x", "#0000ff"},
-                                                {"\t\treceive:", "#000000"}};
-    if (!text.isEmpty())
-        expected.append({text, "#008000"});
-    QCOMPARE(parts, expected);
+    const QString line = shown->toPlainText();
+    QVERIFY2(QRegularExpression(QStringLiteral("^Time:\\d\\d:\\d\\d")).match(line).hasMatch(),
+             qPrintable(line.left(20)));
+    QCOMPARE(line.sliced(10), "\t\tTopic:" + topic + "\t\treceive:" + QString::fromUtf8(payload));
 
-    MosquittoSubscriber subscriber(*m_broker, QStringLiteral("yurb/out"));
-    QVERIFY(subscriber.waitSubscribed());
+    // mosquitto_sub takes one message and prints it as topic and hex; its
+    // debug lines tell when the subscription stands. Line buffered, since
+    // they would otherwise wait for the message.
+    QProcess subscriber;
+    subscriber.start(QStringLiteral("stdbuf"),
+                     QStringList{"-oL", "mosquitto_sub"} + m_broker->clientArguments() +
+                         QStringList{"-d", "-C", "1", "-t", "yurb/out", "-F", "%t %x"});
+    QByteArray output;
+    QTRY_VERIFY((output += subscriber.readAllStandardOutput()).contains("Subscribed (mid"));
     widget<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QString::fromUtf8(payload));
     press("mqtt_publish_pushButton");
-    const QList<QPair<QString, QByteArray>> published{{QStringLiteral("yurb/out"), payload}};
-    QTRY_COMPARE(subscriber.messages(), published);
+    QTRY_VERIFY_WITH_TIMEOUT(subscriber.state() == QProcess::NotRunning, 10000);
+    output += subscriber.readAllStandardOutput();
+    const qsizetype at = output.indexOf("\nyurb/out ") + 10;
+    QVERIFY2(at >= 10, output.left(300).constData());
+    QCOMPARE(QByteArray::fromHex(output.sliced(at, output.indexOf('\n', at) - at)), payload);
 
     press("mqtt_opencompushButton");
     QCOMPARE(status(), QStringLiteral("MQTT was disconnected."));
@@ -203,31 +182,28 @@ void TestMqttTab::transports()
 void TestMqttTab::refusals_data()
 {
     QTest::addColumn<int>("protocol");
-    QTest::addColumn<int>("listener");
+    QTest::addColumn<int>("listener"); // a MosquittoBroker::Listener, or -1 for none
     QTest::addColumn<QString>("clientId");
     QTest::addColumn<QString>("password");
     QTest::addColumn<bool>("killBroker");
     QTest::addColumn<QString>("shown");
     const QString password = MosquittoBroker::password();
     const QString failed = QStringLiteral("MQTT connection failed: ");
-    QTest::newRow("bad password") << 0 << int(MosquittoBroker::Tcp) << "tab"
+    const QString ended = QStringLiteral("MQTT was disconnected.");
+    QTest::newRow("bad password") << 0 << 0 << "tab"
                                   << "wrong" << false << failed + "Not authorized.";
     QTest::newRow("client ID rejected (MQTT 3.1 over WebSocket)")
-        << 2 << int(MosquittoBroker::WebSocket) << "" << password << false
-        << failed + "The broker rejected the client ID.";
+        << 2 << 2 << "" << password << false << failed + "The broker rejected the client ID.";
     QTest::newRow("nothing listening")
         << 0 << -1 << "tab" << password << false << failed + "Connection refused";
     QTest::newRow("nothing listening, WebSocket")
         << 2 << -1 << "tab" << password << false << failed + "Connection refused";
-    QTest::newRow("TLS to a plain port")
-        << 1 << int(MosquittoBroker::Tcp) << "tab" << password << false << failed;
+    QTest::newRow("TLS to a plain port") << 1 << 0 << "tab" << password << false << failed;
     QTest::newRow("secure WebSocket to a plain one")
-        << 3 << int(MosquittoBroker::WebSocket) << "tab" << password << false << failed;
-    QTest::newRow("broker killed, TCP")
-        << 0 << int(MosquittoBroker::Tcp) << "tab" << password << true << "MQTT was disconnected.";
+        << 3 << 2 << "tab" << password << false << failed;
+    QTest::newRow("broker killed, TCP") << 0 << 0 << "tab" << password << true << ended;
     QTest::newRow("broker killed, secure WebSocket")
-        << 3 << int(MosquittoBroker::SecureWebSocket) << "tab" << password << true
-        << "MQTT was disconnected.";
+        << 3 << 3 << "tab" << password << true << ended;
 }
 
 // Each ends idle, with its reason shown and "MQTT Connected" only where the
@@ -254,11 +230,10 @@ void TestMqttTab::refusals()
     }
     QTRY_COMPARE(caption(), QStringLiteral("Connect"));
     QVERIFY2(status().startsWith(shown), qPrintable(status()));
-    QStringList all;
-    for (const QList<QVariant> &message : std::as_const(messages))
-        all.append(message.first().toString());
-    QCOMPARE(all.contains(QStringLiteral("MQTT Connected")), killBroker);
-    QVERIFY(widget<QPushButton>("mqtt_opencompushButton")->styleSheet().contains("#4CAF50"));
+    const bool connected = std::any_of(messages.cbegin(), messages.cend(), [](const auto &message) {
+        return message.first().toString() == QLatin1String("MQTT Connected");
+    });
+    QCOMPARE(connected, killBroker);
     QTRY_COMPARE(m_window->findChildren<MqttClient *>().size(), 0);
     QTRY_COMPARE(m_window->findChildren<WebSocketIODevice *>().size(), 0);
     if (killBroker)
@@ -281,21 +256,6 @@ void TestMqttTab::webSocketSessionsStayApart()
     QCOMPARE(caption(), QStringLiteral("Disconnect"));
     press("mqtt_subscribed_pushButton");
     QTRY_COMPARE(status(), QStringLiteral("Topic:a was subcribed success."));
-}
-
-void TestMqttTab::clearMenu()
-{
-    auto *view = widget<QTextEdit>("mqtt_textEdit");
-    m_window->findChild<MqttMessageView *>()->append(QTime(9, 5), QStringLiteral("t"), "hi");
-    QTRY_COMPARE(view->toPlainText(), QStringLiteral("Time:09:05\t\tTopic:t\t\treceive:hi"));
-    emit view->customContextMenuRequested(QPoint(1, 1));
-    auto *menu = view->findChild<QMenu *>();
-    QVERIFY(menu);
-    QCOMPARE(menu->actions().size(), 1);
-    QCOMPARE(menu->actions().first()->text(), QStringLiteral("Clear"));
-    menu->actions().first()->trigger();
-    menu->close();
-    QVERIFY(view->document()->isEmpty());
 }
 
 YURB_TEST_MAIN(TestMqttTab)

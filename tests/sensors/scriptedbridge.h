@@ -2,62 +2,74 @@
 
 #include "i2cframe.h"
 #include "i2cframedecoder.h"
+#include "ptypair.h"
 
-#include <QByteArray>
-#include <QHash>
-#include <QList>
 #include <QObject>
 #include <QSocketNotifier>
-#include <QTimer>
-
-class PtyPair;
 
 // Plays the I2C bridge board on the master end of a pty: answers a bus scan
-// with its devices, streams the chosen device's register table after Start
-// until Stop, answers register reads, takes register writes, and records
-// every byte and every command frame the program sends.
+// with `devices`, sends its register table on sendTable() between Start and
+// Stop, answers register reads, takes register writes, and records every
+// byte the program sends. Every device address shares the one table.
 class ScriptedBridge : public QObject
 {
-    Q_OBJECT
-
 public:
-    explicit ScriptedBridge(PtyPair &pty, QObject *parent = nullptr);
+    explicit ScriptedBridge(PtyPair &pty)
+        : m_pty(pty)
+        , m_notifier(pty.masterFd(), QSocketNotifier::Read)
+    {
+        connect(&m_notifier, &QSocketNotifier::activated, this, [this] {
+            const QByteArray bytes = m_pty.readAvailable();
+            received += bytes;
+            for (const I2cFrame &command : m_decoder.feed(bytes).results)
+                obey(command);
+        });
+    }
 
-    // The addresses a scan finds.
-    void setDevices(const QByteArray &addresses) { m_devices = addresses; }
-    // One register of a device; every register starts at 0.
-    void setRegister(int address, int reg, quint8 value);
-    [[nodiscard]] quint8 registerValue(int address, int reg) const;
-    // The time between two tables of the stream.
-    void setTableInterval(int ms) { m_tables.setInterval(ms); }
-    // Sends the next table of the stream now; nothing while not streaming.
-    void sendTableNow();
-    // Writes bytes at once, as the board's own.
-    void say(const QByteArray &bytes);
+    void sendTable()
+    {
+        if (streaming)
+            send(I2cFrame::RegisterTable, registers);
+    }
+    void say(const QByteArray &bytes) { m_pty.write(bytes); }
 
-    [[nodiscard]] bool streaming() const { return m_tables.isActive(); }
-    [[nodiscard]] int tablesSent() const { return m_tablesSent; }
-    [[nodiscard]] int address() const { return m_address; }
-    [[nodiscard]] const QByteArray &received() const { return m_received; }
-    [[nodiscard]] const QList<I2cFrame> &commands() const { return m_commands; }
-    void clearReceived();
+    QByteArray devices;
+    QByteArray registers = QByteArray(256, '\0');
+    QByteArray received;
+    bool streaming = false;
 
 private:
-    void readCommands();
-    void obey(const I2cFrame &command);
-    void send(quint8 type, const QByteArray &payload);
-    void sendTable();
-    [[nodiscard]] QByteArray &registers(int address);
+    void send(quint8 type, const QByteArray &payload) { say(I2cFrame{type, payload}.encode()); }
+    void obey(const I2cFrame &command)
+    {
+        // Zeros past the payload's end, so a short command does no harm.
+        const QByteArray payload = command.payload + QByteArray(2, '\0');
+        const int first = quint8(payload.at(0));
+        QByteArray values;
+        switch (command.type) {
+        case I2cFrame::Stop:
+        case I2cFrame::Start:
+            streaming = command.type == I2cFrame::Start;
+            break;
+        case I2cFrame::Scan:
+            send(I2cFrame::ScanResult, devices);
+            break;
+        case I2cFrame::Write:
+            for (qsizetype n = 1; n < command.payload.size(); ++n)
+                registers[(first + n - 1) % 256] = payload.at(n);
+            break;
+        case I2cFrame::Read:
+            for (int n = 0; n < quint8(payload.at(1)); ++n)
+                values += registers.at((first + n) % 256);
+            send(I2cFrame::ReadResult, values);
+            break;
+        default:
+            break;
+        }
+    }
 
     PtyPair &m_pty;
     QSocketNotifier m_notifier;
     // The program's commands may carry the longest payload a frame can.
     I2cFrameDecoder m_decoder{I2cFrame::maxPayload};
-    QTimer m_tables;
-    QByteArray m_devices;
-    QHash<int, QByteArray> m_registers;
-    int m_address = 0;
-    int m_tablesSent = 0;
-    QByteArray m_received;
-    QList<I2cFrame> m_commands;
 };
