@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QDeadlineTimer>
 #include <QProcess>
 #include <QString>
 
@@ -14,9 +13,8 @@ public:
     ~ModbusSlaveProcess()
     {
         m_process.closeWriteChannel();
-        if (m_process.state() != QProcess::NotRunning && !m_process.waitForFinished(3000))
+        if (!m_process.waitForFinished(3000))
             m_process.kill();
-        m_process.waitForFinished(3000);
     }
     ModbusSlaveProcess(const ModbusSlaveProcess &) = delete;
     ModbusSlaveProcess &operator=(const ModbusSlaveProcess &) = delete;
@@ -26,18 +24,14 @@ public:
     [[nodiscard]] bool start(int timeoutMs = 10000)
     {
         m_process.start();
-        const QDeadlineTimer deadline(timeoutMs);
-        while ((m_tcpPort == 0 || m_rtuPath.isEmpty()) && !deadline.hasExpired() &&
-               (m_process.canReadLine() ||
-                m_process.waitForReadyRead(int(qMax<qint64>(deadline.remainingTime(), 1))))) {
-            while (m_process.canReadLine()) {
-                const QByteArray line = m_process.readLine().trimmed();
-                if (line.startsWith("tcp "))
-                    m_tcpPort = quint16(line.mid(4).toUInt());
-                else if (line.startsWith("rtu "))
-                    m_rtuPath = QString::fromLocal8Bit(line.mid(4));
-            }
-        }
+        const auto value = [this, timeoutMs](const char *key) {
+            while (!m_process.canReadLine() && m_process.waitForReadyRead(timeoutMs))
+                continue;
+            const QByteArray line = m_process.readLine().trimmed();
+            return line.startsWith(key) ? QString::fromLocal8Bit(line.mid(4)) : QString();
+        };
+        m_tcpPort = quint16(value("tcp ").toUInt());
+        m_rtuPath = value("rtu ");
         return m_tcpPort != 0 && !m_rtuPath.isEmpty();
     }
     [[nodiscard]] quint16 tcpPort() const { return m_tcpPort; }

@@ -199,8 +199,12 @@ private:
     void openTransport(Mode mode, quint16 tcpPort);
     void setRequest(int functionIndex, int address, int quantity, const QString &data = {});
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
-    [[nodiscard]] QByteArrayList sent() const;
-    [[nodiscard]] QByteArrayList received() const;
+    [[nodiscard]] QByteArrayList logged(const char *view) const
+    {
+        return loggedFrames(*child<QPlainTextEdit>(*m_window, view));
+    }
+    [[nodiscard]] QByteArrayList sent() const { return logged("Modbus_sendMsgtextEdit"); }
+    [[nodiscard]] QByteArrayList received() const { return logged("Modbus_HexTextBrowser"); }
 
     ModbusSlaveProcess m_process{QStringLiteral(MODBUS_TESTSLAVE)};
     std::unique_ptr<ScriptedSlave> m_slave;
@@ -253,16 +257,6 @@ void TestModbusTab::setRequest(int functionIndex, int address, int quantity, con
     child<QLineEdit>(*m_window, "Modbus_lineEdit")->setText(data);
 }
 
-QByteArrayList TestModbusTab::sent() const
-{
-    return loggedFrames(*child<QPlainTextEdit>(*m_window, "Modbus_sendMsgtextEdit"));
-}
-
-QByteArrayList TestModbusTab::received() const
-{
-    return loggedFrames(*child<QPlainTextEdit>(*m_window, "Modbus_HexTextBrowser"));
-}
-
 // Each frame on its lines: a green stamp, then "0x%1," per byte in black
 // without the last character; the newest lines kept.
 void TestModbusTab::logLines()
@@ -302,7 +296,7 @@ void TestModbusTab::logGathersAndClears()
     ModbusFrameLog log(&view, 100);
     log.append(hex("01"));
     QVERIFY(view.toPlainText().isEmpty());
-    QTRY_COMPARE_WITH_TIMEOUT(loggedFrames(view).size(), 1, logSettleMs);
+    QTRY_COMPARE(loggedFrames(view).size(), 1);
     log.append(hex("02"));
     log.clear();
     QTest::qWait(logSettleMs);
