@@ -365,10 +365,10 @@ void TestModbusTab::exchange()
     QByteArrayList expected;
     for (const QString &entry : logged) {
         QByteArray bytes;
-        for (const QString &part : entry.split(QLatin1Char('+'))) {
-            const int index = part.section(QLatin1Char(':'), 0, 0).toInt();
+        for (const QString &answer : entry.split(QLatin1Char('+'))) {
+            const int index = answer.section(QLatin1Char(':'), 0, 0).toInt();
             QVERIFY2(index < requests.size(), qPrintable(hexList(requests)));
-            bytes += replyTo(requests.at(index), mode, part.section(QLatin1Char(':'), 1));
+            bytes += replyTo(requests.at(index), mode, answer.section(QLatin1Char(':'), 1));
         }
         expected.append(bytes);
     }
