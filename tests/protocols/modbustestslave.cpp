@@ -6,10 +6,9 @@
 // serves until its standard input closes.
 
 #include "modbusslavedata.h"
-#include "ptyrelay.h"
+#include "ptypair.h"
 
 #include <QCoreApplication>
-#include <QModbusDataUnitMap>
 #include <QModbusRtuSerialServer>
 #include <QModbusTcpServer>
 #include <QRandomGenerator>
@@ -21,7 +20,7 @@
 
 namespace {
 
-QModbusDataUnitMap startingData()
+void setUp(QModbusServer &server)
 {
     using namespace ModbusSlaveData;
     QModbusDataUnit coils(QModbusDataUnit::Coils, 0, tableSize);
@@ -29,35 +28,25 @@ QModbusDataUnitMap startingData()
     QModbusDataUnit input(QModbusDataUnit::InputRegisters, 0, tableSize);
     QModbusDataUnit holding(QModbusDataUnit::HoldingRegisters, 0, tableSize);
     for (int address = 0; address < tableSize; ++address) {
-        coils.setValue(address, coil(address) ? 1 : 0);
-        discrete.setValue(address, discreteInput(address) ? 1 : 0);
+        coils.setValue(address, coil(address));
+        discrete.setValue(address, discreteInput(address));
         input.setValue(address, inputRegister(address));
         holding.setValue(address, holdingRegister(address));
     }
-    return {{QModbusDataUnit::Coils, coils},
-            {QModbusDataUnit::DiscreteInputs, discrete},
-            {QModbusDataUnit::InputRegisters, input},
-            {QModbusDataUnit::HoldingRegisters, holding}};
+    server.setServerAddress(unit);
+    server.setMap({{QModbusDataUnit::Coils, coils},
+                   {QModbusDataUnit::DiscreteInputs, discrete},
+                   {QModbusDataUnit::InputRegisters, input},
+                   {QModbusDataUnit::HoldingRegisters, holding}});
 }
 
-void setUp(QModbusServer &server)
+// Copies what is waiting on one pty master to the other; the notifier rests
+// meanwhile, so bytes keep their order while a full pty is waited on.
+void pass(QSocketNotifier &notifier, PtyPair &from, PtyPair &to)
 {
-    server.setServerAddress(ModbusSlaveData::unit);
-    server.setMap(startingData());
-}
-
-// A free port from a random place of the upper range.
-bool listen(QModbusTcpServer &server)
-{
-    server.setConnectionParameter(QModbusDevice::NetworkAddressParameter,
-                                  QStringLiteral("127.0.0.1"));
-    for (int tries = 0; tries < 100; ++tries) {
-        const int port = QRandomGenerator::global()->bounded(20000, 60000);
-        server.setConnectionParameter(QModbusDevice::NetworkPortParameter, port);
-        if (server.connectDevice())
-            return true;
-    }
-    return false;
+    notifier.setEnabled(false);
+    to.write(from.readAvailable());
+    notifier.setEnabled(true);
 }
 
 // Copies what a client wrote to one server into the other.
@@ -77,23 +66,34 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
 
+    // A free port from a random place of the upper range.
     QModbusTcpServer tcp;
     setUp(tcp);
-    if (!listen(tcp)) {
-        std::fprintf(stderr, "no TCP port: %s\n", qPrintable(tcp.errorString()));
-        return 1;
+    tcp.setConnectionParameter(QModbusDevice::NetworkAddressParameter, QStringLiteral("127.0.0.1"));
+    for (int tries = 0; tries < 100 && tcp.state() != QModbusDevice::ConnectedState; ++tries) {
+        tcp.setConnectionParameter(QModbusDevice::NetworkPortParameter,
+                                   QRandomGenerator::global()->bounded(20000, 60000));
+        tcp.connectDevice();
     }
 
-    PtyRelay relay;
+    // Two pty pairs joined at their master ends: the server opens the slave
+    // end of one, a client the other's.
+    PtyPair client;
+    PtyPair server;
+    QSocketNotifier fromClient(client.masterFd(), QSocketNotifier::Read);
+    QSocketNotifier fromServer(server.masterFd(), QSocketNotifier::Read);
+    QObject::connect(&fromClient, &QSocketNotifier::activated,
+                     [&] { pass(fromClient, client, server); });
+    QObject::connect(&fromServer, &QSocketNotifier::activated,
+                     [&] { pass(fromServer, server, client); });
     QModbusRtuSerialServer rtu;
     setUp(rtu);
-    rtu.setConnectionParameter(QModbusDevice::SerialPortNameParameter, relay.serverPath());
-    rtu.setConnectionParameter(QModbusDevice::SerialBaudRateParameter, QSerialPort::Baud115200);
-    rtu.setConnectionParameter(QModbusDevice::SerialDataBitsParameter, QSerialPort::Data8);
+    rtu.setConnectionParameter(QModbusDevice::SerialPortNameParameter, server.slavePath());
     rtu.setConnectionParameter(QModbusDevice::SerialParityParameter, QSerialPort::NoParity);
-    rtu.setConnectionParameter(QModbusDevice::SerialStopBitsParameter, QSerialPort::OneStop);
-    if (!relay.isOpen() || !rtu.connectDevice()) {
-        std::fprintf(stderr, "no RTU port: %s\n", qPrintable(rtu.errorString()));
+    if (tcp.state() != QModbusDevice::ConnectedState || !client.isOpen() || !server.isOpen() ||
+        !rtu.connectDevice()) {
+        std::fprintf(stderr, "not serving: %s %s\n", qPrintable(tcp.errorString()),
+                     qPrintable(rtu.errorString()));
         return 1;
     }
     mirror(tcp, rtu);
@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
 
     std::printf("tcp %d\nrtu %s\n",
                 tcp.connectionParameter(QModbusDevice::NetworkPortParameter).toInt(),
-                qPrintable(relay.clientPath()));
+                qPrintable(client.slavePath()));
     std::fflush(stdout);
 
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
