@@ -4,7 +4,6 @@
 #include "ultraviolet.h"
 
 #include <QImage>
-#include <QSignalSpy>
 #include <QTest>
 
 #include <memory>
@@ -19,12 +18,11 @@ struct Pixel
     int tolerance = 2;
 };
 
-const QColor dialFace(65, 65, 65), glass(100, 100, 100), mild(24, 189, 155), cold(100, 184, 255);
+const QColor dialFace(65, 65, 65), glass(100, 100, 100), mild(24, 189, 155);
 } // namespace
 Q_DECLARE_METATYPE(Pixel)
 
-// The gauge widgets drawn: a value set twice through the widget's slot, the
-// signals it gave, and a few pixels where the models put the parts.
+// The gauge widgets drawn: a few pixels where the models put the parts.
 class TestGauges : public QObject
 {
     Q_OBJECT
@@ -39,25 +37,22 @@ void TestGauges::picture_data()
     QTest::addColumn<QString>("gauge");
     QTest::addColumn<double>("value");
     QTest::addColumn<QSize>("size");
-    QTest::addColumn<int>("emitted"); // valueChanged after two equal sets
     QTest::addColumn<QList<Pixel>>("pixels");
 
     // Dial 0..1100: the needle on the first or the last major mark, the
     // face, the crown; a wider widget keeps it round and centred.
     const Pixel first{{82, 110}, dialFace, -20}, last{{117, 110}, dialFace, -20};
     QTest::newRow("dial at its minimum")
-        << "dial" << -50.0 << QSize(200, 200) << -1
+        << "dial" << -50.0 << QSize(200, 200)
         << QList<Pixel>{
                first, {last.at, dialFace}, {{100, 155}, dialFace}, {{100, 3}, {180, 180, 180}}};
-    QTest::newRow("dial above its maximum")
-        << "dial" << 2000.0 << QSize(200, 200) << -1 << QList<Pixel>{last, {first.at, dialFace}};
-    QTest::newRow("dial in a wide widget")
-        << "dial" << 2000.0 << QSize(400, 200) << -1
+    QTest::newRow("dial above its maximum in a wide widget")
+        << "dial" << 2000.0 << QSize(400, 200)
         << QList<Pixel>{{last.at + QPoint(100, 0), dialFace, -20},
                         {first.at + QPoint(100, 0), dialFace}};
     // 45.5 %: the ring runs clockwise from 3 o'clock past 6 o'clock, the disc
     // is filled from its bottom to 45.5 % of its height.
-    QTest::newRow("humidity ring 45.5") << "ring" << 45.5 << QSize(200, 200) << 1
+    QTest::newRow("humidity ring 45.5") << "ring" << 45.5 << QSize(200, 200)
                                         << QList<Pixel>{{{100, 194}, mild},
                                                         {{194, 104}, mild},
                                                         {{100, 6}, mild, -40},
@@ -65,18 +60,13 @@ void TestGauges::picture_data()
                                                         {{100, 40}, {70, 70, 70}}};
     // The disc's class colour; the sun's orange ray at 3 o'clock beyond it.
     QTest::newRow("ultraviolet 300")
-        << "ultraviolet" << 300.0 << QSize(200, 200) << 2
+        << "ultraviolet" << 300.0 << QSize(200, 200)
         << QList<Pixel>{{{100, 50}, {253, 216, 53}}, {{188, 100}, {250, 150, 0}, 50}};
-    QTest::newRow("ultraviolet 1078") << "ultraviolet" << 1078.0 << QSize(200, 200) << 2
-                                      << QList<Pixel>{{{100, 50}, {74, 35, 90}}};
     // -30..80 in a tube at (88, 25, 24, 307): 20 degrees fill it to y 191.
     QTest::newRow("thermometer 20")
-        << "thermometer" << 20.0 << QSize(200, 400) << -1
+        << "thermometer" << 20.0 << QSize(200, 400)
         << QList<Pixel>{
                {{100, 194}, mild}, {{100, 188}, glass}, {{89, 194}, glass}, {{100, 356}, mild}};
-    QTest::newRow("thermometer below its scale: an empty tube, a full bulb")
-        << "thermometer" << -100.0 << QSize(200, 400) << -1
-        << QList<Pixel>{{{100, 316}, glass}, {{100, 356}, cold}};
 }
 
 void TestGauges::picture()
@@ -84,30 +74,23 @@ void TestGauges::picture()
     QFETCH(QString, gauge);
     QFETCH(double, value);
     QFETCH(QSize, size);
-    QFETCH(int, emitted);
     QFETCH(QList<Pixel>, pixels);
 
     std::unique_ptr<QWidget> widget;
-    std::unique_ptr<QSignalSpy> changed;
     if (gauge == QLatin1String("dial")) {
         auto *dial = new DashBoard;
         widget.reset(dial);
         dial->setMaxValue(1100);
         dial->setMinValue(0);
         dial->setValue(value);
-        dial->setValue(value);
     } else if (gauge == QLatin1String("ring")) {
         auto *ring = new ProgressBarPercent;
         widget.reset(ring);
         ring->setPercentStyle(ProgressBarPercent::PercentStyle_Arc_Polo);
-        changed = std::make_unique<QSignalSpy>(ring, &ProgressBarPercent::valueChanged);
-        ring->setValue(value);
         ring->setValue(value);
     } else if (gauge == QLatin1String("ultraviolet")) {
         auto *sun = new Ultraviolet;
         widget.reset(sun);
-        changed = std::make_unique<QSignalSpy>(sun, &Ultraviolet::valueChanged);
-        sun->setValue(value);
         sun->setValue(value);
     } else {
         auto *thermometer = new CThermometer;
@@ -117,9 +100,6 @@ void TestGauges::picture()
         QTRY_COMPARE(thermometer->getValue(), value);
     }
     QCOMPARE(widget->minimumSize(), QSize(150, 150));
-    if (changed)
-        QCOMPARE(int(changed->size()), emitted);
-
     widget->resize(size);
     const QImage image = widget->grab().toImage();
     for (const Pixel &pixel : pixels) {
