@@ -1,7 +1,12 @@
+#include "crlflinecutter.h"
 #include "spectrachannels.h"
 #include "spectrumcolours.h"
 
+#include "chunkingcheck.h"
+#include "hexlist.h"
+
 #include <QTest>
+#include <QVariant>
 
 using Readings = QList<SpectraReading>;
 
@@ -15,41 +20,92 @@ QString text(const Readings &readings)
 }
 } // namespace
 
-// The spectrometer's lines and the wavelength colours of its curve.
+// The spectrometer's and time-of-flight board's lines cut at CR LF, the
+// spectrometer's channel values and the wavelength colours of its curve.
 class TestSpectraCore : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void lines_data();
+    void lines();
     void readings_data();
     void readings();
     void wavelengthColour_data();
     void wavelengthColour();
 };
 
+void TestSpectraCore::lines_data()
+{
+    QTest::addColumn<int>("maximum");
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<QByteArrayList>("lines");
+    QTest::addColumn<QByteArrayList>("corrupt");
+    QTest::addColumn<bool>("needsMore");
+
+    QTest::newRow("two lines in one chunk, in order")
+        << 4096 << QByteArray("F3:2500\r\nF9:100\r\n") << QByteArrayList{"F3:2500", "F9:100"}
+        << QByteArrayList{} << false;
+    QTest::newRow("a TOF line with its trailing comma")
+        << 4096 << QByteArray("100,200,300,\r\n") << QByteArrayList{"100,200,300,"}
+        << QByteArrayList{} << false;
+    QTest::newRow("LF or CR alone stay in the line, CR before CR LF too")
+        << 4096 << QByteArray("a\nb\rc\r\nx\r\r\n") << QByteArrayList{"a\nb\rc", "x\r"}
+        << QByteArrayList{} << false;
+    QTest::newRow("empty lines and NUL bytes")
+        << 4096 << QByteArray("\r\n\0F1:1\r\n", 9) << QByteArrayList{"", QByteArray("\0F1:1", 5)}
+        << QByteArrayList{} << false;
+    QTest::newRow("a line whose CR LF has not come is held")
+        << 4096 << QByteArray("F1:1\r\nF2:750\r") << QByteArrayList{"F1:1"} << QByteArrayList{}
+        << true;
+    QTest::newRow("a line of exactly the maximum")
+        << 4 << QByteArray("abcd\r\nabc\r\n") << QByteArrayList{"abcd", "abc"} << QByteArrayList{}
+        << false;
+    QTest::newRow("too long: reported once, cutting resumes after its CR LF")
+        << 8 << QByteArray("0123456789abcdef\r\nF1:1\r\n") << QByteArrayList{"F1:1"}
+        << QByteArrayList{"01234567"} << false;
+    QTest::newRow("a CR past the maximum is part of the long line")
+        << 4 << QByteArray("abcd\rx\r\nF1\r\n") << QByteArrayList{"F1"} << QByteArrayList{"abcd"}
+        << false;
+    QTest::newRow("text without line ends is not held beyond the maximum")
+        << 8 << QByteArray(100, 'x') << QByteArrayList{} << QByteArrayList{"xxxxxxxx"} << false;
+}
+
+void TestSpectraCore::lines()
+{
+    QFETCH(int, maximum);
+    QFETCH(QByteArray, stream);
+    QFETCH(QByteArrayList, lines);
+    QFETCH(QByteArrayList, corrupt);
+    QFETCH(bool, needsMore);
+
+    CrLfLineCutter cutter(maximum);
+    const ParsedChunk<QByteArray> parsed = cutter.feed(stream);
+    const auto text = [](const QByteArrayList &results, const QByteArrayList &bad, bool more) {
+        return QStringLiteral("%1; corrupt %2; needs more: %3")
+            .arg(hexList(results), hexList(bad), QVariant(more).toString());
+    };
+    QVERIFY2(
+        parsed.results == lines && parsed.corrupt == corrupt && cutter.needsMore() == needsMore,
+        qPrintable(QStringLiteral("stream %1:\nexpected %2\ngot      %3")
+                       .arg(QString::fromLatin1(stream.toHex(' ')), text(lines, corrupt, needsMore),
+                            text(parsed.results, parsed.corrupt, cutter.needsMore()))));
+    verifyChunkingIndependence([maximum] { return CrLfLineCutter(maximum); }, stream);
+}
+
 void TestSpectraCore::readings_data()
 {
     QTest::addColumn<QString>("line");
     QTest::addColumn<Readings>("expected");
 
-    QTest::newRow("F3:2500") << "F3:2500" << Readings{{2, 2.5}};
-    QTest::newRow("F9 shares index 8 with NIR") << "F9:100" << Readings{{8, 0.1}};
-    QTest::newRow("FXL, FZ, FY and F12") << "FXL:100\r\nFZ:200\r\nFY:300\r\nF12:400"
-                                         << Readings{{9, 0.1}, {10, 0.2}, {11, 0.3}, {11, 0.4}};
-    QTest::newRow("F18:300") << "F18:300" << Readings{{17, 0.3}};
-    QTest::newRow("negative") << "F1:-500" << Readings{{0, -0.5}};
+    QTest::newRow("FXL, FZ, FY, F12 and F18")
+        << "FXL:100\r\nFZ:200\r\nFY:300\r\nF12:400\r\nF18:300"
+        << Readings{{9, 0.1}, {10, 0.2}, {11, 0.3}, {11, 0.4}, {17, 0.3}};
     QTest::newRow("two lines with their CR LF, in order") << "F1:1000\r\nNIR:250\r\n"
                                                           << Readings{{0, 1.0}, {8, 0.25}};
-    QTest::newRow("blank before the colon") << "F1 :100" << Readings{};
-    QTest::newRow("lower case name") << "f1:100" << Readings{};
-    QTest::newRow("two colons") << "F1:1:2" << Readings{};
-    QTest::newRow("no number") << "F1:abc" << Readings{};
-    QTest::newRow("no value") << "F1:" << Readings{};
-    QTest::newRow("no colon") << "F1 100" << Readings{};
-    QTest::newRow("beyond 32 bits") << "F1:2147483648" << Readings{};
-    QTest::newRow("unknown name") << "F19:100" << Readings{};
-    QTest::newRow("a bad line between good ones")
-        << "F1:1\r\nF2:x\r\nF3:3" << Readings{{0, 0.001}, {2, 0.003}};
+    QTest::newRow("bad lines between good ones: no number, no value, no colon, too wide, unknown")
+        << "F1:1\r\nF2:x\r\nF1:\r\nF1 100\r\nF1:2147483648\r\nF19:100\r\nF3:3"
+        << Readings{{0, 0.001}, {2, 0.003}};
 }
 
 void TestSpectraCore::readings()
