@@ -69,11 +69,28 @@ QByteArray distanceLine(int count)
         line += QByteArray::number((k * 937 + 100) % 9500) + ',';
     return line + "\r\n";
 }
+// Pixels of an image that are mostly red, and mostly green.
+QPair<int, int> redAndGreen(const QImage &image)
+{
+    int red = 0;
+    int green = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.red() > 50 && colour.red() > 2 * (colour.green() + colour.blue()))
+                ++red;
+            if (colour.green() > 50 && colour.green() > 2 * (colour.red() + colour.blue()))
+                ++green;
+        }
+    }
+    return {red, green};
+}
 } // namespace
 
 // Scripted boards on a pty drive the Spectra tab's bars and curve and the
 // TOF tab's grid and surface for every sensor type and arrangement; the
-// boxes keep the views in step.
+// boxes keep the views in step. The curve's pixels, the grid's labels and the
+// surface's colours, read back with its own render-to-image.
 class TestSpectraTof : public QObject
 {
     Q_OBJECT
@@ -84,6 +101,9 @@ private Q_SLOTS:
     void boards_data();
     void boards();
     void tofBoxesKeepBothViewsInStep();
+    void curvePaintsTheSpectrum();
+    void gridLabels();
+    void surfaceColours();
 
 private:
     [[nodiscard]] QComboBox *box(const char *name) const
@@ -320,6 +340,89 @@ void TestSpectraTof::expectTofBoxes(int side, const QStringList &arrangements, i
         QCOMPARE(surface->findChild<QLayout *>("gridLayout_3dsurface")->count(), 1);
     } else {
         QCOMPARE(view, 0);
+    }
+}
+
+// In 470 by 360 the plot is 400 by 300 from (50, 20) and point i lies at
+// x = 50 + 400 i / 18. All values 0 leave only the grid; values of 0.5
+// fill the lower half in each point's colour; lists of another length are
+// refused.
+void TestSpectraTof::curvePaintsTheSpectrum()
+{
+    nuvelix_spectroscopy_spline curve;
+    curve.resize(470, 360);
+    const auto saturated = [](const QColor &colour) {
+        return colour.hsvSaturation() > 100;
+    };
+    QImage image = curve.grab().toImage();
+    int coloured = 0;
+    for (int y = 20; y <= 320; ++y)
+        for (int x = 50; x <= 450; ++x)
+            coloured += saturated(image.pixelColor(x, y)) ? 1 : 0;
+    QCOMPARE(coloured, 0);
+
+    QVERIFY(!curve.setSpectrumData(Values(18, 0.5)));
+    QVERIFY(!curve.setWavelengths(Values(20, 500)));
+    QVERIFY(curve.setSpectrumData(Values(19, 0.5)));
+    image = curve.grab().toImage();
+    const auto near = [](const QColor &colour, const QColor &expected) {
+        return qAbs(colour.red() - expected.red()) + qAbs(colour.green() - expected.green()) +
+                   qAbs(colour.blue() - expected.blue()) <
+               24;
+    };
+    const QList<QPair<QPoint, QColor>> expected{{{250, 250}, QColor(0xff, 0xa0, 0x00)},
+                                                {{72, 250}, QColor(0x73, 0x00, 0xff)},
+                                                {{255, 100}, Qt::white}};
+    for (const auto &[at, colour] : expected)
+        QVERIFY2(near(image.pixelColor(at), colour),
+                 qPrintable(QStringLiteral("at (%1, %2): expected near %3, got %4")
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(colour.name(), image.pixelColor(at).name())));
+}
+
+// Each change of arrangement leaves exactly one fresh grid of zeros; an
+// index without a label changes nothing; a label shows its distance in white
+// on the distance's colour, also when it was set before the new label was
+// first shown under the display's style sheet.
+void TestSpectraTof::gridLabels()
+{
+    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+    nuvelix_tof_data *grid = m_window->findChild<nuvelix_tof *>()->grid();
+    for (const int side : {8, 4}) {
+        grid->updateLabelValues(0, 1234);
+        grid->changeArrangement(side == 4 ? 0 : 1);
+        grid->updateLabelValues(-1, 700);
+        grid->updateLabelValues(side * side, 700);
+        const auto *layout = grid->findChild<QGridLayout *>(QStringLiteral("gridLayout_tofdata"));
+        QCOMPARE(layout->count(), side * side);
+        const auto labels = grid->findChildren<QLabel *>();
+        QCOMPARE(labels.size(), side * side);
+        for (const QLabel *label : labels)
+            QCOMPARE(label->text(), QStringLiteral("0"));
+        grid->updateLabelValues(side + 1, 1000);
+        auto *label = qobject_cast<QLabel *>(layout->itemAtPosition(1, 1)->widget());
+        QCOMPARE(label->text(), QStringLiteral("1000"));
+        QTest::qWait(1);
+        QCOMPARE(label->grab().toImage().pixelColor(1, 1), QColor(Qt::blue));
+    }
+}
+
+// The surface's colour follows the height: dark green low, dark red high.
+void TestSpectraTof::surfaceColours()
+{
+    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+    box("TOFChartComboBox")->setCurrentIndex(1);
+    nuvelix_tof_surface *surface = m_window->findChild<nuvelix_tof *>()->surface();
+    QTRY_VERIFY(surface->surfaceGraph());
+    for (const double height : {9000.0, 0.0}) {
+        surface->updateMultipleDataPoints(surface->masterPoints(), Values(64, height));
+        const auto [red, green] =
+            redAndGreen(surface->surfaceGraph()->renderToImage(0, QSize(400, 300)));
+        QVERIFY2(
+            height > 0 ? red > 5000 && green < 100 : green > 5000 && red < 100,
+            qPrintable(
+                QStringLiteral("at %1: %2 red, %3 green pixels").arg(height).arg(red).arg(green)));
     }
 }
 
