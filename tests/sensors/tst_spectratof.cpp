@@ -69,6 +69,7 @@ QByteArray distanceLine(int count)
         line += QByteArray::number((k * 937 + 100) % 9500) + ',';
     return line + "\r\n";
 }
+
 // Pixels of an image that are mostly red, and mostly green.
 QPair<int, int> redAndGreen(const QImage &image)
 {
