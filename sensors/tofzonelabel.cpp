@@ -19,16 +19,13 @@ TofZoneLabel::TofZoneLabel(QWidget *parent)
 void TofZoneLabel::setDistance(int millimetres)
 {
     setText(QString::number(millimetres));
-    QPalette colours = palette();
-    colours.setBrush(QPalette::Window, TofColours::distanceColour(millimetres));
-    colours.setBrush(QPalette::WindowText, Qt::white);
-    setPalette(colours);
+    m_background = TofColours::distanceColour(millimetres);
 }
 
 void TofZoneLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
-    painter.setPen(palette().windowText().color());
+    painter.fillRect(rect(), m_background);
+    painter.setPen(Qt::white);
     painter.drawText(rect(), int(alignment()), text());
 }

@@ -1,12 +1,14 @@
 #pragma once
 
+#include <QColor>
 #include <QLabel>
 
 // One zone of the time-of-flight grid: its distance in millimetres, bold and
-// centred, white on the distance's colour (the palette's window and window
-// text). It paints its own background from the palette, so the display's
-// style sheet does not cover the colour and no style sheet per zone is
-// needed: restyling 64 zones for every line would cost milliseconds.
+// centred, white on the distance's colour. It paints background and text
+// itself from its own colour, not from the palette, which the display's style
+// sheet resets whenever the label is polished: a label first shown after its
+// distance was set would turn white. No style sheet per zone is needed
+// either: restyling 64 zones for every line would cost milliseconds.
 class TofZoneLabel : public QLabel
 {
     Q_OBJECT
@@ -19,4 +21,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QColor m_background;
 };

@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QSurface3DSeries>
@@ -40,21 +41,15 @@ QStringList items(const QComboBox &box)
     return texts;
 }
 
-// "name:value" lines with CR LF, the value of channel i being step (i + 1).
-QByteArray channelLines(const QStringList &names, int step)
+// "name:value" lines with CR LF for the blank-separated names, the value of
+// the i-th name (i from 1) being step i.
+QByteArray channelLines(const QByteArray &names, int step)
 {
     QByteArray lines;
-    for (int i = 0; i < names.size(); ++i)
-        lines += names.at(i).toLatin1() + ':' + QByteArray::number(step * (i + 1)) + "\r\n";
+    int i = 0;
+    for (const QByteArray &name : names.split(' '))
+        lines += name + ':' + QByteArray::number(step * ++i) + "\r\n";
     return lines;
-}
-
-QStringList channelNames(int first, int last)
-{
-    QStringList names;
-    for (int n = first; n <= last; ++n)
-        names.append(QStringLiteral("F%1").arg(n));
-    return names;
 }
 
 // What channelLines sends, as the display shows it.
@@ -74,11 +69,29 @@ QByteArray distanceLine(int count)
         line += QByteArray::number((k * 937 + 100) % 9500) + ',';
     return line + "\r\n";
 }
+
+// Pixels of an image that are mostly red, and mostly green.
+QPair<int, int> redAndGreen(const QImage &image)
+{
+    int red = 0;
+    int green = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor colour = image.pixelColor(x, y);
+            if (colour.red() > 50 && colour.red() > 2 * (colour.green() + colour.blue()))
+                ++red;
+            if (colour.green() > 50 && colour.green() > 2 * (colour.red() + colour.blue()))
+                ++green;
+        }
+    }
+    return {red, green};
+}
 } // namespace
 
 // Scripted boards on a pty drive the Spectra tab's bars and curve and the
 // TOF tab's grid and surface for every sensor type and arrangement; the
-// boxes keep the views in step.
+// boxes keep the views in step. The curve's pixels, the grid's labels and the
+// surface's colours, read back with its own render-to-image.
 class TestSpectraTof : public QObject
 {
     Q_OBJECT
@@ -86,22 +99,21 @@ class TestSpectraTof : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
-    void spectraBoards_data();
-    void spectraBoards();
-    void tofBoards_data();
-    void tofBoards();
+    void boards_data();
+    void boards();
     void tofBoxesKeepBothViewsInStep();
+    void curvePaintsTheSpectrum();
+    void gridLabels();
+    void surfaceColours();
 
 private:
     [[nodiscard]] QComboBox *box(const char *name) const
     {
         return child<QComboBox>(*m_window, name);
     }
-    void open(const char *prefix);
-    // Writes the stream in pieces of `size` bytes, each read on its own.
-    void writeInPieces(const QByteArray &stream, int size);
     [[nodiscard]] Values spectraPage(int page) const;
-    void expectTofViews(int side, const QStringList &arrangements, int view);
+    void expectTofViews(const QByteArray &stream, TofZones::Sensor sensor, int side, int view);
+    void expectTofBoxes(int side, const QStringList &arrangements, int view);
 
     std::unique_ptr<PtyPair> m_pty;
     std::unique_ptr<MainWindow> m_window;
@@ -127,24 +139,6 @@ void TestSpectraTof::cleanup()
     QFile::remove(settingsFilePath());
 }
 
-void TestSpectraTof::open(const char *prefix)
-{
-    const QByteArray button = QByteArray(prefix) + "opencompushButton";
-    child<QTabWidget>(*m_window, "tabWidget")
-        ->setCurrentWidget(
-            child<QWidget>(*m_window, prefix == QByteArray("TOF") ? "TOF" : "spectra"));
-    child<QPushButton>(*m_window, button.constData())->click();
-    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
-}
-
-void TestSpectraTof::writeInPieces(const QByteArray &stream, int size)
-{
-    for (qsizetype from = 0; from < stream.size(); from += size) {
-        QVERIFY(m_pty->write(stream.mid(from, size)));
-        QTest::qWait(1);
-    }
-}
-
 Values TestSpectraTof::spectraPage(int page) const
 {
     const auto *pages =
@@ -159,118 +153,111 @@ Values TestSpectraTof::spectraPage(int page) const
     return values;
 }
 
-void TestSpectraTof::spectraBoards_data()
+void TestSpectraTof::boards_data()
 {
+    QTest::addColumn<QString>("tab");
     QTest::addColumn<int>("type");
-    QTest::addColumn<int>("chart");
+    QTest::addColumn<QString>("choice");      // chart or arrangement
+    QTest::addColumn<QStringList>("choices"); // the chart or arrangement box's items
+    QTest::addColumn<int>("view");            // Spectra: page 0 to 3; TOF: 0 grid, 1 surface
     QTest::addColumn<QByteArray>("stream");
-    QTest::addColumn<QStringList>("charts"); // the chart box's items
-    QTest::addColumn<int>("page");
-    QTest::addColumn<Values>("values"); // of that page
+    QTest::addColumn<Values>("values"); // Spectra: of that page
 
-    const QStringList bars{"Bar Chart"};
-    const QStringList both{"Bar Chart", "Line Chart"};
-    QTest::newRow("AS7341 bars") << 0 << 0 << channelLines(channelNames(1, 8) << "NIR", 100) << bars
-                                 << 0 << steps(9, 100);
-    QTest::newRow("AS7343 bars") << 1 << 0
-                                 << channelLines(channelNames(1, 8) << "NIR"
-                                                                    << "FXL"
-                                                                    << "FZ"
-                                                                    << "FY",
-                                                 80)
-                                 << bars << 1 << steps(12, 80);
-    QTest::newRow("AS7265X bars") << 2 << 0 << channelLines(channelNames(1, 18), 50) << both << 2
-                                  << steps(18, 50);
-    QTest::newRow("AS7265X curve") << 2 << 1 << channelLines(channelNames(1, 18), 50) << both << 3
-                                   << Values{0} + steps(18, 50);
+    const QStringList bars{"Bar Chart"}, both{"Bar Chart", "Line Chart"};
+    const QByteArray as7341("F1 F2 F3 F4 F5 F6 F7 F8 NIR"), as7343 = as7341 + " FXL FZ FY";
+    const QByteArray as7265x("F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 F13 F14 F15 F16 F17 F18");
+    QTest::newRow("AS7341 bars") << "Spectra" << 0 << "Bar Chart" << bars << 0
+                                 << channelLines(as7341, 100) << steps(9, 100);
+    QTest::newRow("AS7343 bars") << "Spectra" << 1 << "Bar Chart" << bars << 1
+                                 << channelLines(as7343, 80) << steps(12, 80);
+    QTest::newRow("AS7265X bars") << "Spectra" << 2 << "Bar Chart" << both << 2
+                                  << channelLines(as7265x, 50) << steps(18, 50);
+    QTest::newRow("AS7265X curve") << "Spectra" << 2 << "Line Chart" << both << 3
+                                   << channelLines(as7265x, 50) << Values{0} + steps(18, 50);
     QTest::newRow("AS7341: names of other chips, malformed lines")
-        << 0 << 0
+        << "Spectra" << 0 << "Bar Chart" << bars << 0
         << QByteArray("F3:2500\r\nF9:100\r\nFXL:100\r\nF1 :100\r\nf1:100\r\nF1:1:2\r\nF1:abc\r\n"
                       "F2:-500\r\n")
-        << bars << 0 << Values{0, -0.5, 2.5, 0, 0, 0, 0, 0, 0.1};
-    QTest::newRow("a line past the cutter's bound is dropped, the next one read")
-        << 0 << 0 << QByteArray(5000, '7') + "\r\nF1:300\r\n"
-        << bars << 0 << Values{0.3, 0, 0, 0, 0, 0, 0, 0, 0};
+        << Values{0, -0.5, 2.5, 0, 0, 0, 0, 0, 0.1};
+    QTest::newRow("Spectra: a line past the cutter's bound is dropped, the next one read")
+        << "Spectra" << 0 << "Bar Chart" << bars << 0 << QByteArray(5000, '7') + "\r\nF1:300\r\n"
+        << Values{0.3, 0, 0, 0, 0, 0, 0, 0, 0};
+
+    const QStringList vl{"4x4", "8x8"}, tmf{"8x8"};
+    QTest::newRow("VL53LMZ 4x4, 64 values: the first 16 zones")
+        << "TOF" << 0 << "4x4" << vl << 1 << distanceLine(64) << Values{};
+    QTest::newRow("VL53LMZ 8x8, 64 values")
+        << "TOF" << 0 << "8x8" << vl << 1 << distanceLine(64) << Values{};
+    QTest::newRow("VL53LMZ 8x8, 16 values: the first 16 labels")
+        << "TOF" << 0 << "8x8" << vl << 0 << distanceLine(16) << Values{};
+    QTest::newRow("TMF8828 8x8, 64 values")
+        << "TOF" << 1 << "8x8" << tmf << 1 << distanceLine(64) << Values{};
+    QTest::newRow("15 and 17 values and an empty line change nothing")
+        << "TOF" << 0 << "4x4" << vl << 1 << distanceLine(15) + distanceLine(17) + "\r\n"
+        << Values{};
+    QTest::newRow("TOF: a line past the cutter's bound is dropped, the next one read")
+        << "TOF" << 0 << "4x4" << vl << 0 << QByteArray(5000, '1') + "\r\n" + distanceLine(16)
+        << Values{};
 }
 
-// The type box chooses the chart and what the chart box offers; the board's
-// lines arrive in pieces of 5 bytes.
-void TestSpectraTof::spectraBoards()
+// The boxes choose the view; the board's lines arrive in pieces of 7 bytes.
+void TestSpectraTof::boards()
 {
+    QFETCH(QString, tab);
     QFETCH(int, type);
-    QFETCH(int, chart);
+    QFETCH(QString, choice);
+    QFETCH(QStringList, choices);
+    QFETCH(int, view);
     QFETCH(QByteArray, stream);
-    QFETCH(QStringList, charts);
-    QFETCH(int, page);
     QFETCH(Values, values);
 
-    QCOMPARE(items(*box("SpectraportChartComboBox")), QStringList{"Bar Chart"});
-    box("SpectraYPEcomboBox")->setCurrentIndex(type);
-    box("SpectraportChartComboBox")->setCurrentIndex(chart);
-    QCOMPARE(items(*box("SpectraportChartComboBox")), charts);
-    const auto *pages =
-        m_window->findChild<nuvelix_spectroscopy *>()->findChild<QStackedWidget *>();
-    QCOMPARE(pages->currentIndex(), page);
+    const bool spectra = tab == QLatin1String("Spectra");
+    box(spectra ? "SpectraYPEcomboBox" : "TOFTYPEcomboBox")->setCurrentIndex(type);
+    QComboBox *choose = box(spectra ? "SpectraportChartComboBox" : "TOFArrangementcomboBox");
+    QCOMPARE(items(*choose), choices);
+    choose->setCurrentText(choice);
+    if (!spectra)
+        box("TOFChartComboBox")->setCurrentIndex(view);
+    child<QTabWidget>(*m_window, "tabWidget")
+        ->setCurrentWidget(child<QWidget>(*m_window, spectra ? "spectra" : "TOF"));
+    child<QPushButton>(*m_window, qPrintable(tab + QLatin1String("opencompushButton")))->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+    for (qsizetype from = 0; from < stream.size(); from += 7) {
+        QVERIFY(m_pty->write(stream.mid(from, 7)));
+        QTest::qWait(1);
+    }
 
-    open("Spectra");
-    writeInPieces(stream, 5);
-    QTRY_COMPARE(spectraPage(page), values);
+    if (!spectra) {
+        expectTofViews(stream, TofZones::Sensor(type), choice == QLatin1String("4x4") ? 4 : 8,
+                       view);
+        return;
+    }
+    QCOMPARE(m_window->findChild<nuvelix_spectroscopy *>()
+                 ->findChild<QStackedWidget *>()
+                 ->currentIndex(),
+             view);
+    QTRY_COMPARE(spectraPage(view), values);
     for (int other = 0; other < 4; ++other)
-        if (other != page)
+        if (other != view)
             QCOMPARE(spectraPage(other), Values(spectraPage(other).size(), 0.0));
-}
-
-void TestSpectraTof::tofBoards_data()
-{
-    QTest::addColumn<int>("type");
-    QTest::addColumn<QString>("arrangement");
-    QTest::addColumn<int>("view");
-    QTest::addColumn<QByteArray>("stream");
-
-    QTest::newRow("VL53LMZ 4x4, 16 values") << 0 << "4x4" << 0 << distanceLine(16);
-    QTest::newRow("VL53LMZ 4x4, 64 values: the first 16 zones")
-        << 0 << "4x4" << 1 << distanceLine(64);
-    QTest::newRow("VL53LMZ 8x8, 64 values") << 0 << "8x8" << 1 << distanceLine(64);
-    QTest::newRow("VL53LMZ 8x8, 16 values: the first 16 labels")
-        << 0 << "8x8" << 0 << distanceLine(16);
-    QTest::newRow("TMF8828 8x8, 64 values") << 1 << "8x8" << 1 << distanceLine(64);
-    QTest::newRow("TMF8828 ignores 16 values") << 1 << "8x8" << 1 << distanceLine(16);
-    QTest::newRow("15 and 17 values and an empty line change nothing")
-        << 0 << "4x4" << 1 << distanceLine(15) + distanceLine(17) + "\r\n";
-    QTest::newRow("a line past the cutter's bound is dropped, the next one read")
-        << 0 << "4x4" << 0 << QByteArray(5000, '1') + "\r\n" + distanceLine(16);
 }
 
 // What the grid and the surface show is what TofZones makes of the lines:
 // label i the zone i of the last line for as many labels as it had values,
 // surface point (a, b) zone a n + b (cut at 8000), or the flat 3000 while no
 // line was taken.
-void TestSpectraTof::tofBoards()
+void TestSpectraTof::expectTofViews(const QByteArray &stream, TofZones::Sensor sensor, int side,
+                                    int view)
 {
-    QFETCH(int, type);
-    QFETCH(QString, arrangement);
-    QFETCH(int, view);
-    QFETCH(QByteArray, stream);
-
-    box("TOFTYPEcomboBox")->setCurrentIndex(type);
-    box("TOFArrangementcomboBox")->setCurrentText(arrangement);
-    box("TOFChartComboBox")->setCurrentIndex(view);
-    open("TOF");
-    writeInPieces(stream, 37);
-
     TofZones zones;
     int count = 0;
     for (const QByteArray &line : stream.split('\n'))
-        count = zones.takeLine(line.chopped(line.endsWith('\r') ? 1 : 0), TofZones::Sensor(type))
-                    .value_or(count);
-    const int side = arrangement == QLatin1String("4x4") ? 4 : 8;
+        count = zones.takeLine(line.chopped(line.endsWith('\r') ? 1 : 0), sensor).value_or(count);
     QStringList expectedLabels;
     QList<float> expectedHeights;
     for (int i = 0; i < side * side; ++i) {
         expectedLabels.append(QString::number(i < count ? zones.zones().at(i) : 0));
-        const int a = i % side;
-        const int b = i / side;
-        const int zone = zones.zones().at(a * side + b);
+        const int zone = zones.zones().at(i % side * side + i / side);
         expectedHeights.append(count > 0 ? float(std::min(zone, 8000)) : 3000.0f);
     }
 
@@ -284,23 +271,21 @@ void TestSpectraTof::tofBoards()
         return texts;
     };
     const QSurfaceDataProxy *proxy = display->surface()->surfaceSeries()->dataProxy();
-    const auto heights = [&] {
-        QList<float> found;
-        for (int b = 0; b < proxy->rowCount(); ++b)
-            for (int a = 0; a < proxy->columnCount(); ++a)
-                found.append(proxy->itemAt(b, a)->y());
-        return found;
-    };
+    QList<float> heights;
     // Lines that change nothing give nothing to wait for.
     QTest::qWait(100);
     QTRY_COMPARE(labels(), expectedLabels);
-    QCOMPARE(heights(), expectedHeights);
+    for (int b = 0; b < proxy->rowCount(); ++b)
+        for (int a = 0; a < proxy->columnCount(); ++a)
+            heights.append(proxy->itemAt(b, a)->y());
+    QCOMPARE(heights, expectedHeights);
     QCOMPARE(display->surface()->surfaceGraph() != nullptr, view == 1);
 }
 
 // At start the surface follows the arrangement box (4x4) as the grid does;
 // each change of type, arrangement or view leaves both views, the surface's
-// data and graph and the boxes in step.
+// data and graph and the boxes in step, and a rebuilt graph frees the graph
+// and container it replaced but keeps the series.
 void TestSpectraTof::tofBoxesKeepBothViewsInStep()
 {
     struct Step
@@ -319,20 +304,26 @@ void TestSpectraTof::tofBoxesKeepBothViewsInStep()
         {"8x8", -1, 1, 1, vl, 8},          {"2D view", -1, -1, 0, vl, 8},
         {"4x4", -1, 0, 0, vl, 4},          {"TMF8828 in 2D", 1, -1, 0, {"8x8"}, 8}};
     child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+    nuvelix_tof_surface *surface = m_window->findChild<nuvelix_tof *>()->surface();
+    const auto *layout = surface->findChild<QLayout *>("gridLayout_3dsurface");
     for (const Step &step : walk) {
         qInfo("%s", step.what);
+        const QPointer<Q3DSurface> oldGraph = surface->surfaceGraph();
+        const QPointer<QWidget> oldContainer = oldGraph ? layout->itemAt(0)->widget() : nullptr;
         if (step.type >= 0)
             box("TOFTYPEcomboBox")->setCurrentIndex(step.type);
         if (step.arrangement >= 0)
             box("TOFArrangementcomboBox")->setCurrentIndex(step.arrangement);
         box("TOFChartComboBox")->setCurrentIndex(step.view);
-        expectTofViews(step.side, step.arrangements, step.view);
+        if (step.type >= 0 || step.arrangement >= 0)
+            QVERIFY(oldGraph.isNull() && oldContainer.isNull());
+        expectTofBoxes(step.side, step.arrangements, step.view);
         if (QTest::currentTestFailed())
             return;
     }
 }
 
-void TestSpectraTof::expectTofViews(int side, const QStringList &arrangements, int view)
+void TestSpectraTof::expectTofBoxes(int side, const QStringList &arrangements, int view)
 {
     QCOMPARE(items(*box("TOFArrangementcomboBox")), arrangements);
     auto *display = m_window->findChild<nuvelix_tof *>();
@@ -344,11 +335,95 @@ void TestSpectraTof::expectTofViews(int side, const QStringList &arrangements, i
     QCOMPARE(surface->surfaceSeries()->dataProxy()->rowCount(), side);
     QCOMPARE(surface->surfaceSeries()->dataProxy()->columnCount(), side);
     if (Q3DSurface *graph = surface->surfaceGraph()) {
+        QCOMPARE(graph->seriesList(), QList<QSurface3DSeries *>{surface->surfaceSeries()});
         QCOMPARE(graph->axisX()->max(), float(side - 1));
         QCOMPARE(graph->axisZ()->max(), float(side - 1));
         QCOMPARE(surface->findChild<QLayout *>("gridLayout_3dsurface")->count(), 1);
     } else {
         QCOMPARE(view, 0);
+    }
+}
+
+// In 470 by 360 the plot is 400 by 300 from (50, 20) and point i lies at
+// x = 50 + 400 i / 18. All values 0 leave only the grid; values of 0.5
+// fill the lower half in each point's colour; lists of another length are
+// refused.
+void TestSpectraTof::curvePaintsTheSpectrum()
+{
+    nuvelix_spectroscopy_spline curve;
+    curve.resize(470, 360);
+    const auto saturated = [](const QColor &colour) {
+        return colour.hsvSaturation() > 100;
+    };
+    QImage image = curve.grab().toImage();
+    int coloured = 0;
+    for (int y = 20; y <= 320; ++y)
+        for (int x = 50; x <= 450; ++x)
+            coloured += saturated(image.pixelColor(x, y)) ? 1 : 0;
+    QCOMPARE(coloured, 0);
+
+    QVERIFY(!curve.setSpectrumData(Values(18, 0.5)));
+    QVERIFY(!curve.setWavelengths(Values(20, 500)));
+    QVERIFY(curve.setSpectrumData(Values(19, 0.5)));
+    image = curve.grab().toImage();
+    const auto near = [](const QColor &colour, const QColor &expected) {
+        return qAbs(colour.red() - expected.red()) + qAbs(colour.green() - expected.green()) +
+                   qAbs(colour.blue() - expected.blue()) <
+               24;
+    };
+    const QList<QPair<QPoint, QColor>> expected{{{250, 250}, QColor(0xff, 0xa0, 0x00)},
+                                                {{72, 250}, QColor(0x73, 0x00, 0xff)},
+                                                {{255, 100}, Qt::white}};
+    for (const auto &[at, colour] : expected)
+        QVERIFY2(near(image.pixelColor(at), colour),
+                 qPrintable(QStringLiteral("at (%1, %2): expected near %3, got %4")
+                                .arg(at.x())
+                                .arg(at.y())
+                                .arg(colour.name(), image.pixelColor(at).name())));
+}
+
+// Each change of arrangement leaves exactly one fresh grid of zeros; an
+// index without a label changes nothing; a label shows its distance in white
+// on the distance's colour, also when it was set before the new label was
+// first shown under the display's style sheet.
+void TestSpectraTof::gridLabels()
+{
+    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+    nuvelix_tof_data *grid = m_window->findChild<nuvelix_tof *>()->grid();
+    for (const int side : {8, 4}) {
+        grid->updateLabelValues(0, 1234);
+        grid->changeArrangement(side == 4 ? 0 : 1);
+        grid->updateLabelValues(-1, 700);
+        grid->updateLabelValues(side * side, 700);
+        const auto *layout = grid->findChild<QGridLayout *>(QStringLiteral("gridLayout_tofdata"));
+        QCOMPARE(layout->count(), side * side);
+        const auto labels = grid->findChildren<QLabel *>();
+        QCOMPARE(labels.size(), side * side);
+        for (const QLabel *label : labels)
+            QCOMPARE(label->text(), QStringLiteral("0"));
+        grid->updateLabelValues(side + 1, 1000);
+        auto *label = qobject_cast<QLabel *>(layout->itemAtPosition(1, 1)->widget());
+        QCOMPARE(label->text(), QStringLiteral("1000"));
+        QTest::qWait(1);
+        QCOMPARE(label->grab().toImage().pixelColor(1, 1), QColor(Qt::blue));
+    }
+}
+
+// The surface's colour follows the height: dark green low, dark red high.
+void TestSpectraTof::surfaceColours()
+{
+    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+    box("TOFChartComboBox")->setCurrentIndex(1);
+    nuvelix_tof_surface *surface = m_window->findChild<nuvelix_tof *>()->surface();
+    QTRY_VERIFY(surface->surfaceGraph());
+    for (const double height : {9000.0, 0.0}) {
+        surface->updateMultipleDataPoints(surface->masterPoints(), Values(64, height));
+        const auto [red, green] =
+            redAndGreen(surface->surfaceGraph()->renderToImage(0, QSize(400, 300)));
+        QVERIFY2(
+            height > 0 ? red > 5000 && green < 100 : green > 5000 && red < 100,
+            qPrintable(
+                QStringLiteral("at %1: %2 red, %3 green pixels").arg(height).arg(red).arg(green)));
     }
 }
 

@@ -2,11 +2,8 @@
 #include "nuvelix_tof_surface.h"
 #include "openglcheck.h"
 
-#include "modalwatchdog.h"
-#include "promptrecorder.h"
-#include "temporaryhome.h"
+#include "yurbtestmain.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QSurface3DSeries>
 #include <QTest>
@@ -46,17 +43,8 @@ void TestTofNoGl::placeholderInsteadOfTheGraph()
     QCOMPARE(surface->surfaceGraph(), nullptr);
 }
 
-// The window test main, on the minimal platform, which has no OpenGL.
-int main(int argc, char *argv[])
-{
-    TemporaryHome home;
-    qputenv("QT_QPA_PLATFORM", "minimal");
-    QApplication app(argc, argv);
-    PromptRecorder::failOnPrompts();
-    const ModalWatchdog watchdog;
-    TestTofNoGl test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    return QTest::qExec(&test, argc, argv);
-}
-
+// The minimal platform, which has no OpenGL, chosen before the test main
+// makes the application.
+[[maybe_unused]] const bool minimalPlatform = qputenv("QT_QPA_PLATFORM", "minimal");
+YURB_TEST_MAIN(TestTofNoGl)
 #include "tst_tofnogl.moc"
