@@ -1,7 +1,6 @@
 #pragma once
 
 #include "aboutdialog.h"
-#include "crlflinecutter.h"
 #include "envlineparser.h"
 #include "gpssignalbars.h"
 #include "lineframer.h"
@@ -515,13 +514,13 @@ private Q_SLOTS:
 
 private:
     // The Spectra tab's display and the start of a line whose CR LF has not
-    // come yet (bounded by the cutter).
+    // come yet (the boards' lines end with CR LF, at most 4096 bytes each).
     nuvelix_spectroscopy *spectroscopy = nullptr;
-    CrLfLineCutter spectraRxBuffer;
+    LineFramer spectraRxBuffer{4096, LineFramer::Ending::CrLf};
     // The TOF tab's display, the start of its next line, and the distance of
     // every zone, kept across lines, sensor changes and reopening the port.
     nuvelix_tof *tofWidget = nullptr;
-    CrLfLineCutter tofRxBuffer;
+    LineFramer tofRxBuffer{4096, LineFramer::Ending::CrLf};
     TofZones tofZones;
 
 private Q_SLOTS:

@@ -2,8 +2,9 @@
 
 #include <utility>
 
-LineFramer::LineFramer(qsizetype maximumLength)
+LineFramer::LineFramer(qsizetype maximumLength, Ending ending)
     : m_maximumLength(qMax<qsizetype>(0, maximumLength))
+    , m_ending(ending)
 {}
 
 ParsedChunk<QByteArray> LineFramer::feed(const QByteArray &bytes)
@@ -18,7 +19,11 @@ ParsedChunk<QByteArray> LineFramer::feed(const QByteArray &bytes)
             break;
         }
         takeLineBytes(view.sliced(from, lineFeed - from), parsed);
-        endLine(parsed);
+        // The held CR is the one right before this LF.
+        if (m_ending == Ending::CrLf && !m_crHeld)
+            append("\n", parsed);
+        else
+            endLine(parsed);
         from = lineFeed + 1;
     }
     return parsed;
@@ -26,7 +31,7 @@ ParsedChunk<QByteArray> LineFramer::feed(const QByteArray &bytes)
 
 bool LineFramer::needsMore() const
 {
-    return m_crHeld || !m_line.isEmpty();
+    return !m_dropping && (m_crHeld || !m_line.isEmpty());
 }
 
 void LineFramer::reset()
@@ -38,14 +43,14 @@ void LineFramer::reset()
 
 void LineFramer::takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
 {
-    if (m_dropping || piece.isEmpty())
+    if (piece.isEmpty())
         return;
     // More bytes follow a held CR, so it belongs to the line.
     if (std::exchange(m_crHeld, false))
         append("\r", parsed);
     const bool endsWithCr = piece.endsWith('\r');
     append(endsWithCr ? piece.chopped(1) : piece, parsed);
-    m_crHeld = endsWithCr && !m_dropping;
+    m_crHeld = endsWithCr;
 }
 
 void LineFramer::append(QByteArrayView bytes, ParsedChunk<QByteArray> &parsed)

@@ -5,18 +5,21 @@
 #include <QByteArray>
 #include <QByteArrayView>
 
-// Cuts a byte stream into lines ending with LF, or CR LF, of bounded length.
+// Cuts a byte stream into lines of bounded length, ended by LF or CR LF, or
+// only by CR LF for boards whose lines may hold a bare LF.
 class LineFramer : public StreamParser<QByteArray>
 {
 public:
+    enum class Ending { LfOrCrLf, CrLf };
+
     // A line holds at most maximumLength bytes, not counting its end; a
     // negative length counts as 0.
-    explicit LineFramer(qsizetype maximumLength);
+    explicit LineFramer(qsizetype maximumLength, Ending ending = Ending::LfOrCrLf);
 
-    // A result is a line without its LF and without one CR right before the
-    // LF; any other CR stays in the line. A longer line is dropped as it
-    // comes, reported once by its first maximumLength bytes, and lines are
-    // framed again after its LF.
+    // A result is a line without its end; a CR that ends no line stays in it,
+    // and so does a bare LF when only CR LF ends lines. A longer line is
+    // dropped as it comes, reported once by its first maximumLength bytes,
+    // and lines are framed again after its end.
     [[nodiscard]] ParsedChunk<QByteArray> feed(const QByteArray &bytes) override;
     [[nodiscard]] bool needsMore() const override;
     void reset() override;
@@ -27,10 +30,12 @@ private:
     void endLine(ParsedChunk<QByteArray> &parsed);
 
     qsizetype m_maximumLength;
+    Ending m_ending;
     QByteArray m_line;
     // A CR ended the bytes so far: it ends the line if LF follows, else it
-    // belongs to the line. Kept out of m_line so it never exceeds the maximum.
+    // belongs to the line. Kept out of m_line so that a line of the maximum
+    // length whose end is split between chunks is whole.
     bool m_crHeld = false;
-    // The line under way is too long: its bytes are dropped up to its LF.
+    // The line under way is too long: its bytes are dropped up to its end.
     bool m_dropping = false;
 };

@@ -1,4 +1,4 @@
-#include "crlflinecutter.h"
+#include "lineframer.h"
 #include "spectrachannels.h"
 #include "spectrumcolours.h"
 #include "tofcolours.h"
@@ -129,7 +129,7 @@ void TestSpectraTofCore::lines()
     QFETCH(QByteArrayList, corrupt);
     QFETCH(bool, needsMore);
 
-    CrLfLineCutter cutter(maximum);
+    LineFramer cutter(maximum, LineFramer::Ending::CrLf);
     const ParsedChunk<QByteArray> parsed = cutter.feed(stream);
     const auto text = [](const QByteArrayList &results, const QByteArrayList &bad, bool more) {
         return QStringLiteral("%1; corrupt %2; needs more: %3")
@@ -140,7 +140,8 @@ void TestSpectraTofCore::lines()
         qPrintable(QStringLiteral("stream %1:\nexpected %2\ngot      %3")
                        .arg(QString::fromLatin1(stream.toHex(' ')), text(lines, corrupt, needsMore),
                             text(parsed.results, parsed.corrupt, cutter.needsMore()))));
-    verifyChunkingIndependence([maximum] { return CrLfLineCutter(maximum); }, stream);
+    verifyChunkingIndependence([maximum] { return LineFramer(maximum, LineFramer::Ending::CrLf); },
+                               stream);
 }
 
 void TestSpectraTofCore::readings_data()
