@@ -21,8 +21,8 @@
 #include "portlist.h"
 #include "progressbarpercent.h"
 #include "ptypair.h"
-#include "temporaryhome.h"
 #include "ultraviolet.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -120,10 +120,7 @@ void setAndRepaint(const char *name, QWidget *widget, const std::function<void(i
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    WindowBench application(argc, argv);
     const int seconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
     answerPromptsWithOk();
 

@@ -14,7 +14,7 @@
 #include "mainwindow.h"
 #include "portlist.h"
 #include "ptypair.h"
-#include "temporaryhome.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -88,10 +88,7 @@ void print(const char *name, const Figures &figures, qint64 stallMs, qint64 elap
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    WindowBench application(argc, argv);
     const int seconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
     answerPromptsWithOk();
 

@@ -24,7 +24,7 @@
 #include "nuvelix_modbusclient.h"
 #include "portlist.h"
 #include "portwait.h"
-#include "temporaryhome.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -238,9 +238,7 @@ void withMbpoll(Turns &turns, const QStringList &target)
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
+    WindowBench application(argc, argv);
     Bench::answerPromptsWithOk();
     const int rounds = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 1000;
     const int repetitions = argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;

@@ -13,7 +13,7 @@
 #include "mainwindow.h"
 #include "mosquittobroker.h"
 #include "mqttmessageview.h"
-#include "temporaryhome.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -216,11 +216,8 @@ void MqttBench::run(const char *name, int count, int rate)
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
-    const QStringList arguments = app.arguments().mid(1);
+    WindowBench application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments().mid(1);
     const int count = qMax(arguments.value(0, QStringLiteral("100000")).toInt(), 1);
     const int rate = qMax(arguments.value(1, QStringLiteral("5000")).toInt(), 1);
     answerPromptsWithOk();

@@ -15,7 +15,7 @@
 
 #include "benchsupport.h"
 #include "mainwindow.h"
-#include "temporaryhome.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -388,14 +388,11 @@ const QStringList allCases = {QStringLiteral("udp"), QStringLiteral("tcp-lines")
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    WindowBench application(argc, argv);
 
     // Leading numbers: datagrams, datagrams per second, megabytes; then names.
     QList<int> numbers = {100000, 20000, 20};
-    QStringList names = app.arguments().mid(1);
+    QStringList names = QCoreApplication::arguments().mid(1);
     for (int i = 0; i < numbers.size() && !names.isEmpty(); ++i) {
         bool numeric = false;
         const int value = names.front().toInt(&numeric);

@@ -21,7 +21,7 @@
 #include "oscframeparser.h"
 #include "portlist.h"
 #include "ptypair.h"
-#include "temporaryhome.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QChart>
@@ -200,10 +200,7 @@ void endToEnd(const char *name, MWaveView &view, int fd, qint64 &sent, int secon
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    WindowBench application(argc, argv);
     const int seconds = argc > 1 ? std::max(10, QByteArray(argv[1]).toInt()) : 10;
     const bool openGl = argc > 2 && QByteArray(argv[2]) == "gl";
     answerPromptsWithOk();

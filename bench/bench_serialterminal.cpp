@@ -24,8 +24,8 @@
 #include "mainwindow.h"
 #include "portlist.h"
 #include "ptypair.h"
-#include "temporaryhome.h"
 #include "threadserial.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -462,12 +462,9 @@ std::optional<QStringList> chosenCases(const QStringList &names)
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    WindowBench application(argc, argv);
 
-    QStringList arguments = app.arguments().mid(1);
+    QStringList arguments = QCoreApplication::arguments().mid(1);
     bool numeric = false;
     const int sizeMb = arguments.isEmpty() ? 0 : arguments.front().toInt(&numeric);
     if (numeric)

@@ -22,8 +22,8 @@
 #include "nuvelix_tof_surface.h"
 #include "portlist.h"
 #include "ptypair.h"
-#include "temporaryhome.h"
 #include "tofzones.h"
+#include "windowbench.h"
 
 #include <Q3DSurface>
 #include <QApplication>
@@ -215,10 +215,7 @@ void endToEnd(MainWindow &window, PtyPair &pty, const Run &run, int seconds)
 
 int main(int argc, char *argv[])
 {
-    TemporaryHome home;
-    qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
-    QApplication app(argc, argv);
-    std::setvbuf(stdout, nullptr, _IOLBF, 0);
+    WindowBench application(argc, argv);
     const int seconds = argc > 1 ? std::max(2, QByteArray(argv[1]).toInt()) : 10;
     answerPromptsWithOk();
 
