@@ -28,7 +28,7 @@ public:
 
     void sendTable()
     {
-        if (streaming)
+        if (m_streaming)
             send(I2cFrame::RegisterTable, registers);
     }
     void say(const QByteArray &bytes) { m_pty.write(bytes); }
@@ -36,7 +36,6 @@ public:
     QByteArray devices;
     QByteArray registers = QByteArray(256, '\0');
     QByteArray received;
-    bool streaming = false;
 
 private:
     void send(quint8 type, const QByteArray &payload) { say(I2cFrame{type, payload}.encode()); }
@@ -45,31 +44,19 @@ private:
         // Zeros past the payload's end, so a short command does no harm.
         const QByteArray payload = command.payload + QByteArray(2, '\0');
         const int first = quint8(payload.at(0));
-        QByteArray values;
-        switch (command.type) {
-        case I2cFrame::Stop:
-        case I2cFrame::Start:
-            streaming = command.type == I2cFrame::Start;
-            break;
-        case I2cFrame::Scan:
+        if (command.type == I2cFrame::Start || command.type == I2cFrame::Stop)
+            m_streaming = command.type == I2cFrame::Start;
+        else if (command.type == I2cFrame::Scan)
             send(I2cFrame::ScanResult, devices);
-            break;
-        case I2cFrame::Write:
-            for (qsizetype n = 1; n < command.payload.size(); ++n)
-                registers[(first + n - 1) % 256] = payload.at(n);
-            break;
-        case I2cFrame::Read:
-            for (int n = 0; n < quint8(payload.at(1)); ++n)
-                values += registers.at((first + n) % 256);
-            send(I2cFrame::ReadResult, values);
-            break;
-        default:
-            break;
-        }
+        else if (command.type == I2cFrame::Read) // wrapping past the last register
+            send(I2cFrame::ReadResult, (registers + registers).mid(first, quint8(payload.at(1))));
+        for (qsizetype n = 1; command.type == I2cFrame::Write && n < command.payload.size(); ++n)
+            registers[(first + n - 1) % 256] = payload.at(n);
     }
 
     PtyPair &m_pty;
     QSocketNotifier m_notifier;
     // The program's commands may carry the longest payload a frame can.
     I2cFrameDecoder m_decoder{I2cFrame::maxPayload};
+    bool m_streaming = false;
 };
