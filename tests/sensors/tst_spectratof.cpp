@@ -69,23 +69,6 @@ QByteArray distanceLine(int count)
         line += QByteArray::number((k * 937 + 100) % 9500) + ',';
     return line + "\r\n";
 }
-
-// Pixels of an image that are mostly red, and mostly green.
-QPair<int, int> redAndGreen(const QImage &image)
-{
-    int red = 0;
-    int green = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor colour = image.pixelColor(x, y);
-            if (colour.red() > 50 && colour.red() > 2 * (colour.green() + colour.blue()))
-                ++red;
-            if (colour.green() > 50 && colour.green() > 2 * (colour.red() + colour.blue()))
-                ++green;
-        }
-    }
-    return {red, green};
-}
 } // namespace
 
 // Scripted boards on a pty drive the Spectra tab's bars and curve and the
@@ -110,6 +93,13 @@ private:
     [[nodiscard]] QComboBox *box(const char *name) const
     {
         return child<QComboBox>(*m_window, name);
+    }
+    // The TOF tab, made the current one.
+    nuvelix_tof *tofTab()
+    {
+        child<QTabWidget>(*m_window, "tabWidget")
+            ->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+        return m_window->findChild<nuvelix_tof *>();
     }
     [[nodiscard]] Values spectraPage(int page) const;
     void expectTofViews(const QByteArray &stream, TofZones::Sensor sensor, int side, int view);
@@ -174,10 +164,9 @@ void TestSpectraTof::boards_data()
                                   << channelLines(as7265x, 50) << steps(18, 50);
     QTest::newRow("AS7265X curve") << "Spectra" << 2 << "Line Chart" << both << 3
                                    << channelLines(as7265x, 50) << Values{0} + steps(18, 50);
-    QTest::newRow("AS7341: names of other chips, malformed lines")
+    QTest::newRow("AS7341: names of other chips ignored")
         << "Spectra" << 0 << "Bar Chart" << bars << 0
-        << QByteArray("F3:2500\r\nF9:100\r\nFXL:100\r\nF1 :100\r\nf1:100\r\nF1:1:2\r\nF1:abc\r\n"
-                      "F2:-500\r\n")
+        << QByteArray("F3:2500\r\nF9:100\r\nFXL:100\r\nF2:-500\r\n")
         << Values{0, -0.5, 2.5, 0, 0, 0, 0, 0, 0.1};
     QTest::newRow("Spectra: a line past the cutter's bound is dropped, the next one read")
         << "Spectra" << 0 << "Bar Chart" << bars << 0 << QByteArray(5000, '7') + "\r\nF1:300\r\n"
@@ -192,9 +181,6 @@ void TestSpectraTof::boards_data()
         << "TOF" << 0 << "8x8" << vl << 0 << distanceLine(16) << Values{};
     QTest::newRow("TMF8828 8x8, 64 values")
         << "TOF" << 1 << "8x8" << tmf << 1 << distanceLine(64) << Values{};
-    QTest::newRow("15 and 17 values and an empty line change nothing")
-        << "TOF" << 0 << "4x4" << vl << 1 << distanceLine(15) + distanceLine(17) + "\r\n"
-        << Values{};
     QTest::newRow("TOF: a line past the cutter's bound is dropped, the next one read")
         << "TOF" << 0 << "4x4" << vl << 0 << QByteArray(5000, '1') + "\r\n" + distanceLine(16)
         << Values{};
@@ -303,8 +289,7 @@ void TestSpectraTof::tofBoxesKeepBothViewsInStep()
         {"TMF8828", 1, -1, 1, {"8x8"}, 8}, {"VL53LMZ again", 0, -1, 1, vl, 4},
         {"8x8", -1, 1, 1, vl, 8},          {"2D view", -1, -1, 0, vl, 8},
         {"4x4", -1, 0, 0, vl, 4},          {"TMF8828 in 2D", 1, -1, 0, {"8x8"}, 8}};
-    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
-    nuvelix_tof_surface *surface = m_window->findChild<nuvelix_tof *>()->surface();
+    nuvelix_tof_surface *surface = tofTab()->surface();
     const auto *layout = surface->findChild<QLayout *>("gridLayout_3dsurface");
     for (const Step &step : walk) {
         qInfo("%s", step.what);
@@ -323,49 +308,40 @@ void TestSpectraTof::tofBoxesKeepBothViewsInStep()
     }
 }
 
+// Labels, model, points and data of side by side zones; the graph, which
+// only the 3-D view needs, with the one series and axes to side - 1.
 void TestSpectraTof::expectTofBoxes(int side, const QStringList &arrangements, int view)
 {
     QCOMPARE(items(*box("TOFArrangementcomboBox")), arrangements);
     auto *display = m_window->findChild<nuvelix_tof *>();
     QCOMPARE(display->findChild<QStackedWidget *>()->currentIndex(), view);
-    QCOMPARE(display->grid()->findChildren<QLabel *>().size(), side * side);
     const nuvelix_tof_surface *surface = display->surface();
-    QCOMPARE(surface->surfaceModel().size(), side);
-    QCOMPARE(surface->masterPoints().size(), side * side);
-    QCOMPARE(surface->surfaceSeries()->dataProxy()->rowCount(), side);
-    QCOMPARE(surface->surfaceSeries()->dataProxy()->columnCount(), side);
-    if (Q3DSurface *graph = surface->surfaceGraph()) {
+    const QSurfaceDataProxy *proxy = surface->surfaceSeries()->dataProxy();
+    const QList<qsizetype> sizes{display->grid()->findChildren<QLabel *>().size(),
+                                 surface->surfaceModel().size(), surface->masterPoints().size(),
+                                 proxy->rowCount(), proxy->columnCount()};
+    QCOMPARE(sizes, QList<qsizetype>({side * side, side, side * side, side, side}));
+    Q3DSurface *graph = surface->surfaceGraph();
+    QVERIFY(graph || view == 0);
+    if (graph) {
         QCOMPARE(graph->seriesList(), QList<QSurface3DSeries *>{surface->surfaceSeries()});
-        QCOMPARE(graph->axisX()->max(), float(side - 1));
-        QCOMPARE(graph->axisZ()->max(), float(side - 1));
+        QCOMPARE(QPointF(graph->axisX()->max(), graph->axisZ()->max()),
+                 QPointF(side - 1, side - 1));
         QCOMPARE(surface->findChild<QLayout *>("gridLayout_3dsurface")->count(), 1);
-    } else {
-        QCOMPARE(view, 0);
     }
 }
 
 // In 470 by 360 the plot is 400 by 300 from (50, 20) and point i lies at
-// x = 50 + 400 i / 18. All values 0 leave only the grid; values of 0.5
-// fill the lower half in each point's colour; lists of another length are
-// refused.
+// x = 50 + 400 i / 18. Values of 0.5 fill the lower half in each point's
+// colour; lists of another length are refused.
 void TestSpectraTof::curvePaintsTheSpectrum()
 {
     nuvelix_spectroscopy_spline curve;
     curve.resize(470, 360);
-    const auto saturated = [](const QColor &colour) {
-        return colour.hsvSaturation() > 100;
-    };
-    QImage image = curve.grab().toImage();
-    int coloured = 0;
-    for (int y = 20; y <= 320; ++y)
-        for (int x = 50; x <= 450; ++x)
-            coloured += saturated(image.pixelColor(x, y)) ? 1 : 0;
-    QCOMPARE(coloured, 0);
-
     QVERIFY(!curve.setSpectrumData(Values(18, 0.5)));
     QVERIFY(!curve.setWavelengths(Values(20, 500)));
     QVERIFY(curve.setSpectrumData(Values(19, 0.5)));
-    image = curve.grab().toImage();
+    const QImage image = curve.grab().toImage();
     const auto near = [](const QColor &colour, const QColor &expected) {
         return qAbs(colour.red() - expected.red()) + qAbs(colour.green() - expected.green()) +
                    qAbs(colour.blue() - expected.blue()) <
@@ -388,8 +364,7 @@ void TestSpectraTof::curvePaintsTheSpectrum()
 // first shown under the display's style sheet.
 void TestSpectraTof::gridLabels()
 {
-    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
-    nuvelix_tof_data *grid = m_window->findChild<nuvelix_tof *>()->grid();
+    nuvelix_tof_data *grid = tofTab()->grid();
     for (const int side : {8, 4}) {
         grid->updateLabelValues(0, 1234);
         grid->changeArrangement(side == 4 ? 0 : 1);
@@ -412,14 +387,20 @@ void TestSpectraTof::gridLabels()
 // The surface's colour follows the height: dark green low, dark red high.
 void TestSpectraTof::surfaceColours()
 {
-    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "TOF"));
+    nuvelix_tof_surface *surface = tofTab()->surface();
     box("TOFChartComboBox")->setCurrentIndex(1);
-    nuvelix_tof_surface *surface = m_window->findChild<nuvelix_tof *>()->surface();
     QTRY_VERIFY(surface->surfaceGraph());
     for (const double height : {9000.0, 0.0}) {
         surface->updateMultipleDataPoints(surface->masterPoints(), Values(64, height));
-        const auto [red, green] =
-            redAndGreen(surface->surfaceGraph()->renderToImage(0, QSize(400, 300)));
+        const QImage image = surface->surfaceGraph()->renderToImage(0, QSize(400, 300));
+        int red = 0, green = 0; // pixels mostly of that colour
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                red += c.red() > 50 && c.red() > 2 * (c.green() + c.blue()) ? 1 : 0;
+                green += c.green() > 50 && c.green() > 2 * (c.red() + c.blue()) ? 1 : 0;
+            }
+        }
         QVERIFY2(
             height > 0 ? red > 5000 && green < 100 : green > 5000 && red < 100,
             qPrintable(

@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <tuple>
 
 using Readings = QList<SpectraReading>;
 using Ints = QList<int>;
@@ -93,30 +94,18 @@ void TestSpectraTofCore::lines_data()
     QTest::addColumn<QByteArrayList>("corrupt");
     QTest::addColumn<bool>("needsMore");
 
-    QTest::newRow("two lines in one chunk, in order")
-        << 4096 << QByteArray("F3:2500\r\nF9:100\r\n") << QByteArrayList{"F3:2500", "F9:100"}
-        << QByteArrayList{} << false;
-    QTest::newRow("a TOF line with its trailing comma")
-        << 4096 << QByteArray("100,200,300,\r\n") << QByteArrayList{"100,200,300,"}
-        << QByteArrayList{} << false;
+    QTest::newRow("lines in one chunk, in order, an empty one and a TOF line's comma")
+        << 4096 << QByteArray("F3:2500\r\n\r\n100,200,\r\n")
+        << QByteArrayList{"F3:2500", "", "100,200,"} << QByteArrayList{} << false;
     QTest::newRow("LF or CR alone stay in the line, CR before CR LF too")
         << 4096 << QByteArray("a\nb\rc\r\nx\r\r\n") << QByteArrayList{"a\nb\rc", "x\r"}
-        << QByteArrayList{} << false;
-    QTest::newRow("empty lines and NUL bytes")
-        << 4096 << QByteArray("\r\n\0F1:1\r\n", 9) << QByteArrayList{"", QByteArray("\0F1:1", 5)}
         << QByteArrayList{} << false;
     QTest::newRow("a line whose CR LF has not come is held")
         << 4096 << QByteArray("F1:1\r\nF2:750\r") << QByteArrayList{"F1:1"} << QByteArrayList{}
         << true;
-    QTest::newRow("a line of exactly the maximum")
-        << 4 << QByteArray("abcd\r\nabc\r\n") << QByteArrayList{"abcd", "abc"} << QByteArrayList{}
-        << false;
-    QTest::newRow("too long: reported once, cutting resumes after its CR LF")
-        << 8 << QByteArray("0123456789abcdef\r\nF1:1\r\n") << QByteArrayList{"F1:1"}
-        << QByteArrayList{"01234567"} << false;
-    QTest::newRow("a CR past the maximum is part of the long line")
-        << 4 << QByteArray("abcd\rx\r\nF1\r\n") << QByteArrayList{"F1"} << QByteArrayList{"abcd"}
-        << false;
+    QTest::newRow("a line of the maximum taken; longer ones, a CR past it too, reported once")
+        << 4 << QByteArray("abcd\r\nabcd\rx\r\n0123456789\r\nF1\r\n")
+        << QByteArrayList{"abcd", "F1"} << QByteArrayList{"abcd", "0123"} << false;
     QTest::newRow("text without line ends is not held beyond the maximum")
         << 8 << QByteArray(100, 'x') << QByteArrayList{} << QByteArrayList{"xxxxxxxx"} << false;
 }
@@ -174,32 +163,19 @@ void TestSpectraTofCore::colours_data()
     QTest::addColumn<double>("number");
     QTest::addColumn<QString>("expected");
 
-    const QList<int> curve{380, 410, 435, 460, 485, 510, 535, 560, 585, 610,
-                           645, 680, 705, 730, 760, 810, 860, 900, 940};
-    const QStringList colours{"#9600ff", "#7300ff", "#5500ff", "#0048ff", "#00a2ff",
-                              "#00ff00", "#5bff00", "#b6ff00", "#ffef00", "#ffa000",
-                              "#ff3232", "#d42121", "#b61515", "#980909", "#810808",
-                              "#8a3232", "#925c5c", "#997e7e", "#a0a0a0"};
-    for (int i = 0; i < curve.size(); ++i)
-        QTest::addRow("%d nm", curve.at(i)) << "nm" << double(curve.at(i)) << colours.at(i);
-    QTest::newRow("440 nm starts the blue rise") << "nm" << 440.0 << "#0000ff";
-    QTest::newRow("490 nm") << "nm" << 490.0 << "#00b4ff";
-    QTest::newRow("750 nm") << "nm" << 750.0 << "#800000";
-    QTest::newRow("below 380 nm grey") << "nm" << 379.9 << "#808080";
-    QTest::newRow("above 940 nm grey") << "nm" << 940.1 << "#808080";
-
+    // Points of the wavelength curve, between them and outside it; distances
+    // along the white, black, blue and red scale and at the ends of int.
     constexpr double low = std::numeric_limits<int>::min(), high = std::numeric_limits<int>::max();
-    QTest::newRow("0 mm white") << "mm" << 0.0 << "#ffffff";
-    QTest::newRow("1 mm nearly black") << "mm" << 1.0 << "#000000";
-    QTest::newRow("500 mm") << "mm" << 500.0 << "#00007f";
-    QTest::newRow("1000 mm blue") << "mm" << 1000.0 << "#0000ff";
-    QTest::newRow("1001 mm") << "mm" << 1001.0 << "#0000fe";
-    QTest::newRow("1500 mm") << "mm" << 1500.0 << "#7f007f";
-    QTest::newRow("2000 mm red") << "mm" << 2000.0 << "#ff0000";
-    QTest::newRow("2500 mm red") << "mm" << 2500.0 << "#ff0000";
-    QTest::newRow("largest red") << "mm" << high << "#ff0000";
-    QTest::newRow("negative black") << "mm" << -5.0 << "#000000";
-    QTest::newRow("smallest black") << "mm" << low << "#000000";
+    const QList<std::tuple<const char *, double, const char *>> rows{
+        {"nm", 380, "#9600ff"},   {"nm", 435, "#5500ff"},  {"nm", 440, "#0000ff"},
+        {"nm", 490, "#00b4ff"},   {"nm", 510, "#00ff00"},  {"nm", 610, "#ffa000"},
+        {"nm", 750, "#800000"},   {"nm", 940, "#a0a0a0"},  {"nm", 379.9, "#808080"},
+        {"nm", 940.1, "#808080"}, {"mm", 0, "#ffffff"},    {"mm", 1, "#000000"},
+        {"mm", 500, "#00007f"},   {"mm", 1000, "#0000ff"}, {"mm", 1001, "#0000fe"},
+        {"mm", 1500, "#7f007f"},  {"mm", 2000, "#ff0000"}, {"mm", 2500, "#ff0000"},
+        {"mm", high, "#ff0000"},  {"mm", -5, "#000000"},   {"mm", low, "#000000"}};
+    for (const auto &[scale, number, colour] : rows)
+        QTest::addRow("%s %g", scale, number) << scale << number << colour;
 }
 
 void TestSpectraTofCore::colours()
