@@ -177,10 +177,6 @@ void TestI2cDump::scenario_data()
     QTest::addColumn<QStringList>("prompts"); // "title/text"
 
     const QString open = QStringLiteral("press i2cdumpopencompushButton; ");
-    QTest::newRow("scan lists the devices")
-        << open + "press i2cdumpsancfpushButton; sent 4b58 01 0001 ff ff; "
-                  "log=Searching for I2C devices on the bus:|0x3c, 0x48, |"
-        << QStringList{};
     // The table comes only between Start and Stop; a short table sets its
     // cells, a long one the table's.
     const QByteArray longTable = QByteArray(256, '\0') + QByteArray(44, '\x77');
@@ -226,7 +222,8 @@ void TestI2cDump::scenario_data()
                hexOf(I2cCommands::writeRegisters(0, QByteArray(7000, '\x5a')))
         << QStringList{"Warning/Invalid input format. Please enter the correct format (e.g., "
                        "0x01,0x34,0xab)"};
-    // Reopening sends nothing and keeps the tab streaming.
+    // Reopening sends nothing and keeps the tab streaming; the window goes
+    // with its dialogs open.
     QTest::newRow("nothing sent while the port is closed or another tool holds it")
         << open + "press i2cdumpreadpushButton; press i2cdumpwritepushButton; "
                   "type write:lineEdit=0x01; press i2cdump_stop_pushButton; "
@@ -238,15 +235,12 @@ void TestI2cDump::scenario_data()
                   "press write:send_pushButton; sent; press ENVopencompushButton; "
                   "press i2cdumpopencompushButton; shows i2cdump_stop_pushButton=Stop; "
                   "press i2cdump_stop_pushButton; sent 4b58 00 0001 ff ff; "
-                  "press read:read_pushButton; sent 4b58 05 0002 00 00 00"
+                  "press read:read_pushButton; sent 4b58 05 0002 00 00 00; destroy; sent"
         << QStringList{};
-    QTest::newRow("dialogs open when the window is destroyed")
-        << open + "press i2cdumpreadpushButton; press i2cdumpwritepushButton; "
-                  "type write:lineEdit=0x01; destroy; sent"
-        << QStringList{};
-    // 60 answers of two lines each and the empty line after them: the log
-    // keeps the last 100 lines.
-    QString scans = open;
+    // A scan lists the devices; of 60 answers of two lines each and the empty
+    // line after them the log keeps the last 100 lines.
+    QString scans = open + "press i2cdumpsancfpushButton; sent 4b58 01 0001 ff ff; "
+                           "log=Searching for I2C devices on the bus:|0x3c, 0x48, |; ";
     QString kept = QStringLiteral("log=0x0a, |");
     for (int n = 0; n < 60; ++n) {
         const QString address = QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0'));
@@ -254,7 +248,7 @@ void TestI2cDump::scenario_data()
         if (n > 10)
             kept += QStringLiteral("Searching for I2C devices on the bus:|0x%1, |").arg(address);
     }
-    QTest::newRow("the log keeps its last 100 lines") << scans + kept << QStringList{};
+    QTest::newRow("scan, and the log keeps its last 100 lines") << scans + kept << QStringList{};
 }
 
 void TestI2cDump::scenario()

@@ -201,12 +201,9 @@ void TestSpectraTofCore::takeLine_data()
         sixtyFour.append(k / 8 * 8 + 7 - k % 8);
 
     QTest::newRow("VL53LMZ 16 values: rows of 4 mirrored")
-        << Sensor::VL53LMZ
-        << QByteArrayList{"100,200,300,400,500,600,700,800,900,1000,1100,1200,1300,1400,1500,"
-                          "1600,"}
-        << 16
-        << zones({400, 300, 200, 100, 800, 700, 600, 500, 1200, 1100, 1000, 900, 1600, 1500, 1400,
-                  1300});
+        << Sensor::VL53LMZ << QByteArrayList{line(sixteen)} << 16
+        << zones({300, 200, 100, 0, 700, 600, 500, 400, 1100, 1000, 900, 800, 1500, 1400, 1300,
+                  1200});
     QTest::newRow("VL53LMZ 64 values: rows of 8 mirrored")
         << Sensor::VL53LMZ << QByteArrayList{line(counting(64))} << 64 << sixtyFour;
     QTest::newRow("VL53LMZ 16 after 64: zones 16 to 63 keep their values")
