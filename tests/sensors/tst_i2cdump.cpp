@@ -258,7 +258,7 @@ void TestI2cDump::scenario()
     for (const QString &s : steps.split(QStringLiteral("; "))) {
         step(s);
         if (QTest::currentTestFailed()) {
-            qInfo("at step \"%s\"", qPrintable(s));
+            qInfo("at step \"%s\"", qPrintable(s.left(120)));
             return;
         }
     }
