@@ -180,8 +180,6 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void duringTheWait();
-    void refused_data();
-    void refused();
     void tcpStates();
     void testSlave_data();
     void testSlave();
@@ -305,16 +303,23 @@ void TestModbusTab::log()
 void TestModbusTab::exchange_data()
 {
     QTest::addColumn<Mode>("mode");
-    QTest::addColumn<QString>("unasked");    // a reply kind the slave says before the press
+    // Before the press: "" opens the tab's transport, "closed" leaves it
+    // closed, "terminal" opens the port in the serial terminal, "exception"
+    // opens it and has the slave say an exception reply.
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("functionIndex");
+    QTest::addColumn<QString>("data");
     QTest::addColumn<QStringList>("script"); // an answer per request, see ScriptedSlave
     // The receive log's entries: replies "REQUEST:KIND" joined by '+'.
     QTest::addColumn<QStringList>("logged");
-    QTest::addColumn<QString>("status");
+    QTest::addColumn<QString>("status"); // empty: the bad-data box
 
-    const auto row = [](Mode mode, const char *name, const char *unasked, const QStringList &script,
-                        const QStringList &logged, const char *status = "Reply received") {
+    const auto row = [](Mode mode, const char *name, const char *before, const QStringList &script,
+                        const QStringList &logged, const char *status = "Reply received",
+                        int functionIndex = 2, const char *data = "") {
         QTest::addRow("%s: %s", mode == Mode::Rtu ? "RTU" : "TCP", name)
-            << mode << QString::fromLatin1(unasked) << script << logged << QString(status);
+            << mode << QString(before) << functionIndex << QString(data) << script << logged
+            << QString(status);
     };
     // Exceptions come from the test slave, in testSlave.
     for (const Mode mode : {Mode::Rtu, Mode::Tcp}) {
@@ -324,30 +329,47 @@ void TestModbusTab::exchange_data()
         row(mode, "noise before the reply", "", {"0 garbage;50 ok"}, {"0:garbage+0:ok"});
         row(mode, "no reply three times", "", {"", "", ""}, {}, "No response after 3 attempts");
         row(mode, "what waited before the press is dropped", "exception", {"30 ok"}, {"0:ok"});
+        // Nothing is sent without the mode's own transport.
+        const char *gate = mode == Mode::Rtu ? "Modbus serial port is not open"
+                                             : "Modbus TCP server is not connected";
+        row(mode, "not open", "closed", {}, {}, gate);
+        row(mode, "the serial terminal holds the port", "terminal", {}, {}, gate);
     }
     // RTU has no transaction identifier: a late reply answers the next
     // attempt's question. TCP passes it over.
     row(Mode::Rtu, "a late reply answers the next attempt", "", {"1200 ok", ""}, {"0:ok"});
     row(Mode::Tcp, "a late reply to the attempt before is passed over", "", {"1200 ok", "400 ok"},
         {"0:ok+1:ok"});
+    // Nothing is sent with bad data or too few data bytes for a single write.
+    row(Mode::Rtu, "read, tokens without prefix", "", {}, {}, "", 2, "11 12");
+    row(Mode::Rtu, "single coil without data", "", {}, {}, "", 4);
+    row(Mode::Rtu, "single register with one byte", "", {}, {}, "", 5, "0x01");
 }
 
 void TestModbusTab::exchange()
 {
     QFETCH(Mode, mode);
-    QFETCH(QString, unasked);
+    QFETCH(QString, before);
+    QFETCH(int, functionIndex);
+    QFETCH(QString, data);
     QFETCH(QStringList, script);
     QFETCH(QStringList, logged);
     QFETCH(QString, status);
 
-    scripted(mode);
-    setRequest(2, 0, 2);
-    m_slave->script = script;
-    if (!unasked.isEmpty()) {
+    scripted(mode, before.isEmpty() || before == u"exception");
+    if (before == u"terminal") {
+        button("opencompushButton")->click();
+        QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+    }
+    if (mode == Mode::Tcp)
+        child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
+    if (before == u"exception") {
         const QByteArray pdu = hex("01 03 00 00 00 02");
-        m_slave->write(replyTo(mode == Mode::Rtu ? pdu : tcp(0, pdu), mode, unasked));
+        m_slave->write(replyTo(mode == Mode::Rtu ? pdu : tcp(0, pdu), mode, before));
         QTest::qWait(100);
     }
+    setRequest(functionIndex, 0, 2, data);
+    m_slave->script = script;
     button("Modbus_pushButton")->click();
     QTRY_COMPARE(m_slave->unwritten, 0);
     QTest::qWait(logSettleMs);
@@ -364,10 +386,18 @@ void TestModbusTab::exchange()
         expected.append(bytes);
     }
     QCOMPARE(hexList(sent()), hexList(requests));
-    QCOMPARE(requests.size(), qMax<qsizetype>(1, script.size()));
+    QCOMPARE(requests.size(), script.size());
+    QCOMPARE(shown(m_slave->received), shown(requests.join()));
     QCOMPARE(hexList(received()), hexList(expected));
-    QCOMPARE(statusText(*m_window), status);
     QVERIFY(button("Modbus_pushButton")->isEnabled());
+    if (status.isEmpty()) {
+        QCOMPARE(m_prompts->messages.size(), 1);
+        QCOMPARE(m_prompts->messages.first().title, QStringLiteral("输入错误"));
+        QCOMPARE(m_prompts->messages.first().text,
+                 QStringLiteral("请输入合法的十六进制数据，例如：0x11 0x12 或 0x11,0x12"));
+    } else {
+        QCOMPARE(statusText(*m_window), status);
+    }
 }
 
 // A press while another tool waits on its port runs once that wait is over;
@@ -391,6 +421,7 @@ void TestModbusTab::duringTheWait()
     QTRY_COMPARE(statusText(*m_window), QStringLiteral("Reply received"));
     QTimer::singleShot(100, m_window.get(), [press] { press->click(); });
     press->click();
+    QTest::qWait(logSettleMs);
     QCOMPARE(m_slave->requests.size(), 2);
 
     QVERIFY(!child<QRadioButton>(*m_window, "ModbusportMode_2")->isEnabled());
@@ -413,63 +444,6 @@ void TestModbusTab::duringTheWait()
     QCOMPARE(sent().size(), 3);
     button("Modbus_send_cleandatapushButton")->click();
     QCOMPARE(statusText(*m_window), QStringLiteral("Send has been cleared"));
-    QVERIFY(sent().isEmpty());
-}
-
-void TestModbusTab::refused_data()
-{
-    QTest::addColumn<Mode>("mode");
-    QTest::addColumn<QString>("before"); // "terminal" opens the serial terminal, "open" the tab
-    QTest::addColumn<int>("functionIndex");
-    QTest::addColumn<QString>("data");
-    QTest::addColumn<QString>("status"); // empty: the bad-data box
-
-    const auto row = [](const char *name, Mode mode, const char *before, int functionIndex,
-                        const char *data, const char *status) {
-        QTest::newRow(name) << mode << QString(before) << functionIndex << QString(data)
-                            << QString(status);
-    };
-    const char *serial = "Modbus serial port is not open";
-    const char *tcp = "Modbus TCP server is not connected";
-    row("COM, no port open", Mode::Rtu, "", 2, "", serial);
-    row("COM, the serial terminal holds the port", Mode::Rtu, "terminal", 2, "", serial);
-    row("TCP, no connection", Mode::Tcp, "", 2, "", tcp);
-    row("TCP, the serial terminal holds the port", Mode::Tcp, "terminal", 2, "", tcp);
-    row("read, tokens without prefix", Mode::Rtu, "open", 2, "11 12", "");
-    row("single coil without data", Mode::Rtu, "open", 4, "", "");
-    row("single register with one byte", Mode::Rtu, "open", 5, "0x01", "");
-}
-
-// Nothing is sent: without the mode's transport, with bad data or too few
-// data bytes for a single write.
-void TestModbusTab::refused()
-{
-    QFETCH(Mode, mode);
-    QFETCH(QString, before);
-    QFETCH(int, functionIndex);
-    QFETCH(QString, data);
-    QFETCH(QString, status);
-
-    scripted(Mode::Rtu, before == u"open");
-    m_slave->script = QStringList{"0 ok"};
-    if (before == u"terminal") {
-        button("opencompushButton")->click();
-        QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
-    }
-    if (mode == Mode::Tcp)
-        child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
-    setRequest(functionIndex, 0, 1, data);
-    button("Modbus_pushButton")->click();
-    if (status.isEmpty()) {
-        QCOMPARE(m_prompts->messages.size(), 1);
-        QCOMPARE(m_prompts->messages.first().title, QStringLiteral("输入错误"));
-        QCOMPARE(m_prompts->messages.first().text,
-                 QStringLiteral("请输入合法的十六进制数据，例如：0x11 0x12 或 0x11,0x12"));
-    } else {
-        QCOMPARE(statusText(*m_window), status);
-    }
-    QTest::qWait(logSettleMs);
-    QCOMPARE(shown(m_slave->received), QString());
     QVERIFY(sent().isEmpty());
 }
 
