@@ -57,4 +57,10 @@ inline QString shown(const QVariant &result)
     return text;
 }
 
+// A failure message: the input, what was expected and what came.
+inline QByteArray mismatch(const QString &input, const QString &expected, const QString &actual)
+{
+    return QStringLiteral("%1: expected %2, got %3").arg(input, expected, actual).toLocal8Bit();
+}
+
 } // namespace ModbusFrames
