@@ -18,9 +18,8 @@
 #include "cthermometer.h"
 #include "dashboard.h"
 #include "mainwindow.h"
-#include "portlist.h"
 #include "progressbarpercent.h"
-#include "ptypair.h"
+#include "ptywindow.h"
 #include "ultraviolet.h"
 #include "windowbench.h"
 
@@ -28,7 +27,6 @@
 #include <QElapsedTimer>
 #include <QImage>
 #include <QPushButton>
-#include <QTabWidget>
 
 #include <algorithm>
 #include <atomic>
@@ -124,14 +122,9 @@ int main(int argc, char *argv[])
     const int seconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
     answerPromptsWithOk();
 
-    PtyPair pty;
-    const QString path = pty.slavePath();
-    PortList::setLister([path] { return QStringList{path}; });
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    tabs->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("environment")));
+    PtyWindow ptyWindow;
+    MainWindow &window = ptyWindow.window();
+    ptyWindow.showPage(QStringLiteral("environment"));
     runUntil([] { return false; }, 500);
 
     auto *humidity = window.findChild<ProgressBarPercent *>(QStringLiteral("humidityGauge"));
@@ -163,7 +156,7 @@ int main(int argc, char *argv[])
         const StallProbe probe;
         QElapsedTimer clock;
         clock.start();
-        std::thread writer(writeAll, pty.masterFd(), stream);
+        std::thread writer(writeAll, ptyWindow.masterFd(), stream);
         const bool all = runUntil([&] { return rounds >= lines / 6; }, 60000, 1);
         const double elapsed = clock.nsecsElapsed() / 1e9;
         writer.join();
@@ -181,7 +174,8 @@ int main(int argc, char *argv[])
         const StallProbe probe;
         QElapsedTimer clock;
         clock.start();
-        std::thread writer(sendAtLineRate, pty.masterFd(), qint64(0), seconds, std::ref(sent));
+        std::thread writer(sendAtLineRate, ptyWindow.masterFd(), qint64(0), seconds,
+                           std::ref(sent));
         runUntil([&] { return clock.elapsed() >= seconds * 1000; }, seconds * 1000 + 1000);
         writer.join();
         const double elapsed = clock.nsecsElapsed() / 1e9;
@@ -199,6 +193,5 @@ int main(int argc, char *argv[])
                     100 * (cpuSeconds() - cpuBefore) / elapsed, rssBefore / 1024.0,
                     currentRssKb() / 1024.0);
     }
-    PortList::setLister({});
     return 0;
 }

@@ -12,8 +12,7 @@
 #include "benchsupport.h"
 #include "gps_signal.h"
 #include "mainwindow.h"
-#include "portlist.h"
-#include "ptypair.h"
+#include "ptywindow.h"
 #include "windowbench.h"
 
 #include <QApplication>
@@ -92,12 +91,8 @@ int main(int argc, char *argv[])
     const int seconds = argc > 1 ? std::max(1, QByteArray(argv[1]).toInt()) : 10;
     answerPromptsWithOk();
 
-    PtyPair pty;
-    const QString path = pty.slavePath();
-    PortList::setLister([path] { return QStringList{path}; });
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
+    PtyWindow ptyWindow;
+    MainWindow &window = ptyWindow.window();
     window.findChild<QPushButton *>(QStringLiteral("GPSopencompushButton"))->click();
     window.findChild<QPushButton *>(QStringLiteral("GPSsignal"))->click();
     auto *worker = window.findChild<GPS_Signal *>();
@@ -130,7 +125,7 @@ int main(int argc, char *argv[])
             QByteArray burst;
             for (int i = 0; i < sentencesPerSecond; ++i)
                 burst += gsvSentence(second * sentencesPerSecond + i);
-            writeAll(pty.masterFd(), burst);
+            writeAll(ptyWindow.masterFd(), burst);
             runUntil([&] { return clock.elapsed() >= (second + 1) * 1000; }, 2000, 1);
         }
         runUntil([&] { return allDrawn(qint64(seconds) * sentencesPerSecond); }, 10000);
@@ -148,12 +143,11 @@ int main(int argc, char *argv[])
         const StallProbe probe;
         QElapsedTimer clock;
         clock.start();
-        std::thread writer(writeAll, pty.masterFd(), flood);
+        std::thread writer(writeAll, ptyWindow.masterFd(), flood);
         runUntil([&] { return allDrawn(floodSentences); }, 120000);
         writer.join();
         figures.dropped = worker->droppedCount() - droppedBefore;
         print("flood", figures, probe.longestMs(), clock.elapsed());
     }
-    PortList::setLister({});
     return 0;
 }

@@ -19,8 +19,7 @@
 #include "mainwindow.h"
 #include "mwaveview.h"
 #include "oscframeparser.h"
-#include "portlist.h"
-#include "ptypair.h"
+#include "ptywindow.h"
 #include "windowbench.h"
 
 #include <QApplication>
@@ -30,7 +29,6 @@
 #include <QElapsedTimer>
 #include <QLineSeries>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QValueAxis>
 
 #include <algorithm>
@@ -230,14 +228,9 @@ int main(int argc, char *argv[])
         }
     }
 
-    PtyPair pty;
-    const QString path = pty.slavePath();
-    PortList::setLister([path] { return QStringList{path}; });
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
-    tabs->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("Oscilloscope")));
+    PtyWindow ptyWindow;
+    MainWindow &window = ptyWindow.window();
+    ptyWindow.showPage(QStringLiteral("Oscilloscope"));
     auto *view = window.findChild<MWaveView *>();
     for (QLineSeries *series : lines(*view))
         series->setUseOpenGL(openGl);
@@ -245,20 +238,19 @@ int main(int argc, char *argv[])
     runUntil([] { return false; }, 500);
 
     qint64 sent = 0;
-    endToEnd("window of 50 samples", *view, pty.masterFd(), sent, seconds);
+    endToEnd("window of 50 samples", *view, ptyWindow.masterFd(), sent, seconds);
 
     // Fill every channel, then fit: the X window spans all 20000 points.
     QByteArray fill;
     for (qint64 n = sent; n < sent + MWaveView::pointLimit; ++n)
         fill += frame(n);
-    std::thread filler(writeAll, pty.masterFd(), fill);
+    std::thread filler(writeAll, ptyWindow.masterFd(), fill);
     sent += MWaveView::pointLimit;
     runUntil([&] { return framesTaken(*view) >= sent; }, 60000);
     filler.join();
     QContextMenuEvent fit(QContextMenuEvent::Mouse, QPoint(600, 400), QPoint(600, 400));
     QApplication::sendEvent(view->viewport(), &fit);
     runUntil([] { return false; }, 300);
-    endToEnd("window of all 20000 points", *view, pty.masterFd(), sent, seconds);
-    PortList::setLister({});
+    endToEnd("window of all 20000 points", *view, ptyWindow.masterFd(), sent, seconds);
     return 0;
 }

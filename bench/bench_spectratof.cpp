@@ -20,8 +20,7 @@
 #include "nuvelix_tof.h"
 #include "nuvelix_tof_data.h"
 #include "nuvelix_tof_surface.h"
-#include "portlist.h"
-#include "ptypair.h"
+#include "ptywindow.h"
 #include "tofzones.h"
 #include "windowbench.h"
 
@@ -35,7 +34,6 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStackedWidget>
-#include <QTabWidget>
 
 #include <algorithm>
 #include <atomic>
@@ -157,8 +155,9 @@ struct Run
     int view;
 };
 
-void endToEnd(MainWindow &window, PtyPair &pty, const Run &run, int seconds)
+void endToEnd(PtyWindow &ptyWindow, const Run &run, int seconds)
 {
+    MainWindow &window = ptyWindow.window();
     auto *type = window.findChild<QComboBox *>(QStringLiteral("TOFTYPEcomboBox"));
     auto *arrangement = window.findChild<QComboBox *>(QStringLiteral("TOFArrangementcomboBox"));
     auto *view = window.findChild<QComboBox *>(QStringLiteral("TOFChartComboBox"));
@@ -195,7 +194,7 @@ void endToEnd(MainWindow &window, PtyPair &pty, const Run &run, int seconds)
         for (int n = 0; n < count; ++n) {
             std::this_thread::sleep_until(
                 start + std::chrono::microseconds(n * 1000000LL / run.linesPerSecond));
-            writeAll(pty.masterFd(), lines.at(n));
+            writeAll(ptyWindow.masterFd(), lines.at(n));
             lastWrittenNs = clock.nsecsElapsed();
         }
     });
@@ -222,21 +221,15 @@ int main(int argc, char *argv[])
     gridAndSurfaceCosts();
     spectrometerCosts();
 
-    PtyPair pty;
-    const QString path = pty.slavePath();
-    PortList::setLister([path] { return QStringList{path}; });
-    MainWindow window;
-    window.resize(1200, 800);
-    window.show();
-    window.findChild<QTabWidget *>(QStringLiteral("tabWidget"))
-        ->setCurrentWidget(window.findChild<QWidget *>(QStringLiteral("TOF")));
+    PtyWindow ptyWindow;
+    MainWindow &window = ptyWindow.window();
+    ptyWindow.showPage(QStringLiteral("TOF"));
     window.findChild<QPushButton *>(QStringLiteral("TOFopencompushButton"))->click();
     settle(500);
     for (const Run &run : {Run{"64 zones at 15 lines/s, grid", 64, 15, 0},
                            Run{"64 zones at 15 lines/s, 3-D", 64, 15, 1},
                            Run{"16 zones at 60 lines/s, grid", 16, 60, 0},
                            Run{"16 zones at 60 lines/s, 3-D", 16, 60, 1}})
-        endToEnd(window, pty, run, seconds);
-    PortList::setLister({});
+        endToEnd(ptyWindow, run, seconds);
     return 0;
 }
