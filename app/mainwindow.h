@@ -391,6 +391,11 @@ private:
     void gsmNoResponseBox();
     void gsmQuerySignal();
     static void gsmShowSwitch(QPushButton *button, bool on);
+    // Whether the modem took the switch's command; none when the port went
+    // away.
+    [[nodiscard]] std::optional<bool> gsmFlipSwitch(int &state, QPushButton *button,
+                                                    const QByteArray &offCommand,
+                                                    const QByteArray &onCommand);
     void gsmShowCallButton(bool incoming);
     void gsmKeyPressed(QChar key);
     void gsmSendTone(QChar key);

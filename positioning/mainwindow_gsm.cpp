@@ -335,18 +335,29 @@ void MainWindow::gsmQuerySignal()
         gsmFailureBox();
 }
 
+// Sends the command that turns a modem switch the other way and, when the
+// modem answers OK, flips its state and picture.
+std::optional<bool> MainWindow::gsmFlipSwitch(int &state, QPushButton *button,
+                                              const QByteArray &offCommand,
+                                              const QByteArray &onCommand)
+{
+    const bool on = state == 1;
+    const std::optional<bool> ok =
+        on ? gsmCommandOk(offCommand, 101, 10) : gsmCommandOk(onCommand, 201, 10);
+    if (ok.value_or(false)) {
+        state = on ? 0 : 1;
+        gsmShowSwitch(button, !on);
+    }
+    return ok;
+}
+
 void MainWindow::GSMLaidianKaiguanpushButton_triggered()
 {
     if (!gsmBeginSession([this] { GSMLaidianKaiguanpushButton_triggered(); }))
         return;
     const auto end = qScopeGuard([this] { gsmEndSession(); });
-    const bool on = gsmShowCallerOn == 1;
-    const std::optional<bool> ok =
-        on ? gsmCommandOk("AT+CLIP=0\r\n", 101, 10) : gsmCommandOk("AT+CLIP=1\r\n", 201, 10);
-    if (!ok.value_or(false))
-        return;
-    gsmShowCallerOn = on ? 0 : 1;
-    gsmShowSwitch(ui->GSMLaidianKaiguanpushButton, !on);
+    (void)gsmFlipSwitch(gsmShowCallerOn, ui->GSMLaidianKaiguanpushButton, "AT+CLIP=0\r\n",
+                        "AT+CLIP=1\r\n");
 }
 
 // The modem's alert sound 0 is the normal one, shown as music on.
@@ -355,18 +366,11 @@ void MainWindow::GSMLaidianYingKaiguanpushButton_triggered()
     if (!gsmBeginSession([this] { GSMLaidianYingKaiguanpushButton_triggered(); }))
         return;
     const auto end = qScopeGuard([this] { gsmEndSession(); });
-    const bool on = gsmCallMusicOn == 1;
-    const std::optional<bool> ok =
-        on ? gsmCommandOk("AT+CALM=1\r\n", 101, 10) : gsmCommandOk("AT+CALM=0\r\n", 201, 10);
-    if (!ok)
-        return;
-    if (!*ok) {
-        if (on)
-            gsmNoResponseBox();
-        return;
-    }
-    gsmCallMusicOn = on ? 0 : 1;
-    gsmShowSwitch(ui->GSMLaidianYingKaiguanpushButton, !on);
+    const bool wasOn = gsmCallMusicOn == 1;
+    const std::optional<bool> ok = gsmFlipSwitch(
+        gsmCallMusicOn, ui->GSMLaidianYingKaiguanpushButton, "AT+CALM=1\r\n", "AT+CALM=0\r\n");
+    if (ok == false && wasOn)
+        gsmNoResponseBox();
 }
 
 // Text mode on also selects the UCS2 character set, whatever the modem says
@@ -376,19 +380,12 @@ void MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered()
     if (!gsmBeginSession([this] { GSMDuanXinWenBenKaiguanpushButton_triggered(); }))
         return;
     const auto end = qScopeGuard([this] { gsmEndSession(); });
-    const bool on = gsmSmsTextModeOn == 1;
-    const std::optional<bool> ok =
-        on ? gsmCommandOk("AT+CMGF=0\r\n", 101, 10) : gsmCommandOk("AT+CMGF=1\r\n", 201, 10);
-    if (!ok)
-        return;
-    if (!*ok) {
-        if (on)
-            gsmNoResponseBox();
-        return;
-    }
-    gsmSmsTextModeOn = on ? 0 : 1;
-    gsmShowSwitch(ui->GSMDuanXinWenBenKaiguanpushButton, !on);
-    if (!on)
+    const bool wasOn = gsmSmsTextModeOn == 1;
+    const std::optional<bool> ok = gsmFlipSwitch(
+        gsmSmsTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton, "AT+CMGF=0\r\n", "AT+CMGF=1\r\n");
+    if (ok == false && wasOn)
+        gsmNoResponseBox();
+    else if (ok == true && !wasOn)
         (void)gsmCommandOk("AT+CSCS=\"UCS2\"\r\n", 201, 10);
 }
 
