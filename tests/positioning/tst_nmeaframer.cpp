@@ -1,11 +1,10 @@
 #include "nmeaframer.h"
 
-#include "chunkingcheck.h"
 #include "hexlist.h"
+#include "parsecheck.h"
 
 #include <QStringList>
 #include <QTest>
-#include <QVariant>
 
 namespace {
 const QByteArray gga("$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,*76\r\n");
@@ -87,25 +86,8 @@ void TestNmeaFramer::feed()
     QFETCH(QByteArrayList, corrupt);
     QFETCH(bool, needsMore);
 
-    NmeaFramer framer(maximum);
-    const ParsedChunk<QByteArray> parsed = framer.feed(stream);
-    const auto mismatch = [&](const QString &what, const QString &expected, const QString &actual) {
-        return QStringLiteral("stream %1, maximum %2: expected %3 %4, got %5")
-            .arg(QString::fromLatin1(stream.toHex(' ')))
-            .arg(maximum)
-            .arg(what, expected, actual);
-    };
-    QVERIFY2(parsed.results == sentences,
-             qPrintable(mismatch(QStringLiteral("sentences"), hexList(sentences),
-                                 hexList(parsed.results))));
-    QVERIFY2(
-        parsed.corrupt == corrupt,
-        qPrintable(mismatch(QStringLiteral("corrupt"), hexList(corrupt), hexList(parsed.corrupt))));
-    QVERIFY2(framer.needsMore() == needsMore,
-             qPrintable(mismatch(QStringLiteral("needsMore()"), QVariant(needsMore).toString(),
-                                 QVariant(framer.needsMore()).toString())));
-
-    verifyChunkingIndependence([maximum] { return NmeaFramer(maximum); }, stream);
+    verifyParse([maximum] { return NmeaFramer(maximum); }, stream, sentences, corrupt, needsMore,
+                hexList);
 }
 
 QTEST_GUILESS_MAIN(TestNmeaFramer)

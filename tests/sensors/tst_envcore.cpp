@@ -4,12 +4,11 @@
 #include "thermometermodel.h"
 #include "ultravioletcolors.h"
 
-#include "chunkingcheck.h"
 #include "hexlist.h"
+#include "parsecheck.h"
 
 #include <QRegularExpression>
 #include <QTest>
-#include <QVariant>
 
 #include <limits>
 
@@ -153,19 +152,8 @@ void TestEnvCore::lines()
     QFETCH(QByteArrayList, corrupt);
     QFETCH(bool, needsMore);
 
-    EnvLineParser parser(maximum);
-    const ParsedChunk<EnvReading> parsed = parser.feed(stream);
-    const auto text = [](const Readings &results, const QByteArrayList &bad, bool more) {
-        return QStringLiteral("%1; corrupt %2; needs more: %3")
-            .arg(readingsText(results), hexList(bad), QVariant(more).toString());
-    };
-    QVERIFY2(parsed.results == readings && parsed.corrupt == corrupt &&
-                 parser.needsMore() == needsMore,
-             qPrintable(QStringLiteral("stream %1:\nexpected %2\ngot      %3")
-                            .arg(QString::fromLatin1(stream.toHex(' ')),
-                                 text(readings, corrupt, needsMore),
-                                 text(parsed.results, parsed.corrupt, parser.needsMore()))));
-    verifyChunkingIndependence([maximum] { return EnvLineParser(maximum); }, stream);
+    verifyParse([maximum] { return EnvLineParser(maximum); }, stream, readings, corrupt, needsMore,
+                readingsText);
 }
 
 void TestEnvCore::setters_data()

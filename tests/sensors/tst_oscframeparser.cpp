@@ -1,11 +1,10 @@
 #include "oscframeparser.h"
 
-#include "chunkingcheck.h"
 #include "hexlist.h"
+#include "parsecheck.h"
 
 #include <QStringList>
 #include <QTest>
-#include <QVariant>
 
 using Frames = QList<OscFrame>;
 
@@ -82,22 +81,8 @@ void TestOscFrameParser::feed()
     QFETCH(QByteArrayList, corrupt);
     QFETCH(bool, needsMore);
 
-    OscFrameParser parser(maximum);
-    const ParsedChunk<OscFrame> parsed = parser.feed(stream);
-    const auto mismatch = [&](const char *what, const QString &expected, const QString &actual) {
-        return qPrintable(QStringLiteral("stream %1: expected %2 %3, got %4")
-                              .arg(QString::fromLatin1(stream.toHex(' ')), QLatin1String(what),
-                                   expected, actual));
-    };
-    QVERIFY2(parsed.results == frames,
-             mismatch("frames", framesText(frames), framesText(parsed.results)));
-    QVERIFY2(parsed.corrupt == corrupt,
-             mismatch("corrupt", hexList(corrupt), hexList(parsed.corrupt)));
-    QVERIFY2(parser.needsMore() == needsMore,
-             mismatch("needsMore()", QVariant(needsMore).toString(),
-                      QVariant(parser.needsMore()).toString()));
-
-    verifyChunkingIndependence([maximum] { return OscFrameParser(maximum); }, stream);
+    verifyParse([maximum] { return OscFrameParser(maximum); }, stream, frames, corrupt, needsMore,
+                framesText);
 }
 
 QTEST_GUILESS_MAIN(TestOscFrameParser)

@@ -5,11 +5,10 @@
 #include "tofsurfacemodel.h"
 #include "tofzones.h"
 
-#include "chunkingcheck.h"
 #include "hexlist.h"
+#include "parsecheck.h"
 
 #include <QTest>
-#include <QVariant>
 
 #include <algorithm>
 #include <limits>
@@ -118,19 +117,8 @@ void TestSpectraTofCore::lines()
     QFETCH(QByteArrayList, corrupt);
     QFETCH(bool, needsMore);
 
-    LineFramer cutter(maximum, LineFramer::Ending::CrLf);
-    const ParsedChunk<QByteArray> parsed = cutter.feed(stream);
-    const auto text = [](const QByteArrayList &results, const QByteArrayList &bad, bool more) {
-        return QStringLiteral("%1; corrupt %2; needs more: %3")
-            .arg(hexList(results), hexList(bad), QVariant(more).toString());
-    };
-    QVERIFY2(
-        parsed.results == lines && parsed.corrupt == corrupt && cutter.needsMore() == needsMore,
-        qPrintable(QStringLiteral("stream %1:\nexpected %2\ngot      %3")
-                       .arg(QString::fromLatin1(stream.toHex(' ')), text(lines, corrupt, needsMore),
-                            text(parsed.results, parsed.corrupt, cutter.needsMore()))));
-    verifyChunkingIndependence([maximum] { return LineFramer(maximum, LineFramer::Ending::CrLf); },
-                               stream);
+    verifyParse([maximum] { return LineFramer(maximum, LineFramer::Ending::CrLf); }, stream, lines,
+                corrupt, needsMore, hexList);
 }
 
 void TestSpectraTofCore::readings_data()

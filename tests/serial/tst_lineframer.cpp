@@ -1,11 +1,10 @@
 #include "lineframer.h"
 
-#include "chunkingcheck.h"
 #include "hexlist.h"
+#include "parsecheck.h"
 
 #include <QStringList>
 #include <QTest>
-#include <QVariant>
 
 class TestLineFramer : public QObject
 {
@@ -63,24 +62,8 @@ void TestLineFramer::feed()
     QFETCH(QByteArrayList, corrupt);
     QFETCH(bool, needsMore);
 
-    LineFramer framer(maximum);
-    const ParsedChunk<QByteArray> parsed = framer.feed(stream);
-    const auto mismatch = [&](const QString &what, const QString &expected, const QString &actual) {
-        return QStringLiteral("stream %1, maximum %2: expected %3 %4, got %5")
-            .arg(QString::fromLatin1(stream.toHex(' ')))
-            .arg(maximum)
-            .arg(what, expected, actual);
-    };
-    QVERIFY2(parsed.results == lines, qPrintable(mismatch(QStringLiteral("lines"), hexList(lines),
-                                                          hexList(parsed.results))));
-    QVERIFY2(
-        parsed.corrupt == corrupt,
-        qPrintable(mismatch(QStringLiteral("corrupt"), hexList(corrupt), hexList(parsed.corrupt))));
-    QVERIFY2(framer.needsMore() == needsMore,
-             qPrintable(mismatch(QStringLiteral("needsMore()"), QVariant(needsMore).toString(),
-                                 QVariant(framer.needsMore()).toString())));
-
-    verifyChunkingIndependence([maximum] { return LineFramer(maximum); }, stream);
+    verifyParse([maximum] { return LineFramer(maximum); }, stream, lines, corrupt, needsMore,
+                hexList);
 }
 
 QTEST_GUILESS_MAIN(TestLineFramer)
