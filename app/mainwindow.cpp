@@ -87,9 +87,9 @@ void MainWindow::setUpTool(int tool)
 {
     // The widget-class tools go into their page's own grid, below the page's
     // empty frame layout.
-    const auto addToPage = [this](QWidget *page, QWidget *tool) {
+    const auto addToPage = [this](QWidget *page, QWidget *widget) {
         auto *grid = qobject_cast<QGridLayout *>(page->layout());
-        grid->addWidget(tool, grid->rowCount(), 0);
+        grid->addWidget(widget, grid->rowCount(), 0);
     };
 
     switch (tool) {

@@ -183,7 +183,7 @@ private:
 private Q_SLOTS:
     void Serial_Init_Start();
     void actionOpen_triggered();
-    void readCom(const QByteArray &data);
+    void readCom(const QByteArray &bytes);
     void sendmsgBtn_clicked();
     void sendMsg();
     void obocheckBox_clicked();
@@ -343,7 +343,7 @@ private Q_SLOTS:
     void GSMLaidianKaiguanpushButton_triggered();
     void GSMLaidianYingKaiguanpushButton_triggered();
     void GSMDuanXinWenBenKaiguanpushButton_triggered();
-    void GSMreadMyCom(const QByteArray &data);
+    void GSMreadMyCom(const QByteArray &bytes);
     // Calls (positioning/mainwindow_gsmcalls.cpp).
     void GSMANJIANpushButton0_triggered();
     void GSMANJIANpushButton1_triggered();
@@ -369,14 +369,14 @@ private Q_SLOTS:
     // GPRS TCP link (positioning/mainwindow_gsmgprs.cpp).
     void GSMTCPopencompushButton_triggered();
     void GSMTCPsendmsgBtn_triggered();
-    void GSMGPRSreadMyCom(const QByteArray &data);
+    void GSMGPRSreadMyCom(const QByteArray &bytes);
 
 private:
     [[nodiscard]] SerialTool gsmSerialTool();
     [[nodiscard]] bool gsmPortOpen() const;
     // Every chunk the worker reads while the console holds the port: to the
     // running transaction only, otherwise to the reader and the GPRS view.
-    void gsmPortData(const QByteArray &data);
+    void gsmPortData(const QByteArray &bytes);
     // A console action holds the port from begin to end. While another one
     // holds it, begin runs `retry` a little later and returns false.
     [[nodiscard]] bool gsmBeginSession(const std::function<void()> &retry);
@@ -411,23 +411,23 @@ private Q_SLOTS:
     // ---- Sensor tools ---------------------------------------------------
     void ENVironment_Init_Start();
     void ENVactionOpen_triggered();
-    void readENVCom(const QByteArray &data);
+    void readENVCom(const QByteArray &bytes);
     void Oscilloscope_Init_Start();
     void OscilloscopeOpen_triggered();
-    void readOSCCom(const QByteArray &data);
+    void readOSCCom(const QByteArray &bytes);
     void on_checkBox_0_stateChanged(int state);
     void on_checkBox_1_stateChanged(int state);
     void on_checkBox_2_stateChanged(int state);
     void on_checkBox_3_stateChanged(int state);
     void Spectra_Init_Start();
     void SpectraOpen_triggered();
-    void readSpectraCom(const QByteArray &data);
+    void readSpectraCom(const QByteArray &bytes);
     void I2Cdump_Init_Start();
     void I2CdumpOpen_triggered();
-    void readi2cdumpCom(const QByteArray &data);
+    void readi2cdumpCom(const QByteArray &bytes);
     void TOF_Init_Start();
     void TOFOpen_triggered();
-    void readTOFCom(const QByteArray &data);
+    void readTOFCom(const QByteArray &bytes);
 
 private:
     // The five sensor tabs' rows of the shared open/close road.
@@ -560,7 +560,7 @@ private:
     // The open transport of the selected mode, or null.
     [[nodiscard]] QIODevice *modbusTransport(Nuvelix_ModBus_Mode mode) const;
     void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
-                        int startAddress, int quantity, const QByteArray &data,
+                        int startAddress, int quantity, const QByteArray &dataBytes,
                         Nuvelix_ModBus_Mode mode);
 
 private Q_SLOTS:

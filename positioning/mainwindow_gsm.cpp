@@ -102,16 +102,16 @@ void MainWindow::GSMactionOpen_triggered()
     GSMsetReadComINT(true);
 }
 
-void MainWindow::gsmPortData(const QByteArray &data)
+void MainWindow::gsmPortData(const QByteArray &bytes)
 {
     if (gsmTransaction) {
-        gsmTransaction->take(data);
+        gsmTransaction->take(bytes);
         return;
     }
     if (gsmReaderOn)
-        GSMreadMyCom(data);
+        GSMreadMyCom(bytes);
     if (gsmGprsReceiverOn)
-        GSMGPRSreadMyCom(data);
+        GSMGPRSreadMyCom(bytes);
 }
 
 bool MainWindow::gsmBeginSession(const std::function<void()> &retry)
@@ -389,10 +389,10 @@ void MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered()
         (void)gsmCommandOk("AT+CSCS=\"UCS2\"\r\n", 201, 10);
 }
 
-void MainWindow::GSMreadMyCom(const QByteArray &data)
+void MainWindow::GSMreadMyCom(const QByteArray &bytes)
 {
     const QList<UnsolicitedReader::Event> events =
-        UnsolicitedReader::feed(gsmRxBuffer, gsmRingSeen, gsmCallerNumberReady, data);
+        UnsolicitedReader::feed(gsmRxBuffer, gsmRingSeen, gsmCallerNumberReady, bytes);
     for (const UnsolicitedReader::Event &event : events) {
         switch (event.kind) {
         case UnsolicitedReader::Kind::CallEnded:

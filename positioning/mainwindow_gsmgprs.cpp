@@ -124,13 +124,13 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     if (!gsmBeginSession([this] { GSMTCPsendmsgBtn_triggered(); }))
         return;
     const auto end = qScopeGuard([this] { gsmEndSession(); });
-    QByteArray data = ui->GSMTcpsendBrowser->toPlainText().toLocal8Bit();
-    if (data.isEmpty()) {
+    QByteArray payload = ui->GSMTcpsendBrowser->toPlainText().toLocal8Bit();
+    if (payload.isEmpty()) {
         Prompt::critical(nullptr, tr("Info"), QStringLiteral("No information need to send"),
                          QMessageBox::Cancel);
         return;
     }
-    if (!fitsSendMode(data)) {
+    if (!fitsSendMode(payload)) {
         Prompt::critical(nullptr, tr("Info"), tr("The data may hold neither Ctrl-Z nor Esc."),
                          QMessageBox::Cancel);
         return;
@@ -143,9 +143,9 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
     if (prompt.failed())
         gsmFailureBox();
 
-    if (data.endsWith('\n'))
-        data.insert(data.size() - 1, '\r');
-    AtTransaction write(data, 1, 100);
+    if (payload.endsWith('\n'))
+        payload.insert(payload.size() - 1, '\r');
+    AtTransaction write(payload, 1, 100);
     if (!gsmRun(write) || !gsmWait(write, 100))
         return;
     AtTransaction sent(QByteArray(1, '\x1a'), 11, 100);
@@ -158,9 +158,9 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
 }
 
 // Chunks with the modem's warnings are not the peer's data.
-void MainWindow::GSMGPRSreadMyCom(const QByteArray &data)
+void MainWindow::GSMGPRSreadMyCom(const QByteArray &bytes)
 {
-    if (data.contains("WARNNING"))
+    if (bytes.contains("WARNNING"))
         return;
-    gsmGprsView->appendBytes(data, false);
+    gsmGprsView->appendBytes(bytes, false);
 }

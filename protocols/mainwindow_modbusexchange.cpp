@@ -98,8 +98,8 @@ void MainWindow::Modbus_Read_write_Button()
         badDataBox();
         return;
     }
-    const QByteArray data = ModbusHexInput::toBytes(text.toLatin1());
-    if (data.size() < dataBytesNeeded(function)) {
+    const QByteArray dataBytes = ModbusHexInput::toBytes(text.toLatin1());
+    if (dataBytes.size() < dataBytesNeeded(function)) {
         badDataBox();
         return;
     }
@@ -107,7 +107,7 @@ void MainWindow::Modbus_Read_write_Button()
     if (isRead(function))
         Modbus_onReadButtonClicked(server, function, start, quantity, mode);
     else
-        Modbus_onWriteButtonClicked(server, function, start, quantity, data, mode);
+        Modbus_onWriteButtonClicked(server, function, start, quantity, dataBytes, mode);
 }
 
 void MainWindow::Modbus_onReadButtonClicked(int server_address,
@@ -145,7 +145,7 @@ QIODevice *MainWindow::modbusTransport(Nuvelix_ModBus_Mode mode) const
 // what arrived meanwhile is logged either way. Events keep running, so the
 // transport may close meanwhile: the exchange then ends quietly.
 void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
-                                int startAddress, int quantity, const QByteArray &data,
+                                int startAddress, int quantity, const QByteArray &dataBytes,
                                 Nuvelix_ModBus_Mode mode)
 {
     modbusBusy = true;
@@ -155,7 +155,7 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
         if (!transport)
             return;
         const QByteArray request = modbusClient->generateRequest(
-            serverAddress, function, startAddress, quantity, mode, data);
+            serverAddress, function, startAddress, quantity, mode, dataBytes);
         if (request.isEmpty())
             return;
         modbusSendLog->append(request);

@@ -259,9 +259,9 @@ void nuvelix_ble::onNotifyCharacteristicRequested(const QString &uuid, bool sub_
     }
 }
 
-void nuvelix_ble::onWriteCharacteristicRequested(const QString &uuid, const QString &data, bool hex)
+void nuvelix_ble::onWriteCharacteristicRequested(const QString &uuid, const QString &text, bool hex)
 {
-    const QByteArray bytes = BleValueText::writeBytes(data, hex);
+    const QByteArray bytes = BleValueText::writeBytes(text, hex);
     const QString service = m_characteristicServices.value(uuid);
     if (!service.isEmpty())
         m_device.writeCharacteristic(service, uuid, bytes);

@@ -46,7 +46,7 @@ private Q_SLOTS:
                                   const QList<CharacteristicInfo *> &characteristics);
     void onCharacteristicValueRead(const QString &characteristicUuid, const QByteArray &value);
     void onNotifyCharacteristicRequested(const QString &uuid, bool sub_flag);
-    void onWriteCharacteristicRequested(const QString &uuid, const QString &data, bool hex);
+    void onWriteCharacteristicRequested(const QString &uuid, const QString &text, bool hex);
     void onServiceDisconnected();
     void onTitleButtonClicked();
     void onScanStateChanged();

@@ -3,7 +3,7 @@
 set -e
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
-./scripts/build.sh
+./scripts/build.sh -DYURB_WARNINGS_AS_ERRORS=ON
 cd build
 exec xvfb-run -a -s "-screen 0 1280x1024x24" \
     ctest --output-on-failure --parallel "$(nproc)" --timeout 600

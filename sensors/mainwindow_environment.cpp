@@ -101,13 +101,13 @@ void MainWindow::ENVactionOpen_triggered()
 }
 
 // Every complete line feeds its gauge; every chunk goes to the log.
-void MainWindow::readENVCom(const QByteArray &data)
+void MainWindow::readENVCom(const QByteArray &bytes)
 {
-    if (data.isEmpty())
+    if (bytes.isEmpty())
         return;
-    for (const EnvReading &reading : envParser.feed(data).results)
+    for (const EnvReading &reading : envParser.feed(bytes).results)
         showEnvReading(reading);
-    envReceiveView->appendBytes(data, false);
+    envReceiveView->appendBytes(bytes, false);
 }
 
 void MainWindow::showEnvReading(const EnvReading &reading)

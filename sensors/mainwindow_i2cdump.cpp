@@ -93,9 +93,9 @@ void MainWindow::I2CdumpOpen_triggered()
     openOrCloseSerialTool(i2cdumpSerialTool());
 }
 
-void MainWindow::readi2cdumpCom(const QByteArray &data)
+void MainWindow::readi2cdumpCom(const QByteArray &bytes)
 {
-    i2cTools->updateValues(data);
+    i2cTools->updateValues(bytes);
 }
 
 bool MainWindow::sendI2cCommand(const QByteArray &frame)
@@ -214,15 +214,16 @@ void MainWindow::slotI2Cdump_write_ui()
 
 void MainWindow::I2Cdump_Send()
 {
-    const std::optional<QByteArray> data =
+    const std::optional<QByteArray> values =
         I2cCommands::parseWriteData(i2cWriteForm->lineEdit->text());
-    if (!data) {
+    if (!values) {
         Prompt::warning(nullptr, QStringLiteral("Warning"),
                         QStringLiteral("Invalid input format. Please enter the correct format "
                                        "(e.g., 0x01,0x34,0xab)"));
         return;
     }
-    sendI2cCommand(I2cCommands::writeRegisters(i2cWriteForm->reg_comboBox->currentIndex(), *data));
+    sendI2cCommand(
+        I2cCommands::writeRegisters(i2cWriteForm->reg_comboBox->currentIndex(), *values));
 }
 
 void MainWindow::slotI2Cdump_write_ui_dialogclose()

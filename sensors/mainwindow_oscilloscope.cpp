@@ -32,9 +32,9 @@ void MainWindow::OscilloscopeOpen_triggered()
 }
 
 // Every complete frame of the bytes so far adds a point to each channel.
-void MainWindow::readOSCCom(const QByteArray &data)
+void MainWindow::readOSCCom(const QByteArray &bytes)
 {
-    for (const OscFrame &frame : oscParser.feed(data).results)
+    for (const OscFrame &frame : oscParser.feed(bytes).results)
         Oscilloscope_Setting_Value(frame);
 }
 

@@ -39,9 +39,9 @@ void MainWindow::SpectraOpen_triggered()
     openOrCloseSerialTool(spectraSerialTool());
 }
 
-void MainWindow::readSpectraCom(const QByteArray &data)
+void MainWindow::readSpectraCom(const QByteArray &bytes)
 {
-    for (const QByteArray &line : spectraRxBuffer.feed(data).results)
+    for (const QByteArray &line : spectraRxBuffer.feed(bytes).results)
         extractValuesFromQString(QString::fromUtf8(line));
 }
 

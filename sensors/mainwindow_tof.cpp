@@ -50,9 +50,9 @@ void MainWindow::TOFOpen_triggered()
     openOrCloseSerialTool(tofSerialTool());
 }
 
-void MainWindow::readTOFCom(const QByteArray &data)
+void MainWindow::readTOFCom(const QByteArray &bytes)
 {
-    for (const QByteArray &line : tofRxBuffer.feed(data).results)
+    for (const QByteArray &line : tofRxBuffer.feed(bytes).results)
         TOFprocessFrame(line);
 }
 

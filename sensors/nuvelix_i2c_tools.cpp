@@ -75,9 +75,9 @@ QFont nuvelix_i2c_tools::set_label_font(bool bold)
     return font;
 }
 
-void nuvelix_i2c_tools::updateValues(const QByteArray &data)
+void nuvelix_i2c_tools::updateValues(const QByteArray &bytes)
 {
-    for (const I2cFrame &frame : frameBuffer.feed(data).results) {
+    for (const I2cFrame &frame : frameBuffer.feed(bytes).results) {
         switch (frame.type) {
         case I2cFrame::ScanResult:
             Q_EMIT Get_Addr(frame.payload);

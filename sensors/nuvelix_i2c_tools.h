@@ -31,7 +31,7 @@ public:
 
     // Takes the next bytes from the port and acts on every frame they
     // complete, in stream order.
-    void updateValues(const QByteArray &data);
+    void updateValues(const QByteArray &bytes);
     // Shows one register's value, its cell shaded as I2cRegisterTable says;
     // an index outside the table changes nothing.
     void updateLabelValues(int index, quint8 value);

@@ -122,12 +122,12 @@ void MainWindow::actionOpen_triggered()
     openOrCloseSerialTool(serialTerminalTool());
 }
 
-void MainWindow::readCom(const QByteArray &data)
+void MainWindow::readCom(const QByteArray &bytes)
 {
-    if (data.isEmpty())
+    if (bytes.isEmpty())
         return;
-    m_comReceiveView->appendBytes(data, ui->showtime_checkBox->isChecked());
-    m_comReceiveReport->add(data.size(), tr("Successfully read %1 byte data").arg(data.size()));
+    m_comReceiveView->appendBytes(bytes, ui->showtime_checkBox->isChecked());
+    m_comReceiveReport->add(bytes.size(), tr("Successfully read %1 byte data").arg(bytes.size()));
 }
 
 // The serial terminal's widgets for the handlers it shares with the others.

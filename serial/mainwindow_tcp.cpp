@@ -351,12 +351,12 @@ void MainWindow::TCP_Server_WorkSendMessage()
     const QString text = ui->TCPsendMsgtextEdit->toPlainText();
     if (text.isEmpty() || tcpClients.isEmpty())
         return;
-    const QByteArray data =
+    const QByteArray payload =
         NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked());
     const QList<QTcpSocket *> targets =
         tcpClients.clientsOf(ui->TCP_Client_IP_comboBox->currentText());
     for (QTcpSocket *client : targets)
-        addToCounter(ui->TCPsendbyteslcdNumber, client->write(data));
+        addToCounter(ui->TCPsendbyteslcdNumber, client->write(payload));
 }
 
 void MainWindow::TCP_obocheckBox_clicked()

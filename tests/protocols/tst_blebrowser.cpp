@@ -242,7 +242,7 @@ void TestBleBrowser::panelsAndCards()
 {
     Rig rig;
     rig.browser.show();
-    for (const QString &step : {"press", "device Sensor", "press", "device Sensor"})
+    for (const char *step : {"press", "device Sensor", "press", "device Sensor"})
         run(rig, step);
     QCOMPARE(deviceButtons(rig.browser).first()->text(),
              QStringLiteral("Sensor\n(") + sensorAddress + ")");
@@ -257,7 +257,7 @@ void TestBleBrowser::panelsAndCards()
     QStringList sections; // the characteristics in each panel
     for (const QGroupBox *panel : panels(rig.browser)) {
         QStringList names;
-        for (const QString &name : {"level", "temperature", "command", "raw", "stream", "status"})
+        for (const char *name : {"level", "temperature", "command", "raw", "stream", "status"})
             names.append(section(*panel, name) ? name : QString());
         sections.append(names.join(QLatin1Char(' ')).simplified());
     }

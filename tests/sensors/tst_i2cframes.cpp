@@ -143,9 +143,11 @@ void TestI2cFrames::decode()
     QByteArrayList found;
     for (const I2cFrame &frame : parsed.results)
         found.append(frame.encode());
-    const auto text = [](const QByteArrayList &frames, const QByteArrayList &corrupt, bool more) {
+    const auto text = [](const QByteArrayList &foundFrames, const QByteArrayList &dropped,
+                         bool more) {
         return QStringLiteral("frames %1, corrupt %2%3")
-            .arg(some(frames), some(corrupt), more ? QStringLiteral(", needs more") : QString());
+            .arg(some(foundFrames), some(dropped),
+                 more ? QStringLiteral(", needs more") : QString());
     };
     QVERIFY2(found == frames && parsed.corrupt == corrupt && decoder.needsMore() == needsMore,
              qPrintable(QStringLiteral("stream %1: expected %2; got %3")
