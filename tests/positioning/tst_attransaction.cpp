@@ -13,7 +13,7 @@ Q_DECLARE_METATYPE(AtTransaction::EndRule)
 
 char *toString(AtTransaction::Outcome outcome)
 {
-    static const char *const names[] = {"Matched", "Failed", "TimedOut", "Closed"};
+    static const char *const names[] = {"Matched", "Failed", "TimedOut", "Cancelled", "Closed"};
     return qstrdup(names[int(outcome)]);
 }
 
