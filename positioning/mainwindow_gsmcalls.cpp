@@ -2,61 +2,19 @@
 #include "ui_mainwindow.h"
 
 #include "attransaction.h"
+#include "keypadshortcuts.h"
 #include "prompt.h"
 #include "threadserial.h"
 #include "unsolicitedreader.h"
 
-#include <QEvent>
-#include <QHash>
-#include <QTimer>
-
-#include <utility>
-
 namespace {
 // Dials after the first one that a press of Call with auto-redial may make.
 constexpr int redialBudget = 2;
-// How long a key press holds its keypad button down.
-constexpr int keyFlashMs = 100;
 // Results that end a dial without a call; "ERROR" apart.
 const QByteArray dialFailures[] = {"+CME ERROR", "BUSY", "NO CARRIER", "NO ANSWER", "NO DIALTONE"};
-
-// Adds the digit of each key press. A button's own shortcut does not: a
-// press that comes while the click animation of the one before still runs
-// makes it emit no pressed(), so a quickly typed repeated digit was lost.
-class KeypadShortcuts : public QObject
-{
-public:
-    KeypadShortcuts(QObject *parent, std::function<void(QChar)> press)
-        : QObject(parent)
-        , m_press(std::move(press))
-    {}
-
-    void add(QAbstractButton *button, QChar key)
-    {
-        m_keys.insert(button, key);
-        button->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() != QEvent::Shortcut || !m_keys.contains(watched))
-            return QObject::eventFilter(watched, event);
-        auto *button = static_cast<QAbstractButton *>(watched);
-        if (button->isEnabled()) {
-            m_press(m_keys.value(watched));
-            button->setDown(true);
-            QTimer::singleShot(keyFlashMs, button, [button] { button->setDown(false); });
-        }
-        return true;
-    }
-
-private:
-    std::function<void(QChar)> m_press;
-    QHash<QObject *, QChar> m_keys;
-};
 } // namespace
 
+// Each key press of a digit adds it, however quickly the keys come.
 void MainWindow::gsmSetUpKeypad()
 {
     const QList<QPushButton *> digits = {ui->GSMANJIANpushButton_0, ui->GSMANJIANpushButton_1,
