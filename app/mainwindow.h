@@ -372,40 +372,73 @@ private Q_SLOTS:
     void GSMGPRSreadMyCom(const QByteArray &bytes);
 
 private:
+    // What a press may cut short while it runs: a call being made or
+    // answered (Cut), the GPRS connect (Disconnect).
+    enum class GsmCancellable { Nothing, Call, GprsConnect };
+    // A press made while another action holds the port: it runs once the
+    // port is free if what the user saw then is still what the console shows.
+    struct GsmPress
+    {
+        std::function<bool()> stillSeen; // empty: always
+        std::function<void()> action;
+    };
+    // The commands of one modem switch.
+    struct GsmSwitch
+    {
+        QByteArray off;
+        QByteArray on;
+        QByteArray afterOn; // sent once turning on was answered, if not empty
+        bool warnOff;       // turning off unanswered shows "No response"
+    };
+
     [[nodiscard]] SerialTool gsmSerialTool();
     [[nodiscard]] bool gsmPortOpen() const;
-    // Every chunk the worker reads while the console holds the port: to the
-    // running transaction only, otherwise to the reader and the GPRS view.
+    // Every chunk the worker reads while the console holds the port: the
+    // running transaction takes its reply, the rest goes on to the reader
+    // and, while the link is up, to the GPRS view.
     void gsmPortData(const QByteArray &bytes);
-    // A console action holds the port from begin to end. While another one
-    // holds it, begin runs `retry` a little later and returns false.
-    [[nodiscard]] bool gsmBeginSession(const std::function<void()> &retry);
-    void gsmEndSession(bool readerOn = true);
-    // Runs one transaction of the session; false when the port went away.
-    [[nodiscard]] bool gsmRun(AtTransaction &transaction);
-    [[nodiscard]] bool gsmWait(AtTransaction &transaction, int ms);
+    void gsmDeliver(const QByteArray &bytes);
+    // Runs `action` holding the port, now or, while another action holds
+    // it, later as a GsmPress.
+    void gsmAct(std::function<bool()> stillSeen, std::function<void()> action);
+    void gsmSession(const std::function<void()> &action);
+    void gsmRunPressed();
+    void gsmCancelRunning();
+    // Runs one transaction of the session, or only waits `waitPolls` more
+    // polls for its reply; false when the port went away or the action was
+    // cancelled.
+    [[nodiscard]] bool gsmRun(AtTransaction &transaction,
+                              std::optional<int> waitPolls = std::nullopt);
     // Whether the modem answered "OK\r\n"; none when the port went away.
     [[nodiscard]] std::optional<bool> gsmCommandOk(const QByteArray &command, int polls,
                                                    int intervalMs);
-    void gsmFailureBox();
+    [[nodiscard]] bool gsmEscape();
+    void gsmFailureBox(const QByteArray &line = {});
     void gsmNoResponseBox();
     void gsmQuerySignal();
     static void gsmShowSwitch(QPushButton *button, bool on);
-    // Whether the modem took the switch's command; none when the port went
-    // away.
-    [[nodiscard]] std::optional<bool> gsmFlipSwitch(int &state, QPushButton *button,
-                                                    const QByteArray &offCommand,
-                                                    const QByteArray &onCommand);
+    void gsmSwitchPressed(int &state, QPushButton *button, const GsmSwitch &commands);
+    void gsmSetUpKeypad();
     void gsmShowCallButton(bool incoming);
+    void gsmEndCallState(const QString &status);
     void gsmKeyPressed(QChar key);
-    void gsmSendTone(QChar key);
+    void gsmCall(bool answer, const QString &number);
+    void gsmHangUp();
     void gsmAnswer();
     void gsmDial(const QByteArray &command);
     void gsmRedial(const QByteArray &command);
+    void gsmCallFailed(const AtTransaction &dial);
+    void gsmReadSms();
+    void gsmDeleteSms();
+    void gsmDeleteAllSms();
+    void gsmRunDelete(AtTransaction &remove);
+    void gsmSendSms(const QString &number, const QString &message);
     [[nodiscard]] static QString QStringtoUNicode(const QString &text);
     [[nodiscard]] static QString UNicodetoQString(const QString &hex);
     void gsmShowGprsLink(bool up);
+    void gsmConnectGprs();
     void gsmCloseGprs();
+    void gsmSendGprs(QByteArray payload);
 
 private Q_SLOTS:
     // ---- Sensor tools ---------------------------------------------------
@@ -703,7 +736,8 @@ private:
 
     // GSM console: unsolicited text, call flags and switch states; the
     // reader and GPRS receiver links are flags of gsmPortData; the running
-    // session and its transaction, which gets the port's bytes meanwhile.
+    // session, its transaction (which takes its reply from the port's
+    // bytes), what a press may cancel, and the presses waiting for the port.
     QByteArray gsmRxBuffer;
     bool gsmIncomingCall = false;
     bool gsmInCall = false;
@@ -717,6 +751,10 @@ private:
     bool gsmGprsReceiverOn = false;
     bool gsmSessionRunning = false;
     AtTransaction *gsmTransaction = nullptr;
+    GsmCancellable gsmCancellable = GsmCancellable::Nothing;
+    bool gsmCancelled = false;
+    QList<GsmPress> gsmPresses;
+    QTimer *gsmPressTimer = nullptr;
     ReceiveView *gsmGprsView = nullptr;
 
     // Modbus master: the codec and the two logs (made at set-up), the TCP

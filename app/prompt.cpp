@@ -29,43 +29,51 @@ QMessageBox::StandardButton Prompt::message(QWidget *parent, const Message &mess
         return messageHandler()(message);
     switch (message.kind) {
     case Kind::Information:
-        return QMessageBox::information(parent, message.title, message.text, message.buttons);
+        return QMessageBox::information(parent, message.title, message.text, message.buttons,
+                                        message.defaultButton);
     case Kind::Warning:
-        return QMessageBox::warning(parent, message.title, message.text, message.buttons);
+        return QMessageBox::warning(parent, message.title, message.text, message.buttons,
+                                    message.defaultButton);
     case Kind::Critical:
-        return QMessageBox::critical(parent, message.title, message.text, message.buttons);
+        return QMessageBox::critical(parent, message.title, message.text, message.buttons,
+                                     message.defaultButton);
     case Kind::Question:
-        return QMessageBox::question(parent, message.title, message.text, message.buttons);
+        return QMessageBox::question(parent, message.title, message.text, message.buttons,
+                                     message.defaultButton);
     }
     return QMessageBox::NoButton;
 }
 
 QMessageBox::StandardButton Prompt::information(QWidget *parent, const QString &title,
                                                 const QString &text,
-                                                QMessageBox::StandardButtons buttons)
+                                                QMessageBox::StandardButtons buttons,
+                                                QMessageBox::StandardButton defaultButton)
 {
-    return message(parent, {Kind::Information, title, text, buttons});
+    return message(parent, {Kind::Information, title, text, buttons, defaultButton});
 }
 
 QMessageBox::StandardButton Prompt::warning(QWidget *parent, const QString &title,
                                             const QString &text,
-                                            QMessageBox::StandardButtons buttons)
+                                            QMessageBox::StandardButtons buttons,
+                                            QMessageBox::StandardButton defaultButton)
 {
-    return message(parent, {Kind::Warning, title, text, buttons});
+    return message(parent, {Kind::Warning, title, text, buttons, defaultButton});
 }
 
 QMessageBox::StandardButton Prompt::critical(QWidget *parent, const QString &title,
                                              const QString &text,
-                                             QMessageBox::StandardButtons buttons)
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
 {
-    return message(parent, {Kind::Critical, title, text, buttons});
+    return message(parent, {Kind::Critical, title, text, buttons, defaultButton});
 }
 
 QMessageBox::StandardButton Prompt::question(QWidget *parent, const QString &title,
                                              const QString &text,
-                                             QMessageBox::StandardButtons buttons)
+                                             QMessageBox::StandardButtons buttons,
+                                             QMessageBox::StandardButton defaultButton)
 {
-    return message(parent, {Kind::Question, title, text, buttons});
+    return message(parent, {Kind::Question, title, text, buttons, defaultButton});
 }
 
 QString Prompt::file(QWidget *parent, const FileRequest &request)

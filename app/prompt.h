@@ -19,6 +19,8 @@ public:
         QString title;
         QString text;
         QMessageBox::StandardButtons buttons;
+        // The button Enter presses; none lets the box choose.
+        QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     };
 
     enum class FileMode { Open, Save };
@@ -46,16 +48,20 @@ public:
 
     static QMessageBox::StandardButton
     information(QWidget *parent, const QString &title, const QString &text,
-                QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton
     warning(QWidget *parent, const QString &title, const QString &text,
-            QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+            QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+            QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton
     critical(QWidget *parent, const QString &title, const QString &text,
-             QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+             QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
     static QMessageBox::StandardButton
     question(QWidget *parent, const QString &title, const QString &text,
-             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No);
+             QMessageBox::StandardButtons buttons = QMessageBox::Yes | QMessageBox::No,
+             QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
     static QString openFileName(QWidget *parent, const QString &caption,
                                 const QString &directory = {}, const QString &filter = {});

@@ -1,5 +1,8 @@
 #include "gsmreplies.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 // The text of a reply after `prefix` up to its line end; none until the line
 // end has come.
@@ -16,6 +19,12 @@ std::optional<QByteArray> field(const QByteArray &reply, const QByteArray &prefi
         return std::nullopt;
     return reply.mid(start, end - start);
 }
+
+// Result codes of the console's commands, calls and the modem's TCP client.
+const char *const resultCodes[] = {
+    "OK",          "ERROR",   "CONNECT",   "NO CARRIER", "BUSY",    "NO ANSWER",
+    "NO DIALTONE", "SEND OK", "SEND FAIL", "CLOSE OK",   "SHUT OK", "ALREADY CONNECT",
+};
 } // namespace
 
 std::optional<int> GsmReplies::switchState(const QByteArray &reply, Switch query)
@@ -75,4 +84,18 @@ std::optional<QString> GsmReplies::signalPicture(int value)
     if (value == 99)
         return QStringLiteral(":images/sig0.png");
     return std::nullopt;
+}
+
+bool GsmReplies::isReplyLine(QByteArrayView line)
+{
+    const QByteArrayView text = line.trimmed();
+    if (text.isEmpty() || text.startsWith('+') || text.startsWith('>'))
+        return true;
+    return std::any_of(std::cbegin(resultCodes), std::cend(resultCodes),
+                       [text](const char *code) { return text.startsWith(code); });
+}
+
+bool GsmReplies::holdsPrompt(const QByteArray &reply)
+{
+    return reply.startsWith('>') || reply.contains("\n>");
 }

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
 
 // Reads the GSM console's status replies: the three switch queries and the
-// signal quality.
+// signal quality; and tells the lines of an AT reply from other text.
 class GsmReplies
 {
 public:
@@ -29,4 +30,12 @@ public:
     // ":images/sig50.png", 3 to 30 ":images/sig75.png", 31 to 98
     // ":images/sig100.png", 99 ":images/sig0.png"; none for the rest.
     [[nodiscard]] static std::optional<QString> signalPicture(int value);
+
+    // Whether a line (without its line end) is of the kind an AT reply is
+    // made of: empty, an information or error line ("+NAME: ..."), a result
+    // code or the data prompt. Other text is a peer's data.
+    [[nodiscard]] static bool isReplyLine(QByteArrayView line);
+    // Whether a reply holds the modem's data prompt: a line that begins
+    // with ">" (a ">" elsewhere is text, not the prompt).
+    [[nodiscard]] static bool holdsPrompt(const QByteArray &reply);
 };

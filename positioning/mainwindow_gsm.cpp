@@ -10,7 +10,6 @@
 #include "threadserial.h"
 #include "unsolicitedreader.h"
 
-#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -27,6 +26,9 @@ void MainWindow::GSM_Init_Start()
     gsmGprsView = new ReceiveView(ui->GSMTCPReadSBrowser, nullptr, this, HexFormat::Style::Compact,
                                   ReceiveDecoder::Encoding::Utf8OrGbk);
     gsmGprsView->setUp(50);
+    gsmPressTimer = new QTimer(this);
+    gsmPressTimer->setSingleShot(true);
+    connect(gsmPressTimer, &QTimer::timeout, this, &MainWindow::gsmRunPressed);
 
     gsmShowCallerOn = 0;
     gsmCallMusicOn = 0;
@@ -41,14 +43,7 @@ void MainWindow::GSM_Init_Start()
     gsmInCall = false;
     gsmRingSeen = false;
     gsmCallerNumberReady = false;
-
-    const QList<QPushButton *> digits = {ui->GSMANJIANpushButton_0, ui->GSMANJIANpushButton_1,
-                                         ui->GSMANJIANpushButton_2, ui->GSMANJIANpushButton_3,
-                                         ui->GSMANJIANpushButton_4, ui->GSMANJIANpushButton_5,
-                                         ui->GSMANJIANpushButton_6, ui->GSMANJIANpushButton_7,
-                                         ui->GSMANJIANpushButton_8, ui->GSMANJIANpushButton_9};
-    for (int digit = 0; digit < digits.size(); ++digit)
-        digits.at(digit)->setShortcut(QKeySequence(QString::number(digit)));
+    gsmSetUpKeypad();
 
     GSMUI_EnDisable(false);
     setOpenButtonStyle(ui->GSMopencompushButton, false);
@@ -59,17 +54,19 @@ bool MainWindow::gsmPortOpen() const
     return serialThread && serialThread->serialPort && serialThread->serialPort->isOpen();
 }
 
-// The GSM row of the shared road. The port's bytes reach gsmPortData; the
-// reader is switched on only once the start-up queries are done. A close
-// (by the button or a lost device) ends a running transaction, since its wait
-// sees the port go, and brings the GPRS group down with the port.
+// The GSM row of the shared road. The port's bytes reach gsmPortData, and
+// the reader reads what no transaction takes from the open to the close. A
+// close (by the button or a lost device) ends a running transaction, since
+// its wait sees the port go, drops the presses waiting for the port and
+// brings the GPRS group down with the port.
 SerialTool MainWindow::gsmSerialTool()
 {
     SerialTool tool;
     tool.id = SerialToolId::Gsm;
     tool.receive = &MainWindow::gsmPortData;
     tool.opened = [this] {
-        GSMsetReadComINT(false);
+        gsmRxBuffer.clear();
+        GSMsetReadComINT(true);
         gsmGprsView->resetDecoder();
     };
     tool.failed = [this] {
@@ -77,6 +74,7 @@ SerialTool MainWindow::gsmSerialTool()
     };
     tool.beforeClose = [this] {
         GSMsetReadComINT(false);
+        gsmPresses.clear();
     };
     tool.closed = [this] {
         gsmGprsReceiverOn = false;
@@ -104,54 +102,94 @@ void MainWindow::GSMactionOpen_triggered()
 
 void MainWindow::gsmPortData(const QByteArray &bytes)
 {
-    if (gsmTransaction) {
-        gsmTransaction->take(bytes);
+    gsmDeliver(gsmTransaction ? gsmTransaction->take(bytes) : bytes);
+}
+
+void MainWindow::gsmDeliver(const QByteArray &bytes)
+{
+    if (bytes.isEmpty())
         return;
-    }
     if (gsmReaderOn)
         GSMreadMyCom(bytes);
     if (gsmGprsReceiverOn)
         GSMGPRSreadMyCom(bytes);
 }
 
-bool MainWindow::gsmBeginSession(const std::function<void()> &retry)
+// A press acts on what the user saw when pressing: one that must wait for
+// the port is dropped if that has changed meanwhile, so a wait never
+// replays an action that is already done or no longer meant.
+void MainWindow::gsmAct(std::function<bool()> stillSeen, std::function<void()> action)
 {
     if (!gsmPortOpen())
-        return false;
+        return;
     if (gsmSessionRunning || PortWait::isWaiting()) {
-        QTimer::singleShot(sessionRetryMs, this, retry);
-        return false;
+        gsmPresses.append({std::move(stillSeen), std::move(action)});
+        if (!gsmPressTimer->isActive())
+            gsmPressTimer->start(sessionRetryMs);
+        return;
     }
+    gsmSession(action);
+}
+
+void MainWindow::gsmSession(const std::function<void()> &action)
+{
     gsmSessionRunning = true;
-    GSMsetReadComINT(false);
-    return true;
-}
-
-void MainWindow::gsmEndSession(bool readerOn)
-{
+    gsmCancelled = false;
+    action();
     gsmSessionRunning = false;
-    if (readerOn && gsmPortOpen())
-        GSMsetReadComINT(true);
+    gsmCancellable = GsmCancellable::Nothing;
+    gsmCancelled = false;
+    if (!gsmPresses.isEmpty())
+        gsmPressTimer->start(0);
 }
 
-bool MainWindow::gsmRun(AtTransaction &transaction)
+void MainWindow::gsmRunPressed()
 {
-    if (!gsmPortOpen())
-        return false;
-    gsmTransaction = &transaction;
-    const AtTransaction::Outcome outcome = transaction.run(serialThread->serialPort);
-    gsmTransaction = nullptr;
-    return outcome != AtTransaction::Outcome::Closed;
+    if (!gsmPortOpen()) {
+        gsmPresses.clear();
+        return;
+    }
+    if (gsmSessionRunning || PortWait::isWaiting()) {
+        if (!gsmPresses.isEmpty())
+            gsmPressTimer->start(sessionRetryMs);
+        return;
+    }
+    while (!gsmPresses.isEmpty()) {
+        const GsmPress press = gsmPresses.takeFirst();
+        if (!press.stillSeen || press.stillSeen()) {
+            gsmSession(press.action);
+            return;
+        }
+    }
 }
 
-bool MainWindow::gsmWait(AtTransaction &transaction, int ms)
+void MainWindow::gsmCancelRunning()
 {
-    if (!gsmPortOpen())
+    gsmCancelled = true;
+    if (gsmTransaction)
+        gsmTransaction->cancel();
+}
+
+// Lines that are no command's reply go on: unsolicited lines always, and
+// while the link is up any text that is not an AT reply line, since it is
+// the peer's data.
+bool MainWindow::gsmRun(AtTransaction &transaction, std::optional<int> waitPolls)
+{
+    if (gsmCancelled || !gsmPortOpen())
         return false;
+    transaction.setForeignLines([this](QByteArrayView line) {
+        return UnsolicitedReader::isUnsolicited(line) ||
+               (gsmGprsReceiverOn && !GsmReplies::isReplyLine(line));
+    });
     gsmTransaction = &transaction;
-    const AtTransaction::Outcome outcome = transaction.wait(serialThread->serialPort, ms);
+    const AtTransaction::Outcome outcome =
+        waitPolls ? transaction.wait(serialThread->serialPort, *waitPolls)
+                  : transaction.run(serialThread->serialPort);
     gsmTransaction = nullptr;
-    return outcome != AtTransaction::Outcome::Closed;
+    if (outcome == AtTransaction::Outcome::Closed)
+        return false;
+    gsmDeliver(transaction.takeUnfinished());
+    return outcome != AtTransaction::Outcome::Cancelled;
 }
 
 std::optional<bool> MainWindow::gsmCommandOk(const QByteArray &command, int polls, int intervalMs)
@@ -163,9 +201,21 @@ std::optional<bool> MainWindow::gsmCommandOk(const QByteArray &command, int poll
     return transaction.matchedIndex() == 0;
 }
 
-void MainWindow::gsmFailureBox()
+// Leaves the modem's data prompt; false when the port went away.
+bool MainWindow::gsmEscape()
 {
-    Prompt::critical(nullptr, tr("Info"), QStringLiteral("Error"), QMessageBox::Cancel);
+    AtTransaction escape(QByteArray(1, '\x1b'), 1, 100);
+    return gsmRun(escape);
+}
+
+// A plain "ERROR" reads "Error"; a coded error or a failed result names the
+// modem's line.
+void MainWindow::gsmFailureBox(const QByteArray &line)
+{
+    const QString text = line.isEmpty() || line == "ERROR"
+                             ? QStringLiteral("Error")
+                             : QStringLiteral("Error: ") + QString::fromLatin1(line);
+    Prompt::critical(nullptr, tr("Info"), text, QMessageBox::Cancel);
 }
 
 void MainWindow::gsmNoResponseBox()
@@ -184,41 +234,39 @@ void MainWindow::gsmShowSwitch(QPushButton *button, bool on)
 void MainWindow::Phone_Status()
 {
     ui->GSMopencompushButton->setEnabled(false);
-    gsmSessionRunning = true;
-    GSMsetReadComINT(false);
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-
-    struct Query
-    {
-        QByteArray command;
-        int intervalMs;
-        GsmReplies::Switch query;
-        int *state;
-        QPushButton *button;
-    };
-    const Query queries[] = {
-        {"AT+CLIP?\r\n", 500, GsmReplies::Switch::ShowCaller, &gsmShowCallerOn,
-         ui->GSMLaidianKaiguanpushButton},
-        {"AT+CALM?\r\n", 100, GsmReplies::Switch::CallMusic, &gsmCallMusicOn,
-         ui->GSMLaidianYingKaiguanpushButton},
-        {"AT+CMGF?\r\n", 500, GsmReplies::Switch::SmsTextMode, &gsmSmsTextModeOn,
-         ui->GSMDuanXinWenBenKaiguanpushButton},
-    };
-    for (const Query &query : queries) {
-        AtTransaction transaction(query.command, 11, query.intervalMs);
-        transaction.await([switchQuery = query.query](const QByteArray &reply) {
-            return GsmReplies::switchState(reply, switchQuery).has_value();
-        });
-        if (!gsmRun(transaction))
-            return;
-        if (transaction.matchedIndex() == 0) {
-            *query.state = *GsmReplies::switchState(transaction.reply(), query.query);
-            gsmShowSwitch(query.button, *query.state == 1);
+    gsmSession([this] {
+        struct Query
+        {
+            QByteArray command;
+            int intervalMs;
+            GsmReplies::Switch query;
+            int *state;
+            QPushButton *button;
+        };
+        const Query queries[] = {
+            {"AT+CLIP?\r\n", 500, GsmReplies::Switch::ShowCaller, &gsmShowCallerOn,
+             ui->GSMLaidianKaiguanpushButton},
+            {"AT+CALM?\r\n", 100, GsmReplies::Switch::CallMusic, &gsmCallMusicOn,
+             ui->GSMLaidianYingKaiguanpushButton},
+            {"AT+CMGF?\r\n", 500, GsmReplies::Switch::SmsTextMode, &gsmSmsTextModeOn,
+             ui->GSMDuanXinWenBenKaiguanpushButton},
+        };
+        for (const Query &query : queries) {
+            AtTransaction transaction(query.command, 11, query.intervalMs);
+            transaction.await([switchQuery = query.query](const QByteArray &reply) {
+                return GsmReplies::switchState(reply, switchQuery).has_value();
+            });
+            if (!gsmRun(transaction))
+                return;
+            if (transaction.matchedIndex() == 0) {
+                *query.state = *GsmReplies::switchState(transaction.reply(), query.query);
+                gsmShowSwitch(query.button, *query.state == 1);
+            }
         }
-    }
-    ui->GSMopencompushButton->setEnabled(true);
-    statusBar()->showMessage(tr("Initialization completed"));
-    gsmQuerySignal();
+        ui->GSMopencompushButton->setEnabled(true);
+        statusBar()->showMessage(tr("Initialization completed"));
+        gsmQuerySignal();
+    });
 }
 
 void MainWindow::GSMUI_EnDisable(bool status_t)
@@ -311,10 +359,7 @@ void MainWindow::GSMsetReadComINT(bool status)
 
 void MainWindow::GSMTestSignalpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMTestSignalpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-    gsmQuerySignal();
+    gsmAct({}, [this] { gsmQuerySignal(); });
 }
 
 // A value outside the table of pictures counts as no reply: the wait goes on.
@@ -325,7 +370,7 @@ void MainWindow::gsmQuerySignal()
         const std::optional<int> value = GsmReplies::signalValue(reply);
         return value && GsmReplies::signalPicture(*value);
     });
-    query.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+    query.failOn(QByteArrayLiteral("ERROR\r\n"));
     if (!gsmRun(query))
         return;
     if (query.matchedIndex() == 0)
@@ -335,58 +380,51 @@ void MainWindow::gsmQuerySignal()
         gsmFailureBox();
 }
 
-// Sends the command that turns a modem switch the other way and, when the
-// modem answers OK, flips its state and picture.
-std::optional<bool> MainWindow::gsmFlipSwitch(int &state, QPushButton *button,
-                                              const QByteArray &offCommand,
-                                              const QByteArray &onCommand)
+// Turns a modem switch the other way, as the press found it: a second press
+// made while the first one waited for the port finds the state changed and
+// is dropped. When the modem answers OK the state and picture flip; turning
+// off unanswered may warn; `afterOn` follows an answered turning on, whatever
+// the modem says to it.
+void MainWindow::gsmSwitchPressed(int &state, QPushButton *button, const GsmSwitch &commands)
 {
-    const bool on = state == 1;
-    const std::optional<bool> ok =
-        on ? gsmCommandOk(offCommand, 101, 10) : gsmCommandOk(onCommand, 201, 10);
-    if (ok.value_or(false)) {
-        state = on ? 0 : 1;
-        gsmShowSwitch(button, !on);
-    }
-    return ok;
+    const int seen = state;
+    gsmAct([&state, seen] { return state == seen; },
+           [this, &state, button, commands] {
+               const bool on = state == 1;
+               AtTransaction flip(on ? commands.off : commands.on, on ? 101 : 201, 10);
+               flip.await(QByteArrayLiteral("OK\r\n"));
+               if (!gsmRun(flip))
+                   return;
+               if (flip.matchedIndex() != 0) {
+                   if (on && commands.warnOff)
+                       gsmNoResponseBox();
+                   return;
+               }
+               state = on ? 0 : 1;
+               gsmShowSwitch(button, !on);
+               if (!on && !commands.afterOn.isEmpty())
+                   (void)gsmCommandOk(commands.afterOn, 201, 10);
+           });
 }
 
 void MainWindow::GSMLaidianKaiguanpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMLaidianKaiguanpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-    (void)gsmFlipSwitch(gsmShowCallerOn, ui->GSMLaidianKaiguanpushButton, "AT+CLIP=0\r\n",
-                        "AT+CLIP=1\r\n");
+    gsmSwitchPressed(gsmShowCallerOn, ui->GSMLaidianKaiguanpushButton,
+                     {"AT+CLIP=0\r\n", "AT+CLIP=1\r\n", {}, false});
 }
 
 // The modem's alert sound 0 is the normal one, shown as music on.
 void MainWindow::GSMLaidianYingKaiguanpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMLaidianYingKaiguanpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-    const bool wasOn = gsmCallMusicOn == 1;
-    const std::optional<bool> ok = gsmFlipSwitch(
-        gsmCallMusicOn, ui->GSMLaidianYingKaiguanpushButton, "AT+CALM=1\r\n", "AT+CALM=0\r\n");
-    if (ok == false && wasOn)
-        gsmNoResponseBox();
+    gsmSwitchPressed(gsmCallMusicOn, ui->GSMLaidianYingKaiguanpushButton,
+                     {"AT+CALM=1\r\n", "AT+CALM=0\r\n", {}, true});
 }
 
-// Text mode on also selects the UCS2 character set, whatever the modem says
-// to that.
+// Text mode on also selects the UCS2 character set.
 void MainWindow::GSMDuanXinWenBenKaiguanpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMDuanXinWenBenKaiguanpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-    const bool wasOn = gsmSmsTextModeOn == 1;
-    const std::optional<bool> ok = gsmFlipSwitch(
-        gsmSmsTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton, "AT+CMGF=0\r\n", "AT+CMGF=1\r\n");
-    if (ok == false && wasOn)
-        gsmNoResponseBox();
-    else if (ok == true && !wasOn)
-        (void)gsmCommandOk("AT+CSCS=\"UCS2\"\r\n", 201, 10);
+    gsmSwitchPressed(gsmSmsTextModeOn, ui->GSMDuanXinWenBenKaiguanpushButton,
+                     {"AT+CMGF=0\r\n", "AT+CMGF=1\r\n", "AT+CSCS=\"UCS2\"\r\n", true});
 }
 
 void MainWindow::GSMreadMyCom(const QByteArray &bytes)
@@ -396,14 +434,15 @@ void MainWindow::GSMreadMyCom(const QByteArray &bytes)
     for (const UnsolicitedReader::Event &event : events) {
         switch (event.kind) {
         case UnsolicitedReader::Kind::CallEnded:
-            statusBar()->showMessage(tr("call ended"));
-            gsmInCall = false;
+            gsmEndCallState(tr("call ended"));
             gsmShowCallButton(false);
             break;
         case UnsolicitedReader::Kind::Busy:
-            statusBar()->showMessage(tr("busy"));
-            gsmInCall = false;
+            gsmEndCallState(tr("busy"));
             gsmShowCallButton(false);
+            break;
+        case UnsolicitedReader::Kind::CallFailed:
+            gsmEndCallState(tr("Call failed: %1").arg(event.text));
             break;
         case UnsolicitedReader::Kind::Connected:
             statusBar()->showMessage(tr("Calling..."));

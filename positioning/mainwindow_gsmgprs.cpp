@@ -2,10 +2,9 @@
 #include "ui_mainwindow.h"
 
 #include "attransaction.h"
+#include "gsmreplies.h"
 #include "prompt.h"
 #include "receiveview.h"
-
-#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -40,18 +39,27 @@ void MainWindow::gsmShowGprsLink(bool up)
     gsmGprsConnected = up ? 1 : 0;
 }
 
+// Disconnect while the connect still runs ends the attempt at once: the
+// group is down at once and the connect closes what it opened. Any other
+// press acts on the link as the button showed it: one that waited for the
+// port is dropped if the link has changed meanwhile.
 void MainWindow::GSMTCPopencompushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMTCPopencompushButton_triggered(); }))
-        return;
-    if (gsmGprsConnected == 1) {
-        gsmCloseGprs();
-        gsmEndSession();
+    if (gsmGprsConnected == 1 && gsmCancellable == GsmCancellable::GprsConnect) {
+        gsmShowGprsLink(false);
+        gsmGprsReceiverOn = false;
+        gsmCancelRunning();
         return;
     }
-    bool readerOn = true;
-    const auto end = qScopeGuard([this, &readerOn] { gsmEndSession(readerOn); });
+    const int seen = gsmGprsConnected;
+    gsmAct([this, seen] { return gsmGprsConnected == seen; },
+           [this, seen] { seen == 1 ? gsmCloseGprs() : gsmConnectGprs(); });
+}
 
+// The receiver is on from the modem's "CONNECT OK", so that data in the same
+// read and data that comes while the box is shown reach the view.
+void MainWindow::gsmConnectGprs()
+{
     const QString address = ui->GSMTCPclientIPlineEdit->text();
     const QString port = ui->GSMTCPclientPortlineEdit->text();
     if (address.isEmpty() || port.isEmpty()) {
@@ -67,6 +75,11 @@ void MainWindow::GSMTCPopencompushButton_triggered()
         return;
     }
     gsmShowGprsLink(true);
+    gsmCancellable = GsmCancellable::GprsConnect;
+    const auto closeIfCancelled = [this] {
+        if (gsmCancelled && gsmPortOpen())
+            gsmCloseGprs();
+    };
     const QByteArray setUp[] = {
         "AT+CGCLASS=\"B\"\r\n",       "AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n", "AT+CGATT=1\r\n",
         "AT+CIPCSGP=1,\"CMNET\"\r\n", "AT+CLPORT=\"TCP\",\"2222\"\r\n",
@@ -74,29 +87,35 @@ void MainWindow::GSMTCPopencompushButton_triggered()
     for (const QByteArray &command : setUp) {
         AtTransaction transaction(command, 11, 100);
         transaction.await(QByteArrayLiteral("OK"));
-        transaction.setFailureText(QByteArrayLiteral("ERROR\r\n"));
-        if (!gsmRun(transaction))
+        transaction.failOn(QByteArrayLiteral("ERROR\r\n"));
+        if (!gsmRun(transaction)) {
+            closeIfCancelled();
             return;
+        }
     }
     AtTransaction start("AT+CIPSTART=\"TCP\",\"" + address.toLatin1() + "\",\"" + port.toLatin1() +
                             "\"\r\n",
                         501, 100);
     start.await(QByteArrayLiteral("CONNECT OK"));
-    start.setFailureText(QByteArrayLiteral("ERROR\r\n"));
-    if (!gsmRun(start))
+    start.failOn(QByteArrayLiteral("ERROR\r\n"));
+    start.failOn(QByteArrayLiteral("CONNECT FAIL"));
+    start.setOnFound([this](int) {
+        gsmGprsView->resetDecoder();
+        gsmGprsReceiverOn = true;
+    });
+    if (!gsmRun(start)) {
+        closeIfCancelled();
         return;
+    }
     if (start.matchedIndex() == 0) {
         Prompt::information(nullptr, tr("Info"), QStringLiteral("connection succeeded"),
                             QMessageBox::Cancel);
-        gsmGprsView->resetDecoder();
-        gsmGprsReceiverOn = true;
-        // Until the first send, the link's data reaches the receive view only.
-        readerOn = false;
+        closeIfCancelled();
         return;
     }
     gsmShowGprsLink(false);
     if (start.failed())
-        gsmFailureBox();
+        gsmFailureBox(start.failureLine());
     else
         Prompt::critical(nullptr, tr("Info"), QStringLiteral("Remote server is not responding"),
                          QMessageBox::Cancel);
@@ -105,26 +124,36 @@ void MainWindow::GSMTCPopencompushButton_triggered()
 // The group is down at once, whatever the modem answers to the close.
 void MainWindow::gsmCloseGprs()
 {
+    gsmCancellable = GsmCancellable::Nothing;
+    gsmCancelled = false;
     gsmShowGprsLink(false);
     gsmGprsReceiverOn = false;
     for (const QByteArray &command :
          {QByteArray("AT+CIPCLOSE=1\r\n"), QByteArray("AT+CIPSHUT\r\n")}) {
         AtTransaction transaction(command, 11, 100);
         transaction.await(QByteArrayLiteral("OK"));
-        transaction.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+        transaction.failOn(QByteArrayLiteral("ERROR\r\n"));
         if (!gsmRun(transaction))
             return;
     }
 }
 
-// The data goes out after the modem's ">" prompt (or without it), its final
-// line feed made CR LF, and ends with Ctrl-Z 200 ms later.
+// The data is taken as the press found it, and sent if the link is then as
+// the press found it.
 void MainWindow::GSMTCPsendmsgBtn_triggered()
 {
-    if (!gsmBeginSession([this] { GSMTCPsendmsgBtn_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-    QByteArray payload = ui->GSMTcpsendBrowser->toPlainText().toLocal8Bit();
+    const int seen = gsmGprsConnected;
+    const QByteArray payload = ui->GSMTcpsendBrowser->toPlainText().toLocal8Bit();
+    gsmAct([this, seen] { return gsmGprsConnected == seen; },
+           [this, payload] { gsmSendGprs(payload); });
+}
+
+// The data goes out after the modem's ">" prompt, its final line feed made
+// CR LF, and ends with Ctrl-Z 200 ms later. A refused send or a prompt that
+// never comes sends nothing: the data would otherwise reach the modem as
+// commands, and Esc takes it out of a prompt that came too late.
+void MainWindow::gsmSendGprs(QByteArray payload)
+{
     if (payload.isEmpty()) {
         Prompt::critical(nullptr, tr("Info"), QStringLiteral("No information need to send"),
                          QMessageBox::Cancel);
@@ -136,25 +165,37 @@ void MainWindow::GSMTCPsendmsgBtn_triggered()
         return;
     }
     AtTransaction prompt("AT+CIPSEND\r\n", 11, 100);
-    prompt.await(QByteArrayLiteral(">"));
-    prompt.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+    prompt.await(&GsmReplies::holdsPrompt);
+    prompt.failOn(QByteArrayLiteral("ERROR\r\n"));
     if (!gsmRun(prompt))
         return;
-    if (prompt.failed())
-        gsmFailureBox();
+    if (prompt.failed()) {
+        gsmFailureBox(prompt.failureLine());
+        return;
+    }
+    if (prompt.matchedIndex() != 0) {
+        if (gsmEscape())
+            Prompt::critical(nullptr, tr("Info"),
+                             tr("The modem gave no prompt for the data: nothing was sent."),
+                             QMessageBox::Cancel);
+        return;
+    }
 
     if (payload.endsWith('\n'))
         payload.insert(payload.size() - 1, '\r');
-    AtTransaction write(payload, 1, 100);
-    if (!gsmRun(write) || !gsmWait(write, 100))
+    // The modem's echo of the data is the reply of these 200 ms.
+    AtTransaction write(payload, 2, 100);
+    if (!gsmRun(write))
         return;
     AtTransaction sent(QByteArray(1, '\x1a'), 11, 100);
+    sent.expectEcho(payload);
     sent.await(QByteArrayLiteral("SEND OK"));
-    sent.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+    sent.failOn(QByteArrayLiteral("ERROR\r\n"));
+    sent.failOn(QByteArrayLiteral("SEND FAIL"));
     if (!gsmRun(sent))
         return;
     if (sent.failed())
-        gsmFailureBox();
+        gsmFailureBox(sent.failureLine());
 }
 
 // Chunks with the modem's warnings are not the peer's data.

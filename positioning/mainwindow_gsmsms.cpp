@@ -2,12 +2,11 @@
 #include "ui_mainwindow.h"
 
 #include "attransaction.h"
+#include "gsmreplies.h"
 #include "prompt.h"
 #include "smslengthguard.h"
 #include "smsreply.h"
 #include "ucs2hex.h"
-
-#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -25,6 +24,13 @@ void boxIndexError()
     Prompt::critical(nullptr, MainWindow::tr("Info"), QStringLiteral("Error message box number"),
                      QMessageBox::Cancel);
 }
+
+// A message command fails with ERROR or a coded message-service error.
+void failOnSmsErrors(AtTransaction &transaction)
+{
+    transaction.failOn(QByteArrayLiteral("ERROR\r\n"));
+    transaction.failOn(QByteArrayLiteral("+CMS ERROR"));
+}
 } // namespace
 
 QString MainWindow::QStringtoUNicode(const QString &text)
@@ -37,13 +43,17 @@ QString MainWindow::UNicodetoQString(const QString &hex)
     return Ucs2Hex::decode(hex);
 }
 
-// Shows the message read, or the modem's reply as it is when it holds no
-// text-mode message (an empty box, the modem in PDU mode).
 void MainWindow::GSMReadTextpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMReadTextpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    gsmAct({}, [this] { gsmReadSms(); });
+}
+
+// Shows the message read, or the modem's reply as it is when it holds no
+// text-mode message (an empty box, the modem in PDU mode). The view is
+// emptied first, so that a message read before never stands for this
+// answer.
+void MainWindow::gsmReadSms()
+{
     QString index;
     if (!Prompt::text(nullptr, QStringLiteral("SMS"),
                       QStringLiteral("Please enter the number of the SMS box you need to read."),
@@ -53,26 +63,29 @@ void MainWindow::GSMReadTextpushButton_triggered()
         boxIndexError();
         return;
     }
+    ui->GSMReadtextBrowser->clear();
     AtTransaction read("AT+CMGR=" + index.toLatin1() + "\r\n", 11, 100);
     read.await([](const QByteArray &reply) {
         return reply.contains("OK\r\n") && SmsReply::parse(reply).has_value();
     });
-    read.setFailureText(QByteArrayLiteral("ERROR\r\n"));
+    failOnSmsErrors(read);
     if (!gsmRun(read))
         return;
     if (read.matchedIndex() == 0)
         ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(read.reply())->display());
     else if (read.failed())
-        gsmFailureBox();
+        gsmFailureBox(read.failureLine());
     else if (read.reply().contains("OK\r\n"))
         ui->GSMReadtextBrowser->setPlainText(QString::fromUtf8(read.reply()));
 }
 
 void MainWindow::GSMDelTextpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMDelTextpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
+    gsmAct({}, [this] { gsmDeleteSms(); });
+}
+
+void MainWindow::gsmDeleteSms()
+{
     QString index;
     if (!Prompt::text(nullptr, QStringLiteral("Info"),
                       QStringLiteral("Please enter the number of the SMS box to be deleted."),
@@ -83,45 +96,61 @@ void MainWindow::GSMDelTextpushButton_triggered()
         return;
     }
     // Delete flag 0: only the message at that index.
-    const std::optional<bool> ok = gsmCommandOk("AT+CMGD=" + index.toLatin1() + ",0\r\n", 11, 100);
-    if (ok.value_or(false))
-        Prompt::information(nullptr, tr("Info"), tr("Successfully deleted"), QMessageBox::Cancel);
+    AtTransaction remove("AT+CMGD=" + index.toLatin1() + ",0\r\n", 11, 100);
+    gsmRunDelete(remove);
 }
 
-// Deleting all needs text mode: with it off, the modem is switched to text
-// mode and back, each switch answered before the next command goes out, so
-// that only the delete's own answer reports success.
+// Shows the outcome of a delete: done, or the modem's error.
+void MainWindow::gsmRunDelete(AtTransaction &remove)
+{
+    remove.await(QByteArrayLiteral("OK\r\n"));
+    failOnSmsErrors(remove);
+    if (!gsmRun(remove))
+        return;
+    if (remove.matchedIndex() == 0)
+        Prompt::information(nullptr, tr("Info"), tr("Successfully deleted"), QMessageBox::Cancel);
+    else if (remove.failed())
+        gsmFailureBox(remove.failureLine());
+}
+
 void MainWindow::GSMDelALLTextpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMDelALLTextpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
-    if (Prompt::information(nullptr, QStringLiteral("Info"),
-                            QStringLiteral("Confirm delete all text messages?"),
-                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    gsmAct({}, [this] { gsmDeleteAllSms(); });
+}
+
+// Asked with No as the default, so that a stray Enter erases nothing.
+// Deleting all needs text mode: with it off, the modem is switched to text
+// mode and back, each switch answered before the next command goes out, so
+// that only the delete's own answer reports its outcome.
+void MainWindow::gsmDeleteAllSms()
+{
+    if (Prompt::information(
+            nullptr, QStringLiteral("Info"), QStringLiteral("Confirm delete all text messages?"),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     const bool textModeOff = gsmSmsTextModeOn == 0;
     if (textModeOff && !gsmCommandOk("AT+CMGF=1\r\n", 11, 100))
         return;
-    const std::optional<bool> ok = gsmCommandOk("AT+CMGDA=DEL ALL\r\n", 31, 100);
-    if (!ok)
-        return;
-    if (*ok)
-        Prompt::information(nullptr, tr("Info"), tr("Successfully deleted"), QMessageBox::Cancel);
+    AtTransaction remove("AT+CMGDA=DEL ALL\r\n", 31, 100);
+    gsmRunDelete(remove);
     if (textModeOff)
         (void)gsmCommandOk("AT+CMGF=0\r\n", 11, 100);
 }
 
-// The number and the text travel as UCS2 hex text. The two set-up commands
-// share a budget of 12 polls; the text goes out after the modem's ">" prompt
-// (or an answered set-up) and ends with Ctrl-Z.
+// The number and the text are taken as the press found them.
 void MainWindow::GSMSendpushButton_triggered()
 {
-    if (!gsmBeginSession([this] { GSMSendpushButton_triggered(); }))
-        return;
-    const auto end = qScopeGuard([this] { gsmEndSession(); });
     const QString number = ui->GSMNUMtextEdit->toPlainText();
     const QString message = ui->GSMtextBrowser->toPlainText();
+    gsmAct({}, [this, number, message] { gsmSendSms(number, message); });
+}
+
+// The number and the text travel as UCS2 hex text. The two set-up commands
+// share a budget of 12 polls; the text goes out after the modem's ">"
+// prompt and ends with Ctrl-Z. Without the prompt nothing is sent, and Esc
+// takes the modem out of a prompt that came too late.
+void MainWindow::gsmSendSms(const QString &number, const QString &message)
+{
     if (number.isEmpty())
         return;
     if (message.size() > SmsLengthGuard::maximumUnits) {
@@ -142,18 +171,25 @@ void MainWindow::GSMSendpushButton_triggered()
     if (!gsmRun(characterSet))
         return;
     AtTransaction target("AT+CMGS=\"" + QStringtoUNicode(number).toLatin1() + "\"\r\n", 11, 100);
-    target.await(QByteArrayLiteral(">"));
+    target.await(&GsmReplies::holdsPrompt);
+    failOnSmsErrors(target);
     if (!gsmRun(target))
         return;
-    if (target.matchedIndex() != 0 && parameters.matchedIndex() != 0)
+    if (target.matchedIndex() != 0) {
+        if (!target.failed() && !gsmEscape())
+            return;
+        statusBar()->showMessage(tr("SMS sent failed"));
         return;
+    }
 
-    AtTransaction text(QStringtoUNicode(message).toLatin1(), 1, 100);
-    if (!gsmRun(text))
+    const QByteArray text = QStringtoUNicode(message).toLatin1();
+    AtTransaction write(text, 1, 100);
+    if (!gsmRun(write))
         return;
     AtTransaction sent(QByteArray(1, '\x1a'), 51, 100);
+    sent.expectEcho(text);
     sent.await(QByteArrayLiteral("CMGS"));
-    sent.setFailureText(QByteArrayLiteral("ERROR"));
+    sent.failOn(QByteArrayLiteral("ERROR"));
     if (!gsmRun(sent))
         return;
     statusBar()->showMessage(sent.matchedIndex() == 0 ? tr("SMS sent successfully")

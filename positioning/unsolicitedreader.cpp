@@ -4,71 +4,93 @@ namespace {
 const QByteArray numberTypes[] = {",161,", ",145,", ",129,"};
 const QByteArray callerLine("+CLIP: \"");
 const QByteArray smsStore("\"SM\",");
+const QByteArray failedDials[] = {"NO ANSWER", "NO DIALTONE"};
 } // namespace
 
 QList<UnsolicitedReader::Event> UnsolicitedReader::feed(QByteArray &buffer, bool &ringSeen,
                                                         bool &callerNumberReady,
                                                         QByteArrayView chunk)
 {
-    buffer.append(chunk);
-    bound(buffer);
     QList<Event> events;
-
-    if (buffer.contains("NO CARRIER\r\n")) {
-        events.append({Kind::CallEnded, {}});
-        endCall(buffer, ringSeen, callerNumberReady);
-    }
-    if (buffer.contains("BUSY\r\n")) {
-        events.append({Kind::Busy, {}});
-        endCall(buffer, ringSeen, callerNumberReady);
-    }
-    if (buffer.contains("COLP")) {
-        events.append({Kind::Connected, {}});
+    qsizetype from = 0;
+    while (from < chunk.size()) {
+        const qsizetype lineFeed = chunk.indexOf('\n', from);
+        if (lineFeed < 0) {
+            buffer.append(chunk.sliced(from));
+            bound(buffer);
+            break;
+        }
+        buffer.append(chunk.sliced(from, lineFeed - from));
+        bound(buffer);
+        from = lineFeed + 1;
+        QByteArrayView line(buffer);
+        while (line.endsWith('\r'))
+            line.chop(1);
+        read(line, ringSeen, callerNumberReady, events);
         buffer.clear();
+    }
+    return events;
+}
+
+void UnsolicitedReader::read(QByteArrayView line, bool &ringSeen, bool &callerNumberReady,
+                             QList<Event> &events)
+{
+    if (line.contains("NO CARRIER")) {
+        events.append({Kind::CallEnded, {}});
+        ringSeen = false;
+        callerNumberReady = false;
+        return;
+    }
+    if (line.contains("BUSY")) {
+        events.append({Kind::Busy, {}});
+        ringSeen = false;
+        callerNumberReady = false;
+        return;
+    }
+    if (line.contains("COLP")) {
+        events.append({Kind::Connected, {}});
+        return;
     }
     if (ringSeen && !callerNumberReady) {
         for (const QByteArray &type : numberTypes) {
-            if (buffer.contains(type)) {
+            if (line.contains(type)) {
                 ringSeen = false;
                 callerNumberReady = true;
                 break;
             }
         }
     }
-    // The number runs between the quotes of the caller line; a line not yet
-    // complete waits for the rest.
-    const qsizetype line = buffer.indexOf(callerLine);
-    if (callerNumberReady && line >= 0) {
-        const qsizetype start = line + callerLine.size();
-        const qsizetype end = buffer.indexOf('"', start);
-        if (end >= 0) {
-            events.append(
-                {Kind::CallerNumber, QString::fromLatin1(buffer.mid(start, end - start))});
-            callerNumberReady = false;
-            buffer.clear();
-        }
+    // The number runs between the quotes of the caller line, to the line's
+    // end when the closing quote is missing.
+    const qsizetype caller = line.indexOf(callerLine);
+    if (callerNumberReady && caller >= 0) {
+        const QByteArrayView number = line.sliced(caller + callerLine.size());
+        const qsizetype quote = number.indexOf('"');
+        events.append(
+            {Kind::CallerNumber, QString::fromLatin1(quote < 0 ? number : number.first(quote))});
+        callerNumberReady = false;
+        return;
     }
-    // Every RING line is used up, so that a ring already announced is never
-    // announced again; what came after it (the caller line) stays.
-    const qsizetype ring = buffer.lastIndexOf("RING");
-    if (ring >= 0) {
+    if (line.contains("RING")) {
         if (!ringSeen) {
             events.append({Kind::Ring, {}});
             ringSeen = true;
             callerNumberReady = false;
         }
-        buffer.remove(0, ring + 4);
+        return;
     }
-    if (buffer.contains("+CMTI")) {
-        const qsizetype store = buffer.indexOf(smsStore);
-        if (store >= 0 && buffer.indexOf("\r\n", store) >= 0) {
-            QByteArray index = buffer.mid(store + smsStore.size());
-            index.replace("\r\n", "");
-            events.append({Kind::NewSms, QString::fromLatin1(index)});
-            buffer.clear();
+    const qsizetype store = line.indexOf(smsStore);
+    if (line.contains("+CMTI") && store >= 0) {
+        events.append(
+            {Kind::NewSms, QString::fromLatin1(line.sliced(store + smsStore.size()).trimmed())});
+        return;
+    }
+    for (const QByteArray &failed : failedDials) {
+        if (line.contains(failed)) {
+            events.append({Kind::CallFailed, QString::fromLatin1(line.trimmed())});
+            return;
         }
     }
-    return events;
 }
 
 void UnsolicitedReader::endCall(QByteArray &buffer, bool &ringSeen, bool &callerNumberReady)
@@ -78,15 +100,20 @@ void UnsolicitedReader::endCall(QByteArray &buffer, bool &ringSeen, bool &caller
     callerNumberReady = false;
 }
 
-// Drops the oldest text beyond the bound, from a line start where the kept
-// part holds one, so that no rule sees the tail of a cut line.
+bool UnsolicitedReader::isUnsolicited(QByteArrayView line)
+{
+    for (const char *text :
+         {"NO CARRIER", "BUSY", "COLP", "RING", "+CMTI", "NO ANSWER", "NO DIALTONE"}) {
+        if (line.contains(text))
+            return true;
+    }
+    return line.contains(callerLine);
+}
+
+// An unfinished line longer than the bound keeps its newest bytes, where the
+// text a rule looks for ends.
 void UnsolicitedReader::bound(QByteArray &buffer)
 {
-    if (buffer.size() <= maximumBuffer)
-        return;
-    qsizetype cut = buffer.size() - maximumBuffer;
-    const qsizetype lineEnd = buffer.indexOf('\n', cut);
-    if (lineEnd >= 0 && lineEnd + 1 < buffer.size())
-        cut = lineEnd + 1;
-    buffer.remove(0, cut);
+    if (buffer.size() > maximumBuffer)
+        buffer.remove(0, buffer.size() - maximumBuffer);
 }

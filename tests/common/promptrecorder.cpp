@@ -27,7 +27,13 @@ PromptRecorder::PromptRecorder()
 {
     Prompt::setMessageHandler([this](const Prompt::Message &message) {
         messages.append(message);
-        return buttonAnswers.isEmpty() ? firstButton(message) : buttonAnswers.takeFirst();
+        if (openMs > 0)
+            QTest::qWait(openMs);
+        if (!buttonAnswers.isEmpty())
+            return buttonAnswers.takeFirst();
+        if (answerWithEnter && message.defaultButton != QMessageBox::NoButton)
+            return message.defaultButton;
+        return firstButton(message);
     });
     Prompt::setFileHandler([this](const Prompt::FileRequest &request) {
         fileRequests.append(request);

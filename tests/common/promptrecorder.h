@@ -5,11 +5,13 @@
 #include <QList>
 #include <QStringList>
 
-// Answers every prompt of the program at once while it lives: message boxes
-// with their first button (or the queued answer), file dialogs with the
-// queued paths (cancel when none is left), text questions with the queued
-// texts. Records what was asked so tests can check it. Outside a recorder a
-// prompt is not expected: it fails the running test (see failOnPrompts).
+// Answers every prompt of the program while it lives: message boxes with the
+// queued answer, else their default button when Enter is to answer them,
+// else their first button; file dialogs with the queued paths (cancel when
+// none is left), text questions with the queued texts. A message box stays
+// open for openMs with events running, as a shown box does. Records what was asked so tests can
+// check it. Outside a recorder a prompt is not expected: it fails the running test (see
+// failOnPrompts).
 class PromptRecorder
 {
 public:
@@ -29,4 +31,6 @@ public:
     QList<QMessageBox::StandardButton> buttonAnswers;
     QStringList fileAnswers;
     QStringList textAnswers;
+    bool answerWithEnter = false;
+    int openMs = 0;
 };

@@ -51,6 +51,7 @@ void ScriptedModem::readCommands()
         const QByteArray command = m_pending.left(end);
         m_pending.remove(0, end);
         m_commands.append(command);
+        Q_EMIT commandReceived(command);
         respond(command);
     }
 }

@@ -41,6 +41,10 @@ public:
     // Forgets what was received.
     void clearReceived();
 
+Q_SIGNALS:
+    // Each command as it arrives, before it is answered.
+    void commandReceived(const QByteArray &command);
+
 private:
     void readCommands();
     void respond(const QByteArray &command);

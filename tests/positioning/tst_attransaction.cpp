@@ -1,6 +1,7 @@
 #include "attransaction.h"
 #include "ptypair.h"
 #include "scriptedmodem.h"
+#include "unsolicitedreader.h"
 
 #include <QElapsedTimer>
 #include <QSerialPort>
@@ -12,12 +13,14 @@ Q_DECLARE_METATYPE(AtTransaction::EndRule)
 
 char *toString(AtTransaction::Outcome outcome)
 {
-    static const char *const names[] = {"Matched", "Failed", "TimedOut", "Closed"};
+    static const char *const names[] = {"Matched", "Failed", "TimedOut", "Cancelled", "Closed"};
     return qstrdup(names[int(outcome)]);
 }
 
-// AT transactions against a scripted modem on a pty: end rules, the failure
-// text, replies split across reads, silence, a port that goes away.
+// AT transactions against a scripted modem on a pty: end rules, failure
+// texts, replies split across reads, silence, unsolicited lines in between
+// and bytes after the reply handed back in order, a cancel, a port that goes
+// away.
 class TestAtTransaction : public QObject
 {
     Q_OBJECT
@@ -27,6 +30,7 @@ private Q_SLOTS:
     void run_data();
     void run();
     void replyIsBounded();
+    void cancelEndsTheWait();
     void closedPortEndsTheWait();
 };
 
@@ -39,7 +43,8 @@ void TestAtTransaction::run_data()
     QTest::addColumn<AtTransaction::Outcome>("outcome");
     QTest::addColumn<int>("matched");
     QTest::addColumn<bool>("foundFirst");
-    QTest::addColumn<bool>("runsOut"); // lasts the whole 11 x 100 ms (scaled)
+    QTest::addColumn<bool>("runsOut");          // lasts the whole 11 x 100 ms (scaled)
+    QTest::addColumn<QByteArray>("handedBack"); // unsolicited lines, bytes after the end
 
     using O = AtTransaction::Outcome;
     const auto first = AtTransaction::EndRule::FirstMatch;
@@ -48,29 +53,46 @@ void TestAtTransaction::run_data()
     const QByteArray error("ERROR\r\n");
     QTest::newRow("reply split across three reads")
         << ok << error << first << QByteArray("+CSQ: 2|1,0\r\n\r\nO|K\r\n") << O::Matched << 0
-        << true << false;
+        << true << false << QByteArray();
     QTest::newRow("awaited text split in its middle")
         << QByteArrayList{"CONNECT OK"} << error << first << QByteArray("CONNE|CT OK\r\n")
-        << O::Matched << 0 << true << false;
+        << O::Matched << 0 << true << false << QByteArray();
     QTest::newRow("failure text") << ok << error << first << QByteArray("\r\nERROR\r\n")
-                                  << O::Failed << -1 << false << false;
+                                  << O::Failed << -1 << false << false << QByteArray();
     QTest::newRow("a coded error is no failure text")
         << ok << error << first << QByteArray("+CME ERROR: 10\r\n") << O::TimedOut << -1 << false
-        << true;
+        << true << QByteArray();
     QTest::newRow("without failure text an error is no reply")
         << ok << QByteArray() << first << QByteArray("ERROR\r\n") << O::TimedOut << -1 << false
-        << true;
+        << true << QByteArray();
     QTest::newRow("the second awaited text")
         << QByteArrayList{"ATD", "NO"} << error << first << QByteArray("NO CARRIER\r\n")
-        << O::Matched << 1 << false << false;
+        << O::Matched << 1 << false << false << QByteArray();
     QTest::newRow("silence runs the budget out")
-        << ok << error << first << QByteArray() << O::TimedOut << -1 << false << true;
+        << ok << error << first << QByteArray() << O::TimedOut << -1 << false << true
+        << QByteArray();
     QTest::newRow("full length goes on past a match")
         << QByteArrayList{"OK"} << error << full << QByteArray("OK|OK\r\n") << O::TimedOut << -1
-        << true << true;
+        << true << true << QByteArray();
     QTest::newRow("full length ends on the failure text")
         << QByteArrayList{"OK"} << error << full << QByteArray("OK\r\n|ERROR\r\n") << O::Failed
-        << -1 << true << false;
+        << -1 << true << false << QByteArray();
+    const QByteArray sms("+CMTI: \"SM\",3\r\n");
+    QTest::newRow("unsolicited lines in between are handed back")
+        << ok << error << first << "+CSQ: 20,0\r\n" + sms + "|\r\nRING\r\n\r\nOK\r\n"
+        << O::Matched << 0 << true << false << sms + "RING\r\n";
+    QTest::newRow("what follows the end in the same read is handed back")
+        << QByteArrayList{"SEND OK"} << error << first << QByteArray("\r\nSEND OK\r\nhello")
+        << O::Matched << 0 << true << false << QByteArray("hello");
+    QTest::newRow("an unsolicited line awaited is the reply's")
+        << QByteArrayList{"NO CARRIER"} << error << first << QByteArray("\r\nNO CARRIER\r\n")
+        << O::Matched << 0 << true << false << QByteArray();
+    QTest::newRow("a coded error as failure text")
+        << ok << QByteArray("+CMS ERROR") << first << QByteArray("\r\n+CMS ERROR: 321\r\n")
+        << O::Failed << -1 << false << false << QByteArray();
+    QTest::newRow("an unsolicited line cut at the time-out is handed back")
+        << ok << error << first << QByteArray("+CMTI: \"SM\",4") << O::TimedOut << -1 << false
+        << true << QByteArray("+CMTI: \"SM\",4");
 }
 
 void TestAtTransaction::run()
@@ -83,6 +105,7 @@ void TestAtTransaction::run()
     QFETCH(int, matched);
     QFETCH(bool, foundFirst);
     QFETCH(bool, runsOut);
+    QFETCH(QByteArray, handedBack);
 
     PtyPair pty;
     ScriptedModem modem(pty);
@@ -97,16 +120,20 @@ void TestAtTransaction::run()
     AtTransaction transaction("AT\r\n", 11, 100);
     for (const QByteArray &text : awaited)
         transaction.await(text);
-    transaction.setFailureText(failure);
+    transaction.failOn(failure);
     transaction.setEndRule(rule);
+    transaction.setForeignLines(&UnsolicitedReader::isUnsolicited);
     int foundCalls = 0;
     transaction.setOnFound([&foundCalls](int) { ++foundCalls; });
     // As the port worker does: every read goes to the transaction.
-    connect(&port, &QSerialPort::readyRead, this, [&] { transaction.take(port.readAll()); });
+    QByteArray handed;
+    connect(&port, &QSerialPort::readyRead, this,
+            [&] { handed += transaction.take(port.readAll()); });
     QElapsedTimer clock;
     clock.start();
     QCOMPARE(transaction.run(&port), outcome);
     const qint64 elapsed = clock.elapsed();
+    handed += transaction.takeUnfinished();
 
     QCOMPARE(transaction.matchedIndex(), matched);
     QCOMPARE(transaction.found(0), foundFirst);
@@ -114,8 +141,9 @@ void TestAtTransaction::run()
     const int budget = transaction.timeoutMs();
     QVERIFY2(runsOut ? elapsed >= budget : elapsed < budget,
              qPrintable(QStringLiteral("took %1 ms of %2").arg(elapsed).arg(budget)));
-    QVERIFY2(reply.replace("|", "").startsWith(transaction.reply()),
-             qPrintable(QString::fromLatin1(transaction.reply())));
+    QCOMPARE(handed, handedBack);
+    // Every byte is either the reply's or handed back.
+    QCOMPARE(transaction.reply().size() + handed.size(), reply.replace("|", "").size());
     QCOMPARE(modem.received(), QByteArray("AT\r\n"));
 }
 
@@ -123,12 +151,29 @@ void TestAtTransaction::replyIsBounded()
 {
     AtTransaction transaction("AT\r\n", 1, 100);
     transaction.await(QByteArrayLiteral("OK\r\n"));
-    transaction.take(QByteArray(AtTransaction::maximumReply, 'x'));
-    transaction.take(QByteArrayLiteral("OK\r\n"));
+    QVERIFY(transaction.take(QByteArray(AtTransaction::maximumReply, 'x')).isEmpty());
+    QVERIFY(transaction.take(QByteArrayLiteral("OK\r\n")).isEmpty());
     QCOMPARE(transaction.reply().size(), AtTransaction::maximumReply);
     QCOMPARE(transaction.matchedIndex(), 0);
     transaction.restart();
     QVERIFY(transaction.reply().isEmpty() && !transaction.ended() && !transaction.found(0));
+}
+
+// A cancel from a slot run inside the wait ends it within a poll.
+void TestAtTransaction::cancelEndsTheWait()
+{
+    PtyPair pty;
+    ScriptedModem modem(pty);
+    QSerialPort port(pty.slavePath());
+    QVERIFY(port.open(QIODevice::ReadWrite));
+    AtTransaction transaction("AT+CIPSTART\r\n", 501, 100);
+    transaction.await(QByteArrayLiteral("CONNECT OK"));
+    QTimer::singleShot(30, &port, [&transaction] { transaction.cancel(); });
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(transaction.run(&port), AtTransaction::Outcome::Cancelled);
+    QVERIFY2(clock.elapsed() < transaction.timeoutMs() / 2,
+             qPrintable(QString::number(clock.elapsed())));
 }
 
 // A deleted port ends the wait at once; a wait asked for meanwhile never

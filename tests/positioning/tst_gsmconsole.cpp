@@ -12,8 +12,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMetaEnum>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStatusBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -48,6 +51,7 @@ private:
     std::unique_ptr<ScriptedModem> m_modem;
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
+    QStringList m_statuses; // status messages since the last check
 };
 
 void TestGsmConsole::init()
@@ -58,6 +62,11 @@ void TestGsmConsole::init()
     PortList::setLister([path] { return QStringList{path}; });
     m_prompts = std::make_unique<PromptRecorder>();
     m_window = std::make_unique<MainWindow>();
+    connect(m_window->statusBar(), &QStatusBar::messageChanged, this,
+            [this](const QString &message) {
+                if (!message.isEmpty())
+                    m_statuses.append(message);
+            });
 }
 
 void TestGsmConsole::cleanup()
@@ -100,10 +109,13 @@ QString TestGsmConsole::shown(const QString &name) const
     return QStringLiteral("?");
 }
 
-// Steps: "press NAME", "later MS NAME" (pressed during what follows), "say
+// Steps: "press NAME", "later MS NAME" (pressed during what follows), "upon
+// KEY NAME" (pressed once the modem gets a command ending in KEY), "say
 // BYTES" (Latin-1), "set NAME=TEXT", "reply TEXT" (to the next question),
-// "wait MS", "expect NAME=TEXT" (see shown(); "status" for the status bar),
-// "disabled NAME".
+// "enter" (boxes are answered by Enter), "hold MS" (boxes stay open so long),
+// "type KEYS" (on the keyboard, the GSM page shown), "wait MS", "expect
+// NAME=TEXT" (see shown(); "status" for the status bar, "statuses" for the
+// messages since the last such check joined by '|'), "disabled NAME".
 void TestGsmConsole::step(const QString &step)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
@@ -117,6 +129,17 @@ void TestGsmConsole::step(const QString &step)
         QTimer::singleShot(
             rest.section(QLatin1Char(' '), 0, 0).toInt(), m_window.get(),
             [this, button] { child<QPushButton>(*m_window, qPrintable(button))->click(); });
+    } else if (verb == QLatin1String("upon")) {
+        const QByteArray key = rest.section(QLatin1Char(' '), 0, 0).toLatin1();
+        const QString button = rest.section(QLatin1Char(' '), 1);
+        auto *once = new QObject(m_window.get());
+        connect(m_modem.get(), &ScriptedModem::commandReceived, once,
+                [this, key, button, once](const QByteArray &command) {
+                    if (!command.endsWith(key))
+                        return;
+                    once->deleteLater();
+                    child<QPushButton>(*m_window, qPrintable(button))->click();
+                });
     } else if (verb == QLatin1String("say")) {
         m_modem->say(rest.toLatin1());
     } else if (verb == QLatin1String("set")) {
@@ -129,10 +152,24 @@ void TestGsmConsole::step(const QString &step)
             child<QTextEdit>(*m_window, qPrintable(name))->setPlainText(value);
     } else if (verb == QLatin1String("reply")) {
         m_prompts->textAnswers.append(rest);
+    } else if (verb == QLatin1String("enter")) {
+        m_prompts->answerWithEnter = true;
+    } else if (verb == QLatin1String("hold")) {
+        m_prompts->openMs = rest.toInt();
+    } else if (verb == QLatin1String("type")) {
+        child<QTabWidget>(*m_window, "tabWidget")
+            ->setCurrentWidget(child<QWidget>(*m_window, "gsm"));
+        m_window->show();
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClicks(m_window.get(), rest);
     } else if (verb == QLatin1String("wait")) {
         QTest::qWait(rest.toInt());
     } else if (verb == QLatin1String("expect") && name == QLatin1String("status")) {
         QTRY_COMPARE(statusText(*m_window), value);
+    } else if (verb == QLatin1String("expect") && name == QLatin1String("statuses")) {
+        QTRY_COMPARE(m_statuses.join(QLatin1Char('|')), value);
+        m_statuses.clear();
     } else if (verb == QLatin1String("expect")) {
         QTRY_COMPARE(shown(name), value);
     } else if (verb == QLatin1String("disabled")) {
@@ -205,12 +242,12 @@ void TestGsmConsole::scenario_data()
     QTest::addColumn<Answers>("answers"); // '|' splits a reply into reads 20 ms apart
     QTest::addColumn<QString>("steps");   // separated by "; "
     QTest::addColumn<QByteArray>("sent");
-    QTest::addColumn<QStringList>("prompts"); // "title/text"
+    QTest::addColumn<QStringList>("prompts"); // "title/text", " [default button]" if any
 
     const QByteArray ok("\r\nOK\r\n");
     const QByteArray textMode("+CMGF: 1\r\n\r\nOK\r\n");
     const QString noResponse = QStringLiteral("Info/No response");
-    const QString confirm = QStringLiteral("Info/Confirm delete all text messages?");
+    const QString confirm = QStringLiteral("Info/Confirm delete all text messages? [No]");
     const QString deleted = QStringLiteral("Info/Successfully deleted");
     const auto row = [](const char *name, const Answers &answers, const QString &steps,
                         const QByteArray &sent, const QStringList &prompts) {
@@ -240,6 +277,25 @@ void TestGsmConsole::scenario_data()
         "later 10 GSMLaidianYingKaiguanpushButton; press GSMTestSignalpushButton; "
         "expect GSMCheckSigneltext=sig100; expect GSMLaidianYingKaiguanpushButton=on",
         "AT+CSQ\r\nAT+CALM=0\r\n", {});
+    // Both presses saw music off: the second finds it on and is dropped.
+    row("a switch pressed twice during a wait turns once",
+        {{"AT+CSQ\r\n", "\r\n|+CSQ: 31,0\r\n|\r\nOK\r\n"}, {"AT+CALM=0\r\n", ok}},
+        "later 10 GSMLaidianYingKaiguanpushButton; later 30 GSMLaidianYingKaiguanpushButton; "
+        "press GSMTestSignalpushButton; expect GSMLaidianYingKaiguanpushButton=on; wait 100",
+        "AT+CSQ\r\nAT+CALM=0\r\n", {});
+    // Queued answers are used in turn: the opening's query, then the press's.
+    row("a new message during a signal query is reported",
+        {{"AT+CSQ\r\n", "+CSQ: 20,0\r\n\r\nOK\r\n"},
+         {"AT+CSQ\r\n", "\r\n+CMTI: \"SM\",5\r\n|\r\n+CSQ: 20,0\r\n\r\nOK\r\n"}},
+        "press GSMTestSignalpushButton; expect GSMCheckSigneltext=sig75; "
+        "expect statuses=Have new SMS, SMS box:: 5",
+        "AT+CSQ\r\n", {});
+    row("each unsolicited line on its own", {},
+        "say +CMTI: \"SM\",3\r\nRING\r\n; "
+        "expect statuses=Have new SMS, SMS box:: 3|Have a new call:; "
+        "say +CMTI: \"SM\",4\r\n+CMTI: \"SM\",5\r\n; "
+        "expect statuses=Have new SMS, SMS box:: 4|Have new SMS, SMS box:: 5",
+        "", {});
 
     // Calls.
     row("keys, dial, tone, hang-up", {{"ATD1*;\r\n", "ATD1*;\r\r\nOK\r\n"}, {"ATH\r\n", ok}},
@@ -259,6 +315,28 @@ void TestGsmConsole::scenario_data()
         "expect GSMbodianhuapushButton=Call",
         "ATA\r\n", {});
     row("empty number", {}, "press GSMbodianhuapushButton", "", {"Info: /Error number"});
+    row("keyboard: every digit typed counts", {},
+        "type 13800138000; expect GSMtextBrowser_1=13800138000", "", {});
+    // The call state ends: the keypad sends no tone afterwards.
+    for (const char *result : {"BUSY", "NO DIALTONE", "NO CARRIER", "NO ANSWER", "+CME ERROR: 3"}) {
+        QTest::newRow(qPrintable(QStringLiteral("dial answered %1").arg(QLatin1String(result))))
+            << Answers{{"ATD5;\r\n", "ATD5;\r\r\n|\r\n" + QByteArray(result) + "\r\n"}}
+            << QStringLiteral("press GSMANJIANpushButton_5; press GSMbodianhuapushButton; "
+                              "expect status=Call failed: %1; press GSMANJIANpushButton_5; wait 50")
+                   .arg(QLatin1String(result))
+            << QByteArray("ATD5;\r\n") << QStringList{};
+    }
+    row("a late NO ANSWER ends the call", {{"ATD5;\r\n", "ATD5;\r\r\nOK\r\n"}},
+        "press GSMANJIANpushButton_5; press GSMbodianhuapushButton; expect status=Calling...; "
+        "say \r\nNO ANSWER\r\n; expect status=Call failed: NO ANSWER; "
+        "press GSMANJIANpushButton_5; wait 50",
+        "ATD5;\r\n", {});
+    // The second press saw "Answer call": once answered, it has nothing to do.
+    row("Call pressed again while answering is dropped", {{"ATA\r\n", ok}},
+        "say \r\nRING\r\n; expect GSMbodianhuapushButton=Answer call; "
+        "later 40 GSMbodianhuapushButton; press GSMbodianhuapushButton; "
+        "expect GSMbodianhuapushButton=Call; wait 100",
+        "ATA\r\n", {});
     const QString redial =
         QStringLiteral("press GSMANJIANpushButton_5; set GSM_AutoRedial=checked; "
                        "press GSMbodianhuapushButton");
@@ -290,6 +368,11 @@ void TestGsmConsole::scenario_data()
         QStringLiteral("reply 4; press GSMReadTextpushButton; "
                        "expect GSMReadtextBrowser=Sender:1\nTime:\n\u4e2d<b>"),
         "AT+CMGR=4\r\n", {});
+    row("read answered with an error: the old text goes",
+        {{"AT+CMGR=3\r\n", "\r\n+CMS ERROR: 321\r\n"}},
+        "set GSMReadtextBrowser=old; reply 3; press GSMReadTextpushButton; "
+        "expect GSMReadtextBrowser=",
+        "AT+CMGR=3\r\n", {"Info/Error: +CMS ERROR: 321"});
     row("read an empty box: the raw reply", {{"AT+CMGR=9\r\n", ok}},
         "reply 9; press GSMReadTextpushButton; expect GSMReadtextBrowser=\nOK\n", "AT+CMGR=9\r\n",
         {});
@@ -297,6 +380,9 @@ void TestGsmConsole::scenario_data()
         "", {"Info/Error message box number"});
     row("delete one", {{"AT+CMGD=2,0\r\n", ok}}, "reply 2; press GSMDelTextpushButton",
         "AT+CMGD=2,0\r\n", {deleted});
+    row("delete answered with an error", {{"AT+CMGD=2,0\r\n", "\r\nERROR\r\n"}},
+        "reply 2; press GSMDelTextpushButton", "AT+CMGD=2,0\r\n", {"Info/Error"});
+    row("delete all: Enter answers No", {}, "enter; press GSMDelALLTextpushButton", "", {confirm});
     row("delete all, text mode on", {{"AT+CMGF?\r\n", textMode}, {"AT+CMGDA=DEL ALL\r\n", ok}},
         "press GSMDelALLTextpushButton", "AT+CMGDA=DEL ALL\r\n", {confirm, deleted});
     const QByteArray thereAndBack("AT+CMGF=1\r\nAT+CMGDA=DEL ALL\r\nAT+CMGF=0\r\n");
@@ -322,6 +408,12 @@ void TestGsmConsole::scenario_data()
         "AT+CSMP=17,167,2,25\r\nAT+CSCS=\"UCS2\"\r\nAT+CMGS=\"002b0031003200330034\"\r\n"
         "004800694e2d\x1a",
         {});
+    const QByteArray smsSetUp("AT+CSMP=17,167,2,25\r\nAT+CSCS=\"UCS2\"\r\n");
+    row("send without a prompt: Esc, nothing sent",
+        {{"AT+CSMP=17,167,2,25\r\n", ok}, {"AT+CSCS=\"UCS2\"\r\n", ok}},
+        "set GSMtextBrowser=Hi; set GSMNUMtextEdit=1; press GSMSendpushButton; "
+        "expect status=SMS sent failed",
+        smsSetUp + "AT+CMGS=\"0031\"\r\n\x1b", {});
 
     // GPRS link.
     const QString server = QStringLiteral("set GSMTCPclientIPlineEdit=10.1.2.3; "
@@ -348,6 +440,34 @@ void TestGsmConsole::scenario_data()
             received,
         setUp + "AT+CIPSEND\r\nabc\r\n\x1a" + "AT+CIPCLOSE=1\r\nAT+CIPSHUT\r\n",
         {"Info/connection succeeded"});
+    const Answers linkSetUp = {{"AT+CGCLASS=\"B\"\r\n", ok},
+                               {"AT+CGDCONT=1,\"IP\",\"CMNET\"\r\n", ok},
+                               {"AT+CGATT=1\r\n", ok},
+                               {"AT+CIPCSGP=1,\"CMNET\"\r\n", ok},
+                               {"AT+CLPORT=\"TCP\",\"2222\"\r\n", ok}};
+    const QByteArray close("AT+CIPCLOSE=1\r\nAT+CIPSHUT\r\n");
+    row("gprs: Disconnect during the connect ends it at once", linkSetUp,
+        "upon \"5000\"\r\n GSMTCPopencompushButton; " + server +
+            "expect GSMTCPopencompushButton=Connect; wait 100",
+        setUp + close, {});
+    // Data in the read of CONNECT OK, while its box is open, during the
+    // send's waits and in the read of SEND OK, in order; a new message while
+    // the link is up still reaches the reader.
+    row("gprs: no received byte is lost",
+        linkSetUp + Answers{{"\"5000\"\r\n", ok + "|\r\nCONNECT OK\r\nfirst |second "},
+                            {"AT+CIPSEND\r\n", "\r\nthird\r\n|\r\n> "},
+                            {"\x1a", "|\r\nSEND OK\r\nfourth"}},
+        "hold 100; " + server +
+            "expect GSMTCPReadSBrowser=first second ; set GSMTcpsendBrowser=abc; "
+            "press GSMTCPsendmsgBtn; expect GSMTCPReadSBrowser=first second third\nfourth; "
+            "say \r\n+CMTI: \"SM\",7\r\n; expect statuses=Have new SMS, SMS box:: 7",
+        setUp + "AT+CIPSEND\r\nabc\x1a", {"Info/connection succeeded"});
+    row("gprs: CONNECT FAIL ends the connect at once",
+        {{"\"5000\"\r\n", ok + "|\r\nCONNECT FAIL\r\n"}},
+        server + "expect GSMTCPopencompushButton=Connect", setUp, {"Info/Error: CONNECT FAIL"});
+    row("gprs: send without a prompt: Esc, nothing sent", {},
+        "set GSMTcpsendBrowser=abc; press GSMTCPsendmsgBtn", "AT+CIPSEND\r\n\x1b",
+        {"Info/The modem gave no prompt for the data: nothing was sent."});
     row("gprs: an error to the connect keeps the link down", {{"\"5000\"\r\n", "\r\nERROR\r\n"}},
         server + "expect GSMTCPopencompushButton=Connect", setUp, {"Info/Error"});
     row("gprs: a quote in the address never reaches the modem", {},
@@ -382,6 +502,7 @@ void TestGsmConsole::scenario()
     step(QStringLiteral("press GSMopencompushButton"));
     QCOMPARE(statusText(*m_window), QStringLiteral("Initialization completed"));
     m_modem->clearReceived();
+    m_statuses.clear();
 
     for (const QString &each : steps.split(QStringLiteral("; "))) {
         step(each);
@@ -390,8 +511,14 @@ void TestGsmConsole::scenario()
     }
     QTRY_COMPARE(m_modem->received(), sent);
     QStringList texts;
-    for (const Prompt::Message &message : m_prompts->messages)
+    const QMetaEnum buttons = QMessageBox::staticMetaObject.enumerator(
+        QMessageBox::staticMetaObject.indexOfEnumerator("StandardButtons"));
+    for (const Prompt::Message &message : m_prompts->messages) {
         texts.append(message.title + QLatin1Char('/') + message.text);
+        if (message.defaultButton != QMessageBox::NoButton)
+            texts.last() += QStringLiteral(" [%1]").arg(
+                QLatin1String(buttons.valueToKey(message.defaultButton)));
+    }
     QCOMPARE(texts, prompts);
 }
 

@@ -46,8 +46,8 @@ QString guarded(const QString &marked)
 // Chunks split at '|' fed in turn: the events, then the text left over.
 QString read(const QByteArray &input)
 {
-    static const char *const names[] = {"CallEnded", "Busy",         "Connected",
-                                        "Ring",      "CallerNumber", "NewSms"};
+    static const char *const names[] = {"CallEnded",    "Busy",   "Connected", "Ring",
+                                        "CallerNumber", "NewSms", "CallFailed"};
     QByteArray buffer;
     bool ringSeen = false;
     bool callerNumberReady = false;
@@ -106,6 +106,14 @@ QString apply(const QString &function, const QByteArray &input)
         return read(input);
     if (function == QLatin1String("bound"))
         return bounded(input);
+    if (function == QLatin1String("kind")) {
+        const bool reply = GsmReplies::isReplyLine(input);
+        const bool unsolicited = UnsolicitedReader::isUnsolicited(input);
+        return unsolicited ? QStringLiteral("unsolicited")
+                           : (reply ? QStringLiteral("reply") : QStringLiteral("data"));
+    }
+    if (function == QLatin1String("prompt"))
+        return GsmReplies::holdsPrompt(input) ? QStringLiteral("yes") : QStringLiteral("no");
     return QStringLiteral("unknown function");
 }
 } // namespace
@@ -193,18 +201,32 @@ void TestGsmReplies::apply_data()
     // Unsolicited lines in chunks: events, then what stays for later.
     row("ring, then the caller line", "read", "\r\nRING\r\n|\r\n+CLIP: \"1380\"|,129,\"\",0\r\n",
         "Ring,CallerNumber1380;");
-    row("caller without its quote is no number", "read", "RING\r\n|+CLIP,129,",
-        "Ring;\r\n+CLIP,129,");
-    row("repeated rings announce once", "read", "RING\r\n|RING\r\n|RING\r\n", "Ring;\r\n");
+    row("caller without its quote is no number", "read", "RING\r\n|+CLIP,129,", "Ring;+CLIP,129,");
+    row("repeated rings announce once", "read", "RING\r\n|RING\r\n|RING\r\n", "Ring;");
     row("the call's end clears the ring", "read", "RING\r\n|NO CARRIER\r\n|RING\r\n",
-        "Ring,CallEnded,Ring;\r\n");
+        "Ring,CallEnded,Ring;");
     row("busy", "read", "\r\nBUSY\r\n", "Busy;");
     row("no carrier waits for its line end", "read", "NO CARR|IER", ";NO CARRIER");
     row("no carrier completed", "read", "NO CARR|IER\r\n", "CallEnded;");
     row("connected", "read", "+COLP: \"10086\",129\r\n", "Connected;");
     row("new message waits for its line end", "read", "+CMTI: \"SM\",3|\r\n", "NewSms3;");
-    row("new message elsewhere stays", "read", "+CMTI: \"ME\",3\r\n", ";+CMTI: \"ME\",3\r\n");
-    row("a tone's answer stays", "read", "\r\nOK\r\n", ";\r\nOK\r\n");
+    row("new message elsewhere is no notice", "read", "+CMTI: \"ME\",3\r\n", ";");
+    row("a tone's answer is dropped", "read", "\r\nOK\r\n", ";");
+    // Each line on its own, in order, whatever shares its read.
+    row("new message, then a ring", "read", "+CMTI: \"SM\",3\r\nRING\r\n", "NewSms3,Ring;");
+    row("two new messages", "read", "+CMTI: \"SM\",3\r\n+CMTI: \"SM\",4\r\n|+CMTI",
+        "NewSms3,NewSms4;+CMTI");
+    row("a late failed dial", "read", "\r\nNO ANSWER\r\n", "CallFailedNO ANSWER;");
+
+    // Lines while a transaction waits: unsolicited, an AT reply's, or a peer's.
+    row("kind of a new-message line", "kind", "+CMTI: \"SM\",3", "unsolicited");
+    row("kind of a caller line", "kind", "+CLIP: \"1380\",129", "unsolicited");
+    row("kind of a caller-id query answer", "kind", "+CLIP: 0,1", "reply");
+    row("kind of a result code", "kind", "SEND OK", "reply");
+    row("kind of a blank line", "kind", "", "reply");
+    row("kind of text", "kind", "hello", "data");
+    row("prompt after a line end", "prompt", "\r\n> ", "yes");
+    row("markup is no prompt", "prompt", "<b>x</b>\r\n", "no");
     row("bound, whole lines", "bound", "+CSQ: 20,0\r\nOK\r\n", "bounded 12");
     row("bound, one endless line", "bound", QByteArray(100, 'x'), "bounded 12");
 }
