@@ -1,6 +1,7 @@
 #include "wavetrace.h"
 
 #include <cmath>
+#include <limits>
 
 WaveTrace::WaveTrace(qsizetype limit)
     : m_limit(qMax<qsizetype>(1, limit))
@@ -59,7 +60,11 @@ std::optional<QRectF> WaveTrace::bounds() const
         low = {qMin(low.x(), point.x()), qMin(low.y(), point.y())};
         high = {qMax(high.x(), point.x()), qMax(high.y(), point.y())};
     }
-    return QRectF(low, high);
+    static constexpr double half = std::numeric_limits<double>::max() / 2;
+    const auto within = [](QPointF point) {
+        return QPointF(qBound(-half, point.x(), half), qBound(-half, point.y(), half));
+    };
+    return QRectF(within(low), within(high));
 }
 
 qsizetype WaveTrace::firstIndex(double x, bool above) const

@@ -27,7 +27,9 @@ public:
     // The point at `index`, 0 being the oldest kept.
     [[nodiscard]] QPointF at(qsizetype index) const;
     [[nodiscard]] QList<QPointF> points() const;
-    // The smallest rectangle holding every point; none while empty.
+    // The smallest rectangle holding every point, each coordinate taken
+    // within half the largest double so that the size stays finite; none
+    // while empty.
     [[nodiscard]] std::optional<QRectF> bounds() const;
 
     // The points a line needs to look the same across [xFrom, xTo] drawn

@@ -121,6 +121,15 @@ void TestWaveView::rightClickFitsTheShownData()
     QApplication::sendEvent(m_view->viewport(), &click);
     QCOMPARE(span(Qt::Horizontal), Span(1, 200));
     QCOMPARE(span(Qt::Vertical), Span(-2, 6));
+
+    // Values no axis spans: each fit shows the largest span an axis takes.
+    for (const double huge : {1e308, -1e308})
+        m_view->addSeriesData(WAVE_CH1, QPointF(201, huge));
+    m_view->addSeriesData(WAVE_CH1, QPointF(202, 1e308));
+    for (int fits = 0; fits < 2; ++fits) {
+        QApplication::sendEvent(m_view->viewport(), &click);
+        QCOMPARE(span(Qt::Vertical), Span(-WaveAxes::valueLimit, WaveAxes::valueLimit));
+    }
 }
 
 // Paused, data are dropped; hidden, the view draws nothing and catches up

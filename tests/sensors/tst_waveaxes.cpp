@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include <limits>
+
 // The fit of the oscilloscope chart shows the data, never an axis without
 // extent.
 class TestWaveAxes : public QObject
@@ -21,6 +23,10 @@ void TestWaveAxes::fit_data()
     QTest::newRow("data with extent") << QRectF(1, -2, 99, 6) << QRectF(1, -2, 99, 6);
     QTest::newRow("flat line") << QRectF(1, 40, 99, 0) << QRectF(1, 38, 99, 4);
     QTest::newRow("one point at 0") << QRectF(5, 0, 0, 0) << QRectF(4.5, -0.5, 1, 1);
+    constexpr double half = std::numeric_limits<double>::max() / 2, limit = WaveAxes::valueLimit;
+    QTest::newRow("values beyond what an axis spans: the largest span it takes")
+        << QRectF(QPointF(1, -half), QPointF(100, half))
+        << QRectF(QPointF(1, -limit), QPointF(100, limit));
 }
 
 void TestWaveAxes::fit()

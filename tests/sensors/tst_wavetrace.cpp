@@ -37,6 +37,9 @@ void TestWaveTrace::keepsTheNewest()
     QCOMPARE(trace.size(), 20000);
     QCOMPARE(trace.at(0), QPointF(2, -2));
     QCOMPARE(trace.bounds(), QRectF(QPointF(2, -20001), QPointF(20001, -2)));
+    constexpr double largest = std::numeric_limits<double>::max();
+    trace.append(QPointF(20003, -largest));
+    QCOMPARE(trace.bounds(), QRectF(QPointF(3, -largest / 2), QPointF(20003, -3)));
     trace.clear();
     QCOMPARE(trace.bounds(), std::nullopt);
 }
