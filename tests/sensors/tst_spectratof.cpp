@@ -17,6 +17,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
@@ -25,6 +26,7 @@
 #include <QSurface3DSeries>
 #include <QTabWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <QValue3DAxis>
 
 #include <algorithm>
@@ -85,6 +87,8 @@ private Q_SLOTS:
     void boards_data();
     void boards();
     void tofBoxesKeepBothViewsInStep();
+    void barValues_data();
+    void barValues();
     void curvePaintsTheSpectrum();
     void gridLabels();
     void surfaceColours();
@@ -326,6 +330,73 @@ void TestSpectraTof::expectTofBoxes(int side, const QStringList &arrangements, i
     }
 }
 
+void TestSpectraTof::barValues_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QPointF>("axis");  // its minimum and maximum
+    QTest::addColumn<QString>("label"); // the value label's colour
+
+    QTest::newRow("AS7341 F3 2.5: the axis takes it in; dark on the light blue bar")
+        << 0 << 2 << 2.5 << QPointF(0, 2.5) << "#000000";
+    QTest::newRow("AS7343 FY -0.5: the axis goes below 0; light on the green bar")
+        << 1 << 11 << -0.5 << QPointF(-0.5, 1) << "#ffffff";
+    QTest::newRow("AS7265X (760nm) 0.7: light on the darkest bar")
+        << 2 << 13 << 0.7 << QPointF(0, 1) << "#ffffff";
+    QTest::newRow("AS7265X (585nm) 0.4: dark on the yellow bar")
+        << 2 << 7 << 0.4 << QPointF(0, 1) << "#000000";
+}
+
+// At the window's first size every bar is named below it in full, the
+// names apart, and the value label lies inside the plot in its colour.
+void TestSpectraTof::barValues()
+{
+    QFETCH(int, type);
+    QFETCH(int, index);
+    QFETCH(double, value);
+    QFETCH(QPointF, axis);
+    QFETCH(QString, label);
+
+    m_window->resize(915, 750);
+    box("SpectraYPEcomboBox")->setCurrentIndex(type);
+    child<QTabWidget>(*m_window, "tabWidget")
+        ->setCurrentWidget(child<QWidget>(*m_window, "spectra"));
+    auto *display = m_window->findChild<nuvelix_spectroscopy *>();
+    display->update_data_barset(quint8(index), value, quint8(type), 0);
+    const auto *view =
+        qobject_cast<QChartView *>(display->findChild<QStackedWidget *>()->widget(type));
+    QChart *chart = view->chart();
+    const auto *values = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).first());
+    QCOMPARE(QPointF(values->min(), values->max()), axis);
+    const auto *series = qobject_cast<QBarSeries *>(chart->series().first());
+    QCOMPARE(series->barSets().at(index)->labelColor().name(), label);
+
+    QTest::qWait(50);
+    QMap<double, QString> names; // by their left edge
+    QList<QRectF> places;
+    bool valueShown = false;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty())
+            continue;
+        const QRectF place = text->sceneBoundingRect();
+        if (text->toPlainText() == QString::number(value))
+            valueShown = valueShown || chart->plotArea().contains(place.center());
+        if (place.top() >= chart->plotArea().bottom()) {
+            for (const QRectF &other : std::as_const(places))
+                QVERIFY2(!place.intersects(other), qPrintable(text->toPlainText()));
+            names.insert(place.left(), text->toPlainText());
+            places.append(place);
+        }
+    }
+    QVERIFY(valueShown);
+    QStringList expected;
+    for (const QBarSet *set : series->barSets())
+        expected.append(set->label());
+    QCOMPARE(names.values(), expected);
+}
+
 // In 470 by 360 the plot is 400 by 300 from (50, 20) and point i lies at
 // x = 50 + 400 i / 18. Values of 0.5 fill the lower half in each point's
 // colour; lists of another length are refused.
@@ -334,8 +405,9 @@ void TestSpectraTof::curvePaintsTheSpectrum()
     nuvelix_spectroscopy_spline curve;
     curve.resize(470, 360);
     QVERIFY(!curve.setSpectrumData(Values(18, 0.5)));
+    QVERIFY(!curve.updateSpectrumData(Values(20, 0.5)));
     QVERIFY(!curve.setWavelengths(Values(20, 500)));
-    QVERIFY(curve.setSpectrumData(Values(19, 0.5)));
+    QVERIFY(curve.updateSpectrumData(Values(19, 0.5)));
     const QImage image = curve.grab().toImage();
     const auto near = [](const QColor &colour, const QColor &expected) {
         return qAbs(colour.red() - expected.red()) + qAbs(colour.green() - expected.green()) +
