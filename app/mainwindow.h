@@ -444,7 +444,18 @@ private:
     // X of the newest oscilloscope frame: 1 for the first, never reset, so
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
+    // The last positions of the oscilloscope's zoom dials.
+    int oscDialXPosition = 5;
+    int oscDialYPosition = 5;
 
+public:
+    // Zoom dials named dial_X and dial_Y turn the chart's X and Y windows.
+    // The form has no such dials, so nothing calls these; as slots, their
+    // names would make the form's set-up look for the dials and warn.
+    void on_dial_X_sliderMoved(int position);
+    void on_dial_Y_sliderMoved(int position);
+
+private:
     // ---- i2cdump tool ---------------------------------------------------
     // Commands to the I2C bridge board, its scan and read answers in the log,
     // the read and write dialogs (sensors/mainwindow_i2cdump.cpp); the

@@ -1,8 +1,10 @@
 #include "mwaveview.h"
 
+#include <QAction>
 #include <QChart>
 #include <QContextMenuEvent>
 #include <QLineSeries>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QValueAxis>
@@ -26,6 +28,10 @@ MWaveView::MWaveView(QWidget *parent)
     , m_chart(new QChart)
     , m_axisX(new QValueAxis(m_chart))
     , m_axisY(new QValueAxis(m_chart))
+    , m_menu(new QMenu(this))
+    , m_startAction(new QAction(tr("开始"), this))
+    , m_pauseAction(new QAction(tr("暂停"), this))
+    , m_showCoordinateAction(new QAction(tr("Show Coordinate"), this))
 {
     m_axisX->setTickCount(9);
     m_axisY->setTickCount(9);
@@ -54,6 +60,11 @@ MWaveView::MWaveView(QWidget *parent)
     connect(m_chart, &QChart::plotAreaChanged, this, &MWaveView::markAllStale);
     m_redrawTimer.setInterval(redrawInterval);
     connect(&m_redrawTimer, &QTimer::timeout, this, &MWaveView::redraw);
+
+    m_startAction->setVisible(false);
+    m_menu->addActions({m_startAction, m_pauseAction, m_showCoordinateAction});
+    connect(m_startAction, &QAction::triggered, this, &MWaveView::slots_startGraph);
+    connect(m_pauseAction, &QAction::triggered, this, &MWaveView::slots_pauseGraph);
 }
 
 // Plain series: OpenGL ones would make the whole window compose through
@@ -212,6 +223,26 @@ void MWaveView::setZoomY(double step)
     m_axes.setZoomY(step);
 }
 
+void MWaveView::ZoomX()
+{
+    m_axes.zoomX();
+}
+
+void MWaveView::ZoomOutX()
+{
+    m_axes.zoomOutX();
+}
+
+void MWaveView::ZoomY()
+{
+    m_axes.zoomY();
+}
+
+void MWaveView::ZoomOutY()
+{
+    m_axes.zoomOutY();
+}
+
 void MWaveView::setRangeOf(QValueAxis *axis, const WaveAxes::Span &span)
 {
     axis->setRange(span.min, span.max);
@@ -250,14 +281,29 @@ std::optional<QRectF> MWaveView::calculateDataRange() const
     return range;
 }
 
+// Either way the menu offers the other entry.
 void MWaveView::slots_startGraph()
 {
     m_paused = false;
+    m_startAction->setVisible(false);
+    m_pauseAction->setVisible(true);
 }
 
 void MWaveView::slots_pauseGraph()
 {
     m_paused = true;
+    m_pauseAction->setVisible(false);
+    m_startAction->setVisible(true);
+}
+
+void MWaveView::startGraph()
+{
+    slots_startGraph();
+}
+
+void MWaveView::pauseGraph()
+{
+    slots_pauseGraph();
 }
 
 // The view shows the chart unscaled at the scene's origin.

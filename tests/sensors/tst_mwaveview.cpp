@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QLineSeries>
+#include <QMenu>
 #include <QTest>
 #include <QToolTip>
 #include <QValueAxis>
@@ -82,6 +83,18 @@ void TestWaveView::wheelZoomsAboutTheMouse()
     m_view->addSeriesData(WAVE_CH0, QPointF(121, 0));
     QTRY_VERIFY2(std::abs(span(Qt::Horizontal).first - (121 - window)) < 1e-9,
                  qPrintable(QString::number(span(Qt::Horizontal).first)));
+
+    // The zoom steps by hand: a step of 0 is ignored, the axes wait.
+    m_view->setZoomX(2);
+    m_view->setZoomY(0);
+    m_view->ZoomX();
+    m_view->ZoomY();
+    QCOMPARE(QPointF(m_view->axes().rangeX(), m_view->axes().rangeY()),
+             QPointF(2 * window, 1.2 * window));
+    m_view->ZoomOutX();
+    m_view->ZoomOutY();
+    QCOMPARE(QPointF(m_view->axes().rangeX(), m_view->axes().rangeY()), QPointF(window, window));
+    QVERIFY(std::abs(span(Qt::Horizontal).first - (121 - window)) < 1e-9);
 }
 
 // A drag moves both axes with the mouse; new data bring X back, Y stays.
@@ -132,15 +145,30 @@ void TestWaveView::rightClickFitsTheShownData()
     }
 }
 
-// Paused, data are dropped; hidden, the view draws nothing and catches up
-// when shown.
+// Paused from the menu, data are dropped and the menu offers to start;
+// hidden, the view draws nothing and catches up when shown.
 void TestWaveView::pausedOrHidden()
 {
-    m_view->slots_pauseGraph();
+    const QList<QAction *> entries = m_view->graphMenu()->actions();
+    const auto offered = [&entries] {
+        QStringList texts;
+        for (const QAction *entry : entries)
+            if (entry->isVisible())
+                texts.append(entry->text());
+        return texts.join(QLatin1Char(' '));
+    };
+    QCOMPARE(offered(), QStringLiteral("暂停 Show Coordinate"));
+    entries.at(1)->trigger();
+    QVERIFY(m_view->isPaused());
+    QCOMPARE(offered(), QStringLiteral("开始 Show Coordinate"));
     feed(WAVE_CH0, 5);
     m_view->addSeriesData(WAVE_CH1, QList<QPointF>{{1, 1}, {2, 2}});
     QCOMPARE(m_view->trace(WAVE_CH0)->size() + m_view->trace(WAVE_CH1)->size(), 0);
-    m_view->slots_startGraph();
+    entries.at(0)->trigger();
+    QCOMPARE(offered(), QStringLiteral("暂停 Show Coordinate"));
+    m_view->pauseGraph();
+    QVERIFY(m_view->isPaused());
+    m_view->startGraph();
     m_view->hide();
     feed(WAVE_CH0, 120);
     QTest::qWait(3 * MWaveView::redrawInterval);

@@ -1,4 +1,5 @@
 #include "waveaxes.h"
+#include "zoomdial.h"
 
 #include <QTest>
 
@@ -13,6 +14,8 @@ class TestWaveAxes : public QObject
 private Q_SLOTS:
     void fit_data();
     void fit();
+    void limit_data();
+    void limit();
 };
 
 void TestWaveAxes::fit_data()
@@ -38,6 +41,29 @@ void TestWaveAxes::fit()
     QCOMPARE(axes.fit(bounds), shown);
     QCOMPARE(axes.rangeX(), shown.width());
     QCOMPARE(axes.rangeY(), 1.5 * shown.height());
+}
+
+// Positions on a dial of 10 that wraps round.
+void TestWaveAxes::limit_data()
+{
+    QTest::addColumn<int>("a");
+    QTest::addColumn<int>("b");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("a little ahead") << 3 << 1 << 1;
+    QTest::newRow("far ahead: behind across the end") << 9 << 1 << -1;
+    QTest::newRow("a little behind") << 1 << 3 << -1;
+    QTest::newRow("far behind: ahead across the end") << 1 << 9 << 1;
+    QTest::newRow("half round") << 6 << 1 << 0;
+    QTest::newRow("the same") << 4 << 4 << 0;
+}
+
+void TestWaveAxes::limit()
+{
+    QFETCH(int, a);
+    QFETCH(int, b);
+    QFETCH(int, expected);
+    QCOMPARE(::limit(a, b, 10), expected);
 }
 
 QTEST_GUILESS_MAIN(TestWaveAxes)
