@@ -528,6 +528,14 @@ private Q_SLOTS:
     void onTOFChartComboBoxChanged(int index);
     void TOFactionClear_triggered();
 
+public Q_SLOTS:
+    // TOF utilities that nothing connects (TOFprocessFrame does their work
+    // through TofZones): reverse the values within each of numRows rows of
+    // numCols values, nothing when the list holds fewer; copy the 64 values
+    // of a TMF8828 line into zone order.
+    void TOFmirrorPixels(QList<int> &pixels, int numRows, int numCols);
+    void TOF_rearrange_image(const int *image_data, int *new_image_data);
+
 private:
     // The Spectra tab's display and the start of a line whose CR LF has not
     // come yet (the boards' lines end with CR LF, at most 4096 bytes each).

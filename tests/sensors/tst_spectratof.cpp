@@ -30,6 +30,8 @@
 #include <QValue3DAxis>
 
 #include <algorithm>
+#include <iterator>
+#include <numeric>
 #include <memory>
 
 using Values = QList<double>;
@@ -92,6 +94,7 @@ private Q_SLOTS:
     void curvePaintsTheSpectrum();
     void gridLabels();
     void surfaceColours();
+    void tofHelpers();
 
 private:
     [[nodiscard]] QComboBox *box(const char *name) const
@@ -473,6 +476,39 @@ void TestSpectraTof::surfaceColours()
             qPrintable(
                 QStringLiteral("at %1: %2 red, %3 green pixels").arg(height).arg(red).arg(green)));
     }
+}
+
+// What the TOF tool's and views' helpers do that the program does not call.
+void TestSpectraTof::tofHelpers()
+{
+    QList<int> pixels{1, 2, 3, 4, 5, 6, 7};
+    m_window->TOFmirrorPixels(pixels, 2, 3);
+    QCOMPARE(pixels, QList<int>({3, 2, 1, 6, 5, 4, 7}));
+    m_window->TOFmirrorPixels(pixels, 3, 3); // fewer than 9 values
+    m_window->TOFmirrorPixels(pixels, 0, 3);
+    QCOMPARE(pixels, QList<int>({3, 2, 1, 6, 5, 4, 7}));
+    int image[64], zones[64];
+    std::iota(std::begin(image), std::end(image), 0);
+    m_window->TOF_rearrange_image(image, zones);
+    QCOMPARE(QList<int>({zones[0], zones[56], zones[7]}), QList<int>({38, 0, 63}));
+
+    QCOMPARE(nuvelix_tof_data::calculateColor(1500), QColor(127, 0, 127));
+    QCOMPARE(nuvelix_tof_data::calculateValue(QStringLiteral("1234")), 1234);
+    QCOMPARE(nuvelix_tof_data::calculateValue(QStringLiteral("12a")), 0);
+    const QFont font = nuvelix_tof_data::set_label_font();
+    QCOMPARE(font.weight(), QFont::Bold);
+    QCOMPARE(font.pointSize(), 12);
+
+    nuvelix_tof *display = tofTab();
+    nuvelix_tof_surface *surface = display->surface();
+    display->update_data_barset(0, 5000);
+    surface->update_master_points(2);
+    QCOMPARE(surface->masterPoints(), QList<QPoint>({{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
+    surface->updateDataPoint(1, 2, 9000);
+    surface->updateDataPoint(1, 4, 7000);
+    const QSurfaceDataProxy *proxy = surface->surfaceSeries()->dataProxy();
+    QCOMPARE(proxy->itemAt(1, 2)->position(), QVector3D(2, 9000, 1));
+    QCOMPARE(proxy->itemAt(0, 0)->position(), QVector3D(0, 3000, 0));
 }
 
 YURB_TEST_MAIN(TestSpectraTof)
