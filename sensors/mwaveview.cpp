@@ -19,8 +19,6 @@ const std::array<QColor, MWaveView::channelCount> channelColours = {
     QColor(127, 255, 0),  QColor(255, 0, 255), QColor(147, 112, 219), QColor(0, 255, 255),
     QColor(0, 0, 128),    QColor(128, 0, 128), QColor(46, 139, 87),   QColor(152, 251, 152),
     QColor(0, 255, 127),  QColor(0, 0, 255),   QColor(135, 206, 250), QColor(255, 192, 203)};
-// Each line is drawn at most two points per this many pixels of plot width.
-constexpr double pixelsPerBucket = 2;
 } // namespace
 
 MWaveView::MWaveView(QWidget *parent)
@@ -187,7 +185,16 @@ void MWaveView::redraw()
     }
     if (std::exchange(m_follow, false))
         updateRange_for_addSeriesData();
-    const int buckets = int(m_chart->plotArea().width() / pixelsPerBucket);
+    const int columns = int(m_chart->plotArea().width());
+    const int buckets = columns / pixelsPerBucket;
+    // Where a line has more than two points per pixel column, the lines are
+    // drawn without antialiasing: without a GPU antialiased wide lines cost
+    // three times as much, for little to see in lines this dense.
+    bool dense = false;
+    for (const auto &entry : m_channels)
+        dense = dense || (entry.second.series->isVisible() &&
+                          entry.second.trace.thins(m_axisX->min(), m_axisX->max(), columns));
+    setRenderHint(QPainter::Antialiasing, !dense);
     bool drew = false;
     for (auto &entry : m_channels) {
         Channel &line = entry.second;

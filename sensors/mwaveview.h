@@ -52,6 +52,9 @@ public:
     // board sends far more often than a person can see, so frames are taken
     // at once and drawn together.
     static constexpr int redrawInterval = 25;
+    // Each line is drawn at most two points per this many pixels of plot
+    // width, the pen's width.
+    static constexpr int pixelsPerBucket = 3;
 
     explicit MWaveView(QWidget *parent = nullptr);
 

@@ -82,14 +82,27 @@ qsizetype WaveTrace::firstIndex(double x, bool above) const
     return low;
 }
 
+QPair<qsizetype, qsizetype> WaveTrace::window(double xFrom, double xTo) const
+{
+    return {qMax<qsizetype>(firstIndex(xFrom, false) - 1, 0),
+            qMin(firstIndex(xTo, true) + 1, size())};
+}
+
+bool WaveTrace::thins(double xFrom, double xTo, int buckets) const
+{
+    if (!m_rising || buckets < 1 || !(xFrom < xTo))
+        return false;
+    const auto [first, end] = window(xFrom, xTo);
+    return end - first > 2 * qsizetype(buckets);
+}
+
 QList<QPointF> WaveTrace::drawPoints(double xFrom, double xTo, int buckets) const
 {
     if (!m_rising || buckets < 1 || !(xFrom < xTo))
         return points();
-    const qsizetype first = qMax<qsizetype>(firstIndex(xFrom, false) - 1, 0);
-    const qsizetype end = qMin(firstIndex(xTo, true) + 1, size());
+    const auto [first, end] = window(xFrom, xTo);
     QList<QPointF> list;
-    if (end - first <= 2 * qsizetype(buckets)) {
+    if (!thins(xFrom, xTo, buckets)) {
         list.reserve(end - first);
         for (qsizetype i = first; i < end; ++i)
             list.append(at(i));

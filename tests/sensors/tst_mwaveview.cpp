@@ -63,6 +63,11 @@ void TestWaveView::xAxisFollowsTheData()
     feed(WAVE_CH1, 120, 3);
     QTRY_COMPARE(span(Qt::Horizontal), Span(70, 120));
     QCOMPARE(span(Qt::Vertical), Span(-25, 25));
+    // Antialiased while sparse; not when more points than pixel columns show.
+    QVERIFY(m_view->renderHints().testFlag(QPainter::Antialiasing));
+    m_view->setRangeX(5000);
+    feed(WAVE_CH2, 5000, 3);
+    QTRY_VERIFY(!m_view->renderHints().testFlag(QPainter::Antialiasing));
 }
 
 // Three steps away from the user: the next data show a window of 50 / 1.2^3
