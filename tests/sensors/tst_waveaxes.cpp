@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include <limits>
+#include <tuple>
 
 // The fit of the oscilloscope chart shows the data, never an axis without
 // extent.
@@ -50,12 +51,11 @@ void TestWaveAxes::limit_data()
     QTest::addColumn<int>("b");
     QTest::addColumn<int>("expected");
 
-    QTest::newRow("a little ahead") << 3 << 1 << 1;
-    QTest::newRow("far ahead: behind across the end") << 9 << 1 << -1;
-    QTest::newRow("a little behind") << 1 << 3 << -1;
-    QTest::newRow("far behind: ahead across the end") << 1 << 9 << 1;
-    QTest::newRow("half round") << 6 << 1 << 0;
-    QTest::newRow("the same") << 4 << 4 << 0;
+    // A little ahead or behind; far ahead is behind across the end and far
+    // behind ahead; half round and the same position are neither.
+    for (const auto &[a, b, expected] : {std::tuple{3, 1, 1}, {9, 1, -1}, {1, 3, -1},
+                                         {1, 9, 1}, {6, 1, 0}, {4, 4, 0}})
+        QTest::addRow("%d from %d", a, b) << a << b << expected;
 }
 
 void TestWaveAxes::limit()
