@@ -54,7 +54,7 @@ ParsedChunk<I2cFrame> I2cFrameDecoder::feed(const QByteArray &bytes)
          start = stream.indexOf(magic, start + 1)) {
         if (stream.size() - start < I2cFrame::headerSize) {
             arriving.push_back(start);
-            break;
+            continue;
         }
         const qsizetype length = announcedLength(stream.sliced(start));
         if (length > m_maxPayload) {

@@ -123,6 +123,12 @@ void TestI2cFrames::decode_data()
     QTest::newRow("a table cut off at 150 bytes, then a whole table")
         << table.left(150) + table << List{table} << List{table.left(150) + table.left(112)}
         << false;
+    const QByteArray endsInMagic = frame(1, hex("0d4b")); // ... 4b, sum 58
+    List pairs;
+    for (int n = 0; n < 8; ++n)
+        pairs << endsInMagic << read;
+    QTest::newRow("frames ending in \"KX\", each followed by another")
+        << (endsInMagic + read).repeated(8) << pairs << List{} << false;
     QTest::newRow("a false header announcing 512 bytes, then two answers")
         << hex("4b58 02 0200") + scan + read << List{scan, read} << List{} << false;
     QTest::newRow("hostile: no magic, only a last K held")
