@@ -477,7 +477,18 @@ private:
     // X of the newest oscilloscope frame: 1 for the first, never reset, so
     // the lines go on where they stopped when the port opens again.
     double oscXCounter = 0;
+    // The last positions of the oscilloscope's zoom dials.
+    int oscDialXPosition = 5;
+    int oscDialYPosition = 5;
 
+public:
+    // Zoom dials named dial_X and dial_Y turn the chart's X and Y windows.
+    // The form has no such dials, so nothing calls these; as slots, their
+    // names would make the form's set-up look for the dials and warn.
+    void on_dial_X_sliderMoved(int position);
+    void on_dial_Y_sliderMoved(int position);
+
+private:
     // ---- i2cdump tool ---------------------------------------------------
     // Commands to the I2C bridge board, its scan and read answers in the log,
     // the read and write dialogs (sensors/mainwindow_i2cdump.cpp); the
@@ -549,6 +560,14 @@ private Q_SLOTS:
     void TOFchangeArrangement();
     void onTOFChartComboBoxChanged(int index);
     void TOFactionClear_triggered();
+
+public Q_SLOTS:
+    // TOF utilities that nothing connects (TOFprocessFrame does their work
+    // through TofZones): reverse the values within each of numRows rows of
+    // numCols values, nothing when the list holds fewer; copy the 64 values
+    // of a TMF8828 line into zone order.
+    void TOFmirrorPixels(QList<int> &pixels, int numRows, int numCols);
+    void TOF_rearrange_image(const int *image_data, int *new_image_data);
 
 private:
     // The Spectra tab's display and the start of a line whose CR LF has not

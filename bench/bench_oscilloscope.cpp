@@ -5,14 +5,17 @@
 //   chart's data, all four channels full;
 // - the cost of one redraw of four lines over 20000 points each: handing
 //   the lines their points and painting the view, with each line thinned to
-//   two points per two pixel columns as the chart does, and unthinned;
+//   two points per three pixel columns and drawn without antialiasing as
+//   the chart does with so many points, the same antialiased and their
+//   ratio, and unthinned;
 // - two end-to-end runs of `seconds` (default 10) at 1000 frames/s from a
 //   pty into the open oscilloscope port of a shown 1200x800 window: with
 //   the default X window of 50 samples, and after a right-click fit that
 //   shows all 20000 points of each channel. Each prints the frames sent and
-//   received, redraws per second, the longest GUI stall (10 ms precise timer
-//   probe), the processor time used (all threads, per wall-clock time) and
-//   the resident memory before and after.
+//   received and their ratio, redraws per second, the longest GUI stall
+//   (10 ms precise timer probe), the processor time used (all threads, per
+//   wall-clock time) and the resident memory before and after; beside them
+//   the same window idle for 3 s, the machine's own stalls and load.
 // "gl" draws the lines through OpenGL instead, for comparison.
 
 #include "benchsupport.h"
@@ -114,13 +117,16 @@ struct RedrawCost
 };
 
 // Hands each line the points of the whole window, thinned as the chart
-// does or not at all, and lets the view paint them: the mean of 10 redraws.
-RedrawCost redrawCost(MWaveView &view, bool thinned)
+// does or not at all, and lets the view paint them, antialiased or not: the
+// mean of 10 redraws.
+RedrawCost redrawCost(MWaveView &view, bool thinned, bool antialiased)
 {
+    view.setRenderHint(QPainter::Antialiasing, antialiased);
     constexpr int redraws = 10;
     const QList<QLineSeries *> series = lines(view);
     const auto *axisX = qobject_cast<QValueAxis *>(view.chart()->axes(Qt::Horizontal).first());
-    const int buckets = thinned ? int(view.chart()->plotArea().width() / 2) : 0;
+    const int buckets =
+        thinned ? int(view.chart()->plotArea().width()) / MWaveView::pixelsPerBucket : 0;
     RedrawCost cost;
     QElapsedTimer clock;
     for (int n = 0; n < redraws; ++n) {
@@ -186,9 +192,10 @@ void endToEnd(const char *name, MWaveView &view, int fd, qint64 &sent, int secon
     sent += count;
     runUntil([&] { return framesTaken(view) >= sent; }, 5000);
     const double elapsed = clock.elapsed() / 1000.0;
-    std::printf("%-28s %4.1f s  sent %6lld  received %6lld  redraws %5.1f/s  longest stall %4lld ms"
-                "  CPU %3.0f %%  RSS %6.1f -> %6.1f MB\n",
-                name, elapsed, qlonglong(count), qlonglong(framesTaken(view) - takenBefore),
+    const qint64 received = framesTaken(view) - takenBefore;
+    std::printf("%-28s %4.1f s  sent %6lld  received %6lld (%.3f)  redraws %5.1f/s  longest stall"
+                " %4lld ms  CPU %3.0f %%  RSS %6.1f -> %6.1f MB\n",
+                name, elapsed, qlonglong(count), qlonglong(received), double(received) / count,
                 paints.count() / elapsed, qlonglong(probe.longestMs()),
                 100 * (cpuSeconds() - cpuBefore) / elapsed, rssBefore / 1024.0,
                 currentRssKb() / 1024.0);
@@ -219,13 +226,19 @@ int main(int argc, char *argv[])
         QContextMenuEvent fit(QContextMenuEvent::Mouse, QPoint(600, 400), QPoint(600, 400));
         QApplication::sendEvent(view.viewport(), &fit);
         runUntil([] { return false; }, 300);
-        for (const bool thinned : {true, false}) {
-            const RedrawCost cost = redrawCost(view, thinned);
+        const auto print = [](const char *how, const RedrawCost &cost) {
             std::printf("one redraw of 4 x %lld points, %s (%lld a line): replace %.1f ms, "
                         "paint %.1f ms\n",
-                        qlonglong(MWaveView::pointLimit), thinned ? "thinned" : "unthinned",
-                        qlonglong(cost.pointsPerLine), cost.replaceMs, cost.paintMs);
-        }
+                        qlonglong(MWaveView::pointLimit), how, qlonglong(cost.pointsPerLine),
+                        cost.replaceMs, cost.paintMs);
+        };
+        const RedrawCost smooth = redrawCost(view, true, true);
+        const RedrawCost drawn = redrawCost(view, true, false);
+        print("thinned, antialiased", smooth);
+        print("thinned, as the chart draws", drawn);
+        std::printf("  as the chart draws / antialiased: %.2f\n",
+                    (drawn.replaceMs + drawn.paintMs) / (smooth.replaceMs + smooth.paintMs));
+        print("unthinned, antialiased", redrawCost(view, false, true));
     }
 
     PtyWindow ptyWindow;
@@ -237,6 +250,19 @@ int main(int argc, char *argv[])
     window.findChild<QPushButton *>(QStringLiteral("OSCopencompushButton"))->click();
     runUntil([] { return false; }, 500);
 
+    // The reference: the same window with no frames coming, whose stalls
+    // and processor time are the machine's own.
+    {
+        const double cpuBefore = cpuSeconds();
+        const StallProbe probe;
+        QElapsedTimer clock;
+        clock.start();
+        runUntil([] { return false; }, 3000);
+        std::printf("%-28s %4.1f s  no frames  longest stall %4lld ms  CPU %3.0f %%\n",
+                    "window idle (reference)", clock.elapsed() / 1000.0,
+                    qlonglong(probe.longestMs()),
+                    100 * (cpuSeconds() - cpuBefore) / (clock.elapsed() / 1000.0));
+    }
     qint64 sent = 0;
     endToEnd("window of 50 samples", *view, ptyWindow.masterFd(), sent, seconds);
 

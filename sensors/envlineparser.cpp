@@ -6,60 +6,35 @@
 #include <utility>
 
 EnvLineParser::EnvLineParser(qsizetype maximumLength)
-    : m_maximumLength(qMax<qsizetype>(2, maximumLength))
+    : m_lines(qMax<qsizetype>(2, maximumLength), LineFramer::Ending::Lf)
 {}
 
 ParsedChunk<EnvReading> EnvLineParser::feed(const QByteArray &bytes)
 {
     ParsedChunk<EnvReading> parsed;
-    const QByteArrayView view(bytes);
-    qsizetype from = 0;
-    while (from < view.size()) {
-        const qsizetype lineFeed = view.indexOf('\n', from);
-        const QByteArrayView piece =
-            view.sliced(from, (lineFeed < 0 ? view.size() : lineFeed) - from);
-        if (!m_dropping) {
-            const qsizetype room = m_maximumLength - m_line.size();
-            if (piece.size() <= room) {
-                m_line.append(piece);
-            } else {
-                m_line.append(piece.first(room));
-                parsed.corrupt.append(std::exchange(m_line, {}));
-                m_dropping = true;
+    for (LineFramer::Piece &piece : m_lines.feedInOrder(bytes)) {
+        const QByteArray &line = piece.bytes;
+        if (!piece.overlong && line.endsWith('\r')) {
+            if (const std::optional<EnvReading> reading =
+                    readLine(QByteArrayView(line).chopped(1))) {
+                parsed.results.append(*reading);
+                continue;
             }
         }
-        if (lineFeed < 0)
-            break;
-        endLine(parsed);
-        from = lineFeed + 1;
+        if (!line.isEmpty() && line != "\r")
+            parsed.corrupt.append(std::move(piece.bytes));
     }
     return parsed;
 }
 
 bool EnvLineParser::needsMore() const
 {
-    return !m_line.isEmpty();
+    return m_lines.needsMore();
 }
 
 void EnvLineParser::reset()
 {
-    m_line.clear();
-    m_dropping = false;
-}
-
-void EnvLineParser::endLine(ParsedChunk<EnvReading> &parsed)
-{
-    const QByteArray line = std::exchange(m_line, {});
-    if (std::exchange(m_dropping, false))
-        return;
-    if (line.endsWith('\r')) {
-        if (const std::optional<EnvReading> reading = readLine(QByteArrayView(line).chopped(1))) {
-            parsed.results.append(*reading);
-            return;
-        }
-    }
-    if (!line.isEmpty() && line != "\r")
-        parsed.corrupt.append(line);
+    m_lines.reset();
 }
 
 const QList<EnvLineFormat> &EnvLineParser::formats()
@@ -77,6 +52,8 @@ const QList<EnvLineFormat> &EnvLineParser::formats()
 
 std::optional<EnvReading> EnvLineParser::readLine(QByteArrayView line)
 {
+    while (!line.isEmpty() && (quint8(line.front()) <= ' ' || line.front() == '\x7f'))
+        line = line.sliced(1);
     for (const EnvLineFormat &format : formats()) {
         const QByteArrayView key(format.key);
         const QByteArrayView unit(format.unit);

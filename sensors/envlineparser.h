@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lineframer.h"
 #include "streamparser.h"
 
 #include <QByteArray>
@@ -48,27 +49,23 @@ public:
     // (readLine) gives one result; any other line that is not empty is
     // dropped and reported as corrupt, a longer line once by its first
     // maximumLength bytes, and lines are cut again after its LF. Bytes are
-    // searched as bytes: a NUL byte spoils only its own line. An unfinished
-    // line is held for the next feed.
+    // searched as bytes: a NUL byte inside a line spoils only that line. An
+    // unfinished line is held for the next feed.
     [[nodiscard]] ParsedChunk<EnvReading> feed(const QByteArray &bytes) override;
     [[nodiscard]] bool needsMore() const override;
     void reset() override;
 
     // The six line formats, in the order of EnvQuantity.
     [[nodiscard]] static const QList<EnvLineFormat> &formats();
-    // Reads one line without its CR LF: it must begin with a format's key and
-    // end with that format's unit; the bytes between are the number. A
-    // number that does not convert (for an integer: that is no base-10
-    // integer or does not fit 32 bits; for a decimal: that is no finite
-    // number) reads as 0. Leading and trailing spaces around the number are
-    // allowed.
+    // Reads one line without its CR LF: after any bytes that cannot begin a
+    // key (NUL, blanks and other control bytes, which boards send around
+    // their lines), it must begin with a format's key and end with that
+    // format's unit; the bytes between are the number. A number that does
+    // not convert (for an integer: that is no base-10 integer or does not fit
+    // 32 bits; for a decimal: that is no finite number) reads as 0. Leading
+    // and trailing spaces around the number are allowed.
     [[nodiscard]] static std::optional<EnvReading> readLine(QByteArrayView line);
 
 private:
-    void endLine(ParsedChunk<EnvReading> &parsed);
-
-    qsizetype m_maximumLength;
-    QByteArray m_line;
-    // The line under way is too long: its bytes are dropped up to its LF.
-    bool m_dropping = false;
+    LineFramer m_lines;
 };

@@ -18,13 +18,14 @@ public:
     // board's side takes the host's commands, which may be that long).
     explicit I2cFrameDecoder(qsizetype maxPayload = boardMaxPayload);
 
-    // Frames are looked for from each "KX" on. A frame with a plausible
-    // length is waited for until it is whole, even when its payload holds
-    // another "KX": only then is its sum checked, and the frame is a result
-    // or, with a wrong sum, reported as corrupt whole. A header announcing
-    // more than maxPayload bytes is reported as corrupt (its five bytes) and
-    // the search goes on right after its "KX". Bytes outside frames are
-    // dropped unreported; of a stream without "KX" only a last "K" is held.
+    // Every "KX" may start a frame. Frames are taken in the order in which
+    // their last byte arrives: a whole frame whose sum holds is a result as
+    // soon as it is there, whatever frame still arriving lies in front of it
+    // (that one is dropped with the bytes before the result); a whole frame
+    // with a wrong sum is reported as corrupt whole, and a "KX" inside it may
+    // still start a frame. A header announcing more than maxPayload bytes is
+    // reported as corrupt (its five bytes). Bytes outside frames are dropped
+    // unreported; of a stream without "KX" only a last "K" is held.
     [[nodiscard]] ParsedChunk<I2cFrame> feed(const QByteArray &bytes) override;
     [[nodiscard]] bool needsMore() const override;
     void reset() override;

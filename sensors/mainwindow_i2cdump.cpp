@@ -69,13 +69,15 @@ void MainWindow::setI2cdumpCommandsEnabled(bool enabled)
         command->setEnabled(enabled);
 }
 
-// The frame decoder keeps its bytes across a close and reopen.
+// An open starts the frame decoder empty: bytes of a frame cut off by the
+// close would join the board's next bytes.
 SerialTool MainWindow::i2cdumpSerialTool()
 {
     SerialTool tool;
     tool.id = SerialToolId::I2cDump;
     tool.receive = &MainWindow::readi2cdumpCom;
     tool.opened = [this] {
+        i2cTools->clearFrameBuffer();
         i2cdumpHoldsPort = true;
         setI2cdumpCommandsEnabled(true);
     };

@@ -3,6 +3,9 @@
 
 #include "mwaveview.h"
 #include "serialtool.h"
+#include "zoomdial.h"
+
+#include <utility>
 
 void MainWindow::Oscilloscope_Init_Start()
 {
@@ -44,6 +47,22 @@ void MainWindow::Oscilloscope_Setting_Value(const OscFrame &frame)
     oscXCounter += 1.0;
     for (int channel = 0; channel < OscFrame::channelCount; ++channel)
         waveView->addSeriesData(WAVE_CH(channel), QPointF(oscXCounter, frame.values.at(channel)));
+}
+
+void MainWindow::on_dial_X_sliderMoved(int position)
+{
+    if (dialWidens(position - std::exchange(oscDialXPosition, position)))
+        waveView->ZoomX();
+    else
+        waveView->ZoomOutX();
+}
+
+void MainWindow::on_dial_Y_sliderMoved(int position)
+{
+    if (dialWidens(position - std::exchange(oscDialYPosition, position)))
+        waveView->ZoomY();
+    else
+        waveView->ZoomOutY();
 }
 
 // The channel boxes show or hide their channel's line.

@@ -107,3 +107,16 @@ void MainWindow::TOFactionClear_triggered()
 {
     ui->TOF_StrTextBrowser->clear();
 }
+
+void MainWindow::TOFmirrorPixels(QList<int> &pixels, int numRows, int numCols)
+{
+    TofZones::mirrorRows(pixels, numRows, numCols);
+}
+
+void MainWindow::TOF_rearrange_image(const int *image_data, int *new_image_data)
+{
+    if (!image_data || !new_image_data)
+        return;
+    for (int k = 0; k < TofZones::zoneCount; ++k)
+        new_image_data[TofZones::tmf8828Zone(k)] = image_data[k];
+}

@@ -1,8 +1,10 @@
 #include "mwaveview.h"
 
+#include <QAction>
 #include <QChart>
 #include <QContextMenuEvent>
 #include <QLineSeries>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QToolTip>
 #include <QValueAxis>
@@ -17,8 +19,6 @@ const std::array<QColor, MWaveView::channelCount> channelColours = {
     QColor(127, 255, 0),  QColor(255, 0, 255), QColor(147, 112, 219), QColor(0, 255, 255),
     QColor(0, 0, 128),    QColor(128, 0, 128), QColor(46, 139, 87),   QColor(152, 251, 152),
     QColor(0, 255, 127),  QColor(0, 0, 255),   QColor(135, 206, 250), QColor(255, 192, 203)};
-// Each line is drawn at most two points per this many pixels of plot width.
-constexpr double pixelsPerBucket = 2;
 } // namespace
 
 MWaveView::MWaveView(QWidget *parent)
@@ -26,6 +26,10 @@ MWaveView::MWaveView(QWidget *parent)
     , m_chart(new QChart)
     , m_axisX(new QValueAxis(m_chart))
     , m_axisY(new QValueAxis(m_chart))
+    , m_menu(new QMenu(this))
+    , m_startAction(new QAction(tr("开始"), this))
+    , m_pauseAction(new QAction(tr("暂停"), this))
+    , m_showCoordinateAction(new QAction(tr("Show Coordinate"), this))
 {
     m_axisX->setTickCount(9);
     m_axisY->setTickCount(9);
@@ -54,6 +58,11 @@ MWaveView::MWaveView(QWidget *parent)
     connect(m_chart, &QChart::plotAreaChanged, this, &MWaveView::markAllStale);
     m_redrawTimer.setInterval(redrawInterval);
     connect(&m_redrawTimer, &QTimer::timeout, this, &MWaveView::redraw);
+
+    m_startAction->setVisible(false);
+    m_menu->addActions({m_startAction, m_pauseAction, m_showCoordinateAction});
+    connect(m_startAction, &QAction::triggered, this, &MWaveView::slots_startGraph);
+    connect(m_pauseAction, &QAction::triggered, this, &MWaveView::slots_pauseGraph);
 }
 
 // Plain series: OpenGL ones would make the whole window compose through
@@ -176,7 +185,16 @@ void MWaveView::redraw()
     }
     if (std::exchange(m_follow, false))
         updateRange_for_addSeriesData();
-    const int buckets = int(m_chart->plotArea().width() / pixelsPerBucket);
+    const int columns = int(m_chart->plotArea().width());
+    const int buckets = columns / pixelsPerBucket;
+    // Where a line has more than two points per pixel column, the lines are
+    // drawn without antialiasing: without a GPU antialiased wide lines cost
+    // three times as much, for little to see in lines this dense.
+    bool dense = false;
+    for (const auto &entry : m_channels)
+        dense = dense || (entry.second.series->isVisible() &&
+                          entry.second.trace.thins(m_axisX->min(), m_axisX->max(), columns));
+    setRenderHint(QPainter::Antialiasing, !dense);
     bool drew = false;
     for (auto &entry : m_channels) {
         Channel &line = entry.second;
@@ -210,6 +228,26 @@ void MWaveView::setZoomX(double step)
 void MWaveView::setZoomY(double step)
 {
     m_axes.setZoomY(step);
+}
+
+void MWaveView::ZoomX()
+{
+    m_axes.zoomX();
+}
+
+void MWaveView::ZoomOutX()
+{
+    m_axes.zoomOutX();
+}
+
+void MWaveView::ZoomY()
+{
+    m_axes.zoomY();
+}
+
+void MWaveView::ZoomOutY()
+{
+    m_axes.zoomOutY();
 }
 
 void MWaveView::setRangeOf(QValueAxis *axis, const WaveAxes::Span &span)
@@ -250,14 +288,29 @@ std::optional<QRectF> MWaveView::calculateDataRange() const
     return range;
 }
 
+// Either way the menu offers the other entry.
 void MWaveView::slots_startGraph()
 {
     m_paused = false;
+    m_startAction->setVisible(false);
+    m_pauseAction->setVisible(true);
 }
 
 void MWaveView::slots_pauseGraph()
 {
     m_paused = true;
+    m_pauseAction->setVisible(false);
+    m_startAction->setVisible(true);
+}
+
+void MWaveView::startGraph()
+{
+    slots_startGraph();
+}
+
+void MWaveView::pauseGraph()
+{
+    slots_pauseGraph();
 }
 
 // The view shows the chart unscaled at the scene's origin.

@@ -32,7 +32,9 @@ enum WAVE_CH {
     WAVE_CH15
 };
 
+class QAction;
 class QLineSeries;
+class QMenu;
 class QValueAxis;
 
 // The oscilloscope chart: a coloured line per channel on black whose X axis
@@ -50,6 +52,9 @@ public:
     // board sends far more often than a person can see, so frames are taken
     // at once and drawn together.
     static constexpr int redrawInterval = 25;
+    // Each line is drawn at most two points per this many pixels of plot
+    // width, the pen's width.
+    static constexpr int pixelsPerBucket = 3;
 
     explicit MWaveView(QWidget *parent = nullptr);
 
@@ -65,6 +70,9 @@ public:
     // The channel's points; null for a key without a channel.
     [[nodiscard]] const WaveTrace *trace(WAVE_CH channel) const;
     [[nodiscard]] bool isPaused() const { return m_paused; }
+    // The same as the two slots below.
+    void startGraph();
+    void pauseGraph();
 
     // The X window while data arrive and the Y window of updateRange, and
     // the wheel's zoom steps; values of 0 or below are ignored.
@@ -72,7 +80,17 @@ public:
     void setRangeY(int range);
     void setZoomX(double step);
     void setZoomY(double step);
+    // Widen (ZoomX) or narrow (ZoomOutX) the X window by its zoom step, and
+    // the Y window likewise; the axes follow at the next data or fit.
+    void ZoomX();
+    void ZoomOutX();
+    void ZoomY();
+    void ZoomOutY();
     [[nodiscard]] const WaveAxes &axes() const { return m_axes; }
+    // The start, pause and "Show Coordinate" entries; "开始" shows while
+    // paused, "暂停" while running. Nothing opens the menu: a right click
+    // fits the data.
+    [[nodiscard]] QMenu *graphMenu() const { return m_menu; }
 
     // X to the scrolling window and Y to the window about its centre.
     void updateRange();
@@ -126,4 +144,8 @@ private:
     // Data came since the last redraw: the X window moves to the newest.
     bool m_follow = false;
     QTimer m_redrawTimer;
+    QMenu *m_menu;
+    QAction *m_startAction;
+    QAction *m_pauseAction;
+    QAction *m_showCoordinateAction;
 };

@@ -75,6 +75,16 @@ QFont nuvelix_i2c_tools::set_label_font(bool bold)
     return font;
 }
 
+quint8 nuvelix_i2c_tools::calculateChecksum(const quint8 *data, size_t length)
+{
+    return I2cFrame::checksum(QByteArrayView(data, qsizetype(length)));
+}
+
+void nuvelix_i2c_tools::clearFrameBuffer()
+{
+    frameBuffer.reset();
+}
+
 void nuvelix_i2c_tools::updateValues(const QByteArray &bytes)
 {
     for (const I2cFrame &frame : frameBuffer.feed(bytes).results) {

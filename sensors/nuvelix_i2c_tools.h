@@ -32,6 +32,8 @@ public:
     // Takes the next bytes from the port and acts on every frame they
     // complete, in stream order.
     void updateValues(const QByteArray &bytes);
+    // Forgets the bytes of a frame under way, for a port opened afresh.
+    void clearFrameBuffer();
     // Shows one register's value, its cell shaded as I2cRegisterTable says;
     // an index outside the table changes nothing.
     void updateLabelValues(int index, quint8 value);
@@ -39,6 +41,8 @@ public:
     [[nodiscard]] const QLabel *registerLabel(int index) const { return registerLabels.at(index); }
     // The table's fonts: point size 10, bold or normal.
     [[nodiscard]] static QFont set_label_font(bool bold);
+    // The frames' sum: the bytes added modulo 256, 0 for none.
+    [[nodiscard]] static quint8 calculateChecksum(const quint8 *data, size_t length);
 
 Q_SIGNALS:
     // The device address chosen, 0 to 127.

@@ -22,6 +22,13 @@ bool nuvelix_spectroscopy_spline::setSpectrumData(const QList<double> &values)
     return taken;
 }
 
+// The values always pair up with the wavelengths, so setSpectrumData takes
+// only a list of the old length too.
+bool nuvelix_spectroscopy_spline::updateSpectrumData(const QList<double> &values)
+{
+    return setSpectrumData(values);
+}
+
 bool nuvelix_spectroscopy_spline::setWavelengths(const QList<double> &wavelengths)
 {
     const bool taken = m_curve.setWavelengths(wavelengths);

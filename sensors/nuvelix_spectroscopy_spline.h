@@ -22,6 +22,8 @@ public:
     // the curve's points is refused (false).
     bool setSpectrumData(const QList<double> &values);
     bool setWavelengths(const QList<double> &wavelengths);
+    // Replaces the values with a list of the same length as the old one.
+    bool updateSpectrumData(const QList<double> &values);
 
     [[nodiscard]] const SpectrumCurve &curve() const { return m_curve; }
 

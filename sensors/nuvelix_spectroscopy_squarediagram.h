@@ -6,11 +6,14 @@
 class QBarSet;
 class QChart;
 class QChartView;
+class QValueAxis;
 struct SpectraBar;
 
-// One spectrometer bar chart: a bar per channel of one sensor chip on a 0 to
-// 1 value axis, each bar's value written inside its end. The object itself
-// is never shown: its chart view is the display's page.
+// One spectrometer bar chart: a bar per channel of one sensor chip, named on
+// the axis below it, on a value axis of 0 to 1 widened to take in every
+// value, each bar's value written inside its end in a colour that reads on
+// the bar. The object itself is never shown: its chart view is the
+// display's page.
 class nuvelix_spectroscopy_Squarediagram : public QWidget
 {
     Q_OBJECT
@@ -27,6 +30,7 @@ public:
     // Replaces the value of bar `index`; an index without a bar changes
     // nothing.
     void update_data_barset(quint8 index, double value);
+    [[nodiscard]] QValueAxis *valueAxis() const { return m_values; }
 
     // The view to place as a page; null until a set-up ran.
     [[nodiscard]] QChartView *chartView() const { return m_chartView; }
@@ -38,4 +42,5 @@ private:
     QChartView *m_chartView = nullptr;
     QList<QBarSet *> m_barSets;
     QChart *m_chart = nullptr;
+    QValueAxis *m_values = nullptr;
 };

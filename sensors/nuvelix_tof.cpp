@@ -26,3 +26,5 @@ void nuvelix_tof::change(int page)
 {
     stackedWidget->setCurrentIndex(page);
 }
+
+void nuvelix_tof::update_data_barset(quint8, double) {}

@@ -29,6 +29,10 @@ public:
     [[nodiscard]] nuvelix_tof_data *grid() const { return tofData; }
     [[nodiscard]] nuvelix_tof_surface *surface() const { return tofSurface; }
 
+public Q_SLOTS:
+    // Takes nothing: the views are fed through grid() and surface().
+    void update_data_barset(quint8 index, double value);
+
 private:
     std::unique_ptr<Ui::nuvelix_tof> ui;
     QStackedWidget *stackedWidget;

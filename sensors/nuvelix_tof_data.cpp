@@ -1,6 +1,7 @@
 #include "nuvelix_tof_data.h"
 #include "ui_nuvelix_tof_data.h"
 
+#include "tofcolours.h"
 #include "tofzonelabel.h"
 
 nuvelix_tof_data::nuvelix_tof_data(QWidget *parent)
@@ -35,4 +36,19 @@ void nuvelix_tof_data::updateLabelValues(int index, int value)
 {
     if (index >= 0 && index < zoneLabels.size())
         zoneLabels.at(index)->setDistance(value);
+}
+
+QColor nuvelix_tof_data::calculateColor(int value)
+{
+    return TofColours::distanceColour(value);
+}
+
+int nuvelix_tof_data::calculateValue(const QString &text)
+{
+    return text.toInt(nullptr, 10);
+}
+
+QFont nuvelix_tof_data::set_label_font()
+{
+    return TofZoneLabel::labelFont();
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QColor>
+#include <QFont>
 #include <QList>
 #include <QWidget>
 
@@ -29,6 +31,12 @@ public:
     // Shows the distance of label `index` (row-major); an index without a
     // label changes nothing.
     void updateLabelValues(int index, int value);
+
+    // A distance's colour (TofColours), a text read as a decimal distance
+    // (0 when it is none) and the labels' font: helpers of the labels.
+    [[nodiscard]] static QColor calculateColor(int value);
+    [[nodiscard]] static int calculateValue(const QString &text);
+    [[nodiscard]] static QFont set_label_font();
 
 private:
     std::unique_ptr<Ui::nuvelix_tof_data> ui;

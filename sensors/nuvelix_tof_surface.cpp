@@ -50,8 +50,23 @@ void nuvelix_tof_surface::changeArrangement(int arrangement)
 void nuvelix_tof_surface::updateMultipleDataPoints(const QList<QPoint> &points,
                                                    const QList<double> &values)
 {
-    if (!model.updateMultipleDataPoints(points, values))
-        return;
+    if (model.updateMultipleDataPoints(points, values))
+        showHeights();
+}
+
+void nuvelix_tof_surface::updateDataPoint(int row, int col, double value)
+{
+    if (model.updateDataPoint(row, col, value))
+        showHeights();
+}
+
+void nuvelix_tof_surface::update_master_points(int n)
+{
+    model.updateMasterPoints(n);
+}
+
+void nuvelix_tof_surface::showHeights()
+{
     const int side = model.size();
     for (int b = 0; b < side; ++b) {
         QSurfaceDataRow &row = *(*dataArray)[b];

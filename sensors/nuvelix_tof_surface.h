@@ -37,6 +37,11 @@ public:
     void changeArrangement(int arrangement);
     // Sets the heights as TofSurfaceModel does, then redraws.
     void updateMultipleDataPoints(const QList<QPoint> &points, const QList<double> &values);
+    // Sets one height as it is, then redraws; a point outside the grid
+    // changes nothing.
+    void updateDataPoint(int row, int col, double value);
+    // The master points become those of an n by n grid (TofSurfaceModel).
+    void update_master_points(int n);
 
     [[nodiscard]] const QList<QPoint> &masterPoints() const { return model.masterPoints(); }
     [[nodiscard]] const TofSurfaceModel &surfaceModel() const { return model; }
@@ -50,6 +55,7 @@ protected:
 
 private:
     void resetDataArray();
+    void showHeights();
     void buildGraph();
     void releaseGraph();
 

@@ -20,7 +20,8 @@ bool tryOpenGl()
         return false;
     const bool answers = context.functions()->glGetString(GL_VERSION) != nullptr;
     context.doneCurrent();
-    return answers;
+    const QPair<int, int> needed = context.isOpenGLES() ? qMakePair(2, 0) : qMakePair(2, 1);
+    return answers && context.format().version() >= needed;
 }
 } // namespace
 

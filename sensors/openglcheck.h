@@ -1,6 +1,7 @@
 #pragma once
 
-// Whether this process can make an OpenGL context and make it current, as
-// the 3-D graphs need; the graphs end the process when they cannot. Asked
-// once, then remembered.
+// Whether this process can make an OpenGL context of at least version 2.1
+// (or OpenGL ES 2.0) and make it current, as the 3-D graphs need; they end
+// the process when they cannot, and crash on an older version. Asked once,
+// then remembered.
 [[nodiscard]] bool openGlAvailable();

@@ -1,5 +1,7 @@
 #include "spectrabars.h"
 
+#include <cmath>
+
 namespace {
 QList<SpectraBar> bars(const QStringList &labels, const QList<QRgb> &colours)
 {
@@ -36,4 +38,23 @@ const QList<SpectraBar> &spectraBars(int type)
     default:
         return none;
     }
+}
+
+QPair<double, double> spectraValueSpan(const QList<double> &values)
+{
+    QPair<double, double> span(0, 1);
+    for (const double value : values) {
+        if (!std::isfinite(value))
+            continue;
+        span.first = qMin(span.first, value);
+        span.second = qMax(span.second, value);
+    }
+    return span;
+}
+
+// The weights of the eye's sensitivity to red, green and blue.
+QColor spectraLabelColour(const QColor &bar)
+{
+    const double lightness = 0.299 * bar.red() + 0.587 * bar.green() + 0.114 * bar.blue();
+    return lightness > 128 ? Qt::black : Qt::white;
 }

@@ -11,10 +11,23 @@ void TofSurfaceModel::setArrangement(int arrangement)
 {
     m_size = arrangement == 0 ? 4 : 8;
     m_heights = QList<double>(m_size * m_size, startHeight);
+    updateMasterPoints(m_size);
+}
+
+void TofSurfaceModel::updateMasterPoints(int n)
+{
     m_masterPoints.clear();
-    for (int a = 0; a < m_size; ++a)
-        for (int b = 0; b < m_size; ++b)
+    for (int a = 0; a < n; ++a)
+        for (int b = 0; b < n; ++b)
             m_masterPoints.append(QPoint(a, b));
+}
+
+bool TofSurfaceModel::updateDataPoint(int row, int column, double value)
+{
+    if (row < 0 || row >= m_size || column < 0 || column >= m_size)
+        return false;
+    m_heights[row * m_size + column] = value;
+    return true;
 }
 
 bool TofSurfaceModel::updateMultipleDataPoints(const QList<QPoint> &points,

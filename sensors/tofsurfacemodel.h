@@ -22,12 +22,18 @@ public:
     [[nodiscard]] int size() const { return m_size; }
     // One grid point (a, b) per zone i: a = i div n, b = i mod n.
     [[nodiscard]] const QList<QPoint> &masterPoints() const { return m_masterPoints; }
+    // The points (a, b) for a and b from 0 to n - 1, a the outer; the grid
+    // stays as it is (points outside it are skipped when heights are set).
+    void updateMasterPoints(int n);
 
     // For each point (a, b), the height of row b, column a becomes value i,
     // cut to topHeight (values below 0 stay). Points outside the grid are
     // skipped. Refused (false, nothing changed) when there are fewer values
     // than points.
     bool updateMultipleDataPoints(const QList<QPoint> &points, const QList<double> &values);
+    // The height of row `row`, column `column` becomes `value` as it is;
+    // refused (false) outside the grid.
+    bool updateDataPoint(int row, int column, double value);
     // The height of row `row`, column `column`; both must lie inside the grid.
     [[nodiscard]] double height(int row, int column) const;
 

@@ -7,13 +7,18 @@
 TofZoneLabel::TofZoneLabel(QWidget *parent)
     : QLabel(parent)
 {
-    QFont bold = font();
-    bold.setWeight(QFont::Bold);
-    bold.setPointSize(12);
-    setFont(bold);
+    setFont(labelFont());
     setAlignment(Qt::AlignCenter);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setDistance(0);
+}
+
+QFont TofZoneLabel::labelFont()
+{
+    QFont bold;
+    bold.setWeight(QFont::Bold);
+    bold.setPointSize(12);
+    return bold;
 }
 
 void TofZoneLabel::setDistance(int millimetres)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
 #include <QLabel>
 
 // One zone of the time-of-flight grid: its distance in millimetres, bold and
@@ -18,6 +19,9 @@ public:
     explicit TofZoneLabel(QWidget *parent = nullptr);
 
     void setDistance(int millimetres);
+
+    // Bold, 12 points.
+    [[nodiscard]] static QFont labelFont();
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -4,25 +4,24 @@
 
 #include <algorithm>
 
-namespace {
 // Value k = 8 a + b: the board sends its zones by quarter, column pair and
 // row, bottom half first.
-int tmf8828Zone(int k)
+int TofZones::tmf8828Zone(int k)
 {
     const int a = k / 8;
     const int b = k % 8;
     return 56 - 8 * (a / 4) - 16 * (b / 2) + 4 * (b % 2) + a % 4;
 }
 
-// Reverses the order within each of `rows` rows of `columns` values.
-void mirrorRows(QList<int> &pixels, int rows, int columns)
+void TofZones::mirrorRows(QList<int> &values, int rows, int columns)
 {
+    if (rows < 1 || columns < 1 || values.size() < qsizetype(rows) * columns)
+        return;
     for (int row = 0; row < rows; ++row) {
-        const auto start = pixels.begin() + qsizetype(row) * columns;
+        const auto start = values.begin() + qsizetype(row) * columns;
         std::reverse(start, start + columns);
     }
 }
-} // namespace
 
 std::optional<int> TofZones::takeLine(QByteArrayView line, Sensor sensor)
 {

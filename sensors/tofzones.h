@@ -27,6 +27,12 @@ public:
     // All 64 zones; those a line did not reach keep their older values.
     [[nodiscard]] const QList<int> &zones() const { return m_zones; }
 
+    // The zone of value k (0 to 63) of a TMF8828 line.
+    [[nodiscard]] static int tmf8828Zone(int k);
+    // Reverses the order within each of `rows` rows of `columns` values;
+    // nothing when the list holds fewer than rows times columns values.
+    static void mirrorRows(QList<int> &values, int rows, int columns);
+
 private:
     QList<int> m_zones = QList<int>(zoneCount, 0);
 };

@@ -9,6 +9,16 @@ double halfSpanAbout(double middle)
 {
     return qMax(std::abs(middle) / 20, 0.5);
 }
+
+double limited(double value)
+{
+    return qBound(-WaveAxes::valueLimit, value, WaveAxes::valueLimit);
+}
+
+WaveAxes::Span limited(WaveAxes::Span span)
+{
+    return {limited(span.min), limited(span.max)};
+}
 } // namespace
 
 void WaveAxes::setRangeX(double range)
@@ -38,20 +48,20 @@ void WaveAxes::setZoomY(double step)
 WaveAxes::Span WaveAxes::scrollWindow() const
 {
     const double newest = qMax(m_maxX, m_rangeX);
-    return {qMax(newest - m_rangeX, 0.0), newest};
+    return limited({qMax(newest - m_rangeX, 0.0), newest});
 }
 
 WaveAxes::Span WaveAxes::yWindow() const
 {
-    return {m_centerY - m_rangeY / 2, m_centerY + m_rangeY / 2};
+    return limited({m_centerY - m_rangeY / 2, m_centerY + m_rangeY / 2});
 }
 
 QPointF WaveAxes::wheel(int angleDeltaY)
 {
     const bool magnify = angleDeltaY > -8;
     const QPointF factors(magnify ? 1 / m_zoomX : m_zoomX, magnify ? 1 / m_zoomY : m_zoomY);
-    m_rangeX *= factors.x();
-    m_rangeY *= factors.y();
+    m_rangeX = spannable(m_rangeX * factors.x());
+    m_rangeY = spannable(m_rangeY * factors.y());
     return factors;
 }
 
@@ -66,7 +76,9 @@ QRectF WaveAxes::zoomedArea(const QRectF &area, QPointF mouse, QPointF factors)
 
 QRectF WaveAxes::fit(const QRectF &bounds)
 {
-    QRectF shown = bounds.normalized();
+    const QRectF given = bounds.normalized();
+    QRectF shown(QPointF(limited(given.left()), limited(given.top())),
+                 QPointF(limited(given.right()), limited(given.bottom())));
     if (shown.width() <= 0) {
         const double half = halfSpanAbout(shown.center().x());
         shown.setLeft(shown.left() - half);

@@ -1,6 +1,7 @@
 #include "wavetrace.h"
 
 #include <cmath>
+#include <limits>
 
 WaveTrace::WaveTrace(qsizetype limit)
     : m_limit(qMax<qsizetype>(1, limit))
@@ -59,7 +60,11 @@ std::optional<QRectF> WaveTrace::bounds() const
         low = {qMin(low.x(), point.x()), qMin(low.y(), point.y())};
         high = {qMax(high.x(), point.x()), qMax(high.y(), point.y())};
     }
-    return QRectF(low, high);
+    static constexpr double half = std::numeric_limits<double>::max() / 2;
+    const auto within = [](QPointF point) {
+        return QPointF(qBound(-half, point.x(), half), qBound(-half, point.y(), half));
+    };
+    return QRectF(within(low), within(high));
 }
 
 qsizetype WaveTrace::firstIndex(double x, bool above) const
@@ -77,14 +82,27 @@ qsizetype WaveTrace::firstIndex(double x, bool above) const
     return low;
 }
 
+QPair<qsizetype, qsizetype> WaveTrace::window(double xFrom, double xTo) const
+{
+    return {qMax<qsizetype>(firstIndex(xFrom, false) - 1, 0),
+            qMin(firstIndex(xTo, true) + 1, size())};
+}
+
+bool WaveTrace::thins(double xFrom, double xTo, int buckets) const
+{
+    if (!m_rising || buckets < 1 || !(xFrom < xTo))
+        return false;
+    const auto [first, end] = window(xFrom, xTo);
+    return end - first > 2 * qsizetype(buckets);
+}
+
 QList<QPointF> WaveTrace::drawPoints(double xFrom, double xTo, int buckets) const
 {
     if (!m_rising || buckets < 1 || !(xFrom < xTo))
         return points();
-    const qsizetype first = qMax<qsizetype>(firstIndex(xFrom, false) - 1, 0);
-    const qsizetype end = qMin(firstIndex(xTo, true) + 1, size());
+    const auto [first, end] = window(xFrom, xTo);
     QList<QPointF> list;
-    if (end - first <= 2 * qsizetype(buckets)) {
+    if (!thins(xFrom, xTo, buckets)) {
         list.reserve(end - first);
         for (qsizetype i = first; i < end; ++i)
             list.append(at(i));

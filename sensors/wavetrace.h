@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QPair>
 #include <QPointF>
 #include <QRectF>
 
@@ -27,7 +28,9 @@ public:
     // The point at `index`, 0 being the oldest kept.
     [[nodiscard]] QPointF at(qsizetype index) const;
     [[nodiscard]] QList<QPointF> points() const;
-    // The smallest rectangle holding every point; none while empty.
+    // The smallest rectangle holding every point, each coordinate taken
+    // within half the largest double so that the size stays finite; none
+    // while empty.
     [[nodiscard]] std::optional<QRectF> bounds() const;
 
     // The points a line needs to look the same across [xFrom, xTo] drawn
@@ -36,8 +39,13 @@ public:
     // its lowest and highest point, in their order. Points whose x do not
     // rise are all returned, and so are all points for no columns.
     [[nodiscard]] QList<QPointF> drawPoints(double xFrom, double xTo, int buckets) const;
+    // Whether drawPoints keeps only the lowest and highest point per column.
+    [[nodiscard]] bool thins(double xFrom, double xTo, int buckets) const;
 
 private:
+    // The first and the end index of the points drawPoints looks at: those
+    // inside [xFrom, xTo] and one neighbour on each side.
+    [[nodiscard]] QPair<qsizetype, qsizetype> window(double xFrom, double xTo) const;
     // The index of the first point whose x is at least x (or above x when
     // `above`), the x of the points rising.
     [[nodiscard]] qsizetype firstIndex(double x, bool above) const;

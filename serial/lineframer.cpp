@@ -10,6 +10,14 @@ LineFramer::LineFramer(qsizetype maximumLength, Ending ending)
 ParsedChunk<QByteArray> LineFramer::feed(const QByteArray &bytes)
 {
     ParsedChunk<QByteArray> parsed;
+    for (Piece &piece : feedInOrder(bytes))
+        (piece.overlong ? parsed.corrupt : parsed.results).append(std::move(piece.bytes));
+    return parsed;
+}
+
+QList<LineFramer::Piece> LineFramer::feedInOrder(const QByteArray &bytes)
+{
+    QList<Piece> parsed;
     const QByteArrayView view(bytes);
     qsizetype from = 0;
     while (from < view.size()) {
@@ -41,19 +49,19 @@ void LineFramer::reset()
     m_dropping = false;
 }
 
-void LineFramer::takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
+void LineFramer::takeLineBytes(QByteArrayView piece, QList<Piece> &parsed)
 {
     if (piece.isEmpty())
         return;
     // More bytes follow a held CR, so it belongs to the line.
     if (std::exchange(m_crHeld, false))
         append("\r", parsed);
-    const bool endsWithCr = piece.endsWith('\r');
+    const bool endsWithCr = m_ending != Ending::Lf && piece.endsWith('\r');
     append(endsWithCr ? piece.chopped(1) : piece, parsed);
     m_crHeld = endsWithCr;
 }
 
-void LineFramer::append(QByteArrayView bytes, ParsedChunk<QByteArray> &parsed)
+void LineFramer::append(QByteArrayView bytes, QList<Piece> &parsed)
 {
     if (m_dropping)
         return;
@@ -63,14 +71,14 @@ void LineFramer::append(QByteArrayView bytes, ParsedChunk<QByteArray> &parsed)
         return;
     }
     m_line.append(bytes.first(room));
-    parsed.corrupt.append(std::exchange(m_line, {}));
+    parsed.append({std::exchange(m_line, {}), true});
     m_dropping = true;
 }
 
-void LineFramer::endLine(ParsedChunk<QByteArray> &parsed)
+void LineFramer::endLine(QList<Piece> &parsed)
 {
     if (!m_dropping)
-        parsed.results.append(std::exchange(m_line, {}));
+        parsed.append({std::exchange(m_line, {})});
     m_crHeld = false;
     m_dropping = false;
 }

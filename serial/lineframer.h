@@ -6,11 +6,19 @@
 #include <QByteArrayView>
 
 // Cuts a byte stream into lines of bounded length, ended by LF or CR LF, or
-// only by CR LF for boards whose lines may hold a bare LF.
+// only by CR LF for boards whose lines may hold a bare LF, or by LF keeping
+// any CR before it in the line.
 class LineFramer : public StreamParser<QByteArray>
 {
 public:
-    enum class Ending { LfOrCrLf, CrLf };
+    enum class Ending { LfOrCrLf, CrLf, Lf };
+
+    // A line, or the first maximumLength bytes of a longer one.
+    struct Piece
+    {
+        QByteArray bytes;
+        bool overlong = false;
+    };
 
     // A line holds at most maximumLength bytes, not counting its end; a
     // negative length counts as 0.
@@ -21,13 +29,16 @@ public:
     // dropped as it comes, reported once by its first maximumLength bytes,
     // and lines are framed again after its end.
     [[nodiscard]] ParsedChunk<QByteArray> feed(const QByteArray &bytes) override;
+    // As feed, with the lines and the longer lines' reports in one list in
+    // stream order, for a caller that reports some lines itself beside them.
+    [[nodiscard]] QList<Piece> feedInOrder(const QByteArray &bytes);
     [[nodiscard]] bool needsMore() const override;
     void reset() override;
 
 private:
-    void takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed);
-    void append(QByteArrayView bytes, ParsedChunk<QByteArray> &parsed);
-    void endLine(ParsedChunk<QByteArray> &parsed);
+    void takeLineBytes(QByteArrayView piece, QList<Piece> &parsed);
+    void append(QByteArrayView bytes, QList<Piece> &parsed);
+    void endLine(QList<Piece> &parsed);
 
     qsizetype m_maximumLength;
     Ending m_ending;

@@ -129,19 +129,29 @@ void TestEnvCore::lines_data()
         << QByteArrayList{"xHumidity:5%\r", "Humidity:5C\r", "humidity:5%\r", "Temperature:20C",
                           "CO2:500ppmTVOC:1ppb\r"}
         << false;
-    QTest::newRow("NUL bytes hide nothing after them")
+    QTest::newRow("NUL bytes hide nothing after them, NULs before a key are skipped")
         << 256
         << bytes("\0\r\nHumidity:4\0"
                  "5%\r\nTemperature:21.5C\r\n\0\0\0CO2:800ppm\r\n"
                  "TVOC:9ppb\r\n\0")
-        << Readings{{Humidity, 0}, {Temperature, 21.5}, {TVOC, 9}}
-        << QByteArrayList{bytes("\0\r"), bytes("\0\0\0CO2:800ppm\r")} << true;
-    QTest::newRow("too long, the CR counted: reported once, lines cut again after its LF")
+        << Readings{{Humidity, 0}, {Temperature, 21.5}, {CO2, 800}, {TVOC, 9}}
+        << QByteArrayList{bytes("\0\r")} << true;
+    QTest::newRow("a board ending each line with a NUL: every reading shown")
+        << 256 << bytes("Humidity:45%\r\n\0Humidity:46%\r\n\0Humidity:47%\r\n\0")
+        << Readings{{Humidity, 45}, {Humidity, 46}, {Humidity, 47}} << QByteArrayList{} << true;
+    QTest::newRow("blanks and control bytes before a key are skipped, other bytes are not")
+        << 256
+        << bytes(" \tTemperature:20C\r\n\x7f\x1b\x01"
+                 "CO2:500ppm\r\n.TVOC:7ppb\r\n")
+        << Readings{{Temperature, 20}, {CO2, 500}} << QByteArrayList{".TVOC:7ppb\r"} << false;
+    QTest::newRow("too long, the CR counted: reported once in stream order, lines cut again "
+                  "after its LF")
         << 16
-        << QByteArray("Humidity:12.345%\r\nHumidity:1.234%\r\nHumidity:1111111111111%\r\n"
+        << QByteArray("Humidity:12.345%\r\nx\r\nHumidity:1.234%\r\nHumidity:1111111111111%\r\n"
                       "Humidity:22%\r\nTVOC:33333333333ppb")
         << Readings{{Humidity, 1.234}, {Humidity, 22}}
-        << QByteArrayList{"Humidity:12.345%", "Humidity:1111111", "TVOC:33333333333"} << false;
+        << QByteArrayList{"Humidity:12.345%", "x\r", "Humidity:1111111", "TVOC:33333333333"}
+        << false;
 }
 
 void TestEnvCore::lines()

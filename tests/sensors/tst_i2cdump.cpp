@@ -51,7 +51,7 @@ private Q_SLOTS:
     void cleanup();
     void scenario_data();
     void scenario();
-    void cellsOutsideTheTableIgnored();
+    void cellsOutsideTheTableAndTheSum();
 
 private:
     void step(const QString &step);
@@ -249,6 +249,17 @@ void TestI2cDump::scenario_data()
             kept += QStringLiteral("Searching for I2C devices on the bus:|0x%1, |").arg(address);
     }
     QTest::newRow("scan, and the log keeps its last 100 lines") << scans + kept << QStringList{};
+    // The end of a frame cut off by the close is no answer after the open.
+    QTest::newRow("an open starts without the bytes of a frame cut off")
+        << open +
+               "say 4b58 01 0001 0b 0b 4b58 01 0002 3c; "
+               "log=Searching for I2C devices on the bus:|0x0b, |; "
+               "press i2cdumpopencompushButton; " +
+               open +
+               "say 48 84 4b58 01 0001 0a 0a; "
+               "log=Searching for I2C devices on the bus:|0x0b, |"
+               "Searching for I2C devices on the bus:|0x0a, |"
+        << QStringList{};
 }
 
 void TestI2cDump::scenario()
@@ -268,13 +279,18 @@ void TestI2cDump::scenario()
     QCOMPARE(shown, prompts);
 }
 
-void TestI2cDump::cellsOutsideTheTableIgnored()
+// Also the frames' sum: 8 bits, 0 for no bytes.
+void TestI2cDump::cellsOutsideTheTableAndTheSum()
 {
     nuvelix_i2c_tools table;
     for (const int index : {256, -1})
         table.updateLabelValues(index, 0x42);
     QCOMPARE(cellShown(*table.registerLabel(0)) + cellShown(*table.registerLabel(255)),
              QStringLiteral("00 none00 none"));
+    const quint8 bytes[] = {0x10, 0x01, 0x02, 0xff, 0xff};
+    QCOMPARE(nuvelix_i2c_tools::calculateChecksum(bytes, 3), 0x13);
+    QCOMPARE(nuvelix_i2c_tools::calculateChecksum(bytes, 5), 0x11);
+    QCOMPARE(nuvelix_i2c_tools::calculateChecksum(bytes, 0), 0);
 }
 
 YURB_TEST_MAIN(TestI2cDump)

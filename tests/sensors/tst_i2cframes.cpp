@@ -93,7 +93,7 @@ void TestI2cFrames::decode_data()
     for (int n = 0; n < 256; ++n)
         ascending[n] = char(n);
     // A register dump of zeros with "KX" in it: "KX 00 00 00 00" inside
-    // reads as a short complete frame.
+    // reads as a short whole frame.
     QByteArray zeros(256, '\0');
     zeros.replace(100, 2, "KX");
     const QByteArray ffff = hex("4b58 02 ffff"), over = hex("4b58 02 0401");
@@ -116,8 +116,21 @@ void TestI2cFrames::decode_data()
         << frame(2, ascending) << List{frame(2, ascending)} << List{} << false;
     QTest::newRow("\"KX FF FF\" and one byte over the board's most, then a good frame")
         << ffff + hex("0102") + over + scan << List{scan} << List{ffff, over} << false;
-    QTest::newRow("\"KX\" and zeros inside a table still arriving: waited for")
-        << frame(2, zeros).left(200) << List{} << List{} << true;
+    QTest::newRow("a whole frame inside a table still arriving: acted on, the table dropped")
+        << frame(2, zeros).left(200) << List{hex("4b58 00 0000 00")} << List{} << false;
+    // The cut table "ends" inside the next one with a wrong sum.
+    const QByteArray table = frame(2, ascending);
+    QTest::newRow("a table cut off at 150 bytes, then a whole table")
+        << table.left(150) + table << List{table} << List{table.left(150) + table.left(112)}
+        << false;
+    const QByteArray endsInMagic = frame(1, hex("0d4b")); // ... 4b, sum 58
+    List pairs;
+    for (int n = 0; n < 8; ++n)
+        pairs << endsInMagic << read;
+    QTest::newRow("frames ending in \"KX\", each followed by another")
+        << (endsInMagic + read).repeated(8) << pairs << List{} << false;
+    QTest::newRow("a false header announcing 512 bytes, then two answers")
+        << hex("4b58 02 0200") + scan + read << List{scan, read} << List{} << false;
     QTest::newRow("hostile: no magic, only a last K held")
         << noMagic.repeated(size / noMagic.size()) << List{} << List{} << true;
     // Each "KX" reads as a header announcing 0x584B bytes; the last two

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QChart>
 #include <QLineSeries>
+#include <QMenu>
 #include <QTest>
 #include <QToolTip>
 #include <QValueAxis>
@@ -62,6 +63,11 @@ void TestWaveView::xAxisFollowsTheData()
     feed(WAVE_CH1, 120, 3);
     QTRY_COMPARE(span(Qt::Horizontal), Span(70, 120));
     QCOMPARE(span(Qt::Vertical), Span(-25, 25));
+    // Antialiased while sparse; not when more points than pixel columns show.
+    QVERIFY(m_view->renderHints().testFlag(QPainter::Antialiasing));
+    m_view->setRangeX(5000);
+    feed(WAVE_CH2, 5000, 3);
+    QTRY_VERIFY(!m_view->renderHints().testFlag(QPainter::Antialiasing));
 }
 
 // Three steps away from the user: the next data show a window of 50 / 1.2^3
@@ -82,6 +88,18 @@ void TestWaveView::wheelZoomsAboutTheMouse()
     m_view->addSeriesData(WAVE_CH0, QPointF(121, 0));
     QTRY_VERIFY2(std::abs(span(Qt::Horizontal).first - (121 - window)) < 1e-9,
                  qPrintable(QString::number(span(Qt::Horizontal).first)));
+
+    // The zoom steps by hand: a step of 0 is ignored, the axes wait.
+    m_view->setZoomX(2);
+    m_view->setZoomY(0);
+    m_view->ZoomX();
+    m_view->ZoomY();
+    QCOMPARE(QPointF(m_view->axes().rangeX(), m_view->axes().rangeY()),
+             QPointF(2 * window, 1.2 * window));
+    m_view->ZoomOutX();
+    m_view->ZoomOutY();
+    QCOMPARE(QPointF(m_view->axes().rangeX(), m_view->axes().rangeY()), QPointF(window, window));
+    QVERIFY(std::abs(span(Qt::Horizontal).first - (121 - window)) < 1e-9);
 }
 
 // A drag moves both axes with the mouse; new data bring X back, Y stays.
@@ -121,17 +139,41 @@ void TestWaveView::rightClickFitsTheShownData()
     QApplication::sendEvent(m_view->viewport(), &click);
     QCOMPARE(span(Qt::Horizontal), Span(1, 200));
     QCOMPARE(span(Qt::Vertical), Span(-2, 6));
+
+    // Values no axis spans: each fit shows the largest span an axis takes.
+    for (const double huge : {1e308, -1e308})
+        m_view->addSeriesData(WAVE_CH1, QPointF(201, huge));
+    m_view->addSeriesData(WAVE_CH1, QPointF(202, 1e308));
+    for (int fits = 0; fits < 2; ++fits) {
+        QApplication::sendEvent(m_view->viewport(), &click);
+        QCOMPARE(span(Qt::Vertical), Span(-WaveAxes::valueLimit, WaveAxes::valueLimit));
+    }
 }
 
-// Paused, data are dropped; hidden, the view draws nothing and catches up
-// when shown.
+// Paused from the menu, data are dropped and the menu offers to start;
+// hidden, the view draws nothing and catches up when shown.
 void TestWaveView::pausedOrHidden()
 {
-    m_view->slots_pauseGraph();
+    const QList<QAction *> entries = m_view->graphMenu()->actions();
+    const auto offered = [&entries] {
+        QStringList texts;
+        for (const QAction *entry : entries)
+            if (entry->isVisible())
+                texts.append(entry->text());
+        return texts.join(QLatin1Char(' '));
+    };
+    QCOMPARE(offered(), QStringLiteral("暂停 Show Coordinate"));
+    entries.at(1)->trigger();
+    QVERIFY(m_view->isPaused());
+    QCOMPARE(offered(), QStringLiteral("开始 Show Coordinate"));
     feed(WAVE_CH0, 5);
     m_view->addSeriesData(WAVE_CH1, QList<QPointF>{{1, 1}, {2, 2}});
     QCOMPARE(m_view->trace(WAVE_CH0)->size() + m_view->trace(WAVE_CH1)->size(), 0);
-    m_view->slots_startGraph();
+    entries.at(0)->trigger();
+    QCOMPARE(offered(), QStringLiteral("暂停 Show Coordinate"));
+    m_view->pauseGraph();
+    QVERIFY(m_view->isPaused());
+    m_view->startGraph();
     m_view->hide();
     feed(WAVE_CH0, 120);
     QTest::qWait(3 * MWaveView::redrawInterval);

@@ -166,6 +166,13 @@ void TestSensorTools::oscilloscopeTakesEveryFrame()
     QVERIFY(m_pty->write(":1;$2:2;$3:3;\r\n" + frame(6)));
     QTRY_COMPARE(trace(WAVE_CH0).size(), 5);
     QCOMPARE(trace(WAVE_CH0).at(4), QPointF(5, 6));
+
+    // The zoom dials from position 5: moves of 2 and of -7 (round the end)
+    // widen the window by the step, 5 and 0 narrow it.
+    for (const int position : {7, 0, 5})
+        m_window->on_dial_X_sliderMoved(position);
+    m_window->on_dial_Y_sliderMoved(5);
+    QCOMPARE(QPointF(view->axes().rangeX(), view->axes().rangeY()), QPointF(60, 50 / 1.2));
 }
 
 void TestSensorTools::oscilloscopeKeeps20000Points()

@@ -17,6 +17,7 @@
 #include <QChartView>
 #include <QComboBox>
 #include <QFile>
+#include <QGraphicsTextItem>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPointer>
@@ -25,9 +26,12 @@
 #include <QSurface3DSeries>
 #include <QTabWidget>
 #include <QTest>
+#include <QValueAxis>
 #include <QValue3DAxis>
 
 #include <algorithm>
+#include <iterator>
+#include <numeric>
 #include <memory>
 
 using Values = QList<double>;
@@ -85,9 +89,12 @@ private Q_SLOTS:
     void boards_data();
     void boards();
     void tofBoxesKeepBothViewsInStep();
+    void barValues_data();
+    void barValues();
     void curvePaintsTheSpectrum();
     void gridLabels();
     void surfaceColours();
+    void tofHelpers();
 
 private:
     [[nodiscard]] QComboBox *box(const char *name) const
@@ -326,6 +333,73 @@ void TestSpectraTof::expectTofBoxes(int side, const QStringList &arrangements, i
     }
 }
 
+void TestSpectraTof::barValues_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<int>("index");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QPointF>("axis");  // its minimum and maximum
+    QTest::addColumn<QString>("label"); // the value label's colour
+
+    QTest::newRow("AS7341 F3 2.5: the axis takes it in; dark on the light blue bar")
+        << 0 << 2 << 2.5 << QPointF(0, 2.5) << "#000000";
+    QTest::newRow("AS7343 FY -0.5: the axis goes below 0; light on the green bar")
+        << 1 << 11 << -0.5 << QPointF(-0.5, 1) << "#ffffff";
+    QTest::newRow("AS7265X (760nm) 0.7: light on the darkest bar")
+        << 2 << 13 << 0.7 << QPointF(0, 1) << "#ffffff";
+    QTest::newRow("AS7265X (585nm) 0.4: dark on the yellow bar")
+        << 2 << 7 << 0.4 << QPointF(0, 1) << "#000000";
+}
+
+// At the window's first size every bar is named below it in full, the
+// names apart, and the value label lies inside the plot in its colour.
+void TestSpectraTof::barValues()
+{
+    QFETCH(int, type);
+    QFETCH(int, index);
+    QFETCH(double, value);
+    QFETCH(QPointF, axis);
+    QFETCH(QString, label);
+
+    m_window->resize(915, 750);
+    box("SpectraYPEcomboBox")->setCurrentIndex(type);
+    child<QTabWidget>(*m_window, "tabWidget")
+        ->setCurrentWidget(child<QWidget>(*m_window, "spectra"));
+    auto *display = m_window->findChild<nuvelix_spectroscopy *>();
+    display->update_data_barset(quint8(index), value, quint8(type), 0);
+    const auto *view =
+        qobject_cast<QChartView *>(display->findChild<QStackedWidget *>()->widget(type));
+    QChart *chart = view->chart();
+    const auto *values = qobject_cast<QValueAxis *>(chart->axes(Qt::Vertical).first());
+    QCOMPARE(QPointF(values->min(), values->max()), axis);
+    const auto *series = qobject_cast<QBarSeries *>(chart->series().first());
+    QCOMPARE(series->barSets().at(index)->labelColor().name(), label);
+
+    QTest::qWait(50);
+    QMap<double, QString> names; // by their left edge
+    QList<QRectF> places;
+    bool valueShown = false;
+    for (const QGraphicsItem *item : view->scene()->items()) {
+        const auto *text = dynamic_cast<const QGraphicsTextItem *>(item);
+        if (!text || !text->isVisible() || text->toPlainText().isEmpty())
+            continue;
+        const QRectF place = text->sceneBoundingRect();
+        if (text->toPlainText() == QString::number(value))
+            valueShown = valueShown || chart->plotArea().contains(place.center());
+        if (place.top() >= chart->plotArea().bottom()) {
+            for (const QRectF &other : std::as_const(places))
+                QVERIFY2(!place.intersects(other), qPrintable(text->toPlainText()));
+            names.insert(place.left(), text->toPlainText());
+            places.append(place);
+        }
+    }
+    QVERIFY(valueShown);
+    QStringList expected;
+    for (const QBarSet *set : series->barSets())
+        expected.append(set->label());
+    QCOMPARE(names.values(), expected);
+}
+
 // In 470 by 360 the plot is 400 by 300 from (50, 20) and point i lies at
 // x = 50 + 400 i / 18. Values of 0.5 fill the lower half in each point's
 // colour; lists of another length are refused.
@@ -334,8 +408,9 @@ void TestSpectraTof::curvePaintsTheSpectrum()
     nuvelix_spectroscopy_spline curve;
     curve.resize(470, 360);
     QVERIFY(!curve.setSpectrumData(Values(18, 0.5)));
+    QVERIFY(!curve.updateSpectrumData(Values(20, 0.5)));
     QVERIFY(!curve.setWavelengths(Values(20, 500)));
-    QVERIFY(curve.setSpectrumData(Values(19, 0.5)));
+    QVERIFY(curve.updateSpectrumData(Values(19, 0.5)));
     const QImage image = curve.grab().toImage();
     const auto near = [](const QColor &colour, const QColor &expected) {
         return qAbs(colour.red() - expected.red()) + qAbs(colour.green() - expected.green()) +
@@ -401,6 +476,39 @@ void TestSpectraTof::surfaceColours()
             qPrintable(
                 QStringLiteral("at %1: %2 red, %3 green pixels").arg(height).arg(red).arg(green)));
     }
+}
+
+// What the TOF tool's and views' helpers do that the program does not call.
+void TestSpectraTof::tofHelpers()
+{
+    QList<int> pixels{1, 2, 3, 4, 5, 6, 7};
+    m_window->TOFmirrorPixels(pixels, 2, 3);
+    QCOMPARE(pixels, QList<int>({3, 2, 1, 6, 5, 4, 7}));
+    m_window->TOFmirrorPixels(pixels, 3, 3); // fewer than 9 values
+    m_window->TOFmirrorPixels(pixels, 0, 3);
+    QCOMPARE(pixels, QList<int>({3, 2, 1, 6, 5, 4, 7}));
+    int image[64], zones[64];
+    std::iota(std::begin(image), std::end(image), 0);
+    m_window->TOF_rearrange_image(image, zones);
+    QCOMPARE(QList<int>({zones[0], zones[56], zones[7]}), QList<int>({38, 0, 63}));
+
+    QCOMPARE(nuvelix_tof_data::calculateColor(1500), QColor(127, 0, 127));
+    QCOMPARE(nuvelix_tof_data::calculateValue(QStringLiteral("1234")), 1234);
+    QCOMPARE(nuvelix_tof_data::calculateValue(QStringLiteral("12a")), 0);
+    const QFont font = nuvelix_tof_data::set_label_font();
+    QCOMPARE(font.weight(), QFont::Bold);
+    QCOMPARE(font.pointSize(), 12);
+
+    nuvelix_tof *display = tofTab();
+    nuvelix_tof_surface *surface = display->surface();
+    display->update_data_barset(0, 5000);
+    surface->update_master_points(2);
+    QCOMPARE(surface->masterPoints(), QList<QPoint>({{0, 0}, {0, 1}, {1, 0}, {1, 1}}));
+    surface->updateDataPoint(1, 2, 9000);
+    surface->updateDataPoint(1, 4, 7000);
+    const QSurfaceDataProxy *proxy = surface->surfaceSeries()->dataProxy();
+    QCOMPARE(proxy->itemAt(1, 2)->position(), QVector3D(2, 9000, 1));
+    QCOMPARE(proxy->itemAt(0, 0)->position(), QVector3D(0, 3000, 0));
 }
 
 YURB_TEST_MAIN(TestSpectraTof)
