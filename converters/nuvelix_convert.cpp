@@ -4,8 +4,10 @@
 #include "currencylist.h"
 #include "settingsfile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -55,6 +57,14 @@ nuvelix_convert::nuvelix_convert(QWidget *parent, const QString &rateFeedUrl)
 nuvelix_convert::~nuvelix_convert()
 {
     delete ui;
+}
+
+void nuvelix_convert::setStyleSheets(const QString &qssFile)
+{
+    QFile file(qssFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
 void nuvelix_convert::showHeaderIcon(QLabel *label, const QString &svgPath, HeaderIcon size)

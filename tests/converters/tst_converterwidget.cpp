@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTranslator>
 
 #include <memory>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void everyPanelConverts();
     void swapAndClear();
     void currencyPanelReadsRatesAtEveryChange();
+    void styleSheetFromAFile();
     void decimalPointUnderGermanLocale();
     void chineseLabels();
     void closingWaitsForTheWorkerWithoutHanging();
@@ -237,6 +239,23 @@ void TestConverterWidget::currencyPanelReadsRatesAtEveryChange()
     QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("91.8864283745"));
     QTest::keyClick(edit(page, "exchangerates", "source"), Qt::Key_0);
     QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("500"));
+}
+
+void TestConverterWidget::styleSheetFromAFile()
+{
+    const QString before = qApp->styleSheet();
+    const auto restore = qScopeGuard([&before] { qApp->setStyleSheet(before); });
+    const QString sheet = QStringLiteral("/* Größe */ QLineEdit { color: #123456; }");
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(sheet.toUtf8());
+    file.close();
+
+    nuvelix_convert page;
+    page.setStyleSheets(file.fileName() + QStringLiteral(".missing"));
+    QCOMPARE(qApp->styleSheet(), before);
+    page.setStyleSheets(file.fileName());
+    QCOMPARE(qApp->styleSheet(), sheet);
 }
 
 void TestConverterWidget::decimalPointUnderGermanLocale()
