@@ -24,7 +24,10 @@ nuvelix_convert::nuvelix_convert(QWidget *parent, const QString &rateFeedUrl)
     ui->setupUi(this);
 
     // A child, so it is stopped and waited for before the widget is gone.
-    (new CurrencyConverter(rateFeedUrl, defaultFetchTimeoutMs, this))->start();
+    auto *rateWorker = new CurrencyConverter(rateFeedUrl, defaultFetchTimeoutMs, this);
+    // The rates it stored, and the note on them, show without a keystroke.
+    connect(rateWorker, &QThread::finished, this, &nuvelix_convert::Exchangerates_updateResult);
+    rateWorker->start();
 
     Exchangerates_Init();
     Lengths_Init();
@@ -151,4 +154,8 @@ void nuvelix_convert::Exchangerates_updateResult()
     ui->exchangerates_inputEdit_to->setText(m_exchangeRates.resultText(
         ui->exchangerates_inputEdit_source->text(), ui->exchangerates_fromUnitCombox->currentText(),
         ui->exchangerates_toUnitCombox->currentText()));
+    const QDate ratesDate = m_exchangeRates.ratesDate();
+    ui->exchangerates_ratesInUse->setText(
+        ratesDate.isValid() ? tr("Euro reference rates of %1").arg(ratesDate.toString(Qt::ISODate))
+                            : tr("Built-in rates in use: no reference rates downloaded yet"));
 }
