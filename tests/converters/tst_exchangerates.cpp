@@ -56,7 +56,6 @@ QByteArray usdAt(const QByteArray &rate)
 {
     return feedHead + "<Cube currency=\"USD\" rate=\"" + rate + "\"/>" + feedTail;
 }
-const QByteArray notANumber = usdAt("n/a");
 
 using Rates = QMap<QString, QString>;
 
@@ -117,13 +116,8 @@ void TestExchangeRates::feedParsing_data()
     QTest::newRow("HTML error page") << htmlPage << "" << false << QDate();
     QTest::newRow("XML without rates") << noRates << "" << true << QDate();
     QTest::newRow("empty body") << QByteArray() << "" << false << QDate();
-    // Only finite rates above zero are taken.
-    QTest::newRow("rate no number") << notANumber << "" << true << day;
-    QTest::newRow("decimal comma") << usdAt("1,0883") << "" << true << day;
-    QTest::newRow("negative rate") << usdAt("-1.5") << "" << true << day;
-    QTest::newRow("zero rate") << usdAt("0") << "" << true << day;
-    QTest::newRow("infinite rate") << usdAt("1e400") << "" << true << day;
-    QTest::newRow("blanks around a rate") << usdAt(" 1.5 ") << "USD=1.5" << true << day;
+    // Skipped; the worker's table has the other rates that are skipped.
+    QTest::newRow("rate no number") << usdAt("n/a") << "" << true << day;
 }
 
 void TestExchangeRates::feedParsing()
