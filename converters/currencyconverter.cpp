@@ -4,6 +4,7 @@
 #include "ratefeed.h"
 #include "settingsfile.h"
 
+#include <QDate>
 #include <QSettings>
 
 #include <utility>
@@ -40,38 +41,33 @@ bool CurrencyConverter::isNewDay(const QDateTime &lastOpened, const QDateTime &n
     return lastOpened.isNull() || lastOpened.date() != now.date();
 }
 
-bool CurrencyConverter::recordThisStart()
-{
-    QSettings settings(settingsFilePath(), QSettings::IniFormat);
-    const QDateTime now = QDateTime::currentDateTime();
-    const bool needUpdate =
-        isNewDay(settings.value(QLatin1String(lastOpenedKey)).toDateTime(), now);
-    settings.setValue(QLatin1String(lastOpenedKey), now);
-    return needUpdate;
-}
-
-void CurrencyConverter::processXmlData(const QByteArray &data) const
+bool CurrencyConverter::processXmlData(const QByteArray &data) const
 {
     const RateFeed feed = RateFeed::parse(data);
     const ExchangeRates rates(settingsFilePath());
     rates.store(feed.rates);
     rates.storeEndMark();
-    if (!feed.readToEnd)
-        no_netwrok_write();
+    if (feed.readToEnd && !feed.rates.isEmpty())
+        rates.storeRatesDate(feed.date.isValid() ? feed.date : QDate::currentDate());
+    const bool builtInStored = !feed.readToEnd && no_netwrok_write();
+    return !feed.rates.isEmpty() || builtInStored;
 }
 
-void CurrencyConverter::no_netwrok_write() const
+bool CurrencyConverter::no_netwrok_write() const
 {
-    ExchangeRates(settingsFilePath()).storeBuiltInWhereMissing();
+    return ExchangeRates(settingsFilePath()).storeBuiltInWhereMissing();
 }
 
 void CurrencyConverter::run()
 {
-    if (!recordThisStart())
-        return;
-    // A failed download has an empty body, which reads as a broken document.
-    const FetchResult fetched = fetchUrlBlocking(m_feedUrl, m_timeLimitMs);
-    if (isInterruptionRequested())
-        return;
-    processXmlData(fetched.body.toUtf8());
+    const QDateTime now = QDateTime::currentDateTime();
+    const QString lastOpened = QLatin1String(lastOpenedKey);
+    if (isNewDay(QSettings(settingsFilePath(), QSettings::IniFormat).value(lastOpened).toDateTime(),
+                 now)) {
+        // A failed download has an empty body, which reads as a broken document.
+        const FetchResult fetched = fetchUrlBlocking(m_feedUrl, m_timeLimitMs);
+        if (isInterruptionRequested() || !processXmlData(fetched.body.toUtf8()))
+            return;
+    }
+    QSettings(settingsFilePath(), QSettings::IniFormat).setValue(lastOpened, now);
 }

@@ -15,8 +15,8 @@ class CurrencyConverter : public QThread
     Q_OBJECT
 
 public:
-    // The caller starts the thread, which decides the daily gate and records
-    // this start in the settings file before anything else, off the GUI thread.
+    // The caller starts the thread, which decides the daily gate off the GUI
+    // thread.
     explicit CurrencyConverter(QString feedUrl = defaultFeedUrl(),
                                int timeLimitMs = defaultFetchTimeoutMs, QObject *parent = nullptr);
     // Stops a running download at once and waits for the thread to end.
@@ -29,20 +29,20 @@ public:
     // first start ever, and the first on another calendar date.
     [[nodiscard]] static bool isNewDay(const QDateTime &lastOpened, const QDateTime &now);
 
-    // Stores the rates of a feed and "END"; a feed that is no complete XML
-    // document also brings in the built-in rates where none are stored.
-    void processXmlData(const QByteArray &data) const;
-    // The built-in rates, for codes without a stored rate.
-    void no_netwrok_write() const;
+    // Stores the usable rates of a feed and "END", and the feed's day when
+    // the document is whole; a feed that is no complete XML document also
+    // brings in the built-in rates where none are stored. Returns whether it
+    // stored any rate.
+    bool processXmlData(const QByteArray &data) const;
+    // The built-in rates, for codes without a usable stored rate; returns
+    // whether it stored any.
+    bool no_netwrok_write() const;
 
 protected:
-    // A download interrupted by the destructor stores nothing.
+    // The start is recorded, so that no later start of the same day asks
+    // again, when no download was due or when rates were stored; a download
+    // interrupted by the destructor stores nothing and records nothing.
     void run() override;
-
-private:
-    // Whether today's rates are due; records this start either way, so a
-    // day whose download fails is not tried again.
-    [[nodiscard]] static bool recordThisStart();
 
     QString m_feedUrl;
     int m_timeLimitMs;

@@ -4,11 +4,24 @@
 
 #include <QSettings>
 
+#include <cmath>
+#include <optional>
 #include <utility>
 
 namespace {
 const QLatin1String euro("EUR");
+const QLatin1String ratesDateKey("exchangeRatesDate");
+
+// The rate stored under `code` when it can be used.
+std::optional<double> usableRate(const QSettings &settings, const QString &code)
+{
+    bool isNumber = false;
+    const double rate = settings.value(code).toDouble(&isNumber);
+    if (isNumber && ExchangeRates::isUsable(rate))
+        return rate;
+    return std::nullopt;
 }
+} // namespace
 
 ExchangeRates::ExchangeRates(QString settingsPath)
     : m_settingsPath(std::move(settingsPath))
@@ -18,8 +31,15 @@ double ExchangeRates::rate(const QString &code) const
 {
     if (code.isEmpty())
         return 0.0;
-    const QSettings settings(m_settingsPath, QSettings::IniFormat);
-    return settings.value(group() + QLatin1Char('/') + code).toDouble();
+    QSettings settings(m_settingsPath, QSettings::IniFormat);
+    settings.beginGroup(group());
+    if (const std::optional<double> stored = usableRate(settings, code))
+        return *stored;
+    for (const auto &[builtInCode, builtInRate] : builtInRates()) {
+        if (builtInCode == code)
+            return builtInRate;
+    }
+    return 0.0;
 }
 
 double ExchangeRates::toEuro(double amount, const QString &label) const
@@ -70,14 +90,35 @@ void ExchangeRates::storeEndMark() const
     settings.setValue(group() + QStringLiteral("/END"), QStringLiteral("0"));
 }
 
-void ExchangeRates::storeBuiltInWhereMissing() const
+bool ExchangeRates::storeBuiltInWhereMissing() const
 {
     QSettings settings(m_settingsPath, QSettings::IniFormat);
     settings.beginGroup(group());
+    bool stored = false;
     for (const auto &[code, rate] : builtInRates()) {
-        if (!settings.contains(code))
+        if (!usableRate(settings, code)) {
             settings.setValue(code, rate);
+            stored = true;
+        }
     }
+    return stored;
+}
+
+QDate ExchangeRates::ratesDate() const
+{
+    const QSettings settings(m_settingsPath, QSettings::IniFormat);
+    return QDate::fromString(settings.value(ratesDateKey).toString(), Qt::ISODate);
+}
+
+void ExchangeRates::storeRatesDate(QDate day) const
+{
+    QSettings settings(m_settingsPath, QSettings::IniFormat);
+    settings.setValue(ratesDateKey, day.toString(Qt::ISODate));
+}
+
+bool ExchangeRates::isUsable(double rate)
+{
+    return std::isfinite(rate) && rate > 0.0;
 }
 
 const QList<ExchangeRates::Rate> &ExchangeRates::builtInRates()

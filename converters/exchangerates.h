@@ -2,6 +2,7 @@
 
 #include "resultformat.h"
 
+#include <QDate>
 #include <QList>
 #include <QString>
 
@@ -17,7 +18,8 @@ public:
 
     explicit ExchangeRates(QString settingsPath);
 
-    // The stored rate of a code; 0 when none is stored or it is no number.
+    // The stored rate of a code when it can be used, else the built-in one;
+    // 0 for a code that has neither.
     [[nodiscard]] double rate(const QString &code) const;
     // An amount in the labelled currency in euros; 0 without a rate.
     [[nodiscard]] double toEuro(double amount, const QString &label) const;
@@ -33,10 +35,17 @@ public:
     void store(const QList<Rate> &rates) const;
     // "END" = "0": a parse of the feed has run.
     void storeEndMark() const;
-    // The built-in table, for each code that has no stored rate yet, so a
-    // failed download never replaces rates fetched before.
-    void storeBuiltInWhereMissing() const;
+    // The built-in table, for each code that has no usable stored rate yet,
+    // so a failed download never replaces rates fetched before. Returns
+    // whether it stored any.
+    bool storeBuiltInWhereMissing() const;
+    // The day of the last whole feed whose rates were stored; null while
+    // the rates in use are the built-in ones.
+    [[nodiscard]] QDate ratesDate() const;
+    void storeRatesDate(QDate day) const;
 
+    // Finite and above zero: a rate that can convert both ways.
+    [[nodiscard]] static bool isUsable(double rate);
     // The thirty rates the program carries, in code order.
     [[nodiscard]] static const QList<Rate> &builtInRates();
     [[nodiscard]] static QString group() { return QStringLiteral("ExchangeRates"); }

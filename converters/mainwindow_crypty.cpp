@@ -3,13 +3,13 @@
 
 #include "base64text.h"
 #include "descalculator.h"
+#include "longtextbox.h"
 #include "prompt.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTextEdit>
-#include <QTextOption>
 
 namespace {
 // One block through the chosen mode; a refused input warns and leaves the
@@ -55,10 +55,8 @@ void MainWindow::Crypty_Init_Start()
     for (QLineEdit *shown :
          {ui->DeslineEdit_Result, ui->DeslineEdit_KEYLEN, ui->DeslineEdit_Datalen})
         shown->setReadOnly(true);
-    // Base64 is one long word; wrapping at word boundaries lays such a word
-    // out in time growing with the square of its length.
-    ui->base64_source_textBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
-    ui->base64_to_textBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
+    LongTextBox::prepare(ui->base64_source_textBrowser);
+    LongTextBox::prepare(ui->base64_to_textBrowser);
     connect(ui->base64_encode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_encode);
     connect(ui->base64_decode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_decode);
 }
@@ -96,12 +94,12 @@ void MainWindow::DeslineEdit_KEY_triggered()
 
 void MainWindow::base64_encode()
 {
-    ui->base64_to_textBrowser->setPlainText(
-        Base64Text::encode(ui->base64_source_textBrowser->toPlainText()));
+    LongTextBox::show(ui->base64_to_textBrowser,
+                      Base64Text::encode(ui->base64_source_textBrowser->toPlainText()));
 }
 
 void MainWindow::base64_decode()
 {
-    ui->base64_to_textBrowser->setPlainText(
-        Base64Text::decode(ui->base64_source_textBrowser->toPlainText()));
+    LongTextBox::show(ui->base64_to_textBrowser,
+                      Base64Text::decode(ui->base64_source_textBrowser->toPlainText()));
 }

@@ -1,10 +1,10 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "longtextbox.h"
 #include "unicodeescape.h"
 
 #include <QPushButton>
-#include <QTextOption>
 
 void MainWindow::Unicode_Init_Start()
 {
@@ -12,22 +12,22 @@ void MainWindow::Unicode_Init_Start()
             &MainWindow::actionStoUpushButton_triggered);
     connect(ui->UtoSpushButton, &QPushButton::pressed, this,
             &MainWindow::actionUtoSpushButton_triggered);
-    // Hex groups are one long word; wrapping at word boundaries lays such a
-    // word out in time growing with the square of its length.
-    ui->UnicodetextEdit->setWordWrapMode(QTextOption::WrapAnywhere);
-    ui->UnicodetextBrowser->setWordWrapMode(QTextOption::WrapAnywhere);
+    LongTextBox::prepare(ui->UnicodetextEdit);
+    LongTextBox::prepare(ui->UnicodetextBrowser);
 }
 
 // Text to hex groups.
 void MainWindow::actionStoUpushButton_triggered()
 {
-    ui->UnicodetextBrowser->setPlainText(UnicodeEscape::encode(ui->UnicodetextEdit->toPlainText(),
-                                                               ui->UnicodecheckBox->isChecked()));
+    LongTextBox::show(ui->UnicodetextBrowser,
+                      UnicodeEscape::encode(ui->UnicodetextEdit->toPlainText(),
+                                            ui->UnicodecheckBox->isChecked()));
 }
 
 // Hex groups to text, shown as plain text whatever it looks like.
 void MainWindow::actionUtoSpushButton_triggered()
 {
-    ui->UnicodetextBrowser->setPlainText(UnicodeEscape::decode(ui->UnicodetextEdit->toPlainText(),
-                                                               ui->UnicodecheckBox->isChecked()));
+    LongTextBox::show(ui->UnicodetextBrowser,
+                      UnicodeEscape::decode(ui->UnicodetextEdit->toPlainText(),
+                                            ui->UnicodecheckBox->isChecked()));
 }

@@ -4,8 +4,10 @@
 #include "currencylist.h"
 #include "settingsfile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QFile>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -22,7 +24,10 @@ nuvelix_convert::nuvelix_convert(QWidget *parent, const QString &rateFeedUrl)
     ui->setupUi(this);
 
     // A child, so it is stopped and waited for before the widget is gone.
-    (new CurrencyConverter(rateFeedUrl, defaultFetchTimeoutMs, this))->start();
+    auto *rateWorker = new CurrencyConverter(rateFeedUrl, defaultFetchTimeoutMs, this);
+    // The rates it stored, and the note on them, show without a keystroke.
+    connect(rateWorker, &QThread::finished, this, &nuvelix_convert::Exchangerates_updateResult);
+    rateWorker->start();
 
     Exchangerates_Init();
     Lengths_Init();
@@ -55,6 +60,14 @@ nuvelix_convert::nuvelix_convert(QWidget *parent, const QString &rateFeedUrl)
 nuvelix_convert::~nuvelix_convert()
 {
     delete ui;
+}
+
+void nuvelix_convert::setStyleSheets(const QString &qssFile)
+{
+    QFile file(qssFile);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
 }
 
 void nuvelix_convert::showHeaderIcon(QLabel *label, const QString &svgPath, HeaderIcon size)
@@ -141,4 +154,8 @@ void nuvelix_convert::Exchangerates_updateResult()
     ui->exchangerates_inputEdit_to->setText(m_exchangeRates.resultText(
         ui->exchangerates_inputEdit_source->text(), ui->exchangerates_fromUnitCombox->currentText(),
         ui->exchangerates_toUnitCombox->currentText()));
+    const QDate ratesDate = m_exchangeRates.ratesDate();
+    ui->exchangerates_ratesInUse->setText(
+        ratesDate.isValid() ? tr("Euro reference rates of %1").arg(ratesDate.toString(Qt::ISODate))
+                            : tr("Built-in rates in use: no reference rates downloaded yet"));
 }

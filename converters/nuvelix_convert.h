@@ -29,6 +29,10 @@ public:
                              const QString &rateFeedUrl = CurrencyConverter::defaultFeedUrl());
     ~nuvelix_convert() override;
 
+    // Applies the style sheet in the file, read as UTF-8, to the whole
+    // application; a file that cannot be opened changes nothing.
+    void setStyleSheets(const QString &qssFile);
+
 private Q_SLOTS:
     // The value box and both unit boxes recompute; the button swaps the units.
     void Exchangerates_inputEdit_textChanged(const QString &text);

@@ -16,15 +16,20 @@ int digitValue(QChar c)
     return -1;
 }
 
-// The unit that four hex digits spell, or 0 for a group that is not four
-// hex digits.
+// The unit a group spells, read as an integer in base 16 is read: blanks
+// around it, a sign and a "0x" are allowed. A group that reads as no such
+// integer, or as a negative one, is the unit 0.
 char16_t groupUnit(QStringView group)
 {
     char16_t unit = 0;
     for (const QChar c : group) {
         const int value = digitValue(c);
-        if (value < 0)
-            return 0;
+        if (value < 0) {
+            // Four plain digits are the rule; anything else is read the slow way.
+            bool isNumber = false;
+            const int number = group.toInt(&isNumber, 16);
+            return isNumber && number > 0 ? char16_t(number) : char16_t(0);
+        }
         unit = char16_t(unit * 16 + value);
     }
     return unit;

@@ -10,8 +10,10 @@ public:
     // gives the two groups of its surrogate pair.
     [[nodiscard]] static QString encode(const QString &text, bool prefixed);
     // With prefixed, every "\U" and then every "\u" is removed first. The
-    // rest is read in groups of four characters, a shorter tail dropped; a
-    // group of four hex digits (either case) is one unit, any other group
-    // (a sign, a blank, a non-hex character) the unit 0.
+    // rest is read in groups of four characters, a shorter tail dropped. A
+    // group is read as an integer in base 16 (digits of either case, with
+    // blanks around them, a sign or a "0x" allowed: " 041", "+041" and "0x41"
+    // are all "A"); one that is no such integer, or a negative one, is the
+    // unit 0.
     [[nodiscard]] static QString decode(const QString &escaped, bool prefixed);
 };

@@ -17,6 +17,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QTemporaryFile>
 #include <QTranslator>
 
 #include <memory>
@@ -36,6 +37,7 @@ private Q_SLOTS:
     void everyPanelConverts();
     void swapAndClear();
     void currencyPanelReadsRatesAtEveryChange();
+    void styleSheetFromAFile();
     void decimalPointUnderGermanLocale();
     void chineseLabels();
     void closingWaitsForTheWorkerWithoutHanging();
@@ -80,6 +82,11 @@ QString convert(const nuvelix_convert &page, const QString &prefix, const QStrin
     source->clear();
     QTest::keyClicks(source, value);
     return edit(page, prefix, "to")->text();
+}
+
+QString ratesInUse(const nuvelix_convert &page)
+{
+    return child<QLabel>(page, "exchangerates_ratesInUse")->text();
 }
 
 } // namespace
@@ -226,17 +233,49 @@ void TestConverterWidget::swapAndClear()
 
 void TestConverterWidget::currencyPanelReadsRatesAtEveryChange()
 {
-    ExchangeRates(settingsFilePath()).storeBuiltInWhereMissing();
-    const nuvelix_convert page;
-    QCOMPARE(convert(page, "exchangerates", "100", "EUR", "USD"), QStringLiteral("108.83"));
-    child<QPushButton>(page, "exchangerates_interchangeable_pushButton")->click();
-    QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("91.8864283745"));
+    // The day's rates are due; the local server answers only once the event
+    // loop runs, so the panel is seen first without them.
+    QFile::remove(settingsFilePath());
+    LocalHttpServer feed;
+    QVERIFY(feed.listen());
+    feed.setResponse(200, "<Cube><Cube time=\"2024-06-07\">"
+                          "<Cube currency=\"USD\" rate=\"1.0844\"/></Cube></Cube>");
+    const nuvelix_convert page(nullptr, feed.url(QStringLiteral("/feed.xml")));
 
-    // A rate the worker writes now is used from the next keystroke on.
+    // Nothing stored yet: the built-in rates, and the panel says so.
+    QCOMPARE(convert(page, "exchangerates", "100", "EUR", "USD"), QStringLiteral("108.83"));
+    QCOMPARE(ratesInUse(page),
+             QStringLiteral("Built-in rates in use: no reference rates downloaded yet"));
+
+    // The worker's rates are shown as soon as it ends, without a keystroke.
+    QTRY_COMPARE_WITH_TIMEOUT(ratesInUse(page),
+                              QStringLiteral("Euro reference rates of 2024-06-07"), 10000);
+    QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("108.44"));
+    child<QPushButton>(page, "exchangerates_interchangeable_pushButton")->click();
+    QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("92.216894135"));
+
+    // A rate written now is used from the next keystroke on.
     ExchangeRates(settingsFilePath()).store({{QStringLiteral("USD"), 2.0}});
-    QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("91.8864283745"));
+    QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("92.216894135"));
     QTest::keyClick(edit(page, "exchangerates", "source"), Qt::Key_0);
     QCOMPARE(edit(page, "exchangerates", "to")->text(), QStringLiteral("500"));
+}
+
+void TestConverterWidget::styleSheetFromAFile()
+{
+    const QString before = qApp->styleSheet();
+    const auto restore = qScopeGuard([&before] { qApp->setStyleSheet(before); });
+    const QString sheet = QStringLiteral("/* Größe */ QLineEdit { color: #123456; }");
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(sheet.toUtf8());
+    file.close();
+
+    nuvelix_convert page;
+    page.setStyleSheets(file.fileName() + QStringLiteral(".missing"));
+    QCOMPARE(qApp->styleSheet(), before);
+    page.setStyleSheets(file.fileName());
+    QCOMPARE(qApp->styleSheet(), sheet);
 }
 
 void TestConverterWidget::decimalPointUnderGermanLocale()

@@ -1,7 +1,9 @@
 #include "quantitynames.h"
 
 #include <QHash>
+#include <QFile>
 #include <QProcess>
+#include <QSet>
 #include <QTest>
 
 #include <cmath>
@@ -9,16 +11,21 @@
 // Every factor of the unit tables against GNU units (Debian's "units"), within
 // the rounding of the constants the tables carry. Rows with a reason are the
 // tables' deliberate departures; every factor more than 1e-6 away from GNU
-// units is printed.
+// units is printed, and is listed in the document of such factors.
 class TestGnuUnits : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase();
     void factors_data();
     void factors();
     void temperatureScales_data();
     void temperatureScales();
+
+private:
+    // "quantity symbol" of each factor the document lists.
+    QSet<QString> m_listed;
 };
 
 namespace {
@@ -68,6 +75,21 @@ void multiples(const char *quantity, const QStringList &prefixes, const QString 
 }
 
 } // namespace
+
+void TestGnuUnits::initTestCase()
+{
+    QFile document(QStringLiteral(YURB_DOCS_DIR "/unit-factors-against-gnu-units.md"));
+    QVERIFY2(document.open(QIODevice::ReadOnly), qPrintable(document.fileName()));
+    // Table rows: "| quantity | symbol | ...".
+    while (!document.atEnd()) {
+        const QStringList cells = QString::fromUtf8(document.readLine()).split(QLatin1Char('|'));
+        if (cells.size() < 3)
+            continue;
+        // A misspelt row leaves its factor unlisted, which fails that factor.
+        m_listed.insert(cells.at(1).trimmed() + ' ' + cells.at(2).trimmed());
+    }
+    QVERIFY(!m_listed.isEmpty());
+}
 
 void TestGnuUnits::factors_data()
 {
@@ -276,6 +298,13 @@ void TestGnuUnits::factors()
     // Both directions: each has its own constants.
     const double toBase = units.toBase(1.0, symbol);
     const double fromBase = 1.0 / units.fromBase(1.0, symbol);
+    const bool differs =
+        std::abs(toBase / reference - 1.0) > 1e-6 || std::abs(fromBase / reference - 1.0) > 1e-6;
+    QVERIFY2(m_listed.contains(quantity + ' ' + symbol) == differs,
+             qPrintable(QStringLiteral("%1 %2 %3 the document of factors that differ")
+                            .arg(quantity, symbol,
+                                 differs ? QStringLiteral("differs but is missing from")
+                                         : QStringLiteral("agrees but is listed in"))));
     for (const auto &[direction, ours] :
          {std::pair{"to the base", toBase}, std::pair{"from the base", fromBase}}) {
         const double difference = ours / reference - 1.0;

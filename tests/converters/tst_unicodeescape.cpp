@@ -53,10 +53,18 @@ void TestUnicodeEscape::decode_data()
     QTest::newRow("prefix not removed") << "\\U4E2D" << false << zero;
     QTest::newRow("non-hex group") << "00G141" << false << zero;
     QTest::newRow("non-hex group, then on") << "XYZW0041" << false << zero + QLatin1Char('A');
+    // A group reads as an integer in base 16 does: a sign, a "0x" and
+    // blanks around the digits are allowed, a negative number is refused.
     QTest::newRow("negative group") << "-0010041" << false << zero + QLatin1Char('A');
-    QTest::newRow("plus sign") << "+001" << false << zero;
-    QTest::newRow("blank") << " 041" << false << zero;
-    QTest::newRow("0x") << "0x41" << false << zero;
+    QTest::newRow("negative after a blank") << " -41" << false << zero;
+    QTest::newRow("plus sign") << "+041" << false << QStringLiteral("A");
+    QTest::newRow("blank before") << " 041" << false << QStringLiteral("A");
+    QTest::newRow("blank after") << "041 " << false << QStringLiteral("A");
+    QTest::newRow("tab before") << "\t041" << false << QStringLiteral("A");
+    QTest::newRow("0x") << "0x41" << false << QStringLiteral("A");
+    QTest::newRow("0X, lower-case digit") << "0Xa0" << false << QStringLiteral("\u00A0");
+    QTest::newRow("blank inside") << "4 1 " << false << zero;
+    QTest::newRow("sign alone") << "+   " << false << zero;
     QTest::newRow("prefixed, between groups only") << "00\\U41" << true << QStringLiteral("A");
 }
 
