@@ -8,6 +8,7 @@
 #include "serialtool.h"
 
 #include <QDateTime>
+#include <QQuickWindow>
 #include <QTimer>
 
 namespace {
@@ -17,6 +18,12 @@ constexpr qint64 storeEverySeconds = 11;
 
 void MainWindow::GPS_Init_Start()
 {
+    // Web views draw through Qt Quick. Its software renderer hands the map
+    // to the window as a picture; with the OpenGL one the whole window
+    // would compose every repaint through OpenGL, which without a graphics
+    // card costs most of a processor core at a receiver's pace. The choice
+    // holds for views made later, and the map view is made later.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     // The map view is made when the page is first shown: a web view makes
     // the whole window compose through OpenGL.
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::createGpsMapView);
