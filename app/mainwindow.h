@@ -315,7 +315,7 @@ private Q_SLOTS:
     void slotgpscalculatedialogclose();
     void slotGPSsignal();
     void slotgpssignaldialogclose();
-    void GPS_SignalSetbuf(const GsvSatellites &satellites);
+    void GPS_SignalSetbuf(const GsvSentence &sentence);
     void GPS_SignaltipSlot(QPointF point, bool state);
 
 private:
@@ -327,7 +327,7 @@ private:
     void showGpsUpdate(const NmeaUpdate &update);
     void showGpsPosition(const QByteArray &line);
     void releaseGpsClient(QTcpSocket *client);
-    void GPS_Signaltip_Setting(const nmea_slmsg &satellite);
+    void GPS_Signaltip_Setting(quint8 code);
     void releaseGpsSignalWorker();
 
 private Q_SLOTS:

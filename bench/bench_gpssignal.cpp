@@ -110,7 +110,7 @@ int main(int argc, char *argv[])
         figures.longestQueue = std::max(figures.longestQueue, worker->queueLength());
     });
     QObject::connect(worker, &GPS_Signal::ReturnResult, worker,
-                     [&](const GsvSatellites &) { ++figures.drawn; });
+                     [&](const GsvSentence &) { ++figures.drawn; });
     qint64 readBefore = 0;
     const auto allDrawn = [&](qint64 sent) {
         return figures.handed == sent && worker->queueLength() == 0 &&
