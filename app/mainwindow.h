@@ -322,10 +322,9 @@ private:
     [[nodiscard]] SerialTool gpsSerialTool();
     void createGpsMapView();
     void runMapCalls(const QStringList &statements);
-    void moveGpsMap(const QString &latitude, const QString &longitude, bool centre,
-                    bool latitudeFirst);
     void showGpsUpdate(const NmeaUpdate &update);
-    void showGpsPosition(const QByteArray &line);
+    bool showGpsPosition(const QByteArray &line);
+    void showGpsStatus(const QString &message);
     void releaseGpsClient(QTcpSocket *client);
     void GPS_Signaltip_Setting(quint8 code);
     void releaseGpsSignalWorker();
@@ -675,6 +674,8 @@ private:
     bool gpsSignalDialogOpen = false;
     bool gpsSignalBusy = false;
     ReceiveView *gpsReceiveView = nullptr;
+    // The last write of the track file failed.
+    bool gpsTrackUnsaved = false;
     // The GPS tool's position server: made with the terminals' objects; each
     // client's bytes are cut into lines of their own.
     int gpsTcpRunning = 0;
