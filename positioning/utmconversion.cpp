@@ -33,6 +33,8 @@ struct ZoneText
     char band = 0;
 };
 
+// None for a text longer than five characters or one that does not start
+// with a zone number from 1 to 60.
 std::optional<ZoneText> readZone(const QString &zone)
 {
     if (zone.size() > longestZone)
@@ -42,7 +44,7 @@ std::optional<ZoneText> readZone(const QString &zone)
     qsizetype at = 0;
     for (; at < bytes.size() && bytes.at(at) >= '0' && bytes.at(at) <= '9'; ++at)
         read.number = read.number * 10 + (bytes.at(at) - '0');
-    if (at == 0)
+    if (at == 0 || read.number < 1 || read.number > 60)
         return std::nullopt;
     read.band = at < bytes.size() ? bytes.at(at) : '\0';
     return read;
@@ -181,8 +183,8 @@ private:
     std::array<double, 6> m_beta{};
 };
 
-// The latitude and longitude of a grid position that UtmConversion takes,
-// or none when it is no place on the earth.
+// The latitude and longitude of a grid position, or none when it is no
+// place on the earth (its easting or northing not finite included).
 std::optional<LatLong> gridToLatLong(const Ellipsoid &ellipsoid, const ZoneText &zone,
                                      const UTM &utm)
 {
@@ -217,7 +219,7 @@ QString UtmConversion::toLatLongRefusal(int ReferenceEllipsoid, const UTM &utm)
     if (utm.zone.size() > longestZone)
         return tr("The UTM zone \"%1\" is longer than five characters.").arg(utm.zone);
     const std::optional<ZoneText> zone = readZone(utm.zone);
-    if (!zone || zone->number < 1 || zone->number > 60)
+    if (!zone)
         return tr("The UTM zone \"%1\" does not start with a zone number from 1 to 60.")
             .arg(utm.zone);
     if (!std::isfinite(utm.easting) || !std::isfinite(utm.northing))
@@ -249,9 +251,12 @@ UTM UtmConversion::LatLong_to_UTM(int ReferenceEllipsoid, double Lat, double Lon
 
 LatLong UtmConversion::UTM_to_LatLong(int ReferenceEllipsoid, const UTM &utm)
 {
-    if (!toLatLongRefusal(ReferenceEllipsoid, utm).isEmpty())
-        return {notANumber, notANumber};
-    return *gridToLatLong(*Ellipsoid::row(ReferenceEllipsoid), *readZone(utm.zone), utm);
+    const std::optional<Ellipsoid> ellipsoid = Ellipsoid::row(ReferenceEllipsoid);
+    const std::optional<ZoneText> zone = readZone(utm.zone);
+    std::optional<LatLong> position;
+    if (ellipsoid && zone)
+        position = gridToLatLong(*ellipsoid, *zone, utm);
+    return position.value_or(LatLong{notANumber, notANumber});
 }
 
 char UtmConversion::UTM_Letter_Designator(double Lat)
