@@ -132,8 +132,8 @@ void MainWindow::GPSTCP_Server_ReadMessage()
 }
 
 // A client's real position as it sent it: shown with the hemispheres of its
-// signs, stored when asked for, and drawn at once. A line that is not a
-// position changes nothing; false for a line that names one but holds none.
+// signs, stored when asked for, and drawn at once. Anything else changes
+// nothing; false for a position line whose texts are no place on the earth.
 bool MainWindow::showGpsPosition(const QByteArray &line)
 {
     const std::optional<PositionLine> texts = PositionLine::parse(line);
