@@ -43,15 +43,6 @@ namespace {
 
 constexpr int sentencesPerSecond = 30;
 
-QByteArray withChecksum(const QByteArray &body)
-{
-    char sum = 0;
-    for (const char c : body)
-        sum ^= c;
-    return '$' + body + '*' + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') +
-           "\r\n";
-}
-
 QByteArray timeOf(int second)
 {
     return QByteArray::number(100000 + second % 60000).rightJustified(6, '0') + ".00";
@@ -126,10 +117,10 @@ QList<QByteArray> epoch(int second)
     }
     QList<QByteArray> sentences;
     for (const QByteArray &body : std::as_const(bodies))
-        sentences.append(withChecksum(body));
+        sentences.append(nmeaSentence(body));
     // Filled up to the pace with position sentences.
     while (sentences.size() < sentencesPerSecond)
-        sentences.append(withChecksum("GNGLL," + position + "," + time + ",A,A"));
+        sentences.append(nmeaSentence("GNGLL," + position + "," + time + ",A,A"));
     sentences.resize(sentencesPerSecond);
     return sentences;
 }

@@ -46,7 +46,7 @@ private:
     QString text(const char *name) const { return child<QLabel>(*m_window, name)->text(); }
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     static QByteArray trackFile();
-    void startServer(quint16 port);
+    void startServerFor(std::initializer_list<QTcpSocket *> clients);
 
     std::unique_ptr<PtyPair> m_pty;
     std::unique_ptr<PromptRecorder> m_prompts;
@@ -214,30 +214,32 @@ void TestGpsTool::serverBadStartsAreRefused()
     QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Start"));
 }
 
-void TestGpsTool::startServer(quint16 port)
+// Starts the position server on a free port and connects the clients to it.
+void TestGpsTool::startServerFor(std::initializer_list<QTcpSocket *> clients)
 {
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
     child<QLineEdit>(*m_window, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
     button("GPSTCPopencompushButton")->click();
     QCOMPARE(statusText(*m_window), QStringLiteral("Server has started"));
     QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Stop"));
+    for (QTcpSocket *client : clients) {
+        client->connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(client->waitForConnected(5000));
+    }
 }
 
 // Two clients whose lines arrive in pieces, interleaved: each client's line
 // is joined from its own pieces, and every complete line is shown and stored.
 void TestGpsTool::serverTakesEachClientsLines()
 {
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    startServer(port);
-
     QTcpSocket first;
     QTcpSocket second;
-    for (QTcpSocket *client : {&first, &second}) {
-        client->connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(client->waitForConnected(5000));
-    }
+    startServerFor({&first, &second});
+    if (QTest::currentTestFailed())
+        return;
     QTRY_VERIFY(statusText(*m_window).endsWith(QLatin1String("127.0.0.1 Joined")));
     first.write("Latitude:1.5,Longi");
     QVERIFY(first.waitForBytesWritten(1000));
@@ -318,14 +320,10 @@ void TestGpsTool::serverPositionsShownStoredOrRefused()
         QVERIFY(m_pty->write(serial));
         QTRY_COMPARE(text("Weidufangxiang"), QStringLiteral("S"));
     }
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    startServer(port);
     QTcpSocket client;
-    client.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(client.waitForConnected(5000));
+    startServerFor({&client});
+    if (QTest::currentTestFailed())
+        return;
     for (const QByteArray &line : lines) {
         client.write(line + "\r\n");
         QTRY_VERIFY(child<QPlainTextEdit>(*m_window, "GPStextBrowser")
@@ -355,14 +353,10 @@ void TestGpsTool::failedTrackWriteStaysShown()
     QTRY_COMPARE(text("Dimiansudu"), QStringLiteral("12.5 km/h"));
     QCOMPARE(statusText(*m_window), QStringLiteral("Unable to save GPS data."));
 
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    startServer(port);
     QTcpSocket client;
-    client.connectToHost(QHostAddress::LocalHost, port);
-    QVERIFY(client.waitForConnected(5000));
+    startServerFor({&client});
+    if (QTest::currentTestFailed())
+        return;
     client.write("Latitude:1.5,Longitude:2.5\r\n");
     QTRY_COMPARE(text("Weidu"), QStringLiteral("1.5"));
     QCOMPARE(statusText(*m_window), QStringLiteral("Unable to save GPS data."));
