@@ -9,7 +9,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 
 using Texts = QMap<QString, QString>;
 
@@ -75,14 +74,6 @@ void TestGpsCalcClose::closeWhileBoxIsOpen()
     QVERIFY(dialog);
     for (auto it = inputs.cbegin(); it != inputs.cend(); ++it)
         child<QLineEdit>(*dialog, qPrintable(it.key()))->setText(it.value());
-    // Should the box outlive its dialog, it is closed rather than waited for.
-    QTimer unblock;
-    connect(&unblock, &QTimer::timeout, [] {
-        if (QWidget *modal = QApplication::activeModalWidget())
-            modal->close();
-    });
-    unblock.start(5000);
-
     const CloseUnderBox closer(dialog);
     child<QPushButton>(*dialog, qPrintable(button))->click();
     QVERIFY(closer.boxShown);

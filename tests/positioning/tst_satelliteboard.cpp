@@ -126,11 +126,6 @@ void TestSatelliteBoard::sentencesOnTheBoard_data()
         << QList<QByteArray>{"$GPGSV,1,1,02,04,75,023,43,05,60,154,30",
                              "$GPGSV,1,1,01,04,75,023,42"}
         << "GP4=42 | sky GP4";
-    QTest::newRow("dual band, a satellite no longer listed")
-        << QList<QByteArray>{"$GLGSV,1,1,02,65,75,023,43,66,60,154,30,1",
-                             "$GLGSV,1,1,02,65,75,023,,66,60,154,,3",
-                             "$GLGSV,1,1,01,65,75,023,41,1", "$GLGSV,1,1,01,65,75,023,,3"}
-        << "GL65=41 | sky GL65";
     QTest::newRow("empty sentence") << QList<QByteArray>{QByteArray()} << "";
 }
 
