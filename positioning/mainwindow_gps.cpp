@@ -25,8 +25,8 @@ void MainWindow::GPS_Init_Start()
     // card costs most of a processor core at a receiver's pace. The choice
     // holds for views made later, and the map view is made later.
     QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
-    // The map view is made when the page is first shown: a web view makes
-    // the whole window compose through OpenGL.
+    // The map view, and with it the web engine, is made when the page is
+    // first shown.
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::createGpsMapView);
     createGpsMapView();
 
