@@ -8,6 +8,7 @@
 #include "toolswitches.h"
 
 #include <QApplication>
+#include <QQuickWindow>
 #include <QFile>
 #include <QSerialPort>
 #include <QStyleFactory>
@@ -30,6 +31,12 @@ MainWindow::MainWindow(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::MainWindow)
 {
+    // Web views draw through Qt Quick. Its software renderer hands a page to
+    // the window as a picture; with the OpenGL one the whole window would
+    // compose every repaint through OpenGL, which without a graphics card
+    // costs most of a processor core while a device streams. The choice holds
+    // for every web view made later, the map's and the "More" page's.
+    QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
     ui->setupUi(this);
 
     setWindowTitle(

@@ -315,19 +315,18 @@ private Q_SLOTS:
     void slotgpscalculatedialogclose();
     void slotGPSsignal();
     void slotgpssignaldialogclose();
-    void GPS_SignalSetbuf(const GsvSatellites &satellites);
+    void GPS_SignalSetbuf(const GsvSentence &sentence);
     void GPS_SignaltipSlot(QPointF point, bool state);
 
 private:
     [[nodiscard]] SerialTool gpsSerialTool();
     void createGpsMapView();
     void runMapCalls(const QStringList &statements);
-    void moveGpsMap(const QString &latitude, const QString &longitude, bool centre,
-                    bool latitudeFirst);
     void showGpsUpdate(const NmeaUpdate &update);
-    void showGpsPosition(const QByteArray &line);
+    bool showGpsPosition(const QByteArray &line);
+    void showGpsStatus(const QString &message);
     void releaseGpsClient(QTcpSocket *client);
-    void GPS_Signaltip_Setting(const nmea_slmsg &satellite);
+    void GPS_Signaltip_Setting(quint8 code);
     void releaseGpsSignalWorker();
 
 private Q_SLOTS:
@@ -727,6 +726,8 @@ private:
     bool gpsSignalDialogOpen = false;
     bool gpsSignalBusy = false;
     ReceiveView *gpsReceiveView = nullptr;
+    // The last write of the track file failed.
+    bool gpsTrackUnsaved = false;
     // The GPS tool's position server: made with the terminals' objects; each
     // client's bytes are cut into lines of their own.
     int gpsTcpRunning = 0;

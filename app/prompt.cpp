@@ -2,6 +2,7 @@
 
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QPointer>
 
 namespace {
 Prompt::MessageHandler &messageHandler()
@@ -21,27 +22,41 @@ Prompt::TextHandler &textHandler()
     static Prompt::TextHandler handler;
     return handler;
 }
+
+QMessageBox::Icon iconOf(Prompt::Kind kind)
+{
+    switch (kind) {
+    case Prompt::Kind::Information:
+        return QMessageBox::Information;
+    case Prompt::Kind::Warning:
+        return QMessageBox::Warning;
+    case Prompt::Kind::Critical:
+        return QMessageBox::Critical;
+    case Prompt::Kind::Question:
+        return QMessageBox::Question;
+    }
+    return QMessageBox::NoIcon;
+}
 } // namespace
 
+// The box is a child of its parent, so a parent that goes while the box is
+// open (a tool dialog closed under it) takes the box along: the question
+// then counts as cancelled.
 QMessageBox::StandardButton Prompt::message(QWidget *parent, const Message &message)
 {
     if (messageHandler())
         return messageHandler()(message);
-    switch (message.kind) {
-    case Kind::Information:
-        return QMessageBox::information(parent, message.title, message.text, message.buttons,
-                                        message.defaultButton);
-    case Kind::Warning:
-        return QMessageBox::warning(parent, message.title, message.text, message.buttons,
-                                    message.defaultButton);
-    case Kind::Critical:
-        return QMessageBox::critical(parent, message.title, message.text, message.buttons,
-                                     message.defaultButton);
-    case Kind::Question:
-        return QMessageBox::question(parent, message.title, message.text, message.buttons,
-                                     message.defaultButton);
-    }
-    return QMessageBox::NoButton;
+    const QPointer<QMessageBox> box =
+        new QMessageBox(iconOf(message.kind), message.title, message.text, message.buttons, parent);
+    if (message.defaultButton != QMessageBox::NoButton)
+        box->setDefaultButton(message.defaultButton);
+    const int result = box->exec();
+    if (!box)
+        return QMessageBox::Cancel;
+    const QMessageBox::StandardButton answer =
+        result == -1 ? QMessageBox::Cancel : box->standardButton(box->clickedButton());
+    delete box;
+    return answer;
 }
 
 QMessageBox::StandardButton Prompt::information(QWidget *parent, const QString &title,

@@ -31,15 +31,6 @@ namespace {
 constexpr int sentencesPerSecond = 16;
 constexpr int floodSentences = 50000;
 
-QByteArray withChecksum(const QByteArray &body)
-{
-    char sum = 0;
-    for (const char c : body)
-        sum ^= c;
-    return '$' + body + '*' + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') +
-           "\r\n";
-}
-
 // Sentence n of a receiver that tracks 16 satellites of each of GPS,
 // BeiDou, GLONASS and Galileo: the satellites move and their SNR changes
 // every second, and now and then one fades below the drawing thresholds.
@@ -61,7 +52,7 @@ QByteArray gsvSentence(int n)
         body += ',' + QByteArray::number(prn) + ',' + QByteArray::number(5 + (prn * 7) % 80) + ',' +
                 QByteArray::number((prn * 37 + second) % 360) + ',' + QByteArray::number(snr);
     }
-    return withChecksum(body);
+    return nmeaSentence(body);
 }
 
 // What one case saw of the dialog's worker.
@@ -110,7 +101,7 @@ int main(int argc, char *argv[])
         figures.longestQueue = std::max(figures.longestQueue, worker->queueLength());
     });
     QObject::connect(worker, &GPS_Signal::ReturnResult, worker,
-                     [&](const GsvSatellites &) { ++figures.drawn; });
+                     [&](const GsvSentence &) { ++figures.drawn; });
     qint64 readBefore = 0;
     const auto allDrawn = [&](qint64 sent) {
         return figures.handed == sent && worker->queueLength() == 0 &&

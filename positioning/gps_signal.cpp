@@ -7,7 +7,7 @@
 GPS_Signal::GPS_Signal(QObject *parent)
     : QThread(parent)
 {
-    qRegisterMetaType<GsvSatellites>();
+    qRegisterMetaType<GsvSentence>();
 }
 
 GPS_Signal::~GPS_Signal()
@@ -73,21 +73,21 @@ void GPS_Signal::run()
             m_waiting = true;
             ++m_read;
         }
-        const GsvSatellites satellites = GsvReader::read(sentence);
+        const GsvSentence read = GsvReader::read(sentence);
         // Handed over on the worker object's own thread, where deliver()
         // drops it once the worker is stopping; a pending hand-over goes
         // with the object.
         QMetaObject::invokeMethod(
-            this, [this, satellites] { deliver(satellites); }, Qt::QueuedConnection);
+            this, [this, read] { deliver(read); }, Qt::QueuedConnection);
     }
 }
 
-void GPS_Signal::deliver(const GsvSatellites &satellites)
+void GPS_Signal::deliver(const GsvSentence &sentence)
 {
     {
         const QMutexLocker lock(&m_mutex);
         if (m_stopping)
             return;
     }
-    Q_EMIT ReturnResult(satellites);
+    Q_EMIT ReturnResult(sentence);
 }

@@ -44,15 +44,15 @@ public Q_SLOTS:
     void Wait_Data(bool status);
 
 Q_SIGNALS:
-    // The satellites of one sentence, emitted on the thread the worker
-    // object lives in (the window's), never after stop().
-    void ReturnResult(const GsvSatellites &satellites);
+    // One sentence as read, emitted on the thread the worker object lives
+    // in (the window's), never after stop().
+    void ReturnResult(const GsvSentence &sentence);
 
 protected:
     void run() override;
 
 private:
-    void deliver(const GsvSatellites &satellites);
+    void deliver(const GsvSentence &sentence);
 
     mutable QMutex m_mutex;
     QWaitCondition m_work;

@@ -21,7 +21,7 @@ constexpr TalkerCode talkerCodes[] = {
 constexpr int headerFields = 3;
 constexpr int blockFields = 4;
 
-// Field n read as a whole number within lowest..highest.
+// Field n read as a whole number held within lowest..highest.
 int number(QByteArrayView sentence, int n, int lowest, int highest)
 {
     const int value =
@@ -40,12 +40,23 @@ quint8 GsvReader::systemOf(QByteArrayView sentence)
     return 0;
 }
 
-GsvSatellites GsvReader::read(QByteArrayView sentence)
+GsvSentence GsvReader::read(QByteArrayView sentence)
 {
-    GsvSatellites satellites{};
+    GsvSentence read;
+    read.system = systemOf(sentence);
+    // A group holds at most nine sentences; anything larger is held there.
+    read.count = number(sentence, 1, 0, 99);
+    read.number = number(sentence, 2, 0, 99);
     const int dataFields = std::max(0, NmeaFields::lastField(sentence) - headerFields);
+    if (dataFields % blockFields == 1) {
+        bool ok = false;
+        const int signal =
+            NmeaFields::field(sentence, headerFields + dataFields).trimmed().toInt(&ok, 16);
+        if (ok && signal >= 0)
+            read.signalId = signal;
+    }
+    GsvSatellites &satellites = read.satellites;
     const int blocks = std::min<int>(dataFields / blockFields, int(satellites.size()));
-    const quint8 system = systemOf(sentence);
     for (int block = 0; block < blocks; ++block) {
         const int first = headerFields + 1 + block * blockFields;
         nmea_slmsg &satellite = satellites[block];
@@ -53,7 +64,7 @@ GsvSatellites GsvReader::read(QByteArrayView sentence)
         satellite.elevation = quint8(number(sentence, first + 1, 0, 90));
         satellite.azimuth = number(sentence, first + 2, 0, 359);
         satellite.snr = quint8(number(sentence, first + 3, 0, 99));
-        satellite.system = satellite.prn != 0 ? system : 0;
+        satellite.system = satellite.prn != 0 ? read.system : 0;
     }
-    return satellites;
+    return read;
 }

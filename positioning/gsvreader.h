@@ -13,11 +13,12 @@ public:
     // it; 0 for any other talker, such as the combined "GNGSV".
     [[nodiscard]] static quint8 systemOf(QByteArrayView sentence);
 
-    // The satellites the sentence lists, four fields each (PRN, elevation,
-    // azimuth, SNR) from field 4 on; an empty field reads as 0, a number is
-    // cut towards zero and held within the record's range. Only whole
-    // blocks of four count, so the signal-ID field that NMEA 4.10 appends
-    // is never read as a satellite. Places the sentence does not fill have
-    // PRN 0; a satellite's system is the talker's when its PRN is not 0.
-    [[nodiscard]] static GsvSatellites read(QByteArrayView sentence);
+    // The sentence's group fields and the satellites it lists, four fields
+    // each (PRN, elevation, azimuth, SNR) from field 4 on; an empty field
+    // reads as 0, a number is cut towards zero and held within the record's
+    // range. Only whole blocks of four are satellites: a single field after
+    // them is the signal ID (hexadecimal) that NMEA 4.10 appends. Places the
+    // sentence does not fill have PRN 0; a satellite's system is the
+    // talker's when its PRN is not 0.
+    [[nodiscard]] static GsvSentence read(QByteArrayView sentence);
 };

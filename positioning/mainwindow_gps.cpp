@@ -8,6 +8,7 @@
 #include "serialtool.h"
 
 #include <QDateTime>
+#include <QLabel>
 #include <QTimer>
 
 namespace {
@@ -17,8 +18,8 @@ constexpr qint64 storeEverySeconds = 11;
 
 void MainWindow::GPS_Init_Start()
 {
-    // The map view is made when the page is first shown: a web view makes
-    // the whole window compose through OpenGL.
+    // The map view, and with it the web engine, is made when the page is
+    // first shown.
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::createGpsMapView);
     createGpsMapView();
 
@@ -46,6 +47,12 @@ void MainWindow::GPS_Init_Start()
     gpsReceiveView = new ReceiveView(ui->GPStextBrowser, nullptr, this, HexFormat::Style::Compact,
                                      ReceiveDecoder::Encoding::Utf8OrGbk);
     gpsReceiveView->setUp();
+    // The value labels show what receivers and clients send as text only.
+    for (QLabel *label :
+         {ui->GPS_UTC, ui->Weidu, ui->Weidufangxiang, ui->Jingdu, ui->Jingdufangxiang,
+          ui->Dingweizhuangtai, ui->Shiyongweixing, ui->Haibagaodu, ui->GPSKejianweixing,
+          ui->BDKejianweixing, ui->Weizhiyinzi, ui->Shuipingyinzi, ui->Cuizhiyinzi, ui->Dimiansudu})
+        label->setTextFormat(Qt::PlainText);
     for (QWidget *widget : std::initializer_list<QWidget *>{
              ui->label_38, ui->label_37, ui->label_58, ui->BDKejianweixing, ui->GPSKejianweixing,
              ui->Shiyongweixing})
@@ -121,7 +128,7 @@ void MainWindow::readGPSCom(const QByteArray &temp)
     if (temp.isEmpty())
         return;
     gpsReceiveView->appendBytes(temp, false, QStringLiteral("serial"));
-    statusBar()->showMessage(tr("Successfully read %1 byte data").arg(temp.size()));
+    showGpsStatus(tr("Successfully read %1 byte data").arg(temp.size()));
 }
 
 // Cuts the stream into sentences; each one whose checksum holds is decoded.

@@ -11,7 +11,11 @@
 
 #include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
+
+#include <initializer_list>
+#include <utility>
 
 namespace {
 // The combo box offers the ellipsoid rows from 1, WGS-84 chosen at first.
@@ -27,6 +31,19 @@ int ellipsoidOf(const QComboBox *box)
 QString fixed(double value)
 {
     return QString::number(value, 'f', 8);
+}
+
+// Reads each line edit's number into its place; the refusal of the first
+// text that is not a number, or empty when all are.
+QString readNumbers(std::initializer_list<std::pair<const QLineEdit *, double *>> fields)
+{
+    for (const auto &[edit, value] : fields) {
+        bool number = false;
+        *value = edit->text().toDouble(&number);
+        if (!number)
+            return MainWindow::tr("\"%1\" is not a number.").arg(edit->text());
+    }
+    return {};
 }
 } // namespace
 
@@ -64,11 +81,16 @@ void MainWindow::slotgpscalculatedialogclose()
 // The great-circle distance in km between the original and the target.
 void MainWindow::GPScalculate_triggered()
 {
-    const double lon1 = gpsCalcUi->YlonglineEdit->text().toDouble();
-    const double lat1 = gpsCalcUi->YlatlineEdit->text().toDouble();
-    const double lon2 = gpsCalcUi->MlonglineEdit->text().toDouble();
-    const double lat2 = gpsCalcUi->MlatlineEdit->text().toDouble();
-    QString refusal = LatLong::rangeRefusal(lat1, lon1);
+    double lon1 = 0;
+    double lat1 = 0;
+    double lon2 = 0;
+    double lat2 = 0;
+    QString refusal = readNumbers({{gpsCalcUi->YlonglineEdit, &lon1},
+                                   {gpsCalcUi->YlatlineEdit, &lat1},
+                                   {gpsCalcUi->MlonglineEdit, &lon2},
+                                   {gpsCalcUi->MlatlineEdit, &lat2}});
+    if (refusal.isEmpty())
+        refusal = LatLong::rangeRefusal(lat1, lon1);
     if (refusal.isEmpty())
         refusal = LatLong::rangeRefusal(lat2, lon2);
     if (!refusal.isEmpty()) {
@@ -82,9 +104,12 @@ void MainWindow::GPScalculate_triggered()
 void MainWindow::GPSLatLong_Conversions_UTM_triggered()
 {
     const int ellipsoid = ellipsoidOf(gpsCalcUi->utm_comboBox);
-    const double latitude = gpsCalcUi->latlineEdit->text().toDouble();
-    const double longitude = gpsCalcUi->longlineEdit->text().toDouble();
-    const QString refusal = UtmConversion::toUtmRefusal(ellipsoid, latitude, longitude);
+    double latitude = 0;
+    double longitude = 0;
+    QString refusal =
+        readNumbers({{gpsCalcUi->latlineEdit, &latitude}, {gpsCalcUi->longlineEdit, &longitude}});
+    if (refusal.isEmpty())
+        refusal = UtmConversion::toUtmRefusal(ellipsoid, latitude, longitude);
     if (!refusal.isEmpty()) {
         Prompt::warning(gpsCalcDialog, tr("UTM Conversions"), refusal);
         return;
@@ -98,9 +123,11 @@ void MainWindow::GPSLatLong_Conversions_UTM_triggered()
 void MainWindow::GPSUTM_Conversions_LatLong_triggered()
 {
     const int ellipsoid = ellipsoidOf(gpsCalcUi->utm_comboBox);
-    const UTM utm{gpsCalcUi->utmElineEdit->text().toDouble(),
-                  gpsCalcUi->utmNlineEdit->text().toDouble(), gpsCalcUi->utmZlineEdit->text()};
-    const QString refusal = UtmConversion::toLatLongRefusal(ellipsoid, utm);
+    UTM utm{0, 0, gpsCalcUi->utmZlineEdit->text()};
+    QString refusal = readNumbers(
+        {{gpsCalcUi->utmElineEdit, &utm.easting}, {gpsCalcUi->utmNlineEdit, &utm.northing}});
+    if (refusal.isEmpty())
+        refusal = UtmConversion::toLatLongRefusal(ellipsoid, utm);
     if (!refusal.isEmpty()) {
         Prompt::warning(gpsCalcDialog, tr("UTM Conversions"), refusal);
         return;

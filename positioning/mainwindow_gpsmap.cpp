@@ -42,29 +42,29 @@ void MainWindow::runMapCalls(const QStringList &statements)
         gpsMapView->page()->runJavaScript(statement);
 }
 
-// Only positions that are finite numbers reach the page.
-void MainWindow::moveGpsMap(const QString &latitude, const QString &longitude, bool centre,
-                            bool latitudeFirst)
-{
-    const std::optional<double> lat = MapScript::coordinate(latitude);
-    const std::optional<double> lon = MapScript::coordinate(longitude);
-    if (lat && lon)
-        runMapCalls(MapScript::position(*lat, *lon, centre, latitudeFirst));
-}
-
 // The labels show the position without sign beside its hemisphere; the map
-// gets the signed position.
+// gets the signed position, when the labels show a real one.
 void MainWindow::GPS_MAP(bool first)
 {
-    moveGpsMap(NmeaDecoder::signedCoordinate(ui->Weidu->text(), ui->Weidufangxiang->text()),
-               NmeaDecoder::signedCoordinate(ui->Jingdu->text(), ui->Jingdufangxiang->text()),
-               first, false);
+    const PositionLine shown{
+        NmeaDecoder::signedCoordinate(ui->Weidu->text(), ui->Weidufangxiang->text()),
+        NmeaDecoder::signedCoordinate(ui->Jingdu->text(), ui->Jingdufangxiang->text())};
+    if (const std::optional<LatLong> position = shown.position())
+        runMapCalls(MapScript::position(position->latitude, position->longitude, first, false));
 }
 
+// A failed write stays in the status bar until a later one succeeds.
 void MainWindow::GPSSavefile(const QString &Latit, const QString &Longit)
 {
-    if (!TrackFile::append({Latit, Longit}))
+    gpsTrackUnsaved = !TrackFile::append({Latit, Longit});
+    if (gpsTrackUnsaved)
         statusBar()->showMessage(tr("Unable to save GPS data."));
+}
+
+// A status of the GPS tool's receiving, unless the last track write failed.
+void MainWindow::showGpsStatus(const QString &message)
+{
+    statusBar()->showMessage(gpsTrackUnsaved ? tr("Unable to save GPS data.") : message);
 }
 
 // The destination goes to the page as a string literal, whatever it holds.
@@ -88,15 +88,12 @@ void MainWindow::GPStrochoidpushButton_triggered()
         return;
     TrackReplay replay;
     while (!file.atEnd()) {
-        const std::optional<TrackReplay::Segment> segment = replay.addLine(file.readLine());
-        if (!segment)
-            continue;
-        const std::optional<double> lat2 = MapScript::coordinate(segment->from.latitude);
-        const std::optional<double> lon2 = MapScript::coordinate(segment->from.longitude);
-        const std::optional<double> lat3 = MapScript::coordinate(segment->to.latitude);
-        const std::optional<double> lon3 = MapScript::coordinate(segment->to.longitude);
-        if (lat2 && lon2 && lat3 && lon3)
-            runMapCalls(MapScript::segment(*lat2, *lon2, *lat3, *lon3));
+        if (const std::optional<TrackReplay::Segment> segment = replay.addLine(file.readLine())) {
+            const LatLong from = *segment->from.position();
+            const LatLong to = *segment->to.position();
+            runMapCalls(
+                MapScript::segment(from.latitude, from.longitude, to.latitude, to.longitude));
+        }
     }
     statusBar()->showMessage(tr("Success for read the data in the file"));
 }

@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "mapscript.h"
 #include "netterminalcodec.h"
 #include "positionline.h"
 #include "prompt.h"
@@ -115,28 +116,42 @@ void MainWindow::GPSTCP_Server_ReadMessage()
     if (!client || lines == gpsTcpLines.end())
         return;
     const QByteArray chunk = client->readAll();
-    for (const QByteArray &line : lines->second.feed(chunk).results)
-        showGpsPosition(line);
-    statusBar()->showMessage(
-        tr("TCP receive ") +
-        tr("from:%1:%2").arg(client->peerAddress().toString()).arg(client->peerPort()));
+    QString refused;
+    for (const QByteArray &line : lines->second.feed(chunk).results) {
+        if (!showGpsPosition(line))
+            refused = QString::fromUtf8(line.trimmed());
+    }
+    showGpsStatus(
+        refused.isEmpty()
+            ? tr("TCP receive ") +
+                  tr("from:%1:%2").arg(client->peerAddress().toString()).arg(client->peerPort())
+            : tr("Not a position on the earth: %1").arg(refused));
     gpsReceiveView->appendBytes(chunk, false,
                                 client->peerAddress().toString() + QLatin1Char(':') +
                                     QString::number(client->peerPort()));
 }
 
-// A client's position as it sent it: shown, stored when asked for, and drawn
-// at once (the texts reach the page only as numbers).
-void MainWindow::showGpsPosition(const QByteArray &line)
+// A client's real position as it sent it: shown with the hemispheres of its
+// signs, stored when asked for, and drawn at once. Anything else changes
+// nothing; false for a position line whose texts are no place on the earth.
+bool MainWindow::showGpsPosition(const QByteArray &line)
 {
-    const std::optional<PositionLine> position = PositionLine::parse(line);
+    const std::optional<PositionLine> texts = PositionLine::parse(line);
+    if (!texts)
+        return true;
+    const std::optional<LatLong> position = texts->position();
     if (!position)
-        return;
-    ui->Weidu->setText(position->latitude);
-    ui->Jingdu->setText(position->longitude);
+        return false;
+    ui->Weidu->setText(texts->latitude);
+    ui->Weidufangxiang->setText(position->latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
+    ui->Jingdu->setText(texts->longitude);
+    ui->Jingdufangxiang->setText(position->longitude < 0 ? QStringLiteral("W")
+                                                         : QStringLiteral("E"));
     if (ui->GPSSavecheckBox->isChecked())
-        GPSSavefile(position->latitude, position->longitude);
+        GPSSavefile(texts->latitude, texts->longitude);
     gpsNewFix = 0;
-    moveGpsMap(position->latitude, position->longitude, ui->GPS_on_off_checkBox->isChecked(), true);
+    runMapCalls(MapScript::position(position->latitude, position->longitude,
+                                    ui->GPS_on_off_checkBox->isChecked(), true));
     ui->Haibagaodu->setText(QStringLiteral("Null"));
+    return true;
 }

@@ -165,7 +165,7 @@ void MainWindow::releaseGpsSignalWorker()
 }
 
 // Draws the satellites of one sentence, then lets the worker read the next.
-void MainWindow::GPS_SignalSetbuf(const GsvSatellites &satellites)
+void MainWindow::GPS_SignalSetbuf(const GsvSentence &sentence)
 {
     if (!gpsSignalDialogOpen) {
         if (gpsSignalThread)
@@ -175,62 +175,55 @@ void MainWindow::GPS_SignalSetbuf(const GsvSatellites &satellites)
     if (gpsSignalBusy)
         return;
     gpsSignalBusy = true;
-    for (const nmea_slmsg &satellite : satellites) {
-        if (satellite.system != 0)
-            GPS_Signaltip_Setting(satellite);
-    }
+    gpsSatelliteBoard.take(sentence);
+    GPS_Signaltip_Setting(sentence.system);
     Q_EMIT GPS_GUI_Wait_Data_Over(false);
     gpsSignalBusy = false;
 }
 
-// Applies what the board decides for one satellite to its system's bars and
-// to the sky plot.
-void MainWindow::GPS_Signaltip_Setting(const nmea_slmsg &satellite)
+// Brings one system's bars and sky points to what the board holds, changing
+// only what differs.
+void MainWindow::GPS_Signaltip_Setting(quint8 code)
 {
-    const SatelliteBoard::Change change = gpsSatelliteBoard.place(satellite);
-    const SatelliteSystem *system = satelliteSystem(change.system);
+    const SatelliteSystem *system = satelliteSystem(code);
     if (!system)
         return;
-    const GpsSignalBars &bars = gpsSignalBars[system->code - 1];
-    switch (change.bars) {
-    case SatelliteBoard::BarChange::Set:
-        while (bars.set->count() <= change.bar)
-            bars.set->append(0);
-        bars.set->replace(change.bar, change.snr);
-        break;
-    case SatelliteBoard::BarChange::Removed:
-        bars.set->remove(change.bar);
+    const GpsSignalBars &bars = gpsSignalBars[code - 1];
+    const QList<int> values = gpsSatelliteBoard.bars(code);
+    while (bars.set->count() < values.size())
         bars.set->append(0);
-        break;
-    case SatelliteBoard::BarChange::None:
-        break;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (bars.set->at(i) != values.at(i))
+            bars.set->replace(i, values.at(i));
     }
-    if (change.categoriesChanged) {
+    const QStringList categories = gpsSatelliteBoard.categories(code);
+    if (bars.axis->categories() != categories) {
         bars.axis->clear();
-        bars.axis->append(gpsSatelliteBoard.categories(system->code));
+        bars.axis->append(categories);
     }
 
-    switch (change.sky) {
-    case SatelliteBoard::SkyChange::Show: {
+    for (auto it = gpsSkySeries.begin(); it != gpsSkySeries.end();) {
+        if (it.key() >> 16 == code && !gpsSatelliteBoard.skyPlace(it.key())) {
+            gpsSkyChart->removeSeries(*it);
+            delete *it;
+            it = gpsSkySeries.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    for (const quint32 key : gpsSatelliteBoard.skyKeys()) {
+        if (key >> 16 != code || gpsSkySeries.contains(key))
+            continue;
+        const SatelliteBoard::SkyPlace place = *gpsSatelliteBoard.skyPlace(key);
         auto *point = new QScatterSeries;
-        point->setName(QString::number(satellite.prn));
-        point->append(change.azimuth, change.radial);
+        point->setName(QString::number(key & 0xffff));
+        point->append(place.azimuth, place.radial);
         gpsSkyChart->addSeries(point);
         point->attachAxis(gpsSkyAngularAxis);
         point->attachAxis(gpsSkyRadialAxis);
         point->setColor(systemColour(*system));
         connect(point, &QScatterSeries::hovered, this, &MainWindow::GPS_SignaltipSlot);
-        gpsSkySeries.insert(change.skyKey, point);
-        break;
-    }
-    case SatelliteBoard::SkyChange::Hide:
-        if (QScatterSeries *point = gpsSkySeries.take(change.skyKey)) {
-            gpsSkyChart->removeSeries(point);
-            delete point;
-        }
-        break;
-    case SatelliteBoard::SkyChange::None:
-        break;
+        gpsSkySeries.insert(key, point);
     }
 }
 

@@ -2,7 +2,10 @@
 
 #include "nmeafields.h"
 
+#include <QRegularExpression>
+
 #include <algorithm>
+#include <cmath>
 #include <iterator>
 
 namespace {
@@ -29,15 +32,21 @@ QString numberText(QByteArrayView text)
     return QString::number(leadingNumber(text), 'g', 6);
 }
 
-// A latitude (ddmm.mmmm) or longitude (dddmm.mmmm) field in degrees, with
-// seven decimals; empty for an empty field.
-QString degreesText(QByteArrayView text)
+// A latitude (ddmm.mmmm, at most 90 degrees) or longitude (dddmm.mmmm, at
+// most 180) field in degrees: unsigned digits with an optional fraction and
+// fewer than 60 minutes. None for anything else: such a field is no position.
+std::optional<double> degreesOf(QByteArrayView text, int most)
 {
-    if (text.isEmpty())
-        return {};
+    static const QRegularExpression digits(QStringLiteral("^[0-9]+(\\.[0-9]*)?$"));
+    if (!digits.match(QLatin1String(text)).hasMatch())
+        return std::nullopt;
     const double value = leadingNumber(text);
-    const int degrees = truncated(value / 100);
-    return QString::number(degrees + (value - 100.0 * degrees) / 60, 'f', 7);
+    const double whole = std::trunc(value / 100);
+    const double minutes = value - 100 * whole;
+    const double degrees = whole + minutes / 60;
+    if (!(minutes < 60 && degrees <= most))
+        return std::nullopt;
+    return degrees;
 }
 
 // The hemisphere letter a field starts with, when it is one of the two.
@@ -46,6 +55,29 @@ std::optional<QString> hemisphere(QByteArrayView text, char one, char other)
     if (text.startsWith(one) || text.startsWith(other))
         return QString(QLatin1Char(text.front()));
     return std::nullopt;
+}
+
+// A recommended minimum sentence's position: a real one with both
+// hemispheres, and not marked void by its status.
+struct RmcPosition
+{
+    double latitude;
+    QString latitudeHemisphere;
+    double longitude;
+    QString longitudeHemisphere;
+};
+
+std::optional<RmcPosition> rmcPosition(QByteArrayView sentence)
+{
+    if (field(sentence, 2).startsWith('V'))
+        return std::nullopt;
+    const std::optional<double> latitude = degreesOf(field(sentence, 3), 90);
+    const std::optional<QString> north = hemisphere(field(sentence, 4), 'S', 'N');
+    const std::optional<double> longitude = degreesOf(field(sentence, 5), 180);
+    const std::optional<QString> east = hemisphere(field(sentence, 6), 'W', 'E');
+    if (!latitude || !north || !longitude || !east)
+        return std::nullopt;
+    return RmcPosition{*latitude, *north, *longitude, *east};
 }
 
 void decodeRmc(QByteArrayView sentence, bool fixShown, NmeaUpdate &update)
@@ -58,12 +90,17 @@ void decodeRmc(QByteArrayView sentence, bool fixShown, NmeaUpdate &update)
     update.utc = QString::number(hour) + QLatin1Char(':') + QString::number(minute) +
                  QLatin1Char(':') + QString::number(second);
     update.time = nmea_msg{quint8(hour), quint8(minute), quint8(second)};
+    // Without a real position the page keeps the one it shows, with its
+    // hemispheres.
+    const std::optional<RmcPosition> position = rmcPosition(sentence);
+    if (!position)
+        return;
+    update.latitudeHemisphere = position->latitudeHemisphere;
+    update.longitudeHemisphere = position->longitudeHemisphere;
     if (fixShown) {
-        update.latitude = degreesText(field(sentence, 3));
-        update.longitude = degreesText(field(sentence, 5));
+        update.latitude = QString::number(position->latitude, 'f', 7);
+        update.longitude = QString::number(position->longitude, 'f', 7);
     }
-    update.latitudeHemisphere = hemisphere(field(sentence, 4), 'S', 'N');
-    update.longitudeHemisphere = hemisphere(field(sentence, 6), 'W', 'E');
     update.newFix = fixShown;
 }
 

@@ -34,8 +34,31 @@ struct nmea_slmsg
     return !(a == b);
 }
 
-// The up to four satellites of one GSV sentence, passed between threads by
-// value.
+// The up to four satellites of one GSV sentence.
 using GsvSatellites = std::array<nmea_slmsg, 4>;
 
-Q_DECLARE_METATYPE(GsvSatellites)
+// One GSV sentence as read, passed between threads by value: its place in
+// its group and the satellites it lists. A receiver sends a group of
+// sentences per system and, from NMEA 4.10 on, one group per signal band.
+struct GsvSentence
+{
+    // No signal ID field: a receiver older than NMEA 4.10.
+    static constexpr int noSignal = -1;
+
+    // The talker's system code, 0 for talkers of no single system.
+    quint8 system = 0;
+    // Sentences in the group and this one's number (fields 1 and 2).
+    int count = 0;
+    int number = 0;
+    // The signal band of the group (the field after the satellites).
+    int signalId = noSignal;
+    GsvSatellites satellites{};
+
+    [[nodiscard]] bool operator==(const GsvSentence &other) const
+    {
+        return system == other.system && count == other.count && number == other.number &&
+               signalId == other.signalId && satellites == other.satellites;
+    }
+};
+
+Q_DECLARE_METATYPE(GsvSentence)

@@ -1,5 +1,7 @@
 #include "positionline.h"
 
+#include "mapscript.h"
+
 namespace {
 const QByteArray latitudeLabel("Latitude:");
 const QByteArray longitudeLabel("Longitude:");
@@ -19,6 +21,15 @@ std::optional<PositionLine> PositionLine::parse(const QByteArray &line)
     QByteArray latitude = line.mid(latitudeFrom, latitudeEnd < 0 ? -1 : latitudeEnd - latitudeFrom);
     latitude.replace("\r\n", "").replace('\n', "");
     return PositionLine{QString::fromUtf8(latitude), QString::fromUtf8(longitude)};
+}
+
+std::optional<LatLong> PositionLine::position() const
+{
+    const std::optional<double> lat = MapScript::coordinate(latitude);
+    const std::optional<double> lon = MapScript::coordinate(longitude);
+    if (!lat || !lon || !LatLong::rangeRefusal(*lat, *lon).isEmpty())
+        return std::nullopt;
+    return LatLong{*lat, *lon};
 }
 
 QByteArray PositionLine::toLine() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "latlong.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -17,6 +19,10 @@ struct PositionLine
     // longitude from the first "Longitude:" to the end, without line ends.
     // None for a line that lacks either label.
     [[nodiscard]] static std::optional<PositionLine> parse(const QByteArray &line);
+    // The position the texts give: two decimal numbers, the latitude within
+    // -90..90 and the longitude within -180..180 degrees. None for anything
+    // else, which is no place on the earth.
+    [[nodiscard]] std::optional<LatLong> position() const;
     // The line as the track file stores it, CR LF included.
     [[nodiscard]] QByteArray toLine() const;
 

@@ -7,58 +7,85 @@ SatelliteBoard::SatelliteBoard()
     clear();
 }
 
-SatelliteBoard::Change SatelliteBoard::place(const nmea_slmsg &satellite)
+void SatelliteBoard::take(const GsvSentence &sentence)
 {
-    Change change;
-    const SatelliteSystem *system = satelliteSystem(satellite.system);
+    const SatelliteSystem *system = satelliteSystem(sentence.system);
     if (!system)
-        return change;
-    change.system = system->code;
-    SystemBars &shown = m_systems[system->code - 1];
+        return;
+    SystemBoard &board = m_systems[system->code - 1];
+    Cycle &cycle = board.cycle;
+    // A sentence without its number counts as a whole group.
+    const bool begins = sentence.number <= 1;
+    const bool ends = sentence.number >= sentence.count;
+    if (begins && cycle.groups.contains(sentence.signalId))
+        endCycle(board, system->code);
+    if (begins)
+        cycle.groups.append(sentence.signalId);
+    cycle.lastGroup = sentence.signalId;
 
-    const QString name = QLatin1String(system->prefix) + QString::number(satellite.prn);
-    qsizetype index = shown.categories.indexOf(name);
-    const bool added = index < 0;
-    if (added) {
-        shown.categories.append(name);
-        index = shown.categories.size() - 1;
-        if (shown.bars.size() < shown.categories.size())
-            shown.bars.append(0);
-    }
-    change.bar = int(index);
-    change.snr = satellite.snr;
-    if (satellite.snr < barSnr) {
-        // A new satellite this weak never had a bar: nothing changes.
-        shown.categories.removeAt(index);
-        shown.bars.removeAt(index);
-        shown.bars.append(0);
-        change.bars = added ? BarChange::None : BarChange::Removed;
-        change.categoriesChanged = !added;
-    } else {
-        shown.bars[index] = satellite.snr;
-        change.bars = BarChange::Set;
-        change.categoriesChanged = added;
+    for (const nmea_slmsg &satellite : sentence.satellites) {
+        if (satellite.system != system->code)
+            continue;
+        int &best = cycle.best[satellite.prn];
+        best = std::max(best, int(satellite.snr));
+        show(board, satellite, best);
     }
 
-    const quint32 key = skyKey(system->code, satellite.prn);
-    change.skyKey = key;
-    const bool skyShown = m_sky.contains(key);
-    if (!skyShown && satellite.snr >= skySnr) {
-        m_sky.insert(key);
-        change.sky = SkyChange::Show;
-        change.azimuth = satellite.azimuth;
-        change.radial = 90 - satellite.elevation;
-    } else if (skyShown && satellite.snr < skySnr) {
-        m_sky.remove(key);
-        change.sky = SkyChange::Hide;
+    if (ends &&
+        (sentence.signalId == GsvSentence::noSignal || sentence.signalId == cycle.closingGroup))
+        endCycle(board, system->code);
+}
+
+// A satellite whose best SNR of the cycle is enough has its bar at that
+// value and its sky point; nothing is taken away before the cycle ends.
+void SatelliteBoard::show(SystemBoard &board, const nmea_slmsg &satellite, int snr)
+{
+    if (snr >= barSnr) {
+        qsizetype index = board.prns.indexOf(satellite.prn);
+        if (index < 0) {
+            board.categories.append(QLatin1String(satelliteSystem(satellite.system)->prefix) +
+                                    QString::number(satellite.prn));
+            board.prns.append(satellite.prn);
+            index = board.prns.size() - 1;
+            if (board.bars.size() < board.prns.size())
+                board.bars.append(0);
+        }
+        board.bars[index] = snr;
     }
-    return change;
+    const quint32 key = skyKey(satellite.system, satellite.prn);
+    if (snr >= skySnr && !m_sky.contains(key))
+        m_sky.insert(key, {double(satellite.azimuth), 90.0 - satellite.elevation});
+}
+
+// Takes away what the ended cycle did not hold up: the bars after a removed
+// one move one place toward the start, and a zero bar comes at the end.
+void SatelliteBoard::endCycle(SystemBoard &board, quint8 system)
+{
+    Cycle &cycle = board.cycle;
+    for (qsizetype i = board.prns.size() - 1; i >= 0; --i) {
+        if (cycle.best.value(board.prns.at(i)) >= barSnr)
+            continue;
+        board.categories.removeAt(i);
+        board.prns.removeAt(i);
+        board.bars.removeAt(i);
+        board.bars.append(0);
+    }
+    for (auto it = m_sky.begin(); it != m_sky.end();) {
+        const bool ofSystem = it.key() >> 16 == system;
+        if (ofSystem && cycle.best.value(quint16(it.key())) < skySnr)
+            it = m_sky.erase(it);
+        else
+            ++it;
+    }
+    cycle.best.clear();
+    cycle.groups.clear();
+    cycle.closingGroup = cycle.lastGroup;
 }
 
 void SatelliteBoard::clear()
 {
-    for (SystemBars &system : m_systems) {
-        system.categories.clear();
+    for (SystemBoard &system : m_systems) {
+        system = SystemBoard();
         system.bars = QList<int>(barCount, 0);
     }
     m_sky.clear();
@@ -81,9 +108,17 @@ bool SatelliteBoard::skyShown(quint8 system, quint16 prn) const
 
 QList<quint32> SatelliteBoard::skyKeys() const
 {
-    QList<quint32> keys(m_sky.cbegin(), m_sky.cend());
+    QList<quint32> keys = m_sky.keys();
     std::sort(keys.begin(), keys.end());
     return keys;
+}
+
+std::optional<SatelliteBoard::SkyPlace> SatelliteBoard::skyPlace(quint32 key) const
+{
+    const auto place = m_sky.constFind(key);
+    if (place == m_sky.cend())
+        return std::nullopt;
+    return *place;
 }
 
 quint32 SatelliteBoard::skyKey(quint8 system, quint16 prn)

@@ -3,16 +3,24 @@
 #include "nmeaslmsg.h"
 #include "satellitesystem.h"
 
+#include <QHash>
 #include <QList>
-#include <QSet>
 #include <QStringList>
 
 #include <array>
+#include <optional>
 
 // What the GPS Signal dialog shows, without its charts: per system the names
 // of its satellites (the bar categories) with their bar values, and which
-// satellites have a point on the sky plot. Placing a satellite tells the
-// window what to change on its charts.
+// satellites have a point on the sky plot, taken from a receiver's GSV
+// sentences cycle by cycle.
+//
+// Per system a receiver lists its satellites in view every cycle, in one
+// group of sentences or, from NMEA 4.10 on, in one group per signal band;
+// a band that does not track a satellite lists it with an empty SNR. Within
+// a cycle a satellite takes the best SNR any group gave it so far; when the
+// cycle ends, every satellite whose best stayed below a threshold (none
+// listed it, or none with a signal) loses its bar or its sky point.
 class SatelliteBoard
 {
 public:
@@ -23,49 +31,25 @@ public:
     // A satellite below this SNR has no sky point.
     static constexpr int skySnr = 6;
 
-    enum class BarChange {
-        None,
-        // Bar `bar` takes the value `snr`.
-        Set,
-        // Bar `bar` and its category went; the bars after it moved one place
-        // toward the start and a zero bar was added at the end.
-        Removed,
-    };
-    enum class SkyChange {
-        None,
-        // A point at (azimuth, radial) appears for the satellite.
-        Show,
-        // The satellite's point goes.
-        Hide,
-    };
-
-    // What placing one satellite changed on the charts of its system.
-    struct Change
+    // Where a sky point stands: its azimuth and 90 - elevation (the centre
+    // of the plot is the zenith).
+    struct SkyPlace
     {
-        // 0 when the satellite is not drawn at all.
-        quint8 system = 0;
-        BarChange bars = BarChange::None;
-        int bar = -1;
-        int snr = 0;
-        // The system's category list differs from before.
-        bool categoriesChanged = false;
-        SkyChange sky = SkyChange::None;
-        quint32 skyKey = 0;
         double azimuth = 0;
-        // 90 - elevation: the centre of the plot is the zenith.
         double radial = 0;
     };
 
     SatelliteBoard();
 
-    // Places one satellite. Its name is the system's prefix and its PRN; a
-    // new name is appended to the system's categories and its bar takes the
-    // SNR, and a satellite whose SNR drops below 5 loses its bar and its
-    // category. A satellite without a sky point gets one when its SNR is 6
-    // or more, and one with a point loses it below 6; a shown point keeps
-    // its place. A satellite of system 0 changes nothing.
-    [[nodiscard]] Change place(const nmea_slmsg &satellite);
-    // Back to empty: no categories, every bar 0, no sky point.
+    // Takes one sentence of its system's cycle. A satellite with a bar takes
+    // its best SNR of the cycle, a new one is appended to its system's
+    // categories once that reaches 5; it gets a sky point, placed where the
+    // sentence puts it, once that reaches 6, and a shown point keeps its
+    // place. A group that begins again (its signal band already seen in the
+    // cycle) begins a new cycle; a group that ends the cycle as the last
+    // one did, or that has no signal band, ends it at its last sentence.
+    void take(const GsvSentence &sentence);
+    // Back to empty: no categories, every bar 0, no sky point, no cycle.
     void clear();
 
     // The satellites of a system (its code, 1 to 5) in their bars' order.
@@ -75,19 +59,38 @@ public:
     [[nodiscard]] QList<int> bars(quint8 system) const;
     // Whether the satellite has a point on the sky plot.
     [[nodiscard]] bool skyShown(quint8 system, quint16 prn) const;
-    // The keys of the sky points shown.
+    // The keys of the sky points shown, in order.
     [[nodiscard]] QList<quint32> skyKeys() const;
+    [[nodiscard]] std::optional<SkyPlace> skyPlace(quint32 key) const;
 
     // A sky point's key: the same PRN of two systems is two satellites.
     [[nodiscard]] static quint32 skyKey(quint8 system, quint16 prn);
 
 private:
-    struct SystemBars
+    // The cycle a system's sentences are in now.
+    struct Cycle
     {
-        QStringList categories;
-        QList<int> bars;
+        // The best SNR of each satellite listed so far.
+        QHash<quint16, int> best;
+        // The signal bands whose groups began in this cycle.
+        QList<int> groups;
+        // The band of the group seen last, and of the one that ended the
+        // cycle before (unknown at first).
+        std::optional<int> lastGroup;
+        std::optional<int> closingGroup;
     };
 
-    std::array<SystemBars, satelliteSystems.size()> m_systems;
-    QSet<quint32> m_sky;
+    struct SystemBoard
+    {
+        QStringList categories;
+        QList<quint16> prns;
+        QList<int> bars;
+        Cycle cycle;
+    };
+
+    void show(SystemBoard &board, const nmea_slmsg &satellite, int snr);
+    void endCycle(SystemBoard &board, quint8 system);
+
+    std::array<SystemBoard, satelliteSystems.size()> m_systems;
+    QHash<quint32, SkyPlace> m_sky;
 };

@@ -3,7 +3,7 @@
 std::optional<TrackReplay::Segment> TrackReplay::addLine(const QByteArray &line)
 {
     std::optional<PositionLine> point = PositionLine::parse(line);
-    if (!point)
+    if (!point || !point->position())
         return std::nullopt;
     if (!m_from) {
         m_from = std::move(point);

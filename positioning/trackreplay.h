@@ -18,8 +18,8 @@ public:
         PositionLine to;
     };
 
-    // Takes the next line of the file; returns the segment it completes.
-    // Lines that hold no position are passed over.
+    // Takes the next line of the file; returns the segment it completes,
+    // whose ends are real positions. Lines that hold none are passed over.
     [[nodiscard]] std::optional<Segment> addLine(const QByteArray &line);
 
 private:

@@ -3,7 +3,10 @@
 #include "ellipsoid.h"
 
 #include <QByteArray>
+#include <QPointF>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -12,10 +15,15 @@ namespace {
 constexpr double k0 = 0.9996;
 constexpr double falseEasting = 500000;
 constexpr double southernFalseNorthing = 10000000;
-constexpr double deg2rad = 0.017453292519944444;
-constexpr double rad2deg = 57.29577951307855;
+constexpr double pi = 3.14159265358979323846;
+constexpr double deg2rad = pi / 180;
 constexpr int longestZone = 5;
 constexpr double notANumber = std::numeric_limits<double>::quiet_NaN();
+// A grid position whose inverse, projected again, lands farther than this
+// from it lies where the series no longer hold: no place on the earth.
+constexpr double roundTripMetres = 0.001;
+// Radians (about a micrometre) by which a grid position may pass a pole.
+constexpr double poleSlack = 1e-13;
 
 // The zone number at the start of a zone text of at most five characters,
 // with the byte after its digits (0 at the end of the text).
@@ -25,6 +33,8 @@ struct ZoneText
     char band = 0;
 };
 
+// None for a text longer than five characters or one that does not start
+// with a zone number from 1 to 60.
 std::optional<ZoneText> readZone(const QString &zone)
 {
     if (zone.size() > longestZone)
@@ -34,7 +44,7 @@ std::optional<ZoneText> readZone(const QString &zone)
     qsizetype at = 0;
     for (; at < bytes.size() && bytes.at(at) >= '0' && bytes.at(at) <= '9'; ++at)
         read.number = read.number * 10 + (bytes.at(at) - '0');
-    if (at == 0)
+    if (at == 0 || read.number < 1 || read.number > 60)
         return std::nullopt;
     read.band = at < bytes.size() ? bytes.at(at) : '\0';
     return read;
@@ -59,6 +69,140 @@ int zoneNumber(double Lat, double L)
     }
     return zone;
 }
+
+// A longitude in degrees taken into -180..180.
+double folded(double longitude)
+{
+    const double turns = std::trunc((longitude + 180) / 360);
+    return (longitude + 180) - turns * 360 - 180;
+}
+
+// The transverse Mercator projection of an ellipsoid by Krueger's series in
+// the third flattening n, carried to n^6: on the earth's ellipsoids its
+// error stays far below a micrometre within thousands of kilometres of the
+// central meridian, so it holds over every zone, widened ones and the
+// poles included. Grid positions are in metres from the central meridian
+// and the equator, scaled by k0.
+class TransverseMercator
+{
+public:
+    explicit TransverseMercator(const Ellipsoid &ellipsoid)
+        : m_e(std::sqrt(ellipsoid.eccentricitySquared))
+    {
+        const double f = 1 - std::sqrt(1 - ellipsoid.eccentricitySquared);
+        const double n = f / (2 - f);
+        const double n2 = n * n;
+        const double n3 = n2 * n;
+        const double n4 = n3 * n;
+        const double n5 = n4 * n;
+        const double n6 = n5 * n;
+        m_scale = k0 * ellipsoid.equatorialRadius / (1 + n) * (1 + n2 / 4 + n4 / 64 + n6 / 256);
+        m_alpha = {
+            n / 2 - 2 * n2 / 3 + 5 * n3 / 16 + 41 * n4 / 180 - 127 * n5 / 288 + 7891 * n6 / 37800,
+            13 * n2 / 48 - 3 * n3 / 5 + 557 * n4 / 1440 + 281 * n5 / 630 - 1983433 * n6 / 1935360,
+            61 * n3 / 240 - 103 * n4 / 140 + 15061 * n5 / 26880 + 167603 * n6 / 181440,
+            49561 * n4 / 161280 - 179 * n5 / 168 + 6601661 * n6 / 7257600,
+            34729 * n5 / 80640 - 3418889 * n6 / 1995840,
+            212378941 * n6 / 319334400};
+        m_beta = {n / 2 - 2 * n2 / 3 + 37 * n3 / 96 - n4 / 360 - 81 * n5 / 512 +
+                      96199 * n6 / 604800,
+                  n2 / 48 + n3 / 15 - 437 * n4 / 1440 + 46 * n5 / 105 - 1118711 * n6 / 3870720,
+                  17 * n3 / 480 - 37 * n4 / 840 - 209 * n5 / 4480 + 5569 * n6 / 90720,
+                  4397 * n4 / 161280 - 11 * n5 / 504 - 830251 * n6 / 7257600,
+                  4583 * n5 / 161280 - 108847 * n6 / 3991680,
+                  20648693 * n6 / 638668800};
+    }
+
+    // Latitude and longitude from the central meridian in radians to the
+    // grid (x east, y north).
+    [[nodiscard]] QPointF forward(double phi, double lambda) const
+    {
+        const double tauPrime = conformal(std::tan(phi));
+        const double xiPrime = std::atan2(tauPrime, std::cos(lambda));
+        const double etaPrime =
+            std::asinh(std::sin(lambda) / std::hypot(tauPrime, std::cos(lambda)));
+        double xi = xiPrime;
+        double eta = etaPrime;
+        for (int j = 1; j <= 6; ++j) {
+            xi += m_alpha[j - 1] * std::sin(2 * j * xiPrime) * std::cosh(2 * j * etaPrime);
+            eta += m_alpha[j - 1] * std::cos(2 * j * xiPrime) * std::sinh(2 * j * etaPrime);
+        }
+        return {m_scale * eta, m_scale * xi};
+    }
+
+    // The grid back to latitude and longitude from the central meridian in
+    // radians; none beyond the poles, where the grid holds no place.
+    [[nodiscard]] std::optional<QPointF> inverse(double x, double y) const
+    {
+        const double xi = y / m_scale;
+        const double eta = x / m_scale;
+        double xiPrime = xi;
+        double etaPrime = eta;
+        for (int j = 1; j <= 6; ++j) {
+            xiPrime -= m_beta[j - 1] * std::sin(2 * j * xi) * std::cosh(2 * j * eta);
+            etaPrime -= m_beta[j - 1] * std::cos(2 * j * xi) * std::sinh(2 * j * eta);
+        }
+        // The poles are at xi' = +-pi/2; a hair beyond is the pole rounded.
+        if (!(std::abs(xiPrime) <= pi / 2 + poleSlack))
+            return std::nullopt;
+        xiPrime = std::clamp(xiPrime, -pi / 2, pi / 2);
+        const double sinhEta = std::sinh(etaPrime);
+        const double cosXi = std::cos(xiPrime);
+        const double tauPrime = std::sin(xiPrime) / std::hypot(sinhEta, cosXi);
+        return QPointF(std::atan(geographic(tauPrime)), std::atan2(sinhEta, cosXi));
+    }
+
+private:
+    // The tangent of the conformal latitude of a latitude's tangent.
+    [[nodiscard]] double conformal(double tau) const
+    {
+        const double sigma = std::sinh(m_e * std::atanh(m_e * tau / std::hypot(1.0, tau)));
+        return tau * std::hypot(1.0, sigma) - sigma * std::hypot(1.0, tau);
+    }
+
+    // The latitude's tangent of a conformal latitude's tangent, by Newton's
+    // method, which settles within a few steps.
+    [[nodiscard]] double geographic(double tauPrime) const
+    {
+        const double e2 = m_e * m_e;
+        double tau = tauPrime;
+        for (int step = 0; step < 10; ++step) {
+            const double slope = (1 + (1 - e2) * tau * tau) / ((1 - e2) * std::hypot(1.0, tau) *
+                                                               std::hypot(1.0, conformal(tau)));
+            const double change = (tauPrime - conformal(tau)) * slope;
+            tau += change;
+            if (!(std::abs(change) > 1e-14 * std::max(1.0, std::abs(tau))))
+                break;
+        }
+        return tau;
+    }
+
+    double m_e;
+    double m_scale = 0;
+    std::array<double, 6> m_alpha{};
+    std::array<double, 6> m_beta{};
+};
+
+// The latitude and longitude of a grid position, or none when it is no
+// place on the earth (its easting or northing not finite included).
+std::optional<LatLong> gridToLatLong(const Ellipsoid &ellipsoid, const ZoneText &zone,
+                                     const UTM &utm)
+{
+    const TransverseMercator projection(ellipsoid);
+    const double x = utm.easting - falseEasting;
+    // A signed compare, as the byte would be in a C string: the end of the
+    // text and bytes above 0x7f count as southern too.
+    const double y =
+        utm.northing - (static_cast<signed char>(zone.band) < 'N' ? southernFalseNorthing : 0);
+    const std::optional<QPointF> angles = projection.inverse(x, y);
+    if (!angles || !std::isfinite(angles->x()) || !std::isfinite(angles->y()))
+        return std::nullopt;
+    const QPointF again = projection.forward(angles->x(), angles->y());
+    if (!(std::hypot(again.x() - x, again.y() - y) <= roundTripMetres))
+        return std::nullopt;
+    const double centralMeridian = zone.number * 6 - 183;
+    return LatLong{angles->x() / deg2rad, folded(centralMeridian + angles->y() / deg2rad)};
+}
 } // namespace
 
 QString UtmConversion::toUtmRefusal(int ReferenceEllipsoid, double Lat, double Long)
@@ -75,11 +219,16 @@ QString UtmConversion::toLatLongRefusal(int ReferenceEllipsoid, const UTM &utm)
     if (utm.zone.size() > longestZone)
         return tr("The UTM zone \"%1\" is longer than five characters.").arg(utm.zone);
     const std::optional<ZoneText> zone = readZone(utm.zone);
-    if (!zone || zone->number < 1 || zone->number > 60)
+    if (!zone)
         return tr("The UTM zone \"%1\" does not start with a zone number from 1 to 60.")
             .arg(utm.zone);
     if (!std::isfinite(utm.easting) || !std::isfinite(utm.northing))
         return tr("The UTM easting and northing must be finite numbers.");
+    if (!gridToLatLong(*Ellipsoid::row(ReferenceEllipsoid), *zone, utm))
+        return tr("The UTM position E %1, N %2 in zone \"%3\" is no place on the earth.")
+            .arg(utm.easting, 0, 'g', 12)
+            .arg(utm.northing, 0, 'g', 12)
+            .arg(utm.zone);
     return {};
 }
 
@@ -87,106 +236,33 @@ UTM UtmConversion::LatLong_to_UTM(int ReferenceEllipsoid, double Lat, double Lon
 {
     if (!toUtmRefusal(ReferenceEllipsoid, Lat, Long).isEmpty())
         return {notANumber, notANumber, QString()};
-    const Ellipsoid ellipsoid = *Ellipsoid::row(ReferenceEllipsoid);
-    const double a = ellipsoid.equatorialRadius;
-    const double e2 = ellipsoid.eccentricitySquared;
-
     // A longitude of 180 becomes -180, in zone 1.
-    const double turns = std::trunc((Long + 180) / 360);
-    const double L = (Long + 180) - turns * 360 - 180;
+    const double L = folded(Long);
     const int zone = zoneNumber(Lat, L);
     const double L0 = zone * 6 - 183;
-
-    const double p = Lat * deg2rad;
-    const double sinP = std::sin(p);
-    const double cosP = std::cos(p);
-    const double tanP = std::tan(p);
-    const double ep2 = e2 / (1 - e2);
-    const double N = a / std::sqrt(1 - e2 * sinP * sinP);
-    const double T = tanP * tanP;
-    const double S = ep2 * cosP * cosP;
-    const double A = cosP * (L - L0) * deg2rad;
-    const double e4 = e2 * e2;
-    const double e6 = e4 * e2;
-    const double M = a * ((1 - e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256) * p -
-                          (3 * e2 / 8 + 3 * e4 / 32 + 45 * e6 / 1024) * std::sin(2 * p) +
-                          (15 * e4 / 256 + 45 * e6 / 1024) * std::sin(4 * p) -
-                          (35 * e6 / 3072) * std::sin(6 * p));
-    const double A2 = A * A;
-    const double A3 = A2 * A;
-    const double A4 = A3 * A;
-    const double A5 = A4 * A;
-    const double A6 = A5 * A;
-
+    const QPointF grid = TransverseMercator(*Ellipsoid::row(ReferenceEllipsoid))
+                             .forward(Lat * deg2rad, (L - L0) * deg2rad);
     UTM utm;
-    utm.easting =
-        k0 * N * (A + (1 - T + S) * A3 / 6 + (5 - 18 * T + T * T + 72 * S - 58 * ep2) * A5 / 120) +
-        falseEasting;
-    utm.northing = k0 * (M + N * tanP *
-                                 (A2 / 2 + (5 - T + 9 * S + 4 * S * S) * A4 / 24 +
-                                  (61 - 58 * T + T * T + 600 * S - 330 * ep2) * A6 / 720));
-    if (Lat < 0)
-        utm.northing += southernFalseNorthing;
+    utm.easting = grid.x() + falseEasting;
+    utm.northing = grid.y() + (Lat < 0 ? southernFalseNorthing : 0);
     utm.zone = QString::number(zone) + QLatin1Char(UTM_Letter_Designator(Lat));
     return utm;
 }
 
 LatLong UtmConversion::UTM_to_LatLong(int ReferenceEllipsoid, const UTM &utm)
 {
-    if (!toLatLongRefusal(ReferenceEllipsoid, utm).isEmpty())
-        return {notANumber, notANumber};
-    const Ellipsoid ellipsoid = *Ellipsoid::row(ReferenceEllipsoid);
-    const double a = ellipsoid.equatorialRadius;
-    const double e2 = ellipsoid.eccentricitySquared;
-    const ZoneText zone = *readZone(utm.zone);
-
-    const double x = utm.easting - falseEasting;
-    double y = utm.northing;
-    // A signed compare, as the byte would be in a C string: the end of the
-    // text and bytes above 0x7f count as southern too.
-    if (static_cast<signed char>(zone.band) < 'N')
-        y -= southernFalseNorthing;
-    const double L0 = zone.number * 6 - 183;
-
-    const double ep2 = e2 / (1 - e2);
-    const double root = std::sqrt(1 - e2);
-    const double e1 = (1 - root) / (1 + root);
-    const double e4 = e2 * e2;
-    const double e6 = e4 * e2;
-    const double mu = (y / k0) / (a * (1 - e2 / 4 - 3 * e4 / 64 - 5 * e6 / 256));
-    const double e1_2 = e1 * e1;
-    const double e1_3 = e1_2 * e1;
-    const double p1 = mu + (3 * e1 / 2 - 27 * e1_3 / 32) * std::sin(2 * mu) +
-                      (21 * e1_2 / 16 - 55 * e1_2 * e1_2 / 32) * std::sin(4 * mu) +
-                      (151 * e1_3 / 96) * std::sin(6 * mu);
-    const double sinP1 = std::sin(p1);
-    const double cosP1 = std::cos(p1);
-    const double tanP1 = std::tan(p1);
-    const double w = 1 - e2 * sinP1 * sinP1;
-    const double N1 = a / std::sqrt(w);
-    const double T1 = tanP1 * tanP1;
-    const double S1 = ep2 * cosP1 * cosP1;
-    const double R1 = a * (1 - e2) / std::pow(w, 1.5);
-    const double D = x / (N1 * k0);
-    const double D2 = D * D;
-    const double D3 = D2 * D;
-    const double D4 = D3 * D;
-    const double D5 = D4 * D;
-    const double D6 = D5 * D;
-
-    const double latitude =
-        p1 - (N1 * tanP1 / R1) *
-                 (D2 / 2 - (5 + 3 * T1 + 10 * S1 - 4 * S1 * S1 - 9 * ep2) * D4 / 24 +
-                  (61 + 90 * T1 + 298 * S1 + 45 * T1 * T1 - 252 * ep2 - 3 * S1 * S1) * D6 / 720);
-    const double longitude =
-        (D - (1 + 2 * T1 + S1) * D3 / 6 +
-         (5 - 2 * S1 + 28 * T1 - 3 * S1 * S1 + 8 * ep2 + 24 * T1 * T1) * D5 / 120) /
-        cosP1;
-    return {latitude * rad2deg, L0 + longitude * rad2deg};
+    const std::optional<Ellipsoid> ellipsoid = Ellipsoid::row(ReferenceEllipsoid);
+    const std::optional<ZoneText> zone = readZone(utm.zone);
+    std::optional<LatLong> position;
+    if (ellipsoid && zone)
+        position = gridToLatLong(*ellipsoid, *zone, utm);
+    return position.value_or(LatLong{notANumber, notANumber});
 }
 
 char UtmConversion::UTM_Letter_Designator(double Lat)
 {
+    if (Lat >= -90 && Lat < -80)
+        return 'A';
     if (!(Lat >= -80 && Lat <= 84))
         return 'Z';
     if (Lat >= 72)

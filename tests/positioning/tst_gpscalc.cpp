@@ -99,13 +99,6 @@ void TestGpsCalc::calculates_data()
                                        {"MlonglineEdit", "1"},
                                        {"MlatlineEdit", "0"}}
                               << "GPSpushButtoncalculate" << Texts{{"GPSresults", "111.319"}};
-    QTest::newRow("distance, text that is no number reads 0")
-        << 22
-        << Texts{{"YlonglineEdit", "east"},
-                 {"YlatlineEdit", ""},
-                 {"MlonglineEdit", "1"},
-                 {"MlatlineEdit", "0"}}
-        << "GPSpushButtoncalculate" << Texts{{"GPSresults", "111.319"}};
     QTest::newRow("to UTM, zone 31 origin")
         << 22 << Texts{{"latlineEdit", "0"}, {"longlineEdit", "3"}} << "lltoutm"
         << Texts{{"utmElineEdit", "500000.00000000"},
@@ -113,24 +106,24 @@ void TestGpsCalc::calculates_data()
                  {"utmZlineEdit", "31N"}};
     QTest::newRow("to UTM, Norway")
         << 22 << Texts{{"latlineEdit", "60"}, {"longlineEdit", "5"}} << "lltoutm"
-        << Texts{{"utmElineEdit", "276979.92641640"},
-                 {"utmNlineEdit", "6658157.20313216"},
+        << Texts{{"utmElineEdit", "276979.92640018"},
+                 {"utmNlineEdit", "6658157.20237026"},
                  {"utmZlineEdit", "32V"}};
     QTest::newRow("to UTM on Airy")
         << 0 << Texts{{"latlineEdit", "51.5"}, {"longlineEdit", "-0.125"}} << "lltoutm"
-        << Texts{{"utmElineEdit", "699523.42080059"},
-                 {"utmNlineEdit", "5708924.81169089"},
+        << Texts{{"utmElineEdit", "699523.42079031"},
+                 {"utmNlineEdit", "5708924.81123832"},
                  {"utmZlineEdit", "30U"}};
     QTest::newRow("from UTM, Norway")
         << 22
-        << Texts{{"utmElineEdit", "276979.92641640"},
-                 {"utmNlineEdit", "6658157.20313216"},
+        << Texts{{"utmElineEdit", "276979.92640018"},
+                 {"utmNlineEdit", "6658157.20237026"},
                  {"utmZlineEdit", "32V"}}
-        << "utmtoll" << Texts{{"latlineEdit", "60.00000000"}, {"longlineEdit", "4.99999995"}};
+        << "utmtoll" << Texts{{"latlineEdit", "60.00000000"}, {"longlineEdit", "5.00000000"}};
     QTest::newRow("from UTM on Airy")
         << 0
-        << Texts{{"utmElineEdit", "699523.42080059"},
-                 {"utmNlineEdit", "5708924.81169089"},
+        << Texts{{"utmElineEdit", "699523.42079031"},
+                 {"utmNlineEdit", "5708924.81123832"},
                  {"utmZlineEdit", "30U"}}
         << "utmtoll" << Texts{{"latlineEdit", "51.50000000"}, {"longlineEdit", "-0.12500000"}};
     QTest::newRow("from UTM, no band letter is southern")
@@ -140,7 +133,7 @@ void TestGpsCalc::calculates_data()
     QTest::newRow("from UTM, lower-case n is northern")
         << 22
         << Texts{{"utmElineEdit", "500000"}, {"utmNlineEdit", "9000000"}, {"utmZlineEdit", "31n"}}
-        << "utmtoll" << Texts{{"latlineEdit", "81.06088097"}, {"longlineEdit", "3.00000000"}};
+        << "utmtoll" << Texts{{"latlineEdit", "81.06088098"}, {"longlineEdit", "3.00000000"}};
 }
 
 void TestGpsCalc::calculates()
@@ -191,6 +184,31 @@ void TestGpsCalc::refusesInput_data()
         << "utmtoll"
         << "UTM Conversions"
         << "The UTM zone \"31N 1234\" is longer than five characters.";
+    QTest::newRow("distance, text that is no number") << Texts{{"YlonglineEdit", "east"},
+                                                               {"YlatlineEdit", "0"},
+                                                               {"MlonglineEdit", "1"},
+                                                               {"MlatlineEdit", "0"}}
+                                                      << "GPSpushButtoncalculate"
+                                                      << "GPS calculation"
+                                                      << "\"east\" is not a number.";
+    QTest::newRow("to UTM, latitude abc")
+        << Texts{{"latlineEdit", "abc"}, {"longlineEdit", "3"}} << "lltoutm"
+        << "UTM Conversions"
+        << "\"abc\" is not a number.";
+    QTest::newRow("from UTM, easting abc")
+        << Texts{{"utmElineEdit", "abc"}, {"utmNlineEdit", "0"}, {"utmZlineEdit", "31N"}}
+        << "utmtoll"
+        << "UTM Conversions"
+        << "\"abc\" is not a number.";
+    const QString nowhere = "The UTM position E %1, N %2 in zone \"%3\" is no place on the earth.";
+    QTest::newRow("from UTM, beyond the north pole")
+        << Texts{{"utmElineEdit", "500000"}, {"utmNlineEdit", "99999999"}, {"utmZlineEdit", "31N"}}
+        << "utmtoll"
+        << "UTM Conversions" << nowhere.arg("500000", "99999999", "31N");
+    QTest::newRow("from UTM, zone 31 and northing 0: beyond the south pole")
+        << Texts{{"utmElineEdit", "500000"}, {"utmNlineEdit", "0"}, {"utmZlineEdit", "31"}}
+        << "utmtoll"
+        << "UTM Conversions" << nowhere.arg("500000", "0", "31");
     QTest::newRow("from UTM, no zone number")
         << Texts{{"utmElineEdit", "500000"}, {"utmNlineEdit", "0"}, {"utmZlineEdit", "N"}}
         << "utmtoll"

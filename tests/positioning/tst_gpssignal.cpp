@@ -167,8 +167,12 @@ void TestGpsSignal::sentencesAreDrawn_data()
         << "GPS" << QStringList{"GP12", "GP5", "GP14"} << 2;
     QTest::newRow("BeiDou above 98, a drop")
         << QByteArrayList{"BDGSV,1,1,03,201,45,120,40,214,30,200,35,07,10,100,30",
-                          "BDGSV,1,1,03,214,30,200,02"}
+                          "BDGSV,1,1,03,201,45,120,40,214,30,200,02,07,10,100,30"}
         << "BEIDOU" << QStringList{"GB201", "GB7"} << 2;
+    QTest::newRow("GPS, dual band")
+        << QByteArrayList{"GPGSV,1,1,03,12,40,083,46,05,17,308,41,07,07,344,30,1",
+                          "GPGSV,1,1,03,12,40,083,,05,17,308,,07,07,344,,8"}
+        << "GPS" << QStringList{"GP12", "GP5", "GP7"} << 3;
     QTest::newRow("Galileo and GPS PRN 5")
         << QByteArrayList{"GAGSV,1,1,01,05,40,083,46", "GPGSV,1,1,01,05,45,100,30"} << "GALILEE"
         << QStringList{"GA5"} << 2;

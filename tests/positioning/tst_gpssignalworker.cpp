@@ -25,14 +25,14 @@ struct Consumer
     explicit Consumer(GPS_Signal &worker, bool release = true)
     {
         QObject::connect(&worker, &GPS_Signal::ReturnResult, &worker,
-                         [this, &worker, release](const GsvSatellites &satellites) {
-                             results.append(satellites);
+                         [this, &worker, release](const GsvSentence &sentence) {
+                             results.append(sentence);
                              if (release)
                                  QTimer::singleShot(1, &worker,
                                                     [&worker] { worker.Wait_Data(false); });
                          });
     }
-    QList<GsvSatellites> results;
+    QList<GsvSentence> results;
 };
 } // namespace
 
@@ -66,7 +66,7 @@ void TestGpsSignalWorker::burstIsDeliveredInOrder()
     GPS_Signal worker;
     Consumer consumer(worker);
     worker.start();
-    QList<GsvSatellites> expected;
+    QList<GsvSentence> expected;
     for (int n = 0; n < count; ++n) {
         QByteArray text = sentence(n);
         expected.append(GsvReader::read(text));
@@ -75,7 +75,7 @@ void TestGpsSignalWorker::burstIsDeliveredInOrder()
             QTest::qWait(1000 / perSecond);
     }
     worker.Get_Data(nullptr);
-    expected.append(GsvSatellites{});
+    expected.append(GsvSentence{});
     QTRY_COMPARE_WITH_TIMEOUT(consumer.results.size(), expected.size(), 10000);
     for (qsizetype i = 0; i < expected.size(); ++i)
         QVERIFY2(consumer.results[i] == expected[i],

@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -37,12 +38,15 @@ private Q_SLOTS:
     void serverBadStartsAreRefused_data();
     void serverBadStartsAreRefused();
     void serverTakesEachClientsLines();
+    void serverPositionsShownStoredOrRefused_data();
+    void serverPositionsShownStoredOrRefused();
+    void failedTrackWriteStaysShown();
 
 private:
     QString text(const char *name) const { return child<QLabel>(*m_window, name)->text(); }
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     static QByteArray trackFile();
-    void startServer(quint16 port);
+    void startServerFor(std::initializer_list<QTcpSocket *> clients);
 
     std::unique_ptr<PtyPair> m_pty;
     std::unique_ptr<PromptRecorder> m_prompts;
@@ -117,6 +121,16 @@ void TestGpsTool::serialFixIsShownAndStored_data()
         << Labels{{"Weizhiyinzi", "2.5"},      {"Shuipingyinzi", "1.3"},  {"Cuizhiyinzi", "2.1"},
                   {"Dimiansudu", "12.5 km/h"}, {"GPSKejianweixing", "8"}, {"BDKejianweixing", "4"}}
         << QByteArray();
+    const QByteArray fixed =
+        "$GPGGA,120000.00,3954.9290,N,11624.2340,E,1,08,1.0,50.0,M,,M,,*41\r\n";
+    const Labels nothingShown{{"Weidu", "Null"}, {"Jingdu", "Null"}, {"Weidufangxiang", ""}};
+    QTest::newRow("fix lost: a void RMC with empty fields")
+        << QList<QByteArray>{fixed + "$GPRMC,120001.00,V,,,,,,,010124,,,N*79\r\n"} << nothingShown
+        << QByteArray();
+    QTest::newRow("latitude 9999.9999")
+        << QList<QByteArray>{fixed +
+                             "$GPRMC,120000.00,A,9999.9999,N,11624.2340,E,0.02,,010124,,,A*42\r\n"}
+        << nothingShown << QByteArray();
     QTest::newRow("bad checksum changes nothing")
         << QList<QByteArray>{"$GPGGA,092750.000,5321.6802,N,00630.3372,W,1,8,1.03,61.7,M,55.2,M,,"
                              "*77\r\n"}
@@ -196,30 +210,32 @@ void TestGpsTool::serverBadStartsAreRefused()
     QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Start"));
 }
 
-void TestGpsTool::startServer(quint16 port)
+// Starts the position server on a free port and connects the clients to it.
+void TestGpsTool::startServerFor(std::initializer_list<QTcpSocket *> clients)
 {
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
     child<QLineEdit>(*m_window, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
     button("GPSTCPopencompushButton")->click();
     QCOMPARE(statusText(*m_window), QStringLiteral("Server has started"));
     QCOMPARE(button("GPSTCPopencompushButton")->text(), QStringLiteral("Stop"));
+    for (QTcpSocket *client : clients) {
+        client->connectToHost(QHostAddress::LocalHost, port);
+        QVERIFY(client->waitForConnected(5000));
+    }
 }
 
 // Two clients whose lines arrive in pieces, interleaved: each client's line
 // is joined from its own pieces, and every complete line is shown and stored.
 void TestGpsTool::serverTakesEachClientsLines()
 {
-    QTcpServer probe;
-    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
-    const quint16 port = probe.serverPort();
-    probe.close();
-    startServer(port);
-
     QTcpSocket first;
     QTcpSocket second;
-    for (QTcpSocket *client : {&first, &second}) {
-        client->connectToHost(QHostAddress::LocalHost, port);
-        QVERIFY(client->waitForConnected(5000));
-    }
+    startServerFor({&first, &second});
+    if (QTest::currentTestFailed())
+        return;
     QTRY_VERIFY(statusText(*m_window).endsWith(QLatin1String("127.0.0.1 Joined")));
     first.write("Latitude:1.5,Longi");
     QVERIFY(first.waitForBytesWritten(1000));
@@ -238,6 +254,100 @@ void TestGpsTool::serverTakesEachClientsLines()
     QCOMPARE(statusText(*m_window), QStringLiteral("Server has stopped"));
     QTRY_COMPARE(first.state(), QAbstractSocket::UnconnectedState);
     QTRY_COMPARE(second.state(), QAbstractSocket::UnconnectedState);
+}
+
+void TestGpsTool::serverPositionsShownStoredOrRefused_data()
+{
+    QTest::addColumn<QByteArray>("serial"); // sent by the receiver first
+    QTest::addColumn<QList<QByteArray>>("lines");
+    QTest::addColumn<Labels>("labels");
+    QTest::addColumn<QByteArray>("stored");
+
+    const Labels nothingShown{{"Weidu", "Null"}, {"Jingdu", "Null"}, {"Haibagaodu", "Null"}};
+    QTest::newRow("markup is no position")
+        << QByteArray()
+        << QList<QByteArray>{"Latitude:<font size=7 color=red>BIG</font>,Longitude:1"}
+        << nothingShown << QByteArray();
+    QTest::newRow("refused between two positions")
+        << QByteArray()
+        << QList<QByteArray>{"Latitude:1.5,Longitude:2.5", "Latitude:91,Longitude:2.5",
+                             "Latitude:-1.5,Longitude:-2.5"}
+        << Labels{{"Weidu", "-1.5"},
+                  {"Jingdu", "-2.5"},
+                  {"Weidufangxiang", "S"},
+                  {"Jingdufangxiang", "W"}}
+        << QByteArray("Latitude:1.5,Longitude:2.5\r\nLatitude:-1.5,Longitude:-2.5\r\n");
+    QTest::newRow("hemispheres follow the client after a south-west fix")
+        << QByteArray("$GNGGA,001043.00,3354.4214,S,07012.5587,W,2,12,0.8,45.0,M,21.0,M,,*48\r\n"
+                      "$GNRMC,001043.00,A,3354.4214,S,07012.5587,W,0.1,,070526,,,A*69\r\n")
+        << QList<QByteArray>{"Latitude:39.92215,Longitude:116.46478"}
+        << Labels{{"Weidu", "39.92215"},
+                  {"Weidufangxiang", "N"},
+                  {"Jingdu", "116.46478"},
+                  {"Jingdufangxiang", "E"}}
+        << QByteArray("Latitude:-33.9070233,Longitude:-70.2093117\r\n"
+                      "Latitude:39.92215,Longitude:116.46478\r\n");
+}
+
+// A client's real position is shown as plain text with the hemispheres of
+// its signs and stored; anything else reaches neither the labels nor the
+// track file, and the client is told.
+void TestGpsTool::serverPositionsShownStoredOrRefused()
+{
+    QFETCH(QByteArray, serial);
+    QFETCH(QList<QByteArray>, lines);
+    QFETCH(Labels, labels);
+    QFETCH(QByteArray, stored);
+
+    for (const char *name : {"Weidu", "Jingdu"})
+        QCOMPARE(child<QLabel>(*m_window, name)->textFormat(), Qt::PlainText);
+    if (!serial.isEmpty()) {
+        button("GPSopencompushButton")->click();
+        QVERIFY(m_pty->write(serial));
+        QTRY_COMPARE(text("Weidufangxiang"), QStringLiteral("S"));
+    }
+    QTcpSocket client;
+    startServerFor({&client});
+    if (QTest::currentTestFailed())
+        return;
+    for (const QByteArray &line : lines) {
+        client.write(line + "\r\n");
+        QTRY_VERIFY(child<QPlainTextEdit>(*m_window, "GPStextBrowser")
+                        ->toPlainText()
+                        .endsWith(QString::fromLatin1(line) + QLatin1Char('\n')));
+    }
+    for (auto it = labels.cbegin(); it != labels.cend(); ++it)
+        QCOMPARE(text(qPrintable(it.key())), it.value());
+    QCOMPARE(trackFile(), stored);
+    if (stored.isEmpty())
+        QVERIFY2(statusText(*m_window).startsWith(QLatin1String("Not a position on the earth: ")),
+                 qPrintable(statusText(*m_window)));
+}
+
+// A failed write of the track file stays in the status bar while data keeps
+// coming, until a later write succeeds.
+void TestGpsTool::failedTrackWriteStaysShown()
+{
+    // A folder where the file should be: it cannot be opened for writing.
+    QVERIFY(QDir().mkpath(TrackFile::path()));
+    QTcpSocket client;
+    startServerFor({&client});
+    if (QTest::currentTestFailed())
+        return;
+    client.write("Latitude:1.5,Longitude:2.5\r\n");
+    QTRY_COMPARE(text("Weidu"), QStringLiteral("1.5"));
+    QCOMPARE(statusText(*m_window), QStringLiteral("Unable to save GPS data."));
+    button("GPSopencompushButton")->click();
+    QVERIFY(m_pty->write("$GPVTG,31.66,T,,M,0.02,N,12.50,K,A*3B\r\n"));
+    QTRY_COMPARE(text("Dimiansudu"), QStringLiteral("12.5 km/h"));
+    QCOMPARE(statusText(*m_window), QStringLiteral("Unable to save GPS data."));
+
+    QVERIFY(QDir().rmdir(TrackFile::path()));
+    client.write("Latitude:2.5,Longitude:3.5\r\n");
+    QTRY_COMPARE(text("Weidu"), QStringLiteral("2.5"));
+    QVERIFY2(statusText(*m_window).startsWith(QLatin1String("TCP receive from:")),
+             qPrintable(statusText(*m_window)));
+    QCOMPARE(trackFile(), QByteArray("Latitude:2.5,Longitude:3.5\r\n"));
 }
 
 YURB_TEST_MAIN(TestGpsTool)

@@ -77,10 +77,33 @@ void TestNmeaDecoder::decode_data()
     QTest::newRow("RMC before GGA: no position")
         << rmc << false
         << "RMC; utc=9:30:15; latitudeHemisphere=N; longitudeHemisphere=E; time=9/30/15";
-    QTest::newRow("RMC empty fields")
-        << QByteArray("$GPRMC,000005,V,,S,,W,,,010124,,,N*54\r\n") << true
-        << "RMC; utc=0:0:5; latitude=; latitudeHemisphere=S; longitude=; longitudeHemisphere=W; "
-           "signed=,; time=0/0/5; newFix";
+    // A sentence without a real position sets no position, no hemisphere
+    // and no new fix.
+    const QString noPosition = "RMC; utc=12:0:0; time=12/0/0";
+    QTest::newRow("RMC empty fields") << QByteArray("$GPRMC,000005,V,,S,,W,,,010124,,,N*54\r\n")
+                                      << true << "RMC; utc=0:0:5; time=0/0/5";
+    QTest::newRow("RMC void with a position")
+        << QByteArray("$GPRMC,120000.00,V,3954.9290,N,11624.2340,E,0.02,,010124,,,N*53\r\n") << true
+        << noPosition;
+    QTest::newRow("RMC latitude 9999.9999")
+        << QByteArray("$GPRMC,120000.00,A,9999.9999,N,11624.2340,E,0.02,,010124,,,A*42\r\n") << true
+        << noPosition;
+    QTest::newRow("RMC latitude 1e308")
+        << QByteArray("$GPRMC,120000.00,A,1e308,N,11624.2340,E,0.02,,010124,,,A*03\r\n") << true
+        << noPosition;
+    QTest::newRow("RMC latitude with a sign")
+        << QByteArray("$GPRMC,120000.00,A,-3954.9290,N,11624.2340,E,0.02,,010124,,,A*66\r\n")
+        << true << noPosition;
+    QTest::newRow("RMC 60 minutes")
+        << QByteArray("$GPRMC,120000.00,A,3960.0000,N,11624.2340,E,0.02,,010124,,,A*4E\r\n") << true
+        << noPosition;
+    QTest::newRow("RMC longitude 180.5")
+        << QByteArray("$GPRMC,120000.00,A,3954.9290,N,18030.0000,E,0.02,,010124,,,A*44\r\n") << true
+        << noPosition;
+    QTest::newRow("RMC pole and date line")
+        << QByteArray("$GPRMC,120000.00,A,9000.0000,S,18000.0000,W,0.02,,010124,,,A*48\r\n") << true
+        << "RMC; utc=12:0:0; latitude=90.0000000; latitudeHemisphere=S; longitude=180.0000000; "
+           "longitudeHemisphere=W; signed=-90.0000000,-180.0000000; time=12/0/0; newFix";
     QTest::newRow("RMC south, west, zero degrees")
         << QByteArray("$GPRMC,120000.00,A,3352.1280,S,00030.0000,W,0.10,45.3,010124,,,A*58\r\n")
         << true

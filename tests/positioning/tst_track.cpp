@@ -35,6 +35,10 @@ void TestTrack::replay_data()
     QTest::newRow("P Q Q R") << Lines{p, q, q, r} << QStringList{"1>2", "2>3"};
     QTest::newRow("lines without a position are passed over")
         << Lines{"header\r\n", p, "Latitude:9\r\n", q} << QStringList{"1>2"};
+    QTest::newRow("impossible positions are passed over")
+        << Lines{p, "Latitude:95,Longitude:10\r\n", "Latitude:NaN,Longitude:1\r\n",
+                 "Latitude:1e308,Longitude:1\r\n", q}
+        << QStringList{"1>2"};
     QTest::newRow("LF and CR LF ends give the same texts")
         << Lines{"Latitude:1,Longitude:10\n", p} << QStringList{"1>1"};
 }

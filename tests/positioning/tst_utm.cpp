@@ -107,62 +107,60 @@ void TestUtm::zones_data()
     QTest::addColumn<double>("latitude");
     QTest::addColumn<double>("longitude");
     QTest::addColumn<QString>("zone");
-    QTest::addColumn<bool>("projected");
-
-    // Projected rows are points where the series stays within 1 mm (forward)
-    // and 1 cm (inverse) of the exact projection on every ellipsoid: up to 3
-    // degrees from the central meridian, up to 4 in the widened zones. The
-    // other rows check only the zone: at 66 to 74 degrees of latitude the
-    // meridian arc's series is up to 1.02 mm off on the Clarke 1880
-    // ellipsoid, and 5 to 6 degrees from the central meridian of a widened
-    // zone the inverse is centimetres off.
-    QTest::newRow("equator on the central meridian") << 0.0 << 3.0 << "31N" << true;
-    QTest::newRow("equator at the zone's east edge") << 0.5 << 5.99 << "31N" << true;
-    QTest::newRow("zone's west edge") << 10.0 << 6.0 << "32P" << true;
-    QTest::newRow("north, mid zone") << 45.0 << 7.5 << "32T" << true;
-    QTest::newRow("north") << 52.5 << 13.4 << "33U" << true;
-    QTest::newRow("west") << 40.7 << -74.0 << "18T" << true;
-    QTest::newRow("south") << -33.9 << 151.2 << "56H" << true;
-    QTest::newRow("south, zone's east edge") << -23.5 << -42.01 << "23K" << true;
-    QTest::newRow("south, far") << -60.0 << 100.0 << "47E" << true;
-    QTest::newRow("just south of the equator") << -0.0001 << 20.0 << "34M" << true;
-    QTest::newRow("west of Norway's zone") << 56.0 << 2.99 << "31V" << true;
-    QTest::newRow("Norway 32V, west side") << 57.0 << 5.0 << "32V" << true;
-    QTest::newRow("Norway 32V") << 60.0 << 5.0 << "32V" << true;
-    QTest::newRow("Norway 32V, north east") << 63.9 << 11.9 << "32V" << true;
-    QTest::newRow("Norway's zone ends at 12") << 60.0 << 12.0 << "33V" << true;
-    QTest::newRow("north of Norway's zone") << 64.0 << 5.0 << "31W" << true;
-    QTest::newRow("Svalbard 31X") << 78.0 << 7.0 << "31X" << true;
-    QTest::newRow("Svalbard 33X") << 80.0 << 11.0 << "33X" << true;
-    QTest::newRow("Svalbard 35X") << 76.0 << 30.0 << "35X" << true;
-    QTest::newRow("Svalbard 37X") << 82.0 << 41.0 << "37X" << true;
-    QTest::newRow("Svalbard 33X at 75") << 75.0 << 10.0 << "33X" << false;
-    QTest::newRow("Svalbard 31X at 75") << 75.0 << 8.0 << "31X" << false;
-    QTest::newRow("Svalbard from 72") << 72.0 << 8.99 << "31X" << false;
-    QTest::newRow("below Svalbard's zones") << 71.99 << 8.99 << "32W" << false;
-    QTest::newRow("Svalbard 31X from 0") << 72.0 << 0.0 << "31X" << false;
-    QTest::newRow("west of Svalbard's zones") << 72.0 << -0.01 << "30X" << false;
-    QTest::newRow("Svalbard 35X from 21") << 72.0 << 21.0 << "35X" << false;
-    QTest::newRow("Svalbard 37X from 33") << 72.0 << 33.0 << "37X" << false;
-    QTest::newRow("east of Svalbard's zones") << 72.0 << 42.0 << "38X" << false;
-    QTest::newRow("latitude 84, ordinary zone") << 84.0 << 10.0 << "32X" << true;
-    QTest::newRow("latitude 84.5") << 84.5 << 10.0 << "32Z" << true;
-    QTest::newRow("north pole") << 90.0 << 0.0 << "31Z" << false;
-    QTest::newRow("latitude -80") << -80.0 << -60.0 << "21C" << true;
-    QTest::newRow("longitude 180") << 10.0 << 180.0 << "1P" << true;
-    QTest::newRow("longitude -180") << -45.0 << -180.0 << "1G" << true;
-    QTest::newRow("just west of 180") << 10.0 << 179.99 << "60P" << false;
+    QTest::newRow("equator on the central meridian") << 0.0 << 3.0 << "31N";
+    QTest::newRow("equator at the zone's east edge") << 0.5 << 5.99 << "31N";
+    QTest::newRow("zone's west edge") << 10.0 << 6.0 << "32P";
+    QTest::newRow("north, mid zone") << 45.0 << 7.5 << "32T";
+    QTest::newRow("north") << 52.5 << 13.4 << "33U";
+    QTest::newRow("west") << 40.7 << -74.0 << "18T";
+    QTest::newRow("south") << -33.9 << 151.2 << "56H";
+    QTest::newRow("south, zone's east edge") << -23.5 << -42.01 << "23K";
+    QTest::newRow("south, far") << -60.0 << 100.0 << "47E";
+    QTest::newRow("just south of the equator") << -0.0001 << 20.0 << "34M";
+    QTest::newRow("west of Norway's zone") << 56.0 << 2.99 << "31V";
+    QTest::newRow("Norway 32V, west side") << 57.0 << 5.0 << "32V";
+    QTest::newRow("Norway 32V") << 60.0 << 5.0 << "32V";
+    QTest::newRow("Norway 32V, north east") << 63.9 << 11.9 << "32V";
+    QTest::newRow("Norway's zone ends at 12") << 60.0 << 12.0 << "33V";
+    QTest::newRow("north of Norway's zone") << 64.0 << 5.0 << "31W";
+    QTest::newRow("Svalbard 31X") << 78.0 << 7.0 << "31X";
+    QTest::newRow("Svalbard 33X") << 80.0 << 11.0 << "33X";
+    QTest::newRow("Svalbard 35X") << 76.0 << 30.0 << "35X";
+    QTest::newRow("Svalbard 37X") << 82.0 << 41.0 << "37X";
+    QTest::newRow("Svalbard 33X at 75") << 75.0 << 10.0 << "33X";
+    QTest::newRow("Svalbard 31X at 75") << 75.0 << 8.0 << "31X";
+    QTest::newRow("Svalbard from 72") << 72.0 << 8.99 << "31X";
+    QTest::newRow("below Svalbard's zones") << 71.99 << 8.99 << "32W";
+    QTest::newRow("Svalbard 31X from 0") << 72.0 << 0.0 << "31X";
+    QTest::newRow("west of Svalbard's zones") << 72.0 << -0.01 << "30X";
+    QTest::newRow("Svalbard 35X from 21") << 72.0 << 21.0 << "35X";
+    QTest::newRow("Svalbard 37X from 33") << 72.0 << 33.0 << "37X";
+    QTest::newRow("east of Svalbard's zones") << 72.0 << 42.0 << "38X";
+    QTest::newRow("latitude 84, ordinary zone") << 84.0 << 10.0 << "32X";
+    QTest::newRow("latitude 84.5") << 84.5 << 10.0 << "32Z";
+    QTest::newRow("north pole") << 90.0 << 0.0 << "31Z";
+    QTest::newRow("south pole") << -90.0 << 100.0 << "47A";
+    QTest::newRow("south of -80") << -85.0 << -100.0 << "14A";
+    QTest::newRow("Norway 32V, west edge") << 56.0 << 3.0 << "32V";
+    QTest::newRow("Svalbard 31X, east edge") << 83.99 << 8.999 << "31X";
+    QTest::newRow("Svalbard 33X, east edge") << 72.0 << 20.999 << "33X";
+    QTest::newRow("Svalbard 35X, east edge") << 80.0 << 32.999 << "35X";
+    QTest::newRow("Svalbard 37X, east edge") << 83.99 << 41.999 << "37X";
+    QTest::newRow("zone 30's east edge near 84") << 83.99 << -0.001 << "30X";
+    QTest::newRow("zone 60's east edge near -80") << -79.99 << 179.999 << "60C";
+    QTest::newRow("latitude -80") << -80.0 << -60.0 << "21C";
+    QTest::newRow("longitude 180") << 10.0 << 180.0 << "1P";
+    QTest::newRow("longitude -180") << -45.0 << -180.0 << "1G";
+    QTest::newRow("just west of 180") << 10.0 << 179.99 << "60P";
 }
 
-// The zone text on every ellipsoid; for projected rows the forward within
-// 1 mm of cs2cs, and its easting and northing fed back give the position
-// within 1 cm.
+// The zone text on every ellipsoid, the forward within 1 mm of cs2cs, and
+// its easting and northing fed back give the position within 1 cm.
 void TestUtm::zones()
 {
     QFETCH(double, latitude);
     QFETCH(double, longitude);
     QFETCH(QString, zone);
-    QFETCH(bool, projected);
     for (int row = Ellipsoid::firstRow; row <= Ellipsoid::lastRow; ++row) {
         const QString actual = UtmConversion::LatLong_to_UTM(row, latitude, longitude).zone;
         QVERIFY2(actual == zone,
@@ -170,8 +168,6 @@ void TestUtm::zones()
                                 .arg(row)
                                 .arg(exact(latitude), exact(longitude), zone, actual)));
     }
-    if (!projected)
-        return;
     if (QStandardPaths::findExecutable(QStringLiteral("cs2cs")).isEmpty())
         QSKIP("cs2cs (Debian package proj-bin) is not installed");
 
@@ -242,8 +238,10 @@ void TestUtm::letterDesignator_data()
     QTest::newRow("-64") << -64.0 << 'E';
     QTest::newRow("-72") << -72.0 << 'D';
     QTest::newRow("-80") << -80.0 << 'C';
-    QTest::newRow("just below -80") << -80.0001 << 'Z';
-    QTest::newRow("-90") << -90.0 << 'Z';
+    // Below -80 a letter before N, so that the zone text reads back as
+    // southern.
+    QTest::newRow("just below -80") << -80.0001 << 'A';
+    QTest::newRow("-90") << -90.0 << 'A';
     QTest::newRow("not a number") << notANumber << 'Z';
     QTest::newRow("infinite") << std::numeric_limits<double>::infinity() << 'Z';
 }
@@ -416,25 +414,41 @@ void TestUtm::refusedGridPositions_data()
 {
     QTest::addColumn<QString>("zone");
     QTest::addColumn<double>("easting");
+    QTest::addColumn<double>("northing");
     QTest::addColumn<QString>("refusal");
 
     const QString tooLong = QStringLiteral("The UTM zone \"%1\" is longer than five characters.");
     const QString noNumber =
         QStringLiteral("The UTM zone \"%1\" does not start with a zone number from 1 to 60.");
-    QTest::newRow("five characters") << "031N " << 500000.0 << "";
-    QTest::newRow("zone 1") << "1" << 500000.0 << "";
-    QTest::newRow("zone 60") << "60X" << 500000.0 << "";
-    QTest::newRow("six characters") << "31Nxyz" << 500000.0 << tooLong.arg("31Nxyz");
-    QTest::newRow("long digits") << "123456789012" << 500000.0 << tooLong.arg("123456789012");
-    QTest::newRow("empty") << "" << 500000.0 << noNumber.arg("");
-    QTest::newRow("letter first") << "N31" << 500000.0 << noNumber.arg("N31");
-    QTest::newRow("blank first") << " 31N" << 500000.0 << noNumber.arg(" 31N");
-    QTest::newRow("sign") << "-5N" << 500000.0 << noNumber.arg("-5N");
-    QTest::newRow("zone 0") << "0N" << 500000.0 << noNumber.arg("0N");
-    QTest::newRow("zone 61") << "61N" << 500000.0 << noNumber.arg("61N");
-    QTest::newRow("zone 99999") << "99999" << 500000.0 << noNumber.arg("99999");
+    QTest::newRow("five characters") << "031N " << 500000.0 << 5e6 << "";
+    QTest::newRow("zone 1") << "1" << 500000.0 << 5e6 << "";
+    QTest::newRow("zone 60") << "60X" << 500000.0 << 5e6 << "";
+    QTest::newRow("six characters") << "31Nxyz" << 500000.0 << 5e6 << tooLong.arg("31Nxyz");
+    QTest::newRow("long digits") << "123456789012" << 500000.0 << 5e6
+                                 << tooLong.arg("123456789012");
+    QTest::newRow("empty") << "" << 500000.0 << 5e6 << noNumber.arg("");
+    QTest::newRow("letter first") << "N31" << 500000.0 << 5e6 << noNumber.arg("N31");
+    QTest::newRow("blank first") << " 31N" << 500000.0 << 5e6 << noNumber.arg(" 31N");
+    QTest::newRow("sign") << "-5N" << 500000.0 << 5e6 << noNumber.arg("-5N");
+    QTest::newRow("zone 0") << "0N" << 500000.0 << 5e6 << noNumber.arg("0N");
+    QTest::newRow("zone 61") << "61N" << 500000.0 << 5e6 << noNumber.arg("61N");
+    QTest::newRow("zone 99999") << "99999" << 500000.0 << 5e6 << noNumber.arg("99999");
     QTest::newRow("easting not a number")
-        << "31N" << notANumber << "The UTM easting and northing must be finite numbers.";
+        << "31N" << notANumber << 5e6 << "The UTM easting and northing must be finite numbers.";
+    const QString nowhere =
+        QStringLiteral("The UTM position E %1, N %2 in zone \"%3\" is no place on the earth.");
+    QTest::newRow("north pole") << "31N" << 500000.0 << 9997964.942996 << "";
+    QTest::newRow("beyond the north pole")
+        << "31N" << 500000.0 << 99999999.0 << nowhere.arg("500000", "99999999", "31N");
+    QTest::newRow("just beyond the north pole")
+        << "31N" << 500000.0 << 9998000.0 << nowhere.arg("500000", "9998000", "31N");
+    QTest::newRow("south pole") << "31" << 500000.0 << 2035.057004 << "";
+    QTest::newRow("beyond the south pole, no band letter")
+        << "31" << 500000.0 << 0.0 << nowhere.arg("500000", "0", "31");
+    QTest::newRow("easting 1e300") << "31N" << 1e300 << 0.0 << nowhere.arg("1e+300", "0", "31N");
+    QTest::newRow("easting 50000 km")
+        << "31N" << 5e7 << 5e6 << nowhere.arg("50000000", "5000000", "31N");
+    QTest::newRow("east of the date line folds into -180..180") << "60N" << 900000.0 << 0.0 << "";
 }
 
 // A refused grid position gives its reason and no coordinates.
@@ -442,11 +456,14 @@ void TestUtm::refusedGridPositions()
 {
     QFETCH(QString, zone);
     QFETCH(double, easting);
+    QFETCH(double, northing);
     QFETCH(QString, refusal);
-    const UTM utm{easting, 5000000, zone};
+    const UTM utm{easting, northing, zone};
     QCOMPARE(UtmConversion::toLatLongRefusal(23, utm), refusal);
     const LatLong position = UtmConversion::UTM_to_LatLong(23, utm);
     QCOMPARE(std::isnan(position.latitude) && std::isnan(position.longitude), !refusal.isEmpty());
+    if (refusal.isEmpty())
+        QCOMPARE(LatLong::rangeRefusal(position.latitude, position.longitude), QString());
 }
 
 QTEST_APPLESS_MAIN(TestUtm)
