@@ -135,10 +135,12 @@ void MainWindow::ModbusTCPopencompushButton_triggered()
                                    QAbstractSocket::AnyIPProtocol);
 }
 
-// Any failure of the connection, on connecting or later, ends it.
-void MainWindow::Modbus_displayError(QAbstractSocket::SocketError)
+// Any failure of the connection, on connecting or later, ends it; a wait
+// that found nothing is none.
+void MainWindow::Modbus_displayError(QAbstractSocket::SocketError error)
 {
-    if (!modbusTcpSocket || sender() != modbusTcpSocket)
+    if (!modbusTcpSocket || sender() != modbusTcpSocket ||
+        error == QAbstractSocket::SocketTimeoutError)
         return;
     releaseModbusSocket();
     statusBar()->showMessage(tr("No server found"));

@@ -1,11 +1,11 @@
 #include "modbusframelog.h"
 
 #include "hexformat.h"
+#include "localclock.h"
 #include "receiveview.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTime>
 
 namespace {
 // A frame after a quiet spell shows after this gathering delay; frames that
@@ -28,11 +28,13 @@ ModbusFrameLog::ModbusFrameLog(QPlainTextEdit *view, int maximumLines, QObject *
     m_sinceWrite.start();
 }
 
-void ModbusFrameLog::append(const QByteArray &frame)
+void ModbusFrameLog::append(const QByteArray &frame, bool answersNoRequest)
 {
     QString hex = HexFormat::chunk(frame, HexFormat::Style::Compact, true);
     hex.chop(1);
-    m_lines.append(hex, ReceiveLines::timeStamp(QTime::currentTime()));
+    if (answersNoRequest)
+        hex += tr("  (answers no request)");
+    m_lines.append(hex, ReceiveLines::timeStamp(LocalClock::now()));
     if (!m_writeTimer.isActive())
         m_writeTimer.start(
             int(qBound(qint64(gatherMs), refreshMs - m_sinceWrite.elapsed(), qint64(refreshMs))));

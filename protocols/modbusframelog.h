@@ -13,7 +13,8 @@ class QPlainTextEdit;
 // on a line of its own, a green "[hh:mm:ss.zzz]" stamp taken when it is
 // logged, then the frame in black as "0x%1," per byte without the last
 // character (a line feed follows each 0x0a byte). Long frames go on in
-// continuation lines and only the newest lines are kept. Frames are gathered
+// continuation lines and only the newest lines are kept. A frame received
+// that answers no request of the moment is marked so. Frames are gathered
 // and written together, within 10 ms after a quiet spell and at most ten
 // times a second while they keep coming, so a run of quick transactions does
 // not lay out and repaint the view for every frame.
@@ -24,7 +25,7 @@ class ModbusFrameLog : public QObject
 public:
     ModbusFrameLog(QPlainTextEdit *view, int maximumLines, QObject *parent = nullptr);
 
-    void append(const QByteArray &frame);
+    void append(const QByteArray &frame, bool answersNoRequest = false);
     // Writes what is gathered now.
     void flush();
     void clear();
