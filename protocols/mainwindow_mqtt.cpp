@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "localclock.h"
 #include "mqttmessageview.h"
 #include "mqttsettings.h"
 #include "mqttsubscription.h"
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSslConfiguration>
-#include <QTime>
 #include <QTimer>
 
 #include <utility>
@@ -137,7 +137,7 @@ void MainWindow::MQTT_Get_Status(MqttClient::ClientState state)
 
 void MainWindow::Nuvelix_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic)
 {
-    mqttMessageView->append(QTime::currentTime(), topic.name(), message);
+    mqttMessageView->append(LocalClock::now(), topic.name(), message);
 }
 
 // Spaces anywhere in the field are left out of the filter. Success is shown
