@@ -153,27 +153,38 @@ void TestMqttCore::writePackets()
     QCOMPARE(written.toHex(' '), expected.toHex(' '));
 }
 
+// What keeps a text from being a topic name and a filter.
 void TestMqttCore::topics_data()
 {
+    using Name = MqttTopicName::Problem;
+    using Filter = MqttTopicFilter::Problem;
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("name");
-    QTest::addColumn<bool>("filter");
-    QTest::newRow("empty") << "" << false << false;
-    QTest::newRow("one-level wildcard") << "a/+/c" << false << true;
-    QTest::newRow("wildcard within a level") << "a+/b#" << false << false;
-    QTest::newRow("NUL") << QString(QChar(0)) << false << false;
-    QTest::newRow("lone surrogate") << QString(QChar(0xd800)) << false << false;
-    QTest::newRow("65535 bytes") << QString(65535, QLatin1Char('t')) << true << true;
-    QTest::newRow("65536 bytes") << QString(32768, QChar(0xe9)) << false << false;
+    QTest::addColumn<Name>("name");
+    QTest::addColumn<Filter>("filter");
+    QTest::newRow("empty") << "" << Name::Empty << Filter::Empty;
+    QTest::newRow("one-level wildcard") << "a/+/c" << Name::Wildcard << Filter::None;
+    QTest::newRow("multi-level wildcard last") << "a/#" << Name::Wildcard << Filter::None;
+    QTest::newRow("wildcard within a level")
+        << "a+/b#" << Name::Wildcard << Filter::WildcardWithinLevel;
+    QTest::newRow("x/+y") << "x/+y" << Name::Wildcard << Filter::WildcardWithinLevel;
+    QTest::newRow("a/#/b") << "a/#/b" << Name::Wildcard << Filter::MultiLevelNotLast;
+    QTest::newRow("NUL") << QString(QChar(0)) << Name::NotCarried << Filter::NotCarried;
+    QTest::newRow("lone surrogate")
+        << QString(QChar(0xd800)) << Name::NotCarried << Filter::NotCarried;
+    QTest::newRow("65535 bytes") << QString(65535, QLatin1Char('t')) << Name::None << Filter::None;
+    QTest::newRow("65536 bytes") << QString(32768, QChar(0xe9)) << Name::NotCarried
+                                 << Filter::NotCarried;
 }
 
 void TestMqttCore::topics()
 {
     QFETCH(QString, text);
-    QFETCH(bool, name);
-    QFETCH(bool, filter);
-    QCOMPARE(MqttTopicName(text).isValid(), name);
-    QCOMPARE(MqttTopicFilter(text).isValid(), filter);
+    QFETCH(MqttTopicName::Problem, name);
+    QFETCH(MqttTopicFilter::Problem, filter);
+    QCOMPARE(MqttTopicName(text).problem(), name);
+    QCOMPARE(MqttTopicName(text).isValid(), name == MqttTopicName::Problem::None);
+    QCOMPARE(MqttTopicFilter(text).problem(), filter);
+    QCOMPARE(MqttTopicFilter(text).isValid(), filter == MqttTopicFilter::Problem::None);
 }
 
 // The row's name is the scheme and host text, split at "|".

@@ -37,6 +37,8 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void webSocketSessionsStayApart();
+    void refusedTopics_data();
+    void refusedTopics();
     void theViewKeepsTheNewestLines();
 
 private:
@@ -271,6 +273,54 @@ void TestMqttTab::webSocketSessionsStayApart()
     QCOMPARE(caption(), QStringLiteral("Disconnect"));
     press("mqtt_subscribed_pushButton");
     QTRY_COMPARE(status(), QStringLiteral("Topic:a was subcribed success."));
+}
+
+void TestMqttTab::refusedTopics_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("shown");
+    const QByteArray publish = "mqtt_publish_pushButton";
+    const QByteArray subscribe = "mqtt_subscribed_pushButton";
+    QTest::newRow("publish, empty") << publish << ""
+                                    << "Publish topic is empty: nothing was sent.";
+    QTest::newRow("publish, wildcard")
+        << publish << "a/+"
+        << "Publish topic a/+ holds a wildcard (+ or #): nothing was sent.";
+    QTest::newRow("subscribe, blanks only") << subscribe << "   "
+                                            << "Subscribe topic is empty: nothing was subscribed.";
+    QTest::newRow("subscribe, a/#/b")
+        << subscribe << "a/#/b"
+        << "Topic:a/#/b is not a valid filter, # may only be the last level: nothing was "
+           "subscribed.";
+    QTest::newRow("subscribe, x/+y")
+        << subscribe << "x/+y"
+        << "Topic:x/+y is not a valid filter, + and # must stand alone between slashes: "
+           "nothing was subscribed.";
+}
+
+// A topic or filter that is none is refused with the reason, before anything
+// goes to the broker: the session stays, and the tab, subscribed to every
+// topic, gets no message of its own.
+void TestMqttTab::refusedTopics()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(QString, topic);
+    QFETCH(QString, shown);
+    fill(0, m_broker->port(MosquittoBroker::Tcp));
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(QStringLiteral("#"));
+    press("mqtt_opencompushButton");
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    press("mqtt_subscribed_pushButton");
+    QTRY_COMPARE(status(), QStringLiteral("Topic:# was subcribed success."));
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(topic);
+    widget<QLineEdit>("mqtt_publish_lineEdit")->setText(topic);
+    widget<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QStringLiteral("x"));
+    press(button.constData());
+    QCOMPARE(status(), shown);
+    QTest::qWait(300);
+    QCOMPARE(caption(), QStringLiteral("Disconnect"));
+    QVERIFY(widget<QTextEdit>("mqtt_textEdit")->document()->isEmpty());
 }
 
 // Past its 10,000 lines the view drops the oldest whole messages and says
