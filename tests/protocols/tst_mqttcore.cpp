@@ -7,11 +7,13 @@
 #include "mqtttopicfilter.h"
 #include "mqtttopicname.h"
 #include "mqttwebsocketurl.h"
+#include "websocketiodevice.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QWebSocketServer>
 
 #include <memory>
 
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void topics();
     void webSocketUrl_data();
     void webSocketUrl();
+    void webSocketDevice();
     void answers_data();
     void answers();
     void subscribePublishDisconnect();
@@ -202,6 +205,58 @@ void TestMqttCore::webSocketUrl()
     QFETCH(QString, url);
     const QStringList input = QString::fromLatin1(QTest::currentDataTag()).split(QLatin1Char('|'));
     QCOMPARE(mqttWebSocketUrl(input.at(0), input.at(1), QStringLiteral("8083")).toString(), url);
+}
+
+// The WebSocket device against a WebSocket server on loopback: a stored TLS
+// configuration applied only with the secure flag, binary messages read
+// back to back across reads, text messages ignored, a zero-size write sent
+// as an empty message, and close with the normal-closure code.
+void TestMqttCore::webSocketDevice()
+{
+    QWebSocketServer server(QStringLiteral("peer"), QWebSocketServer::NonSecureMode);
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    QWebSocket *peer = nullptr;
+    QByteArrayList fromDevice;
+    connect(&server, &QWebSocketServer::newConnection, this, [&] {
+        peer = server.nextPendingConnection();
+        connect(peer, &QWebSocket::binaryMessageReceived, this,
+                [&fromDevice](const QByteArray &message) { fromDevice.append(message); });
+    });
+    QSslConfiguration unverified = QSslConfiguration::defaultConfiguration();
+    unverified.setPeerVerifyMode(QSslSocket::VerifyNone);
+    const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(server.serverPort()));
+    for (const bool secure : {true, false}) {
+        WebSocketIODevice device;
+        device.setSslConfiguration(unverified);
+        device.sslEnabled = secure;
+        device.setUrl(url);
+        device.setProtocol("mqttv3.1");
+        QSignalSpy up(&device, &WebSocketIODevice::socketConnected);
+        QVERIFY(device.open(QIODevice::ReadWrite));
+        QCOMPARE(device.socket()->sslConfiguration().peerVerifyMode() == QSslSocket::VerifyNone,
+                 secure);
+        QTRY_COMPARE(up.size(), 1);
+        QTRY_VERIFY(peer);
+        if (secure) {
+            device.close();
+            QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+            QCOMPARE(peer->closeCode(), QWebSocketProtocol::CloseCodeNormal);
+            peer = nullptr;
+            continue;
+        }
+        QSignalSpy readable(&device, &QIODevice::readyRead);
+        peer->sendBinaryMessage("abc");
+        peer->sendTextMessage(QStringLiteral("ignored"));
+        peer->sendBinaryMessage("defg");
+        QTRY_COMPARE(device.bytesAvailable(), 7);
+        QCOMPARE(readable.size(), 2);
+        QCOMPARE(device.read(5), QByteArray("abcde"));
+        QCOMPARE(device.read(10), QByteArray("fg"));
+        QCOMPARE(device.read(10), QByteArray());
+        QCOMPARE(device.write("", 0), 0);
+        QCOMPARE(device.write("hij"), 3);
+        QTRY_COMPARE(fromDevice, (QByteArrayList{QByteArray(), "hij"}));
+    }
 }
 
 // Connects the client; the broker's end once the CONNECT has come, or null.
