@@ -5,8 +5,8 @@
 // QModbusRtuSerialServer on a pty relay), over TCP and over RTU, in the same
 // run against the same slave:
 //   tab        the Modbus tab, one Read press per round trip, both logs kept
-//   core       the tab's road without the window: the codec, PortWait and the
-//              reply collector on a bare socket or serial port
+//   core       the tab's road without the window: the codec, the reply wait
+//              and the reply collector on a bare socket or serial port
 //   libmodbus  libmodbus' own client, modbus_read_registers in a loop
 //   mbpoll     Debian's mbpoll polling as fast as it lets (every 10 ms) for
 //              three seconds
@@ -19,6 +19,7 @@
 #include "benchsupport.h"
 #include "mainwindow.h"
 #include "modbusreplycollector.h"
+#include "modbusreplywait.h"
 #include "modbusslavedata.h"
 #include "modbusslaveprocess.h"
 #include "nuvelix_modbusclient.h"
@@ -151,17 +152,8 @@ void throughTheCore(Turns &turns, QIODevice &device, Mode mode, int rounds)
         const QByteArray request =
             client.generateRequest(ModbusSlaveData::unit, read, 0, registers, mode, {});
         ModbusReplyCollector collector(request, mode);
-        bool sent = false;
-        const PortWait::Outcome outcome = PortWait::exchange(&device, request, 1000, [&] {
-            if (!sent) {
-                sent = true;
-                if (auto *socket = qobject_cast<QAbstractSocket *>(&device))
-                    socket->flush();
-                else if (auto *serial = qobject_cast<QSerialPort *>(&device))
-                    serial->flush();
-            }
-            return collector.take(device.readAll());
-        });
+        const PortWait::Outcome outcome =
+            ModbusReplyWait::exchange(&device, request, collector, 1000);
         return outcome == PortWait::Outcome::Ready &&
                expectedRegisters(
                    client.parseResponse(read, collector.reply(), mode).value<QList<ushort>>());
@@ -171,7 +163,8 @@ void throughTheCore(Turns &turns, QIODevice &device, Mode mode, int rounds)
 void coreOverTcp(Turns &turns, const ModbusSlaveProcess &slave, int rounds)
 {
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), slave.tcpPort());
+    socket.connectToHost(QStringLiteral("127.0.0.1"), slave.tcpPort(),
+                         QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (socket.waitForConnected(5000))
         throughTheCore(turns, socket, Mode::Tcp, rounds);
     else

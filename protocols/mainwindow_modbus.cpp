@@ -131,7 +131,8 @@ void MainWindow::ModbusTCPopencompushButton_triggered()
     setOpenButtonStyle(ui->ModbusTCPopencompushButton, true);
     modbusTcpConnected = 1;
     statusBar()->showMessage(tr("Connecting to TCP server"));
-    modbusTcpSocket->connectToHost(ip, quint16(port.toInt()), QIODevice::ReadWrite,
+    modbusTcpSocket->connectToHost(ip, quint16(port.toInt()),
+                                   QIODevice::ReadWrite | QIODevice::Unbuffered,
                                    QAbstractSocket::AnyIPProtocol);
 }
 

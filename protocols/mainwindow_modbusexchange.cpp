@@ -4,6 +4,7 @@
 #include "modbusframelog.h"
 #include "modbushexinput.h"
 #include "modbusreplycollector.h"
+#include "modbusreplywait.h"
 #include "portwait.h"
 #include "prompt.h"
 #include "threadserial.h"
@@ -14,6 +15,8 @@
 #include <QTimer>
 
 #include <array>
+
+#include <sys/ioctl.h>
 
 namespace {
 using Function = Nuvelix_ModbusClient::FunctionCode;
@@ -51,15 +54,6 @@ constexpr std::array<Function, 9> functionByIndex = {
 {
     return int(function) >= int(Function::ReadCoils) &&
            int(function) <= int(Function::ReadInputRegisters);
-}
-
-// Writes out what the device holds back from a write.
-void sendWritten(QIODevice *device)
-{
-    if (auto *serial = qobject_cast<QSerialPort *>(device))
-        serial->flush();
-    else if (auto *socket = qobject_cast<QAbstractSocket *>(device))
-        socket->flush();
 }
 
 // The codec's verdict on a reply (it shows it too): empty when it decodes.
@@ -187,17 +181,8 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
         modbusSendLog->append(request);
 
         ModbusReplyCollector collector(request, mode);
-        // The request goes out at once rather than on the next turn of the
-        // event loop: asked right after the write, the first check sends it.
-        bool sent = false;
         const PortWait::Outcome outcome =
-            PortWait::exchange(transport, request, replyTimeoutMs, [&] {
-                if (!sent) {
-                    sent = true;
-                    sendWritten(transport);
-                }
-                return collector.take(transport->readAll());
-            });
+            ModbusReplyWait::exchange(transport, request, collector, replyTimeoutMs);
         if (outcome == PortWait::Outcome::TimedOut)
             collector.finish();
         logReceived(*modbusReceiveLog, collector.frames());
@@ -228,12 +213,17 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
 }
 
 // What waits on the transport before a request answers none of it: logged
-// as such rather than dropped. A serial port's driver is asked for what it
-// holds first, since a late reply there would pass for the answer.
+// as such rather than dropped. What a serial port's driver holds is read
+// first, since a late reply there would pass for the answer; the driver is
+// asked whether it holds anything, as a wait on the port for nothing costs
+// far more.
 void MainWindow::modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode)
 {
-    if (auto *serial = qobject_cast<QSerialPort *>(transport))
-        static_cast<void>(serial->waitForReadyRead(0));
+    if (auto *serial = qobject_cast<QSerialPort *>(transport)) {
+        int held = 0;
+        if (::ioctl(int(serial->handle()), FIONREAD, &held) != 0 || held > 0)
+            static_cast<void>(serial->waitForReadyRead(0));
+    }
     const QByteArray stale = transport->readAll();
     if (stale.isEmpty())
         return;
