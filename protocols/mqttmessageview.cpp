@@ -29,7 +29,10 @@ constexpr int backlogPauseMs = 10;
 // What one write may cost. A line weighs one plus a unit per 64 characters.
 constexpr double writeBudgetNs = 12e6;
 constexpr qsizetype charsPerWeight = 64;
+// Writes lighter than this are not measured, and none is planned lighter:
+// about twenty cut lines, a few milliseconds.
 constexpr qsizetype measuredWeight = 32;
+constexpr qsizetype smallestBatchWeight = 256;
 // Marks the first line of each message, and the note on dropped ones.
 constexpr int messageStartState = 1;
 constexpr int noteState = 2;
@@ -373,7 +376,7 @@ void MqttMessageView::measureWrite(qsizetype weight, qint64 elapsedNs)
     m_weightPerNs = m_weightPerNs > 0 && measured > m_weightPerNs
                         ? 0.9 * m_weightPerNs + 0.1 * measured
                         : measured;
-    m_batchWeight = qBound<qsizetype>(measuredWeight, qsizetype(m_weightPerNs * writeBudgetNs),
+    m_batchWeight = qBound<qsizetype>(smallestBatchWeight, qsizetype(m_weightPerNs * writeBudgetNs),
                                       qsizetype(maximumLines) * weightOf(lineCap));
 }
 

@@ -100,7 +100,7 @@ private:
     // Shown messages are no longer kept: the view is emptied at the next write.
     bool m_viewStale = false;
     double m_weightPerNs = 0;
-    qsizetype m_batchWeight = 100;
+    qsizetype m_batchWeight = 256;
     bool m_writeDue = false;
     QTimer m_flushTimer;
     // Times on m_clock: when the timer fires, the last write and message.

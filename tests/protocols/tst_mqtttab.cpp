@@ -178,7 +178,7 @@ void TestMqttTab::transports()
             text += block.text();
         return text;
     };
-    QTRY_COMPARE(shownText().size(), 10 + message.size());
+    QTRY_COMPARE_WITH_TIMEOUT(shownText().size(), 10 + message.size(), 30000);
     for (QTextBlock block = shown->firstBlock(); block.isValid(); block = block.next())
         QVERIFY2(block.length() <= 10 + 1024 + 1, qPrintable(QString::number(block.length())));
     const QString line = shownText();
