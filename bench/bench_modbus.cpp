@@ -12,8 +12,9 @@
 //              three seconds
 // The first three take turns, REPETITIONS times ROUNDS round trips each
 // (default 5 x 1000), so that a machine busy with other work slows them
-// alike; each prints the median rate with the slowest and fastest turn. The
-// tab's line also gives the longest stall of the GUI thread. Every reply is
+// alike; each prints the median rate with the slowest and fastest turn, and
+// the tab's and the core's medians are set against libmodbus'. The tab's
+// line also gives the longest stall of the GUI thread. Every reply is
 // checked; a way that misses any says how many.
 
 #include "benchsupport.h"
@@ -61,21 +62,27 @@ struct Turns
     qint64 longestStallMs = -1;
 };
 
+double median(QList<double> rates)
+{
+    std::sort(rates.begin(), rates.end());
+    return rates.isEmpty() ? 0.0 : rates.at(rates.size() / 2);
+}
+
 // `rounds` 0: one run of mbpoll's.
 void print(const char *mode, const char *way, Turns turns, int rounds)
 {
     std::sort(turns.rates.begin(), turns.rates.end());
     if (turns.rates.isEmpty())
         return;
-    const double median = turns.rates.at(turns.rates.size() / 2);
+    const double middle = median(turns.rates);
     if (rounds == 0) {
-        std::printf("%-4s %-10s %8.0f round trips/s  (polling for %d s)\n", mode, way, median,
+        std::printf("%-4s %-10s %8.0f round trips/s  (polling for %d s)\n", mode, way, middle,
                     mbpollSeconds);
         return;
     }
     std::printf("%-4s %-10s %8.0f round trips/s median  (%.0f to %.0f over %lld turns of %d, "
                 "%d failed",
-                mode, way, median, turns.rates.first(), turns.rates.last(),
+                mode, way, middle, turns.rates.first(), turns.rates.last(),
                 qlonglong(turns.rates.size()), rounds, turns.failed);
     if (turns.longestStallMs >= 0)
         std::printf(", longest GUI stall %lld ms", qlonglong(turns.longestStallMs));
@@ -278,6 +285,10 @@ int main(int argc, char *argv[])
         print(name, "core", core, rounds);
         print(name, "libmodbus", library, rounds);
         print(name, "mbpoll", mbpoll, 0);
+        const double reference = median(library.rates);
+        if (reference > 0)
+            std::printf("%-4s tab / libmodbus %.2f, core / libmodbus %.2f\n", name,
+                        median(tab.rates) / reference, median(core.rates) / reference);
     }
     return 0;
 }
