@@ -613,6 +613,7 @@ private:
     void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                         int startAddress, int quantity, const QByteArray &dataBytes,
                         Nuvelix_ModBus_Mode mode);
+    void modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode);
 
 private Q_SLOTS:
     // MQTT client (protocols/mainwindow_mqtt.cpp).

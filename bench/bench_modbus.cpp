@@ -5,20 +5,22 @@
 // QModbusRtuSerialServer on a pty relay), over TCP and over RTU, in the same
 // run against the same slave:
 //   tab        the Modbus tab, one Read press per round trip, both logs kept
-//   core       the tab's road without the window: the codec, PortWait and the
-//              reply collector on a bare socket or serial port
+//   core       the tab's road without the window: the codec, the reply wait
+//              and the reply collector on a bare socket or serial port
 //   libmodbus  libmodbus' own client, modbus_read_registers in a loop
 //   mbpoll     Debian's mbpoll polling as fast as it lets (every 10 ms) for
 //              three seconds
 // The first three take turns, REPETITIONS times ROUNDS round trips each
 // (default 5 x 1000), so that a machine busy with other work slows them
-// alike; each prints the median rate with the slowest and fastest turn. The
-// tab's line also gives the longest stall of the GUI thread. Every reply is
+// alike; each prints the median rate with the slowest and fastest turn, and
+// the tab's and the core's medians are set against libmodbus'. The tab's
+// line also gives the longest stall of the GUI thread. Every reply is
 // checked; a way that misses any says how many.
 
 #include "benchsupport.h"
 #include "mainwindow.h"
 #include "modbusreplycollector.h"
+#include "modbusreplywait.h"
 #include "modbusslavedata.h"
 #include "modbusslaveprocess.h"
 #include "nuvelix_modbusclient.h"
@@ -60,21 +62,27 @@ struct Turns
     qint64 longestStallMs = -1;
 };
 
+double median(QList<double> rates)
+{
+    std::sort(rates.begin(), rates.end());
+    return rates.isEmpty() ? 0.0 : rates.at(rates.size() / 2);
+}
+
 // `rounds` 0: one run of mbpoll's.
 void print(const char *mode, const char *way, Turns turns, int rounds)
 {
     std::sort(turns.rates.begin(), turns.rates.end());
     if (turns.rates.isEmpty())
         return;
-    const double median = turns.rates.at(turns.rates.size() / 2);
+    const double middle = median(turns.rates);
     if (rounds == 0) {
-        std::printf("%-4s %-10s %8.0f round trips/s  (polling for %d s)\n", mode, way, median,
+        std::printf("%-4s %-10s %8.0f round trips/s  (polling for %d s)\n", mode, way, middle,
                     mbpollSeconds);
         return;
     }
     std::printf("%-4s %-10s %8.0f round trips/s median  (%.0f to %.0f over %lld turns of %d, "
                 "%d failed",
-                mode, way, median, turns.rates.first(), turns.rates.last(),
+                mode, way, middle, turns.rates.first(), turns.rates.last(),
                 qlonglong(turns.rates.size()), rounds, turns.failed);
     if (turns.longestStallMs >= 0)
         std::printf(", longest GUI stall %lld ms", qlonglong(turns.longestStallMs));
@@ -151,17 +159,8 @@ void throughTheCore(Turns &turns, QIODevice &device, Mode mode, int rounds)
         const QByteArray request =
             client.generateRequest(ModbusSlaveData::unit, read, 0, registers, mode, {});
         ModbusReplyCollector collector(request, mode);
-        bool sent = false;
-        const PortWait::Outcome outcome = PortWait::exchange(&device, request, 1000, [&] {
-            if (!sent) {
-                sent = true;
-                if (auto *socket = qobject_cast<QAbstractSocket *>(&device))
-                    socket->flush();
-                else if (auto *serial = qobject_cast<QSerialPort *>(&device))
-                    serial->flush();
-            }
-            return collector.take(device.readAll());
-        });
+        const PortWait::Outcome outcome =
+            ModbusReplyWait::exchange(&device, request, collector, 1000);
         return outcome == PortWait::Outcome::Ready &&
                expectedRegisters(
                    client.parseResponse(read, collector.reply(), mode).value<QList<ushort>>());
@@ -171,7 +170,8 @@ void throughTheCore(Turns &turns, QIODevice &device, Mode mode, int rounds)
 void coreOverTcp(Turns &turns, const ModbusSlaveProcess &slave, int rounds)
 {
     QTcpSocket socket;
-    socket.connectToHost(QStringLiteral("127.0.0.1"), slave.tcpPort());
+    socket.connectToHost(QStringLiteral("127.0.0.1"), slave.tcpPort(),
+                         QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (socket.waitForConnected(5000))
         throughTheCore(turns, socket, Mode::Tcp, rounds);
     else
@@ -285,6 +285,10 @@ int main(int argc, char *argv[])
         print(name, "core", core, rounds);
         print(name, "libmodbus", library, rounds);
         print(name, "mbpoll", mbpoll, 0);
+        const double reference = median(library.rates);
+        if (reference > 0)
+            std::printf("%-4s tab / libmodbus %.2f, core / libmodbus %.2f\n", name,
+                        median(tab.rates) / reference, median(core.rates) / reference);
     }
     return 0;
 }

@@ -1,13 +1,16 @@
 // Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_mqtt [messages [messages/s]]
 //
-// Sends numbered messages with mosquitto_pub through a local mosquitto
-// broker both to the MQTT tab of the shown window and, in the same run, to
-// mosquitto_sub, and prints how fast each had them all, the longest stall of
-// the GUI thread and the memory used. Two runs: the messages paced (default
-// 100000 at 5000/s), then the same number as fast as mosquitto_pub sends.
-// The view writes what fits its time budget and skips the oldest of the
-// messages waiting beyond its line limit, so a flood shows its newest
-// messages, not all of them.
+// Numbered messages from mosquitto_pub through a local mosquitto broker into
+// the MQTT tab of the shown window and, in the same run, into mosquitto_sub:
+//   paced   the messages at a steady rate (default 100000 at 5000/s)
+//   burst   the same number as fast as mosquitto_pub sends
+// For each: when the tab showed the last message and when mosquitto_sub had
+// it, their rates and the ratio (tab / mosquitto_sub), whether the messages
+// the view keeps are the newest, whole and in order, the longest stall of
+// the GUI thread and the memory used. Then payloads of "A" without a break,
+// up to the view's limit and past it: the longest stall while each comes in
+// with a small message after it, and a burst of 20000 messages after it
+// beside the same burst on a fresh view.
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -22,18 +25,18 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTabWidget>
-#include <QTextCursor>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 
 #include <cstdio>
-#include <vector>
 
 using namespace Bench;
 
 namespace {
 
 constexpr int digits = 7;
+constexpr int afterPayloadBurst = 20000;
 // A run gives up when nothing new is shown or counted for this long.
 constexpr qint64 progressDeadlineMs = 30 * 1000;
 const QString topic = QStringLiteral("bench/stream");
@@ -51,6 +54,31 @@ QList<int> messageNumbers(QStringView text)
     for (qsizetype at = text.indexOf(mark); at >= 0; at = text.indexOf(mark, at + 1))
         numbers.append(text.sliced(at + mark.size(), digits).toInt());
     return numbers;
+}
+
+// Whether the numbered messages the view holds run without a gap up to
+// `last`, and how many there are.
+QString keptVerdict(const QTextDocument *document, int last)
+{
+    int kept = 0;
+    int next = -1;
+    for (QTextBlock block = document->firstBlock(); block.isValid(); block = block.next()) {
+        const QList<int> numbers = messageNumbers(block.text());
+        if (numbers.isEmpty())
+            continue;
+        if (next >= 0 && numbers.first() != next)
+            return QStringLiteral("A GAP: m%1 after m%2").arg(numbers.first()).arg(next - 1);
+        next = numbers.first() + 1;
+        ++kept;
+    }
+    if (next != last + 1)
+        return QStringLiteral("THE LAST IS m%1, NOT m%2").arg(next - 1).arg(last);
+    return QStringLiteral("the newest %1 whole and in order").arg(kept);
+}
+
+double perSecond(int messages, qint64 ms)
+{
+    return ms > 0 ? messages * 1000.0 / double(ms) : 0.0;
 }
 
 // mosquitto_sub counting the messages it prints, a line each; debug lines
@@ -100,7 +128,9 @@ public:
     {}
 
     [[nodiscard]] bool connectTab();
+    // rate 0: as fast as mosquitto_pub sends.
     void run(const char *name, int count, int rate);
+    void longPayloads();
 
 private:
     template <typename T> T *widget(const char *name) const
@@ -111,6 +141,14 @@ private:
         return found;
     }
     [[nodiscard]] QString status() const { return m_window.statusBar()->currentMessage(); }
+    [[nodiscard]] QTextDocument *document() const
+    {
+        return widget<QTextEdit>("mqtt_textEdit")->document();
+    }
+    // Milliseconds until the tab showed the last of `count` messages, -1 if
+    // it did not; `subscriberMs` the same for mosquitto_sub when given.
+    qint64 feed(int count, int rate, const QElapsedTimer &clock,
+                SubscriberCount *subscriber = nullptr, qint64 *subscriberMs = nullptr);
 
     MainWindow &m_window;
     MosquittoBroker &m_broker;
@@ -135,32 +173,17 @@ bool MqttBench::connectTab()
                     10000);
 }
 
-// rate 0: as fast as mosquitto_pub sends.
-void MqttBench::run(const char *name, int count, int rate)
+// The times are on `clock`, started by the caller.
+qint64 MqttBench::feed(int count, int rate, const QElapsedTimer &clock, SubscriberCount *subscriber,
+                       qint64 *subscriberMs)
 {
-    m_window.findChild<MqttMessageView *>()->clear();
-    std::printf("[%s] %d messages of %d bytes, %s: ", name, count, digits + 1,
-                rate > 0 ? qPrintable(QStringLiteral("paced at %1/s").arg(rate))
-                         : "as fast as mosquitto_pub sends");
-    SubscriberCount subscriber(m_broker);
-    if (!runUntil([&subscriber] { return subscriber.subscribed; }, 10000)) {
-        std::printf("MOSQUITTO_SUB DID NOT SUBSCRIBE\n");
-        return;
-    }
-    int received = 0;
-    const QMetaObject::Connection counting =
-        QObject::connect(m_window.findChild<MqttClient *>(), &MqttClient::messageReceived,
-                         [&received] { ++received; });
-    ShownNumbers shown(widget<QTextEdit>("mqtt_textEdit")->document(), count, messageNumbers);
+    ShownNumbers shown(document(), count, messageNumbers);
     QProcess publisher;
     publisher.start(QStringLiteral("mosquitto_pub"), m_broker.clientArguments()
                                                          << "-t" << topic << "-l");
     publisher.waitForStarted();
-    StallProbe probe;
-    QElapsedTimer clock;
-    clock.start();
     int written = 0;
-    const auto feed = [&] {
+    const auto writeDue = [&] {
         const int due = rate > 0 ? int(qMin<qint64>(count, clock.elapsed() * rate / 1000)) : count;
         QByteArray lines;
         for (; written < due; ++written)
@@ -169,47 +192,115 @@ void MqttBench::run(const char *name, int count, int rate)
         if (written == count)
             publisher.closeWriteChannel();
     };
-    qint64 subscriberDoneMs = -1;
+    qint64 shownMs = -1;
     qint64 progressAt = 0;
     int lastProgress = 0;
-    int lastShown = 0;
-    qint64 lastShownAtMs = 0;
-    const bool finished = runUntil(
+    runUntil(
         [&] {
             if (written < count)
-                feed();
-            if (subscriber.messages >= count && subscriberDoneMs < 0)
-                subscriberDoneMs = clock.elapsed();
-            if (shown.distinct() != lastShown) {
-                lastShown = shown.distinct();
-                lastShownAtMs = clock.elapsed();
-            }
-            if (shown.distinct() + subscriber.messages + received != lastProgress) {
-                lastProgress = shown.distinct() + subscriber.messages + received;
+                writeDue();
+            if (shownMs < 0 && shown.isShown(count - 1))
+                shownMs = clock.elapsed();
+            if (subscriber && *subscriberMs < 0 && subscriber->messages >= count)
+                *subscriberMs = clock.elapsed();
+            const int progress = shown.distinct() + (subscriber ? subscriber->messages : 0);
+            if (progress != lastProgress) {
+                lastProgress = progress;
                 progressAt = clock.elapsed();
             }
-            return (shown.distinct() >= count && subscriber.messages >= count) ||
+            return (shownMs >= 0 && (!subscriber || *subscriberMs >= 0)) ||
                    clock.elapsed() - progressAt > progressDeadlineMs;
         },
         qint64(count) * 1000 / qMax(rate, 1000) + 10 * progressDeadlineMs, 1);
-    QObject::disconnect(counting);
     publisher.waitForFinished(10000);
-    const auto perSecond = [](int messages, qint64 ms) {
-        return ms > 0 ? messages * 1000.0 / double(ms) : 0.0;
-    };
+    return shownMs;
+}
+
+void MqttBench::run(const char *name, int count, int rate)
+{
+    m_window.findChild<MqttMessageView *>()->clear();
+    std::printf("[%s] %d messages of %d bytes, %s:\n", name, count, digits + 1,
+                rate > 0 ? qPrintable(QStringLiteral("paced at %1/s").arg(rate))
+                         : "as fast as mosquitto_pub sends");
+    SubscriberCount subscriber(m_broker);
+    if (!runUntil([&subscriber] { return subscriber.subscribed; }, 10000)) {
+        std::printf("    MOSQUITTO_SUB DID NOT SUBSCRIBE\n");
+        return;
+    }
+    int received = 0;
+    QElapsedTimer clock;
+    qint64 receivedMs = -1;
+    const QMetaObject::Connection counting =
+        QObject::connect(m_window.findChild<MqttClient *>(), &MqttClient::messageReceived,
+                         [&received, &receivedMs, &clock, count] {
+                             if (++received == count)
+                                 receivedMs = clock.elapsed();
+                         });
+    const StallProbe probe;
+    clock.start();
+    qint64 subscriberMs = -1;
+    const qint64 tabMs = feed(count, rate, clock, &subscriber, &subscriberMs);
+    QObject::disconnect(counting);
+    const double tabRate = perSecond(count, tabMs);
+    const double subscriberRate = perSecond(count, subscriberMs);
     std::printf(
-        "\n    tab: received %d, shown %d in %.2f s = %.0f messages/s (%.0f a minute), the "
-        "last one %s\n"
-        "    mosquitto_sub: received %d in %.2f s = %.0f messages/s\n"
-        "    longest GUI stall %lld ms; view holds %d lines; RSS now %ld KB%s\n",
-        received, shown.distinct(), double(lastShownAtMs) / 1000.0,
-        perSecond(shown.distinct(), lastShownAtMs), 60 * perSecond(shown.distinct(), lastShownAtMs),
-        shown.isShown(count - 1) ? "shown" : "NOT SHOWN", subscriber.messages,
-        double(subscriberDoneMs < 0 ? clock.elapsed() : subscriberDoneMs) / 1000.0,
-        perSecond(subscriber.messages, subscriberDoneMs < 0 ? clock.elapsed() : subscriberDoneMs),
-        static_cast<long long>(probe.longestMs()),
-        widget<QTextEdit>("mqtt_textEdit")->document()->blockCount(), currentRssKb(),
-        finished ? "" : "; TIMED OUT");
+        "    tab: received %d, the last after %.3f s, shown after %.3f s = %.0f messages/s%s\n"
+        "    mosquitto_sub: the last after %.3f s = %.0f messages/s%s\n"
+        "    tab / mosquitto_sub: %.2f\n"
+        "    view: %s, %d lines; longest GUI stall %lld ms; RSS now %ld KB\n",
+        received, double(receivedMs) / 1000.0, double(tabMs) / 1000.0, tabRate,
+        tabMs < 0 ? " (NOT SHOWN)" : "", double(subscriberMs) / 1000.0, subscriberRate,
+        subscriberMs < 0 ? " (NOT ALL)" : "", subscriberRate > 0 ? tabRate / subscriberRate : 0.0,
+        qPrintable(keptVerdict(document(), count - 1)), document()->blockCount(),
+        static_cast<long long>(probe.longestMs()), currentRssKb());
+}
+
+// Each payload of "A" with a small message after it, then a burst; the
+// same burst on a fresh view is the reference.
+void MqttBench::longPayloads()
+{
+    const auto burstMs = [this] {
+        QElapsedTimer clock;
+        clock.start();
+        return feed(afterPayloadBurst, 0, clock);
+    };
+    m_window.findChild<MqttMessageView *>()->clear();
+    const qint64 freshMs = burstMs();
+    std::printf("[long payloads] %d messages on a fresh view: the last shown after %lld ms\n",
+                afterPayloadBurst, static_cast<long long>(freshMs));
+    const qsizetype limit = MqttMessageView::maximumPayloadChars;
+    for (const qsizetype size :
+         {qsizetype(100 * 1024), qsizetype(200 * 1024), limit, qsizetype(1024 * 1024)}) {
+        m_window.findChild<MqttMessageView *>()->clear();
+        qint64 stallMs = 0;
+        {
+            const StallProbe probe;
+            QElapsedTimer clock;
+            clock.start();
+            if (!m_broker.publish(topic, QByteArray(size, 'A')) ||
+                !m_broker.publish(topic, QByteArrayLiteral("after")))
+                std::printf("    PUBLISHING FAILED\n");
+            // Both shown: the small one may come first, the long one above it.
+            const qsizetype shownChars = qMin(size, limit);
+            runUntil(
+                [this, shownChars] {
+                    return document()->lastBlock().text().endsWith(u"receive:after") &&
+                           document()->characterCount() > shownChars;
+                },
+                30000, 1);
+            stallMs = probe.longestMs();
+            std::printf("    %7lld bytes%s: shown with a message after it in %lld ms, "
+                        "longest GUI stall %lld ms;",
+                        static_cast<long long>(size), size == limit ? " (the view's limit)" : "",
+                        static_cast<long long>(clock.elapsed()), static_cast<long long>(stallMs));
+        }
+        const StallProbe probe;
+        const qint64 afterMs = burstMs();
+        std::printf(" a burst after it: %lld ms (%.2f of fresh), stall %lld ms\n",
+                    static_cast<long long>(afterMs),
+                    freshMs > 0 ? double(afterMs) / double(freshMs) : 0.0,
+                    static_cast<long long>(probe.longestMs()));
+    }
 }
 
 } // namespace
@@ -239,7 +330,8 @@ int main(int argc, char *argv[])
     }
     std::printf("RSS before: %ld KB\n", currentRssKb());
     bench.run("paced", count, rate);
-    bench.run("flood", count, 0);
+    bench.run("burst", count, 0);
+    bench.longPayloads();
     std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;
 }

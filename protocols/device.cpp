@@ -137,6 +137,9 @@ void Device::deviceScanError(QBluetoothDeviceDiscoveryAgent::Error error)
         setUpdate(QStringLiteral(
             "The Bluetooth adaptor is powered off, power it on before doing discovery."));
         break;
+    case QBluetoothDeviceDiscoveryAgent::InvalidBluetoothAdapterError:
+        setUpdate(tr("No Bluetooth adapter was found."));
+        break;
     default:
         setUpdate(QStringLiteral("Error: ") + QLatin1String(errors.valueToKey(error)));
         break;

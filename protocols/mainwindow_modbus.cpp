@@ -131,14 +131,17 @@ void MainWindow::ModbusTCPopencompushButton_triggered()
     setOpenButtonStyle(ui->ModbusTCPopencompushButton, true);
     modbusTcpConnected = 1;
     statusBar()->showMessage(tr("Connecting to TCP server"));
-    modbusTcpSocket->connectToHost(ip, quint16(port.toInt()), QIODevice::ReadWrite,
+    modbusTcpSocket->connectToHost(ip, quint16(port.toInt()),
+                                   QIODevice::ReadWrite | QIODevice::Unbuffered,
                                    QAbstractSocket::AnyIPProtocol);
 }
 
-// Any failure of the connection, on connecting or later, ends it.
-void MainWindow::Modbus_displayError(QAbstractSocket::SocketError)
+// Any failure of the connection, on connecting or later, ends it; a wait
+// that found nothing is none.
+void MainWindow::Modbus_displayError(QAbstractSocket::SocketError error)
 {
-    if (!modbusTcpSocket || sender() != modbusTcpSocket)
+    if (!modbusTcpSocket || sender() != modbusTcpSocket ||
+        error == QAbstractSocket::SocketTimeoutError)
         return;
     releaseModbusSocket();
     statusBar()->showMessage(tr("No server found"));

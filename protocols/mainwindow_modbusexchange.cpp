@@ -4,6 +4,7 @@
 #include "modbusframelog.h"
 #include "modbushexinput.h"
 #include "modbusreplycollector.h"
+#include "modbusreplywait.h"
 #include "portwait.h"
 #include "prompt.h"
 #include "threadserial.h"
@@ -14,6 +15,8 @@
 #include <QTimer>
 
 #include <array>
+
+#include <sys/ioctl.h>
 
 namespace {
 using Function = Nuvelix_ModbusClient::FunctionCode;
@@ -53,13 +56,24 @@ constexpr std::array<Function, 9> functionByIndex = {
            int(function) <= int(Function::ReadInputRegisters);
 }
 
-// Writes out what the device holds back from a write.
-void sendWritten(QIODevice *device)
+// The codec's verdict on a reply (it shows it too): empty when it decodes.
+QString replyFault(Nuvelix_ModbusClient &client, Function function, const QByteArray &reply,
+                   Nuvelix_ModBus_Mode mode)
 {
-    if (auto *serial = qobject_cast<QSerialPort *>(device))
-        serial->flush();
-    else if (auto *socket = qobject_cast<QAbstractSocket *>(device))
-        socket->flush();
+    QString fault;
+    const QMetaObject::Connection listening =
+        QObject::connect(&client, &Nuvelix_ModbusClient::errorOccurred,
+                         [&fault](const QString &error) { fault = error; });
+    static_cast<void>(client.parseResponse(function, reply, mode));
+    QObject::disconnect(listening);
+    return fault;
+}
+
+// Each frame on its own, marked when it answers no request.
+void logReceived(ModbusFrameLog &log, const QList<ModbusReplyCollector::Frame> &frames)
+{
+    for (const ModbusReplyCollector::Frame &frame : frames)
+        log.append(frame.bytes, !frame.answersRequest);
 }
 
 void badDataBox()
@@ -140,52 +154,80 @@ QIODevice *MainWindow::modbusTransport(Nuvelix_ModBus_Mode mode) const
 }
 
 // Up to three attempts, each a new request (in TCP with a new transaction
-// identifier) after what is left of earlier replies was dropped. An attempt
-// ends as soon as the reply that answers it is complete, or after a second;
-// what arrived meanwhile is logged either way. Events keep running, so the
-// transport may close meanwhile: the exchange then ends quietly.
+// identifier) after what waited from earlier replies was logged. An attempt
+// ends as soon as its answer is complete, or after a second; each frame that
+// arrived meanwhile is logged on its own, those answering no request marked.
+// A sound reply ends the exchange whatever it says; a malformed one or one
+// from another unit is asked again, and the last answer's fault is what the
+// exchange reports. Events keep running, so the transport may close
+// meanwhile: the exchange then ends quietly.
 void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                                 int startAddress, int quantity, const QByteArray &dataBytes,
                                 Nuvelix_ModBus_Mode mode)
 {
     modbusBusy = true;
     const auto done = qScopeGuard([this] { modbusBusy = false; });
+    QString fault;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         QIODevice *transport = modbusTransport(mode);
         if (!transport)
             return;
+        // A refused request is told by the codec.
         const QByteArray request = modbusClient->generateRequest(
             serverAddress, function, startAddress, quantity, mode, dataBytes);
         if (request.isEmpty())
             return;
+        modbusLogStale(transport, mode);
         modbusSendLog->append(request);
 
-        if (auto *serial = qobject_cast<QSerialPort *>(transport))
-            serial->clear(QSerialPort::Input);
-        else
-            transport->skip(transport->bytesAvailable());
         ModbusReplyCollector collector(request, mode);
-        // The request goes out at once rather than on the next turn of the
-        // event loop: asked right after the write, the first check sends it.
-        bool sent = false;
         const PortWait::Outcome outcome =
-            PortWait::exchange(transport, request, replyTimeoutMs, [&] {
-                if (!sent) {
-                    sent = true;
-                    sendWritten(transport);
-                }
-                return collector.take(transport->readAll());
-            });
-        if (!collector.received().isEmpty())
-            modbusReceiveLog->append(collector.received());
+            ModbusReplyWait::exchange(transport, request, collector, replyTimeoutMs);
+        if (outcome == PortWait::Outcome::TimedOut)
+            collector.finish();
+        logReceived(*modbusReceiveLog, collector.frames());
+        if (outcome != PortWait::Outcome::Ready && outcome != PortWait::Outcome::TimedOut)
+            return;
 
-        if (outcome == PortWait::Outcome::Ready) {
-            if (modbusClient->parseResponse(function, collector.reply(), mode).isValid())
+        switch (collector.answer()) {
+        case ModbusReplyCollector::Answer::Reply:
+            if (replyFault(*modbusClient, function, collector.reply(), mode).isEmpty())
                 statusBar()->showMessage(tr("Reply received"));
             return;
+        case ModbusReplyCollector::Answer::OtherUnit: {
+            // The unit comes first, in TCP after the header.
+            const qsizetype unitAt = mode == Nuvelix_ModBus_Mode::Rtu ? 0 : 6;
+            fault = tr("Unexpected unit %1 in response").arg(quint8(collector.reply().at(unitAt)));
+            statusBar()->showMessage(fault);
+            break;
         }
-        if (outcome != PortWait::Outcome::TimedOut)
-            return;
+        case ModbusReplyCollector::Answer::Malformed:
+            fault = replyFault(*modbusClient, function, collector.reply(), mode);
+            break;
+        case ModbusReplyCollector::Answer::None:
+            break;
+        }
     }
-    statusBar()->showMessage(tr("No response after %1 attempts").arg(attempts));
+    statusBar()->showMessage(fault.isEmpty() ? tr("No response after %1 attempts").arg(attempts)
+                                             : fault);
+}
+
+// What waits on the transport before a request answers none of it: logged
+// as such rather than dropped. What a serial port's driver holds is read
+// first, since a late reply there would pass for the answer; the driver is
+// asked whether it holds anything, as a wait on the port for nothing costs
+// far more.
+void MainWindow::modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode)
+{
+    if (auto *serial = qobject_cast<QSerialPort *>(transport)) {
+        int held = 0;
+        if (::ioctl(int(serial->handle()), FIONREAD, &held) != 0 || held > 0)
+            static_cast<void>(serial->waitForReadyRead(0));
+    }
+    const QByteArray stale = transport->readAll();
+    if (stale.isEmpty())
+        return;
+    ModbusReplyCollector frames({}, mode);
+    static_cast<void>(frames.take(stale));
+    logReceived(*modbusReceiveLog, frames.frames());
 }

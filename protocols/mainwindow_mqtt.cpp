@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "localclock.h"
 #include "mqttmessageview.h"
 #include "mqttsettings.h"
 #include "mqttsubscription.h"
@@ -12,7 +13,6 @@
 #include <QMenu>
 #include <QSettings>
 #include <QSslConfiguration>
-#include <QTime>
 #include <QTimer>
 
 #include <utility>
@@ -30,6 +30,49 @@ QSslConfiguration unverifiedTls()
 }
 // The WebSocket of an ended session gets this long to close before it goes.
 constexpr int webSocketCloseGraceMs = 3000;
+
+// Why nothing is published on a topic, or nothing when it is one.
+QString topicRefusal(const MqttTopicName &topic)
+{
+    switch (topic.problem()) {
+    case MqttTopicName::Problem::None:
+        return {};
+    case MqttTopicName::Problem::Empty:
+        return MainWindow::tr("Publish topic is empty: nothing was sent.");
+    case MqttTopicName::Problem::Wildcard:
+        return MainWindow::tr("Publish topic %1 holds a wildcard (+ or #): nothing was sent.")
+            .arg(topic.name());
+    case MqttTopicName::Problem::NotCarried:
+        break;
+    }
+    return MainWindow::tr("Publish topic %1 is not a topic MQTT can carry: nothing was sent.")
+        .arg(topic.name());
+}
+
+// Why nothing is subscribed with a filter, or nothing when it is one.
+QString filterRefusal(const MqttTopicFilter &filter)
+{
+    switch (filter.problem()) {
+    case MqttTopicFilter::Problem::None:
+        return {};
+    case MqttTopicFilter::Problem::Empty:
+        return MainWindow::tr("Subscribe topic is empty: nothing was subscribed.");
+    case MqttTopicFilter::Problem::WildcardWithinLevel:
+        return MainWindow::tr(
+                   "Topic:%1 is not a valid filter, + and # must stand alone between slashes: "
+                   "nothing was subscribed.")
+            .arg(filter.filter());
+    case MqttTopicFilter::Problem::MultiLevelNotLast:
+        return MainWindow::tr(
+                   "Topic:%1 is not a valid filter, # may only be the last level: nothing was "
+                   "subscribed.")
+            .arg(filter.filter());
+    case MqttTopicFilter::Problem::NotCarried:
+        break;
+    }
+    return MainWindow::tr("Topic:%1 is not a filter MQTT can carry: nothing was subscribed.")
+        .arg(filter.filter());
+}
 } // namespace
 
 void MainWindow::Mqtt_Init_Start()
@@ -137,11 +180,12 @@ void MainWindow::MQTT_Get_Status(MqttClient::ClientState state)
 
 void MainWindow::Nuvelix_Mqtt_onMessage(const QByteArray &message, const MqttTopicName &topic)
 {
-    mqttMessageView->append(QTime::currentTime(), topic.name(), message);
+    mqttMessageView->append(LocalClock::now(), topic.name(), message);
 }
 
-// Spaces anywhere in the field are left out of the filter. Success is shown
-// once the broker has granted the subscription.
+// Spaces anywhere in the field are left out of the filter. A filter that is
+// not one is refused with the reason; success is shown once the broker has
+// granted the subscription.
 void MainWindow::Nuvelix_Mqtt_on_sub_clicked()
 {
     if (!mqttClient || mqttClient->state() != MqttClient::Connected) {
@@ -149,9 +193,16 @@ void MainWindow::Nuvelix_Mqtt_on_sub_clicked()
         return;
     }
     const QString filter = ui->mqtt_subscribe_lineEdit->text().remove(QLatin1Char(' '));
-    MqttSubscription *subscription = mqttClient->subscribe(MqttTopicFilter(filter), 0);
-    if (!subscription)
+    const QString refusal = filterRefusal(MqttTopicFilter(filter));
+    if (!refusal.isEmpty()) {
+        statusBar()->showMessage(refusal);
         return;
+    }
+    MqttSubscription *subscription = mqttClient->subscribe(MqttTopicFilter(filter), 0);
+    if (!subscription) {
+        statusBar()->showMessage(tr("Topic:%1 could not be subscribed.").arg(filter));
+        return;
+    }
     connect(subscription, &MqttSubscription::stateChanged, this,
             [this, filter](MqttSubscription::SubscriptionState state) {
                 if (state == MqttSubscription::Subscribed)
@@ -161,12 +212,21 @@ void MainWindow::Nuvelix_Mqtt_on_sub_clicked()
             });
 }
 
+// A message that cannot go out says why; one that goes says nothing.
 void MainWindow::Nuvelix_Mqtt_on_pub_clicked()
 {
-    if (mqttClient) {
-        mqttClient->publish(MqttTopicName(ui->mqtt_publish_lineEdit->text()),
-                            ui->mqtt_pub_textEdit->toPlainText().toUtf8());
+    if (!mqttClient || mqttClient->state() != MqttClient::Connected) {
+        statusBar()->showMessage(tr("MQTT was not connected."));
+        return;
     }
+    const MqttTopicName topic(ui->mqtt_publish_lineEdit->text());
+    const QString refusal = topicRefusal(topic);
+    if (!refusal.isEmpty()) {
+        statusBar()->showMessage(refusal);
+        return;
+    }
+    if (mqttClient->publish(topic, ui->mqtt_pub_textEdit->toPlainText().toUtf8()) < 0)
+        statusBar()->showMessage(tr("MQTT message could not be sent."));
 }
 
 // A client that ended the session closed the WebSocket itself, and may be

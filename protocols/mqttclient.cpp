@@ -11,6 +11,8 @@
 
 namespace {
 constexpr quint8 subackFailure = 0x80;
+// What one turn of the event loop reads of the transport.
+constexpr qint64 readSliceBytes = 64 * 1024;
 } // namespace
 
 MqttClient::MqttClient(QObject *parent)
@@ -162,12 +164,14 @@ bool MqttClient::send(const QByteArray &bytes)
     return m_transport && m_transport->write(bytes) == bytes.size();
 }
 
+// Reads a slice at a time, the rest on a later turn of the event loop, so
+// that a flood of messages never holds the thread for long.
 void MqttClient::readTransport()
 {
     if (!m_transport)
         return;
     const quint64 session = m_session;
-    const ParsedChunk<MqttPacket> parsed = m_reader.feed(m_transport->readAll());
+    const ParsedChunk<MqttPacket> parsed = m_reader.feed(m_transport->read(readSliceBytes));
     for (const MqttPacket &packet : parsed.results) {
         if (!handle(packet)) {
             fail(ProtocolViolation, tr("The broker broke the MQTT protocol."));
@@ -177,8 +181,21 @@ void MqttClient::readTransport()
         if (session != m_session || m_state == Disconnected)
             return;
     }
-    if (!parsed.corrupt.isEmpty())
+    if (!parsed.corrupt.isEmpty()) {
         fail(ProtocolViolation, tr("The broker sent a packet that is malformed or too large."));
+        return;
+    }
+    if (m_transport && m_transport->bytesAvailable() > 0 && !m_readQueued) {
+        m_readQueued = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this, session] {
+                m_readQueued = false;
+                if (session == m_session)
+                    readTransport();
+            },
+            Qt::QueuedConnection);
+    }
 }
 
 bool MqttClient::handle(const MqttPacket &packet)

@@ -136,6 +136,8 @@ private:
     QPointer<QIODevice> m_transport;
     bool m_transportOwned = false;
     MqttPacketReader m_reader;
+    // A read of what the transport still holds is on its way.
+    bool m_readQueued = false;
     QTimer m_keepAliveTimer;
     bool m_pingOutstanding = false;
     quint16 m_lastPacketId = 0;

@@ -8,17 +8,18 @@ MqttTopicFilter::MqttTopicFilter(const QString &filter)
     : m_filter(filter)
 {}
 
-bool MqttTopicFilter::isValid() const
+MqttTopicFilter::Problem MqttTopicFilter::problem() const
 {
-    if (!MqttTopicText::isUsable(m_filter))
-        return false;
+    if (m_filter.isEmpty())
+        return Problem::Empty;
     const QList<QStringView> levels = QStringView(m_filter).split(QLatin1Char('/'));
     for (qsizetype i = 0; i < levels.size(); ++i) {
         const QStringView level = levels.at(i);
-        if (level.contains(QLatin1Char('#')) && (level.size() != 1 || i != levels.size() - 1))
-            return false;
-        if (level.contains(QLatin1Char('+')) && level.size() != 1)
-            return false;
+        const bool wildcard = level.contains(QLatin1Char('#')) || level.contains(QLatin1Char('+'));
+        if (wildcard && level.size() != 1)
+            return Problem::WildcardWithinLevel;
+        if (level == QLatin1String("#") && i != levels.size() - 1)
+            return Problem::MultiLevelNotLast;
     }
-    return true;
+    return MqttTopicText::isUsable(m_filter) ? Problem::None : Problem::NotCarried;
 }

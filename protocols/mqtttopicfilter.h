@@ -8,10 +8,20 @@
 class MqttTopicFilter
 {
 public:
+    // What keeps a text from being a topic filter.
+    enum class Problem {
+        None,
+        Empty,
+        WildcardWithinLevel, // "+" or "#" beside other characters of a level
+        MultiLevelNotLast,   // "#" as a level before the last
+        NotCarried,
+    };
+
     MqttTopicFilter(const QString &filter = QString());
 
     [[nodiscard]] QString filter() const { return m_filter; }
-    [[nodiscard]] bool isValid() const;
+    [[nodiscard]] Problem problem() const;
+    [[nodiscard]] bool isValid() const { return problem() == Problem::None; }
 
     friend bool operator==(const MqttTopicFilter &a, const MqttTopicFilter &b)
     {

@@ -6,8 +6,11 @@ MqttTopicName::MqttTopicName(const QString &name)
     : m_name(name)
 {}
 
-bool MqttTopicName::isValid() const
+MqttTopicName::Problem MqttTopicName::problem() const
 {
-    return MqttTopicText::isUsable(m_name) && !m_name.contains(QLatin1Char('+')) &&
-           !m_name.contains(QLatin1Char('#'));
+    if (m_name.isEmpty())
+        return Problem::Empty;
+    if (m_name.contains(QLatin1Char('+')) || m_name.contains(QLatin1Char('#')))
+        return Problem::Wildcard;
+    return MqttTopicText::isUsable(m_name) ? Problem::None : Problem::NotCarried;
 }

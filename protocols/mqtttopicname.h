@@ -8,10 +8,14 @@
 class MqttTopicName
 {
 public:
+    // What keeps a text from being a topic name.
+    enum class Problem { None, Empty, Wildcard, NotCarried };
+
     MqttTopicName(const QString &name = QString());
 
     [[nodiscard]] QString name() const { return m_name; }
-    [[nodiscard]] bool isValid() const;
+    [[nodiscard]] Problem problem() const;
+    [[nodiscard]] bool isValid() const { return problem() == Problem::None; }
 
     friend bool operator==(const MqttTopicName &a, const MqttTopicName &b)
     {

@@ -8,8 +8,10 @@
 
 #include <QGroupBox>
 #include <QIcon>
+#include <QMainWindow>
 #include <QPalette>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -104,9 +106,12 @@ void nuvelix_ble::onScanButtonClicked()
     if (text == scanText) {
         clearDeviceButtons();
         m_device.startDeviceDiscovery();
-        // A search that could not start (no adapter) leaves the button idle.
+        // A search that could not start (no adapter) leaves the button idle
+        // and says why.
         if (m_device.state())
             showScanning();
+        else
+            showStatus();
     } else if (text == stopText) {
         showIdle();
     } else if (text == disconnectText) {
@@ -117,9 +122,20 @@ void nuvelix_ble::onScanButtonClicked()
 
 void nuvelix_ble::onScanStateChanged()
 {
-    // A search that ends by itself or by an error ends the "Stop" state too.
-    if (!m_device.state() && ui->scanButton->text() == stopText)
+    // A search that ends by itself or by an error ends the "Stop" state too,
+    // and says how it ended once the model has said it.
+    if (!m_device.state() && ui->scanButton->text() == stopText) {
         showIdle();
+        QMetaObject::invokeMethod(this, &nuvelix_ble::showStatus, Qt::QueuedConnection);
+    }
+}
+
+// The model's status goes to the status bar of the window, where every tool
+// says what happened.
+void nuvelix_ble::showStatus()
+{
+    if (auto *mainWindow = qobject_cast<QMainWindow *>(window()))
+        mainWindow->statusBar()->showMessage(m_device.getUpdate());
 }
 
 void nuvelix_ble::clearDeviceButtons()

@@ -54,6 +54,7 @@ private Q_SLOTS:
 private:
     void showIdle();
     void showScanning();
+    void showStatus();
     [[nodiscard]] QList<DeviceInfo *> devices() const;
 
     std::unique_ptr<Ui::nuvelix_ble> ui;

@@ -12,6 +12,11 @@ quint16 transactionCounter = 0;
 
 // The TCP header: transaction identifier, protocol identifier, length.
 constexpr qsizetype mbapLength = 6;
+// A TCP length field counts at least the unit and the function code.
+constexpr int smallestTcpLength = 2;
+// What one write of several coils or registers can carry: the byte count
+// is one byte, and the whole request must fit a frame.
+constexpr qsizetype maximumWriteBytes = 246;
 
 constexpr std::array<quint16, 256> crcTable()
 {
@@ -98,11 +103,15 @@ bool Nuvelix_ModbusClient::appendBody(QByteArray &frame, FunctionCode function, 
         return true;
     case FunctionCode::WriteMultipleCoils:
     case FunctionCode::WriteMultipleRegisters:
+        if (data.size() > maximumWriteBytes)
+            return tooMuchData(function, data.size());
         appendWord(frame, quantity);
         frame.append(char(data.size() & 0xFF));
         frame.append(data);
         return true;
     case FunctionCode::WriteRegisterBlock:
+        if (data.size() > maximumWriteBytes)
+            return tooMuchData(function, data.size());
         appendWord(frame, quantity);
         frame.append(char((data.size() / 2) & 0xFF));
         frame.append(data);
@@ -112,6 +121,20 @@ bool Nuvelix_ModbusClient::appendBody(QByteArray &frame, FunctionCode function, 
         return false;
     }
     fail(tr("Too few data bytes for the function"));
+    return false;
+}
+
+bool Nuvelix_ModbusClient::tooMuchData(FunctionCode function, qsizetype bytes)
+{
+    fail(function == FunctionCode::WriteMultipleCoils
+             ? tr("Too much data for one request: %1 bytes, at most %2 (%3 coils)")
+                   .arg(bytes)
+                   .arg(maximumWriteBytes)
+                   .arg(maximumWriteBytes * 8)
+             : tr("Too much data for one request: %1 bytes, at most %2 (%3 registers)")
+                   .arg(bytes)
+                   .arg(maximumWriteBytes)
+                   .arg(maximumWriteBytes / 2));
     return false;
 }
 
@@ -133,7 +156,8 @@ QVariant Nuvelix_ModbusClient::parseResponse(FunctionCode function, const QByteA
     } else {
         if (reply.size() < 4 || reply.at(2) != 0 || reply.at(3) != 0)
             return fail(tr("Invalid protocol ID in response"));
-        if (reply.size() < mbapLength || wordAt(reply, 4) != reply.size() - mbapLength)
+        if (reply.size() < mbapLength || wordAt(reply, 4) != reply.size() - mbapLength ||
+            wordAt(reply, 4) < smallestTcpLength)
             return fail(tr("Invalid length in response"));
         body = body.sliced(mbapLength);
     }

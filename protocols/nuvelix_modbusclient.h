@@ -39,9 +39,10 @@ public:
 
     // The complete frame of one request. Integer arguments are cut to their
     // field widths. Functions 5 and 6 take their value from the first one or
-    // two data bytes; a request without them, or with a function outside the
-    // nine, is refused with an empty frame. Every TCP request takes the next
-    // transaction identifier, a refused one too.
+    // two data bytes; a request without them, a write of several coils or
+    // registers with more than 246 data bytes (more than one request holds),
+    // or a function outside the nine, is refused with an empty frame. Every
+    // TCP request takes the next transaction identifier, a refused one too.
     [[nodiscard]] QByteArray generateRequest(int slaveAddress, FunctionCode function,
                                              int startAddress, int quantity,
                                              Nuvelix_ModBus_Mode mode, QByteArray data);
@@ -60,6 +61,7 @@ Q_SIGNALS:
 private:
     [[nodiscard]] bool appendBody(QByteArray &frame, FunctionCode function, int quantity,
                                   const QByteArray &data);
+    [[nodiscard]] bool tooMuchData(FunctionCode function, qsizetype bytes);
     [[nodiscard]] QVariant decode(FunctionCode function, QByteArrayView body);
     QVariant fail(const QString &errorString);
 };

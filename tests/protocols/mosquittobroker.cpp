@@ -81,6 +81,11 @@ bool MosquittoBroker::publish(const QString &topic, const QByteArray &payload) c
                clientArguments() << "-t" << topic << (payload.isEmpty() ? "-n" : "-s"), payload);
 }
 
+bool MosquittoBroker::publishLines(const QString &topic, const QByteArray &lines) const
+{
+    return run(QStringLiteral("mosquitto_pub"), clientArguments() << "-t" << topic << "-l", lines);
+}
+
 QStringList MosquittoBroker::clientArguments() const
 {
     return {"-h", "127.0.0.1", "-p", QString::number(m_ports[Tcp]),

@@ -26,6 +26,8 @@ public:
     [[nodiscard]] quint16 port(Listener listener) const { return m_ports.at(listener); }
     // Publishes with mosquitto_pub over plain TCP; whether it succeeded.
     [[nodiscard]] bool publish(const QString &topic, const QByteArray &payload) const;
+    // Publishes each line of `lines` as a message of its own.
+    [[nodiscard]] bool publishLines(const QString &topic, const QByteArray &lines) const;
     // The arguments that connect a mosquitto client to the plain listener.
     [[nodiscard]] QStringList clientArguments() const;
 

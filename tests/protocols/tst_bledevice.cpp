@@ -194,7 +194,7 @@ void TestBleDevice::searchFailures_data()
         << int(QBluetoothDeviceDiscoveryAgent::PoweredOffError)
         << "The Bluetooth adaptor is powered off, power it on before doing discovery.";
     QTest::newRow("no adapter") << int(QBluetoothDeviceDiscoveryAgent::InvalidBluetoothAdapterError)
-                                << "Error: InvalidBluetoothAdapterError";
+                                << "No Bluetooth adapter was found.";
     QTest::newRow("unknown") << int(QBluetoothDeviceDiscoveryAgent::UnknownError)
                              << "Error: UnknownError";
 }

@@ -113,6 +113,13 @@ void TestModbusCore::requestFrames_data()
     row("multiple registers, byte count from the data", 1, 16, 1, 5, "11 22 33 44",
         "01 10 00 01 00 05 04 11 22 33 44");
     row("multiple coils without data", 1, 15, 0, 1, "", "01 0f 00 00 00 01 00");
+    const QByteArray full(246, '\x5a');
+    row("246 bytes of coils are one request", 1, 15, 0, 1968, full.toHex().constData(),
+        ("01 0f 00 00 07 b0 f6" + full.toHex()).constData());
+    row("247 bytes of registers are refused", 1, 16, 0, 123, (full.toHex() + "00").constData(), "",
+        "Too much data for one request: 247 bytes, at most 246 (123 registers)");
+    row("247 bytes of coils are refused", 1, 15, 0, 1968, (full.toHex() + "00").constData(), "",
+        "Too much data for one request: 247 bytes, at most 246 (1968 coils)");
     row("function 22, byte count half the data", 1, 22, 4, 2, "01 02 03 04 05",
         "01 16 00 04 00 02 02 01 02 03 04 05");
     row("fields cut to their widths", 300, 3, 0x12345, 0x10002, "", "2c 03 23 45 00 02");
@@ -203,6 +210,8 @@ void TestModbusCore::replies_data()
     row("a matching unsupported code", Function(7), Mode::Rtu, rtu(hex("01 07 00")), none,
         "Unsupported function code");
     row("address alone, CRC right", read, Mode::Rtu, rtu(hex("01")), none, "Response too short");
+    row("TCP length 0", read, Mode::Tcp, hex("00 05 00 00 00 00"), none,
+        "Invalid length in response");
 }
 
 void TestModbusCore::replies()
@@ -283,61 +292,97 @@ void TestModbusCore::collector_data()
     QTest::addColumn<Mode>("mode");
     QTest::addColumn<QByteArray>("request");
     QTest::addColumn<QByteArrayList>("arrivals");
-    QTest::addColumn<QByteArray>("reply"); // empty: none found
+    // "reply", "other unit", "malformed", "cut short" (malformed once the
+    // wait ends) or "none".
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<QByteArray>("reply");
+    QTest::addColumn<QStringList>("frames"); // "!" before those answering no request
 
     const auto row = [](const char *name, const QByteArray &request, const QByteArrayList &arrivals,
-                        const QByteArray &reply) {
+                        const char *answer, const QByteArray &reply, const QStringList &frames) {
         QTest::newRow(name) << (name[0] == 'R' ? Mode::Rtu : Mode::Tcp) << request << arrivals
-                            << reply;
+                            << QString(answer) << reply << frames;
     };
+    const QString stray = QStringLiteral("!");
     QByteArray badCrc = rtuReply;
     badCrc.back() = char(badCrc.back() ^ 0x01);
     QByteArray protocolOne = tcpReply;
     protocolOne[3] = 1;
-    // Pieces, noise, late replies and exceptions come through the tab test.
-    row("RTU false start with a long byte count", rtuRead, {hex("01 03 fa") + rtuReply}, rtuReply);
-    row("RTU other unit's reply first", rtuRead, {rtu(hex("02 03 02 00 01")), rtuReply}, rtuReply);
-    row("RTU other function's reply first", rtuRead, {rtu(hex("01 04 02 00 01")) + rtuReply},
-        rtuReply);
-    row("RTU wrong CRC is no reply", rtuRead, {badCrc}, {});
+    const QByteArray otherUnitRtu = rtu(hex("02 03 02 00 01"));
+    const QByteArray otherUnitTcp = tcp(0x0102, hex("02 03 02 00 01"));
+    const QByteArray lateTcp = tcp(0x0101, hex("01 03 02 00 01"));
+    const QByteArray otherFunction = rtu(hex("01 04 02 00 01"));
+    const QByteArray noLength = hex("01 02 00 00 01 00");
+    // Pieces, noise and exceptions come through the tab test.
+    row("RTU false start with a long byte count", rtuRead, {hex("01 03 fa") + rtuReply}, "reply",
+        rtuReply, {"!01 03 fa", shown(rtuReply)});
+    row("RTU other unit's reply first answers", rtuRead, {otherUnitRtu, rtuReply}, "other unit",
+        otherUnitRtu, {shown(otherUnitRtu), stray + shown(rtuReply)});
+    row("RTU other function's reply first", rtuRead, {otherFunction + rtuReply}, "reply", rtuReply,
+        {stray + shown(otherFunction), shown(rtuReply)});
+    row("RTU wrong CRC answers", rtuRead, {badCrc}, "malformed", badCrc, {shown(badCrc)});
+    row("RTU cut short", rtuRead, {rtuReply.first(5)}, "cut short", rtuReply.first(5),
+        {shown(rtuReply.first(5))});
     row("RTU unsupported function never ends", rtu(hex("01 07 00 00 00 01")),
-        {rtu(hex("01 07 00"))}, {});
+        {rtu(hex("01 07 00"))}, "none", {}, {stray + shown(rtu(hex("01 07 00")))});
     row("TCP header split", tcpRead, {tcpReply.left(3), tcpReply.mid(3, 4), tcpReply.mid(7)},
-        tcpReply);
-    row("TCP other unit", tcpRead, {tcp(0x0102, hex("02 03 02 00 01"))}, {});
-    row("TCP protocol identifier 1", tcpRead, {protocolOne}, {});
-    row("empty request never ends", {}, {tcpReply}, {});
+        "reply", tcpReply, {shown(tcpReply)});
+    row("TCP a late reply is passed over", tcpRead, {lateTcp + tcpReply}, "reply", tcpReply,
+        {stray + shown(lateTcp), shown(tcpReply)});
+    row("TCP other unit", tcpRead, {otherUnitTcp}, "other unit", otherUnitTcp,
+        {shown(otherUnitTcp)});
+    row("TCP protocol identifier 1", tcpRead, {protocolOne}, "malformed", protocolOne,
+        {shown(protocolOne)});
+    row("TCP impossible length: the header alone", tcpRead, {noLength + hex("01 03")}, "malformed",
+        noLength, {shown(noLength), "!01 03"});
+    row("TCP cut short", tcpRead, {tcpReply.first(9)}, "cut short", tcpReply.first(9),
+        {shown(tcpReply.first(9))});
+    row("empty request never ends", {}, {tcpReply}, "none", {}, {stray + shown(tcpReply)});
 }
 
-// As it arrives and fed byte by byte: a reply completes with its last byte.
+// As it arrives and fed byte by byte: an answer completes with its last
+// byte; the frames cut what arrived in order.
 void TestModbusCore::collector()
 {
     QFETCH(Mode, mode);
     QFETCH(QByteArray, request);
     QFETCH(QByteArrayList, arrivals);
+    QFETCH(QString, answer);
     QFETCH(QByteArray, reply);
+    QFETCH(QStringList, frames);
 
+    const QStringList names{"none", "reply", "other unit", "malformed"};
+    const bool waits = answer == u"none" || answer == u"cut short";
     ModbusReplyCollector collector(request, mode);
     bool complete = false;
     for (const QByteArray &bytes : arrivals)
         complete = collector.take(bytes);
-    QCOMPARE(complete, !reply.isEmpty());
+    QCOMPARE(complete, !waits);
     QCOMPARE(collector.complete(), complete);
+    collector.finish();
+    QCOMPARE(names.value(int(collector.answer())),
+             answer == u"cut short" ? QStringLiteral("malformed") : answer);
     QCOMPARE(shown(collector.reply()), shown(reply));
     QCOMPARE(shown(collector.received()), shown(arrivals.join()));
+    QStringList cut;
+    for (const ModbusReplyCollector::Frame &frame : collector.frames())
+        cut.append((frame.answersRequest ? QString() : QStringLiteral("!")) + shown(frame.bytes));
+    QCOMPARE(cut, frames);
 
     const QByteArray stream = arrivals.join();
-    const qsizetype last = reply.isEmpty() ? -1 : stream.indexOf(reply) + reply.size() - 1;
+    const qsizetype last = waits ? -1 : stream.indexOf(reply) + reply.size() - 1;
     ModbusReplyCollector byBytes(request, mode);
     for (qsizetype i = 0; i < stream.size(); ++i)
         QVERIFY2(byBytes.take(stream.sliced(i, 1)) == (last >= 0 && i >= last),
                  mismatch(QStringLiteral("byte %1 of %2").arg(i).arg(shown(stream)),
                           QStringLiteral("complete from byte %1").arg(last),
                           QStringLiteral("otherwise")));
+    QCOMPARE(shown(byBytes.reply()), shown(waits ? QByteArray() : reply));
 }
 
 // Noise far beyond the bound keeps only the newest bytes and still lets a
-// reply after it through.
+// reply after it through. The noise holds no byte of the unit, so nothing
+// in it answers.
 void TestModbusCore::collectorKeepsWhatArrivesBounded()
 {
     ModbusReplyCollector collector(rtuRead, Mode::Rtu);
@@ -345,7 +390,7 @@ void TestModbusCore::collectorKeepsWhatArrivesBounded()
     for (int chunk = 0; chunk < 100; ++chunk) {
         QByteArray noise(1000, Qt::Uninitialized);
         for (char &byte : noise)
-            byte = char(random.bounded(256));
+            byte = char(random.bounded(2, 256));
         static_cast<void>(collector.take(noise));
         QVERIFY(collector.received().size() <= ModbusReplyCollector::maximumReceived);
     }
@@ -353,6 +398,7 @@ void TestModbusCore::collectorKeepsWhatArrivesBounded()
     QVERIFY(collector.take(rtuReply));
     QCOMPARE(shown(collector.reply()), shown(rtuReply));
     QVERIFY(collector.received().endsWith(rtuReply));
+    QCOMPARE(shown(collector.frames().last().bytes), shown(rtuReply));
 }
 
 void TestModbusCore::hexInput()

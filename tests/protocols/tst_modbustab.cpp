@@ -59,9 +59,23 @@ QByteArrayList loggedFrames(const QPlainTextEdit &log)
     return frames;
 }
 
+// The receive log's entries as hex, "!" before those it marks as answering
+// no request.
+QStringList entries(const QPlainTextEdit &log)
+{
+    const QStringList texts = log.toPlainText().split(stamp).mid(1);
+    const QByteArrayList frames = loggedFrames(log);
+    QStringList shownEntries;
+    for (qsizetype i = 0; i < frames.size(); ++i)
+        shownEntries.append((texts.at(i).contains(u"answers no request") ? "!" : "") +
+                            shown(frames.at(i)));
+    return shownEntries;
+}
+
 // The scripted slave's answer of one kind to a read of holding registers:
 // "ok" (registers 0x1100 + i), "exception" (code 2), "garbage" (bytes no
-// reply starts with).
+// reply starts with), "crc" (the CRC's last byte wrong), "unit" (from unit
+// 2), "protocol" (protocol identifier 1).
 QByteArray replyTo(const QByteArray &request, Mode mode, const QString &kind)
 {
     if (kind == u"garbage")
@@ -77,7 +91,14 @@ QByteArray replyTo(const QByteArray &request, Mode mode, const QString &kind)
         for (int i = 0; i < quantity; ++i)
             pdu.append(char(0x11)).append(char(i));
     }
-    return mode == Mode::Tcp ? tcp(transactionOf(request), pdu) : rtu(pdu);
+    if (kind == u"unit")
+        pdu[0] = 2;
+    QByteArray reply = mode == Mode::Tcp ? tcp(transactionOf(request), pdu) : rtu(pdu);
+    if (kind == u"crc")
+        reply.back() = char(reply.back() ^ 0x01);
+    if (kind == u"protocol")
+        reply[3] = 1;
+    return reply;
 }
 
 // Plays a Modbus slave in the test's process (the tab's wait keeps events
@@ -310,7 +331,9 @@ void TestModbusTab::exchange_data()
     QTest::addColumn<int>("functionIndex");
     QTest::addColumn<QString>("data");
     QTest::addColumn<QStringList>("script"); // an answer per request, see ScriptedSlave
-    // The receive log's entries: replies "REQUEST:KIND" joined by '+'.
+    // The receive log's entries: replies "REQUEST:KIND" ("!" before those
+    // marked as answering no request; "!before" what the slave said before
+    // the press).
     QTest::addColumn<QStringList>("logged");
     QTest::addColumn<QString>("status"); // empty: the bad-data box
 
@@ -323,26 +346,47 @@ void TestModbusTab::exchange_data()
     };
     // Exceptions come from the test slave, in testSlave.
     for (const Mode mode : {Mode::Rtu, Mode::Tcp}) {
-        row(mode, "noise before the reply is logged with it, the reply ends the wait", "",
-            {"0 garbage;50 ok;500 garbage"}, {"0:garbage+0:ok"});
+        row(mode, "noise before the reply is logged apart, the reply ends the wait", "",
+            {"0 garbage;50 ok;500 garbage"}, {"!0:garbage", "0:ok"});
         row(mode, "a reply in two pieces is one entry", "", {"0 ok/1;150 ok/2"}, {"0:ok"});
         row(mode, "no reply three times", "", {"", "", ""}, {}, "No response after 3 attempts");
-        row(mode, "what waited before the press is dropped", "exception", {"30 ok"}, {"0:ok"});
+        row(mode, "what waited before the press is logged", "exception", {"30 ok"},
+            {"!before", "0:ok"});
+        row(mode, "another unit answers three times", "", {"0 unit", "0 unit", "0 unit"},
+            {"0:unit", "1:unit", "2:unit"}, "Unexpected unit 2 in response");
+        row(mode, "another unit, then the reply", "", {"0 unit", "0 ok"}, {"0:unit", "1:ok"});
         // Nothing is sent without the mode's own transport.
         const char *gate = mode == Mode::Rtu ? "Modbus serial port is not open"
                                              : "Modbus TCP server is not connected";
         row(mode, "not open", "closed", {}, {}, gate);
         row(mode, "the serial terminal holds the port", "terminal", {}, {}, gate);
     }
+    // Every attempt answered with the frame's fault: the last one is said.
+    row(Mode::Rtu, "a wrong CRC three times", "", {"0 crc", "0 crc", "0 crc"},
+        {"0:crc", "1:crc", "2:crc"}, "Invalid CRC in response");
+    row(Mode::Rtu, "a wrong CRC, then the reply", "", {"0 crc", "0 ok"}, {"0:crc", "1:ok"});
+    row(Mode::Tcp, "protocol identifier 1 three times", "",
+        {"0 protocol", "0 protocol", "0 protocol"}, {"0:protocol", "1:protocol", "2:protocol"},
+        "Invalid protocol ID in response");
+    row(Mode::Tcp, "cut short, then silence", "", {"0 ok/1", "", ""}, {"0:ok/1"},
+        "Invalid length in response");
     // RTU has no transaction identifier: a late reply answers the next
-    // attempt's question. TCP passes it over.
+    // attempt's question. TCP logs it apart as answering no request.
     row(Mode::Rtu, "a late reply answers the next attempt", "", {"1200 ok", ""}, {"0:ok"});
-    row(Mode::Tcp, "a late reply to the attempt before is passed over", "", {"1200 ok", "400 ok"},
-        {"0:ok+1:ok"});
-    // Nothing is sent with bad data or too few data bytes for a single write.
+    row(Mode::Tcp, "a late reply to the attempt before is logged apart", "", {"1200 ok", "400 ok"},
+        {"!0:ok", "1:ok"});
+    // Nothing is sent with bad data, too few data bytes for a single write
+    // or more than one request holds.
     row(Mode::Rtu, "read, tokens without prefix", "", {}, {}, "", 2, "11 12");
     row(Mode::Rtu, "single coil without data", "", {}, {}, "", 4);
     row(Mode::Rtu, "single register with one byte", "", {}, {}, "", 5, "0x01");
+    const QByteArray tooMuch = QByteArrayLiteral("0x01 ").repeated(300);
+    row(Mode::Tcp, "300 bytes of registers", "", {}, {},
+        "Too much data for one request: 300 bytes, at most 246 (123 registers)", 7,
+        tooMuch.constData());
+    row(Mode::Rtu, "300 bytes of coils", "", {}, {},
+        "Too much data for one request: 300 bytes, at most 246 (1968 coils)", 6,
+        tooMuch.constData());
 }
 
 void TestModbusTab::exchange()
@@ -362,9 +406,11 @@ void TestModbusTab::exchange()
     }
     if (mode == Mode::Tcp)
         child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
+    QByteArray early;
     if (before == u"exception") {
         const QByteArray pdu = hex("01 03 00 00 00 02");
-        m_slave->write(replyTo(mode == Mode::Rtu ? pdu : tcp(0, pdu), mode, before));
+        early = replyTo(mode == Mode::Rtu ? pdu : tcp(0, pdu), mode, before);
+        m_slave->write(early);
         QTest::qWait(100);
     }
     setRequest(functionIndex, 0, 2, data);
@@ -374,20 +420,26 @@ void TestModbusTab::exchange()
     QTest::qWait(logSettleMs);
 
     const QByteArrayList &requests = m_slave->requests;
-    QByteArrayList expected;
-    for (const QString &entry : logged) {
-        QByteArray bytes;
-        for (const QString &answer : entry.split(u'+')) {
-            const int index = answer.section(u':', 0, 0).toInt();
-            QVERIFY2(index < requests.size(), qPrintable(hexList(requests)));
-            bytes += replyTo(requests.at(index), mode, answer.section(u':', 1));
+    QStringList expected;
+    for (QString entry : logged) {
+        const QString mark = entry.startsWith(u'!') ? QStringLiteral("!") : QString();
+        entry.remove(0, mark.size());
+        if (entry == u"before") {
+            expected.append(mark + shown(early));
+            continue;
         }
-        expected.append(bytes);
+        const int index = entry.section(u':', 0, 0).toInt();
+        QVERIFY2(index < requests.size(), qPrintable(hexList(requests)));
+        const QStringList kind = entry.section(u':', 1).split(u'/');
+        QByteArray bytes = replyTo(requests.at(index), mode, kind.first());
+        if (kind.size() > 1)
+            bytes = bytes.first(bytes.size() / 2);
+        expected.append(mark + shown(bytes));
     }
     QCOMPARE(hexList(sent()), hexList(requests));
     QCOMPARE(requests.size(), script.size());
     QCOMPARE(shown(m_slave->received), shown(requests.join()));
-    QCOMPARE(hexList(received()), hexList(expected));
+    QCOMPARE(entries(*child<QPlainTextEdit>(*m_window, "Modbus_HexTextBrowser")), expected);
     QVERIFY(button("Modbus_pushButton")->isEnabled());
     if (status.isEmpty()) {
         QCOMPARE(m_prompts->messages.size(), 1);
@@ -523,6 +575,15 @@ void TestModbusTab::testSlave_data()
               {1, 0, 1, 1, 0, 0, 1, 1, 1, 0});
         write("three registers", Function::WriteMultipleRegisters, 20, 3,
               "0x00 0x0a 0x01 0x02 0xff 0xfe", 3, {0x000a, 0x0102, 0xfffe});
+        // As many as one request holds.
+        QByteArray full;
+        QList<quint16> fullValues;
+        for (int i = 0; i < 123; ++i) {
+            full += QStringLiteral("0x0a 0x%1 ").arg(i, 2, 16, QLatin1Char('0')).toLatin1();
+            fullValues.append(quint16(0x0a00 + i));
+        }
+        write("123 registers", Function::WriteMultipleRegisters, 6, 123, full.constData(), 123,
+              fullValues);
     }
 }
 

@@ -7,11 +7,13 @@
 #include "mqtttopicfilter.h"
 #include "mqtttopicname.h"
 #include "mqttwebsocketurl.h"
+#include "websocketiodevice.h"
 
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QWebSocketServer>
 
 #include <memory>
 
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void topics();
     void webSocketUrl_data();
     void webSocketUrl();
+    void webSocketDevice();
     void answers_data();
     void answers();
     void subscribePublishDisconnect();
@@ -153,27 +156,38 @@ void TestMqttCore::writePackets()
     QCOMPARE(written.toHex(' '), expected.toHex(' '));
 }
 
+// What keeps a text from being a topic name and a filter.
 void TestMqttCore::topics_data()
 {
+    using Name = MqttTopicName::Problem;
+    using Filter = MqttTopicFilter::Problem;
     QTest::addColumn<QString>("text");
-    QTest::addColumn<bool>("name");
-    QTest::addColumn<bool>("filter");
-    QTest::newRow("empty") << "" << false << false;
-    QTest::newRow("one-level wildcard") << "a/+/c" << false << true;
-    QTest::newRow("wildcard within a level") << "a+/b#" << false << false;
-    QTest::newRow("NUL") << QString(QChar(0)) << false << false;
-    QTest::newRow("lone surrogate") << QString(QChar(0xd800)) << false << false;
-    QTest::newRow("65535 bytes") << QString(65535, QLatin1Char('t')) << true << true;
-    QTest::newRow("65536 bytes") << QString(32768, QChar(0xe9)) << false << false;
+    QTest::addColumn<Name>("name");
+    QTest::addColumn<Filter>("filter");
+    QTest::newRow("empty") << "" << Name::Empty << Filter::Empty;
+    QTest::newRow("one-level wildcard") << "a/+/c" << Name::Wildcard << Filter::None;
+    QTest::newRow("multi-level wildcard last") << "a/#" << Name::Wildcard << Filter::None;
+    QTest::newRow("wildcard within a level")
+        << "a+/b#" << Name::Wildcard << Filter::WildcardWithinLevel;
+    QTest::newRow("x/+y") << "x/+y" << Name::Wildcard << Filter::WildcardWithinLevel;
+    QTest::newRow("a/#/b") << "a/#/b" << Name::Wildcard << Filter::MultiLevelNotLast;
+    QTest::newRow("NUL") << QString(QChar(0)) << Name::NotCarried << Filter::NotCarried;
+    QTest::newRow("lone surrogate")
+        << QString(QChar(0xd800)) << Name::NotCarried << Filter::NotCarried;
+    QTest::newRow("65535 bytes") << QString(65535, QLatin1Char('t')) << Name::None << Filter::None;
+    QTest::newRow("65536 bytes") << QString(32768, QChar(0xe9)) << Name::NotCarried
+                                 << Filter::NotCarried;
 }
 
 void TestMqttCore::topics()
 {
     QFETCH(QString, text);
-    QFETCH(bool, name);
-    QFETCH(bool, filter);
-    QCOMPARE(MqttTopicName(text).isValid(), name);
-    QCOMPARE(MqttTopicFilter(text).isValid(), filter);
+    QFETCH(MqttTopicName::Problem, name);
+    QFETCH(MqttTopicFilter::Problem, filter);
+    QCOMPARE(MqttTopicName(text).problem(), name);
+    QCOMPARE(MqttTopicName(text).isValid(), name == MqttTopicName::Problem::None);
+    QCOMPARE(MqttTopicFilter(text).problem(), filter);
+    QCOMPARE(MqttTopicFilter(text).isValid(), filter == MqttTopicFilter::Problem::None);
 }
 
 // The row's name is the scheme and host text, split at "|".
@@ -191,6 +205,58 @@ void TestMqttCore::webSocketUrl()
     QFETCH(QString, url);
     const QStringList input = QString::fromLatin1(QTest::currentDataTag()).split(QLatin1Char('|'));
     QCOMPARE(mqttWebSocketUrl(input.at(0), input.at(1), QStringLiteral("8083")).toString(), url);
+}
+
+// The WebSocket device against a WebSocket server on loopback: a stored TLS
+// configuration applied only with the secure flag, binary messages read
+// back to back across reads, text messages ignored, a zero-size write sent
+// as an empty message, and close with the normal-closure code.
+void TestMqttCore::webSocketDevice()
+{
+    QWebSocketServer server(QStringLiteral("peer"), QWebSocketServer::NonSecureMode);
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    QWebSocket *peer = nullptr;
+    QByteArrayList fromDevice;
+    connect(&server, &QWebSocketServer::newConnection, this, [&] {
+        peer = server.nextPendingConnection();
+        connect(peer, &QWebSocket::binaryMessageReceived, this,
+                [&fromDevice](const QByteArray &message) { fromDevice.append(message); });
+    });
+    QSslConfiguration unverified = QSslConfiguration::defaultConfiguration();
+    unverified.setPeerVerifyMode(QSslSocket::VerifyNone);
+    const QUrl url(QStringLiteral("ws://127.0.0.1:%1").arg(server.serverPort()));
+    for (const bool secure : {true, false}) {
+        WebSocketIODevice device;
+        device.setSslConfiguration(unverified);
+        device.sslEnabled = secure;
+        device.setUrl(url);
+        device.setProtocol("mqttv3.1");
+        QSignalSpy up(&device, &WebSocketIODevice::socketConnected);
+        QVERIFY(device.open(QIODevice::ReadWrite));
+        QCOMPARE(device.socket()->sslConfiguration().peerVerifyMode() == QSslSocket::VerifyNone,
+                 secure);
+        QTRY_COMPARE(up.size(), 1);
+        QTRY_VERIFY(peer);
+        if (secure) {
+            device.close();
+            QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
+            QCOMPARE(peer->closeCode(), QWebSocketProtocol::CloseCodeNormal);
+            peer = nullptr;
+            continue;
+        }
+        QSignalSpy readable(&device, &QIODevice::readyRead);
+        peer->sendBinaryMessage("abc");
+        peer->sendTextMessage(QStringLiteral("ignored"));
+        peer->sendBinaryMessage("defg");
+        QTRY_COMPARE(device.bytesAvailable(), 7);
+        QCOMPARE(readable.size(), 2);
+        QCOMPARE(device.read(5), QByteArray("abcde"));
+        QCOMPARE(device.read(10), QByteArray("fg"));
+        QCOMPARE(device.read(10), QByteArray());
+        QCOMPARE(device.write("", 0), 0);
+        QCOMPARE(device.write("hij"), 3);
+        QTRY_COMPARE(fromDevice, (QByteArrayList{QByteArray(), "hij"}));
+    }
 }
 
 // Connects the client; the broker's end once the CONNECT has come, or null.

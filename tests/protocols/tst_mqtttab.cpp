@@ -15,6 +15,7 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTcpServer>
+#include <QTextBlock>
 #include <QTextEdit>
 
 #include <algorithm>
@@ -36,6 +37,9 @@ private Q_SLOTS:
     void refusals_data();
     void refusals();
     void webSocketSessionsStayApart();
+    void refusedTopics_data();
+    void refusedTopics();
+    void theViewKeepsTheNewestLines();
 
 private:
     template <typename T> T *widget(const char *name) const { return child<T>(*m_window, name); }
@@ -51,6 +55,8 @@ private:
         return widget<QPushButton>("mqtt_opencompushButton")->text();
     }
     [[nodiscard]] QString status() const { return statusText(*m_window); }
+    // Connects over plain TCP and subscribes to `filter`.
+    void connectAndSubscribe(const QString &filter);
     void restartBroker();
 
     std::unique_ptr<MosquittoBroker> m_broker;
@@ -90,6 +96,16 @@ void TestMqttTab::fill(int protocol, quint16 port, const QString &clientId, cons
     widget<QLineEdit>("mqtt_clientid_lineEdit")->setText(clientId);
 }
 
+void TestMqttTab::connectAndSubscribe(const QString &filter)
+{
+    fill(0, m_broker->port(MosquittoBroker::Tcp));
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(filter);
+    press("mqtt_opencompushButton");
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    press("mqtt_subscribed_pushButton");
+    QTRY_COMPARE(status(), QStringLiteral("Topic:%1 was subcribed success.").arg(filter));
+}
+
 void TestMqttTab::settingsRoundTrip()
 {
     const char *const fields[] = {"mqtt_username_lineEdit", "mqtt_password_lineEdit",
@@ -123,7 +139,8 @@ void TestMqttTab::transports_data()
     const QList<std::pair<const char *, QByteArray>> payloads{
         {"UTF-8 and markup", "grüße ✓ 你好 <b>bold</b> &amp; line\nbreak"},
         {"empty", {}},
-        {"200 KB", large.left(200 * 1024)}};
+        {"200 KB", large.left(200 * 1024)},
+        {"200 KB without a break", QByteArray(200 * 1024, 'A')}};
     const char *const names[] = {"mqtt", "mqtts", "ws", "wss"};
     for (int protocol = 0; protocol < 4; ++protocol) {
         for (const auto &[name, payload] : payloads)
@@ -149,13 +166,25 @@ void TestMqttTab::transports()
 
     const QString topic = QStringLiteral("yurb/in/<b>x</b>");
     QVERIFY(m_broker->publish(topic, payload));
+    // Lines end at line feeds and are cut after 1024 characters of the
+    // message; together they are the message. A long one comes over a few
+    // writes.
     const QTextDocument *shown = widget<QTextEdit>("mqtt_textEdit")->document();
-    QTRY_VERIFY(!shown->isEmpty());
-    QCOMPARE(shown->blockCount(), 1);
-    const QString line = shown->toPlainText();
+    QString message = "\t\tTopic:" + topic + "\t\treceive:" + QString::fromUtf8(payload);
+    message.remove(u'\n');
+    const auto shownText = [shown] {
+        QString text;
+        for (QTextBlock block = shown->firstBlock(); block.isValid(); block = block.next())
+            text += block.text();
+        return text;
+    };
+    QTRY_COMPARE_WITH_TIMEOUT(shownText().size(), 10 + message.size(), 30000);
+    for (QTextBlock block = shown->firstBlock(); block.isValid(); block = block.next())
+        QVERIFY2(block.length() <= 10 + 1024 + 1, qPrintable(QString::number(block.length())));
+    const QString line = shownText();
     QVERIFY2(QRegularExpression(QStringLiteral("^Time:\\d\\d:\\d\\d")).match(line).hasMatch(),
              qPrintable(line.left(20)));
-    QCOMPARE(line.sliced(10), "\t\tTopic:" + topic + "\t\treceive:" + QString::fromUtf8(payload));
+    QCOMPARE(line.sliced(10), message);
 
     // mosquitto_sub takes one message and prints it as topic and hex; its
     // debug lines tell when the subscription stands. Line buffered, since
@@ -256,6 +285,76 @@ void TestMqttTab::webSocketSessionsStayApart()
     QCOMPARE(caption(), QStringLiteral("Disconnect"));
     press("mqtt_subscribed_pushButton");
     QTRY_COMPARE(status(), QStringLiteral("Topic:a was subcribed success."));
+}
+
+void TestMqttTab::refusedTopics_data()
+{
+    QTest::addColumn<QByteArray>("button");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<QString>("shown");
+    const QByteArray publish = "mqtt_publish_pushButton";
+    const QByteArray subscribe = "mqtt_subscribed_pushButton";
+    QTest::newRow("publish, empty") << publish << ""
+                                    << "Publish topic is empty: nothing was sent.";
+    QTest::newRow("publish, wildcard")
+        << publish << "a/+"
+        << "Publish topic a/+ holds a wildcard (+ or #): nothing was sent.";
+    QTest::newRow("subscribe, blanks only") << subscribe << "   "
+                                            << "Subscribe topic is empty: nothing was subscribed.";
+    QTest::newRow("subscribe, a/#/b")
+        << subscribe << "a/#/b"
+        << "Topic:a/#/b is not a valid filter, # may only be the last level: nothing was "
+           "subscribed.";
+    QTest::newRow("subscribe, x/+y")
+        << subscribe << "x/+y"
+        << "Topic:x/+y is not a valid filter, + and # must stand alone between slashes: "
+           "nothing was subscribed.";
+}
+
+// A topic or filter that is none is refused with the reason, before anything
+// goes to the broker: the session stays, and the tab, subscribed to every
+// topic, gets no message of its own.
+void TestMqttTab::refusedTopics()
+{
+    QFETCH(QByteArray, button);
+    QFETCH(QString, topic);
+    QFETCH(QString, shown);
+    connectAndSubscribe(QStringLiteral("#"));
+    if (QTest::currentTestFailed())
+        return;
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(topic);
+    widget<QLineEdit>("mqtt_publish_lineEdit")->setText(topic);
+    widget<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QStringLiteral("x"));
+    press(button.constData());
+    QCOMPARE(status(), shown);
+    QTest::qWait(300);
+    QCOMPARE(caption(), QStringLiteral("Disconnect"));
+    QVERIFY(widget<QTextEdit>("mqtt_textEdit")->document()->isEmpty());
+}
+
+// Past its 10,000 lines the view drops the oldest whole messages and says
+// how many at its top; the newest are shown first and the older ones fill
+// in above them, all in order.
+void TestMqttTab::theViewKeepsTheNewestLines()
+{
+    connectAndSubscribe(QStringLiteral("flood"));
+    if (QTest::currentTestFailed())
+        return;
+    constexpr int count = 10050;
+    QByteArray lines;
+    for (int i = 0; i < count; ++i)
+        lines += 'm' + QByteArray::number(i) + '\n';
+    QVERIFY(m_broker->publishLines(QStringLiteral("flood"), lines));
+    const QTextDocument *shown = widget<QTextEdit>("mqtt_textEdit")->document();
+    QTRY_VERIFY_WITH_TIMEOUT(shown->lastBlock().text().endsWith(u"receive:m10049"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(shown->blockCount(), 10001, 30000);
+    QCOMPARE(shown->firstBlock().text(), QStringLiteral("Older messages dropped: 50"));
+    int expected = count - 10000;
+    for (QTextBlock block = shown->firstBlock().next(); block.isValid(); block = block.next()) {
+        QVERIFY2(block.text().endsWith(QStringLiteral("receive:m%1").arg(expected)),
+                 qPrintable(block.text()));
+        ++expected;
+    }
 }
 
 YURB_TEST_MAIN(TestMqttTab)
