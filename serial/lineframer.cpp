@@ -41,6 +41,11 @@ void LineFramer::reset()
     m_dropping = false;
 }
 
+qsizetype LineFramer::heldSize() const
+{
+    return m_line.size() + qsizetype(m_crHeld);
+}
+
 void LineFramer::takeLineBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
 {
     if (piece.isEmpty())
