@@ -71,6 +71,12 @@ MainWindow::~MainWindow()
     // The GPS Signal worker's thread ends before the window goes; the dialog's
     // close handler does not run during the teardown.
     releaseGpsSignalWorker();
+    // The servers stop and every client socket is cut off before the form
+    // goes: a socket destroyed later, with its server, would otherwise report
+    // its end to this half-destroyed window.
+    stopTcpServer();
+    releaseTcpClientSocket();
+    stopGpsTcpServer();
     // The shared serial port closes with the window; its worker, a child of
     // the window, stops its thread before it is deleted.
     if (serialPortOpen && serialThread) {

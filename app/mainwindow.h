@@ -269,6 +269,7 @@ private Q_SLOTS:
 private:
     void releaseUdpSocket();
     void releaseTcpClientSocket();
+    void stopTcpServer();
     void setUdpWidgetsStarted(bool started);
     void setTcpWidgetsStarted(bool started);
     void showTcpReceived(QTcpSocket *socket);
@@ -327,6 +328,7 @@ private:
     void showGpsUpdate(const NmeaUpdate &update);
     void showGpsPosition(const QByteArray &line);
     void releaseGpsClient(QTcpSocket *client);
+    void stopGpsTcpServer();
     void GPS_Signaltip_Setting(const nmea_slmsg &satellite);
     void releaseGpsSignalWorker();
 
