@@ -106,6 +106,9 @@ private:
     void startInit();
     void loadWebPage();
     void setUpTool(int tool);
+    void addToolWidget(QWidget *page, QWidget *widget);
+    void addBleBrowser();
+    void addConverter();
     QDialog *newToolDialog(std::function<void()> forget);
 
 private Q_SLOTS:
