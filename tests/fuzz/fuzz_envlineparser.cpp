@@ -13,9 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto parsed =
         requireStreamPromises([maximum] { return EnvLineParser(maximum); }, stream, choice);
-    for (const QByteArray &piece : parsed.corrupt)
-        require(piece.size() <= maximum + 1 && stream.contains(piece),
-                "a corrupt piece is a bounded piece of the stream");
+    requireBoundedPieces(parsed.corrupt, stream, maximum + 1);
     for (const EnvReading &reading : parsed.results)
         require(qIsFinite(reading.value), "a reading is a finite number");
     static_cast<void>(EnvLineParser::readLine(stream));

@@ -18,15 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto parsed = requireStreamPromises(
         [maxPayload] { return I2cFrameDecoder(maxPayload); }, stream, choice,
         [](const I2cFrameDecoder &decoder) { return decoder.held() <= decoder.maxHeld(); });
-    QByteArray encoded;
-    for (const I2cFrame &frame : parsed.results) {
+    for (const I2cFrame &frame : parsed.results)
         require(frame.payload.size() <= maxPayload && stream.contains(frame.encode()),
                 "a frame is a whole frame of the stream");
-        encoded += frame.encode();
-    }
-    I2cFrameDecoder decoder(maxPayload);
-    const ParsedChunk<I2cFrame> again = decoder.feed(encoded);
-    require(again.results == parsed.results && again.corrupt.isEmpty() && !decoder.needsMore(),
-            "frames encoded read back as themselves");
+    requireReadsBack([maxPayload] { return I2cFrameDecoder(maxPayload); }, parsed.results,
+                     [](const I2cFrame &frame) { return frame.encode(); });
     return 0;
 }

@@ -16,15 +16,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto parsed = requireStreamPromises(
         [maximumBody] { return MqttPacketReader(maximumBody); }, stream, choice);
-    QByteArray encoded;
-    for (const MqttPacket &packet : parsed.results) {
+    for (const MqttPacket &packet : parsed.results)
         require(packet.body.size() <= maximumBody && stream.contains(packet.body),
                 "a packet's body is a piece of the stream within the limit");
-        encoded += packet.encoded();
-    }
-    MqttPacketReader reader(maximumBody);
-    const ParsedChunk<MqttPacket> again = reader.feed(encoded);
-    require(again.results == parsed.results && again.corrupt.isEmpty() && !reader.needsMore(),
-            "packets encoded read back as themselves");
+    requireReadsBack([maximumBody] { return MqttPacketReader(maximumBody); }, parsed.results,
+                     [](const MqttPacket &packet) { return packet.encoded(); });
     return 0;
 }

@@ -13,11 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     const auto parsed =
         requireStreamPromises([maximum] { return OscFrameParser(maximum); }, stream, choice);
-    for (const QByteArray &piece : parsed.corrupt) {
-        require(piece.size() <= maximum + 1 && stream.contains(piece),
-                "a corrupt piece is a bounded piece of the stream");
+    requireBoundedPieces(parsed.corrupt, stream, maximum + 1);
+    for (const QByteArray &piece : parsed.corrupt)
         static_cast<void>(OscFrameParser::frameValues(piece));
-    }
     static_cast<void>(OscFrameParser::frameValues(stream));
     return 0;
 }

@@ -87,6 +87,30 @@ auto requireStreamPromises(const ParserFactory &makeParser, const QByteArray &st
     return whole;
 }
 
+// Every corrupt piece is a piece of the stream of at most `most` bytes.
+inline void requireBoundedPieces(const QList<QByteArray> &corrupt, const QByteArray &stream,
+                                 qsizetype most)
+{
+    for (const QByteArray &piece : corrupt)
+        require(piece.size() <= most && stream.contains(piece),
+                "a corrupt piece is a bounded piece of the stream");
+}
+
+// Results encoded again and fed to a fresh parser read back as themselves,
+// with nothing corrupt and nothing held.
+template <typename ParserFactory, typename Result, typename Encode>
+void requireReadsBack(const ParserFactory &makeParser, const QList<Result> &results,
+                      const Encode &encode)
+{
+    QByteArray encoded;
+    for (const Result &result : results)
+        encoded += encode(result);
+    auto parser = makeParser();
+    const auto again = parser.feed(encoded);
+    require(again.results == results && again.corrupt.isEmpty() && !parser.needsMore(),
+            "results encoded read back as themselves");
+}
+
 template <typename ParserFactory>
 auto requireStreamPromises(const ParserFactory &makeParser, const QByteArray &stream, quint8 seed)
 {
