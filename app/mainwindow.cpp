@@ -94,12 +94,12 @@ MainWindow::~MainWindow()
 // table, which is also its page's place in the form.
 void MainWindow::setUpTool(int tool)
 {
-#define YURB_TOOL_SET_UP(key, title, setUp) &MainWindow::setUp,
-    static constexpr void (MainWindow::*setUps[])() = {YURB_TOOL_TABLE(YURB_TOOL_SET_UP)};
+#define YURB_TOOL_SET_UP(key, title, setUp) [](MainWindow &window) { window.setUp(); },
+    static constexpr void (*setUps[])(MainWindow &) = {YURB_TOOL_TABLE(YURB_TOOL_SET_UP)};
 #undef YURB_TOOL_SET_UP
     static_assert(std::size(setUps) == ToolSwitches::toolCount);
     if (tool >= 0 && tool < ToolSwitches::toolCount)
-        (this->*setUps[tool])();
+        setUps[tool](*this);
 }
 
 // The widget-class tools go into their page's own grid, below the page's
