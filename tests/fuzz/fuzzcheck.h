@@ -6,6 +6,8 @@
 #include <QList>
 #include <QRandomGenerator>
 
+#include <cstddef>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,13 +34,14 @@ public:
 
     // The next byte, 0 once the input is used up.
     [[nodiscard]] quint8 byte() { return m_at < m_bytes.size() ? quint8(m_bytes.at(m_at++)) : 0; }
-    // The next bytes up to `end` (not included), at most `most` of them.
+    // The next bytes up to `end`, at most `most` of them; an `end` reached is
+    // passed over.
     [[nodiscard]] QByteArray until(char end, qsizetype most)
     {
         const qsizetype stop = m_bytes.indexOf(end, m_at);
         const qsizetype size = qMin(most, (stop < 0 ? m_bytes.size() : stop) - m_at);
         const QByteArray piece = m_bytes.sliced(m_at, size);
-        m_at = qMin(m_bytes.size(), m_at + size + 1);
+        m_at += size + qsizetype(m_at + size == stop);
         return piece;
     }
     // Whatever is left, copied.
