@@ -5,6 +5,7 @@
 #include "nuvelix_ble.h"
 #include "nuvelix_convert.h"
 #include "threadserial.h"
+#include "tooltable.h"
 #include "toolswitches.h"
 
 #include <QApplication>
@@ -15,6 +16,8 @@
 #include <QTimer>
 #include <QWebEngineSettings>
 #include <QWebEngineView>
+
+#include <iterator>
 
 namespace {
 constexpr int versionMajor = 3;
@@ -78,6 +81,12 @@ MainWindow::~MainWindow()
     // The GPS Signal worker's thread ends before the window goes; the dialog's
     // close handler does not run during the teardown.
     releaseGpsSignalWorker();
+    // The servers stop and every client socket is cut off before the form
+    // goes: a socket destroyed later, with its server, would otherwise report
+    // its end to this half-destroyed window.
+    stopTcpServer();
+    releaseTcpClientSocket();
+    stopGpsTcpServer();
     // The shared serial port closes with the window; its worker, a child of
     // the window, stops its thread before it is deleted.
     if (serialPortOpen && serialThread) {
@@ -88,69 +97,34 @@ MainWindow::~MainWindow()
     delete ui;
 }
 
-// Runs the set-up of one tool; the index is the tool's place in the
-// settings keys, which is also its page's place in the form.
+// Runs the set-up of one tool; the index is the tool's row of the tool
+// table, which is also its page's place in the form.
 void MainWindow::setUpTool(int tool)
 {
-    // The widget-class tools go into their page's own grid, below the page's
-    // empty frame layout.
-    const auto addToPage = [this](QWidget *page, QWidget *widget) {
-        auto *grid = qobject_cast<QGridLayout *>(page->layout());
-        grid->addWidget(widget, grid->rowCount(), 0);
-    };
+#define YURB_TOOL_SET_UP(key, title, setUp) [](MainWindow &window) { window.setUp(); },
+    static constexpr void (*setUps[])(MainWindow &) = {YURB_TOOL_TABLE(YURB_TOOL_SET_UP)};
+#undef YURB_TOOL_SET_UP
+    static_assert(std::size(setUps) == ToolSwitches::toolCount);
+    if (tool >= 0 && tool < ToolSwitches::toolCount)
+        setUps[tool](*this);
+}
 
-    switch (tool) {
-    case 0:
-        Serial_Init_Start();
-        break;
-    case 1:
-        UDP_Init_Start();
-        break;
-    case 2:
-        TCP_Init_Start();
-        break;
-    case 3:
-        GPS_Init_Start();
-        break;
-    case 4:
-        GSM_Init_Start();
-        break;
-    case 5:
-        Unicode_Init_Start();
-        break;
-    case 6:
-        ENVironment_Init_Start();
-        break;
-    case 7:
-        Crypty_Init_Start();
-        break;
-    case 8:
-        Oscilloscope_Init_Start();
-        break;
-    case 9:
-        Mqtt_Init_Start();
-        break;
-    case 10:
-        addToPage(ui->ble, new nuvelix_ble(this));
-        break;
-    case 11:
-        Spectra_Init_Start();
-        break;
-    case 12:
-        addToPage(ui->Convert, new nuvelix_convert(this));
-        break;
-    case 13:
-        I2Cdump_Init_Start();
-        break;
-    case 14:
-        TOF_Init_Start();
-        break;
-    case 15:
-        Modbus_Init_Start();
-        break;
-    default:
-        break;
-    }
+// The widget-class tools go into their page's own grid, below the page's
+// empty frame layout.
+void MainWindow::addToolWidget(QWidget *page, QWidget *widget)
+{
+    auto *grid = qobject_cast<QGridLayout *>(page->layout());
+    grid->addWidget(widget, grid->rowCount(), 0);
+}
+
+void MainWindow::addBleBrowser()
+{
+    addToolWidget(ui->ble, new nuvelix_ble(this));
+}
+
+void MainWindow::addConverter()
+{
+    addToolWidget(ui->Convert, new nuvelix_convert(this));
 }
 
 void MainWindow::loadWebPage()

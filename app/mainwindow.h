@@ -106,6 +106,9 @@ private:
     void startInit();
     void loadWebPage();
     void setUpTool(int tool);
+    void addToolWidget(QWidget *page, QWidget *widget);
+    void addBleBrowser();
+    void addConverter();
     QDialog *newToolDialog(std::function<void()> forget);
 
 private Q_SLOTS:
@@ -269,6 +272,7 @@ private Q_SLOTS:
 private:
     void releaseUdpSocket();
     void releaseTcpClientSocket();
+    void stopTcpServer();
     void setUdpWidgetsStarted(bool started);
     void setTcpWidgetsStarted(bool started);
     void showTcpReceived(QTcpSocket *socket);
@@ -326,6 +330,7 @@ private:
     bool showGpsPosition(const QByteArray &line);
     void showGpsStatus(const QString &message);
     void releaseGpsClient(QTcpSocket *client);
+    void stopGpsTcpServer();
     void GPS_Signaltip_Setting(quint8 code);
     void releaseGpsSignalWorker();
 

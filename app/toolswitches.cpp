@@ -1,28 +1,21 @@
 #include "toolswitches.h"
 
+#include "tooltable.h"
+
 namespace ToolSwitches {
+
+#define YURB_TOOL_KEY(key, title, setUp) QStringLiteral(key),
+#define YURB_TOOL_TITLE(key, title, setUp) QStringLiteral(title),
 
 const QStringList &keys()
 {
-    static const QStringList list{
-        QStringLiteral("COM"),         QStringLiteral("UDP"),     QStringLiteral("TCP"),
-        QStringLiteral("GPS"),         QStringLiteral("GSM"),     QStringLiteral("UNICODE"),
-        QStringLiteral("Environment"), QStringLiteral("Crypty"),  QStringLiteral("Oscilloscope"),
-        QStringLiteral("MQTT"),        QStringLiteral("Ble"),     QStringLiteral("Spectra"),
-        QStringLiteral("Convert"),     QStringLiteral("i2cdump"), QStringLiteral("TOF"),
-        QStringLiteral("Modbus"),      QStringLiteral("MORE")};
+    static const QStringList list{YURB_TOOL_TABLE(YURB_TOOL_KEY) QStringLiteral("MORE")};
     return list;
 }
 
 const QStringList &tabTitles()
 {
-    static const QStringList list{
-        QStringLiteral("Serial Debug"), QStringLiteral("UDP Debug"), QStringLiteral("TCP Debug"),
-        QStringLiteral("GPS Debug"),    QStringLiteral("GSM Debug"), QStringLiteral("Unicode"),
-        QStringLiteral("Environment"),  QStringLiteral("Crypty"),    QStringLiteral("Oscilloscope"),
-        QStringLiteral("MQTT"),         QStringLiteral("Ble"),       QStringLiteral("Spectra"),
-        QStringLiteral("Convert"),      QStringLiteral("i2cdump"),   QStringLiteral("TOF"),
-        QStringLiteral("Modbus")};
+    static const QStringList list{YURB_TOOL_TABLE(YURB_TOOL_TITLE)};
     return list;
 }
 

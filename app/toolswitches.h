@@ -5,7 +5,8 @@
 #include <QStringList>
 
 // The sixteen tool switches of the settings file: their keys in page order,
-// the tab titles that choose each tool's set-up, and how a stored value reads.
+// the tab titles that choose each tool's set-up (both from the tool table,
+// tooltable.h), and how a stored value reads.
 namespace ToolSwitches {
 
 inline constexpr int toolCount = 16;

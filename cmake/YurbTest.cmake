@@ -2,6 +2,7 @@
 # Builds one Qt Test executable and registers it with CTest. Every test runs
 # with its own temporary HOME so the settings file never touches the user's.
 # GUI tests need a display: the test command runs them under xvfb-run.
+# YURB_SANITIZER_REPORTS is the folder of a sanitized build's reports.
 function(yurb_add_test)
     cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     add_executable(${T_NAME} ${T_SOURCES})
@@ -10,7 +11,16 @@ function(yurb_add_test)
     if(NOT T_TIMEOUT)
         set(T_TIMEOUT 120)
     endif()
+    set(environment QTWEBENGINE_DISABLE_SANDBOX=1 QT_LOGGING_RULES=*.debug=false)
+    if(YURB_SANITIZE)
+        # AddressSanitizer and leak reports go to files, one per process, that
+        # scripts/sanitizer-reports.sh judges after the run; an undefined
+        # behaviour ends the program at once.
+        list(APPEND environment
+            "ASAN_OPTIONS=halt_on_error=0:detect_leaks=1:log_path=${YURB_SANITIZER_REPORTS}/${T_NAME}"
+            "LSAN_OPTIONS=exitcode=0"
+            "UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1")
+    endif()
     set_tests_properties(${T_NAME} PROPERTIES
-        LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT}
-        ENVIRONMENT "QTWEBENGINE_DISABLE_SANDBOX=1;QT_LOGGING_RULES=*.debug=false")
+        LABELS "${T_LABELS}" TIMEOUT ${T_TIMEOUT} ENVIRONMENT "${environment}")
 endfunction()

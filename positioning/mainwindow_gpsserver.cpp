@@ -70,13 +70,19 @@ void MainWindow::releaseGpsClient(QTcpSocket *client)
     client->deleteLater();
 }
 
-void MainWindow::GPSTCP_Server_WorkClose()
+void MainWindow::stopGpsTcpServer()
 {
     for (QTcpSocket *client : std::as_const(gpsTcpClients))
         releaseGpsClient(client);
-    gpsTcpServer->close();
-    statusBar()->showMessage(tr("Server has stopped"));
     gpsTcpClients.clear();
+    if (gpsTcpServer)
+        gpsTcpServer->close();
+}
+
+void MainWindow::GPSTCP_Server_WorkClose()
+{
+    stopGpsTcpServer();
+    statusBar()->showMessage(tr("Server has stopped"));
     ui->GPSTCPServerPortlineEdit->setEnabled(true);
     ui->GPSTCPServerIPcomboBox->setEnabled(true);
 }

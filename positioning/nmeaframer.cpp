@@ -3,7 +3,7 @@
 #include <utility>
 
 NmeaFramer::NmeaFramer(qsizetype maximumLength)
-    : m_maximumLength(qMax<qsizetype>(1, maximumLength))
+    : m_lines(qMax<qsizetype>(1, maximumLength))
 {}
 
 ParsedChunk<QByteArray> NmeaFramer::feed(const QByteArray &bytes)
@@ -12,14 +12,15 @@ ParsedChunk<QByteArray> NmeaFramer::feed(const QByteArray &bytes)
     const QByteArrayView view(bytes);
     qsizetype from = 0;
     while (from < view.size()) {
-        if (m_sentence.isEmpty() && !m_dropping) {
+        if (!m_inSentence) {
             from = view.indexOf('$', from);
             if (from < 0)
                 break;
+            m_inSentence = true;
         }
         const qsizetype lineFeed = view.indexOf('\n', from);
         const qsizetype end = lineFeed < 0 ? view.size() : lineFeed + 1;
-        collect(view.sliced(from, end - from), parsed);
+        takeSentenceBytes(view.sliced(from, end - from), parsed);
         from = end;
     }
     return parsed;
@@ -27,18 +28,19 @@ ParsedChunk<QByteArray> NmeaFramer::feed(const QByteArray &bytes)
 
 bool NmeaFramer::needsMore() const
 {
-    return !m_sentence.isEmpty();
+    return m_lines.needsMore();
 }
 
 void NmeaFramer::reset()
 {
-    m_sentence.clear();
-    m_dropping = false;
+    m_lines.reset();
+    m_inSentence = false;
+    m_crLast = false;
 }
 
 qsizetype NmeaFramer::heldSize() const
 {
-    return m_sentence.size();
+    return m_lines.heldSize();
 }
 
 bool NmeaFramer::checksumHolds(QByteArrayView sentence)
@@ -57,22 +59,20 @@ bool NmeaFramer::checksumHolds(QByteArrayView sentence)
 }
 
 // Takes the bytes of the sentence under way up to and including its LF, or
-// up to the end of a chunk without one.
-void NmeaFramer::collect(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
+// up to the end of a chunk without one. The line framer drops the line end,
+// which goes back on a complete sentence as it came.
+void NmeaFramer::takeSentenceBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed)
 {
     const bool ended = piece.endsWith('\n');
-    if (!m_dropping) {
-        const qsizetype room = m_maximumLength - m_sentence.size();
-        if (piece.size() - qsizetype(ended) <= room) {
-            m_sentence.append(piece);
-        } else {
-            m_sentence.append(piece.first(room));
-            parsed.corrupt.append(std::exchange(m_sentence, {}));
-            m_dropping = true;
-        }
+    const bool crBeforeLf =
+        ended && (piece.size() > 1 ? piece.at(piece.size() - 2) == '\r' : m_crLast);
+    m_crLast = piece.endsWith('\r');
+    ParsedChunk<QByteArray> lines =
+        m_lines.feed(QByteArray::fromRawData(piece.data(), piece.size()));
+    parsed.corrupt.append(std::move(lines.corrupt));
+    for (QByteArray &sentence : lines.results) {
+        sentence.append(crBeforeLf ? "\r\n" : "\n");
+        (checksumHolds(sentence) ? parsed.results : parsed.corrupt).append(std::move(sentence));
     }
-    if (!ended || std::exchange(m_dropping, false))
-        return;
-    QByteArray sentence = std::exchange(m_sentence, {});
-    (checksumHolds(sentence) ? parsed.results : parsed.corrupt).append(std::move(sentence));
+    m_inSentence = !ended;
 }

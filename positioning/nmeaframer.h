@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lineframer.h"
 #include "streamparser.h"
 
 #include <QByteArray>
@@ -10,8 +11,8 @@
 class NmeaFramer : public StreamParser<QByteArray>
 {
 public:
-    // A sentence holds at most maximumLength bytes before its LF; a length
-    // below 1 counts as 1.
+    // A sentence holds at most maximumLength bytes before its line end (LF
+    // or CR LF); a length below 1 counts as 1.
     explicit NmeaFramer(qsizetype maximumLength = 1024);
 
     // A sentence runs from a '$' to the next LF, both included, whatever lies
@@ -33,12 +34,13 @@ public:
     [[nodiscard]] static bool checksumHolds(QByteArrayView sentence);
 
 private:
-    void collect(QByteArrayView piece, ParsedChunk<QByteArray> &parsed);
+    void takeSentenceBytes(QByteArrayView piece, ParsedChunk<QByteArray> &parsed);
 
-    qsizetype m_maximumLength;
-    QByteArray m_sentence;
-    // A '$' was met: the bytes up to the next LF form a sentence.
-    bool m_collecting = false;
-    // The sentence under way is too long: its bytes are dropped up to its LF.
-    bool m_dropping = false;
+    // Cuts the sentence under way, from its '$', and bounds it.
+    LineFramer m_lines;
+    // A '$' was met: the bytes up to the next LF belong to its sentence.
+    bool m_inSentence = false;
+    // The last byte taken was a CR: a LF alone next ends the sentence with
+    // CR LF.
+    bool m_crLast = false;
 };

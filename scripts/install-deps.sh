@@ -18,7 +18,7 @@ libmodbus-dev mbpoll"
 packages="$packages iso-flags-svg units"
 # The build fetches the map library from the npm registry.
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
-# The I2C frame decoder's fuzz target is built by clang++ with libFuzzer.
+# The fuzz targets (tests/fuzz) are built by clang++ with libFuzzer.
 packages="$packages clang libclang-rt-14-dev"
 # The 3-D time-of-flight view draws with Mesa's software OpenGL under Xvfb.
 packages="$packages libgl1-mesa-dri"

@@ -49,6 +49,11 @@ void LineFramer::reset()
     m_dropping = false;
 }
 
+qsizetype LineFramer::heldSize() const
+{
+    return m_line.size() + qsizetype(m_crHeld);
+}
+
 void LineFramer::takeLineBytes(QByteArrayView piece, QList<Piece> &parsed)
 {
     if (piece.isEmpty())

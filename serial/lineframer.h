@@ -35,6 +35,10 @@ public:
     [[nodiscard]] bool needsMore() const override;
     void reset() override;
 
+    // The bytes held back as the line under way: at most maximumLength and
+    // a CR that may still end it.
+    [[nodiscard]] qsizetype heldSize() const;
+
 private:
     void takeLineBytes(QByteArrayView piece, QList<Piece> &parsed);
     void append(QByteArrayView bytes, QList<Piece> &parsed);

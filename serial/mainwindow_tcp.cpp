@@ -225,15 +225,21 @@ bool MainWindow::TCP_Server_WorkOpen()
     return true;
 }
 
-void MainWindow::TCP_Server_WorkClose()
+// Clients are cut off before closing, so no "left" message follows.
+void MainWindow::stopTcpServer()
 {
-    // Clients are cut off before closing, so no "left" message follows.
     for (QTcpSocket *client : tcpClients.takeAll()) {
         client->disconnect(this);
         client->close();
         client->deleteLater();
     }
-    tcpServer->close();
+    if (tcpServer)
+        tcpServer->close();
+}
+
+void MainWindow::TCP_Server_WorkClose()
+{
+    stopTcpServer();
     if (tcpSendTimer->isActive())
         endRepeat(tcpTerminalWidgets());
     statusBar()->showMessage(tr("Server has stopped"));

@@ -2024,14 +2024,6 @@ Azimuth: %3 </source>
     </message>
 </context>
 <context>
-    <name>ToolPlaceholder</name>
-    <message>
-        <source>%1
-(not available in this build)</source>
-        <translation type="unfinished"></translation>
-    </message>
-</context>
-<context>
     <name>UtmConversion</name>
     <message>
         <source>There is no reference ellipsoid %1.</source>

@@ -2034,15 +2034,6 @@ Azimuth: %3 </source>
     </message>
 </context>
 <context>
-    <name>ToolPlaceholder</name>
-    <message>
-        <source>%1
-(not available in this build)</source>
-        <translation>%1
-（此版本尚未提供）</translation>
-    </message>
-</context>
-<context>
     <name>UtmConversion</name>
     <message>
         <source>There is no reference ellipsoid %1.</source>

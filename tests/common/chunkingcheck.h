@@ -1,5 +1,7 @@
 #pragma once
 
+#include "chunkfeed.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QRandomGenerator>
@@ -17,15 +19,8 @@
 template <typename ParserFactory>
 void verifyChunkingIndependence(const ParserFactory &makeParser, const QByteArray &stream)
 {
-    const auto feedInChunks = [&stream](auto &parser, const QList<qsizetype> &sizes) {
-        auto all = parser.feed({});
-        qsizetype from = 0;
-        for (const qsizetype size : sizes) {
-            auto chunk = parser.feed(stream.mid(from, size));
-            all.results.append(std::move(chunk.results));
-            all.corrupt.append(std::move(chunk.corrupt));
-            from += size;
-        }
+    const auto feedAndAsk = [&stream](auto &parser, const QList<qsizetype> &sizes) {
+        auto all = feedInChunks(parser, stream, sizes);
         return std::make_pair(all, parser.needsMore());
     };
 
@@ -48,14 +43,14 @@ void verifyChunkingIndependence(const ParserFactory &makeParser, const QByteArra
     }
 
     auto wholeParser = makeParser();
-    const auto whole = feedInChunks(wholeParser, {stream.size()});
+    const auto whole = feedAndAsk(wholeParser, {stream.size()});
     for (const Chunking &chunking : chunkings) {
         auto parser = makeParser();
         if (chunking.afterReset) {
             static_cast<void>(parser.feed(stream.first(stream.size() / 2)));
             parser.reset();
         }
-        const auto fed = feedInChunks(parser, chunking.sizes);
+        const auto fed = feedAndAsk(parser, chunking.sizes);
         if (fed.first.results != whole.first.results || fed.first.corrupt != whole.first.corrupt ||
             fed.second != whole.second)
             qInfo("fed %s", qPrintable(chunking.name));

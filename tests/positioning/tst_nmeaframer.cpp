@@ -69,9 +69,12 @@ void TestNmeaFramer::feed_data()
     QTest::newRow("overlong dropped to its LF, framing resumes")
         << 16 << "$GPGSV,1,1,04,$GPGGA,10,63,137,17*7F\r\n" + gsa + "$x" << QByteArrayList{gsa}
         << QByteArrayList{"$GPGSV,1,1,04,$G"} << true;
-    QTest::newRow("maximum fits with CR, one more byte is overlong")
-        << int(gga.size() - 1) << gga + gga.chopped(2) + "0\r\n"
-        << QByteArrayList{gga} << QByteArrayList{gga.chopped(2) + "0"} << false;
+    QTest::newRow("maximum fits before CR LF, one more byte is overlong")
+        << int(gga.size() - 2) << gga + gga.chopped(2) + "0\r\n"
+        << QByteArrayList{gga} << QByteArrayList{gga.chopped(2)} << false;
+    QTest::newRow("maximum counts no line end, an inner CR counts")
+        << 4 << QByteArray("$A*1\r\n$B*2\n$C*3\r\r\n")
+        << QByteArrayList{} << QByteArrayList{"$A*1\r\n", "$B*2\n", "$C*3"} << false;
     QTest::newRow("unfinished sentence held")
         << 1024 << gga + "$GPGSV,3" << QByteArrayList{gga} << QByteArrayList{} << true;
     QTest::newRow("junk only") << 1024 << QByteArray("AT+OK\r\n*7F\n") << QByteArrayList{}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+
+#include <utility>
+
+// Feeds `stream` to a stream parser in pieces of the given sizes, after an
+// empty feed, and gathers what all the feeds gave in stream order.
+// afterFeed(parser) runs after every feed.
+template <typename Parser, typename AfterFeed>
+auto feedInChunks(Parser &parser, const QByteArray &stream, const QList<qsizetype> &sizes,
+                  const AfterFeed &afterFeed)
+{
+    auto all = parser.feed({});
+    afterFeed(std::as_const(parser));
+    qsizetype from = 0;
+    for (const qsizetype size : sizes) {
+        auto chunk = parser.feed(stream.mid(from, size));
+        afterFeed(std::as_const(parser));
+        all.results.append(std::move(chunk.results));
+        all.corrupt.append(std::move(chunk.corrupt));
+        from += size;
+    }
+    return all;
+}
+
+template <typename Parser>
+auto feedInChunks(Parser &parser, const QByteArray &stream, const QList<qsizetype> &sizes)
+{
+    return feedInChunks(parser, stream, sizes, [](const Parser &) {});
+}
