@@ -77,9 +77,12 @@ public:
     // Whether the view's whole content is a contiguous suffix of what the
     // whole stream shows as; a line that says so, or where it is not.
     [[nodiscard]] QString suffixVerdict() const;
+    [[nodiscard]] bool holdsExactSuffix() const;
 
 private:
     [[nodiscard]] QString expected(QByteArrayView bytes) const;
+    [[nodiscard]] QString expectedEnd() const;
+    [[nodiscard]] QString expectedCovering(qsizetype chars) const;
     // The last `chars` characters (or all) the view shows, without stamps
     // and line breaks.
     [[nodiscard]] QString shownTail(qsizetype chars) const;
