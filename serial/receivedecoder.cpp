@@ -52,7 +52,8 @@ qsizetype gbkCompleteLength(const QByteArray &bytes)
 
 ReceiveDecoder::ReceiveDecoder(Encoding encoding)
     : m_encoding(encoding)
-    , m_utf8(QStringConverter::Utf8)
+    , m_utf8(QStringConverter::Utf8,
+             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
     , m_gbk("GBK")
 {
     // A Qt without a GBK converter still shows the bytes, as UTF-8.
@@ -62,27 +63,38 @@ ReceiveDecoder::ReceiveDecoder(Encoding encoding)
 
 QString ReceiveDecoder::decode(const QByteArray &chunk)
 {
-    return withLineFeeds(m_encoding == Encoding::Utf8 ? m_utf8.decode(chunk)
-                                                      : decodeUtf8OrGbk(chunk));
+    return withLineFeeds(decodeHeld(chunk));
 }
 
 // The chunk, with the bytes held back from the one before, is read as UTF-8
-// when it is valid UTF-8 up to a sequence that is not finished yet; anything
-// else is read as GBK. Either way an unfinished character waits for the next
-// chunk.
-QString ReceiveDecoder::decodeUtf8OrGbk(const QByteArray &chunk)
+// (when the encoding allows GBK: when it is valid UTF-8) up to a sequence
+// that is not finished yet; anything else is read as GBK. Either way an
+// unfinished character waits for the next chunk. The held bytes are kept
+// here rather than in a stateful decoder: that one drops the byte after an
+// unfinished sequence that the next chunk breaks off.
+QString ReceiveDecoder::decodeHeld(const QByteArray &chunk)
 {
     QByteArray bytes = m_held + chunk;
     qsizetype complete = utf8CompleteLength(bytes);
-    const bool utf8 = QByteArrayView(bytes.constData(), complete).isValidUtf8();
+    const bool utf8 =
+        m_encoding == Encoding::Utf8 || QByteArrayView(bytes.constData(), complete).isValidUtf8();
     if (!utf8)
         complete = gbkCompleteLength(bytes);
     m_held = bytes.mid(complete);
     bytes.truncate(complete);
-    if (utf8)
-        return QString::fromUtf8(bytes);
-    m_gbk.resetState();
-    return m_gbk.decode(bytes);
+    QString text;
+    if (utf8) {
+        text = m_utf8.decode(bytes);
+    } else {
+        m_gbk.resetState();
+        text = m_gbk.decode(bytes);
+    }
+    // A byte order mark is dropped where the stream begins only: anywhere
+    // else it is data.
+    if (m_atStart && text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    m_atStart = m_atStart && text.isEmpty();
+    return text;
 }
 
 // CR LF becomes LF and a CR alone becomes LF; a CR at the end of one chunk
@@ -113,7 +125,7 @@ QString ReceiveDecoder::withLineFeeds(QString text)
 
 void ReceiveDecoder::reset()
 {
-    m_utf8.resetState();
     m_held.clear();
+    m_atStart = true;
     m_afterCr = false;
 }

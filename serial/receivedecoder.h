@@ -25,12 +25,13 @@ public:
     void reset();
 
 private:
-    [[nodiscard]] QString decodeUtf8OrGbk(const QByteArray &chunk);
+    [[nodiscard]] QString decodeHeld(const QByteArray &chunk);
     [[nodiscard]] QString withLineFeeds(QString text);
 
     Encoding m_encoding;
     QStringDecoder m_utf8;
     QStringDecoder m_gbk;
     QByteArray m_held; // bytes of a character not yet complete
+    bool m_atStart = true;
     bool m_afterCr = false;
 };

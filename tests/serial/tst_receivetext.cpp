@@ -82,6 +82,15 @@ void TestReceiveText::decodingIgnoresChunking_data()
                                                         << QByteArray("a\xff"
                                                                       "b")
                                                         << QStringLiteral("a\uFFFDb");
+    QTest::newRow("an unfinished character keeps the byte after it")
+        << Encoding::Utf8 << QByteArray("a\xe2\x82Hq\xf0\x9f\x98!")
+        << QStringLiteral("a\uFFFD\uFFFDHq\uFFFD\uFFFD\uFFFD!");
+    QTest::newRow("a byte order mark is dropped where the stream begins only")
+        << Encoding::Utf8
+        << QByteArray("\xef\xbb\xbf"
+                      "a\xef\xbb\xbf"
+                      "b")
+        << QStringLiteral("a\uFEFFb");
     QTest::newRow("UTF-8 peer") << Encoding::Utf8OrGbk << QByteArray::fromHex("e4b8ade69687410d")
                                 << QStringLiteral("中文A\n");
     QTest::newRow("GBK peer") << Encoding::Utf8OrGbk << QByteArray::fromHex("c4e3bac3410d0a")
