@@ -188,6 +188,7 @@ struct Outcome
     QString gaveUp;
     std::optional<qint64> longestStallMs;
     std::optional<PingStallProbe::Figures> outsideStall;
+    double guiCpuSeconds = 0;
     int textLines = 0;
     int hexLines = 0;
     QStringList verdicts;
@@ -330,6 +331,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         m_pings.restart();
     }
     std::atomic<bool> stop{false};
+    const double guiCpuStart = cpuSeconds(RUSAGE_THREAD);
     clock.start();
     std::thread writing([&writer, &pty, &stop] { writer(pty.masterFd(), stop); });
     const bool finished = runUntil(
@@ -347,6 +349,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         },
         runDeadlineMs, probeStalls ? 5 : quietPollMs);
     outcome.seconds = clock.nsecsElapsed() / 1e9;
+    outcome.guiCpuSeconds = cpuSeconds(RUSAGE_THREAD) - guiCpuStart;
     if (probeStalls)
         outcome.outsideStall = m_pings.figures();
     if (!finished && outcome.gaveUp.isEmpty())
@@ -419,14 +422,15 @@ CaseFigures SerialBench::runThroughput(const char *name, const QString &what,
     if (outcome.outsideStall)
         figures.outsideStallMs = outcome.outsideStall->longestMs;
     figures.exact = outcome.intact && outcome.endShown && outcome.viewsExact;
-    std::printf("%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest stall %s, own timer "
-                "%lld ms; window repaints %d; lines text %d hex %d; RSS now %ld KB\n",
-                megabytes(stream.size()), outcome.seconds, figures.megabytesPerSecond,
-                qPrintable(arrivalText(outcome, stream.size())),
-                outcome.endShown ? "shown" : "NOT SHOWN",
-                qPrintable(PingStallProbe::describe(outcome.outsideStall)),
-                static_cast<long long>(figures.ownStallMs), repaints.count(), outcome.textLines,
-                outcome.hexLines, currentRssKb());
+    std::printf(
+        "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest stall %s, own timer "
+        "%lld ms; GUI thread busy %.0f %%; window repaints %d; lines text %d hex %d; RSS "
+        "now %ld KB\n",
+        megabytes(stream.size()), outcome.seconds, figures.megabytesPerSecond,
+        qPrintable(arrivalText(outcome, stream.size())), outcome.endShown ? "shown" : "NOT SHOWN",
+        qPrintable(PingStallProbe::describe(outcome.outsideStall)),
+        static_cast<long long>(figures.ownStallMs), 100 * outcome.guiCpuSeconds / outcome.seconds,
+        repaints.count(), outcome.textLines, outcome.hexLines, currentRssKb());
     printVerdicts(outcome);
     return figures;
 }

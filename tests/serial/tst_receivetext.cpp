@@ -26,6 +26,8 @@ private Q_SLOTS:
     void decoderResetDropsPartialCharacter();
     void displayLines_data();
     void displayLines();
+    void slicesTakeTheSameLines_data();
+    void slicesTakeTheSameLines();
     void counter_data();
     void counter();
 };
@@ -178,6 +180,49 @@ void TestReceiveText::displayLines()
     // A new view's first line is its empty first block.
     QCOMPARE(batch.continuesLastLine, !replacesView);
     QVERIFY(!receiveLines.hasPending());
+}
+
+void TestReceiveText::slicesTakeTheSameLines_data()
+{
+    QTest::addColumn<Chunks>("chunks");
+    QTest::addColumn<int>("sliceChars");
+    QTest::newRow("lines") << Chunks{{"", "aaaa\nbbbb\ncccc\ndd"}} << 9;
+    QTest::newRow("a slice holds at least one line") << Chunks{{"", "aaaa\nbbbb\ncc"}} << 1;
+    QTest::newRow("stamped chunks") << Chunks{{"S", "1"}, {"S", "22\n3"}, {"", "4"}} << 3;
+    QTest::newRow("cut lines") << Chunks{{"", "abcdefghijklmnopq"}} << 8;
+    QTest::newRow("more than the view holds") << Chunks{{"", "1\n2\n3\n4\n5\n6\n7"}} << 2;
+}
+
+// Taken in slices, pending lines come out as they do in one batch: the first
+// slice continues or replaces the view as the batch would, every later one
+// starts on a line of its own.
+void TestReceiveText::slicesTakeTheSameLines()
+{
+    QFETCH(Chunks, chunks);
+    QFETCH(int, sliceChars);
+    ReceiveLines whole(4, 5);
+    ReceiveLines sliced(4, 5);
+    for (ReceiveLines *lines : {&whole, &sliced}) {
+        lines->append(QStringLiteral("shown"));
+        (void)lines->take();
+        for (const QStringList &chunk : chunks)
+            lines->append(chunk.at(1), chunk.at(0));
+    }
+    const ReceiveLines::Batch batch = whole.take();
+    std::deque<ReceiveLines::Line> taken;
+    for (bool first = true; sliced.hasPending(); first = false) {
+        const ReceiveLines::Batch slice = sliced.take(sliceChars);
+        QVERIFY(!slice.lines.empty());
+        QCOMPARE(slice.continuesLastLine, first && batch.continuesLastLine);
+        QCOMPARE(slice.replacesView, first && batch.replacesView);
+        taken.insert(taken.end(), slice.lines.cbegin(), slice.lines.cend());
+    }
+    QCOMPARE(taken.size(), batch.lines.size());
+    for (size_t i = 0; i < taken.size(); ++i) {
+        QCOMPARE(taken[i].text, batch.lines[i].text);
+        QCOMPARE(taken[i].stampLength, batch.lines[i].stampLength);
+        QCOMPARE(taken[i].continuation, batch.lines[i].continuation);
+    }
 }
 
 void TestReceiveText::counter_data()
