@@ -98,29 +98,37 @@ QString ReceiveDecoder::decodeHeld(const QByteArray &chunk)
 }
 
 // CR LF becomes LF and a CR alone becomes LF; a CR at the end of one chunk
-// and an LF at the start of the next are one line end.
+// and an LF at the start of the next are one line end. The characters that
+// a text document takes as paragraph ends (U+2029, and U+FDD0 and U+FDD1,
+// which it keeps for frames) become LF as well: they would break the line
+// anyway, and the views count every break as a line.
 QString ReceiveDecoder::withLineFeeds(QString text)
 {
     if (text.isEmpty())
         return text;
     const bool leadingLf = m_afterCr && text.front() == QLatin1Char('\n');
-    if (!leadingLf && !text.contains(QLatin1Char('\r'))) {
+    const auto contains = [&text](char16_t c) {
+        return text.contains(QChar(c));
+    };
+    if (!leadingLf && !contains(u'\r') && !contains(u'\u2029') && !contains(u'\ufdd0') &&
+        !contains(u'\ufdd1')) {
         m_afterCr = false;
         return text;
     }
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : std::as_const(text)) {
-        if (c == QLatin1Char('\r')) {
-            out += QLatin1Char('\n');
-            m_afterCr = true;
+    // Rewritten in place: the text only ever gets shorter.
+    QChar *out = text.data();
+    for (const QChar *in = out, *end = in + text.size(); in != end; ++in) {
+        const char16_t c = in->unicode();
+        if (c == u'\n' && m_afterCr) {
+            m_afterCr = false;
             continue;
         }
-        if (!(c == QLatin1Char('\n') && m_afterCr))
-            out += c;
-        m_afterCr = false;
+        m_afterCr = c == u'\r';
+        const bool lineEnd = m_afterCr || c == u'\u2029' || c == u'\ufdd0' || c == u'\ufdd1';
+        *out++ = lineEnd ? QChar(u'\n') : *in;
     }
-    return out;
+    text.truncate(out - text.constData());
+    return text;
 }
 
 void ReceiveDecoder::reset()

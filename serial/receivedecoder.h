@@ -7,7 +7,8 @@
 // Decodes the byte stream of one open port or link chunk by chunk. A
 // character whose bytes arrive in two chunks comes out whole. Line ends are
 // made line feeds: CR LF is one line end and a CR alone ends a line too, so
-// text from devices that end lines with CR alone keeps its lines.
+// text from devices that end lines with CR alone keeps its lines; so are the
+// characters at which a text document ends a paragraph.
 class ReceiveDecoder
 {
 public:

@@ -87,6 +87,11 @@ void TestReceiveText::decodingIgnoresChunking_data()
     QTest::newRow("an unfinished character keeps the byte after it")
         << Encoding::Utf8 << QByteArray("a\xe2\x82Hq\xf0\x9f\x98!")
         << QStringLiteral("a\uFFFD\uFFFDHq\uFFFD\uFFFD\uFFFD!");
+    QTest::newRow("a document's paragraph ends are line ends") << Encoding::Utf8
+                                                               << QByteArray("a\xe2\x80\xa9"
+                                                                             "b\xef\xb7\x90"
+                                                                             "c\xef\xb7\x91\r\n")
+                                                               << "a\nb\nc\n\n";
     QTest::newRow("a byte order mark is dropped where the stream begins only")
         << Encoding::Utf8
         << QByteArray("\xef\xbb\xbf"
