@@ -219,7 +219,6 @@ class NetBench
 public:
     explicit NetBench(MainWindow &window)
         : m_window(window)
-        , m_pings(&window)
     {}
 
     void runUdp(int count, int rate);
@@ -233,7 +232,6 @@ private:
     quint16 startUdp();
 
     MainWindow &m_window;
-    PingStallProbe m_pings;
 };
 
 template <typename T> T *NetBench::widget(const char *name) const
@@ -290,7 +288,7 @@ void NetBench::runUdp(int count, int rate)
     }
     ShownNumbers shown(view->document(), count, datagramNumbers);
     StallProbe probe;
-    m_pings.restart();
+    PingStallProbe pings(&m_window);
     DatagramPeer peer(port, count, rate);
     QElapsedTimer clock;
     clock.start();
@@ -307,7 +305,7 @@ void NetBench::runUdp(int count, int rate)
                    (peer.isFinished() && clock.elapsed() - lastShownAt > udpQuietMs);
         },
         qint64(count) * 1000 / qMax(rate, 1) + progressDeadlineMs);
-    const std::optional<PingStallProbe::Figures> outside = m_pings.figures();
+    const std::optional<PingStallProbe::Figures> outside = pings.figures();
     peer.stop = true;
     peer.wait();
     const ViewLines lines = readViewLines(view);
@@ -368,7 +366,7 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
         QObject::connect(textView->document(), &QTextDocument::contentsChanged, textView,
                          [&clock, &changedAt] { changedAt = clock.elapsed(); });
     StallProbe probe;
-    m_pings.restart();
+    PingStallProbe pings(&m_window);
     clock.start();
     widget<QPushButton>("TCPopencompushButton")->click();
     qint64 progressAt = 0;
@@ -398,7 +396,7 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
         },
         runDeadlineMs);
     const double seconds = (checks.empty() ? changedAt : clock.elapsed()) / 1000.0;
-    const std::optional<PingStallProbe::Figures> outside = m_pings.figures();
+    const std::optional<PingStallProbe::Figures> outside = pings.figures();
     QObject::disconnect(changes);
     if (!finished && gaveUp.isEmpty())
         gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);

@@ -230,7 +230,6 @@ private:
     QPlainTextEdit *m_hexView;
     QPushButton *m_openButton;
     QString m_portPath;
-    PingStallProbe m_pings;
 };
 
 SerialBench::SerialBench(MainWindow &window)
@@ -238,7 +237,6 @@ SerialBench::SerialBench(MainWindow &window)
     , m_textView(widget<QPlainTextEdit>("COM_StrTextBrowser"))
     , m_hexView(widget<QPlainTextEdit>("COM_HexTextBrowser"))
     , m_openButton(widget<QPushButton>("opencompushButton"))
-    , m_pings(&window)
 {
     // The port list offers the pty of the current run only.
     PortList::setLister([this] { return QStringList{m_portPath}; });
@@ -325,10 +323,13 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
                            [](const ViewCheck &check) { return check.endShown(); });
     };
 
+    // The pinger runs only while stalls are measured: its pings cost the
+    // window a little time too.
     std::optional<StallProbe> probe;
+    std::optional<PingStallProbe> pings;
     if (probeStalls) {
         probe.emplace();
-        m_pings.restart();
+        pings.emplace(&m_window);
     }
     std::atomic<bool> stop{false};
     const double guiCpuStart = cpuSeconds(RUSAGE_THREAD);
@@ -350,8 +351,8 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         runDeadlineMs, probeStalls ? 5 : quietPollMs);
     outcome.seconds = clock.nsecsElapsed() / 1e9;
     outcome.guiCpuSeconds = cpuSeconds(RUSAGE_THREAD) - guiCpuStart;
-    if (probeStalls)
-        outcome.outsideStall = m_pings.figures();
+    if (pings)
+        outcome.outsideStall = pings->figures();
     if (!finished && outcome.gaveUp.isEmpty())
         outcome.gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
     stop = true;

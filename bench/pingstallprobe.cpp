@@ -28,7 +28,6 @@ PingStallProbe::PingStallProbe(QWidget *window)
     m_pinger.start(QStringLiteral(WMPINGER), {QString::number(window->winId())});
     if (!m_pinger.waitForStarted(startMs))
         std::printf("the window pinger did not start: %s\n", qPrintable(m_pinger.errorString()));
-    restart();
 }
 
 PingStallProbe::~PingStallProbe()
@@ -37,13 +36,6 @@ PingStallProbe::~PingStallProbe()
     m_pinger.closeWriteChannel();
     if (!m_pinger.waitForFinished(startMs))
         m_pinger.kill();
-}
-
-void PingStallProbe::restart()
-{
-    readAnswers();
-    m_fromUs = monotonicUs();
-    m_figures = {};
 }
 
 std::optional<PingStallProbe::Figures> PingStallProbe::figures()
@@ -82,8 +74,6 @@ void PingStallProbe::readAnswers()
         const qint64 sentUs = fields.at(0).toLongLong();
         const double roundTripMs = fields.at(1).toLongLong() / 1000.0;
         m_lastSentUs = qMax(m_lastSentUs, sentUs);
-        if (sentUs < m_fromUs)
-            continue;
         ++m_figures.pings;
         m_figures.longestMs = qMax(m_figures.longestMs, roundTripMs);
         if (roundTripMs > 50)

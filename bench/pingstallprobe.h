@@ -10,7 +10,8 @@ class QWidget;
 
 // The longest stall of a window as a user would feel it, measured from
 // outside the process: `wmpinger` pings the window every 10 ms as a window
-// manager does and reports how long each answer took.
+// manager does, from the probe's making on, and reports how long each
+// answer took.
 class PingStallProbe : public QObject
 {
 public:
@@ -24,10 +25,8 @@ public:
     explicit PingStallProbe(QWidget *window);
     ~PingStallProbe() override;
 
-    // Starts a new measurement: pings sent before now no longer count.
-    void restart();
-    // Waits until the pings sent so far are answered and returns the figures
-    // of those sent since restart(); none when the pinger does not run.
+    // Waits until the pings sent so far are answered and returns their
+    // figures; none when the pinger does not run.
     [[nodiscard]] std::optional<Figures> figures();
     // "12.3 ms outside (456 pings, 0 over 50 ms)", or that there was none.
     [[nodiscard]] static QString describe(const std::optional<Figures> &figures);
@@ -36,7 +35,6 @@ private:
     void readAnswers();
 
     QProcess m_pinger;
-    qint64 m_fromUs = 0;
     qint64 m_lastSentUs = 0;
     Figures m_figures;
 };

@@ -241,8 +241,12 @@ void ReceiveView::step()
     m_sinceStep.start();
     Pane &other = &pane == &m_text ? m_hex : m_text;
     m_refreshing = (waits(other) && !other.written) || holdsSlice(m_text) || holdsSlice(m_hex);
-    // The window repaints in an event of its own, after the write.
-    if ((!m_refreshing || m_sinceShow.elapsed() >= refreshMs) && !m_showTimer.isActive())
+    // The views show when a refresh is done, and every refresh interval
+    // while a flood keeps one going; the window repaints in an event of its
+    // own, after the write.
+    const bool longRefresh =
+        m_sinceRefresh.elapsed() >= refreshMs && m_sinceShow.elapsed() >= refreshMs;
+    if ((!m_refreshing || longRefresh) && !m_showTimer.isActive())
         m_showTimer.start(0);
     planStep();
 }
