@@ -268,9 +268,20 @@ void ReceiveView::flush()
 void ReceiveView::show()
 {
     m_showTimer.stop();
+    QElapsedTimer clock;
+    clock.start();
     releasePaint();
     m_sinceShow.start();
     Q_EMIT updated();
+    // Laying the views out again took a while, and their repaint follows in
+    // the next event: while a refresh goes on, the next write waits as after
+    // a write of the same length.
+    if (m_stepTimer.isActive()) {
+        m_pauseMs = qMax(m_pauseMs - m_sinceStep.elapsed(), 1 + pauseShare * clock.elapsed());
+        m_sinceStep.start();
+        m_stepTimer.stop();
+        planStep();
+    }
 }
 
 // Holds a view's painting until the window shows it again. Meanwhile the
