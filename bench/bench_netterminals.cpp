@@ -64,7 +64,6 @@ constexpr int datagramDigits = 8;
 // A view whose content no check predicts counts as showing everything once
 // it has not changed for this long after the last byte was sent.
 constexpr qint64 quietMs = 1000;
-constexpr quint32 randomSeed = 20240501;
 
 // Datagram `number` as the peer sends it: one CR LF line.
 QByteArray datagram(int number)
@@ -433,69 +432,14 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
     return figures;
 }
 
-// The stream shapes each TCP view is measured on.
-struct Shape
-{
-    const char *name;
-    const char *what;
-    // Whether the text view's content can be checked: random bytes show as
-    // text that the check cannot predict byte for byte.
-    bool textChecked;
-    std::function<QByteArray(qsizetype size)> stream;
-};
-
-const std::vector<Shape> &shapes()
-{
-    static const std::vector<Shape> all = {
-        {"lines", "64-byte CR LF lines", true,
-         [](qsizetype size) {
-             return numberedLines(size, "\r\n");
-         }},
-        {"binary", "random bytes", false,
-         [](qsizetype size) {
-             return randomBytes(size, randomSeed);
-         }},
-        {"cr", "64-byte lines ended by CR", true,
-         [](qsizetype size) {
-             return numberedLines(size, "\r");
-         }},
-        {"endless", "one endless line", true,
-         [](qsizetype size) {
-             return numberedLines(size, "|");
-         }},
-    };
-    return all;
-}
-
 QStringList allCases()
 {
     QStringList cases = {QStringLiteral("udp")};
     for (const char *view : {"tcp-text-", "tcp-hex-"}) {
-        for (const Shape &shape : shapes())
+        for (const StreamShape &shape : streamShapes("\r\n"))
             cases.append(QLatin1String(view) + QLatin1String(shape.name));
     }
     return cases;
-}
-
-// The cases named on the command line, in the order of `allCases`; none
-// named runs them all. Fails on a name it does not know.
-std::optional<QStringList> chosenCases(const QStringList &names)
-{
-    const QStringList all = allCases();
-    const QStringList groups = {QStringLiteral("tcp"), QStringLiteral("tcp-text"),
-                                QStringLiteral("tcp-hex")};
-    for (const QString &name : names) {
-        if (!groups.contains(name) && !all.contains(name))
-            return std::nullopt;
-    }
-    QStringList chosen;
-    for (const QString &name : all) {
-        if (names.isEmpty() || names.contains(name) ||
-            names.contains(name.section(QLatin1Char('-'), 0, 0)) ||
-            names.contains(name.section(QLatin1Char('-'), 0, 1)))
-            chosen.append(name);
-    }
-    return chosen;
 }
 
 // Each shape's text and hex figures side by side, with the stall goal.
@@ -508,7 +452,7 @@ void printSummary(const QMap<QString, TcpFigures> &figures, qsizetype size)
                 stallGoalMs);
     std::printf("  %-8s %10s %10s %9s %15s %15s %7s\n", "shape", "text MB/s", "hex MB/s",
                 "hex/text", "outside ms t/h", "own timer t/h", "exact");
-    for (const Shape &shape : shapes()) {
+    for (const StreamShape &shape : streamShapes("\r\n")) {
         const QString text = QStringLiteral("tcp-text-") + shape.name;
         const QString hex = QStringLiteral("tcp-hex-") + shape.name;
         if (!figures.contains(text) && !figures.contains(hex))
@@ -559,7 +503,7 @@ int main(int argc, char *argv[])
         numbers[i] = qMax(value, 1);
         names.removeFirst();
     }
-    const std::optional<QStringList> cases = chosenCases(names);
+    const std::optional<QStringList> cases = chosenCases(names, allCases());
     if (!cases) {
         std::printf("usage: bench_netterminals [datagrams [datagrams/s [megabytes]]] "
                     "[case...]\ncases: tcp tcp-text tcp-hex %s\n",
@@ -584,19 +528,16 @@ int main(int argc, char *argv[])
         }
         const bool hexShown = name.startsWith(QLatin1String("tcp-hex-"));
         const QString shapeName = name.section(QLatin1Char('-'), 2);
-        const Shape &shape =
-            *std::find_if(shapes().cbegin(), shapes().cend(), [&shapeName](const Shape &one) {
-                return shapeName == QLatin1String(one.name);
-            });
+        const StreamShape shape = streamShape(shapeName, "\r\n");
         if (!shape.textChecked && !fontsLoaded) {
             // The first text of many scripts loads a font for each of them,
             // once per process; that first megabyte is shown on its own line.
             bench.runTcp(name.toLatin1().constData(), QStringLiteral("first 1 MB of random bytes"),
-                         randomBytes(1024 * 1024, randomSeed + 1), hexShown, false);
+                         randomBytes(1024 * 1024, streamSeed + 1), hexShown, false);
             fontsLoaded = true;
         }
-        figures[name] = bench.runTcp(name.toLatin1().constData(), QLatin1String(shape.what),
-                                     shape.stream(size), hexShown, shape.textChecked);
+        figures[name] = bench.runTcp(name.toLatin1().constData(), shape.what, shape.make(size),
+                                     hexShown, shape.textChecked);
     }
     printSummary(figures, size);
     std::printf("peak RSS: %ld KB\n", peakRssKb());

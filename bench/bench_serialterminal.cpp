@@ -70,7 +70,6 @@ constexpr int slowSeconds = 5;
 // of the CPU time it measures.
 constexpr int quietPollMs = 100;
 constexpr qsizetype lineBytes = 64;
-constexpr quint32 randomSeed = 20240501;
 
 using Writer = std::function<void(int fd, const std::atomic<bool> &stop)>;
 
@@ -476,70 +475,16 @@ void SerialBench::runSlow(const QByteArray &stream)
     printVerdicts(outcome);
 }
 
-// The stream shapes each view is measured on.
-struct Shape
-{
-    const char *name;
-    const char *what;
-    // Whether the text view's content can be checked: random bytes show as
-    // text that the check cannot predict byte for byte.
-    bool textChecked;
-    std::function<QByteArray(qsizetype size)> stream;
-};
-
-const std::vector<Shape> &shapes()
-{
-    static const std::vector<Shape> all = {
-        {"lines", "64-byte lines", true,
-         [](qsizetype size) {
-             return numberedLines(size, "\n");
-         }},
-        {"binary", "random bytes", false,
-         [](qsizetype size) {
-             return randomBytes(size, randomSeed);
-         }},
-        {"cr", "64-byte lines ended by CR", true,
-         [](qsizetype size) {
-             return numberedLines(size, "\r");
-         }},
-        {"endless", "one endless line", true,
-         [](qsizetype size) {
-             return numberedLines(size, "|");
-         }},
-    };
-    return all;
-}
-
 QStringList allCases()
 {
     QStringList cases;
     for (const char *view : {"text-", "hex-"}) {
-        for (const Shape &shape : shapes())
+        for (const StreamShape &shape : streamShapes("\n"))
             cases.append(QLatin1String(view) + QLatin1String(shape.name));
     }
     cases.insert(cases.indexOf(QLatin1String("hex-lines")) + 1, QStringLiteral("hex-stamped"));
     cases.append(QStringLiteral("cpu"));
     return cases;
-}
-
-// The cases named on the command line, in the order of `allCases`; none
-// named runs them all, "text" and "hex" name every case of their view. Fails
-// on a name it does not know.
-std::optional<QStringList> chosenCases(const QStringList &names)
-{
-    const QStringList all = allCases();
-    const QStringList groups = {QStringLiteral("text"), QStringLiteral("hex")};
-    for (const QString &name : names) {
-        if (!groups.contains(name) && !all.contains(name))
-            return std::nullopt;
-    }
-    QStringList chosen;
-    for (const QString &name : all) {
-        if (names.isEmpty() || names.contains(name) ||
-            names.contains(name.section(QLatin1Char('-'), 0, 0)))
-            chosen.append(name);
-    }
-    return chosen;
 }
 
 // Each shape's text and hex figures side by side, with the goals: the hex
@@ -560,7 +505,7 @@ void printSummary(const QMap<QString, CaseFigures> &figures, double rawMegabytes
         return one->outsideStallMs ? QString::number(*one->outsideStallMs, 'f', 1)
                                    : QStringLiteral("?");
     };
-    for (const Shape &shape : shapes()) {
+    for (const StreamShape &shape : streamShapes("\n")) {
         const auto find = [&figures](const QString &name) -> std::optional<CaseFigures> {
             return figures.contains(name) ? std::optional(figures.value(name)) : std::nullopt;
         };
@@ -607,7 +552,7 @@ int main(int argc, char *argv[])
     if (numeric)
         arguments.removeFirst();
     const qsizetype size = qsizetype(numeric && sizeMb > 0 ? sizeMb : 20) * 1024 * 1024;
-    const std::optional<QStringList> cases = chosenCases(arguments);
+    const std::optional<QStringList> cases = chosenCases(arguments, allCases());
     if (!cases) {
         std::printf("usage: bench_serialterminal [megabytes] [case...]\ncases: text hex %s\n",
                     qPrintable(allCases().join(QLatin1Char(' '))));
@@ -642,20 +587,16 @@ int main(int argc, char *argv[])
             continue;
         }
         const QString shapeName = name.section(QLatin1Char('-'), 1);
-        const Shape &shape =
-            *std::find_if(shapes().cbegin(), shapes().cend(), [&shapeName](const Shape &one) {
-                return shapeName == QLatin1String(one.name);
-            });
+        const StreamShape shape = streamShape(shapeName, "\n");
         if (!shape.textChecked && !fontsLoaded) {
             // The first text of many scripts loads a font for each of them,
             // once per process; that first megabyte is shown on its own line.
             bench.runThroughput(caseName.constData(), QStringLiteral("first 1 MB of random bytes"),
-                                randomBytes(1024 * 1024, randomSeed + 1), false, hexShown, false);
+                                randomBytes(1024 * 1024, streamSeed + 1), false, hexShown, false);
             fontsLoaded = true;
         }
-        figures[name] =
-            bench.runThroughput(caseName.constData(), QLatin1String(shape.what), shape.stream(size),
-                                shape.textChecked || !hexShown, hexShown, false);
+        figures[name] = bench.runThroughput(caseName.constData(), shape.what, shape.make(size),
+                                            shape.textChecked || !hexShown, hexShown, false);
     }
     printSummary(figures, raw, size);
     std::printf("peak RSS: %ld KB\n", peakRssKb());

@@ -10,6 +10,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <limits>
@@ -122,6 +123,61 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     for (qsizetype i = size - size % 4; i < size; ++i)
         bytes[i] = char(generator.generate());
     return bytes;
+}
+
+std::vector<StreamShape> streamShapes(const QByteArray &lineEnd)
+{
+    const QString lines =
+        lineEnd == "\n" ? QStringLiteral("64-byte lines") : QStringLiteral("64-byte CR LF lines");
+    return {
+        {"lines", lines, true,
+         [lineEnd](qsizetype size) {
+             return numberedLines(size, lineEnd);
+         }},
+        {"binary", QStringLiteral("random bytes"), false,
+         [](qsizetype size) {
+             return randomBytes(size, streamSeed);
+         }},
+        {"cr", QStringLiteral("64-byte lines ended by CR"), true,
+         [](qsizetype size) {
+             return numberedLines(size, "\r");
+         }},
+        {"endless", QStringLiteral("one endless line"), true,
+         [](qsizetype size) {
+             return numberedLines(size, "|");
+         }},
+    };
+}
+
+StreamShape streamShape(const QString &name, const QByteArray &lineEnd)
+{
+    for (StreamShape &shape : streamShapes(lineEnd)) {
+        if (name == QLatin1String(shape.name))
+            return shape;
+    }
+    qFatal("no stream shape named %s", qPrintable(name));
+}
+
+std::optional<QStringList> chosenCases(const QStringList &names, const QStringList &all)
+{
+    const auto names_ = [](const QString &name, const QString &caseName) {
+        return caseName == name || caseName.startsWith(name + QLatin1Char('-'));
+    };
+    const auto namedBy = [&names_](const QStringList &some, const QString &caseName) {
+        return std::any_of(some.cbegin(), some.cend(),
+                           [&](const QString &name) { return names_(name, caseName); });
+    };
+    for (const QString &name : names) {
+        if (std::none_of(all.cbegin(), all.cend(),
+                         [&](const QString &caseName) { return names_(name, caseName); }))
+            return std::nullopt;
+    }
+    QStringList chosen;
+    for (const QString &caseName : all) {
+        if (names.isEmpty() || namedBy(names, caseName))
+            chosen.append(caseName);
+    }
+    return chosen;
 }
 
 void answerPromptsWithOk()

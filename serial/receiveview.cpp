@@ -367,7 +367,8 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
     document->setMaximumBlockCount(0);
     const int newBlocks =
         int(batch.lines.size()) - (batch.continuesLastLine || batch.replacesView ? 1 : 0);
-    if (blockLimit > 0 && document->blockCount() + newBlocks - blockLimit >= document->blockCount())
+    // A batch that fills the view by itself replaces what it shows.
+    if (blockLimit > 0 && newBlocks >= blockLimit)
         batch.replacesView = true;
     if (batch.replacesView)
         document->clear();

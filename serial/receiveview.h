@@ -24,10 +24,11 @@ class QTextDocument;
 // fast stream does not redraw the views once per read, and long lines are
 // cut into display lines so that the line limit bounds every view. Each
 // write is one view's slice, sized to a short time budget; while data keeps
-// coming, the writes leave the window as much time again for everything
-// else, and lines that newer ones push out of the line limit before their
-// turn are never written. While the hex view is hidden its bytes are only
-// kept (as many as it could show) and dumped when it is shown again.
+// coming, the writes leave the window twice their time for everything else,
+// lines that newer ones push out of the line limit before their turn are
+// never written, and the views repaint at most every refresh. The hex view's
+// bytes are kept (as many as it could show) and dumped only when written, so
+// a hidden hex view costs next to nothing.
 class ReceiveView : public QObject
 {
     Q_OBJECT
@@ -60,7 +61,8 @@ public:
     static void writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch);
 
 Q_SIGNALS:
-    // The views show newer data (emitted after every write).
+    // The views show newer data: emitted when they repaint what was written
+    // (while data floods in, at most every refresh) and by every flush.
     void updated();
 
 private:
