@@ -160,21 +160,19 @@ StreamShape streamShape(const QString &name, const QByteArray &lineEnd)
 
 std::optional<QStringList> chosenCases(const QStringList &names, const QStringList &all)
 {
-    const auto names_ = [](const QString &name, const QString &caseName) {
+    const auto matches = [](const QString &name, const QString &caseName) {
         return caseName == name || caseName.startsWith(name + QLatin1Char('-'));
-    };
-    const auto namedBy = [&names_](const QStringList &some, const QString &caseName) {
-        return std::any_of(some.cbegin(), some.cend(),
-                           [&](const QString &name) { return names_(name, caseName); });
     };
     for (const QString &name : names) {
         if (std::none_of(all.cbegin(), all.cend(),
-                         [&](const QString &caseName) { return names_(name, caseName); }))
+                         [&](const QString &caseName) { return matches(name, caseName); }))
             return std::nullopt;
     }
     QStringList chosen;
     for (const QString &caseName : all) {
-        if (names.isEmpty() || namedBy(names, caseName))
+        if (names.isEmpty() || std::any_of(names.cbegin(), names.cend(), [&](const QString &name) {
+                return matches(name, caseName);
+            }))
             chosen.append(caseName);
     }
     return chosen;
