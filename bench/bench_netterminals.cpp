@@ -4,17 +4,25 @@
 //
 // Feeds the UDP and TCP terminals of the shown window from loopback peers on
 // other threads and prints what the views showed, how fast (MB = 2^20
-// bytes), the longest stall of the GUI thread and the memory used.
+// bytes), the longest stall of the window measured from outside
+// (window-manager pings, see wmpinger) and by a timer on the GUI thread, and
+// the memory used. A summary puts the TCP figures side by side.
 //
-// Cases (default: all):
-//   udp          numbered datagrams, one line each, paced (default 100000 at
-//                20000/s), hex view hidden
-//   tcp-lines    a stream of 64-byte CR LF lines (default 20 MB) from a local
-//                server, the terminal as its client, hex view shown
-//   tcp-endless  the same with no line end at all
+// Cases (default: all; "tcp" runs every tcp-* case, "tcp-text" and
+// "tcp-hex" those of one view):
+//   udp               numbered datagrams, one line each, paced (default
+//                     100000 at 20000/s), hex view hidden
+//   tcp-text-lines    a stream of 64-byte CR LF lines (default 20 MB) from a
+//                     local server, the terminal as its client, hex view hidden
+//   tcp-text-binary   random bytes (fixed seed), hex view hidden
+//   tcp-text-cr       64-byte lines ended by a lone CR, hex view hidden
+//   tcp-text-endless  one line without any line end, hex view hidden
+//   tcp-hex-lines, tcp-hex-binary, tcp-hex-cr, tcp-hex-endless
+//                     the same streams with the hex view shown
 
 #include "benchsupport.h"
 #include "mainwindow.h"
+#include "pingstallprobe.h"
 #include "windowbench.h"
 
 #include <QApplication>
@@ -36,6 +44,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -52,6 +61,9 @@ constexpr qint64 udpQuietMs = 3000;
 // Peers wait for the window at most this long.
 constexpr int peerWaitMs = 10000;
 constexpr int datagramDigits = 8;
+// A view whose content no check predicts counts as showing everything once
+// it has not changed for this long after the last byte was sent.
+constexpr qint64 quietMs = 1000;
 
 // Datagram `number` as the peer sends it: one CR LF line.
 QByteArray datagram(int number)
@@ -192,6 +204,15 @@ ViewLines readViewLines(const QPlainTextEdit *view)
     return result;
 }
 
+// What a TCP case came to, for the summary.
+struct TcpFigures
+{
+    double megabytesPerSecond = 0;
+    std::optional<double> outsideStallMs;
+    qint64 ownStallMs = 0;
+    bool exact = false;
+};
+
 class NetBench
 {
 public:
@@ -200,7 +221,8 @@ public:
     {}
 
     void runUdp(int count, int rate);
-    void runTcp(const char *name, const QString &what, const QByteArray &stream);
+    TcpFigures runTcp(const char *name, const QString &what, const QByteArray &stream,
+                      bool hexShown, bool textChecked);
 
 private:
     template <typename T> T *widget(const char *name) const;
@@ -265,6 +287,7 @@ void NetBench::runUdp(int count, int rate)
     }
     ShownNumbers shown(view->document(), count, datagramNumbers);
     StallProbe probe;
+    PingStallProbe pings(&m_window);
     DatagramPeer peer(port, count, rate);
     QElapsedTimer clock;
     clock.start();
@@ -281,15 +304,17 @@ void NetBench::runUdp(int count, int rate)
                    (peer.isFinished() && clock.elapsed() - lastShownAt > udpQuietMs);
         },
         qint64(count) * 1000 / qMax(rate, 1) + progressDeadlineMs);
+    const std::optional<PingStallProbe::Figures> outside = pings.figures();
     peer.stop = true;
     peer.wait();
     const ViewLines lines = readViewLines(view);
     widget<QPushButton>("UDPopencompushButton")->click();
 
     std::printf("sent %d; shown during the run %d (%d lost or never shown), %.0f datagrams/s "
-                "shown; longest GUI stall %lld ms; RSS now %ld KB%s\n",
+                "shown; longest stall %s, own timer %lld ms; RSS now %ld KB%s\n",
                 peer.sent.load(), shown.distinct(), peer.sent.load() - shown.distinct(),
                 shown.distinct() * 1000.0 / qMax<qint64>(lastShownAt, 1),
+                qPrintable(PingStallProbe::describe(outside)),
                 static_cast<long long>(probe.longestMs()), currentRssKb(),
                 ended ? "" : "; TIMED OUT");
     std::printf(
@@ -302,17 +327,22 @@ void NetBench::runUdp(int count, int rate)
     std::printf("; %d after the last one shown\n", peer.sent.load() - 1 - lines.last);
 }
 
-void NetBench::runTcp(const char *name, const QString &what, const QByteArray &stream)
+TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteArray &stream,
+                            bool hexShown, bool textChecked)
 {
-    showPage("tcp", "TCP_HEXcheckBox", true, "TCP_showtime_checkBox", "TCPcleandatapushButton",
+    showPage("tcp", "TCP_HEXcheckBox", hexShown, "TCP_showtime_checkBox", "TCPcleandatapushButton",
              "TCPcleanbytespushButton");
-    const std::vector<ViewCheck> checks = {
-        ViewCheck(widget<QPlainTextEdit>("TCP_StrTextBrowser"), stream, ViewCheck::Kind::Text),
-        ViewCheck(widget<QPlainTextEdit>("TCP_HexTextBrowser"), stream, ViewCheck::Kind::Hex,
-                  HexFormat::Style::Spaced)};
+    auto *textView = widget<QPlainTextEdit>("TCP_StrTextBrowser");
+    auto *hexView = widget<QPlainTextEdit>("TCP_HexTextBrowser");
+    std::vector<ViewCheck> checks;
+    if (textChecked)
+        checks.emplace_back(textView, stream, ViewCheck::Kind::Text);
+    if (hexShown)
+        checks.emplace_back(hexView, stream, ViewCheck::Kind::Hex, HexFormat::Style::Spaced);
     std::printf("[%s] %.1f MB of %s from a local server, the terminal its client, hex view "
-                "shown: ",
-                name, megabytes(stream.size()), qPrintable(what));
+                "%s: ",
+                name, megabytes(stream.size()), qPrintable(what), hexShown ? "shown" : "hidden");
+    TcpFigures figures;
     StreamPeer peer(stream);
     peer.start();
     if (!runUntil([&peer] { return peer.port != 0 || peer.isFinished(); }, peerWaitMs) ||
@@ -320,20 +350,30 @@ void NetBench::runTcp(const char *name, const QString &what, const QByteArray &s
         std::printf("THE SERVER COULD NOT LISTEN\n");
         peer.stop = true;
         peer.wait();
-        return;
+        return figures;
     }
     widget<QComboBox>("TCP_comboBox")->setCurrentText(QStringLiteral("TCP Client"));
     widget<QLineEdit>("TCPclientIPlineEdit")->setText(QStringLiteral("127.0.0.1"));
     widget<QLineEdit>("TCPclientPortlineEdit")->setText(QString::number(peer.port));
 
-    StallProbe probe;
+    // Text that no check predicts (GBK or UTF-8, chosen chunk by chunk)
+    // counts as shown once the views have been quiet for a while after the
+    // last byte was sent.
     QElapsedTimer clock;
+    qint64 changedAt = 0;
+    const QMetaObject::Connection changes =
+        QObject::connect(textView->document(), &QTextDocument::contentsChanged, textView,
+                         [&clock, &changedAt] { changedAt = clock.elapsed(); });
+    StallProbe probe;
+    PingStallProbe pings(&m_window);
     clock.start();
     widget<QPushButton>("TCPopencompushButton")->click();
     qint64 progressAt = 0;
     qint64 lastSent = 0;
     QString gaveUp;
-    const auto endShown = [&checks] {
+    const auto endShown = [&] {
+        if (checks.empty())
+            return clock.elapsed() - qMax(changedAt, progressAt) > quietMs;
         return std::all_of(checks.cbegin(), checks.cend(),
                            [](const ViewCheck &check) { return check.endShown(); });
     };
@@ -354,7 +394,9 @@ void NetBench::runTcp(const char *name, const QString &what, const QByteArray &s
             return true;
         },
         runDeadlineMs);
-    const double seconds = clock.nsecsElapsed() / 1e9;
+    const double seconds = (checks.empty() ? changedAt : clock.elapsed()) / 1000.0;
+    const std::optional<PingStallProbe::Figures> outside = pings.figures();
+    QObject::disconnect(changes);
     if (!finished && gaveUp.isEmpty())
         gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
     const bool shownAll = endShown();
@@ -364,25 +406,85 @@ void NetBench::runTcp(const char *name, const QString &what, const QByteArray &s
                             ? check.suffixVerdict()
                             : check.viewName() + QStringLiteral(" not checked: run gave up"));
     }
-    const int textLines = checks.front().view()->blockCount();
-    const int hexLines = checks.back().view()->blockCount();
+    figures.megabytesPerSecond = megabytes(stream.size()) / seconds;
+    figures.ownStallMs = probe.longestMs();
+    if (outside)
+        figures.outsideStallMs = outside->longestMs;
+    figures.exact = gaveUp.isEmpty() && shownAll &&
+                    std::all_of(checks.cbegin(), checks.cend(),
+                                [](const ViewCheck &check) { return check.holdsExactSuffix(); });
+    const int textLines = textView->blockCount();
+    const int hexLines = hexView->blockCount();
     widget<QPushButton>("TCPopencompushButton")->click();
     peer.stop = true;
     peer.wait();
 
-    std::printf("sent %.1f MB; %.2f s = %.2f MB/s shown; end %s; longest GUI stall %lld ms; "
-                "lines text %d hex %d; RSS now %ld KB\n",
-                megabytes(peer.sent), seconds, megabytes(stream.size()) / seconds,
-                shownAll ? "shown" : "NOT SHOWN", static_cast<long long>(probe.longestMs()),
-                textLines, hexLines, currentRssKb());
+    std::printf("sent %.1f MB; %.2f s = %.2f MB/s shown%s; end %s; longest stall %s, own timer "
+                "%lld ms; lines text %d hex %d; RSS now %ld KB\n",
+                megabytes(peer.sent), seconds, figures.megabytesPerSecond,
+                checks.empty() ? " (until the text view's last change)" : "",
+                shownAll ? "shown" : "NOT SHOWN", qPrintable(PingStallProbe::describe(outside)),
+                static_cast<long long>(figures.ownStallMs), textLines, hexLines, currentRssKb());
     if (!gaveUp.isEmpty())
         std::printf("    run gave up: %s\n", qPrintable(gaveUp));
     for (const QString &verdict : verdicts)
         std::printf("    %s\n", qPrintable(verdict));
+    return figures;
 }
 
-const QStringList allCases = {QStringLiteral("udp"), QStringLiteral("tcp-lines"),
-                              QStringLiteral("tcp-endless")};
+QStringList allCases()
+{
+    QStringList cases = {QStringLiteral("udp")};
+    for (const char *view : {"tcp-text-", "tcp-hex-"}) {
+        for (const StreamShape &shape : streamShapes("\r\n"))
+            cases.append(QLatin1String(view) + QLatin1String(shape.name));
+    }
+    return cases;
+}
+
+// Each shape's text and hex figures side by side, with the stall goal.
+void printSummary(const QMap<QString, TcpFigures> &figures, qsizetype size)
+{
+    constexpr double stallGoalMs = 50;
+    if (figures.isEmpty())
+        return;
+    std::printf("summary: %.1f MB fed per TCP case; goal: stalls < %.0f ms\n", megabytes(size),
+                stallGoalMs);
+    std::printf("  %-8s %10s %10s %9s %15s %15s %7s\n", "shape", "text MB/s", "hex MB/s",
+                "hex/text", "outside ms t/h", "own timer t/h", "exact");
+    for (const StreamShape &shape : streamShapes("\r\n")) {
+        const QString text = QStringLiteral("tcp-text-") + shape.name;
+        const QString hex = QStringLiteral("tcp-hex-") + shape.name;
+        if (!figures.contains(text) && !figures.contains(hex))
+            continue;
+        const auto field = [&figures](const QString &name, auto format) {
+            return figures.contains(name) ? format(figures.value(name)) : QStringLiteral("-");
+        };
+        const auto rate = [](const TcpFigures &one) {
+            return QString::number(one.megabytesPerSecond, 'f', 2);
+        };
+        const auto outside = [](const TcpFigures &one) {
+            return one.outsideStallMs ? QString::number(*one.outsideStallMs, 'f', 1)
+                                      : QStringLiteral("?");
+        };
+        const auto own = [](const TcpFigures &one) {
+            return QString::number(one.ownStallMs);
+        };
+        const QString ratio = figures.contains(text) && figures.contains(hex) &&
+                                      figures.value(text).megabytesPerSecond > 0
+                                  ? QString::number(figures.value(hex).megabytesPerSecond /
+                                                        figures.value(text).megabytesPerSecond,
+                                                    'f', 2)
+                                  : QStringLiteral("-");
+        const bool exact = (!figures.contains(text) || figures.value(text).exact) &&
+                           (!figures.contains(hex) || figures.value(hex).exact);
+        std::printf("  %-8s %10s %10s %9s %15s %15s %7s\n", shape.name,
+                    qPrintable(field(text, rate)), qPrintable(field(hex, rate)), qPrintable(ratio),
+                    qPrintable(field(text, outside) + QLatin1Char('/') + field(hex, outside)),
+                    qPrintable(field(text, own) + QLatin1Char('/') + field(hex, own)),
+                    exact ? "yes" : "NO");
+    }
+}
 
 } // namespace
 
@@ -401,17 +503,13 @@ int main(int argc, char *argv[])
         numbers[i] = qMax(value, 1);
         names.removeFirst();
     }
-    for (const QString &name : std::as_const(names)) {
-        if (!allCases.contains(name)) {
-            std::printf("usage: bench_netterminals [datagrams [datagrams/s [megabytes]]] "
-                        "[case...]\ncases: %s\n",
-                        qPrintable(allCases.join(QLatin1Char(' '))));
-            return 2;
-        }
+    const std::optional<QStringList> cases = chosenCases(names, allCases());
+    if (!cases) {
+        std::printf("usage: bench_netterminals [datagrams [datagrams/s [megabytes]]] "
+                    "[case...]\ncases: tcp tcp-text tcp-hex %s\n",
+                    qPrintable(allCases().join(QLatin1Char(' '))));
+        return 2;
     }
-    const auto runs = [&names](const char *name) {
-        return names.isEmpty() || names.contains(QLatin1String(name));
-    };
     answerPromptsWithOk();
 
     MainWindow window;
@@ -420,14 +518,28 @@ int main(int argc, char *argv[])
     runUntil([] { return false; }, 500);
     NetBench bench(window);
     std::printf("RSS before: %ld KB\n", currentRssKb());
-    if (runs("udp"))
-        bench.runUdp(numbers[0], numbers[1]);
     const qsizetype size = qsizetype(numbers[2]) * 1024 * 1024;
-    if (runs("tcp-lines"))
-        bench.runTcp("tcp-lines", QStringLiteral("64-byte CR LF lines"),
-                     numberedLines(size, "\r\n"));
-    if (runs("tcp-endless"))
-        bench.runTcp("tcp-endless", QStringLiteral("one endless line"), numberedLines(size, "|"));
+    QMap<QString, TcpFigures> figures;
+    bool fontsLoaded = false;
+    for (const QString &name : *cases) {
+        if (name == QLatin1String("udp")) {
+            bench.runUdp(numbers[0], numbers[1]);
+            continue;
+        }
+        const bool hexShown = name.startsWith(QLatin1String("tcp-hex-"));
+        const QString shapeName = name.section(QLatin1Char('-'), 2);
+        const StreamShape shape = streamShape(shapeName, "\r\n");
+        if (!shape.textChecked && !fontsLoaded) {
+            // The first text of many scripts loads a font for each of them,
+            // once per process; that first megabyte is shown on its own line.
+            bench.runTcp(name.toLatin1().constData(), QStringLiteral("first 1 MB of random bytes"),
+                         randomBytes(1024 * 1024, streamSeed + 1), hexShown, false);
+            fontsLoaded = true;
+        }
+        figures[name] = bench.runTcp(name.toLatin1().constData(), shape.what, shape.make(size),
+                                     hexShown, shape.textChecked);
+    }
+    printSummary(figures, size);
     std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;
 }

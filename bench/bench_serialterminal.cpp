@@ -4,24 +4,29 @@
 // shown at 1200x800 with the serial tab current. Each case prints how fast
 // the views showed the stream (MB = 2^20 bytes), whether every byte reached
 // the terminal, whether the end of the stream is shown, the longest stall of
-// the GUI thread, how often the window repainted, the lines in each view and
-// the memory used (the bench's own copy of the stream included), and checks
-// that each view holds an exact suffix of what the stream shows as.
+// the window measured from outside (window-manager pings, see wmpinger) and
+// by a timer on the GUI thread, how often the window repainted, the lines in
+// each view and the memory used (the bench's own copy of the stream
+// included), and checks that each view holds an exact suffix of what the
+// stream shows as. A summary puts the text and hex figures of each stream
+// shape side by side with the goals.
 //
 // MB is the size of each throughput case's stream, 20 by default. Cases
-// (default: all; "hex" runs every hex-* case):
-//   text         64-byte text lines, hex view hidden, no time stamps
-//   hex-lines    64-byte text lines, hex view shown
-//   hex-stamped  64-byte text lines, hex view shown, time stamps on
-//   hex-binary   random bytes (fixed seed), hex view shown, after a first
-//                megabyte that loads the fonts of the scripts they decode to
-//   hex-cr       64-byte lines ended by a lone CR, hex view shown
-//   hex-endless  one line without any line end, hex view shown
-//   cpu          64-byte lines paced at 11520 bytes/s for 5 s, hex view hidden:
-//                the CPU time the process used meanwhile
+// (default: all; "text" runs every text-* case, "hex" every hex-* case):
+//   text-lines    64-byte text lines, hex view hidden, no time stamps
+//   text-binary   random bytes (fixed seed), hex view hidden, after a first
+//                 megabyte that loads the fonts of the scripts they decode to
+//   text-cr       64-byte lines ended by a lone CR, hex view hidden
+//   text-endless  one line without any line end, hex view hidden
+//   hex-lines, hex-binary, hex-cr, hex-endless
+//                 the same streams with the hex view shown
+//   hex-stamped   64-byte text lines, hex view shown, time stamps on
+//   cpu           64-byte lines paced at 11520 bytes/s for 5 s, hex view hidden:
+//                 the CPU time the process used meanwhile
 
 #include "benchsupport.h"
 #include "mainwindow.h"
+#include "pingstallprobe.h"
 #include "portlist.h"
 #include "ptypair.h"
 #include "threadserial.h"
@@ -65,7 +70,6 @@ constexpr int slowSeconds = 5;
 // of the CPU time it measures.
 constexpr int quietPollMs = 100;
 constexpr qsizetype lineBytes = 64;
-constexpr quint32 randomSeed = 20240501;
 
 using Writer = std::function<void(int fd, const std::atomic<bool> &stop)>;
 
@@ -182,9 +186,21 @@ struct Outcome
     bool endShown = false;
     QString gaveUp;
     std::optional<qint64> longestStallMs;
+    std::optional<PingStallProbe::Figures> outsideStall;
+    double guiCpuSeconds = 0;
     int textLines = 0;
     int hexLines = 0;
     QStringList verdicts;
+    bool viewsExact = false;
+};
+
+// What a throughput case came to, for the summary.
+struct CaseFigures
+{
+    double megabytesPerSecond = 0;
+    std::optional<double> outsideStallMs;
+    qint64 ownStallMs = 0;
+    bool exact = false;
 };
 
 class SerialBench
@@ -193,8 +209,8 @@ public:
     explicit SerialBench(MainWindow &window);
     ~SerialBench();
 
-    void runThroughput(const char *name, const QString &what, const QByteArray &stream,
-                       bool checkText, bool hexShown, bool timeStamps);
+    CaseFigures runThroughput(const char *name, const QString &what, const QByteArray &stream,
+                              bool checkText, bool hexShown, bool timeStamps);
     void runSlow(const QByteArray &stream);
 
 private:
@@ -306,10 +322,16 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
                            [](const ViewCheck &check) { return check.endShown(); });
     };
 
+    // The pinger runs only while stalls are measured: its pings cost the
+    // window a little time too.
     std::optional<StallProbe> probe;
-    if (probeStalls)
+    std::optional<PingStallProbe> pings;
+    if (probeStalls) {
         probe.emplace();
+        pings.emplace(&m_window);
+    }
     std::atomic<bool> stop{false};
+    const double guiCpuStart = cpuSeconds(RUSAGE_THREAD);
     clock.start();
     std::thread writing([&writer, &pty, &stop] { writer(pty.masterFd(), stop); });
     const bool finished = runUntil(
@@ -327,6 +349,9 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         },
         runDeadlineMs, probeStalls ? 5 : quietPollMs);
     outcome.seconds = clock.nsecsElapsed() / 1e9;
+    outcome.guiCpuSeconds = cpuSeconds(RUSAGE_THREAD) - guiCpuStart;
+    if (pings)
+        outcome.outsideStall = pings->figures();
     if (!finished && outcome.gaveUp.isEmpty())
         outcome.gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
     stop = true;
@@ -347,6 +372,10 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
                                     : check.viewName() +
                                           QStringLiteral(" not checked: run gave up"));
     }
+    outcome.viewsExact = outcome.gaveUp.isEmpty() &&
+                         std::all_of(checks.cbegin(), checks.cend(), [](const ViewCheck &check) {
+                             return check.holdsExactSuffix();
+                         });
     m_openButton->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return outcome;
@@ -371,8 +400,9 @@ void SerialBench::printVerdicts(const Outcome &outcome)
         std::printf("    %s\n", qPrintable(verdict));
 }
 
-void SerialBench::runThroughput(const char *name, const QString &what, const QByteArray &stream,
-                                bool checkText, bool hexShown, bool timeStamps)
+CaseFigures SerialBench::runThroughput(const char *name, const QString &what,
+                                       const QByteArray &stream, bool checkText, bool hexShown,
+                                       bool timeStamps)
 {
     prepare(hexShown, timeStamps);
     const std::vector<ViewCheck> viewChecks = checks(stream, checkText, hexShown);
@@ -382,18 +412,27 @@ void SerialBench::runThroughput(const char *name, const QString &what, const QBy
         [&stream](int fd, const std::atomic<bool> &stop) { writeAll(fd, stream, stop); }, true);
     std::printf("[%s] %s, hex view %s, time stamps %s: ", name, qPrintable(what),
                 hexShown ? "shown" : "hidden", timeStamps ? "on" : "off");
+    CaseFigures figures;
     if (!outcome.opened) {
         std::printf("COULD NOT OPEN the pty\n");
-        return;
+        return figures;
     }
+    figures.megabytesPerSecond = megabytes(stream.size()) / outcome.seconds;
+    figures.ownStallMs = outcome.longestStallMs.value_or(0);
+    if (outcome.outsideStall)
+        figures.outsideStallMs = outcome.outsideStall->longestMs;
+    figures.exact = outcome.intact && outcome.endShown && outcome.viewsExact;
     std::printf(
-        "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest GUI stall %lld ms; "
-        "window repaints %d; lines text %d hex %d; RSS now %ld KB\n",
-        megabytes(stream.size()), outcome.seconds, megabytes(stream.size()) / outcome.seconds,
+        "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest stall %s, own timer "
+        "%lld ms; GUI thread busy %.0f %%; window repaints %d; lines text %d hex %d; RSS "
+        "now %ld KB\n",
+        megabytes(stream.size()), outcome.seconds, figures.megabytesPerSecond,
         qPrintable(arrivalText(outcome, stream.size())), outcome.endShown ? "shown" : "NOT SHOWN",
-        static_cast<long long>(outcome.longestStallMs.value_or(0)), repaints.count(),
-        outcome.textLines, outcome.hexLines, currentRssKb());
+        qPrintable(PingStallProbe::describe(outcome.outsideStall)),
+        static_cast<long long>(figures.ownStallMs), 100 * outcome.guiCpuSeconds / outcome.seconds,
+        repaints.count(), outcome.textLines, outcome.hexLines, currentRssKb());
     printVerdicts(outcome);
+    return figures;
 }
 
 void SerialBench::runSlow(const QByteArray &stream)
@@ -436,26 +475,69 @@ void SerialBench::runSlow(const QByteArray &stream)
     printVerdicts(outcome);
 }
 
-const QStringList allCases = {QStringLiteral("text"),        QStringLiteral("hex-lines"),
-                              QStringLiteral("hex-stamped"), QStringLiteral("hex-binary"),
-                              QStringLiteral("hex-cr"),      QStringLiteral("hex-endless"),
-                              QStringLiteral("cpu")};
-
-// The cases named on the command line, in the order of `allCases`; none
-// named runs them all. Fails on a name it does not know.
-std::optional<QStringList> chosenCases(const QStringList &names)
+QStringList allCases()
 {
-    for (const QString &name : names) {
-        if (name != QLatin1String("hex") && !allCases.contains(name))
-            return std::nullopt;
+    QStringList cases;
+    for (const char *view : {"text-", "hex-"}) {
+        for (const StreamShape &shape : streamShapes("\n"))
+            cases.append(QLatin1String(view) + QLatin1String(shape.name));
     }
-    QStringList chosen;
-    for (const QString &name : allCases) {
-        if (names.isEmpty() || names.contains(name) ||
-            (name.startsWith(QLatin1String("hex-")) && names.contains(QLatin1String("hex"))))
-            chosen.append(name);
+    cases.insert(cases.indexOf(QLatin1String("hex-lines")) + 1, QStringLiteral("hex-stamped"));
+    cases.append(QStringLiteral("cpu"));
+    return cases;
+}
+
+// Each shape's text and hex figures side by side, with the goals: the hex
+// view shows at least 12 MB/s, and no stall reaches 50 ms.
+void printSummary(const QMap<QString, CaseFigures> &figures, double rawMegabytesPerSecond,
+                  qsizetype size)
+{
+    constexpr double hexGoal = 12;
+    constexpr double stallGoalMs = 50;
+    std::printf("summary: %.1f MB fed per case; raw pty %.1f MB/s; goals: hex >= %.0f MB/s, "
+                "stalls < %.0f ms\n",
+                megabytes(size), rawMegabytesPerSecond, hexGoal, stallGoalMs);
+    std::printf("  %-8s %10s %10s %9s %9s %9s %15s %15s %7s\n", "shape", "text MB/s", "hex MB/s",
+                "hex/text", "hex/goal", "hex/raw", "outside ms t/h", "own timer t/h", "exact");
+    const auto stall = [](const std::optional<CaseFigures> &one) {
+        if (!one)
+            return QStringLiteral("-");
+        return one->outsideStallMs ? QString::number(*one->outsideStallMs, 'f', 1)
+                                   : QStringLiteral("?");
+    };
+    for (const StreamShape &shape : streamShapes("\n")) {
+        const auto find = [&figures](const QString &name) -> std::optional<CaseFigures> {
+            return figures.contains(name) ? std::optional(figures.value(name)) : std::nullopt;
+        };
+        const std::optional<CaseFigures> text = find(QStringLiteral("text-") + shape.name);
+        const std::optional<CaseFigures> hex = find(QStringLiteral("hex-") + shape.name);
+        if (!text && !hex)
+            continue;
+        const auto rate = [](const std::optional<CaseFigures> &one) {
+            return one ? QString::number(one->megabytesPerSecond, 'f', 2) : QStringLiteral("-");
+        };
+        const auto ratio = [&hex](double reference) {
+            return hex && reference > 0
+                       ? QString::number(hex->megabytesPerSecond / reference, 'f', 2)
+                       : QStringLiteral("-");
+        };
+        const auto own = [](const std::optional<CaseFigures> &one) {
+            return one ? QString::number(one->ownStallMs) : QStringLiteral("-");
+        };
+        const bool exact = (!text || text->exact) && (!hex || hex->exact);
+        std::printf("  %-8s %10s %10s %9s %9s %9s %15s %15s %7s\n", shape.name,
+                    qPrintable(rate(text)), qPrintable(rate(hex)),
+                    qPrintable(ratio(text ? text->megabytesPerSecond : 0)),
+                    qPrintable(ratio(hexGoal)), qPrintable(ratio(rawMegabytesPerSecond)),
+                    qPrintable(stall(text) + QLatin1Char('/') + stall(hex)),
+                    qPrintable(own(text) + QLatin1Char('/') + own(hex)), exact ? "yes" : "NO");
     }
-    return chosen;
+    if (figures.contains(QStringLiteral("hex-stamped")))
+        std::printf(
+            "  stamped hex: %.2f MB/s, stall %s ms outside, %lld ms own timer\n",
+            figures.value(QStringLiteral("hex-stamped")).megabytesPerSecond,
+            qPrintable(stall(figures.value(QStringLiteral("hex-stamped")))),
+            static_cast<long long>(figures.value(QStringLiteral("hex-stamped")).ownStallMs));
 }
 
 } // namespace
@@ -470,20 +552,17 @@ int main(int argc, char *argv[])
     if (numeric)
         arguments.removeFirst();
     const qsizetype size = qsizetype(numeric && sizeMb > 0 ? sizeMb : 20) * 1024 * 1024;
-    const std::optional<QStringList> cases = chosenCases(arguments);
+    const std::optional<QStringList> cases = chosenCases(arguments, allCases());
     if (!cases) {
-        std::printf("usage: bench_serialterminal [megabytes] [case...]\ncases: hex %s\n",
-                    qPrintable(allCases.join(QLatin1Char(' '))));
+        std::printf("usage: bench_serialterminal [megabytes] [case...]\ncases: text hex %s\n",
+                    qPrintable(allCases().join(QLatin1Char(' '))));
         return 2;
     }
     answerPromptsWithOk();
 
-    // Each case makes its own stream, so the bench holds one at a time.
-    const auto lines = [size] {
-        return numberedLines(size, "\n");
-    };
     std::printf("stream: %.1f MB per throughput case\n", megabytes(size));
-    std::printf("raw pty throughput: %.1f MB/s\n", rawPtyThroughput(lines()));
+    const double raw = rawPtyThroughput(numberedLines(size, "\n"));
+    std::printf("raw pty throughput: %.1f MB/s\n", raw);
 
     MainWindow window;
     window.resize(1200, 800);
@@ -492,33 +571,34 @@ int main(int argc, char *argv[])
     SerialBench bench(window);
     std::printf("RSS before: %ld KB\n", currentRssKb());
 
-    const auto runs = [&cases](const char *name) {
-        return cases->contains(QLatin1String(name));
-    };
-    if (runs("text"))
-        bench.runThroughput("text", QStringLiteral("64-byte lines"), lines(), true, false, false);
-    if (runs("hex-lines"))
-        bench.runThroughput("hex-lines", QStringLiteral("64-byte lines"), lines(), true, true,
-                            false);
-    if (runs("hex-stamped"))
-        bench.runThroughput("hex-stamped", QStringLiteral("64-byte lines"), lines(), true, true,
-                            true);
-    if (runs("hex-binary")) {
-        // The first text of many scripts loads a font for each of them, once
-        // per process; that first megabyte is shown on its own line.
-        bench.runThroughput("hex-binary", QStringLiteral("first 1 MB of random bytes"),
-                            randomBytes(1024 * 1024, randomSeed + 1), false, true, false);
-        bench.runThroughput("hex-binary", QStringLiteral("random bytes"),
-                            randomBytes(size, randomSeed), false, true, false);
+    QMap<QString, CaseFigures> figures;
+    bool fontsLoaded = false;
+    for (const QString &name : *cases) {
+        const QByteArray caseName = name.toLatin1();
+        if (name == QLatin1String("cpu")) {
+            bench.runSlow(numberedLines(qsizetype(slowBytesPerSecond) * slowSeconds, "\n"));
+            continue;
+        }
+        const bool hexShown = name.startsWith(QLatin1String("hex-"));
+        if (name == QLatin1String("hex-stamped")) {
+            figures[name] =
+                bench.runThroughput(caseName.constData(), QStringLiteral("64-byte lines"),
+                                    numberedLines(size, "\n"), true, true, true);
+            continue;
+        }
+        const QString shapeName = name.section(QLatin1Char('-'), 1);
+        const StreamShape shape = streamShape(shapeName, "\n");
+        if (!shape.textChecked && !fontsLoaded) {
+            // The first text of many scripts loads a font for each of them,
+            // once per process; that first megabyte is shown on its own line.
+            bench.runThroughput(caseName.constData(), QStringLiteral("first 1 MB of random bytes"),
+                                randomBytes(1024 * 1024, streamSeed + 1), false, hexShown, false);
+            fontsLoaded = true;
+        }
+        figures[name] = bench.runThroughput(caseName.constData(), shape.what, shape.make(size),
+                                            shape.textChecked || !hexShown, hexShown, false);
     }
-    if (runs("hex-cr"))
-        bench.runThroughput("hex-cr", QStringLiteral("64-byte lines ended by CR"),
-                            numberedLines(size, "\r"), true, true, false);
-    if (runs("hex-endless"))
-        bench.runThroughput("hex-endless", QStringLiteral("one endless line"),
-                            numberedLines(size, "|"), true, true, false);
-    if (runs("cpu"))
-        bench.runSlow(numberedLines(qsizetype(slowBytesPerSecond) * slowSeconds, "\n"));
+    printSummary(figures, raw, size);
     std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;
 }

@@ -5,10 +5,12 @@
 #include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
+#include <QStringDecoder>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <limits>
@@ -22,6 +24,10 @@ namespace {
 // Stream bytes whose view must be at the end of a view for its end to count
 // as shown: more than one line, so a repeated line cannot pass for the last.
 constexpr qsizetype endBytes = 256;
+// Decoding text from the middle of a stream may read its first characters
+// otherwise than the whole stream does; after this many characters it has
+// caught up.
+constexpr qsizetype resyncChars = 8;
 constexpr qsizetype stampLength = 14;
 
 // "[hh:mm:ss.zzz]", the stamp a receive view puts before a chunk.
@@ -128,6 +134,59 @@ QByteArray randomBytes(qsizetype size, quint32 seed)
     return bytes;
 }
 
+std::vector<StreamShape> streamShapes(const QByteArray &lineEnd)
+{
+    const QString lines =
+        lineEnd == "\n" ? QStringLiteral("64-byte lines") : QStringLiteral("64-byte CR LF lines");
+    return {
+        {"lines", lines, true,
+         [lineEnd](qsizetype size) {
+             return numberedLines(size, lineEnd);
+         }},
+        {"binary", QStringLiteral("random bytes"), false,
+         [](qsizetype size) {
+             return randomBytes(size, streamSeed);
+         }},
+        {"cr", QStringLiteral("64-byte lines ended by CR"), true,
+         [](qsizetype size) {
+             return numberedLines(size, "\r");
+         }},
+        {"endless", QStringLiteral("one endless line"), true,
+         [](qsizetype size) {
+             return numberedLines(size, "|");
+         }},
+    };
+}
+
+StreamShape streamShape(const QString &name, const QByteArray &lineEnd)
+{
+    for (StreamShape &shape : streamShapes(lineEnd)) {
+        if (name == QLatin1String(shape.name))
+            return shape;
+    }
+    qFatal("no stream shape named %s", qPrintable(name));
+}
+
+std::optional<QStringList> chosenCases(const QStringList &names, const QStringList &all)
+{
+    const auto matches = [](const QString &name, const QString &caseName) {
+        return caseName == name || caseName.startsWith(name + QLatin1Char('-'));
+    };
+    for (const QString &name : names) {
+        if (std::none_of(all.cbegin(), all.cend(),
+                         [&](const QString &caseName) { return matches(name, caseName); }))
+            return std::nullopt;
+    }
+    QStringList chosen;
+    for (const QString &caseName : all) {
+        if (names.isEmpty() || std::any_of(names.cbegin(), names.cend(), [&](const QString &name) {
+                return matches(name, caseName);
+            }))
+            chosen.append(caseName);
+    }
+    return chosen;
+}
+
 void answerPromptsWithOk()
 {
     Prompt::setMessageHandler([](const Prompt::Message &message) {
@@ -169,7 +228,7 @@ ViewCheck::ViewCheck(QPlainTextEdit *view, const QByteArray &stream, Kind kind,
     , m_stream(stream)
     , m_kind(kind)
     , m_hexStyle(hexStyle)
-    , m_expectedEnd(expected(QByteArrayView(stream).last(qMin(endBytes, stream.size()))))
+    , m_expectedEnd(expectedEnd())
 {}
 
 QString ViewCheck::viewName() const
@@ -182,9 +241,11 @@ QString ViewCheck::viewName() const
 QString ViewCheck::expected(QByteArrayView bytes) const
 {
     if (m_kind == Kind::Text) {
-        QString text = QString::fromUtf8(bytes);
-        text.remove(QLatin1Char('\r'));
-        text.remove(QLatin1Char('\n'));
+        // A character the stream leaves unfinished is not shown yet.
+        QString text = QStringDecoder(QStringDecoder::Utf8).decode(bytes);
+        // Line ends, and what a document takes as the end of a paragraph.
+        for (const char16_t lineEnd : {u'\r', u'\n', u'\u2029', u'\ufdd0', u'\ufdd1'})
+            text.remove(QChar(lineEnd));
         return text;
     }
     const bool compact = m_hexStyle == HexFormat::Style::Compact;
@@ -219,18 +280,35 @@ bool ViewCheck::endShown() const
     return shownTail(m_expectedEnd.size()) == m_expectedEnd;
 }
 
+// What the stream's last `endBytes` bytes show as, as far as it is sure.
+QString ViewCheck::expectedEnd() const
+{
+    const QByteArrayView end = QByteArrayView(m_stream).last(qMin(endBytes, m_stream.size()));
+    return expectedCovering(expected(end).size() - resyncChars);
+}
+
+// The last `chars` characters that the stream shows as (or all), read from
+// enough of its last bytes.
+QString ViewCheck::expectedCovering(qsizetype chars) const
+{
+    for (qsizetype bytes = chars + endBytes;; bytes *= 2) {
+        const qsizetype take = qMin(bytes, m_stream.size());
+        QString whole = expected(QByteArrayView(m_stream).last(take));
+        if (whole.size() >= chars + resyncChars || take == m_stream.size())
+            return take == m_stream.size() ? whole : whole.last(chars);
+    }
+}
+
+bool ViewCheck::holdsExactSuffix() const
+{
+    const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
+    return expectedCovering(shown.size()).endsWith(shown);
+}
+
 QString ViewCheck::suffixVerdict() const
 {
     const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
-    // The stream's last bytes, more of them until they show as at least as
-    // much as the view holds.
-    QString whole;
-    for (qsizetype bytes = shown.size() + endBytes;; bytes *= 2) {
-        const qsizetype take = qMin(bytes, m_stream.size());
-        whole = expected(QByteArrayView(m_stream).last(take));
-        if (whole.size() >= shown.size() || take == m_stream.size())
-            break;
-    }
+    const QString whole = expectedCovering(shown.size());
     if (whole.endsWith(shown))
         return QStringLiteral("%1 holds an exact suffix (%2 characters)")
             .arg(viewName())

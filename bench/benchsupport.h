@@ -9,9 +9,11 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 class QPlainTextEdit;
@@ -38,6 +40,32 @@ void writeAll(int fd, const QByteArray &bytes);
 [[nodiscard]] QByteArray nmeaSentence(const QByteArray &body);
 // `size` random bytes, the same for a given seed.
 [[nodiscard]] QByteArray randomBytes(qsizetype size, quint32 seed);
+
+// The seed of the benchmarks' random streams, the same in every run.
+inline constexpr quint32 streamSeed = 20240501;
+
+// A shape of stream that the receive benchmarks feed a terminal.
+struct StreamShape
+{
+    const char *name;
+    QString what;
+    // Whether a text view's content can be checked: random bytes show as
+    // text that the check cannot predict byte for byte.
+    bool textChecked;
+    std::function<QByteArray(qsizetype size)> make;
+};
+
+// 64-byte lines ended by `lineEnd`, random bytes, 64-byte lines ended by a
+// lone CR, and one endless line.
+[[nodiscard]] std::vector<StreamShape> streamShapes(const QByteArray &lineEnd);
+// The shape of that name.
+[[nodiscard]] StreamShape streamShape(const QString &name, const QByteArray &lineEnd);
+
+// The cases named on the command line, in the order of `all`; none named
+// runs them all, and a name that begins cases (as "hex" begins "hex-lines")
+// runs those. Fails on a name that is neither.
+[[nodiscard]] std::optional<QStringList> chosenCases(const QStringList &names,
+                                                     const QStringList &all);
 
 // Answers every message box of the program at once and prints it, so that
 // no modal box can block a run.
@@ -80,9 +108,12 @@ public:
     // Whether the view's whole content is a contiguous suffix of what the
     // whole stream shows as; a line that says so, or where it is not.
     [[nodiscard]] QString suffixVerdict() const;
+    [[nodiscard]] bool holdsExactSuffix() const;
 
 private:
     [[nodiscard]] QString expected(QByteArrayView bytes) const;
+    [[nodiscard]] QString expectedEnd() const;
+    [[nodiscard]] QString expectedCovering(qsizetype chars) const;
     // The last `chars` characters (or all) the view shows, without stamps
     // and line breaks.
     [[nodiscard]] QString shownTail(qsizetype chars) const;

@@ -22,6 +22,9 @@ command -v npm >/dev/null 2>&1 || packages="$packages npm"
 packages="$packages clang libclang-rt-14-dev"
 # The 3-D time-of-flight view draws with Mesa's software OpenGL under Xvfb.
 packages="$packages libgl1-mesa-dri"
+# The receive-view benchmarks ping the window as a window manager does
+# (bench/wmpinger, on libxcb) to measure its stalls from outside.
+packages="$packages libxcb1-dev"
 
 missing=""
 for p in $packages; do

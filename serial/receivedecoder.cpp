@@ -52,7 +52,8 @@ qsizetype gbkCompleteLength(const QByteArray &bytes)
 
 ReceiveDecoder::ReceiveDecoder(Encoding encoding)
     : m_encoding(encoding)
-    , m_utf8(QStringConverter::Utf8)
+    , m_utf8(QStringConverter::Utf8,
+             QStringConverter::Flag::Stateless | QStringConverter::Flag::ConvertInitialBom)
     , m_gbk("GBK")
 {
     // A Qt without a GBK converter still shows the bytes, as UTF-8.
@@ -62,58 +63,77 @@ ReceiveDecoder::ReceiveDecoder(Encoding encoding)
 
 QString ReceiveDecoder::decode(const QByteArray &chunk)
 {
-    return withLineFeeds(m_encoding == Encoding::Utf8 ? m_utf8.decode(chunk)
-                                                      : decodeUtf8OrGbk(chunk));
+    return withLineFeeds(decodeHeld(chunk));
 }
 
 // The chunk, with the bytes held back from the one before, is read as UTF-8
-// when it is valid UTF-8 up to a sequence that is not finished yet; anything
-// else is read as GBK. Either way an unfinished character waits for the next
-// chunk.
-QString ReceiveDecoder::decodeUtf8OrGbk(const QByteArray &chunk)
+// (when the encoding allows GBK: when it is valid UTF-8) up to a sequence
+// that is not finished yet; anything else is read as GBK. Either way an
+// unfinished character waits for the next chunk. The held bytes are kept
+// here rather than in a stateful decoder: that one drops the byte after an
+// unfinished sequence that the next chunk breaks off.
+QString ReceiveDecoder::decodeHeld(const QByteArray &chunk)
 {
     QByteArray bytes = m_held + chunk;
     qsizetype complete = utf8CompleteLength(bytes);
-    const bool utf8 = QByteArrayView(bytes.constData(), complete).isValidUtf8();
+    const bool utf8 =
+        m_encoding == Encoding::Utf8 || QByteArrayView(bytes.constData(), complete).isValidUtf8();
     if (!utf8)
         complete = gbkCompleteLength(bytes);
     m_held = bytes.mid(complete);
     bytes.truncate(complete);
-    if (utf8)
-        return QString::fromUtf8(bytes);
-    m_gbk.resetState();
-    return m_gbk.decode(bytes);
+    QString text;
+    if (utf8) {
+        text = m_utf8.decode(bytes);
+    } else {
+        m_gbk.resetState();
+        text = m_gbk.decode(bytes);
+    }
+    // A byte order mark is dropped where the stream begins only: anywhere
+    // else it is data.
+    if (m_atStart && text.startsWith(QChar::ByteOrderMark))
+        text.remove(0, 1);
+    m_atStart = m_atStart && text.isEmpty();
+    return text;
 }
 
 // CR LF becomes LF and a CR alone becomes LF; a CR at the end of one chunk
-// and an LF at the start of the next are one line end.
+// and an LF at the start of the next are one line end. The characters that
+// a text document takes as paragraph ends (U+2029, and U+FDD0 and U+FDD1,
+// which it keeps for frames) become LF as well: they would break the line
+// anyway, and the views count every break as a line.
 QString ReceiveDecoder::withLineFeeds(QString text)
 {
     if (text.isEmpty())
         return text;
     const bool leadingLf = m_afterCr && text.front() == QLatin1Char('\n');
-    if (!leadingLf && !text.contains(QLatin1Char('\r'))) {
+    const auto contains = [&text](char16_t c) {
+        return text.contains(QChar(c));
+    };
+    if (!leadingLf && !contains(u'\r') && !contains(u'\u2029') && !contains(u'\ufdd0') &&
+        !contains(u'\ufdd1')) {
         m_afterCr = false;
         return text;
     }
-    QString out;
-    out.reserve(text.size());
-    for (const QChar c : std::as_const(text)) {
-        if (c == QLatin1Char('\r')) {
-            out += QLatin1Char('\n');
-            m_afterCr = true;
+    // Rewritten in place: the text only ever gets shorter.
+    QChar *out = text.data();
+    for (const QChar *in = out, *end = in + text.size(); in != end; ++in) {
+        const char16_t c = in->unicode();
+        if (c == u'\n' && m_afterCr) {
+            m_afterCr = false;
             continue;
         }
-        if (!(c == QLatin1Char('\n') && m_afterCr))
-            out += c;
-        m_afterCr = false;
+        m_afterCr = c == u'\r';
+        const bool lineEnd = m_afterCr || c == u'\u2029' || c == u'\ufdd0' || c == u'\ufdd1';
+        *out++ = lineEnd ? QChar(u'\n') : *in;
     }
-    return out;
+    text.truncate(out - text.constData());
+    return text;
 }
 
 void ReceiveDecoder::reset()
 {
-    m_utf8.resetState();
     m_held.clear();
+    m_atStart = true;
     m_afterCr = false;
 }

@@ -7,7 +7,8 @@
 // Decodes the byte stream of one open port or link chunk by chunk. A
 // character whose bytes arrive in two chunks comes out whole. Line ends are
 // made line feeds: CR LF is one line end and a CR alone ends a line too, so
-// text from devices that end lines with CR alone keeps its lines.
+// text from devices that end lines with CR alone keeps its lines; so are the
+// characters at which a text document ends a paragraph.
 class ReceiveDecoder
 {
 public:
@@ -25,12 +26,13 @@ public:
     void reset();
 
 private:
-    [[nodiscard]] QString decodeUtf8OrGbk(const QByteArray &chunk);
+    [[nodiscard]] QString decodeHeld(const QByteArray &chunk);
     [[nodiscard]] QString withLineFeeds(QString text);
 
     Encoding m_encoding;
     QStringDecoder m_utf8;
     QStringDecoder m_gbk;
     QByteArray m_held; // bytes of a character not yet complete
+    bool m_atStart = true;
     bool m_afterCr = false;
 };

@@ -97,6 +97,28 @@ ReceiveLines::Batch ReceiveLines::take()
     return batch;
 }
 
+ReceiveLines::Batch ReceiveLines::take(qsizetype maximumChars)
+{
+    // The last line stays pending (data may still run on in it), unless it
+    // is the only one.
+    if (m_pendingChars <= maximumChars || m_lines.size() <= 1)
+        return take();
+    Batch batch;
+    batch.continuesLastLine = m_continues && !m_replaces;
+    batch.replacesView = m_replaces;
+    qsizetype chars = 0;
+    while (m_lines.size() > 1 &&
+           (batch.lines.empty() || chars + m_lines.front().text.size() <= maximumChars)) {
+        chars += m_lines.front().text.size();
+        batch.lines.push_back(std::move(m_lines.front()));
+        m_lines.pop_front();
+    }
+    m_pendingChars -= chars;
+    m_replaces = false;
+    m_continues = false;
+    return batch;
+}
+
 void ReceiveLines::clear()
 {
     m_lines.clear();

@@ -41,6 +41,10 @@ public:
     [[nodiscard]] bool hasPending() const { return !m_lines.empty() || m_replaces; }
     [[nodiscard]] qsizetype pendingChars() const { return m_pendingChars; }
     [[nodiscard]] Batch take();
+    // Takes the oldest pending lines, about `maximumChars` characters of them
+    // (at least one line); the rest stays pending and starts a line of its
+    // own. A view written in such slices never waits long for one write.
+    [[nodiscard]] Batch take(qsizetype maximumChars);
     // Forgets everything: the next batch replaces whatever the view shows.
     void clear();
 

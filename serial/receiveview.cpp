@@ -9,16 +9,21 @@
 #include <QTextDocument>
 #include <QTime>
 
+#include <limits>
+
 namespace {
 // Data that comes after a quiet spell shows after a short gathering delay; a
 // stream shows at most ten times a second, so that a slow device does not
 // keep the window repainting (a repaint costs far more than a read).
 constexpr int gatherMs = 10;
 constexpr int refreshMs = 100;
-// When data comes faster than the timer, a batch is written as soon as it
-// would take about this long to write, measured on this machine: large
-// enough batches to keep up, short enough writes to keep the window live.
-constexpr qint64 writeBudgetNs = 15'000'000;
+// A write takes one view's slice of about this long to write, measured on
+// this machine: large enough to keep up, short enough to keep the window
+// live.
+constexpr qint64 writeBudgetNs = 8'000'000;
+// While data keeps coming, a write is followed by twice its own time for
+// everything else.
+constexpr qint64 pauseShare = 2;
 constexpr qsizetype smallestBatchChars = 64 * 1024;
 constexpr qsizetype measuredChars = 16 * 1024;
 constexpr qsizetype largestBatchChars = 4 * 1024 * 1024;
@@ -26,7 +31,7 @@ constexpr qsizetype largestBatchChars = 4 * 1024 * 1024;
 // this many bytes. Wider than a view, so a cut looks like a wrap.
 constexpr qsizetype textLineCap = 1024;
 constexpr qsizetype hexBytesPerLine = 64;
-// The hidden hex view keeps runs of unstamped bytes in pieces of this size.
+// Bytes held for the hex view: runs of unstamped bytes in pieces of this size.
 constexpr qsizetype heldChunkBytes = 64 * 1024;
 // Marks a block that goes on from the one before it (cut at the cap).
 constexpr int continuationState = 1;
@@ -42,27 +47,28 @@ QTextCharFormat foregroundFormat(const QColor &colour)
 ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObject *parent,
                          HexFormat::Style hexStyle, ReceiveDecoder::Encoding encoding)
     : QObject(parent)
-    , m_textView(textView)
-    , m_hexView(hexView)
     , m_hexStyle(hexStyle)
     , m_decoder(encoding)
-    , m_textLines(textLineCap, 0)
-    , m_hexLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0)
+    , m_text{textView, ReceiveLines(textLineCap, 0), {}}
+    , m_hex{hexView, ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0), {}}
 {
-    m_flushTimer.setSingleShot(true);
-    m_sinceWrite.start();
-    connect(&m_flushTimer, &QTimer::timeout, this, &ReceiveView::writeText);
-    m_hexStepTimer.setSingleShot(true);
-    connect(&m_hexStepTimer, &QTimer::timeout, this, &ReceiveView::writeHex);
+    m_stepTimer.setSingleShot(true);
+    connect(&m_stepTimer, &QTimer::timeout, this, &ReceiveView::step);
+    m_showTimer.setSingleShot(true);
+    connect(&m_showTimer, &QTimer::timeout, this, &ReceiveView::show);
+    m_sinceRefresh.start();
+    m_sinceStep.start();
+    m_sinceShow.start();
     setUp();
 }
 
 void ReceiveView::setUp(int maximumBlocks)
 {
     m_maximumBlocks = maximumBlocks;
-    m_textLines = ReceiveLines(textLineCap, maximumBlocks);
-    m_hexLines = ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(m_hexStyle), maximumBlocks);
-    for (QPlainTextEdit *view : {m_textView, m_hexView}) {
+    m_text.lines = ReceiveLines(textLineCap, maximumBlocks);
+    m_hex.lines =
+        ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(m_hexStyle), maximumBlocks);
+    for (QPlainTextEdit *view : {m_text.view, m_hex.view}) {
         if (!view)
             continue;
         view->setMaximumBlockCount(maximumBlocks);
@@ -78,25 +84,18 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
         m_source = source;
     }
     const QString stamp = timeStamp ? ReceiveLines::timeStamp(QTime::currentTime()) : QString();
-    m_textLines.append(m_decoder.decode(bytes), stamp);
-    if (m_hexView) {
-        if (m_hexShown)
-            m_hexLines.append(HexFormat::chunk(bytes, m_hexStyle, timeStamp), stamp);
-        else
-            holdHex(bytes, stamp);
-    }
-    // A hex step already on its way is not pushed back by another text step.
-    if (m_textLines.pendingChars() >= m_textRate.batchChars ||
-        (m_hexLines.pendingChars() >= m_hexRate.batchChars && !m_hexStepTimer.isActive()))
-        writeText();
-    else if (!m_flushTimer.isActive())
-        m_flushTimer.start(
-            int(qBound(qint64(gatherMs), refreshMs - m_sinceWrite.elapsed(), qint64(refreshMs))));
+    m_text.lines.append(m_decoder.decode(bytes), stamp);
+    if (m_hex.view)
+        holdHex(bytes, stamp);
+    m_streaming = true;
+    planStep();
 }
 
-// Keeps the bytes of the hidden hex view, as many as its line limit could
-// show, dropping whole chunks from the front (so nothing is ever moved). In
-// the compact style a chunk without a stamp runs on from the one before, so
+// Keeps the bytes for the hex view, as many as its line limit could show,
+// dropping whole chunks from the front (so nothing is ever moved). They are
+// dumped only when their turn to be written comes: while data floods in,
+// most bytes never get that far, and a hidden view dumps nothing. In the
+// compact style a chunk without a stamp runs on from the one before, so
 // small ones are kept together.
 void ReceiveView::holdHex(const QByteArray &bytes, const QString &stamp)
 {
@@ -117,23 +116,36 @@ void ReceiveView::holdHex(const QByteArray &bytes, const QString &stamp)
 
 void ReceiveView::setHexViewShown(bool shown)
 {
-    if (!m_hexView)
+    if (!m_hex.view)
         return;
-    m_hexView->setVisible(shown);
+    m_hex.view->setVisible(shown);
     if (shown == m_hexShown)
         return;
     m_hexShown = shown;
     if (!shown)
         return;
+    // The first slice shows at once, the rest (of a long wait) step by step.
+    if (waits(m_hex))
+        writeSlice(m_hex, m_hex.rate.batchChars);
+    show();
+    planStep();
+}
+
+// Dumps the oldest held bytes into the hex view's lines until `chars`
+// characters wait there. Held bytes that had to be dropped leave a gap: the
+// lines after it replace what the view shows.
+void ReceiveView::dumpHeldHex(qsizetype chars)
+{
     if (m_heldOverflow)
-        m_hexLines.clear();
-    for (const HeldChunk &chunk : m_heldHex)
-        m_hexLines.append(HexFormat::chunk(chunk.bytes, m_hexStyle, !chunk.stamp.isEmpty()),
-                          chunk.stamp);
-    m_heldHex.clear();
-    m_heldBytes = 0;
+        m_hex.lines.clear();
     m_heldOverflow = false;
-    flush();
+    while (!m_heldHex.empty() && m_hex.lines.pendingChars() < chars) {
+        const HeldChunk &chunk = m_heldHex.front();
+        m_hex.lines.append(HexFormat::chunk(chunk.bytes, m_hexStyle, !chunk.stamp.isEmpty()),
+                           chunk.stamp);
+        m_heldBytes -= chunk.bytes.size();
+        m_heldHex.pop_front();
+    }
 }
 
 void ReceiveView::resetDecoder()
@@ -141,45 +153,181 @@ void ReceiveView::resetDecoder()
     m_decoder.reset();
 }
 
+// Characters that wait to be written to a view (held hex bytes as they will
+// be dumped); a hidden hex view waits for nothing.
+qsizetype ReceiveView::waitingChars(const Pane &pane) const
+{
+    if (&pane == &m_text)
+        return m_text.lines.pendingChars();
+    if (!m_hex.view || !m_hexShown)
+        return 0;
+    return m_hex.lines.pendingChars() + m_heldBytes * HexFormat::charsPerByte(m_hexStyle);
+}
+
+bool ReceiveView::waits(const Pane &pane) const
+{
+    if (&pane == &m_text)
+        return m_text.lines.hasPending();
+    return m_hex.view && m_hexShown && (m_hex.lines.hasPending() || !m_heldHex.empty());
+}
+
+bool ReceiveView::holdsSlice(const Pane &pane) const
+{
+    return waitingChars(pane) >= pane.rate.batchChars;
+}
+
+bool ReceiveView::hasPending() const
+{
+    return waits(m_text) || waits(m_hex);
+}
+
+// Plans the next write step, unless one is planned already. A step comes
+// after the time its predecessor owes the rest of the window when a whole
+// slice waits or a refresh is under way; otherwise data that comes after a
+// quiet spell shows after a short gathering delay, and a trickle shows at
+// most ten times a second (a repaint costs far more than a read).
+void ReceiveView::planStep()
+{
+    if (m_stepTimer.isActive() || !(hasPending() || m_streaming))
+        return;
+    const qint64 delay =
+        m_refreshing || holdsSlice(m_text) || holdsSlice(m_hex)
+            ? m_pauseMs - m_sinceStep.elapsed()
+            : qBound(qint64(gatherMs), refreshMs - m_sinceRefresh.elapsed(), qint64(refreshMs));
+    m_stepTimer.start(int(qMax<qint64>(delay, 0)));
+}
+
+// The view whose turn it is: one that has not been written in this refresh
+// first (the text view before the hex view), then each in turn.
+ReceiveView::Pane &ReceiveView::nextPane()
+{
+    if (!waits(m_hex))
+        return m_text;
+    if (!waits(m_text))
+        return m_hex;
+    if (m_text.written != m_hex.written)
+        return m_text.written ? m_hex : m_text;
+    return m_hexWroteLast ? m_text : m_hex;
+}
+
+// Writes one view's slice, each in an event of its own, so that the window
+// never waits for more than one at a time.
+void ReceiveView::step()
+{
+    if (!hasPending()) {
+        // What came shows nothing yet (a character is not finished); those
+        // who count it are told all the same.
+        m_streaming = false;
+        m_refreshing = false;
+        show();
+        return;
+    }
+    if (!m_refreshing) {
+        m_refreshing = true;
+        m_sinceRefresh.start();
+        m_text.written = false;
+        m_hex.written = false;
+    }
+    Pane &pane = nextPane();
+    const qint64 elapsedNs = writeSlice(pane, pane.rate.batchChars);
+    pane.written = true;
+    m_hexWroteLast = &pane == &m_hex;
+    // While data keeps coming, writes take at most a third of the window's
+    // time: reading comes first, and lines that newer ones push out of the
+    // views are never written anyway. After the stream the rest follows at
+    // once.
+    m_pauseMs = m_streaming ? pauseShare * elapsedNs / 1'000'000 : 0;
+    m_streaming = false;
+    m_sinceStep.start();
+    Pane &other = &pane == &m_text ? m_hex : m_text;
+    m_refreshing = (waits(other) && !other.written) || holdsSlice(m_text) || holdsSlice(m_hex);
+    // The views show when a refresh is done, and every refresh interval
+    // while a flood keeps one going; the window repaints in an event of its
+    // own, after the write.
+    const bool longRefresh =
+        m_sinceRefresh.elapsed() >= refreshMs && m_sinceShow.elapsed() >= refreshMs;
+    if ((!m_refreshing || longRefresh) && !m_showTimer.isActive())
+        m_showTimer.start(0);
+    planStep();
+}
+
 void ReceiveView::flush()
 {
-    writeText();
-    writeHex();
+    m_stepTimer.stop();
+    m_refreshing = false;
+    for (Pane *pane : {&m_text, &m_hex}) {
+        if (waits(*pane))
+            writeSlice(*pane, std::numeric_limits<qsizetype>::max());
+    }
+    show();
 }
 
-// A batch is written in two steps, the text view's and the hex view's, each
-// in an event of its own, so that the window never waits for both at once.
-void ReceiveView::writeText()
+// Lets the views paint what they were given and tells who counts. A write
+// holds the view's painting until then, so that while data floods in the
+// window repaints once per refresh, not once per write.
+void ReceiveView::show()
 {
-    m_flushTimer.stop();
-    m_sinceWrite.start();
-    writeStep(m_textView, m_textLines, m_textRate);
-    if (m_hexView && m_hexLines.hasPending()) {
-        if (!m_hexStepTimer.isActive())
-            m_hexStepTimer.start(0);
-    } else
-        Q_EMIT updated();
-}
-
-void ReceiveView::writeHex()
-{
-    m_hexStepTimer.stop();
-    if (!m_hexView || !m_hexLines.hasPending())
-        return;
-    writeStep(m_hexView, m_hexLines, m_hexRate);
-    Q_EMIT updated();
-}
-
-void ReceiveView::writeStep(QPlainTextEdit *view, ReceiveLines &lines, WriteRate &rate)
-{
-    if (!lines.hasPending())
-        return;
-    const qsizetype chars = lines.pendingChars();
+    m_showTimer.stop();
     QElapsedTimer clock;
     clock.start();
-    writeLines(view, lines.take());
-    view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
-    rate.measure(chars, clock.nsecsElapsed());
+    releasePaint();
+    m_sinceShow.start();
+    Q_EMIT updated();
+    // Laying the views out again took a while, and their repaint follows in
+    // the next event: while a refresh goes on, the next write waits as after
+    // a write of the same length.
+    if (m_stepTimer.isActive()) {
+        m_pauseMs = qMax(m_pauseMs - m_sinceStep.elapsed(), 1 + pauseShare * clock.elapsed());
+        m_sinceStep.start();
+        m_stepTimer.stop();
+        planStep();
+    }
+}
+
+// Holds a view's painting until the window shows it again. Meanwhile the
+// view measures its scroll range by lines alone (as when it centres on
+// scrolling): otherwise each write would lay out the text at the bottom of
+// the view again, to find how far it scrolls.
+void ReceiveView::holdPaint(Pane &pane)
+{
+    if (pane.paintHeld)
+        return;
+    pane.paintHeld = true;
+    pane.view->setUpdatesEnabled(false);
+    pane.centredBefore = pane.view->centerOnScroll();
+    pane.view->setCenterOnScroll(true);
+}
+
+void ReceiveView::releasePaint()
+{
+    for (Pane *pane : {&m_text, &m_hex}) {
+        if (!pane->paintHeld)
+            continue;
+        pane->paintHeld = false;
+        pane->view->setCenterOnScroll(pane->centredBefore);
+        pane->view->verticalScrollBar()->setValue(pane->view->verticalScrollBar()->maximum());
+        pane->view->setUpdatesEnabled(true);
+    }
+}
+
+// Writes the oldest pending lines of a view, about `maximumChars` of them,
+// scrolls it to the bottom and returns how long that took.
+qint64 ReceiveView::writeSlice(Pane &pane, qsizetype maximumChars)
+{
+    QElapsedTimer clock;
+    clock.start();
+    if (&pane == &m_hex)
+        dumpHeldHex(maximumChars);
+    holdPaint(pane);
+    ReceiveLines::Batch batch = pane.lines.take(maximumChars);
+    qsizetype chars = 0;
+    for (const ReceiveLines::Line &line : batch.lines)
+        chars += line.text.size();
+    writeLines(pane.view, std::move(batch));
+    pane.view->verticalScrollBar()->setValue(pane.view->verticalScrollBar()->maximum());
+    const qint64 elapsedNs = clock.nsecsElapsed();
+    pane.rate.measure(chars, elapsedNs);
+    return elapsedNs;
 }
 
 // Follows how fast this view takes text on this machine and sizes its
@@ -200,11 +348,16 @@ void ReceiveView::WriteRate::measure(qsizetype chars, qint64 elapsedNs)
 
 // Writes a batch of lines at the end of a view: a stamp in green, the data
 // after it in black, unstamped lines in the view's own colour.
-// The document's own block limit is lifted while the batch goes in and the
-// oldest blocks are removed afterwards in one step: the document's own
-// trimming steps a cursor over every block it drops, which lays each of them
-// out. The view ends with the same blocks either way, and each edit reports
-// only what it added or removed.
+// Unstamped lines go in together, joined by line feeds: one insertion for
+// many lines costs far less than one per line; the lines cut at the cap are
+// marked afterwards.
+// The oldest blocks that the batch pushes out are removed first, in one step
+// (the document's own trimming steps a cursor over every block it drops,
+// which lays each of them out), and its own block limit is lifted while the
+// batch goes in. The view ends with the same blocks either way, and each
+// edit reports only what it added or removed. Removing first also lets the
+// document compact its text (which it does when its buffer is nearly full)
+// before the batch grows the buffer, rather than once after each edit.
 void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
 {
     static const QTextCharFormat stampFormat = foregroundFormat(Qt::darkGreen);
@@ -212,47 +365,72 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
     QTextDocument *document = view->document();
     const int blockLimit = document->maximumBlockCount();
     document->setMaximumBlockCount(0);
+    const int newBlocks =
+        int(batch.lines.size()) - (batch.continuesLastLine || batch.replacesView ? 1 : 0);
+    // A batch that fills the view by itself replaces what it shows.
+    if (blockLimit > 0 && newBlocks >= blockLimit)
+        batch.replacesView = true;
     if (batch.replacesView)
         document->clear();
+    else if (blockLimit > 0)
+        removeOldestBlocks(document, document->blockCount() + newBlocks - blockLimit);
     QTextCursor cursor(document);
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
-    // Plain lines go in together, joined by line feeds: one insertion for
-    // many lines costs far less than one per line.
-    QString plainRun;
-    const auto insertPlainRun = [&cursor, &plainRun] {
-        if (plainRun.isEmpty())
+    const auto lines = batch.lines.cbegin();
+    QString run;
+    qsizetype runStart = -1; // the run's first line, if any
+    const auto insertRun = [&](qsizetype runEnd) {
+        if (runStart < 0)
             return;
-        cursor.insertText(plainRun, QTextCharFormat());
-        plainRun.clear();
+        // Where the run's first line begins: the last block, or a new one.
+        const int firstBlock = cursor.blockNumber() + (run.startsWith(QLatin1Char('\n')) ? 1 : 0);
+        cursor.insertText(run, QTextCharFormat());
+        markContinuations(document->findBlockByNumber(firstBlock), lines + runStart,
+                          lines + runEnd);
+        run.clear();
+        runStart = -1;
     };
     bool onLastLine = batch.continuesLastLine || batch.replacesView;
-    for (const ReceiveLines::Line &line : batch.lines) {
+    for (qsizetype i = 0; i < qsizetype(batch.lines.size()); ++i) {
+        const ReceiveLines::Line &line = lines[i];
         const bool newBlock = !onLastLine;
         onLastLine = false;
-        if (line.stampLength == 0 && !line.continuation) {
+        if (line.stampLength == 0) {
+            if (runStart < 0)
+                runStart = i;
             if (newBlock)
-                plainRun += QLatin1Char('\n');
-            plainRun += line.text;
+                run += QLatin1Char('\n');
+            run += line.text;
             continue;
         }
-        insertPlainRun();
+        insertRun(i);
         if (newBlock)
             cursor.insertBlock();
-        if (line.stampLength > 0) {
-            cursor.insertText(line.text.left(line.stampLength), stampFormat);
-            cursor.insertText(line.text.mid(line.stampLength), dataFormat);
-        } else {
-            cursor.insertText(line.text, QTextCharFormat());
-        }
-        if (line.continuation)
-            cursor.block().setUserState(continuationState);
+        cursor.insertText(line.text.left(line.stampLength), stampFormat);
+        cursor.insertText(line.text.mid(line.stampLength), dataFormat);
     }
-    insertPlainRun();
+    insertRun(qsizetype(batch.lines.size()));
     cursor.endEditBlock();
+    // Lines with paragraph ends of their own may have made more blocks.
     if (blockLimit > 0)
         removeOldestBlocks(document, document->blockCount() - blockLimit);
     document->setMaximumBlockCount(blockLimit);
+}
+
+// Marks the blocks of the lines cut at the cap, from the block of the first
+// line on. A line with a paragraph end of its own (text that no receive
+// decoder made) spans more than one block; its blocks are passed over.
+void ReceiveView::markContinuations(QTextBlock block, LineIterator first, LineIterator last)
+{
+    for (LineIterator line = first; line != last && block.isValid(); ++line) {
+        if (line->continuation)
+            block.setUserState(continuationState);
+        for (int length = block.length(); length <= line->text.size() && block.next().isValid();
+             length += block.length())
+            block = block.next();
+        block = block.next();
+    }
 }
 
 // Removes the first `count` blocks. Inside an edit block the cursor is
@@ -274,14 +452,15 @@ void ReceiveView::removeOldestBlocks(QTextDocument *document, int count)
 
 void ReceiveView::clear()
 {
-    m_flushTimer.stop();
-    m_hexStepTimer.stop();
-    m_textLines.clear();
-    m_hexLines.clear();
+    m_stepTimer.stop();
+    m_refreshing = false;
+    m_text.lines.clear();
+    m_hex.lines.clear();
     m_heldHex.clear();
     m_heldBytes = 0;
     m_heldOverflow = false;
-    for (QPlainTextEdit *view : {m_textView, m_hexView}) {
+    releasePaint();
+    for (QPlainTextEdit *view : {m_text.view, m_hex.view}) {
         if (view)
             view->clear();
     }
@@ -289,7 +468,7 @@ void ReceiveView::clear()
 
 void ReceiveView::scrollToBottom()
 {
-    for (QPlainTextEdit *view : {m_textView, m_hexView}) {
+    for (QPlainTextEdit *view : {m_text.view, m_hex.view}) {
         if (view)
             view->verticalScrollBar()->setValue(view->verticalScrollBar()->maximum());
     }
@@ -299,9 +478,10 @@ QString ReceiveView::plainText()
 {
     flush();
     QString text;
-    for (QTextBlock block = m_textView->document()->firstBlock(); block.isValid();
+    for (QTextBlock block = m_text.view->document()->firstBlock(); block.isValid();
          block = block.next()) {
-        if (block != m_textView->document()->firstBlock() && block.userState() != continuationState)
+        if (block != m_text.view->document()->firstBlock() &&
+            block.userState() != continuationState)
             text += QLatin1Char('\n');
         text += block.text();
     }

@@ -13,6 +13,7 @@
 #include <deque>
 
 class QPlainTextEdit;
+class QTextBlock;
 class QTextDocument;
 
 // A tool's receive views: received bytes as text and, when the tool has one,
@@ -21,9 +22,13 @@ class QTextDocument;
 // arrives) before the data in black; the data is never read as markup.
 // Appends are gathered and written together a few milliseconds later, so a
 // fast stream does not redraw the views once per read, and long lines are
-// cut into display lines so that the line limit bounds every view. While the
-// hex view is hidden its bytes are only kept (as many as it could show) and
-// dumped when it is shown again.
+// cut into display lines so that the line limit bounds every view. Each
+// write is one view's slice, sized to a short time budget; while data keeps
+// coming, the writes leave the window twice their time for everything else,
+// lines that newer ones push out of the line limit before their turn are
+// never written, and the views repaint at most every refresh. The hex view's
+// bytes are kept (as many as it could show) and dumped only when written, so
+// a hidden hex view costs next to nothing.
 class ReceiveView : public QObject
 {
     Q_OBJECT
@@ -42,6 +47,7 @@ public:
     void appendBytes(const QByteArray &bytes, bool timeStamp, const QString &source = {});
     void setHexViewShown(bool shown);
     void resetDecoder();
+    // Writes everything pending to both views now.
     void flush();
     // Drops what is pending and empties both views.
     void clear();
@@ -55,7 +61,8 @@ public:
     static void writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch);
 
 Q_SIGNALS:
-    // The views show everything appended so far (emitted by every flush).
+    // The views show newer data: emitted when they repaint what was written
+    // (while data floods in, at most every refresh) and by every flush.
     void updated();
 
 private:
@@ -65,10 +72,7 @@ private:
         QString stamp;
     };
 
-    void holdHex(const QByteArray &bytes, const QString &stamp);
-    void writeText();
-    void writeHex();
-    // How fast one view takes text on this machine, and the batch that a
+    // How fast one view takes text on this machine, and the slice that a
     // write of it should not pass.
     struct WriteRate
     {
@@ -76,25 +80,55 @@ private:
         qsizetype batchChars = 256 * 1024;
         void measure(qsizetype chars, qint64 elapsedNs);
     };
+    // One view with the lines it has yet to show.
+    struct Pane
+    {
+        QPlainTextEdit *view;
+        ReceiveLines lines;
+        WriteRate rate;
+        bool written = false;   // in the current refresh
+        bool paintHeld = false; // written since the window last showed it
+        bool centredBefore = false;
+    };
 
-    void writeStep(QPlainTextEdit *view, ReceiveLines &lines, WriteRate &rate);
+    void holdHex(const QByteArray &bytes, const QString &stamp);
+    void dumpHeldHex(qsizetype chars);
+    [[nodiscard]] qsizetype waitingChars(const Pane &pane) const;
+    [[nodiscard]] bool waits(const Pane &pane) const;
+    [[nodiscard]] bool holdsSlice(const Pane &pane) const;
+    [[nodiscard]] bool hasPending() const;
+    void planStep();
+    void step();
+    void show();
+    void holdPaint(Pane &pane);
+    void releasePaint();
+    [[nodiscard]] Pane &nextPane();
+    qint64 writeSlice(Pane &pane, qsizetype maximumChars);
+    using LineIterator = std::deque<ReceiveLines::Line>::const_iterator;
+    static void markContinuations(QTextBlock block, LineIterator first, LineIterator last);
     static void removeOldestBlocks(QTextDocument *document, int count);
 
-    QPlainTextEdit *m_textView;
-    QPlainTextEdit *m_hexView;
     HexFormat::Style m_hexStyle;
     ReceiveDecoder m_decoder;
     QString m_source;
     int m_maximumBlocks = 0;
-    ReceiveLines m_textLines;
-    ReceiveLines m_hexLines;
+    Pane m_text;
+    Pane m_hex;
     bool m_hexShown = true;
     std::deque<HeldChunk> m_heldHex;
     qsizetype m_heldBytes = 0;
     bool m_heldOverflow = false;
-    QTimer m_flushTimer;
-    QElapsedTimer m_sinceWrite;
-    QTimer m_hexStepTimer;
-    WriteRate m_textRate;
-    WriteRate m_hexRate;
+    QTimer m_stepTimer;
+    // A refresh writes each view that has something to show, one step each,
+    // and goes on step by step while whole slices keep coming.
+    bool m_refreshing = false;
+    bool m_hexWroteLast = false;
+    QElapsedTimer m_sinceRefresh;
+    // Data came since the last step; the time owed to the rest of the window
+    // after it.
+    bool m_streaming = false;
+    QElapsedTimer m_sinceStep;
+    qint64 m_pauseMs = 0;
+    QElapsedTimer m_sinceShow;
+    QTimer m_showTimer;
 };

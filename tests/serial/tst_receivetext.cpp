@@ -26,6 +26,8 @@ private Q_SLOTS:
     void decoderResetDropsPartialCharacter();
     void displayLines_data();
     void displayLines();
+    void slicesTakeTheSameLines_data();
+    void slicesTakeTheSameLines();
     void counter_data();
     void counter();
 };
@@ -82,6 +84,20 @@ void TestReceiveText::decodingIgnoresChunking_data()
                                                         << QByteArray("a\xff"
                                                                       "b")
                                                         << QStringLiteral("a\uFFFDb");
+    QTest::newRow("an unfinished character keeps the byte after it")
+        << Encoding::Utf8 << QByteArray("a\xe2\x82Hq\xf0\x9f\x98!")
+        << QStringLiteral("a\uFFFD\uFFFDHq\uFFFD\uFFFD\uFFFD!");
+    QTest::newRow("a document's paragraph ends are line ends") << Encoding::Utf8
+                                                               << QByteArray("a\xe2\x80\xa9"
+                                                                             "b\xef\xb7\x90"
+                                                                             "c\xef\xb7\x91\r\n")
+                                                               << "a\nb\nc\n\n";
+    QTest::newRow("a byte order mark is dropped where the stream begins only")
+        << Encoding::Utf8
+        << QByteArray("\xef\xbb\xbf"
+                      "a\xef\xbb\xbf"
+                      "b")
+        << QStringLiteral("a\uFEFFb");
     QTest::newRow("UTF-8 peer") << Encoding::Utf8OrGbk << QByteArray::fromHex("e4b8ade69687410d")
                                 << QStringLiteral("中文A\n");
     QTest::newRow("GBK peer") << Encoding::Utf8OrGbk << QByteArray::fromHex("c4e3bac3410d0a")
@@ -169,6 +185,49 @@ void TestReceiveText::displayLines()
     // A new view's first line is its empty first block.
     QCOMPARE(batch.continuesLastLine, !replacesView);
     QVERIFY(!receiveLines.hasPending());
+}
+
+void TestReceiveText::slicesTakeTheSameLines_data()
+{
+    QTest::addColumn<Chunks>("chunks");
+    QTest::addColumn<int>("sliceChars");
+    QTest::newRow("lines") << Chunks{{"", "aaaa\nbbbb\ncccc\ndd"}} << 9;
+    QTest::newRow("a slice holds at least one line") << Chunks{{"", "aaaa\nbbbb\ncc"}} << 1;
+    QTest::newRow("stamped chunks") << Chunks{{"S", "1"}, {"S", "22\n3"}, {"", "4"}} << 3;
+    QTest::newRow("cut lines") << Chunks{{"", "abcdefghijklmnopq"}} << 8;
+    QTest::newRow("more than the view holds") << Chunks{{"", "1\n2\n3\n4\n5\n6\n7"}} << 2;
+}
+
+// Taken in slices, pending lines come out as they do in one batch: the first
+// slice continues or replaces the view as the batch would, every later one
+// starts on a line of its own.
+void TestReceiveText::slicesTakeTheSameLines()
+{
+    QFETCH(Chunks, chunks);
+    QFETCH(int, sliceChars);
+    ReceiveLines whole(4, 5);
+    ReceiveLines sliced(4, 5);
+    for (ReceiveLines *lines : {&whole, &sliced}) {
+        lines->append(QStringLiteral("shown"));
+        (void)lines->take();
+        for (const QStringList &chunk : chunks)
+            lines->append(chunk.at(1), chunk.at(0));
+    }
+    const ReceiveLines::Batch batch = whole.take();
+    std::deque<ReceiveLines::Line> taken;
+    for (bool first = true; sliced.hasPending(); first = false) {
+        const ReceiveLines::Batch slice = sliced.take(sliceChars);
+        QVERIFY(!slice.lines.empty());
+        QCOMPARE(slice.continuesLastLine, first && batch.continuesLastLine);
+        QCOMPARE(slice.replacesView, first && batch.replacesView);
+        taken.insert(taken.end(), slice.lines.cbegin(), slice.lines.cend());
+    }
+    QCOMPARE(taken.size(), batch.lines.size());
+    for (size_t i = 0; i < taken.size(); ++i) {
+        QCOMPARE(taken[i].text, batch.lines[i].text);
+        QCOMPARE(taken[i].stampLength, batch.lines[i].stampLength);
+        QCOMPARE(taken[i].continuation, batch.lines[i].continuation);
+    }
 }
 
 void TestReceiveText::counter_data()

@@ -1,14 +1,19 @@
 #include "receiveview.h"
 #include "yurbtestmain.h"
 
+#include <QAccessible>
+#include <QAccessibleInterface>
 #include <QPlainTextEdit>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QTextBlock>
 
 // The receive views over real documents: the line limit across batches,
-// long lines cut into display lines and joined again for export, and a
-// hidden hex view that shows on demand what it would have shown all along.
+// long lines cut into display lines and joined again for export, a hidden
+// hex view that shows on demand what it would have shown all along, views
+// that come out of a flood as a steady stream leaves them, and their text as
+// a screen reader reads it.
 class TestReceiveView : public QObject
 {
     Q_OBJECT
@@ -20,6 +25,10 @@ private Q_SLOTS:
     void hiddenHexViewShowsTheSameLater_data();
     void hiddenHexViewShowsTheSameLater();
     void chunkBetweenTheTwoWritesIsShown();
+    void floodEndsWithTheNewestLines_data();
+    void floodEndsWithTheNewestLines();
+    void textReadableThroughAccessibility_data();
+    void textReadableThroughAccessibility();
 };
 
 using Batches = QList<QStringList>;
@@ -161,6 +170,107 @@ void TestReceiveView::chunkBetweenTheTwoWritesIsShown()
     view.appendBytes("first ", false);
     QTRY_COMPARE(text.toPlainText(), QStringLiteral("first last"));
     QTRY_VERIFY(hex.toPlainText().endsWith(QLatin1String("0x74,")));
+}
+
+// The views' text as a screen reader gets it, line breaks as line feeds.
+static QString accessibleText(QPlainTextEdit &edit)
+{
+    QAccessibleInterface *view = QAccessible::queryAccessibleInterface(&edit);
+    if (!view || !view->textInterface())
+        return QStringLiteral("(no accessible text)");
+    QAccessibleTextInterface *text = view->textInterface();
+    return text->text(0, text->characterCount()).replace(QChar::ParagraphSeparator, u'\n');
+}
+
+void TestReceiveView::floodEndsWithTheNewestLines_data()
+{
+    QTest::addColumn<QByteArray>("line");
+    QTest::addColumn<bool>("timeStamp");
+    QTest::addColumn<HexFormat::Style>("style");
+    const QByteArray line = QByteArray(55, 'x') + '\n';
+    QTest::newRow("64-byte lines") << line << false << HexFormat::Style::Compact;
+    QTest::newRow("stamped chunks") << line << true << HexFormat::Style::Spaced;
+    QTest::newRow("no line end") << QByteArray(56, 'x') << false << HexFormat::Style::Compact;
+}
+
+// Far more lines than the views hold come at once, as from a fast port: the
+// views are written step by step, each ends with exactly its newest lines,
+// and then paints and scrolls as after any other write.
+void TestReceiveView::floodEndsWithTheNewestLines()
+{
+    QFETCH(QByteArray, line);
+    QFETCH(bool, timeStamp);
+    QFETCH(HexFormat::Style, style);
+    constexpr int limit = 10000;
+    QPlainTextEdit text;
+    QPlainTextEdit hex;
+    text.show();
+    hex.show();
+    ReceiveView view(&text, &hex, nullptr, style);
+    QByteArray stream;
+    for (int i = 0; i < 20000; ++i) {
+        const QByteArray numbered = QByteArray::number(i).rightJustified(8, '0') + line;
+        view.appendBytes(numbered, timeStamp);
+        stream += numbered;
+    }
+    const QString textDump = QString::fromLatin1(stream).remove(QLatin1Char('\n'));
+    const QString hexDump = HexFormat::chunk(stream, style, true).remove(QLatin1Char('\n'));
+    const auto withoutBreaks = [](const QPlainTextEdit &edit) {
+        return shownText(edit).remove(QStringLiteral("[T]")).remove(QLatin1Char('\n'));
+    };
+    // The last line, its number included, is shown.
+    const qsizetype lastLine = line.size() + 8;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        withoutBreaks(hex).endsWith(hexDump.right(lastLine * HexFormat::charsPerByte(style))) &&
+            withoutBreaks(text).endsWith(textDump.right(lastLine - 1)),
+        20000);
+    QVERIFY(hexDump.endsWith(withoutBreaks(hex)));
+    QVERIFY(textDump.endsWith(withoutBreaks(text)));
+    QCOMPARE(hex.blockCount(), limit);
+    for (QPlainTextEdit *edit : {&text, &hex}) {
+        QVERIFY(edit->blockCount() <= limit);
+        QTRY_VERIFY(edit->updatesEnabled());
+        QVERIFY(!edit->centerOnScroll());
+        QCOMPARE(edit->verticalScrollBar()->value(), edit->verticalScrollBar()->maximum());
+    }
+}
+
+void TestReceiveView::textReadableThroughAccessibility_data()
+{
+    QTest::addColumn<QByteArrayList>("chunks");
+    QTest::addColumn<bool>("timeStamp");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("lines") << QByteArrayList{"first\nsecond\n", "third"} << false
+                           << "first\nsecond\nthird";
+    QTest::newRow("stamped chunks")
+        << QByteArrayList{"one", "two\nthree"} << true << "[T]one\n[T]two\nthree";
+    QTest::newRow("CR-only lines") << QByteArrayList{"a\rb\r", "c"} << false << "a\nb\nc";
+    QTest::newRow("line longer than a display line")
+        << QByteArrayList{QByteArray(1500, 'y'), "\nlast"} << false
+        << QString(1024, u'y') + u'\n' + QString(476, u'y') + QStringLiteral("\nlast");
+}
+
+// A screen reader reads both views as they show, every line and stamp,
+// however the writes were cut.
+void TestReceiveView::textReadableThroughAccessibility()
+{
+    QFETCH(QByteArrayList, chunks);
+    QFETCH(bool, timeStamp);
+    QFETCH(QString, shown);
+    QPlainTextEdit text;
+    QPlainTextEdit hex;
+    text.show();
+    hex.show();
+    ReceiveView view(&text, &hex);
+    for (const QByteArray &chunk : chunks)
+        view.appendBytes(chunk, timeStamp);
+    const QString lastHex =
+        HexFormat::chunk(chunks.last().right(1), HexFormat::Style::Compact, true);
+    QTRY_COMPARE(shownText(text), shown);
+    QTRY_VERIFY(hex.toPlainText().endsWith(lastHex));
+    static const QRegularExpression stamp(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d{3}\\]"));
+    QCOMPARE(accessibleText(text).replace(stamp, QStringLiteral("[T]")), shown);
+    QCOMPARE(accessibleText(hex), hex.toPlainText());
 }
 
 YURB_TEST_MAIN(TestReceiveView)
