@@ -76,6 +76,23 @@ constexpr qsizetype smallestPartialAnswer = 2;
     return mbapLength + length;
 }
 
+// Whether `rest` may still turn out to start a sound frame once more bytes
+// have come: its length is not known yet, or not all of it is there.
+[[nodiscard]] bool frameMayArrive(QByteArrayView rest, Mode mode)
+{
+    if (mode == Mode::Rtu) {
+        if (rest.size() < 2)
+            return true;
+        const qsizetype length = rtuLength(rest);
+        return length < 0 || rest.size() < length;
+    }
+    if (rest.size() < mbapLength)
+        return true;
+    const int length = wordAt(rest, 4);
+    return wordAt(rest, 2) == 0 && length >= smallestTcpLength && length <= largestTcpLength &&
+           rest.size() < mbapLength + length;
+}
+
 } // namespace
 
 ModbusReplyCollector::ModbusReplyCollector(const QByteArray &request, Nuvelix_ModBus_Mode mode)
@@ -113,24 +130,27 @@ bool ModbusReplyCollector::take(QByteArrayView bytes)
     // Offsets still waiting for bytes are asked again next time; those
     // before the first of them are settled and never scanned again. A sound
     // frame that answers something else is passed over whole, so that its
-    // inside never passes for an answer.
+    // inside never passes for an answer. A sound answer is taken as soon as
+    // it is there, whatever may still be arriving before it: its CRC or
+    // header vouches for it. A malformed one waits until every offset before
+    // it is settled, since a frame still arriving there may hold it.
     bool settled = true;
     qsizetype at = m_scanFrom;
     while (at < m_received.size()) {
         Answer kind = Answer::None;
+        const QByteArrayView rest = QByteArrayView(m_received).sliced(at);
         const qsizetype length = answerLengthAt(at, kind);
-        if (length > 0) {
+        if (length > 0 && (settled || kind != Answer::Malformed)) {
             m_answer = kind;
             m_replyAt = at;
-            m_reply = m_received.sliced(at, length);
+            m_reply = rest.first(length).toByteArray();
             return true;
         }
         qsizetype next = at + 1;
-        if (length < 0)
+        if (length != 0 || frameMayArrive(rest, m_mode))
             settled = false;
         else
-            next = at + qMax<qsizetype>(
-                            1, soundFrameLength(QByteArrayView(m_received).sliced(at), m_mode));
+            next = at + qMax<qsizetype>(1, soundFrameLength(rest, m_mode));
         if (settled)
             m_scanFrom = next;
         at = next;

@@ -15,7 +15,9 @@
 // a sound frame of another unit, an RTU frame of the request's unit with a
 // wrong CRC and a TCP frame with a wrong protocol identifier or an
 // impossible length answer it too, as what they are. Late replies to other
-// requests, other frames and noise before the answer are passed over.
+// requests, other frames and noise before the answer are passed over. A
+// sound answer is taken as soon as it has arrived; a malformed one once no
+// offset before it may still start a frame that holds it.
 class ModbusReplyCollector
 {
 public:

@@ -329,6 +329,11 @@ void TestModbusCore::collector_data()
         "reply", tcpReply, {shown(tcpReply)});
     row("TCP a late reply is passed over", tcpRead, {lateTcp + tcpReply}, "reply", tcpReply,
         {stray + shown(lateTcp), shown(tcpReply)});
+    // Its registers hold the request's identifier and a malformed header.
+    const QByteArray lateHoldingHeader = tcp(0x0101, hex("01 03 06 01 02 00 01 00 00"));
+    row("TCP a late reply in pieces is passed over whole", tcpRead,
+        {lateHoldingHeader.first(12), lateHoldingHeader.mid(12) + tcpReply}, "reply", tcpReply,
+        {stray + shown(lateHoldingHeader), shown(tcpReply)});
     row("TCP other unit", tcpRead, {otherUnitTcp}, "other unit", otherUnitTcp,
         {shown(otherUnitTcp)});
     row("TCP protocol identifier 1", tcpRead, {protocolOne}, "malformed", protocolOne,
