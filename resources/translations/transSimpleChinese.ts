@@ -168,6 +168,13 @@
     </message>
 </context>
 <context>
+    <name>Device</name>
+    <message>
+        <source>No Bluetooth adapter was found.</source>
+        <translation>未找到蓝牙适配器。</translation>
+    </message>
+</context>
+<context>
     <name>GPScalculate</name>
     <message>
         <source>GPS calculation</source>
@@ -494,6 +501,21 @@
     </message>
     <message>
         <source>The longitude %1 is not between -180 and 180 degrees.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MWaveView</name>
+    <message>
+        <source>开始</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>暂停</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show Coordinate</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1811,6 +1833,69 @@ Azimuth: %3 </source>
         <source>TVOC</source>
         <translation>TVOC</translation>
     </message>
+    <message>
+        <source>&quot;%1&quot; is not a number.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not a position on the earth: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Call failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The modem gave no prompt for the data: nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unexpected unit %1 in response</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish topic is empty: nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish topic %1 holds a wildcard (+ or #): nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Publish topic %1 is not a topic MQTT can carry: nothing was sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Subscribe topic is empty: nothing was subscribed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 is not a valid filter, + and # must stand alone between slashes: nothing was subscribed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 is not a valid filter, # may only be the last level: nothing was subscribed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 is not a filter MQTT can carry: nothing was subscribed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Topic:%1 could not be subscribed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT message could not be sent.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ModbusFrameLog</name>
+    <message>
+        <source>  (answers no request)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MqttClient</name>
@@ -1864,6 +1949,13 @@ Azimuth: %3 </source>
     </message>
 </context>
 <context>
+    <name>MqttMessageView</name>
+    <message>
+        <source>Older messages dropped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Nuvelix_ModbusClient</name>
     <message>
         <source>Unsupported function code</source>
@@ -1904,6 +1996,14 @@ Azimuth: %3 </source>
     <message>
         <source>Invalid byte count in response</source>
         <translation>应答字节数无效</translation>
+    </message>
+    <message>
+        <source>Too much data for one request: %1 bytes, at most %2 (%3 coils)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Too much data for one request: %1 bytes, at most %2 (%3 registers)</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2049,6 +2149,10 @@ Azimuth: %3 </source>
     </message>
     <message>
         <source>The UTM easting and northing must be finite numbers.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The UTM position E %1, N %2 in zone &quot;%3&quot; is no place on the earth.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -2947,6 +3051,14 @@ Azimuth: %3 </source>
     <message>
         <source>¯(point)</source>
         <translation>¯(点)</translation>
+    </message>
+    <message>
+        <source>Euro reference rates of %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Built-in rates in use: no reference rates downloaded yet</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -68,6 +68,8 @@ void TestTranslations::chineseTextsButEnglishTabTitles()
              QStringLiteral("退出"));
     QCOMPARE(window.findChild<QAction *>(QStringLiteral("actionCheck_Update"))->text(),
              QStringLiteral("检测更新"));
+    QCOMPARE(QCoreApplication::translate("Device", "No Bluetooth adapter was found."),
+             QStringLiteral("未找到蓝牙适配器。"));
     QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menu"))->title(),
              QStringLiteral("Edit(&E)"));
     QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menu_2"))->title(),
