@@ -18,6 +18,7 @@
 // per chunk measured above.
 
 #include "benchsupport.h"
+#include "nmeasentence.h"
 #include "ptywindow.h"
 #include "receiveview.h"
 #include "windowbench.h"

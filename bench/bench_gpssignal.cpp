@@ -10,6 +10,7 @@
 // results drawn per second.
 
 #include "benchsupport.h"
+#include "nmeasentence.h"
 #include "gps_signal.h"
 #include "mainwindow.h"
 #include "ptywindow.h"

@@ -9,6 +9,7 @@
 
 #include "nmeadecoder.h"
 #include "nmeaframer.h"
+#include "nmeasentence.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -25,14 +26,6 @@ constexpr int runs = 3;
 double megabytes(qint64 bytes)
 {
     return double(bytes) / (1024 * 1024);
-}
-
-QByteArray withChecksum(const QByteArray &body)
-{
-    quint8 sum = 0;
-    for (const char byte : body)
-        sum ^= quint8(byte);
-    return '$' + body + '*' + QByteArray::number(sum, 16).toUpper().rightJustified(2, '0') + "\r\n";
 }
 
 QByteArray fixed(double value, int decimals)
@@ -85,7 +78,7 @@ QList<QByteArray> epoch(QRandomGenerator &random, int second)
     }
     QList<QByteArray> sentences;
     for (const QByteArray &body : bodies)
-        sentences.append(withChecksum(body));
+        sentences.append(nmeaSentence(body));
     return sentences;
 }
 

@@ -115,15 +115,6 @@ QByteArray numberedLines(qsizetype size, const QByteArray &lineEnd)
     return stream;
 }
 
-QByteArray nmeaSentence(const QByteArray &body)
-{
-    char sum = 0;
-    for (const char c : body)
-        sum ^= c;
-    return '$' + body + '*' + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') +
-           "\r\n";
-}
-
 QByteArray randomBytes(qsizetype size, quint32 seed)
 {
     QRandomGenerator generator(seed);

@@ -35,9 +35,6 @@ void writeAll(int fd, const QByteArray &bytes);
 // reordered bytes show, and each ended by `lineEnd` ("\n", "\r", "\r\n", or
 // a printable mark for a stream without line ends).
 [[nodiscard]] QByteArray numberedLines(qsizetype size, const QByteArray &lineEnd);
-// An NMEA sentence of `body` as a receiver sends it: '$', the body, '*', the
-// checksum in two upper-case hex digits, CR LF.
-[[nodiscard]] QByteArray nmeaSentence(const QByteArray &body);
 // `size` random bytes, the same for a given seed.
 [[nodiscard]] QByteArray randomBytes(qsizetype size, quint32 seed);
 

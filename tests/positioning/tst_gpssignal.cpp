@@ -1,6 +1,7 @@
 #include "callout.h"
 #include "gps_signal.h"
 #include "mainwindow.h"
+#include "nmeasentence.h"
 #include "portlist.h"
 #include "promptrecorder.h"
 #include "ptypair.h"
@@ -25,16 +26,6 @@
 #include <memory>
 
 namespace {
-// A sentence with its checksum and line end, as a receiver sends it.
-QByteArray sentence(const QByteArray &body)
-{
-    char sum = 0;
-    for (const char c : body)
-        sum ^= c;
-    return '$' + body + '*' + QByteArray::number(uchar(sum), 16).toUpper().rightJustified(2, '0') +
-           "\r\n";
-}
-
 QList<QChart *> charts(const QDialog &dialog)
 {
     QList<QChart *> all;
@@ -139,7 +130,7 @@ void TestGpsSignal::startStream()
 {
     connect(&m_stream, &QTimer::timeout, this, [this] {
         const int n = m_sent++;
-        m_pty->write(sentence(
+        m_pty->write(nmeaSentence(
             (n % 8 < 4 ? "GPGSV,4," : "BDGSV,4,") + QByteArray::number(n % 4 + 1) + ",16," +
             QByteArray::number(n % 4 * 2 + 1) + ",40,100,38," + QByteArray::number(n % 4 * 2 + 2) +
             ",20,200," + QByteArray::number(20 + n % 30)));
@@ -190,7 +181,7 @@ void TestGpsSignal::sentencesAreDrawn()
     QDialog *dialog = openDialog();
     QVERIFY(dialog);
     for (const QByteArray &body : bodies)
-        QVERIFY(m_pty->write(sentence(body)));
+        QVERIFY(m_pty->write(nmeaSentence(body)));
     // The last sentence is drawn: the worker has read them all and is idle.
     auto *worker = m_window->findChild<GPS_Signal *>();
     QTRY_COMPARE(worker->readCount(), bodies.size());
