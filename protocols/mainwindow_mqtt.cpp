@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "localclock.h"
+#include "longtextbox.h"
 #include "mqttmessageview.h"
 #include "mqttsettings.h"
 #include "mqttsubscription.h"
@@ -79,6 +80,9 @@ void MainWindow::Mqtt_Init_Start()
 {
     ui->mqtt_port_lineEdit->setValidator(new QIntValidator(1, 65535, ui->mqtt_port_lineEdit));
     ui->mqtt_textEdit->setReadOnly(true);
+    // A payload pasted on one line (a Base64 blob) would otherwise take
+    // seconds to lay out.
+    LongTextBox::prepare(ui->mqtt_pub_textEdit);
     const MqttSettings fields = MqttSettings::read(*settings);
     ui->mqtt_protocol_combox->setCurrentIndex(fields.protocol);
     ui->mqtt_username_lineEdit->setText(fields.username);

@@ -3,8 +3,9 @@
 class QString;
 class QTextEdit;
 
-// The text boxes of the Crypty and Unicode tabs, which may hold megabytes on
-// one line (a Base64 text, a run of hex groups).
+// Text boxes that may hold megabytes on one line: the Crypty and Unicode
+// tabs' (a Base64 text, a run of hex groups) and the MQTT publish box (a
+// payload).
 namespace LongTextBox {
 
 // Wraps anywhere (wrapping at word boundaries lays a long word out in time
