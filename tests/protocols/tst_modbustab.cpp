@@ -198,6 +198,7 @@ private Q_SLOTS:
     void initTestCase();
     void cleanup();
     void log();
+    void logDuringAFlood();
     void exchange_data();
     void exchange();
     void duringTheWait();
@@ -319,6 +320,25 @@ void TestModbusTab::log()
     log.append(hex("03"));
     log.flush();
     QCOMPARE(loggedFrames(view), QByteArrayList{hex("03")});
+}
+
+// Frames that come faster than the view can take them show their newest
+// lines meanwhile (a few hundred, or all when the machine is slow), and all
+// that the view keeps once they stop, in order.
+void TestModbusTab::logDuringAFlood()
+{
+    QPlainTextEdit view;
+    ModbusFrameLog log(&view, 1000);
+    QByteArrayList frames;
+    for (int i = 0; i < 1500; ++i) {
+        frames.append(QByteArray(1, char(i >> 8)) + char(i & 0xff));
+        log.append(frames.last());
+    }
+    QTRY_VERIFY(!view.toPlainText().isEmpty());
+    const QByteArrayList first = loggedFrames(view);
+    QCOMPARE_LE(first.size(), 1000);
+    QCOMPARE(first, frames.mid(frames.size() - first.size()));
+    QTRY_COMPARE_WITH_TIMEOUT(loggedFrames(view), frames.mid(500), 5000);
 }
 
 void TestModbusTab::exchange_data()
