@@ -613,12 +613,15 @@ private:
     void modbusShowTransport(bool serial);
     void modbusShowTcpIdle();
     void releaseModbusSocket();
+    void modbusReadDataField();
     // The open transport of the selected mode, or null.
     [[nodiscard]] QIODevice *modbusTransport(Nuvelix_ModBus_Mode mode) const;
     void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                         int startAddress, int quantity, const QByteArray &dataBytes,
                         Nuvelix_ModBus_Mode mode);
     void modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode);
+    [[nodiscard]] QString modbusReplyFault(Nuvelix_ModbusClient::FunctionCode function,
+                                           const QByteArray &reply, Nuvelix_ModBus_Mode mode);
 
 private Q_SLOTS:
     // MQTT client (protocols/mainwindow_mqtt.cpp).
@@ -786,7 +789,9 @@ private:
     // Modbus master: the codec and the two logs (made at set-up), the TCP
     // connection (a new socket per connect, the one before released) and its
     // flag (1 from the connect until the disconnect or a failure), whether
-    // this tab holds the shared serial port and whether a transaction runs.
+    // this tab holds the shared serial port and whether a transaction runs,
+    // the data field's bytes (none while it is not valid hex data) and what
+    // the codec last found wrong.
     Nuvelix_ModbusClient *modbusClient = nullptr;
     ModbusFrameLog *modbusSendLog = nullptr;
     ModbusFrameLog *modbusReceiveLog = nullptr;
@@ -794,6 +799,8 @@ private:
     int modbusTcpConnected = 0;
     bool modbusSerialOpen = false;
     bool modbusBusy = false;
+    std::optional<QByteArray> modbusData;
+    QString modbusFault;
     // MQTT tab: the button's state, the client and the WebSocket device of
     // the current session (null while idle), whether that session reached
     // the broker, and the received messages.

@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "modbusframelog.h"
+#include "modbushexinput.h"
 #include "prompt.h"
 #include "serialtool.h"
 
@@ -40,8 +41,21 @@ void MainWindow::Modbus_Init_Start()
     // The codec keeps no state of its own, so one serves both modes; what
     // it finds wrong with a reply goes to the status bar.
     modbusClient = new Nuvelix_ModbusClient(this);
-    connect(modbusClient, &Nuvelix_ModbusClient::errorOccurred, this,
-            [this](const QString &error) { statusBar()->showMessage(error); });
+    connect(modbusClient, &Nuvelix_ModbusClient::errorOccurred, this, [this](const QString &error) {
+        modbusFault = error;
+        statusBar()->showMessage(error);
+    });
+    // The data field is read as bytes when it changes, not at every press.
+    connect(ui->Modbus_lineEdit, &QLineEdit::textChanged, this, &MainWindow::modbusReadDataField);
+    modbusReadDataField();
+}
+
+void MainWindow::modbusReadDataField()
+{
+    const QString text = ui->Modbus_lineEdit->text();
+    modbusData.reset();
+    if (ModbusHexInput::isValid(text))
+        modbusData = ModbusHexInput::toBytes(text.toLatin1());
 }
 
 // Codes 1 to 4 read; the others write the data field's bytes.

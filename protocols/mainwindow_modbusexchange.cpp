@@ -2,7 +2,6 @@
 #include "ui_mainwindow.h"
 
 #include "modbusframelog.h"
-#include "modbushexinput.h"
 #include "modbusreplycollector.h"
 #include "modbusreplywait.h"
 #include "portwait.h"
@@ -56,19 +55,6 @@ constexpr std::array<Function, 9> functionByIndex = {
            int(function) <= int(Function::ReadInputRegisters);
 }
 
-// The codec's verdict on a reply (it shows it too): empty when it decodes.
-QString replyFault(Nuvelix_ModbusClient &client, Function function, const QByteArray &reply,
-                   Nuvelix_ModBus_Mode mode)
-{
-    QString fault;
-    const QMetaObject::Connection listening =
-        QObject::connect(&client, &Nuvelix_ModbusClient::errorOccurred,
-                         [&fault](const QString &error) { fault = error; });
-    static_cast<void>(client.parseResponse(function, reply, mode));
-    QObject::disconnect(listening);
-    return fault;
-}
-
 // Each frame on its own, marked when it answers no request.
 void logReceived(ModbusFrameLog &log, const QList<ModbusReplyCollector::Frame> &frames)
 {
@@ -107,16 +93,11 @@ void MainWindow::Modbus_Read_write_Button()
     const int start = ui->Modbus_address_spinBox->value();
     const int quantity = ui->Modbus_quantity_spinBox->value();
     const Function function = functionAt(ui->Modbus_function_comboBox->currentIndex());
-    const QString text = ui->Modbus_lineEdit->text();
-    if (!ModbusHexInput::isValid(text)) {
+    if (!modbusData || modbusData->size() < dataBytesNeeded(function)) {
         badDataBox();
         return;
     }
-    const QByteArray dataBytes = ModbusHexInput::toBytes(text.toLatin1());
-    if (dataBytes.size() < dataBytesNeeded(function)) {
-        badDataBox();
-        return;
-    }
+    const QByteArray dataBytes = *modbusData;
 
     if (isRead(function))
         Modbus_onReadButtonClicked(server, function, start, quantity, mode);
@@ -178,11 +159,11 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
         if (request.isEmpty())
             return;
         modbusLogStale(transport, mode);
-        modbusSendLog->append(request);
 
         ModbusReplyCollector collector(request, mode);
         const PortWait::Outcome outcome =
-            ModbusReplyWait::exchange(transport, request, collector, replyTimeoutMs);
+            ModbusReplyWait::exchange(transport, request, collector, replyTimeoutMs,
+                                      [this, &request] { modbusSendLog->append(request); });
         if (outcome == PortWait::Outcome::TimedOut)
             collector.finish();
         logReceived(*modbusReceiveLog, collector.frames());
@@ -191,7 +172,7 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
 
         switch (collector.answer()) {
         case ModbusReplyCollector::Answer::Reply:
-            if (replyFault(*modbusClient, function, collector.reply(), mode).isEmpty())
+            if (modbusReplyFault(function, collector.reply(), mode).isEmpty())
                 statusBar()->showMessage(tr("Reply received"));
             return;
         case ModbusReplyCollector::Answer::OtherUnit: {
@@ -202,7 +183,7 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
             break;
         }
         case ModbusReplyCollector::Answer::Malformed:
-            fault = replyFault(*modbusClient, function, collector.reply(), mode);
+            fault = modbusReplyFault(function, collector.reply(), mode);
             break;
         case ModbusReplyCollector::Answer::None:
             break;
@@ -224,10 +205,21 @@ void MainWindow::modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode)
         if (::ioctl(int(serial->handle()), FIONREAD, &held) != 0 || held > 0)
             static_cast<void>(serial->waitForReadyRead(0));
     }
-    const QByteArray stale = transport->readAll();
-    if (stale.isEmpty())
+    // Reading a socket that holds nothing costs a buffer and a read more
+    // than asking.
+    if (transport->bytesAvailable() == 0)
         return;
+    const QByteArray stale = transport->readAll();
     ModbusReplyCollector frames({}, mode);
     static_cast<void>(frames.take(stale));
     logReceived(*modbusReceiveLog, frames.frames());
+}
+
+// The codec's verdict on a reply (it shows it too): empty when it decodes.
+QString MainWindow::modbusReplyFault(Nuvelix_ModbusClient::FunctionCode function,
+                                     const QByteArray &reply, Nuvelix_ModBus_Mode mode)
+{
+    modbusFault.clear();
+    static_cast<void>(modbusClient->parseResponse(function, reply, mode));
+    return modbusFault;
 }

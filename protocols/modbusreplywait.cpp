@@ -5,6 +5,10 @@
 #include <QElapsedTimer>
 #include <QSerialPort>
 
+#include <array>
+
+#include <poll.h>
+
 namespace {
 
 // How long the first wait may block, and how long after the event loop
@@ -12,6 +16,8 @@ namespace {
 // answer.
 constexpr int blockingMs = 5;
 constexpr int loopTurnMs = 20;
+// A Modbus frame is at most 260 bytes.
+constexpr qsizetype readChunk = 1024;
 
 // When the thread's event loop last went round.
 struct LoopTurns
@@ -21,18 +27,17 @@ struct LoopTurns
 };
 thread_local LoopTurns loopTurns;
 
-[[nodiscard]] bool loopTurnedRecently()
+void watchLoopTurns()
 {
-    if (!loopTurns.watched) {
-        QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
-        if (!dispatcher)
-            return false;
-        QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
-                         [] { loopTurns.sinceTurn.start(); });
-        loopTurns.watched = true;
-        loopTurns.sinceTurn.start();
-    }
-    return loopTurns.sinceTurn.elapsed() < loopTurnMs;
+    if (loopTurns.watched)
+        return;
+    QAbstractEventDispatcher *dispatcher = QAbstractEventDispatcher::instance();
+    if (!dispatcher)
+        return;
+    QObject::connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock,
+                     [] { loopTurns.sinceTurn.start(); });
+    loopTurns.watched = true;
+    loopTurns.sinceTurn.start();
 }
 
 // Writes out what the device holds back from a write.
@@ -44,32 +49,67 @@ void sendWritten(QIODevice *device)
         socket->flush();
 }
 
+// Blocks up to `ms` for something to read and hands it to the collector;
+// false when nothing came or the device gave nothing. An unbuffered socket
+// is waited on and read directly: Qt's own wait turns its read notifier off
+// for every reply and the read on again, which wakes the event loop for
+// nothing, and reading it all takes one more read that finds nothing.
+bool takeArrived(QIODevice *device, ModbusReplyCollector &collector, int ms)
+{
+    auto *socket = qobject_cast<QAbstractSocket *>(device);
+    if (!socket || !socket->openMode().testFlag(QIODevice::Unbuffered)) {
+        if (device->bytesAvailable() == 0 && !device->waitForReadyRead(ms))
+            return false;
+        static_cast<void>(collector.take(device->readAll()));
+        return true;
+    }
+    pollfd readable{int(socket->socketDescriptor()), POLLIN, 0};
+    if (::poll(&readable, 1, ms) <= 0)
+        return false;
+    std::array<char, readChunk> bytes;
+    const qint64 read = socket->read(bytes.data(), qint64(bytes.size()));
+    if (read <= 0)
+        return false;
+    static_cast<void>(collector.take(QByteArrayView(bytes.data(), read)));
+    return true;
+}
+
 } // namespace
 
 PortWait::Outcome ModbusReplyWait::exchange(QIODevice *device, const QByteArray &request,
-                                            ModbusReplyCollector &collector, int timeoutMs)
+                                            ModbusReplyCollector &collector, int timeoutMs,
+                                            const std::function<void()> &whileSent)
 {
     if (PortWait::isWaiting())
         return PortWait::Outcome::Busy;
+    QElapsedTimer clock;
+    clock.start();
     if (!device || !device->isOpen() || device->write(request) != request.size())
         return PortWait::Outcome::Closed;
     sendWritten(device);
+    if (whileSent)
+        whileSent();
+    // Events that have waited a while run now, while the answer is on its
+    // way, so that the window keeps answering however fast requests follow
+    // each other.
+    watchLoopTurns();
+    if (!loopTurns.watched || loopTurns.sinceTurn.elapsed() >= loopTurnMs) {
+        const PortWait::Outcome pending = PortWait::runPending(device);
+        if (pending != PortWait::Outcome::Ready)
+            return pending;
+        loopTurns.sinceTurn.start();
+    }
     // No event runs while the thread blocks here, so nothing else reads the
     // device or closes it meanwhile, but the device itself may close. What
     // waited before the request was read by the caller; the rest of the
     // answer is read as it comes.
-    QElapsedTimer clock;
-    clock.start();
-    if (loopTurnedRecently()) {
-        while (clock.elapsed() < blockingMs &&
-               device->waitForReadyRead(int(blockingMs - clock.elapsed())) &&
-               !collector.take(device->readAll()))
-            continue;
-        if (!device->isOpen())
-            return PortWait::Outcome::Closed;
-        if (collector.complete())
-            return PortWait::Outcome::Ready;
-    }
+    while (!collector.complete() && clock.elapsed() < blockingMs &&
+           takeArrived(device, collector, int(blockingMs - clock.elapsed())))
+        continue;
+    if (!device->isOpen())
+        return PortWait::Outcome::Closed;
+    if (collector.complete())
+        return PortWait::Outcome::Ready;
     return PortWait::exchange(device, {}, int(qMax<qint64>(0, timeoutMs - clock.elapsed())),
                               [&] { return collector.take(device->readAll()); });
 }

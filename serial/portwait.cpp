@@ -1,5 +1,6 @@
 #include "portwait.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QIODevice>
 #include <QPointer>
@@ -81,6 +82,22 @@ PortWait::Outcome PortWait::exchange(QIODevice *port, const QByteArray &request,
     if (!outcome || !usable(guard))
         return Outcome::Closed;
     return *outcome;
+}
+
+PortWait::Outcome PortWait::runPending(QIODevice *port)
+{
+    if (waiting)
+        return Outcome::Busy;
+    const WaitingMark mark;
+    const QPointer<QIODevice> guard(port);
+    if (!usable(guard))
+        return Outcome::Closed;
+    // A port closed and opened again meanwhile is not the one written to.
+    bool closed = false;
+    const QObject context;
+    QObject::connect(port, &QIODevice::aboutToClose, &context, [&closed] { closed = true; });
+    QCoreApplication::processEvents();
+    return closed || !usable(guard) ? Outcome::Closed : Outcome::Ready;
 }
 
 bool PortWait::isWaiting()

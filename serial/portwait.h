@@ -35,6 +35,11 @@ public:
     // runs, so a wait started from such a slot would only time out: queue it.
     [[nodiscard]] static Outcome exchange(QIODevice *port, const QByteArray &request, int timeoutMs,
                                           const std::function<bool()> &ready);
+    // Runs the events pending now, once and without waiting for more, as a
+    // wait would run them while `port` waits for a reply it was sent: Busy at
+    // once while another wait runs, Closed when the port is or was closed or
+    // went meanwhile (leave it alone then), else Ready.
+    [[nodiscard]] static Outcome runPending(QIODevice *port);
     // Whether a wait runs on the calling thread.
     [[nodiscard]] static bool isWaiting();
 };

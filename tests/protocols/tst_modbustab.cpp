@@ -14,6 +14,7 @@
 
 #include <QBuffer>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QModbusReply>
 #include <QModbusTcpClient>
@@ -205,6 +206,7 @@ private Q_SLOTS:
     void tcpStates();
     void testSlave_data();
     void testSlave();
+    void fastPresses();
 
 private:
     void makeWindow(const QString &portPath);
@@ -655,6 +657,31 @@ void TestModbusTab::testSlave()
     QTRY_VERIFY(reply->isFinished());
     QCOMPARE(reply->error(), QModbusDevice::NoError);
     QCOMPARE(reply->result().values().mid(0, readBack.size()), readBack);
+}
+
+// Presses that follow each other as fast as the test slave answers leave
+// the window's events running, and every frame reaches its log.
+void TestModbusTab::fastPresses()
+{
+    makeWindow(m_process.rtuPath());
+    openTransport(Mode::Tcp, m_process.tcpPort());
+    setRequest(2, 0, 2);
+    int ticks = 0;
+    QTimer tick;
+    connect(&tick, &QTimer::timeout, this, [&ticks] { ++ticks; });
+    tick.start(10);
+    QPushButton *read = button("Modbus_pushButton");
+    int presses = 0;
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 300) {
+        read->click();
+        ++presses;
+    }
+    QCOMPARE_GE(ticks, 3);
+    QCOMPARE(statusText(*m_window), QStringLiteral("Reply received"));
+    QTRY_COMPARE_WITH_TIMEOUT(received().size(), presses, 5000);
+    QCOMPARE(sent().size(), presses);
 }
 
 YURB_TEST_MAIN(TestModbusTab)

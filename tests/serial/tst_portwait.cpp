@@ -21,12 +21,14 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void unusablePortIsClosed();
+    void runPending_data();
+    void runPending();
 };
 
 namespace {
 
 // What a timer does to the port during the wait, 50 ms in.
-enum class Action { None, Close, DeleteLater, Delete, Nested };
+enum class Action { None, Close, DeleteLater, Delete, Nested, Reopen };
 
 } // namespace
 
@@ -63,6 +65,9 @@ void TestPortWait::exchange_data()
                                    << 300 << O::TimedOut << 300 << 1500;
     QTest::newRow("closed") << at << QList<int>{} << QByteArrayList{} << int(Action::Close) << 5000
                             << O::Closed << 40 << 2500;
+    QTest::newRow("closed and opened again")
+        << at << QList<int>{} << QByteArrayList{} << int(Action::Reopen) << 5000 << O::Closed << 40
+        << 2500;
     QTest::newRow("deleted later") << at << QList<int>{} << QByteArrayList{}
                                    << int(Action::DeleteLater) << 5000 << O::Closed << 40 << 2500;
     QTest::newRow("deleted") << at << QList<int>{} << QByteArrayList{} << int(Action::Delete)
@@ -105,6 +110,10 @@ void TestPortWait::exchange()
             break;
         case Action::Close:
             port->close();
+            break;
+        case Action::Reopen:
+            port->close();
+            port->open(QIODevice::ReadWrite);
             break;
         case Action::DeleteLater:
             port->deleteLater();
@@ -158,6 +167,73 @@ void TestPortWait::unusablePortIsClosed()
     PtyPair pty;
     QSerialPort notOpen(pty.slavePath());
     QCOMPARE(PortWait::exchange(&notOpen, "AT\r\n", 1000, never), PortWait::Outcome::Closed);
+}
+
+void TestPortWait::runPending_data()
+{
+    QTest::addColumn<int>("action");
+    QTest::addColumn<PortWait::Outcome>("expected");
+
+    using O = PortWait::Outcome;
+    QTest::newRow("nothing happens") << int(Action::None) << O::Ready;
+    QTest::newRow("closed") << int(Action::Close) << O::Closed;
+    QTest::newRow("closed and opened again") << int(Action::Reopen) << O::Closed;
+    QTest::newRow("deleted") << int(Action::Delete) << O::Closed;
+    QTest::newRow("a wait inside is busy") << int(Action::Nested) << O::Ready;
+}
+
+// The events pending when it is called run, once; what they did to the
+// port decides the outcome.
+void TestPortWait::runPending()
+{
+    QFETCH(int, action);
+    QFETCH(PortWait::Outcome, expected);
+
+    PtyPair pty;
+    QPointer<QSerialPort> port = new QSerialPort(pty.slavePath());
+    QVERIFY(port->open(QIODevice::ReadWrite));
+    std::optional<PortWait::Outcome> nested;
+    bool ran = false;
+    QMetaObject::invokeMethod(
+        port,
+        [&] {
+            ran = true;
+            switch (Action(action)) {
+            case Action::Close:
+                port->close();
+                break;
+            case Action::Reopen:
+                port->close();
+                port->open(QIODevice::ReadWrite);
+                break;
+            case Action::Delete:
+                delete port.data();
+                break;
+            case Action::Nested:
+                nested = PortWait::exchange(port, "NESTED\r\n", 1000, [] { return true; });
+                break;
+            default:
+                break;
+            }
+        },
+        Qt::QueuedConnection);
+
+    QCOMPARE(PortWait::runPending(port), expected);
+    QVERIFY(ran);
+    QVERIFY(!PortWait::isWaiting());
+    if (Action(action) == Action::Nested)
+        QCOMPARE(nested, std::optional(PortWait::Outcome::Busy));
+    QCOMPARE(pty.readFor(100), QByteArray());
+    delete port.data();
+
+    // Inside another wait it runs nothing.
+    QSerialPort other(pty.slavePath());
+    QVERIFY(other.open(QIODevice::ReadWrite));
+    std::optional<PortWait::Outcome> inside;
+    QTimer::singleShot(0, &other, [&] { inside = PortWait::runPending(&other); });
+    QCOMPARE(PortWait::exchange(&other, {}, 100, {}), PortWait::Outcome::TimedOut);
+    QCOMPARE(inside, std::optional(PortWait::Outcome::Busy));
+    QCOMPARE(PortWait::runPending(nullptr), PortWait::Outcome::Closed);
 }
 
 QTEST_GUILESS_MAIN(TestPortWait)
