@@ -1,4 +1,4 @@
-// Run: xvfb-run -a build/bench/bench_modbus [ROUNDS] [REPETITIONS]
+// Run: xvfb-run -a build/bench/bench_modbus [SECONDS] [REPETITIONS]
 //
 // Round trips per second reading 125 holding registers from the test Modbus
 // slave (a process of its own: Qt SerialBus' QModbusTcpServer on loopback and
@@ -10,12 +10,19 @@
 //   libmodbus  libmodbus' own client, modbus_read_registers in a loop
 //   mbpoll     Debian's mbpoll polling as fast as it lets (every 10 ms) for
 //              three seconds
-// The first three take turns, REPETITIONS times ROUNDS round trips each
-// (default 5 x 1000), so that a machine busy with other work slows them
-// alike; each prints the median rate with the slowest and fastest turn, and
-// the tab's and the core's medians are set against libmodbus'. The tab's
-// line also gives the longest stall of the GUI thread. Every reply is
-// checked; a way that misses any says how many.
+// The first three take turns, REPETITIONS times SECONDS of round trips each
+// (default 5 x 2.5 s), so that a machine busy with other work slows them
+// alike; each prints the median rate with the slowest and fastest turn and
+// the processor time the process spent per round trip, and the tab's and
+// the core's medians are set against libmodbus'. A turn of the tab is long
+// enough for its logs to refresh in it as often as in a long run (once a
+// second while frames flood in); after it, untimed, the window is left
+// until both logs show every line they keep, and how long that took is
+// printed (they are whole about a second after the presses stop), so that
+// the next way does not pay for the tab's work. The tab's line also gives
+// the longest stall of the window, inside (the GUI thread's own timer) and
+// outside (a window manager's ping). Every reply is checked; a way that
+// misses any says how many.
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -24,6 +31,7 @@
 #include "modbusslavedata.h"
 #include "modbusslaveprocess.h"
 #include "nuvelix_modbusclient.h"
+#include "pingstallprobe.h"
 #include "portlist.h"
 #include "portwait.h"
 #include "windowbench.h"
@@ -32,6 +40,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -46,6 +55,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <optional>
 
 using Mode = Nuvelix_ModBus_Mode;
 
@@ -53,13 +63,25 @@ namespace {
 
 constexpr int registers = 125;
 constexpr int mbpollSeconds = 3;
+// The window's own work after a turn or a change of its fields.
+constexpr int settleMs = 200;
+// Lines each of the tab's logs keeps, and how long they may take to show
+// them all once the presses stop.
+constexpr qint64 logLines = 10000;
+constexpr qint64 logsWholeMs = 5000;
 
-// The turns of one way: their rates, what failed, the longest stall.
+// The turns of one way: their rates, processor time per round trip, what
+// failed, the longest stalls.
 struct Turns
 {
     QList<double> rates;
+    QList<double> processorUs;
     int failed = 0;
     qint64 longestStallMs = -1;
+    std::optional<PingStallProbe::Figures> outsideStall;
+    // How long the tab's logs took at most to show every line they keep
+    // after a turn; -1 when they did not in time.
+    qint64 logsWholeAfterMs = 0;
 };
 
 double median(QList<double> rates)
@@ -68,24 +90,30 @@ double median(QList<double> rates)
     return rates.isEmpty() ? 0.0 : rates.at(rates.size() / 2);
 }
 
-// `rounds` 0: one run of mbpoll's.
-void print(const char *mode, const char *way, Turns turns, int rounds)
+// `seconds` 0: one run of mbpoll's.
+void print(const char *mode, const char *way, Turns turns, double seconds)
 {
     std::sort(turns.rates.begin(), turns.rates.end());
     if (turns.rates.isEmpty())
         return;
     const double middle = median(turns.rates);
-    if (rounds == 0) {
+    if (seconds == 0) {
         std::printf("%-4s %-10s %8.0f round trips/s  (polling for %d s)\n", mode, way, middle,
                     mbpollSeconds);
         return;
     }
-    std::printf("%-4s %-10s %8.0f round trips/s median  (%.0f to %.0f over %lld turns of %d, "
-                "%d failed",
+    std::printf("%-4s %-10s %8.0f round trips/s median  (%.0f to %.0f over %lld turns of %.1f s, "
+                "%d failed, %.1f us of processor per round trip",
                 mode, way, middle, turns.rates.first(), turns.rates.last(),
-                qlonglong(turns.rates.size()), rounds, turns.failed);
-    if (turns.longestStallMs >= 0)
-        std::printf(", longest GUI stall %lld ms", qlonglong(turns.longestStallMs));
+                qlonglong(turns.rates.size()), seconds, turns.failed, median(turns.processorUs));
+    if (turns.longestStallMs >= 0) {
+        std::printf(", longest stall %lld ms inside, %s", qlonglong(turns.longestStallMs),
+                    qPrintable(PingStallProbe::describe(turns.outsideStall)));
+        if (turns.logsWholeAfterMs < 0)
+            std::printf(", LOGS NOT WHOLE after %lld ms", qlonglong(logsWholeMs));
+        else
+            std::printf(", logs whole %lld ms after the turn", qlonglong(turns.logsWholeAfterMs));
+    }
     std::printf(")\n");
     std::fflush(stdout);
 }
@@ -101,61 +129,105 @@ bool expectedRegisters(const QList<ushort> &values)
     return true;
 }
 
-// Runs `rounds` round trips as one turn.
-void takeTurn(Turns &turns, int rounds, const std::function<bool()> &roundTrip)
+// Runs round trips for `seconds` as one turn; returns how many.
+qint64 takeTurn(Turns &turns, double seconds, const std::function<bool()> &roundTrip)
 {
+    const double processorBefore = Bench::cpuSeconds();
     QElapsedTimer clock;
     clock.start();
-    for (int i = 0; i < rounds; ++i) {
+    const auto turnNs = qint64(seconds * 1e9);
+    qint64 rounds = 0;
+    while (clock.nsecsElapsed() < turnNs) {
         if (!roundTrip())
             ++turns.failed;
+        ++rounds;
     }
-    turns.rates.append(rounds / (double(clock.nsecsElapsed()) / 1e9));
+    const double elapsed = double(clock.nsecsElapsed()) / 1e9;
+    turns.rates.append(double(rounds) / elapsed);
+    turns.processorUs.append((Bench::cpuSeconds() - processorBefore) * 1e6 / double(rounds));
+    return rounds;
 }
 
-// The Modbus tab: each press is one transaction.
+// Waits until the tab's logs show as many lines as `rounds` requests and
+// replies of `replyBytes` make (or as they keep) and notes how long that
+// took: while frames flood in they show only the newest few.
+void waitForWholeLogs(Turns &turns, const MainWindow &window, qint64 rounds, qsizetype replyBytes)
+{
+    const auto *sent = window.findChild<QPlainTextEdit *>(QStringLiteral("Modbus_sendMsgtextEdit"));
+    const auto *received =
+        window.findChild<QPlainTextEdit *>(QStringLiteral("Modbus_HexTextBrowser"));
+    // "0x%1," per byte without the last comma, 64 bytes a line.
+    const qint64 replyLines = (replyBytes * 5 - 1 + 319) / 320;
+    QElapsedTimer clock;
+    clock.start();
+    const bool whole = Bench::runUntil(
+        [&] {
+            return sent->blockCount() >= qMin(rounds, logLines) &&
+                   received->blockCount() >= qMin(rounds * replyLines, logLines);
+        },
+        logsWholeMs);
+    turns.logsWholeAfterMs =
+        whole && turns.logsWholeAfterMs >= 0 ? qMax(turns.logsWholeAfterMs, clock.elapsed()) : -1;
+}
+
+QPushButton *button(const MainWindow &window, const char *name)
+{
+    return window.findChild<QPushButton *>(QLatin1String(name));
+}
+
+// The Modbus tab: each press is one transaction. Its fields are set and the
+// window has shown them before the turn begins; after it, both logs are
+// left to show every line they keep, then emptied for the next turn.
 void throughTheTab(Turns &turns, MainWindow &window, Mode mode, const ModbusSlaveProcess &slave,
-                   int rounds)
+                   double seconds)
 {
     auto *status = window.statusBar();
-    const auto button = [&window](const char *name) {
-        return window.findChild<QPushButton *>(QLatin1String(name));
-    };
+    window.findChild<QComboBox *>(QStringLiteral("Modbus_function_comboBox"))->setCurrentIndex(2);
+    window.findChild<QSpinBox *>(QStringLiteral("Modbus_address_spinBox"))->setValue(0);
+    window.findChild<QSpinBox *>(QStringLiteral("Modbus_quantity_spinBox"))->setValue(registers);
     if (mode == Mode::Rtu) {
         window.findChild<QRadioButton *>(QStringLiteral("ModbusportMode_1"))->click();
-        button("ModbusopencompushButton")->click();
+        button(window, "ModbusopencompushButton")->click();
     } else {
         window.findChild<QRadioButton *>(QStringLiteral("ModbusportMode_2"))->click();
         window.findChild<QLineEdit *>(QStringLiteral("ModbusTCPclientPortlineEdit"))
             ->setText(QString::number(slave.tcpPort()));
-        button("ModbusTCPopencompushButton")->click();
+        button(window, "ModbusTCPopencompushButton")->click();
         Bench::runUntil(
             [status] {
                 return status->currentMessage() == QLatin1String("Connected to TCP server");
             },
             5000);
     }
-    window.findChild<QComboBox *>(QStringLiteral("Modbus_function_comboBox"))->setCurrentIndex(2);
-    window.findChild<QSpinBox *>(QStringLiteral("Modbus_address_spinBox"))->setValue(0);
-    window.findChild<QSpinBox *>(QStringLiteral("Modbus_quantity_spinBox"))->setValue(registers);
-    QPushButton *read = button("Modbus_pushButton");
+    Bench::runUntil([] { return false; }, settleMs);
+    QPushButton *read = button(window, "Modbus_pushButton");
 
     const Bench::StallProbe probe;
+    PingStallProbe pings(&window);
     // A failed round leaves another message until the next reply.
-    takeTurn(turns, rounds, [read, status] {
+    const qint64 rounds = takeTurn(turns, seconds, [read, status] {
         read->click();
         return status->currentMessage() == QLatin1String("Reply received");
     });
     turns.longestStallMs = std::max(turns.longestStallMs, probe.longestMs());
-    button(mode == Mode::Rtu ? "ModbusopencompushButton" : "ModbusTCPopencompushButton")->click();
+    const std::optional<PingStallProbe::Figures> outside = pings.figures();
+    if (outside && (!turns.outsideStall || outside->longestMs > turns.outsideStall->longestMs))
+        turns.outsideStall = outside;
+    // The reply: a TCP header or an RTU CRC around unit, code, count, data.
+    waitForWholeLogs(turns, window, rounds, 3 + 2 * registers + (mode == Mode::Rtu ? 2 : 6));
+    button(window, "Modbus_send_cleandatapushButton")->click();
+    button(window, "Modbus_revice_cleandatapushButton")->click();
+    button(window, mode == Mode::Rtu ? "ModbusopencompushButton" : "ModbusTCPopencompushButton")
+        ->click();
+    Bench::runUntil([] { return false; }, settleMs);
 }
 
 // The tab's road on a bare device: build, exchange until complete, decode.
-void throughTheCore(Turns &turns, QIODevice &device, Mode mode, int rounds)
+void throughTheCore(Turns &turns, QIODevice &device, Mode mode, double seconds)
 {
     Nuvelix_ModbusClient client;
     const auto read = Nuvelix_ModbusClient::FunctionCode::ReadHoldingRegisters;
-    takeTurn(turns, rounds, [&client, &device, mode, read] {
+    takeTurn(turns, seconds, [&client, &device, mode, read] {
         const QByteArray request =
             client.generateRequest(ModbusSlaveData::unit, read, 0, registers, mode, {});
         ModbusReplyCollector collector(request, mode);
@@ -167,38 +239,38 @@ void throughTheCore(Turns &turns, QIODevice &device, Mode mode, int rounds)
     });
 }
 
-void coreOverTcp(Turns &turns, const ModbusSlaveProcess &slave, int rounds)
+void coreOverTcp(Turns &turns, const ModbusSlaveProcess &slave, double seconds)
 {
     QTcpSocket socket;
     socket.connectToHost(QStringLiteral("127.0.0.1"), slave.tcpPort(),
                          QIODevice::ReadWrite | QIODevice::Unbuffered);
     if (socket.waitForConnected(5000))
-        throughTheCore(turns, socket, Mode::Tcp, rounds);
+        throughTheCore(turns, socket, Mode::Tcp, seconds);
     else
-        turns.failed += rounds;
+        ++turns.failed;
 }
 
-void coreOverRtu(Turns &turns, const ModbusSlaveProcess &slave, int rounds)
+void coreOverRtu(Turns &turns, const ModbusSlaveProcess &slave, double seconds)
 {
     QSerialPort port(slave.rtuPath());
     port.setBaudRate(QSerialPort::Baud115200);
     if (port.open(QIODevice::ReadWrite))
-        throughTheCore(turns, port, Mode::Rtu, rounds);
+        throughTheCore(turns, port, Mode::Rtu, seconds);
     else
-        turns.failed += rounds;
+        ++turns.failed;
 }
 
-void withLibmodbus(Turns &turns, modbus_t *context, int rounds)
+void withLibmodbus(Turns &turns, modbus_t *context, double seconds)
 {
     if (!context || modbus_set_slave(context, ModbusSlaveData::unit) != 0 ||
         modbus_connect(context) != 0) {
-        turns.failed += rounds;
+        ++turns.failed;
         if (context)
             modbus_free(context);
         return;
     }
     modbus_set_response_timeout(context, 1, 0);
-    takeTurn(turns, rounds, [context] {
+    takeTurn(turns, seconds, [context] {
         uint16_t values[registers];
         if (modbus_read_registers(context, 0, registers, values) != registers)
             return false;
@@ -240,7 +312,7 @@ int main(int argc, char *argv[])
 {
     WindowBench application(argc, argv);
     Bench::answerPromptsWithOk();
-    const int rounds = argc > 1 ? qMax(1, QByteArray(argv[1]).toInt()) : 1000;
+    const double seconds = argc > 1 ? qMax(0.1, QByteArray(argv[1]).toDouble()) : 2.5;
     const int repetitions = argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;
 
     ModbusSlaveProcess slave(QStringLiteral(MODBUS_TESTSLAVE));
@@ -265,13 +337,14 @@ int main(int argc, char *argv[])
         Turns core;
         Turns library;
         for (int turn = 0; turn < repetitions; ++turn) {
-            throughTheTab(tab, window, mode, slave, rounds);
+            throughTheTab(tab, window, mode, slave, seconds);
             if (tcp) {
-                coreOverTcp(core, slave, rounds);
-                withLibmodbus(library, modbus_new_tcp("127.0.0.1", slave.tcpPort()), rounds);
+                coreOverTcp(core, slave, seconds);
+                withLibmodbus(library, modbus_new_tcp("127.0.0.1", slave.tcpPort()), seconds);
             } else {
-                coreOverRtu(core, slave, rounds);
-                withLibmodbus(library, modbus_new_rtu(qPrintable(path), 115200, 'N', 8, 1), rounds);
+                coreOverRtu(core, slave, seconds);
+                withLibmodbus(library, modbus_new_rtu(qPrintable(path), 115200, 'N', 8, 1),
+                              seconds);
             }
         }
         Turns mbpoll;
@@ -281,9 +354,9 @@ int main(int argc, char *argv[])
                                : QStringList{QStringLiteral("-mrtu"), QStringLiteral("-b115200"),
                                              QStringLiteral("-Pnone"), path});
         const char *name = tcp ? "TCP" : "RTU";
-        print(name, "tab", tab, rounds);
-        print(name, "core", core, rounds);
-        print(name, "libmodbus", library, rounds);
+        print(name, "tab", tab, seconds);
+        print(name, "core", core, seconds);
+        print(name, "libmodbus", library, seconds);
         print(name, "mbpoll", mbpoll, 0);
         const double reference = median(library.rates);
         if (reference > 0)
