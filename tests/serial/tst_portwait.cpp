@@ -30,6 +30,31 @@ namespace {
 // What a timer does to the port during the wait, 50 ms in.
 enum class Action { None, Close, DeleteLater, Delete, Nested, Reopen };
 
+// Does `action` to the port; a nested wait's outcome goes to `nested`.
+void perform(Action action, QPointer<QSerialPort> &port, std::optional<PortWait::Outcome> &nested)
+{
+    switch (action) {
+    case Action::None:
+        break;
+    case Action::Close:
+        port->close();
+        break;
+    case Action::Reopen:
+        port->close();
+        port->open(QIODevice::ReadWrite);
+        break;
+    case Action::DeleteLater:
+        port->deleteLater();
+        break;
+    case Action::Delete:
+        delete port.data();
+        break;
+    case Action::Nested:
+        nested = PortWait::exchange(port, "NESTED\r\n", 1000, [] { return true; });
+        break;
+    }
+}
+
 } // namespace
 
 // Lets QCOMPARE print outcomes by name.
@@ -104,28 +129,7 @@ void TestPortWait::exchange()
         }
     }
     std::optional<PortWait::Outcome> nested;
-    QTimer::singleShot(50, &scope, [&] {
-        switch (Action(action)) {
-        case Action::None:
-            break;
-        case Action::Close:
-            port->close();
-            break;
-        case Action::Reopen:
-            port->close();
-            port->open(QIODevice::ReadWrite);
-            break;
-        case Action::DeleteLater:
-            port->deleteLater();
-            break;
-        case Action::Delete:
-            delete port.data();
-            break;
-        case Action::Nested:
-            nested = PortWait::exchange(port, "NESTED\r\n", 1000, [] { return true; });
-            break;
-        }
-    });
+    QTimer::singleShot(50, &scope, [&] { perform(Action(action), port, nested); });
 
     QByteArray reply;
     bool askedWithoutPort = false;
@@ -198,23 +202,7 @@ void TestPortWait::runPending()
         port,
         [&] {
             ran = true;
-            switch (Action(action)) {
-            case Action::Close:
-                port->close();
-                break;
-            case Action::Reopen:
-                port->close();
-                port->open(QIODevice::ReadWrite);
-                break;
-            case Action::Delete:
-                delete port.data();
-                break;
-            case Action::Nested:
-                nested = PortWait::exchange(port, "NESTED\r\n", 1000, [] { return true; });
-                break;
-            default:
-                break;
-            }
+            perform(Action(action), port, nested);
         },
         Qt::QueuedConnection);
 
