@@ -4,13 +4,13 @@
 #include "eventwait.h"
 #include "nuvelix_ble.h"
 #include "nuvelix_convert.h"
+#include "stylesheetfile.h"
 #include "threadserial.h"
 #include "tooltable.h"
 #include "toolswitches.h"
 
 #include <QApplication>
 #include <QQuickWindow>
-#include <QFile>
 #include <QSerialPort>
 #include <QStyleFactory>
 #include <QTimer>
@@ -183,10 +183,7 @@ void MainWindow::on_actionAbout_triggered()
 
 void MainWindow::setStyleSheets(const QString &qssFile)
 {
-    QFile file(qssFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    StyleSheetFile::apply(qssFile);
 }
 
 void MainWindow::msleep(int ms)

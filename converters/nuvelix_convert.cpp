@@ -3,11 +3,10 @@
 
 #include "currencylist.h"
 #include "settingsfile.h"
+#include "stylesheetfile.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QFile>
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
@@ -64,10 +63,7 @@ nuvelix_convert::~nuvelix_convert()
 
 void nuvelix_convert::setStyleSheets(const QString &qssFile)
 {
-    QFile file(qssFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    qApp->setStyleSheet(QString::fromUtf8(file.readAll()));
+    StyleSheetFile::apply(qssFile);
 }
 
 void nuvelix_convert::showHeaderIcon(QLabel *label, const QString &svgPath, HeaderIcon size)

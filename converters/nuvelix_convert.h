@@ -29,8 +29,7 @@ public:
                              const QString &rateFeedUrl = CurrencyConverter::defaultFeedUrl());
     ~nuvelix_convert() override;
 
-    // Applies the style sheet in the file, read as UTF-8, to the whole
-    // application; a file that cannot be opened changes nothing.
+    // Applies the file's style sheet to the whole application (StyleSheetFile::apply).
     void setStyleSheets(const QString &qssFile);
 
 private Q_SLOTS:
