@@ -203,7 +203,7 @@ void MainWindow::GPS_Signaltip_Setting(quint8 code)
     }
 
     for (auto it = gpsSkySeries.begin(); it != gpsSkySeries.end();) {
-        if (it.key() >> 16 == code && !gpsSatelliteBoard.skyPlace(it.key())) {
+        if (SatelliteBoard::systemOf(it.key()) == code && !gpsSatelliteBoard.skyPlace(it.key())) {
             gpsSkyChart->removeSeries(*it);
             delete *it;
             it = gpsSkySeries.erase(it);
@@ -212,11 +212,11 @@ void MainWindow::GPS_Signaltip_Setting(quint8 code)
         }
     }
     for (const quint32 key : gpsSatelliteBoard.skyKeys()) {
-        if (key >> 16 != code || gpsSkySeries.contains(key))
+        if (SatelliteBoard::systemOf(key) != code || gpsSkySeries.contains(key))
             continue;
         const SatelliteBoard::SkyPlace place = *gpsSatelliteBoard.skyPlace(key);
         auto *point = new QScatterSeries;
-        point->setName(QString::number(key & 0xffff));
+        point->setName(QString::number(SatelliteBoard::prnOf(key)));
         point->append(place.azimuth, place.radial);
         gpsSkyChart->addSeries(point);
         point->attachAxis(gpsSkyAngularAxis);

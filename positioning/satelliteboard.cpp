@@ -43,8 +43,6 @@ void SatelliteBoard::show(SystemBoard &board, const nmea_slmsg &satellite, int s
     if (snr >= barSnr) {
         qsizetype index = board.prns.indexOf(satellite.prn);
         if (index < 0) {
-            board.categories.append(QLatin1String(satelliteSystem(satellite.system)->prefix) +
-                                    QString::number(satellite.prn));
             board.prns.append(satellite.prn);
             index = board.prns.size() - 1;
             if (board.bars.size() < board.prns.size())
@@ -65,14 +63,12 @@ void SatelliteBoard::endCycle(SystemBoard &board, quint8 system)
     for (qsizetype i = board.prns.size() - 1; i >= 0; --i) {
         if (cycle.best.value(board.prns.at(i)) >= barSnr)
             continue;
-        board.categories.removeAt(i);
         board.prns.removeAt(i);
         board.bars.removeAt(i);
         board.bars.append(0);
     }
     for (auto it = m_sky.begin(); it != m_sky.end();) {
-        const bool ofSystem = it.key() >> 16 == system;
-        if (ofSystem && cycle.best.value(quint16(it.key())) < skySnr)
+        if (systemOf(it.key()) == system && cycle.best.value(prnOf(it.key())) < skySnr)
             it = m_sky.erase(it);
         else
             ++it;
@@ -93,17 +89,18 @@ void SatelliteBoard::clear()
 
 QStringList SatelliteBoard::categories(quint8 system) const
 {
-    return satelliteSystem(system) ? m_systems[system - 1].categories : QStringList();
+    const SatelliteSystem *named = satelliteSystem(system);
+    if (!named)
+        return {};
+    QStringList names;
+    for (const quint16 prn : m_systems[system - 1].prns)
+        names.append(QLatin1String(named->prefix) + QString::number(prn));
+    return names;
 }
 
 QList<int> SatelliteBoard::bars(quint8 system) const
 {
     return satelliteSystem(system) ? m_systems[system - 1].bars : QList<int>();
-}
-
-bool SatelliteBoard::skyShown(quint8 system, quint16 prn) const
-{
-    return m_sky.contains(skyKey(system, prn));
 }
 
 QList<quint32> SatelliteBoard::skyKeys() const
@@ -124,4 +121,14 @@ std::optional<SatelliteBoard::SkyPlace> SatelliteBoard::skyPlace(quint32 key) co
 quint32 SatelliteBoard::skyKey(quint8 system, quint16 prn)
 {
     return quint32(system) << 16 | prn;
+}
+
+quint8 SatelliteBoard::systemOf(quint32 key)
+{
+    return quint8(key >> 16);
+}
+
+quint16 SatelliteBoard::prnOf(quint32 key)
+{
+    return quint16(key);
 }

@@ -57,14 +57,15 @@ public:
     // The bar values of a system: at least barCount, 0 after the last
     // category.
     [[nodiscard]] QList<int> bars(quint8 system) const;
-    // Whether the satellite has a point on the sky plot.
-    [[nodiscard]] bool skyShown(quint8 system, quint16 prn) const;
     // The keys of the sky points shown, in order.
     [[nodiscard]] QList<quint32> skyKeys() const;
     [[nodiscard]] std::optional<SkyPlace> skyPlace(quint32 key) const;
 
     // A sky point's key: the same PRN of two systems is two satellites.
     [[nodiscard]] static quint32 skyKey(quint8 system, quint16 prn);
+    // The system and the PRN a sky point's key was made of.
+    [[nodiscard]] static quint8 systemOf(quint32 key);
+    [[nodiscard]] static quint16 prnOf(quint32 key);
 
 private:
     // The cycle a system's sentences are in now.
@@ -82,7 +83,7 @@ private:
 
     struct SystemBoard
     {
-        QStringList categories;
+        // The satellites with a bar, in their bars' order.
         QList<quint16> prns;
         QList<int> bars;
         Cycle cycle;

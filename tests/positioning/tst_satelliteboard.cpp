@@ -23,8 +23,8 @@ QString summary(const SatelliteBoard &board)
             parts.append(shown.join(QLatin1Char(' ')));
     }
     for (const quint32 key : board.skyKeys())
-        sky.append(QLatin1String(satelliteSystem(quint8(key >> 16))->prefix) +
-                   QString::number(key & 0xffff));
+        sky.append(QLatin1String(satelliteSystem(SatelliteBoard::systemOf(key))->prefix) +
+                   QString::number(SatelliteBoard::prnOf(key)));
     if (!sky.isEmpty())
         parts.append(QStringLiteral("sky ") + sky.join(QLatin1Char(' ')));
     return parts.join(QStringLiteral(" | "));
