@@ -44,7 +44,8 @@ GsvSentence GsvReader::read(QByteArrayView sentence)
 {
     GsvSentence read;
     read.system = systemOf(sentence);
-    // A group holds at most nine sentences; anything larger is held there.
+    // A group has at most nine sentences, but a count or number up to 99 is
+    // taken as sent; a larger one is held at 99.
     read.count = number(sentence, 1, 0, 99);
     read.number = number(sentence, 2, 0, 99);
     const int dataFields = std::max(0, NmeaFields::lastField(sentence) - headerFields);
