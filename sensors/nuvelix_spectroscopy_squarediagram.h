@@ -30,7 +30,6 @@ public:
     // Replaces the value of bar `index`; an index without a bar changes
     // nothing.
     void update_data_barset(quint8 index, double value);
-    [[nodiscard]] QValueAxis *valueAxis() const { return m_values; }
 
     // The view to place as a page; null until a set-up ran.
     [[nodiscard]] QChartView *chartView() const { return m_chartView; }
