@@ -26,6 +26,7 @@ nuvelix_convert::nuvelix_convert(QWidget *parent, const QString &rateFeedUrl)
     auto *rateWorker = new CurrencyConverter(rateFeedUrl, defaultFetchTimeoutMs, this);
     // The rates it stored, and the note on them, show without a keystroke.
     connect(rateWorker, &QThread::finished, this, &nuvelix_convert::Exchangerates_updateResult);
+    connect(rateWorker, &QThread::finished, this, &nuvelix_convert::Exchangerates_showRatesInUse);
     rateWorker->start();
 
     Exchangerates_Init();
@@ -123,6 +124,7 @@ void nuvelix_convert::Exchangerates_Init()
     ui->horizontalLayout_exchangerates->setStretch(1, 2);
     // Filled after the connections: the first entry is selected and shown.
     fillCurrencies(ui->exchangerates_fromUnitCombox, ui->exchangerates_toUnitCombox);
+    Exchangerates_showRatesInUse();
 }
 
 void nuvelix_convert::Exchangerates_inputEdit_textChanged(const QString &)
@@ -150,6 +152,11 @@ void nuvelix_convert::Exchangerates_updateResult()
     ui->exchangerates_inputEdit_to->setText(m_exchangeRates.resultText(
         ui->exchangerates_inputEdit_source->text(), ui->exchangerates_fromUnitCombox->currentText(),
         ui->exchangerates_toUnitCombox->currentText()));
+}
+
+// The rates in use change only when the worker stores new ones.
+void nuvelix_convert::Exchangerates_showRatesInUse()
+{
     const QDate ratesDate = m_exchangeRates.ratesDate();
     ui->exchangerates_ratesInUse->setText(
         ratesDate.isValid() ? tr("Euro reference rates of %1").arg(ratesDate.toString(Qt::ISODate))

@@ -155,6 +155,8 @@ private:
 
     // The result of each panel from its value and its two units.
     void Exchangerates_updateResult();
+    // The note on which rates are in use: built-in or of which day.
+    void Exchangerates_showRatesInUse();
     void Lengths_updateResult();
     void Mass_updateResult();
     void Area_updateResult();
