@@ -34,7 +34,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -228,10 +227,7 @@ Share paced(int masterFd, int seconds, int &second)
                 writeAll(masterFd, sentences.at(i));
             }
         }
-        rusage usage{};
-        getrusage(RUSAGE_THREAD, &usage);
-        deviceCpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                    usage.ru_stime.tv_usec / 1e6;
+        deviceCpu = threadCpuSeconds();
     });
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);

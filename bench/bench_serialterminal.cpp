@@ -50,7 +50,6 @@
 #include <functional>
 #include <optional>
 #include <poll.h>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -92,16 +91,6 @@ void writeAll(int fd, const QByteArray &bytes, const std::atomic<bool> &stop)
     }
 }
 
-double cpuSeconds(int who)
-{
-    rusage usage{};
-    getrusage(who, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 // The CPU time of the whole process and of the writer thread alone while
 // the writer ran.
 struct CpuUse
@@ -117,8 +106,8 @@ void writePaced(int fd, const QByteArray &bytes, int bytesPerSecond, const std::
                 CpuUse &use)
 {
     using Clock = std::chrono::steady_clock;
-    const double processStart = cpuSeconds(RUSAGE_SELF);
-    const double writerStart = cpuSeconds(RUSAGE_THREAD);
+    const double processStart = cpuSeconds();
+    const double writerStart = threadCpuSeconds();
     const Clock::time_point start = Clock::now();
     for (qsizetype offset = 0; offset < bytes.size() && !stop; offset += lineBytes) {
         std::this_thread::sleep_until(start +
@@ -126,8 +115,8 @@ void writePaced(int fd, const QByteArray &bytes, int bytesPerSecond, const std::
         writeAll(fd, bytes.mid(offset, lineBytes), stop);
     }
     use.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-    use.writer = cpuSeconds(RUSAGE_THREAD) - writerStart;
-    use.process = cpuSeconds(RUSAGE_SELF) - processStart;
+    use.writer = threadCpuSeconds() - writerStart;
+    use.process = cpuSeconds() - processStart;
 }
 
 // The pty alone: a thread writes the stream, this thread reads the slave.
@@ -331,7 +320,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         pings.emplace(&m_window);
     }
     std::atomic<bool> stop{false};
-    const double guiCpuStart = cpuSeconds(RUSAGE_THREAD);
+    const double guiCpuStart = threadCpuSeconds();
     clock.start();
     std::thread writing([&writer, &pty, &stop] { writer(pty.masterFd(), stop); });
     const bool finished = runUntil(
@@ -349,7 +338,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         },
         runDeadlineMs, probeStalls ? 5 : quietPollMs);
     outcome.seconds = clock.nsecsElapsed() / 1e9;
-    outcome.guiCpuSeconds = cpuSeconds(RUSAGE_THREAD) - guiCpuStart;
+    outcome.guiCpuSeconds = threadCpuSeconds() - guiCpuStart;
     if (pings)
         outcome.outsideStall = pings->figures();
     if (!finished && outcome.gaveUp.isEmpty())
@@ -439,14 +428,14 @@ void SerialBench::runSlow(const QByteArray &stream)
 {
     prepare(false, false);
     // The same time with nothing to show, for comparison.
-    const double idleStart = cpuSeconds(RUSAGE_SELF);
+    const double idleStart = cpuSeconds();
     int idleRepaints = 0;
     {
         const RepaintCounter repaints(&m_window);
         runUntil([] { return false; }, slowSeconds * 1000, quietPollMs);
         idleRepaints = repaints.count();
     }
-    const double idle = cpuSeconds(RUSAGE_SELF) - idleStart;
+    const double idle = cpuSeconds() - idleStart;
 
     CpuUse use;
     const RepaintCounter repaints(&m_window);

@@ -49,6 +49,17 @@ QString withoutStamp(const QString &block)
 {
     return startsWithStamp(block) ? block.sliced(stampLength) : block;
 }
+
+// Processor time (user and system) of the process or the thread `who`.
+double usedSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval &time) {
+        return time.tv_sec + time.tv_usec / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 } // namespace
 
 double megabytes(qint64 bytes)
@@ -77,12 +88,12 @@ long peakRssKb()
 
 double cpuSeconds()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return usedSeconds(RUSAGE_SELF);
+}
+
+double threadCpuSeconds()
+{
+    return usedSeconds(RUSAGE_THREAD);
 }
 
 void writeAll(int fd, const QByteArray &bytes)

@@ -27,6 +27,8 @@ namespace Bench {
 [[nodiscard]] long peakRssKb();
 // Processor time (user and system) this process has used, in seconds.
 [[nodiscard]] double cpuSeconds();
+// The same for the calling thread alone.
+[[nodiscard]] double threadCpuSeconds();
 
 // Writes all bytes to a pty's master end, waiting while it is full.
 void writeAll(int fd, const QByteArray &bytes);
