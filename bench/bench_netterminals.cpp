@@ -400,19 +400,12 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
     if (!finished && gaveUp.isEmpty())
         gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
     const bool shownAll = endShown();
-    QStringList verdicts;
-    for (const ViewCheck &check : checks) {
-        verdicts.append(gaveUp.isEmpty()
-                            ? check.suffixVerdict()
-                            : check.viewName() + QStringLiteral(" not checked: run gave up"));
-    }
+    const ViewVerdicts verdicts = suffixVerdicts(checks, !gaveUp.isEmpty());
     figures.megabytesPerSecond = megabytes(stream.size()) / seconds;
     figures.ownStallMs = probe.longestMs();
     if (outside)
         figures.outsideStallMs = outside->longestMs;
-    figures.exact = gaveUp.isEmpty() && shownAll &&
-                    std::all_of(checks.cbegin(), checks.cend(),
-                                [](const ViewCheck &check) { return check.holdsExactSuffix(); });
+    figures.exact = shownAll && verdicts.exact;
     const int textLines = textView->blockCount();
     const int hexLines = hexView->blockCount();
     widget<QPushButton>("TCPopencompushButton")->click();
@@ -427,7 +420,7 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
                 static_cast<long long>(figures.ownStallMs), textLines, hexLines, currentRssKb());
     if (!gaveUp.isEmpty())
         std::printf("    run gave up: %s\n", qPrintable(gaveUp));
-    for (const QString &verdict : verdicts)
+    for (const QString &verdict : verdicts.lines)
         std::printf("    %s\n", qPrintable(verdict));
     return figures;
 }

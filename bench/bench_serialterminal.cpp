@@ -179,8 +179,7 @@ struct Outcome
     double guiCpuSeconds = 0;
     int textLines = 0;
     int hexLines = 0;
-    QStringList verdicts;
-    bool viewsExact = false;
+    ViewVerdicts views;
 };
 
 // What a throughput case came to, for the summary.
@@ -355,16 +354,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
     outcome.endShown = endShown();
     outcome.textLines = m_textView->blockCount();
     outcome.hexLines = m_hexView->blockCount();
-    for (const ViewCheck &check : checks) {
-        outcome.verdicts.append(outcome.gaveUp.isEmpty()
-                                    ? check.suffixVerdict()
-                                    : check.viewName() +
-                                          QStringLiteral(" not checked: run gave up"));
-    }
-    outcome.viewsExact = outcome.gaveUp.isEmpty() &&
-                         std::all_of(checks.cbegin(), checks.cend(), [](const ViewCheck &check) {
-                             return check.holdsExactSuffix();
-                         });
+    outcome.views = suffixVerdicts(checks, !outcome.gaveUp.isEmpty());
     m_openButton->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return outcome;
@@ -385,7 +375,7 @@ void SerialBench::printVerdicts(const Outcome &outcome)
 {
     if (!outcome.gaveUp.isEmpty())
         std::printf("    run gave up: %s\n", qPrintable(outcome.gaveUp));
-    for (const QString &verdict : outcome.verdicts)
+    for (const QString &verdict : outcome.views.lines)
         std::printf("    %s\n", qPrintable(verdict));
 }
 
@@ -410,7 +400,7 @@ CaseFigures SerialBench::runThroughput(const char *name, const QString &what,
     figures.ownStallMs = outcome.longestStallMs.value_or(0);
     if (outcome.outsideStall)
         figures.outsideStallMs = outcome.outsideStall->longestMs;
-    figures.exact = outcome.intact && outcome.endShown && outcome.viewsExact;
+    figures.exact = outcome.intact && outcome.endShown && outcome.views.exact;
     std::printf(
         "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest stall %s, own timer "
         "%lld ms; GUI thread busy %.0f %%; window repaints %d; lines text %d hex %d; RSS "

@@ -301,20 +301,14 @@ QString ViewCheck::expectedCovering(qsizetype chars) const
     }
 }
 
-bool ViewCheck::holdsExactSuffix() const
-{
-    const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
-    return expectedCovering(shown.size()).endsWith(shown);
-}
-
-QString ViewCheck::suffixVerdict() const
+ViewCheck::Verdict ViewCheck::suffixVerdict() const
 {
     const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
     const QString whole = expectedCovering(shown.size());
     if (whole.endsWith(shown))
-        return QStringLiteral("%1 holds an exact suffix (%2 characters)")
-            .arg(viewName())
-            .arg(shown.size());
+        return {true, QStringLiteral("%1 holds an exact suffix (%2 characters)")
+                          .arg(viewName())
+                          .arg(shown.size())};
     qsizetype fromEnd = 0;
     while (fromEnd < shown.size() && fromEnd < whole.size() &&
            shown.at(shown.size() - 1 - fromEnd) == whole.at(whole.size() - 1 - fromEnd))
@@ -324,12 +318,28 @@ QString ViewCheck::suffixVerdict() const
                                        .arg(shown.first(shown.size() - fromEnd).right(40),
                                             whole.first(whole.size() - fromEnd).right(40))
                                  : QStringLiteral("holds more than the whole stream shows as");
-    return QStringLiteral("%1 VIEW CONTENT WRONG: %2 characters, %3 of them from the end "
-                          "as expected, then it %4")
-        .arg(viewName())
-        .arg(shown.size())
-        .arg(fromEnd)
-        .arg(mismatch);
+    return {false, QStringLiteral("%1 VIEW CONTENT WRONG: %2 characters, %3 of them from the "
+                                  "end as expected, then it %4")
+                       .arg(viewName())
+                       .arg(shown.size())
+                       .arg(fromEnd)
+                       .arg(mismatch)};
+}
+
+ViewVerdicts suffixVerdicts(const std::vector<ViewCheck> &checks, bool gaveUp)
+{
+    ViewVerdicts verdicts;
+    verdicts.exact = !gaveUp;
+    for (const ViewCheck &check : checks) {
+        if (gaveUp) {
+            verdicts.lines.append(check.viewName() + QStringLiteral(" not checked: run gave up"));
+            continue;
+        }
+        const ViewCheck::Verdict verdict = check.suffixVerdict();
+        verdicts.lines.append(verdict.text);
+        verdicts.exact = verdicts.exact && verdict.exact;
+    }
+    return verdicts;
 }
 
 ShownNumbers::ShownNumbers(QTextDocument *document, int count, NumberFinder numbersIn)

@@ -105,9 +105,13 @@ public:
     // The view's content ends with what the stream's last bytes show as.
     [[nodiscard]] bool endShown() const;
     // Whether the view's whole content is a contiguous suffix of what the
-    // whole stream shows as; a line that says so, or where it is not.
-    [[nodiscard]] QString suffixVerdict() const;
-    [[nodiscard]] bool holdsExactSuffix() const;
+    // whole stream shows as, and a line that says so, or where it is not.
+    struct Verdict
+    {
+        bool exact;
+        QString text;
+    };
+    [[nodiscard]] Verdict suffixVerdict() const;
 
 private:
     [[nodiscard]] QString expected(QByteArrayView bytes) const;
@@ -123,6 +127,16 @@ private:
     HexFormat::Style m_hexStyle;
     QString m_expectedEnd;
 };
+
+// What the checks of a run's views came to: a line for each view, and
+// whether every view holds an exact suffix of what the stream shows as.
+// After a run that gave up no view is checked, and none counts as exact.
+struct ViewVerdicts
+{
+    QStringList lines;
+    bool exact = true;
+};
+[[nodiscard]] ViewVerdicts suffixVerdicts(const std::vector<ViewCheck> &checks, bool gaveUp);
 
 // Marks each numbered item (datagram, message) whose line is written into a
 // view, whatever the view drops later: the text each edit of the document
