@@ -182,15 +182,6 @@ struct Outcome
     ViewVerdicts views;
 };
 
-// What a throughput case came to, for the summary.
-struct CaseFigures
-{
-    double megabytesPerSecond = 0;
-    std::optional<double> outsideStallMs;
-    qint64 ownStallMs = 0;
-    bool exact = false;
-};
-
 class SerialBench
 {
 public:
@@ -476,47 +467,14 @@ void printSummary(const QMap<QString, CaseFigures> &figures, double rawMegabytes
     std::printf("summary: %.1f MB fed per case; raw pty %.1f MB/s; goals: hex >= %.0f MB/s, "
                 "stalls < %.0f ms\n",
                 megabytes(size), rawMegabytesPerSecond, hexGoal, stallGoalMs);
-    std::printf("  %-8s %10s %10s %9s %9s %9s %15s %15s %7s\n", "shape", "text MB/s", "hex MB/s",
-                "hex/text", "hex/goal", "hex/raw", "outside ms t/h", "own timer t/h", "exact");
-    const auto stall = [](const std::optional<CaseFigures> &one) {
-        if (!one)
-            return QStringLiteral("-");
-        return one->outsideStallMs ? QString::number(*one->outsideStallMs, 'f', 1)
-                                   : QStringLiteral("?");
-    };
-    for (const StreamShape &shape : streamShapes("\n")) {
-        const auto find = [&figures](const QString &name) -> std::optional<CaseFigures> {
-            return figures.contains(name) ? std::optional(figures.value(name)) : std::nullopt;
-        };
-        const std::optional<CaseFigures> text = find(QStringLiteral("text-") + shape.name);
-        const std::optional<CaseFigures> hex = find(QStringLiteral("hex-") + shape.name);
-        if (!text && !hex)
-            continue;
-        const auto rate = [](const std::optional<CaseFigures> &one) {
-            return one ? QString::number(one->megabytesPerSecond, 'f', 2) : QStringLiteral("-");
-        };
-        const auto ratio = [&hex](double reference) {
-            return hex && reference > 0
-                       ? QString::number(hex->megabytesPerSecond / reference, 'f', 2)
-                       : QStringLiteral("-");
-        };
-        const auto own = [](const std::optional<CaseFigures> &one) {
-            return one ? QString::number(one->ownStallMs) : QStringLiteral("-");
-        };
-        const bool exact = (!text || text->exact) && (!hex || hex->exact);
-        std::printf("  %-8s %10s %10s %9s %9s %9s %15s %15s %7s\n", shape.name,
-                    qPrintable(rate(text)), qPrintable(rate(hex)),
-                    qPrintable(ratio(text ? text->megabytesPerSecond : 0)),
-                    qPrintable(ratio(hexGoal)), qPrintable(ratio(rawMegabytesPerSecond)),
-                    qPrintable(stall(text) + QLatin1Char('/') + stall(hex)),
-                    qPrintable(own(text) + QLatin1Char('/') + own(hex)), exact ? "yes" : "NO");
+    printCaseTable(figures, QStringLiteral("text-"), QStringLiteral("hex-"),
+                   {{"hex/goal", hexGoal}, {"hex/raw", rawMegabytesPerSecond}});
+    if (figures.contains(QStringLiteral("hex-stamped"))) {
+        const CaseFigures stamped = figures.value(QStringLiteral("hex-stamped"));
+        std::printf("  stamped hex: %.2f MB/s, stall %s ms outside, %lld ms own timer\n",
+                    stamped.megabytesPerSecond, qPrintable(outsideStallText(stamped)),
+                    static_cast<long long>(stamped.ownStallMs));
     }
-    if (figures.contains(QStringLiteral("hex-stamped")))
-        std::printf(
-            "  stamped hex: %.2f MB/s, stall %s ms outside, %lld ms own timer\n",
-            figures.value(QStringLiteral("hex-stamped")).megabytesPerSecond,
-            qPrintable(stall(figures.value(QStringLiteral("hex-stamped")))),
-            static_cast<long long>(figures.value(QStringLiteral("hex-stamped")).ownStallMs));
 }
 
 } // namespace
@@ -551,7 +509,7 @@ int main(int argc, char *argv[])
     std::printf("RSS before: %ld KB\n", currentRssKb());
 
     QMap<QString, CaseFigures> figures;
-    bool fontsLoaded = false;
+    FontWarmUp fontWarmUp;
     for (const QString &name : *cases) {
         const QByteArray caseName = name.toLatin1();
         if (name == QLatin1String("cpu")) {
@@ -567,13 +525,9 @@ int main(int argc, char *argv[])
         }
         const QString shapeName = name.section(QLatin1Char('-'), 1);
         const StreamShape shape = streamShape(shapeName, "\n");
-        if (!shape.textChecked && !fontsLoaded) {
-            // The first text of many scripts loads a font for each of them,
-            // once per process; that first megabyte is shown on its own line.
-            bench.runThroughput(caseName.constData(), QStringLiteral("first 1 MB of random bytes"),
-                                randomBytes(1024 * 1024, streamSeed + 1), false, hexShown, false);
-            fontsLoaded = true;
-        }
+        if (const std::optional<QByteArray> warmUp = fontWarmUp.streamBefore(shape))
+            bench.runThroughput(caseName.constData(), FontWarmUp::what(), *warmUp, false, hexShown,
+                                false);
         figures[name] = bench.runThroughput(caseName.constData(), shape.what, shape.make(size),
                                             shape.textChecked || !hexShown, hexShown, false);
     }

@@ -169,6 +169,60 @@ StreamShape streamShape(const QString &name, const QByteArray &lineEnd)
     qFatal("no stream shape named %s", qPrintable(name));
 }
 
+std::optional<QByteArray> FontWarmUp::streamBefore(const StreamShape &shape)
+{
+    if (shape.textChecked || m_done)
+        return std::nullopt;
+    m_done = true;
+    return randomBytes(1024 * 1024, streamSeed + 1);
+}
+
+QString outsideStallText(const CaseFigures &figures)
+{
+    return figures.outsideStallMs ? QString::number(*figures.outsideStallMs, 'f', 1)
+                                  : QStringLiteral("?");
+}
+
+void printCaseTable(const QMap<QString, CaseFigures> &figures, const QString &textPrefix,
+                    const QString &hexPrefix, const std::vector<RateReference> &references)
+{
+    std::printf("  %-8s %10s %10s %9s", "shape", "text MB/s", "hex MB/s", "hex/text");
+    for (const RateReference &reference : references)
+        std::printf(" %9s", reference.name);
+    std::printf(" %15s %15s %7s\n", "outside ms t/h", "own timer t/h", "exact");
+    const auto find = [&figures](const QString &name) -> std::optional<CaseFigures> {
+        return figures.contains(name) ? std::optional(figures.value(name)) : std::nullopt;
+    };
+    // The shapes' names are the same whatever their line end.
+    for (const StreamShape &shape : streamShapes("\n")) {
+        const std::optional<CaseFigures> text = find(textPrefix + shape.name);
+        const std::optional<CaseFigures> hex = find(hexPrefix + shape.name);
+        if (!text && !hex)
+            continue;
+        const auto rate = [](const std::optional<CaseFigures> &one) {
+            return one ? QString::number(one->megabytesPerSecond, 'f', 2) : QStringLiteral("-");
+        };
+        const auto ratio = [&hex](double reference) {
+            return hex && reference > 0
+                       ? QString::number(hex->megabytesPerSecond / reference, 'f', 2)
+                       : QStringLiteral("-");
+        };
+        const auto outside = [](const std::optional<CaseFigures> &one) {
+            return one ? outsideStallText(*one) : QStringLiteral("-");
+        };
+        const auto own = [](const std::optional<CaseFigures> &one) {
+            return one ? QString::number(one->ownStallMs) : QStringLiteral("-");
+        };
+        const bool exact = (!text || text->exact) && (!hex || hex->exact);
+        std::printf("  %-8s %10s %10s %9s", shape.name, qPrintable(rate(text)),
+                    qPrintable(rate(hex)), qPrintable(ratio(text ? text->megabytesPerSecond : 0)));
+        for (const RateReference &reference : references)
+            std::printf(" %9s", qPrintable(ratio(reference.megabytesPerSecond)));
+        std::printf(" %15s %15s %7s\n", qPrintable(outside(text) + QLatin1Char('/') + outside(hex)),
+                    qPrintable(own(text) + QLatin1Char('/') + own(hex)), exact ? "yes" : "NO");
+    }
+}
+
 std::optional<QStringList> chosenCases(const QStringList &names, const QStringList &all)
 {
     const auto matches = [](const QString &name, const QString &caseName) {

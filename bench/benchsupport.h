@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -59,6 +60,50 @@ struct StreamShape
 [[nodiscard]] std::vector<StreamShape> streamShapes(const QByteArray &lineEnd);
 // The shape of that name.
 [[nodiscard]] StreamShape streamShape(const QString &name, const QByteArray &lineEnd);
+
+// The first text of many scripts loads a font for each of them, once per
+// process. So that this shows on a line of its own, the first case of a
+// shape whose text no check predicts (random bytes) is preceded by a first
+// megabyte of other random bytes, which FontWarmUp hands out once.
+class FontWarmUp
+{
+public:
+    // What the megabyte is, for its line.
+    [[nodiscard]] static QString what() { return QStringLiteral("first 1 MB of random bytes"); }
+    // The megabyte to run before a case of `shape`, if that case is the first
+    // to need it.
+    [[nodiscard]] std::optional<QByteArray> streamBefore(const StreamShape &shape);
+
+private:
+    bool m_done = false;
+};
+
+// What a receive case came to, for a summary.
+struct CaseFigures
+{
+    double megabytesPerSecond = 0;
+    std::optional<double> outsideStallMs;
+    qint64 ownStallMs = 0;
+    bool exact = false;
+};
+
+// A case's longest stall measured from outside, in ms; "?" where it was not.
+[[nodiscard]] QString outsideStallText(const CaseFigures &figures);
+
+// A rate a summary sets the hex view's against: the column's name, MB/s.
+struct RateReference
+{
+    const char *name;
+    double megabytesPerSecond;
+};
+
+// A summary's table, a row for each stream shape that a case ran for: its
+// text case's figures (`textPrefix` + shape name) beside its hex case's
+// (`hexPrefix` + shape name), "-" for a case not run: the rates, hex/text
+// and the hex rate over each of `references`, the longest stalls measured
+// from outside and by the own timer (text/hex), and whether both were exact.
+void printCaseTable(const QMap<QString, CaseFigures> &figures, const QString &textPrefix,
+                    const QString &hexPrefix, const std::vector<RateReference> &references = {});
 
 // The cases named on the command line, in the order of `all`; none named
 // runs them all, and a name that begins cases (as "hex" begins "hex-lines")
