@@ -34,7 +34,6 @@
 #include <atomic>
 #include <chrono>
 #include <cstdio>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -159,42 +158,45 @@ double rawViewCost(int chunks)
 }
 
 // Processor seconds used so far by the processes below this one (the web
-// engine's helpers), counted from /proc.
+// engine's helpers) and by theirs, counted from /proc.
 double childrenCpuSeconds()
 {
-    const long ticks = sysconf(_SC_CLK_TCK);
-    const QByteArray self = QByteArray::number(getpid());
-    QList<QByteArray> parents{self};
-    double seconds = 0;
-    // Two passes reach the helpers' own helpers too.
-    for (int pass = 0; pass < 2; ++pass) {
-        const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
-        QList<QByteArray> found;
-        for (const QString &entry : entries) {
-            bool number = false;
-            entry.toInt(&number);
-            if (!number || entry.toLatin1() == self)
-                continue;
-            QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-            if (!stat.open(QIODevice::ReadOnly))
-                continue;
-            const QByteArray line = stat.readAll();
-            // After the command name in parentheses: state, parent, ...
-            const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-            if (fields.size() < 13 || !parents.contains(fields.at(1)))
-                continue;
-            found.append(entry.toLatin1());
-            if (pass == 1 || !parents.contains(entry.toLatin1()))
-                seconds += (fields.at(11).toDouble() + fields.at(12).toDouble()) / double(ticks);
-        }
-        for (const QByteArray &pid : std::as_const(found)) {
-            if (!parents.contains(pid))
-                parents.append(pid);
-        }
-        if (pass == 0)
-            seconds = 0;
+    struct Process
+    {
+        QByteArray pid;
+        QByteArray parent;
+        double ticks;
+    };
+    QList<Process> processes;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        entry.toInt(&number);
+        if (!number)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        // After the command name in parentheses: state, parent, ...
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() >= 13)
+            processes.append({entry.toLatin1(), fields.at(1),
+                              fields.at(11).toDouble() + fields.at(12).toDouble()});
     }
-    return seconds;
+    // The helpers, then the helpers' own helpers.
+    QList<QByteArray> parents{QByteArray::number(getpid())};
+    double ticks = 0;
+    for (int level = 0; level < 2; ++level) {
+        QList<QByteArray> below;
+        for (const Process &process : std::as_const(processes)) {
+            if (parents.contains(process.parent)) {
+                below.append(process.pid);
+                ticks += process.ticks;
+            }
+        }
+        parents = below;
+    }
+    return ticks / double(sysconf(_SC_CLK_TCK));
 }
 
 struct Share
@@ -228,10 +230,7 @@ Share paced(int masterFd, int seconds, int &second)
                 writeAll(masterFd, sentences.at(i));
             }
         }
-        rusage usage{};
-        getrusage(RUSAGE_THREAD, &usage);
-        deviceCpu = usage.ru_utime.tv_sec + usage.ru_utime.tv_usec / 1e6 + usage.ru_stime.tv_sec +
-                    usage.ru_stime.tv_usec / 1e6;
+        deviceCpu = threadCpuSeconds();
     });
     QEventLoop loop;
     QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);

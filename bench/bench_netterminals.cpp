@@ -204,15 +204,6 @@ ViewLines readViewLines(const QPlainTextEdit *view)
     return result;
 }
 
-// What a TCP case came to, for the summary.
-struct TcpFigures
-{
-    double megabytesPerSecond = 0;
-    std::optional<double> outsideStallMs;
-    qint64 ownStallMs = 0;
-    bool exact = false;
-};
-
 class NetBench
 {
 public:
@@ -221,8 +212,8 @@ public:
     {}
 
     void runUdp(int count, int rate);
-    TcpFigures runTcp(const char *name, const QString &what, const QByteArray &stream,
-                      bool hexShown, bool textChecked);
+    CaseFigures runTcp(const char *name, const QString &what, const QByteArray &stream,
+                       bool hexShown, bool textChecked);
 
 private:
     template <typename T> T *widget(const char *name) const;
@@ -327,8 +318,8 @@ void NetBench::runUdp(int count, int rate)
     std::printf("; %d after the last one shown\n", peer.sent.load() - 1 - lines.last);
 }
 
-TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteArray &stream,
-                            bool hexShown, bool textChecked)
+CaseFigures NetBench::runTcp(const char *name, const QString &what, const QByteArray &stream,
+                             bool hexShown, bool textChecked)
 {
     showPage("tcp", "TCP_HEXcheckBox", hexShown, "TCP_showtime_checkBox", "TCPcleandatapushButton",
              "TCPcleanbytespushButton");
@@ -342,7 +333,7 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
     std::printf("[%s] %.1f MB of %s from a local server, the terminal its client, hex view "
                 "%s: ",
                 name, megabytes(stream.size()), qPrintable(what), hexShown ? "shown" : "hidden");
-    TcpFigures figures;
+    CaseFigures figures;
     StreamPeer peer(stream);
     peer.start();
     if (!runUntil([&peer] { return peer.port != 0 || peer.isFinished(); }, peerWaitMs) ||
@@ -400,19 +391,12 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
     if (!finished && gaveUp.isEmpty())
         gaveUp = QStringLiteral("TIMED OUT after %1 s").arg(runDeadlineMs / 1000);
     const bool shownAll = endShown();
-    QStringList verdicts;
-    for (const ViewCheck &check : checks) {
-        verdicts.append(gaveUp.isEmpty()
-                            ? check.suffixVerdict()
-                            : check.viewName() + QStringLiteral(" not checked: run gave up"));
-    }
+    const ViewVerdicts verdicts = suffixVerdicts(checks, !gaveUp.isEmpty());
     figures.megabytesPerSecond = megabytes(stream.size()) / seconds;
     figures.ownStallMs = probe.longestMs();
     if (outside)
         figures.outsideStallMs = outside->longestMs;
-    figures.exact = gaveUp.isEmpty() && shownAll &&
-                    std::all_of(checks.cbegin(), checks.cend(),
-                                [](const ViewCheck &check) { return check.holdsExactSuffix(); });
+    figures.exact = shownAll && verdicts.exact;
     const int textLines = textView->blockCount();
     const int hexLines = hexView->blockCount();
     widget<QPushButton>("TCPopencompushButton")->click();
@@ -427,7 +411,7 @@ TcpFigures NetBench::runTcp(const char *name, const QString &what, const QByteAr
                 static_cast<long long>(figures.ownStallMs), textLines, hexLines, currentRssKb());
     if (!gaveUp.isEmpty())
         std::printf("    run gave up: %s\n", qPrintable(gaveUp));
-    for (const QString &verdict : verdicts)
+    for (const QString &verdict : verdicts.lines)
         std::printf("    %s\n", qPrintable(verdict));
     return figures;
 }
@@ -443,47 +427,14 @@ QStringList allCases()
 }
 
 // Each shape's text and hex figures side by side, with the stall goal.
-void printSummary(const QMap<QString, TcpFigures> &figures, qsizetype size)
+void printSummary(const QMap<QString, CaseFigures> &figures, qsizetype size)
 {
     constexpr double stallGoalMs = 50;
     if (figures.isEmpty())
         return;
     std::printf("summary: %.1f MB fed per TCP case; goal: stalls < %.0f ms\n", megabytes(size),
                 stallGoalMs);
-    std::printf("  %-8s %10s %10s %9s %15s %15s %7s\n", "shape", "text MB/s", "hex MB/s",
-                "hex/text", "outside ms t/h", "own timer t/h", "exact");
-    for (const StreamShape &shape : streamShapes("\r\n")) {
-        const QString text = QStringLiteral("tcp-text-") + shape.name;
-        const QString hex = QStringLiteral("tcp-hex-") + shape.name;
-        if (!figures.contains(text) && !figures.contains(hex))
-            continue;
-        const auto field = [&figures](const QString &name, auto format) {
-            return figures.contains(name) ? format(figures.value(name)) : QStringLiteral("-");
-        };
-        const auto rate = [](const TcpFigures &one) {
-            return QString::number(one.megabytesPerSecond, 'f', 2);
-        };
-        const auto outside = [](const TcpFigures &one) {
-            return one.outsideStallMs ? QString::number(*one.outsideStallMs, 'f', 1)
-                                      : QStringLiteral("?");
-        };
-        const auto own = [](const TcpFigures &one) {
-            return QString::number(one.ownStallMs);
-        };
-        const QString ratio = figures.contains(text) && figures.contains(hex) &&
-                                      figures.value(text).megabytesPerSecond > 0
-                                  ? QString::number(figures.value(hex).megabytesPerSecond /
-                                                        figures.value(text).megabytesPerSecond,
-                                                    'f', 2)
-                                  : QStringLiteral("-");
-        const bool exact = (!figures.contains(text) || figures.value(text).exact) &&
-                           (!figures.contains(hex) || figures.value(hex).exact);
-        std::printf("  %-8s %10s %10s %9s %15s %15s %7s\n", shape.name,
-                    qPrintable(field(text, rate)), qPrintable(field(hex, rate)), qPrintable(ratio),
-                    qPrintable(field(text, outside) + QLatin1Char('/') + field(hex, outside)),
-                    qPrintable(field(text, own) + QLatin1Char('/') + field(hex, own)),
-                    exact ? "yes" : "NO");
-    }
+    printCaseTable(figures, QStringLiteral("tcp-text-"), QStringLiteral("tcp-hex-"));
 }
 
 } // namespace
@@ -519,8 +470,8 @@ int main(int argc, char *argv[])
     NetBench bench(window);
     std::printf("RSS before: %ld KB\n", currentRssKb());
     const qsizetype size = qsizetype(numbers[2]) * 1024 * 1024;
-    QMap<QString, TcpFigures> figures;
-    bool fontsLoaded = false;
+    QMap<QString, CaseFigures> figures;
+    FontWarmUp fontWarmUp;
     for (const QString &name : *cases) {
         if (name == QLatin1String("udp")) {
             bench.runUdp(numbers[0], numbers[1]);
@@ -529,13 +480,8 @@ int main(int argc, char *argv[])
         const bool hexShown = name.startsWith(QLatin1String("tcp-hex-"));
         const QString shapeName = name.section(QLatin1Char('-'), 2);
         const StreamShape shape = streamShape(shapeName, "\r\n");
-        if (!shape.textChecked && !fontsLoaded) {
-            // The first text of many scripts loads a font for each of them,
-            // once per process; that first megabyte is shown on its own line.
-            bench.runTcp(name.toLatin1().constData(), QStringLiteral("first 1 MB of random bytes"),
-                         randomBytes(1024 * 1024, streamSeed + 1), hexShown, false);
-            fontsLoaded = true;
-        }
+        if (const std::optional<QByteArray> warmUp = fontWarmUp.streamBefore(shape))
+            bench.runTcp(name.toLatin1().constData(), FontWarmUp::what(), *warmUp, hexShown, false);
         figures[name] = bench.runTcp(name.toLatin1().constData(), shape.what, shape.make(size),
                                      hexShown, shape.textChecked);
     }

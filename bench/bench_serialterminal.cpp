@@ -50,7 +50,6 @@
 #include <functional>
 #include <optional>
 #include <poll.h>
-#include <sys/resource.h>
 #include <thread>
 #include <unistd.h>
 
@@ -92,16 +91,6 @@ void writeAll(int fd, const QByteArray &bytes, const std::atomic<bool> &stop)
     }
 }
 
-double cpuSeconds(int who)
-{
-    rusage usage{};
-    getrusage(who, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
-
 // The CPU time of the whole process and of the writer thread alone while
 // the writer ran.
 struct CpuUse
@@ -117,8 +106,8 @@ void writePaced(int fd, const QByteArray &bytes, int bytesPerSecond, const std::
                 CpuUse &use)
 {
     using Clock = std::chrono::steady_clock;
-    const double processStart = cpuSeconds(RUSAGE_SELF);
-    const double writerStart = cpuSeconds(RUSAGE_THREAD);
+    const double processStart = cpuSeconds();
+    const double writerStart = threadCpuSeconds();
     const Clock::time_point start = Clock::now();
     for (qsizetype offset = 0; offset < bytes.size() && !stop; offset += lineBytes) {
         std::this_thread::sleep_until(start +
@@ -126,8 +115,8 @@ void writePaced(int fd, const QByteArray &bytes, int bytesPerSecond, const std::
         writeAll(fd, bytes.mid(offset, lineBytes), stop);
     }
     use.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
-    use.writer = cpuSeconds(RUSAGE_THREAD) - writerStart;
-    use.process = cpuSeconds(RUSAGE_SELF) - processStart;
+    use.writer = threadCpuSeconds() - writerStart;
+    use.process = cpuSeconds() - processStart;
 }
 
 // The pty alone: a thread writes the stream, this thread reads the slave.
@@ -190,17 +179,7 @@ struct Outcome
     double guiCpuSeconds = 0;
     int textLines = 0;
     int hexLines = 0;
-    QStringList verdicts;
-    bool viewsExact = false;
-};
-
-// What a throughput case came to, for the summary.
-struct CaseFigures
-{
-    double megabytesPerSecond = 0;
-    std::optional<double> outsideStallMs;
-    qint64 ownStallMs = 0;
-    bool exact = false;
+    ViewVerdicts views;
 };
 
 class SerialBench
@@ -331,7 +310,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         pings.emplace(&m_window);
     }
     std::atomic<bool> stop{false};
-    const double guiCpuStart = cpuSeconds(RUSAGE_THREAD);
+    const double guiCpuStart = threadCpuSeconds();
     clock.start();
     std::thread writing([&writer, &pty, &stop] { writer(pty.masterFd(), stop); });
     const bool finished = runUntil(
@@ -349,7 +328,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
         },
         runDeadlineMs, probeStalls ? 5 : quietPollMs);
     outcome.seconds = clock.nsecsElapsed() / 1e9;
-    outcome.guiCpuSeconds = cpuSeconds(RUSAGE_THREAD) - guiCpuStart;
+    outcome.guiCpuSeconds = threadCpuSeconds() - guiCpuStart;
     if (pings)
         outcome.outsideStall = pings->figures();
     if (!finished && outcome.gaveUp.isEmpty())
@@ -366,16 +345,7 @@ Outcome SerialBench::feed(const QByteArray &stream, const std::vector<ViewCheck>
     outcome.endShown = endShown();
     outcome.textLines = m_textView->blockCount();
     outcome.hexLines = m_hexView->blockCount();
-    for (const ViewCheck &check : checks) {
-        outcome.verdicts.append(outcome.gaveUp.isEmpty()
-                                    ? check.suffixVerdict()
-                                    : check.viewName() +
-                                          QStringLiteral(" not checked: run gave up"));
-    }
-    outcome.viewsExact = outcome.gaveUp.isEmpty() &&
-                         std::all_of(checks.cbegin(), checks.cend(), [](const ViewCheck &check) {
-                             return check.holdsExactSuffix();
-                         });
+    outcome.views = suffixVerdicts(checks, !outcome.gaveUp.isEmpty());
     m_openButton->click();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return outcome;
@@ -396,7 +366,7 @@ void SerialBench::printVerdicts(const Outcome &outcome)
 {
     if (!outcome.gaveUp.isEmpty())
         std::printf("    run gave up: %s\n", qPrintable(outcome.gaveUp));
-    for (const QString &verdict : outcome.verdicts)
+    for (const QString &verdict : outcome.views.lines)
         std::printf("    %s\n", qPrintable(verdict));
 }
 
@@ -421,7 +391,7 @@ CaseFigures SerialBench::runThroughput(const char *name, const QString &what,
     figures.ownStallMs = outcome.longestStallMs.value_or(0);
     if (outcome.outsideStall)
         figures.outsideStallMs = outcome.outsideStall->longestMs;
-    figures.exact = outcome.intact && outcome.endShown && outcome.viewsExact;
+    figures.exact = outcome.intact && outcome.endShown && outcome.views.exact;
     std::printf(
         "%.1f MB in %.2f s = %.2f MB/s shown; %s; end %s; longest stall %s, own timer "
         "%lld ms; GUI thread busy %.0f %%; window repaints %d; lines text %d hex %d; RSS "
@@ -439,14 +409,14 @@ void SerialBench::runSlow(const QByteArray &stream)
 {
     prepare(false, false);
     // The same time with nothing to show, for comparison.
-    const double idleStart = cpuSeconds(RUSAGE_SELF);
+    const double idleStart = cpuSeconds();
     int idleRepaints = 0;
     {
         const RepaintCounter repaints(&m_window);
         runUntil([] { return false; }, slowSeconds * 1000, quietPollMs);
         idleRepaints = repaints.count();
     }
-    const double idle = cpuSeconds(RUSAGE_SELF) - idleStart;
+    const double idle = cpuSeconds() - idleStart;
 
     CpuUse use;
     const RepaintCounter repaints(&m_window);
@@ -497,47 +467,14 @@ void printSummary(const QMap<QString, CaseFigures> &figures, double rawMegabytes
     std::printf("summary: %.1f MB fed per case; raw pty %.1f MB/s; goals: hex >= %.0f MB/s, "
                 "stalls < %.0f ms\n",
                 megabytes(size), rawMegabytesPerSecond, hexGoal, stallGoalMs);
-    std::printf("  %-8s %10s %10s %9s %9s %9s %15s %15s %7s\n", "shape", "text MB/s", "hex MB/s",
-                "hex/text", "hex/goal", "hex/raw", "outside ms t/h", "own timer t/h", "exact");
-    const auto stall = [](const std::optional<CaseFigures> &one) {
-        if (!one)
-            return QStringLiteral("-");
-        return one->outsideStallMs ? QString::number(*one->outsideStallMs, 'f', 1)
-                                   : QStringLiteral("?");
-    };
-    for (const StreamShape &shape : streamShapes("\n")) {
-        const auto find = [&figures](const QString &name) -> std::optional<CaseFigures> {
-            return figures.contains(name) ? std::optional(figures.value(name)) : std::nullopt;
-        };
-        const std::optional<CaseFigures> text = find(QStringLiteral("text-") + shape.name);
-        const std::optional<CaseFigures> hex = find(QStringLiteral("hex-") + shape.name);
-        if (!text && !hex)
-            continue;
-        const auto rate = [](const std::optional<CaseFigures> &one) {
-            return one ? QString::number(one->megabytesPerSecond, 'f', 2) : QStringLiteral("-");
-        };
-        const auto ratio = [&hex](double reference) {
-            return hex && reference > 0
-                       ? QString::number(hex->megabytesPerSecond / reference, 'f', 2)
-                       : QStringLiteral("-");
-        };
-        const auto own = [](const std::optional<CaseFigures> &one) {
-            return one ? QString::number(one->ownStallMs) : QStringLiteral("-");
-        };
-        const bool exact = (!text || text->exact) && (!hex || hex->exact);
-        std::printf("  %-8s %10s %10s %9s %9s %9s %15s %15s %7s\n", shape.name,
-                    qPrintable(rate(text)), qPrintable(rate(hex)),
-                    qPrintable(ratio(text ? text->megabytesPerSecond : 0)),
-                    qPrintable(ratio(hexGoal)), qPrintable(ratio(rawMegabytesPerSecond)),
-                    qPrintable(stall(text) + QLatin1Char('/') + stall(hex)),
-                    qPrintable(own(text) + QLatin1Char('/') + own(hex)), exact ? "yes" : "NO");
+    printCaseTable(figures, QStringLiteral("text-"), QStringLiteral("hex-"),
+                   {{"hex/goal", hexGoal}, {"hex/raw", rawMegabytesPerSecond}});
+    if (figures.contains(QStringLiteral("hex-stamped"))) {
+        const CaseFigures stamped = figures.value(QStringLiteral("hex-stamped"));
+        std::printf("  stamped hex: %.2f MB/s, stall %s ms outside, %lld ms own timer\n",
+                    stamped.megabytesPerSecond, qPrintable(outsideStallText(stamped)),
+                    static_cast<long long>(stamped.ownStallMs));
     }
-    if (figures.contains(QStringLiteral("hex-stamped")))
-        std::printf(
-            "  stamped hex: %.2f MB/s, stall %s ms outside, %lld ms own timer\n",
-            figures.value(QStringLiteral("hex-stamped")).megabytesPerSecond,
-            qPrintable(stall(figures.value(QStringLiteral("hex-stamped")))),
-            static_cast<long long>(figures.value(QStringLiteral("hex-stamped")).ownStallMs));
 }
 
 } // namespace
@@ -572,7 +509,7 @@ int main(int argc, char *argv[])
     std::printf("RSS before: %ld KB\n", currentRssKb());
 
     QMap<QString, CaseFigures> figures;
-    bool fontsLoaded = false;
+    FontWarmUp fontWarmUp;
     for (const QString &name : *cases) {
         const QByteArray caseName = name.toLatin1();
         if (name == QLatin1String("cpu")) {
@@ -588,13 +525,9 @@ int main(int argc, char *argv[])
         }
         const QString shapeName = name.section(QLatin1Char('-'), 1);
         const StreamShape shape = streamShape(shapeName, "\n");
-        if (!shape.textChecked && !fontsLoaded) {
-            // The first text of many scripts loads a font for each of them,
-            // once per process; that first megabyte is shown on its own line.
-            bench.runThroughput(caseName.constData(), QStringLiteral("first 1 MB of random bytes"),
-                                randomBytes(1024 * 1024, streamSeed + 1), false, hexShown, false);
-            fontsLoaded = true;
-        }
+        if (const std::optional<QByteArray> warmUp = fontWarmUp.streamBefore(shape))
+            bench.runThroughput(caseName.constData(), FontWarmUp::what(), *warmUp, false, hexShown,
+                                false);
         figures[name] = bench.runThroughput(caseName.constData(), shape.what, shape.make(size),
                                             shape.textChecked || !hexShown, hexShown, false);
     }

@@ -49,6 +49,17 @@ QString withoutStamp(const QString &block)
 {
     return startsWithStamp(block) ? block.sliced(stampLength) : block;
 }
+
+// Processor time (user and system) of the process or the thread `who`.
+double usedSeconds(int who)
+{
+    rusage usage{};
+    getrusage(who, &usage);
+    const auto seconds = [](const timeval &time) {
+        return time.tv_sec + time.tv_usec / 1e6;
+    };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
 } // namespace
 
 double megabytes(qint64 bytes)
@@ -77,12 +88,12 @@ long peakRssKb()
 
 double cpuSeconds()
 {
-    rusage usage{};
-    getrusage(RUSAGE_SELF, &usage);
-    const auto seconds = [](const timeval &time) {
-        return time.tv_sec + time.tv_usec / 1e6;
-    };
-    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+    return usedSeconds(RUSAGE_SELF);
+}
+
+double threadCpuSeconds()
+{
+    return usedSeconds(RUSAGE_THREAD);
 }
 
 void writeAll(int fd, const QByteArray &bytes)
@@ -156,6 +167,60 @@ StreamShape streamShape(const QString &name, const QByteArray &lineEnd)
             return shape;
     }
     qFatal("no stream shape named %s", qPrintable(name));
+}
+
+std::optional<QByteArray> FontWarmUp::streamBefore(const StreamShape &shape)
+{
+    if (shape.textChecked || m_done)
+        return std::nullopt;
+    m_done = true;
+    return randomBytes(1024 * 1024, streamSeed + 1);
+}
+
+QString outsideStallText(const CaseFigures &figures)
+{
+    return figures.outsideStallMs ? QString::number(*figures.outsideStallMs, 'f', 1)
+                                  : QStringLiteral("?");
+}
+
+void printCaseTable(const QMap<QString, CaseFigures> &figures, const QString &textPrefix,
+                    const QString &hexPrefix, const std::vector<RateReference> &references)
+{
+    std::printf("  %-8s %10s %10s %9s", "shape", "text MB/s", "hex MB/s", "hex/text");
+    for (const RateReference &reference : references)
+        std::printf(" %9s", reference.name);
+    std::printf(" %15s %15s %7s\n", "outside ms t/h", "own timer t/h", "exact");
+    const auto find = [&figures](const QString &name) -> std::optional<CaseFigures> {
+        return figures.contains(name) ? std::optional(figures.value(name)) : std::nullopt;
+    };
+    // The shapes' names are the same whatever their line end.
+    for (const StreamShape &shape : streamShapes("\n")) {
+        const std::optional<CaseFigures> text = find(textPrefix + shape.name);
+        const std::optional<CaseFigures> hex = find(hexPrefix + shape.name);
+        if (!text && !hex)
+            continue;
+        const auto rate = [](const std::optional<CaseFigures> &one) {
+            return one ? QString::number(one->megabytesPerSecond, 'f', 2) : QStringLiteral("-");
+        };
+        const auto ratio = [&hex](double reference) {
+            return hex && reference > 0
+                       ? QString::number(hex->megabytesPerSecond / reference, 'f', 2)
+                       : QStringLiteral("-");
+        };
+        const auto outside = [](const std::optional<CaseFigures> &one) {
+            return one ? outsideStallText(*one) : QStringLiteral("-");
+        };
+        const auto own = [](const std::optional<CaseFigures> &one) {
+            return one ? QString::number(one->ownStallMs) : QStringLiteral("-");
+        };
+        const bool exact = (!text || text->exact) && (!hex || hex->exact);
+        std::printf("  %-8s %10s %10s %9s", shape.name, qPrintable(rate(text)),
+                    qPrintable(rate(hex)), qPrintable(ratio(text ? text->megabytesPerSecond : 0)));
+        for (const RateReference &reference : references)
+            std::printf(" %9s", qPrintable(ratio(reference.megabytesPerSecond)));
+        std::printf(" %15s %15s %7s\n", qPrintable(outside(text) + QLatin1Char('/') + outside(hex)),
+                    qPrintable(own(text) + QLatin1Char('/') + own(hex)), exact ? "yes" : "NO");
+    }
 }
 
 std::optional<QStringList> chosenCases(const QStringList &names, const QStringList &all)
@@ -290,20 +355,14 @@ QString ViewCheck::expectedCovering(qsizetype chars) const
     }
 }
 
-bool ViewCheck::holdsExactSuffix() const
-{
-    const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
-    return expectedCovering(shown.size()).endsWith(shown);
-}
-
-QString ViewCheck::suffixVerdict() const
+ViewCheck::Verdict ViewCheck::suffixVerdict() const
 {
     const QString shown = shownTail(std::numeric_limits<qsizetype>::max());
     const QString whole = expectedCovering(shown.size());
     if (whole.endsWith(shown))
-        return QStringLiteral("%1 holds an exact suffix (%2 characters)")
-            .arg(viewName())
-            .arg(shown.size());
+        return {true, QStringLiteral("%1 holds an exact suffix (%2 characters)")
+                          .arg(viewName())
+                          .arg(shown.size())};
     qsizetype fromEnd = 0;
     while (fromEnd < shown.size() && fromEnd < whole.size() &&
            shown.at(shown.size() - 1 - fromEnd) == whole.at(whole.size() - 1 - fromEnd))
@@ -313,12 +372,28 @@ QString ViewCheck::suffixVerdict() const
                                        .arg(shown.first(shown.size() - fromEnd).right(40),
                                             whole.first(whole.size() - fromEnd).right(40))
                                  : QStringLiteral("holds more than the whole stream shows as");
-    return QStringLiteral("%1 VIEW CONTENT WRONG: %2 characters, %3 of them from the end "
-                          "as expected, then it %4")
-        .arg(viewName())
-        .arg(shown.size())
-        .arg(fromEnd)
-        .arg(mismatch);
+    return {false, QStringLiteral("%1 VIEW CONTENT WRONG: %2 characters, %3 of them from the "
+                                  "end as expected, then it %4")
+                       .arg(viewName())
+                       .arg(shown.size())
+                       .arg(fromEnd)
+                       .arg(mismatch)};
+}
+
+ViewVerdicts suffixVerdicts(const std::vector<ViewCheck> &checks, bool gaveUp)
+{
+    ViewVerdicts verdicts;
+    verdicts.exact = !gaveUp;
+    for (const ViewCheck &check : checks) {
+        if (gaveUp) {
+            verdicts.lines.append(check.viewName() + QStringLiteral(" not checked: run gave up"));
+            continue;
+        }
+        const ViewCheck::Verdict verdict = check.suffixVerdict();
+        verdicts.lines.append(verdict.text);
+        verdicts.exact = verdicts.exact && verdict.exact;
+    }
+    return verdicts;
 }
 
 ShownNumbers::ShownNumbers(QTextDocument *document, int count, NumberFinder numbersIn)

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QElapsedTimer>
+#include <QMap>
 #include <QObject>
 #include <QString>
 #include <QStringList>
@@ -27,6 +28,8 @@ namespace Bench {
 [[nodiscard]] long peakRssKb();
 // Processor time (user and system) this process has used, in seconds.
 [[nodiscard]] double cpuSeconds();
+// The same for the calling thread alone.
+[[nodiscard]] double threadCpuSeconds();
 
 // Writes all bytes to a pty's master end, waiting while it is full.
 void writeAll(int fd, const QByteArray &bytes);
@@ -57,6 +60,50 @@ struct StreamShape
 [[nodiscard]] std::vector<StreamShape> streamShapes(const QByteArray &lineEnd);
 // The shape of that name.
 [[nodiscard]] StreamShape streamShape(const QString &name, const QByteArray &lineEnd);
+
+// The first text of many scripts loads a font for each of them, once per
+// process. So that this shows on a line of its own, the first case of a
+// shape whose text no check predicts (random bytes) is preceded by a first
+// megabyte of other random bytes, which FontWarmUp hands out once.
+class FontWarmUp
+{
+public:
+    // What the megabyte is, for its line.
+    [[nodiscard]] static QString what() { return QStringLiteral("first 1 MB of random bytes"); }
+    // The megabyte to run before a case of `shape`, if that case is the first
+    // to need it.
+    [[nodiscard]] std::optional<QByteArray> streamBefore(const StreamShape &shape);
+
+private:
+    bool m_done = false;
+};
+
+// What a receive case came to, for a summary.
+struct CaseFigures
+{
+    double megabytesPerSecond = 0;
+    std::optional<double> outsideStallMs;
+    qint64 ownStallMs = 0;
+    bool exact = false;
+};
+
+// A case's longest stall measured from outside, in ms; "?" where it was not.
+[[nodiscard]] QString outsideStallText(const CaseFigures &figures);
+
+// A rate a summary sets the hex view's against: the column's name, MB/s.
+struct RateReference
+{
+    const char *name;
+    double megabytesPerSecond;
+};
+
+// A summary's table, a row for each stream shape that a case ran for: its
+// text case's figures (`textPrefix` + shape name) beside its hex case's
+// (`hexPrefix` + shape name), "-" for a case not run: the rates, hex/text
+// and the hex rate over each of `references`, the longest stalls measured
+// from outside and by the own timer (text/hex), and whether both were exact.
+void printCaseTable(const QMap<QString, CaseFigures> &figures, const QString &textPrefix,
+                    const QString &hexPrefix, const std::vector<RateReference> &references = {});
 
 // The cases named on the command line, in the order of `all`; none named
 // runs them all, and a name that begins cases (as "hex" begins "hex-lines")
@@ -103,9 +150,13 @@ public:
     // The view's content ends with what the stream's last bytes show as.
     [[nodiscard]] bool endShown() const;
     // Whether the view's whole content is a contiguous suffix of what the
-    // whole stream shows as; a line that says so, or where it is not.
-    [[nodiscard]] QString suffixVerdict() const;
-    [[nodiscard]] bool holdsExactSuffix() const;
+    // whole stream shows as, and a line that says so, or where it is not.
+    struct Verdict
+    {
+        bool exact;
+        QString text;
+    };
+    [[nodiscard]] Verdict suffixVerdict() const;
 
 private:
     [[nodiscard]] QString expected(QByteArrayView bytes) const;
@@ -121,6 +172,16 @@ private:
     HexFormat::Style m_hexStyle;
     QString m_expectedEnd;
 };
+
+// What the checks of a run's views came to: a line for each view, and
+// whether every view holds an exact suffix of what the stream shows as.
+// After a run that gave up no view is checked, and none counts as exact.
+struct ViewVerdicts
+{
+    QStringList lines;
+    bool exact = true;
+};
+[[nodiscard]] ViewVerdicts suffixVerdicts(const std::vector<ViewCheck> &checks, bool gaveUp);
 
 // Marks each numbered item (datagram, message) whose line is written into a
 // view, whatever the view drops later: the text each edit of the document

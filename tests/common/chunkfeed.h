@@ -2,8 +2,21 @@
 
 #include <QByteArray>
 #include <QList>
+#include <QRandomGenerator>
 
 #include <utility>
+
+// Sizes of chunks that cover `length` bytes, each below `bound` (empty
+// chunks among them), drawn from `seed`: the same arguments always cut a
+// stream the same way.
+inline QList<qsizetype> randomChunkSizes(qsizetype length, quint32 seed, int bound)
+{
+    QRandomGenerator random(seed);
+    QList<qsizetype> sizes;
+    for (qsizetype from = 0; from < length; from += sizes.last())
+        sizes.append(qMin<qsizetype>(random.bounded(bound), length - from));
+    return sizes;
+}
 
 // Feeds `stream` to a stream parser in pieces of the given sizes, after an
 // empty feed, and gathers what all the feeds gave in stream order.

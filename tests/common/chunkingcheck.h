@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QRandomGenerator>
 #include <QString>
 #include <QTest>
 
@@ -34,12 +33,8 @@ void verifyChunkingIndependence(const ParserFactory &makeParser, const QByteArra
         {QStringLiteral("byte by byte"), QList<qsizetype>(stream.size(), 1)},
         {QStringLiteral("whole, after half of it and a reset"), {stream.size()}, true}};
     for (quint32 seed = 1; seed <= 6; ++seed) {
-        QRandomGenerator random(seed);
-        Chunking chunking{QStringLiteral("random chunks, seed %1").arg(seed), {}};
-        for (qsizetype from = 0; from < stream.size(); from += chunking.sizes.last())
-            chunking.sizes.append(
-                qMin<qsizetype>(random.bounded(3 + 3 * int(seed)), stream.size() - from));
-        chunkings.append(chunking);
+        chunkings.append({QStringLiteral("random chunks, seed %1").arg(seed),
+                          randomChunkSizes(stream.size(), seed, 3 + 3 * int(seed))});
     }
 
     auto wholeParser = makeParser();

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QList>
-#include <QRandomGenerator>
 
 #include <cstddef>
 #include <cstdint>
@@ -56,12 +55,8 @@ private:
 // `seed`: the same input always cuts its stream the same way.
 inline QList<qsizetype> chunkSizes(qsizetype length, quint8 seed)
 {
-    QRandomGenerator random(seed);
     const int largest = 1 + seed % 64;
-    QList<qsizetype> sizes;
-    for (qsizetype from = 0; from < length; from += sizes.last())
-        sizes.append(qMin<qsizetype>(random.bounded(largest + 1), length - from));
-    return sizes;
+    return randomChunkSizes(length, seed, largest + 1);
 }
 
 // The stream-parser promises: the stream fed whole, in the chunks of `seed`
