@@ -177,7 +177,8 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
             return;
         case ModbusReplyCollector::Answer::OtherUnit: {
             // The unit comes first, in TCP after the header.
-            const qsizetype unitAt = mode == Nuvelix_ModBus_Mode::Rtu ? 0 : 6;
+            const qsizetype unitAt =
+                mode == Nuvelix_ModBus_Mode::Rtu ? 0 : ModbusReplyCollector::mbapLength;
             fault = tr("Unexpected unit %1 in response").arg(quint8(collector.reply().at(unitAt)));
             statusBar()->showMessage(fault);
             break;

@@ -4,8 +4,6 @@ namespace {
 
 using Mode = Nuvelix_ModBus_Mode;
 
-// The TCP header: transaction identifier, protocol identifier, length.
-constexpr qsizetype mbapLength = 6;
 // A TCP length field counts the unit, the function code and at most 252
 // further bytes; an RTU exception is unit, code, exception code and CRC.
 constexpr int smallestTcpLength = 3;
@@ -77,12 +75,13 @@ constexpr qsizetype smallestPartialAnswer = 2;
             return -1;
         return crcHolds(rest.first(length)) ? length : 0;
     }
-    if (rest.size() < mbapLength)
+    const qsizetype header = ModbusReplyCollector::mbapLength;
+    if (rest.size() < header)
         return -1;
     const int length = wordAt(rest, 4);
     if (wordAt(rest, 2) != 0 || !tcpLengthPossible(length))
         return 0;
-    return rest.size() < mbapLength + length ? -1 : mbapLength + length;
+    return rest.size() < header + length ? -1 : header + length;
 }
 
 } // namespace

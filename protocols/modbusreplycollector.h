@@ -23,6 +23,9 @@ class ModbusReplyCollector
 public:
     // Bytes kept of what arrived; older ones are dropped from the front.
     static constexpr qsizetype maximumReceived = 8 * 1024;
+    // The TCP header ahead of a frame's unit: transaction identifier,
+    // protocol identifier, length.
+    static constexpr qsizetype mbapLength = 6;
 
     enum class Answer {
         None,      // nothing answers the request (yet)
