@@ -210,10 +210,7 @@ void MainWindow::modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode)
     // than asking.
     if (transport->bytesAvailable() == 0)
         return;
-    const QByteArray stale = transport->readAll();
-    ModbusReplyCollector frames({}, mode);
-    static_cast<void>(frames.take(stale));
-    logReceived(*modbusReceiveLog, frames.frames());
+    logReceived(*modbusReceiveLog, ModbusReplyCollector::framesOf(transport->readAll(), mode));
 }
 
 // The codec's verdict on a reply (it shows it too): empty when it decodes.

@@ -204,6 +204,14 @@ QList<ModbusReplyCollector::Frame> ModbusReplyCollector::frames() const
     return frames;
 }
 
+QList<ModbusReplyCollector::Frame> ModbusReplyCollector::framesOf(QByteArrayView bytes,
+                                                                  Nuvelix_ModBus_Mode mode)
+{
+    ModbusReplyCollector collector({}, mode);
+    static_cast<void>(collector.take(bytes));
+    return collector.frames();
+}
+
 bool ModbusReplyCollector::matchesFunction(int code) const
 {
     return (code & 0x7F) == m_function;
