@@ -4,9 +4,10 @@ namespace {
 
 using Mode = Nuvelix_ModBus_Mode;
 
-// A TCP length field counts the unit, the function code and at most 252
-// further bytes; an RTU exception is unit, code, exception code and CRC.
-constexpr int smallestTcpLength = 3;
+// The length field of a sound TCP frame counts the unit, the function code
+// and 1 to 252 further bytes (every answer carries at least one after its
+// code); an RTU exception is unit, code, exception code and CRC.
+constexpr int smallestSoundTcpLength = 3;
 constexpr int largestTcpLength = 254;
 constexpr qsizetype rtuExceptionLength = 5;
 constexpr qsizetype rtuEchoLength = 8;
@@ -57,7 +58,7 @@ constexpr qsizetype smallestPartialAnswer = 2;
 
 [[nodiscard]] bool tcpLengthPossible(int length)
 {
-    return length >= smallestTcpLength && length <= largestTcpLength;
+    return length >= smallestSoundTcpLength && length <= largestTcpLength;
 }
 
 // The length of the sound frame that `rest` starts with, whatever request
