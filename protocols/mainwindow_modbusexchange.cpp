@@ -177,7 +177,8 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
             return;
         case ModbusReplyCollector::Answer::OtherUnit: {
             // The unit comes first, in TCP after the header.
-            const qsizetype unitAt = mode == Nuvelix_ModBus_Mode::Rtu ? 0 : 6;
+            const qsizetype unitAt =
+                mode == Nuvelix_ModBus_Mode::Rtu ? 0 : ModbusReplyCollector::mbapLength;
             fault = tr("Unexpected unit %1 in response").arg(quint8(collector.reply().at(unitAt)));
             statusBar()->showMessage(fault);
             break;
@@ -209,10 +210,7 @@ void MainWindow::modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode)
     // than asking.
     if (transport->bytesAvailable() == 0)
         return;
-    const QByteArray stale = transport->readAll();
-    ModbusReplyCollector frames({}, mode);
-    static_cast<void>(frames.take(stale));
-    logReceived(*modbusReceiveLog, frames.frames());
+    logReceived(*modbusReceiveLog, ModbusReplyCollector::framesOf(transport->readAll(), mode));
 }
 
 // The codec's verdict on a reply (it shows it too): empty when it decodes.

@@ -4,11 +4,10 @@ namespace {
 
 using Mode = Nuvelix_ModBus_Mode;
 
-// The TCP header: transaction identifier, protocol identifier, length.
-constexpr qsizetype mbapLength = 6;
-// A TCP length field counts the unit, the function code and at most 252
-// further bytes; an RTU exception is unit, code, exception code and CRC.
-constexpr int smallestTcpLength = 3;
+// The length field of a sound TCP frame counts the unit, the function code
+// and 1 to 252 further bytes (every answer carries at least one after its
+// code); an RTU exception is unit, code, exception code and CRC.
+constexpr int smallestSoundTcpLength = 3;
 constexpr int largestTcpLength = 254;
 constexpr qsizetype rtuExceptionLength = 5;
 constexpr qsizetype rtuEchoLength = 8;
@@ -57,40 +56,33 @@ constexpr qsizetype smallestPartialAnswer = 2;
     return Nuvelix_ModbusClient::calculateCRC(frame.first(length - 2)) == crc;
 }
 
-// The length of the sound frame that `rest` starts with, whatever request
-// it answers; 0 when it starts none or has not all come.
-[[nodiscard]] qsizetype soundFrameLength(QByteArrayView rest, Mode mode)
+[[nodiscard]] bool tcpLengthPossible(int length)
 {
-    if (mode == Mode::Rtu) {
-        if (rest.size() < 4)
-            return 0;
-        const qsizetype length = rtuLength(rest);
-        return length > 0 && rest.size() >= length && crcHolds(rest.first(length)) ? length : 0;
-    }
-    if (rest.size() < mbapLength || wordAt(rest, 2) != 0)
-        return 0;
-    const int length = wordAt(rest, 4);
-    if (length < smallestTcpLength || length > largestTcpLength ||
-        rest.size() < mbapLength + length)
-        return 0;
-    return mbapLength + length;
+    return length >= smallestSoundTcpLength && length <= largestTcpLength;
 }
 
-// Whether `rest` may still turn out to start a sound frame once more bytes
-// have come: its length is not known yet, or not all of it is there.
-[[nodiscard]] bool frameMayArrive(QByteArrayView rest, Mode mode)
+// The length of the sound frame that `rest` starts with, whatever request
+// it answers: 0 when it starts none, -1 when it may once more bytes have
+// come (its length is not known yet, or not all of it is there).
+[[nodiscard]] qsizetype frameLength(QByteArrayView rest, Mode mode)
 {
     if (mode == Mode::Rtu) {
         if (rest.size() < 2)
-            return true;
+            return -1;
         const qsizetype length = rtuLength(rest);
-        return length < 0 || rest.size() < length;
+        if (length <= 0)
+            return length;
+        if (rest.size() < length)
+            return -1;
+        return crcHolds(rest.first(length)) ? length : 0;
     }
-    if (rest.size() < mbapLength)
-        return true;
+    const qsizetype header = ModbusReplyCollector::mbapLength;
+    if (rest.size() < header)
+        return -1;
     const int length = wordAt(rest, 4);
-    return wordAt(rest, 2) == 0 && length >= smallestTcpLength && length <= largestTcpLength &&
-           rest.size() < mbapLength + length;
+    if (wordAt(rest, 2) != 0 || !tcpLengthPossible(length))
+        return 0;
+    return rest.size() < header + length ? -1 : header + length;
 }
 
 } // namespace
@@ -147,10 +139,11 @@ bool ModbusReplyCollector::take(QByteArrayView bytes)
             return true;
         }
         qsizetype next = at + 1;
-        if (length != 0 || frameMayArrive(rest, m_mode))
+        const qsizetype frame = length == 0 ? frameLength(rest, m_mode) : -1;
+        if (frame < 0)
             settled = false;
         else
-            next = at + qMax<qsizetype>(1, soundFrameLength(rest, m_mode));
+            next = at + qMax<qsizetype>(1, frame);
         if (settled)
             m_scanFrom = next;
         at = next;
@@ -193,7 +186,8 @@ QList<ModbusReplyCollector::Frame> ModbusReplyCollector::frames() const
             at += m_reply.size();
             continue;
         }
-        qsizetype length = soundFrameLength(QByteArrayView(m_received).sliced(at), m_mode);
+        qsizetype length =
+            qMax<qsizetype>(0, frameLength(QByteArrayView(m_received).sliced(at), m_mode));
         // Nothing runs over the answer's first byte.
         if (m_replyAt > at && at + length > m_replyAt)
             length = 0;
@@ -209,6 +203,14 @@ QList<ModbusReplyCollector::Frame> ModbusReplyCollector::frames() const
     }
     endNoise(at);
     return frames;
+}
+
+QList<ModbusReplyCollector::Frame> ModbusReplyCollector::framesOf(QByteArrayView bytes,
+                                                                  Nuvelix_ModBus_Mode mode)
+{
+    ModbusReplyCollector collector({}, mode);
+    static_cast<void>(collector.take(bytes));
+    return collector.frames();
 }
 
 bool ModbusReplyCollector::matchesFunction(int code) const
@@ -263,7 +265,7 @@ qsizetype ModbusReplyCollector::tcpAnswerLengthAt(QByteArrayView rest, Answer &k
     if (rest.size() < mbapLength)
         return -1;
     const int length = wordAt(rest, 4);
-    const bool lengthPossible = length >= smallestTcpLength && length <= largestTcpLength;
+    const bool lengthPossible = tcpLengthPossible(length);
     if (lengthPossible && rest.size() < mbapLength + length)
         return -1;
     if (wordAt(rest, 2) != 0 || !lengthPossible) {

@@ -23,6 +23,9 @@ class ModbusReplyCollector
 public:
     // Bytes kept of what arrived; older ones are dropped from the front.
     static constexpr qsizetype maximumReceived = 8 * 1024;
+    // The TCP header ahead of a frame's unit: transaction identifier,
+    // protocol identifier, length.
+    static constexpr qsizetype mbapLength = 6;
 
     enum class Answer {
         None,      // nothing answers the request (yet)
@@ -55,6 +58,9 @@ public:
     // What arrived, cut into its frames in order: the answer, other frames
     // and runs of bytes that start none.
     [[nodiscard]] QList<Frame> frames() const;
+    // `bytes` (the newest maximumReceived of them) cut into frames as
+    // frames() cuts them, none answering a request.
+    [[nodiscard]] static QList<Frame> framesOf(QByteArrayView bytes, Nuvelix_ModBus_Mode mode);
 
 private:
     // Length of the answer starting at `at`: 0 when none starts there, -1

@@ -12,7 +12,9 @@ quint16 transactionCounter = 0;
 
 // The TCP header: transaction identifier, protocol identifier, length.
 constexpr qsizetype mbapLength = 6;
-// A TCP length field counts at least the unit and the function code.
+// A TCP length field counts at least the unit and the function code: one
+// less than the reply collector asks of a sound frame, on purpose, so that a
+// reply that ends after its code is told as too short, not as a wrong length.
 constexpr int smallestTcpLength = 2;
 // What one write of several coils or registers can carry: the byte count
 // is one byte, and the whole request must fit a frame.
