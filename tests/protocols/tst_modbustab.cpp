@@ -674,15 +674,17 @@ void TestModbusTab::fastPresses()
     int presses = 0;
     QElapsedTimer clock;
     clock.start();
-    while (clock.elapsed() < 300) {
+    // Fewer presses than a log keeps lines, so each log can hold them all.
+    while (clock.elapsed() < 300 && presses < 5000) {
         read->click();
         ++presses;
     }
     QCOMPARE_GE(ticks, 3);
     QCOMPARE(statusText(*m_window), QStringLiteral("Reply received"));
-    // Each log is made whole on its own refresh once the presses stop.
-    QTRY_COMPARE_WITH_TIMEOUT(received().size(), presses, 5000);
-    QTRY_COMPARE_WITH_TIMEOUT(sent().size(), presses, 5000);
+    // Each log is made whole on its own refresh once the presses stop, which
+    // on a loaded machine takes seconds.
+    QTRY_COMPARE_WITH_TIMEOUT(received().size(), presses, 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(sent().size(), presses, 30000);
 }
 
 YURB_TEST_MAIN(TestModbusTab)
