@@ -1,5 +1,7 @@
 #include "receiveview.h"
 
+#include "localclock.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -7,7 +9,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTime>
 
 #include <limits>
 
@@ -83,7 +84,7 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
         m_decoder.reset();
         m_source = source;
     }
-    const QString stamp = timeStamp ? ReceiveLines::timeStamp(QTime::currentTime()) : QString();
+    const QString stamp = timeStamp ? ReceiveLines::timeStamp(LocalClock::now()) : QString();
     m_text.lines.append(m_decoder.decode(bytes), stamp);
     if (m_hex.view)
         holdHex(bytes, stamp);
