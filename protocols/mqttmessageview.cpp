@@ -27,7 +27,7 @@ constexpr qint64 writeGapMs = 25;
 constexpr qint64 writeIntervalMs = 100;
 constexpr int backlogPauseMs = 10;
 // What one write may cost. A line weighs one plus a unit per 64 characters.
-constexpr double writeBudgetNs = 12e6;
+constexpr qint64 writeBudgetNs = 12'000'000;
 constexpr qsizetype charsPerWeight = 64;
 // Writes lighter than this are not measured, and none is planned lighter:
 // about twenty cut lines, a few milliseconds.
@@ -76,6 +76,8 @@ qsizetype weightOf(qsizetype chars)
 MqttMessageView::MqttMessageView(QTextEdit *view, QObject *parent)
     : QObject(parent)
     , m_view(view)
+    , m_rate(writeBudgetNs, measuredWeight, smallestBatchWeight, smallestBatchWeight,
+             qsizetype(maximumLines) * weightOf(lineCap))
     , m_timeFormat(coloured(Qt::red))
     , m_topicFormat(coloured(Qt::blue))
     , m_payloadFormat(coloured(Qt::darkGreen))
@@ -111,7 +113,7 @@ void MqttMessageView::append(const QTime &arrival, const QString &topic, const Q
     // Half a write waiting goes out soon, not sooner than a while after the
     // write before; less waits for the stream to pause.
     m_lastArrivalMs = m_clock.elapsed();
-    m_writeDue = m_writeDue || m_pendingWeight >= m_batchWeight / 2;
+    m_writeDue = m_writeDue || m_pendingWeight >= m_rate.batch() / 2;
     writeWithin(m_writeDue ? qMax<qint64>(0, m_lastWriteMs + writeGapMs - m_lastArrivalMs)
                            : gatherMs);
 }
@@ -185,18 +187,18 @@ void MqttMessageView::write(bool paused)
     // Written newest first, a write shows only those, quickly after a
     // pause; the older ones follow from the next write on.
     const bool newestFirst =
-        m_pendingWeight - m_messages.back().weight > (paused ? 1 : 2) * m_batchWeight;
+        m_pendingWeight - m_messages.back().weight > (paused ? 1 : 2) * m_rate.batch();
     if (newestFirst)
-        showNewestFirst(paused ? m_batchWeight / 4 : m_batchWeight);
+        showNewestFirst(paused ? m_rate.batch() / 4 : m_rate.batch());
     const qsizetype appended = appendPending();
     const qint64 appendNs = clock.nsecsElapsed();
-    const qsizetype left = m_batchWeight - appended;
+    const qsizetype left = m_rate.batch() - appended;
     if (!newestFirst && m_shownTo == qsizetype(m_messages.size()) && (appended == 0 || left > 0))
         prependOlder(qMax<qsizetype>(left, 1));
     dropOldestShown();
     if (atBottom)
         scrollBar->setValue(scrollBar->maximum());
-    measureWrite(appended, appendNs);
+    m_rate.measure(appended, appendNs);
     if (m_pendingWeight > 0 || m_shownFrom > 0 || m_topHidden > 0)
         writeWithin(backlogPauseMs);
 }
@@ -238,11 +240,11 @@ qsizetype MqttMessageView::appendPending()
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
     qsizetype written = 0;
-    while (m_shownTo < qsizetype(m_messages.size()) && written < m_batchWeight) {
+    while (m_shownTo < qsizetype(m_messages.size()) && written < m_rate.batch()) {
         const Message &message = m_messages.at(size_t(m_shownTo));
         qsizetype last = m_partLines;
         while (last < message.lineCount() &&
-               (written == 0 || written + lineWeight(message, last) <= m_batchWeight))
+               (written == 0 || written + lineWeight(message, last) <= m_rate.batch()))
             written += lineWeight(message, last++);
         if (last == m_partLines)
             break;
@@ -362,22 +364,6 @@ void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qs
         }
         end(line.stampLength > 0);
     }
-}
-
-// Follows how fast the view takes lines on this machine and sizes the
-// writes to the budget. A slower write counts at once, a faster one only a
-// little, so that the writes slowed by the document's own housekeeping fit
-// the budget too. Writes too small to tell are not counted.
-void MqttMessageView::measureWrite(qsizetype weight, qint64 elapsedNs)
-{
-    if (weight < measuredWeight || elapsedNs <= 0)
-        return;
-    const double measured = double(weight) / double(elapsedNs);
-    m_weightPerNs = m_weightPerNs > 0 && measured > m_weightPerNs
-                        ? 0.9 * m_weightPerNs + 0.1 * measured
-                        : measured;
-    m_batchWeight = qBound<qsizetype>(smallestBatchWeight, qsizetype(m_weightPerNs * writeBudgetNs),
-                                      qsizetype(maximumLines) * weightOf(lineCap));
 }
 
 qsizetype MqttMessageView::lineWeight(const Message &message, qsizetype line)

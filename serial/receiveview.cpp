@@ -27,6 +27,7 @@ constexpr qint64 writeBudgetNs = 8'000'000;
 constexpr qint64 pauseShare = 2;
 constexpr qsizetype smallestBatchChars = 64 * 1024;
 constexpr qsizetype measuredChars = 16 * 1024;
+constexpr qsizetype firstBatchChars = 256 * 1024;
 constexpr qsizetype largestBatchChars = 4 * 1024 * 1024;
 // Display lines: text is cut after this many characters, a hex dump after
 // this many bytes. Wider than a view, so a cut looks like a wrap.
@@ -36,6 +37,12 @@ constexpr qsizetype hexBytesPerLine = 64;
 constexpr qsizetype heldChunkBytes = 64 * 1024;
 // Marks a block that goes on from the one before it (cut at the cap).
 constexpr int continuationState = 1;
+
+WriteRate viewRate()
+{
+    return WriteRate(writeBudgetNs, measuredChars, smallestBatchChars, firstBatchChars,
+                     largestBatchChars);
+}
 
 QTextCharFormat foregroundFormat(const QColor &colour)
 {
@@ -50,8 +57,9 @@ ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObj
     : QObject(parent)
     , m_hexStyle(hexStyle)
     , m_decoder(encoding)
-    , m_text{textView, ReceiveLines(textLineCap, 0), {}}
-    , m_hex{hexView, ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0), {}}
+    , m_text{textView, ReceiveLines(textLineCap, 0), viewRate()}
+    , m_hex{hexView, ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0),
+            viewRate()}
 {
     m_stepTimer.setSingleShot(true);
     connect(&m_stepTimer, &QTimer::timeout, this, &ReceiveView::step);
@@ -127,7 +135,7 @@ void ReceiveView::setHexViewShown(bool shown)
         return;
     // The first slice shows at once, the rest (of a long wait) step by step.
     if (waits(m_hex))
-        writeSlice(m_hex, m_hex.rate.batchChars);
+        writeSlice(m_hex, m_hex.rate.batch());
     show();
     planStep();
 }
@@ -174,7 +182,7 @@ bool ReceiveView::waits(const Pane &pane) const
 
 bool ReceiveView::holdsSlice(const Pane &pane) const
 {
-    return waitingChars(pane) >= pane.rate.batchChars;
+    return waitingChars(pane) >= pane.rate.batch();
 }
 
 bool ReceiveView::hasPending() const
@@ -230,7 +238,7 @@ void ReceiveView::step()
         m_hex.written = false;
     }
     Pane &pane = nextPane();
-    const qint64 elapsedNs = writeSlice(pane, pane.rate.batchChars);
+    const qint64 elapsedNs = writeSlice(pane, pane.rate.batch());
     pane.written = true;
     m_hexWroteLast = &pane == &m_hex;
     // While data keeps coming, writes take at most a third of the window's
@@ -329,22 +337,6 @@ qint64 ReceiveView::writeSlice(Pane &pane, qsizetype maximumChars)
     const qint64 elapsedNs = clock.nsecsElapsed();
     pane.rate.measure(chars, elapsedNs);
     return elapsedNs;
-}
-
-// Follows how fast this view takes text on this machine and sizes its
-// batches to the write budget. A slower write counts at once, a faster one
-// only a little: the document's own housekeeping makes some writes much
-// slower than the rest, and those must fit the budget too. Writes too small
-// to tell are not counted.
-void ReceiveView::WriteRate::measure(qsizetype chars, qint64 elapsedNs)
-{
-    if (chars < measuredChars || elapsedNs <= 0)
-        return;
-    const double measured = double(chars) / double(elapsedNs);
-    charsPerNs =
-        charsPerNs > 0 && measured > charsPerNs ? 0.9 * charsPerNs + 0.1 * measured : measured;
-    batchChars =
-        qBound(smallestBatchChars, qsizetype(charsPerNs * writeBudgetNs), largestBatchChars);
 }
 
 // Writes a batch of lines at the end of a view: a stamp in green, the data

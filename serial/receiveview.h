@@ -3,6 +3,7 @@
 #include "hexformat.h"
 #include "receivedecoder.h"
 #include "receivelines.h"
+#include "writerate.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -72,19 +73,12 @@ private:
         QString stamp;
     };
 
-    // How fast one view takes text on this machine, and the slice that a
-    // write of it should not pass.
-    struct WriteRate
-    {
-        double charsPerNs = 0;
-        qsizetype batchChars = 256 * 1024;
-        void measure(qsizetype chars, qint64 elapsedNs);
-    };
     // One view with the lines it has yet to show.
     struct Pane
     {
         QPlainTextEdit *view;
         ReceiveLines lines;
+        // How fast the view takes text, and the slice a write should not pass.
         WriteRate rate;
         bool written = false;   // in the current refresh
         bool paintHeld = false; // written since the window last showed it
