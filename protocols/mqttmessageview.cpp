@@ -33,8 +33,8 @@ constexpr qsizetype charsPerWeight = 64;
 // about twenty cut lines, a few milliseconds.
 constexpr qsizetype measuredWeight = 32;
 constexpr qsizetype smallestBatchWeight = 256;
-// Marks the first line of each message, and the note on dropped ones.
-constexpr int messageStartState = 1;
+// Marks the note on dropped messages. Every other block keeps a new block's
+// state: a split leaves the state with the part before it.
 constexpr int noteState = 2;
 
 const QString timeLabel = QStringLiteral("Time:");
@@ -303,32 +303,23 @@ void MqttMessageView::prependOlder(qsizetype budget)
 void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qsizetype first,
                                  qsizetype last, bool above)
 {
-    int belowState = -1;
-    const auto begin = [&](bool messageStart) {
-        if (above) {
-            belowState = cursor.block().userState();
-            return;
-        }
-        if (!m_view->document()->isEmpty())
+    const auto begin = [&] {
+        if (!above && !m_view->document()->isEmpty())
             cursor.insertBlock();
-        cursor.block().setUserState(messageStart ? messageStartState : -1);
     };
-    const auto end = [&](bool messageStart) {
-        if (!above)
-            return;
-        cursor.insertBlock();
-        cursor.block().previous().setUserState(messageStart ? messageStartState : -1);
-        cursor.block().setUserState(belowState);
+    const auto end = [&] {
+        if (above)
+            cursor.insertBlock();
     };
     if (message.lines.empty()) {
-        begin(true);
+        begin();
         cursor.insertText(timeLabel, m_labelFormat);
         cursor.insertText(message.time, m_timeFormat);
         cursor.insertText(topicLabel, m_labelFormat);
         cursor.insertText(message.topic, m_topicFormat);
         cursor.insertText(payloadLabel, m_labelFormat);
         cursor.insertText(message.payload, m_payloadFormat);
-        end(true);
+        end();
         return;
     }
     // Where each part of the text after the stamp ends, with its format.
@@ -349,7 +340,7 @@ void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qs
             at += data.size();
             continue;
         }
-        begin(line.stampLength > 0);
+        begin();
         if (line.stampLength > 0) {
             cursor.insertText(timeLabel, m_labelFormat);
             cursor.insertText(message.time, m_timeFormat);
@@ -362,7 +353,7 @@ void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qs
             at += take;
             data = data.sliced(take);
         }
-        end(line.stampLength > 0);
+        end();
     }
 }
 
@@ -478,9 +469,7 @@ void MqttMessageView::showDropped(QTextCursor &cursor)
     if (document->firstBlock().userState() == noteState) {
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     } else if (!document->isEmpty()) {
-        const int topState = cursor.block().userState();
         cursor.insertBlock();
-        cursor.block().setUserState(topState);
         cursor.setPosition(0);
     }
     document->firstBlock().setUserState(noteState);
