@@ -173,10 +173,8 @@ void MqttMessageView::write(bool paused)
     m_writeDue = false;
     m_lastWriteMs = m_clock.elapsed();
     if (m_viewStale) {
-        m_view->clear();
-        m_view->document()->setUndoRedoEnabled(false);
+        emptyView();
         m_viewStale = false;
-        m_droppedShown = -1;
     }
     if (m_messages.empty())
         return;
@@ -208,9 +206,7 @@ void MqttMessageView::write(bool paused)
 // them.
 void MqttMessageView::showNewestFirst(qsizetype newest)
 {
-    m_view->clear();
-    m_view->document()->setUndoRedoEnabled(false);
-    m_droppedShown = -1;
+    emptyView();
     qsizetype first = qsizetype(m_messages.size()) - 1;
     qsizetype weight = m_messages.back().weight;
     while (first > 0 && weight + m_messages.at(size_t(first - 1)).weight <= newest)
@@ -377,11 +373,18 @@ void MqttMessageView::clear()
     m_pendingLines = 0;
     m_pendingChars = 0;
     m_pendingWeight = 0;
+    m_viewStale = false;
+    emptyView();
     m_dropped = 0;
     m_droppedShown = 0;
-    m_viewStale = false;
+}
+
+// Empties the view, which then shows no note on dropped messages.
+void MqttMessageView::emptyView()
+{
     m_view->clear();
     m_view->document()->setUndoRedoEnabled(false);
+    m_droppedShown = -1;
 }
 
 // Keeps what the view can hold. Older messages waiting to go above the

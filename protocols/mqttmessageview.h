@@ -76,6 +76,7 @@ private:
     void dropOldest();
     void dropOldestShown();
     void showDropped(QTextCursor &cursor);
+    void emptyView();
     void popFront();
 
     QTextEdit *m_view;
