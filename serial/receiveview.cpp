@@ -372,17 +372,20 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
     cursor.beginEditBlock();
     const auto lines = batch.lines.cbegin();
     QString run;
-    qsizetype runStart = -1; // the run's first line, if any
+    qsizetype runStart = -1;   // the run's first line, if any
+    bool runContinues = false; // the run holds a line cut at the cap
     const auto insertRun = [&](qsizetype runEnd) {
         if (runStart < 0)
             return;
         // Where the run's first line begins: the last block, or a new one.
         const int firstBlock = cursor.blockNumber() + (run.startsWith(QLatin1Char('\n')) ? 1 : 0);
         cursor.insertText(run, QTextCharFormat());
-        markContinuations(document->findBlockByNumber(firstBlock), lines + runStart,
-                          lines + runEnd);
+        if (runContinues)
+            markContinuations(document->findBlockByNumber(firstBlock), lines + runStart,
+                              lines + runEnd);
         run.clear();
         runStart = -1;
+        runContinues = false;
     };
     bool onLastLine = batch.continuesLastLine || batch.replacesView;
     for (qsizetype i = 0; i < qsizetype(batch.lines.size()); ++i) {
@@ -392,6 +395,7 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
         if (line.stampLength == 0) {
             if (runStart < 0)
                 runStart = i;
+            runContinues = runContinues || line.continuation;
             if (newBlock)
                 run += QLatin1Char('\n');
             run += line.text;
@@ -405,24 +409,16 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
     }
     insertRun(qsizetype(batch.lines.size()));
     cursor.endEditBlock();
-    // Lines with paragraph ends of their own may have made more blocks.
-    if (blockLimit > 0)
-        removeOldestBlocks(document, document->blockCount() - blockLimit);
     document->setMaximumBlockCount(blockLimit);
 }
 
-// Marks the blocks of the lines cut at the cap, from the block of the first
-// line on. A line with a paragraph end of its own (text that no receive
-// decoder made) spans more than one block; its blocks are passed over.
+// Marks the blocks of the lines cut at the cap, one block per line from the
+// block of the first line on.
 void ReceiveView::markContinuations(QTextBlock block, LineIterator first, LineIterator last)
 {
-    for (LineIterator line = first; line != last && block.isValid(); ++line) {
+    for (LineIterator line = first; line != last && block.isValid(); ++line, block = block.next()) {
         if (line->continuation)
             block.setUserState(continuationState);
-        for (int length = block.length(); length <= line->text.size() && block.next().isValid();
-             length += block.length())
-            block = block.next();
-        block = block.next();
     }
 }
 

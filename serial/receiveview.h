@@ -58,7 +58,9 @@ public:
     [[nodiscard]] QString plainText();
 
     // Writes a batch of lines at the end of a view (a green stamp, the data in
-    // black) and drops the oldest lines beyond the view's block limit.
+    // black) and drops the oldest lines beyond the view's block limit. Each
+    // line is one block: its text holds no line or paragraph end (the receive
+    // decoder turns them into line feeds, which end lines).
     static void writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch);
 
 Q_SIGNALS:
