@@ -328,10 +328,9 @@ qint64 ReceiveView::writeSlice(Pane &pane, qsizetype maximumChars)
     if (&pane == &m_hex)
         dumpHeldHex(maximumChars);
     holdPaint(pane);
+    const qsizetype pendingChars = pane.lines.pendingChars();
     ReceiveLines::Batch batch = pane.lines.take(maximumChars);
-    qsizetype chars = 0;
-    for (const ReceiveLines::Line &line : batch.lines)
-        chars += line.text.size();
+    const qsizetype chars = pendingChars - pane.lines.pendingChars();
     writeLines(pane.view, std::move(batch));
     pane.view->verticalScrollBar()->setValue(pane.view->verticalScrollBar()->maximum());
     const qint64 elapsedNs = clock.nsecsElapsed();

@@ -204,7 +204,8 @@ void TestReceiveText::slicesTakeTheSameLines_data()
 
 // Taken in slices, pending lines come out as they do in one batch: the first
 // slice continues or replaces the view as the batch would, every later one
-// starts on a line of its own.
+// starts on a line of its own. The pending characters drop by what each
+// slice took.
 void TestReceiveText::slicesTakeTheSameLines()
 {
     QFETCH(Chunks, chunks);
@@ -220,8 +221,14 @@ void TestReceiveText::slicesTakeTheSameLines()
     const ReceiveLines::Batch batch = whole.take();
     std::deque<ReceiveLines::Line> taken;
     for (bool first = true; sliced.hasPending(); first = false) {
+        const qsizetype pendingChars = sliced.pendingChars();
         const ReceiveLines::Batch slice = sliced.take(sliceChars);
         QVERIFY(!slice.lines.empty());
+        // What a write is measured by: the characters the slice took.
+        qsizetype chars = 0;
+        for (const ReceiveLines::Line &line : slice.lines)
+            chars += line.text.size();
+        QCOMPARE(pendingChars - sliced.pendingChars(), chars);
         QCOMPARE(slice.continuesLastLine, first && batch.continuesLastLine);
         QCOMPARE(slice.replacesView, first && batch.replacesView);
         taken.insert(taken.end(), slice.lines.cbegin(), slice.lines.cend());
