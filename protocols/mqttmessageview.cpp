@@ -27,14 +27,14 @@ constexpr qint64 writeGapMs = 25;
 constexpr qint64 writeIntervalMs = 100;
 constexpr int backlogPauseMs = 10;
 // What one write may cost. A line weighs one plus a unit per 64 characters.
-constexpr double writeBudgetNs = 12e6;
+constexpr qint64 writeBudgetNs = 12'000'000;
 constexpr qsizetype charsPerWeight = 64;
 // Writes lighter than this are not measured, and none is planned lighter:
 // about twenty cut lines, a few milliseconds.
 constexpr qsizetype measuredWeight = 32;
 constexpr qsizetype smallestBatchWeight = 256;
-// Marks the first line of each message, and the note on dropped ones.
-constexpr int messageStartState = 1;
+// Marks the note on dropped messages. Every other block keeps a new block's
+// state: a split leaves the state with the part before it.
 constexpr int noteState = 2;
 
 const QString timeLabel = QStringLiteral("Time:");
@@ -76,6 +76,8 @@ qsizetype weightOf(qsizetype chars)
 MqttMessageView::MqttMessageView(QTextEdit *view, QObject *parent)
     : QObject(parent)
     , m_view(view)
+    , m_rate(writeBudgetNs, measuredWeight, smallestBatchWeight, smallestBatchWeight,
+             qsizetype(maximumLines) * weightOf(lineCap))
     , m_timeFormat(coloured(Qt::red))
     , m_topicFormat(coloured(Qt::blue))
     , m_payloadFormat(coloured(Qt::darkGreen))
@@ -111,7 +113,7 @@ void MqttMessageView::append(const QTime &arrival, const QString &topic, const Q
     // Half a write waiting goes out soon, not sooner than a while after the
     // write before; less waits for the stream to pause.
     m_lastArrivalMs = m_clock.elapsed();
-    m_writeDue = m_writeDue || m_pendingWeight >= m_batchWeight / 2;
+    m_writeDue = m_writeDue || m_pendingWeight >= m_rate.batch() / 2;
     writeWithin(m_writeDue ? qMax<qint64>(0, m_lastWriteMs + writeGapMs - m_lastArrivalMs)
                            : gatherMs);
 }
@@ -171,10 +173,8 @@ void MqttMessageView::write(bool paused)
     m_writeDue = false;
     m_lastWriteMs = m_clock.elapsed();
     if (m_viewStale) {
-        m_view->clear();
-        m_view->document()->setUndoRedoEnabled(false);
+        emptyView();
         m_viewStale = false;
-        m_droppedShown = -1;
     }
     if (m_messages.empty())
         return;
@@ -185,18 +185,18 @@ void MqttMessageView::write(bool paused)
     // Written newest first, a write shows only those, quickly after a
     // pause; the older ones follow from the next write on.
     const bool newestFirst =
-        m_pendingWeight - m_messages.back().weight > (paused ? 1 : 2) * m_batchWeight;
+        m_pendingWeight - m_messages.back().weight > (paused ? 1 : 2) * m_rate.batch();
     if (newestFirst)
-        showNewestFirst(paused ? m_batchWeight / 4 : m_batchWeight);
+        showNewestFirst(paused ? m_rate.batch() / 4 : m_rate.batch());
     const qsizetype appended = appendPending();
     const qint64 appendNs = clock.nsecsElapsed();
-    const qsizetype left = m_batchWeight - appended;
+    const qsizetype left = m_rate.batch() - appended;
     if (!newestFirst && m_shownTo == qsizetype(m_messages.size()) && (appended == 0 || left > 0))
         prependOlder(qMax<qsizetype>(left, 1));
     dropOldestShown();
     if (atBottom)
         scrollBar->setValue(scrollBar->maximum());
-    measureWrite(appended, appendNs);
+    m_rate.measure(appended, appendNs);
     if (m_pendingWeight > 0 || m_shownFrom > 0 || m_topHidden > 0)
         writeWithin(backlogPauseMs);
 }
@@ -206,9 +206,7 @@ void MqttMessageView::write(bool paused)
 // them.
 void MqttMessageView::showNewestFirst(qsizetype newest)
 {
-    m_view->clear();
-    m_view->document()->setUndoRedoEnabled(false);
-    m_droppedShown = -1;
+    emptyView();
     qsizetype first = qsizetype(m_messages.size()) - 1;
     qsizetype weight = m_messages.back().weight;
     while (first > 0 && weight + m_messages.at(size_t(first - 1)).weight <= newest)
@@ -238,11 +236,11 @@ qsizetype MqttMessageView::appendPending()
     cursor.movePosition(QTextCursor::End);
     cursor.beginEditBlock();
     qsizetype written = 0;
-    while (m_shownTo < qsizetype(m_messages.size()) && written < m_batchWeight) {
+    while (m_shownTo < qsizetype(m_messages.size()) && written < m_rate.batch()) {
         const Message &message = m_messages.at(size_t(m_shownTo));
         qsizetype last = m_partLines;
         while (last < message.lineCount() &&
-               (written == 0 || written + lineWeight(message, last) <= m_batchWeight))
+               (written == 0 || written + lineWeight(message, last) <= m_rate.batch()))
             written += lineWeight(message, last++);
         if (last == m_partLines)
             break;
@@ -301,32 +299,23 @@ void MqttMessageView::prependOlder(qsizetype budget)
 void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qsizetype first,
                                  qsizetype last, bool above)
 {
-    int belowState = -1;
-    const auto begin = [&](bool messageStart) {
-        if (above) {
-            belowState = cursor.block().userState();
-            return;
-        }
-        if (!m_view->document()->isEmpty())
+    const auto begin = [&] {
+        if (!above && !m_view->document()->isEmpty())
             cursor.insertBlock();
-        cursor.block().setUserState(messageStart ? messageStartState : -1);
     };
-    const auto end = [&](bool messageStart) {
-        if (!above)
-            return;
-        cursor.insertBlock();
-        cursor.block().previous().setUserState(messageStart ? messageStartState : -1);
-        cursor.block().setUserState(belowState);
+    const auto end = [&] {
+        if (above)
+            cursor.insertBlock();
     };
     if (message.lines.empty()) {
-        begin(true);
+        begin();
         cursor.insertText(timeLabel, m_labelFormat);
         cursor.insertText(message.time, m_timeFormat);
         cursor.insertText(topicLabel, m_labelFormat);
         cursor.insertText(message.topic, m_topicFormat);
         cursor.insertText(payloadLabel, m_labelFormat);
         cursor.insertText(message.payload, m_payloadFormat);
-        end(true);
+        end();
         return;
     }
     // Where each part of the text after the stamp ends, with its format.
@@ -347,7 +336,7 @@ void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qs
             at += data.size();
             continue;
         }
-        begin(line.stampLength > 0);
+        begin();
         if (line.stampLength > 0) {
             cursor.insertText(timeLabel, m_labelFormat);
             cursor.insertText(message.time, m_timeFormat);
@@ -360,24 +349,8 @@ void MqttMessageView::writeLines(QTextCursor &cursor, const Message &message, qs
             at += take;
             data = data.sliced(take);
         }
-        end(line.stampLength > 0);
+        end();
     }
-}
-
-// Follows how fast the view takes lines on this machine and sizes the
-// writes to the budget. A slower write counts at once, a faster one only a
-// little, so that the writes slowed by the document's own housekeeping fit
-// the budget too. Writes too small to tell are not counted.
-void MqttMessageView::measureWrite(qsizetype weight, qint64 elapsedNs)
-{
-    if (weight < measuredWeight || elapsedNs <= 0)
-        return;
-    const double measured = double(weight) / double(elapsedNs);
-    m_weightPerNs = m_weightPerNs > 0 && measured > m_weightPerNs
-                        ? 0.9 * m_weightPerNs + 0.1 * measured
-                        : measured;
-    m_batchWeight = qBound<qsizetype>(smallestBatchWeight, qsizetype(m_weightPerNs * writeBudgetNs),
-                                      qsizetype(maximumLines) * weightOf(lineCap));
 }
 
 qsizetype MqttMessageView::lineWeight(const Message &message, qsizetype line)
@@ -400,11 +373,18 @@ void MqttMessageView::clear()
     m_pendingLines = 0;
     m_pendingChars = 0;
     m_pendingWeight = 0;
+    m_viewStale = false;
+    emptyView();
     m_dropped = 0;
     m_droppedShown = 0;
-    m_viewStale = false;
+}
+
+// Empties the view, which then shows no note on dropped messages.
+void MqttMessageView::emptyView()
+{
     m_view->clear();
     m_view->document()->setUndoRedoEnabled(false);
+    m_droppedShown = -1;
 }
 
 // Keeps what the view can hold. Older messages waiting to go above the
@@ -492,9 +472,7 @@ void MqttMessageView::showDropped(QTextCursor &cursor)
     if (document->firstBlock().userState() == noteState) {
         cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
     } else if (!document->isEmpty()) {
-        const int topState = cursor.block().userState();
         cursor.insertBlock();
-        cursor.block().setUserState(topState);
         cursor.setPosition(0);
     }
     document->firstBlock().setUserState(noteState);

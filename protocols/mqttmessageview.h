@@ -1,6 +1,7 @@
 #pragma once
 
 #include "receivelines.h"
+#include "writerate.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -71,11 +72,11 @@ private:
     void prependOlder(qsizetype budget);
     void writeLines(QTextCursor &cursor, const Message &message, qsizetype first, qsizetype last,
                     bool above);
-    void measureWrite(qsizetype weight, qint64 elapsedNs);
     [[nodiscard]] static qsizetype lineWeight(const Message &message, qsizetype line);
     void dropOldest();
     void dropOldestShown();
     void showDropped(QTextCursor &cursor);
+    void emptyView();
     void popFront();
 
     QTextEdit *m_view;
@@ -99,8 +100,8 @@ private:
     qint64 m_droppedShown = 0;
     // Shown messages are no longer kept: the view is emptied at the next write.
     bool m_viewStale = false;
-    double m_weightPerNs = 0;
-    qsizetype m_batchWeight = 256;
+    // How fast the view takes lines, in line weights, and what a write takes.
+    WriteRate m_rate;
     bool m_writeDue = false;
     QTimer m_flushTimer;
     // Times on m_clock: when the timer fires, the last write and message.

@@ -1,5 +1,7 @@
 #include "receivedecoder.h"
 
+#include <algorithm>
+
 namespace {
 // The length of a UTF-8 sequence that begins with `lead`; 0 for a byte that
 // cannot begin one.
@@ -47,6 +49,12 @@ qsizetype gbkCompleteLength(const QByteArray &bytes)
         i += 2;
     }
     return bytes.size();
+}
+
+// The line ends besides LF: CR and the paragraph ends of a text document.
+bool isLineEnd(char16_t c)
+{
+    return c == u'\r' || c == u'\u2029' || c == u'\ufdd0' || c == u'\ufdd1';
 }
 } // namespace
 
@@ -107,11 +115,8 @@ QString ReceiveDecoder::withLineFeeds(QString text)
     if (text.isEmpty())
         return text;
     const bool leadingLf = m_afterCr && text.front() == QLatin1Char('\n');
-    const auto contains = [&text](char16_t c) {
-        return text.contains(QChar(c));
-    };
-    if (!leadingLf && !contains(u'\r') && !contains(u'\u2029') && !contains(u'\ufdd0') &&
-        !contains(u'\ufdd1')) {
+    if (!leadingLf &&
+        std::none_of(text.cbegin(), text.cend(), [](QChar c) { return isLineEnd(c.unicode()); })) {
         m_afterCr = false;
         return text;
     }
@@ -124,8 +129,7 @@ QString ReceiveDecoder::withLineFeeds(QString text)
             continue;
         }
         m_afterCr = c == u'\r';
-        const bool lineEnd = m_afterCr || c == u'\u2029' || c == u'\ufdd0' || c == u'\ufdd1';
-        *out++ = lineEnd ? QChar(u'\n') : *in;
+        *out++ = isLineEnd(c) ? QChar(u'\n') : *in;
     }
     text.truncate(out - text.constData());
     return text;

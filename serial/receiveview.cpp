@@ -1,5 +1,7 @@
 #include "receiveview.h"
 
+#include "localclock.h"
+
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -7,7 +9,6 @@
 #include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTextDocument>
-#include <QTime>
 
 #include <limits>
 
@@ -26,6 +27,7 @@ constexpr qint64 writeBudgetNs = 8'000'000;
 constexpr qint64 pauseShare = 2;
 constexpr qsizetype smallestBatchChars = 64 * 1024;
 constexpr qsizetype measuredChars = 16 * 1024;
+constexpr qsizetype firstBatchChars = 256 * 1024;
 constexpr qsizetype largestBatchChars = 4 * 1024 * 1024;
 // Display lines: text is cut after this many characters, a hex dump after
 // this many bytes. Wider than a view, so a cut looks like a wrap.
@@ -35,6 +37,12 @@ constexpr qsizetype hexBytesPerLine = 64;
 constexpr qsizetype heldChunkBytes = 64 * 1024;
 // Marks a block that goes on from the one before it (cut at the cap).
 constexpr int continuationState = 1;
+
+WriteRate viewRate()
+{
+    return WriteRate(writeBudgetNs, measuredChars, smallestBatchChars, firstBatchChars,
+                     largestBatchChars);
+}
 
 QTextCharFormat foregroundFormat(const QColor &colour)
 {
@@ -49,8 +57,9 @@ ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObj
     : QObject(parent)
     , m_hexStyle(hexStyle)
     , m_decoder(encoding)
-    , m_text{textView, ReceiveLines(textLineCap, 0), {}}
-    , m_hex{hexView, ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0), {}}
+    , m_text{textView, ReceiveLines(textLineCap, 0), viewRate()}
+    , m_hex{hexView, ReceiveLines(hexBytesPerLine * HexFormat::charsPerByte(hexStyle), 0),
+            viewRate()}
 {
     m_stepTimer.setSingleShot(true);
     connect(&m_stepTimer, &QTimer::timeout, this, &ReceiveView::step);
@@ -83,7 +92,7 @@ void ReceiveView::appendBytes(const QByteArray &bytes, bool timeStamp, const QSt
         m_decoder.reset();
         m_source = source;
     }
-    const QString stamp = timeStamp ? ReceiveLines::timeStamp(QTime::currentTime()) : QString();
+    const QString stamp = timeStamp ? ReceiveLines::timeStamp(LocalClock::now()) : QString();
     m_text.lines.append(m_decoder.decode(bytes), stamp);
     if (m_hex.view)
         holdHex(bytes, stamp);
@@ -126,7 +135,7 @@ void ReceiveView::setHexViewShown(bool shown)
         return;
     // The first slice shows at once, the rest (of a long wait) step by step.
     if (waits(m_hex))
-        writeSlice(m_hex, m_hex.rate.batchChars);
+        writeSlice(m_hex, m_hex.rate.batch());
     show();
     planStep();
 }
@@ -173,7 +182,7 @@ bool ReceiveView::waits(const Pane &pane) const
 
 bool ReceiveView::holdsSlice(const Pane &pane) const
 {
-    return waitingChars(pane) >= pane.rate.batchChars;
+    return waitingChars(pane) >= pane.rate.batch();
 }
 
 bool ReceiveView::hasPending() const
@@ -229,7 +238,7 @@ void ReceiveView::step()
         m_hex.written = false;
     }
     Pane &pane = nextPane();
-    const qint64 elapsedNs = writeSlice(pane, pane.rate.batchChars);
+    const qint64 elapsedNs = writeSlice(pane, pane.rate.batch());
     pane.written = true;
     m_hexWroteLast = &pane == &m_hex;
     // While data keeps coming, writes take at most a third of the window's
@@ -319,31 +328,14 @@ qint64 ReceiveView::writeSlice(Pane &pane, qsizetype maximumChars)
     if (&pane == &m_hex)
         dumpHeldHex(maximumChars);
     holdPaint(pane);
+    const qsizetype pendingChars = pane.lines.pendingChars();
     ReceiveLines::Batch batch = pane.lines.take(maximumChars);
-    qsizetype chars = 0;
-    for (const ReceiveLines::Line &line : batch.lines)
-        chars += line.text.size();
+    const qsizetype chars = pendingChars - pane.lines.pendingChars();
     writeLines(pane.view, std::move(batch));
     pane.view->verticalScrollBar()->setValue(pane.view->verticalScrollBar()->maximum());
     const qint64 elapsedNs = clock.nsecsElapsed();
     pane.rate.measure(chars, elapsedNs);
     return elapsedNs;
-}
-
-// Follows how fast this view takes text on this machine and sizes its
-// batches to the write budget. A slower write counts at once, a faster one
-// only a little: the document's own housekeeping makes some writes much
-// slower than the rest, and those must fit the budget too. Writes too small
-// to tell are not counted.
-void ReceiveView::WriteRate::measure(qsizetype chars, qint64 elapsedNs)
-{
-    if (chars < measuredChars || elapsedNs <= 0)
-        return;
-    const double measured = double(chars) / double(elapsedNs);
-    charsPerNs =
-        charsPerNs > 0 && measured > charsPerNs ? 0.9 * charsPerNs + 0.1 * measured : measured;
-    batchChars =
-        qBound(smallestBatchChars, qsizetype(charsPerNs * writeBudgetNs), largestBatchChars);
 }
 
 // Writes a batch of lines at the end of a view: a stamp in green, the data
@@ -379,17 +371,20 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
     cursor.beginEditBlock();
     const auto lines = batch.lines.cbegin();
     QString run;
-    qsizetype runStart = -1; // the run's first line, if any
+    qsizetype runStart = -1;   // the run's first line, if any
+    bool runContinues = false; // the run holds a line cut at the cap
     const auto insertRun = [&](qsizetype runEnd) {
         if (runStart < 0)
             return;
         // Where the run's first line begins: the last block, or a new one.
         const int firstBlock = cursor.blockNumber() + (run.startsWith(QLatin1Char('\n')) ? 1 : 0);
         cursor.insertText(run, QTextCharFormat());
-        markContinuations(document->findBlockByNumber(firstBlock), lines + runStart,
-                          lines + runEnd);
+        if (runContinues)
+            markContinuations(document->findBlockByNumber(firstBlock), lines + runStart,
+                              lines + runEnd);
         run.clear();
         runStart = -1;
+        runContinues = false;
     };
     bool onLastLine = batch.continuesLastLine || batch.replacesView;
     for (qsizetype i = 0; i < qsizetype(batch.lines.size()); ++i) {
@@ -399,6 +394,7 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
         if (line.stampLength == 0) {
             if (runStart < 0)
                 runStart = i;
+            runContinues = runContinues || line.continuation;
             if (newBlock)
                 run += QLatin1Char('\n');
             run += line.text;
@@ -412,24 +408,16 @@ void ReceiveView::writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch)
     }
     insertRun(qsizetype(batch.lines.size()));
     cursor.endEditBlock();
-    // Lines with paragraph ends of their own may have made more blocks.
-    if (blockLimit > 0)
-        removeOldestBlocks(document, document->blockCount() - blockLimit);
     document->setMaximumBlockCount(blockLimit);
 }
 
-// Marks the blocks of the lines cut at the cap, from the block of the first
-// line on. A line with a paragraph end of its own (text that no receive
-// decoder made) spans more than one block; its blocks are passed over.
+// Marks the blocks of the lines cut at the cap, one block per line from the
+// block of the first line on.
 void ReceiveView::markContinuations(QTextBlock block, LineIterator first, LineIterator last)
 {
-    for (LineIterator line = first; line != last && block.isValid(); ++line) {
+    for (LineIterator line = first; line != last && block.isValid(); ++line, block = block.next()) {
         if (line->continuation)
             block.setUserState(continuationState);
-        for (int length = block.length(); length <= line->text.size() && block.next().isValid();
-             length += block.length())
-            block = block.next();
-        block = block.next();
     }
 }
 

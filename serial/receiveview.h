@@ -3,6 +3,7 @@
 #include "hexformat.h"
 #include "receivedecoder.h"
 #include "receivelines.h"
+#include "writerate.h"
 
 #include <QByteArray>
 #include <QElapsedTimer>
@@ -57,7 +58,9 @@ public:
     [[nodiscard]] QString plainText();
 
     // Writes a batch of lines at the end of a view (a green stamp, the data in
-    // black) and drops the oldest lines beyond the view's block limit.
+    // black) and drops the oldest lines beyond the view's block limit. Each
+    // line is one block: its text holds no line or paragraph end (the receive
+    // decoder turns them into line feeds, which end lines).
     static void writeLines(QPlainTextEdit *view, ReceiveLines::Batch batch);
 
 Q_SIGNALS:
@@ -72,19 +75,12 @@ private:
         QString stamp;
     };
 
-    // How fast one view takes text on this machine, and the slice that a
-    // write of it should not pass.
-    struct WriteRate
-    {
-        double charsPerNs = 0;
-        qsizetype batchChars = 256 * 1024;
-        void measure(qsizetype chars, qint64 elapsedNs);
-    };
     // One view with the lines it has yet to show.
     struct Pane
     {
         QPlainTextEdit *view;
         ReceiveLines lines;
+        // How fast the view takes text, and the slice a write should not pass.
         WriteRate rate;
         bool written = false;   // in the current refresh
         bool paintHeld = false; // written since the window last showed it

@@ -2,6 +2,7 @@
 #include "hexformat.h"
 #include "receivedecoder.h"
 #include "receivelines.h"
+#include "writerate.h"
 
 #include <QTest>
 #include <QTime>
@@ -12,7 +13,8 @@ using Style = HexFormat::Style;
 using Chunks = QList<QStringList>;
 
 // What the receive views make of received bytes: the hex dumps, the time
-// stamp, the stream decoding, the display lines and the byte counter.
+// stamp, the stream decoding, the display lines, the write rate and the byte
+// counter.
 class TestReceiveText : public QObject
 {
     Q_OBJECT
@@ -28,6 +30,8 @@ private Q_SLOTS:
     void displayLines();
     void slicesTakeTheSameLines_data();
     void slicesTakeTheSameLines();
+    void writeRate_data();
+    void writeRate();
     void counter_data();
     void counter();
 };
@@ -200,7 +204,8 @@ void TestReceiveText::slicesTakeTheSameLines_data()
 
 // Taken in slices, pending lines come out as they do in one batch: the first
 // slice continues or replaces the view as the batch would, every later one
-// starts on a line of its own.
+// starts on a line of its own. The pending characters drop by what each
+// slice took.
 void TestReceiveText::slicesTakeTheSameLines()
 {
     QFETCH(Chunks, chunks);
@@ -216,8 +221,14 @@ void TestReceiveText::slicesTakeTheSameLines()
     const ReceiveLines::Batch batch = whole.take();
     std::deque<ReceiveLines::Line> taken;
     for (bool first = true; sliced.hasPending(); first = false) {
+        const qsizetype pendingChars = sliced.pendingChars();
         const ReceiveLines::Batch slice = sliced.take(sliceChars);
         QVERIFY(!slice.lines.empty());
+        // What a write is measured by: the characters the slice took.
+        qsizetype chars = 0;
+        for (const ReceiveLines::Line &line : slice.lines)
+            chars += line.text.size();
+        QCOMPARE(pendingChars - sliced.pendingChars(), chars);
         QCOMPARE(slice.continuesLastLine, first && batch.continuesLastLine);
         QCOMPARE(slice.replacesView, first && batch.replacesView);
         taken.insert(taken.end(), slice.lines.cbegin(), slice.lines.cend());
@@ -228,6 +239,31 @@ void TestReceiveText::slicesTakeTheSameLines()
         QCOMPARE(taken[i].stampLength, batch.lines[i].stampLength);
         QCOMPARE(taken[i].continuation, batch.lines[i].continuation);
     }
+}
+
+void TestReceiveText::writeRate_data()
+{
+    // Writes measured one after another: size, then nanoseconds.
+    QTest::addColumn<QList<qint64>>("writes");
+    QTest::addColumn<qsizetype>("batch");
+    QTest::newRow("first batch until measured") << QList<qint64>{} << qsizetype(200);
+    QTest::newRow("too small to tell") << QList<qint64>{9, 1} << qsizetype(200);
+    QTest::newRow("no time taken") << QList<qint64>{100, 0} << qsizetype(200);
+    QTest::newRow("rate times budget") << QList<qint64>{100, 100} << qsizetype(1000);
+    QTest::newRow("slower counts at once") << QList<qint64>{100, 100, 100, 200} << qsizetype(500);
+    QTest::newRow("faster counts a tenth") << QList<qint64>{100, 100, 300, 100} << qsizetype(1200);
+    QTest::newRow("smallest batch") << QList<qint64>{10, 1000} << qsizetype(50);
+    QTest::newRow("largest batch") << QList<qint64>{100, 1} << qsizetype(5000);
+}
+
+void TestReceiveText::writeRate()
+{
+    QFETCH(QList<qint64>, writes);
+    QFETCH(qsizetype, batch);
+    WriteRate rate(1000, 10, 50, 200, 5000);
+    for (qsizetype i = 0; i + 1 < writes.size(); i += 2)
+        rate.measure(writes.at(i), writes.at(i + 1));
+    QCOMPARE(rate.batch(), batch);
 }
 
 void TestReceiveText::counter_data()

@@ -57,6 +57,7 @@ void TestReceiveView::keepsTheNewestBlocks_data()
     QTest::newRow("batch alone fills the view")
         << Batches{{"x\ny"}, {"\n1\n2\n3\n4"}} << false << "2\n3\n4";
     QTest::newRow("CR-only lines") << Batches{{"1\r2\r3\r4"}} << false << "2\n3\n4";
+    QTest::newRow("paragraph ends") << Batches{{"1\u20292\ufdd03\ufdd14"}} << false << "2\n3\n4";
     QTest::newRow("stamped chunks")
         << Batches{{"1", "2"}, {"3", "4\n5"}} << true << "[T]3\n[T]4\n5";
     QTest::newRow("stamped chunks in one batch")
