@@ -45,7 +45,8 @@ public:
     // the reply.
     void await(const QByteArray &text);
     void await(Match match);
-    // A reply holding `text` ends the wait as a failure; several may be given.
+    // `text` found in the finished lines of the reply ends the wait as a
+    // failure; several may be given.
     void failOn(const QByteArray &text);
     void setEndRule(EndRule rule);
     // Called once for each awaited text when it is first found.
