@@ -97,7 +97,6 @@ void MainWindow::GSMactionOpen_triggered()
     if (!gsmPortOpen())
         return;
     GSMUI_EnDisable(true);
-    GSMsetReadComINT(true);
 }
 
 void MainWindow::gsmPortData(const QByteArray &bytes)
