@@ -425,6 +425,7 @@ private:
     void gsmSetUpKeypad();
     void gsmShowCallButton(bool incoming);
     void gsmEndCallState(const QString &status);
+    void gsmEndFailedCall(const QString &line);
     void gsmKeyPressed(QChar key);
     void gsmCall(bool answer, const QString &number);
     void gsmHangUp();

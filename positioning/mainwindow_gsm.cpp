@@ -441,7 +441,7 @@ void MainWindow::GSMreadMyCom(const QByteArray &bytes)
             gsmShowCallButton(false);
             break;
         case UnsolicitedReader::Kind::CallFailed:
-            gsmEndCallState(tr("Call failed: %1").arg(event.text));
+            gsmEndFailedCall(event.text);
             break;
         case UnsolicitedReader::Kind::Connected:
             statusBar()->showMessage(tr("Calling..."));

@@ -186,6 +186,13 @@ void MainWindow::gsmEndCallState(const QString &status)
     gsmInCall = false;
 }
 
+// `line` is the modem's line that tells why, from the dial's reply or read
+// later among the unsolicited lines.
+void MainWindow::gsmEndFailedCall(const QString &line)
+{
+    gsmEndCallState(tr("Call failed: %1").arg(line));
+}
+
 void MainWindow::gsmAnswer()
 {
     AtTransaction answer("ATA\r\n", 11, 100);
@@ -225,7 +232,7 @@ void MainWindow::gsmCallFailed(const AtTransaction &dial)
         gsmInCall = false;
         gsmFailureBox();
     } else {
-        gsmEndCallState(tr("Call failed: %1").arg(QString::fromLatin1(dial.failureLine())));
+        gsmEndFailedCall(QString::fromLatin1(dial.failureLine()));
     }
 }
 
