@@ -397,6 +397,8 @@ private:
 
     [[nodiscard]] SerialTool gsmSerialTool();
     [[nodiscard]] bool gsmPortOpen() const;
+    // An action holds the port or a wait runs: a press waits its turn.
+    [[nodiscard]] bool gsmPortBusy() const;
     // Every chunk the worker reads while the console holds the port: the
     // running transaction takes its reply, the rest goes on to the reader
     // and, while the link is up, to the GPRS view.

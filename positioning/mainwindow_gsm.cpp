@@ -54,6 +54,11 @@ bool MainWindow::gsmPortOpen() const
     return serialThread && serialThread->serialPort && serialThread->serialPort->isOpen();
 }
 
+bool MainWindow::gsmPortBusy() const
+{
+    return gsmSessionRunning || PortWait::isWaiting();
+}
+
 // The GSM row of the shared road. The port's bytes reach gsmPortData, and
 // the reader reads what no transaction takes from the open to the close. A
 // close (by the button or a lost device) ends a running transaction, since
@@ -121,7 +126,7 @@ void MainWindow::gsmAct(std::function<bool()> stillSeen, std::function<void()> a
 {
     if (!gsmPortOpen())
         return;
-    if (gsmSessionRunning || PortWait::isWaiting()) {
+    if (gsmPortBusy()) {
         gsmPresses.append({std::move(stillSeen), std::move(action)});
         if (!gsmPressTimer->isActive())
             gsmPressTimer->start(sessionRetryMs);
@@ -148,7 +153,7 @@ void MainWindow::gsmRunPressed()
         gsmPresses.clear();
         return;
     }
-    if (gsmSessionRunning || PortWait::isWaiting()) {
+    if (gsmPortBusy()) {
         if (!gsmPresses.isEmpty())
             gsmPressTimer->start(sessionRetryMs);
         return;
