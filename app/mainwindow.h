@@ -426,6 +426,7 @@ private:
     void gsmSwitchPressed(int &state, QPushButton *button, const GsmSwitch &commands);
     void gsmSetUpKeypad();
     void gsmShowCallButton(bool incoming);
+    void gsmCallUnderWay();
     void gsmEndCallState(const QString &status);
     void gsmEndFailedCall(const QString &line);
     void gsmKeyPressed(QChar key);

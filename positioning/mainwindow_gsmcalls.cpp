@@ -180,6 +180,12 @@ void MainWindow::gsmCall(bool answer, const QString &number)
         gsmDial(command);
 }
 
+void MainWindow::gsmCallUnderWay()
+{
+    statusBar()->showMessage(tr("Calling..."));
+    gsmInCall = true;
+}
+
 void MainWindow::gsmEndCallState(const QString &status)
 {
     statusBar()->showMessage(status);
@@ -199,10 +205,7 @@ void MainWindow::gsmAnswer()
     answer.setEndRule(AtTransaction::EndRule::FullLength);
     answer.await(QByteArrayLiteral("OK"));
     answer.failOn(QByteArrayLiteral("ERROR\r\n"));
-    answer.setOnFound([this](int) {
-        statusBar()->showMessage(tr("Calling..."));
-        gsmInCall = true;
-    });
+    answer.setOnFound([this](int) { gsmCallUnderWay(); });
     if (gsmRun(answer) && answer.failed())
         gsmFailureBox();
     gsmShowCallButton(false);
@@ -218,10 +221,7 @@ void MainWindow::gsmDial(const QByteArray &command)
     dial.failOn(QByteArrayLiteral("ERROR\r\n"));
     for (const QByteArray &failure : dialFailures)
         dial.failOn(failure);
-    dial.setOnFound([this](int) {
-        statusBar()->showMessage(tr("Calling..."));
-        gsmInCall = true;
-    });
+    dial.setOnFound([this](int) { gsmCallUnderWay(); });
     if (gsmRun(dial) && dial.failed())
         gsmCallFailed(dial);
 }
@@ -250,10 +250,8 @@ void MainWindow::gsmRedial(const QByteArray &command)
     dial.failOn(QByteArrayLiteral("ERROR\r\n"));
     dial.failOn(QByteArrayLiteral("+CME ERROR"));
     dial.setOnFound([this](int index) {
-        if (index != 0)
-            return;
-        statusBar()->showMessage(tr("Calling..."));
-        gsmInCall = true;
+        if (index == 0)
+            gsmCallUnderWay();
     });
     int redialsLeft = redialBudget;
     bool write = true;
