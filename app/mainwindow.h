@@ -397,6 +397,8 @@ private:
 
     [[nodiscard]] SerialTool gsmSerialTool();
     [[nodiscard]] bool gsmPortOpen() const;
+    // An action holds the port or a wait runs: a press waits its turn.
+    [[nodiscard]] bool gsmPortBusy() const;
     // Every chunk the worker reads while the console holds the port: the
     // running transaction takes its reply, the rest goes on to the reader
     // and, while the link is up, to the GPRS view.
@@ -424,7 +426,9 @@ private:
     void gsmSwitchPressed(int &state, QPushButton *button, const GsmSwitch &commands);
     void gsmSetUpKeypad();
     void gsmShowCallButton(bool incoming);
+    void gsmCallUnderWay();
     void gsmEndCallState(const QString &status);
+    void gsmEndFailedCall(const QString &line);
     void gsmKeyPressed(QChar key);
     void gsmCall(bool answer, const QString &number);
     void gsmHangUp();

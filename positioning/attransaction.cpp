@@ -76,8 +76,9 @@ void AtTransaction::expectEcho(const QByteArray &written)
 }
 
 // The rules are applied after each line and after an unfinished tail, so
-// that the wait ends on the line that completes the reply and what follows
-// it in the same read is handed back.
+// that the wait ends on the line that completes the reply (or on an awaited
+// prompt that has no line end) and what follows it in the same read is
+// handed back.
 QByteArray AtTransaction::take(QByteArrayView bytes)
 {
     if (m_ended)
@@ -133,8 +134,12 @@ void AtTransaction::applyRules()
             return;
         }
     }
+    // A failure text counts only within whole lines: the failure line is
+    // shown to the user and the rest of a cut one must not be taken for
+    // lines of others.
+    const QByteArrayView lines = QByteArrayView(m_reply).first(m_lineStart);
     for (const QByteArray &text : std::as_const(m_failureTexts)) {
-        const qsizetype at = m_reply.indexOf(text);
+        const qsizetype at = lines.indexOf(text);
         if (at >= 0) {
             m_failureLine = lineAround(at);
             m_failed = true;

@@ -45,7 +45,8 @@ public:
     // the reply.
     void await(const QByteArray &text);
     void await(Match match);
-    // A reply holding `text` ends the wait as a failure; several may be given.
+    // `text` found in the finished lines of the reply ends the wait as a
+    // failure; several may be given.
     void failOn(const QByteArray &text);
     void setEndRule(EndRule rule);
     // Called once for each awaited text when it is first found.
@@ -89,8 +90,9 @@ public:
     // events keep running. The reply reaches take() from whoever reads the
     // port meanwhile.
     [[nodiscard]] Outcome run(QIODevice *port);
-    // As run() without writing, for at most `ms` scaled milliseconds.
-    [[nodiscard]] Outcome wait(QIODevice *port, int ms);
+    // As run() without writing, for at most `polls` polls of the interval
+    // instead of the transaction's own budget.
+    [[nodiscard]] Outcome wait(QIODevice *port, int polls);
 
     // Every wait lasts `scale` times its stated time; tests shorten them.
     static void setTimeScale(double scale);

@@ -54,6 +54,11 @@ bool MainWindow::gsmPortOpen() const
     return serialThread && serialThread->serialPort && serialThread->serialPort->isOpen();
 }
 
+bool MainWindow::gsmPortBusy() const
+{
+    return gsmSessionRunning || PortWait::isWaiting();
+}
+
 // The GSM row of the shared road. The port's bytes reach gsmPortData, and
 // the reader reads what no transaction takes from the open to the close. A
 // close (by the button or a lost device) ends a running transaction, since
@@ -97,7 +102,6 @@ void MainWindow::GSMactionOpen_triggered()
     if (!gsmPortOpen())
         return;
     GSMUI_EnDisable(true);
-    GSMsetReadComINT(true);
 }
 
 void MainWindow::gsmPortData(const QByteArray &bytes)
@@ -122,7 +126,7 @@ void MainWindow::gsmAct(std::function<bool()> stillSeen, std::function<void()> a
 {
     if (!gsmPortOpen())
         return;
-    if (gsmSessionRunning || PortWait::isWaiting()) {
+    if (gsmPortBusy()) {
         gsmPresses.append({std::move(stillSeen), std::move(action)});
         if (!gsmPressTimer->isActive())
             gsmPressTimer->start(sessionRetryMs);
@@ -149,7 +153,7 @@ void MainWindow::gsmRunPressed()
         gsmPresses.clear();
         return;
     }
-    if (gsmSessionRunning || PortWait::isWaiting()) {
+    if (gsmPortBusy()) {
         if (!gsmPresses.isEmpty())
             gsmPressTimer->start(sessionRetryMs);
         return;
@@ -442,7 +446,7 @@ void MainWindow::GSMreadMyCom(const QByteArray &bytes)
             gsmShowCallButton(false);
             break;
         case UnsolicitedReader::Kind::CallFailed:
-            gsmEndCallState(tr("Call failed: %1").arg(event.text));
+            gsmEndFailedCall(event.text);
             break;
         case UnsolicitedReader::Kind::Connected:
             statusBar()->showMessage(tr("Calling..."));

@@ -180,10 +180,23 @@ void MainWindow::gsmCall(bool answer, const QString &number)
         gsmDial(command);
 }
 
+void MainWindow::gsmCallUnderWay()
+{
+    statusBar()->showMessage(tr("Calling..."));
+    gsmInCall = true;
+}
+
 void MainWindow::gsmEndCallState(const QString &status)
 {
     statusBar()->showMessage(status);
     gsmInCall = false;
+}
+
+// `line` is the modem's line that tells why, from the dial's reply or read
+// later among the unsolicited lines.
+void MainWindow::gsmEndFailedCall(const QString &line)
+{
+    gsmEndCallState(tr("Call failed: %1").arg(line));
 }
 
 void MainWindow::gsmAnswer()
@@ -192,10 +205,7 @@ void MainWindow::gsmAnswer()
     answer.setEndRule(AtTransaction::EndRule::FullLength);
     answer.await(QByteArrayLiteral("OK"));
     answer.failOn(QByteArrayLiteral("ERROR\r\n"));
-    answer.setOnFound([this](int) {
-        statusBar()->showMessage(tr("Calling..."));
-        gsmInCall = true;
-    });
+    answer.setOnFound([this](int) { gsmCallUnderWay(); });
     if (gsmRun(answer) && answer.failed())
         gsmFailureBox();
     gsmShowCallButton(false);
@@ -211,10 +221,7 @@ void MainWindow::gsmDial(const QByteArray &command)
     dial.failOn(QByteArrayLiteral("ERROR\r\n"));
     for (const QByteArray &failure : dialFailures)
         dial.failOn(failure);
-    dial.setOnFound([this](int) {
-        statusBar()->showMessage(tr("Calling..."));
-        gsmInCall = true;
-    });
+    dial.setOnFound([this](int) { gsmCallUnderWay(); });
     if (gsmRun(dial) && dial.failed())
         gsmCallFailed(dial);
 }
@@ -225,7 +232,7 @@ void MainWindow::gsmCallFailed(const AtTransaction &dial)
         gsmInCall = false;
         gsmFailureBox();
     } else {
-        gsmEndCallState(tr("Call failed: %1").arg(QString::fromLatin1(dial.failureLine())));
+        gsmEndFailedCall(QString::fromLatin1(dial.failureLine()));
     }
 }
 
@@ -243,10 +250,8 @@ void MainWindow::gsmRedial(const QByteArray &command)
     dial.failOn(QByteArrayLiteral("ERROR\r\n"));
     dial.failOn(QByteArrayLiteral("+CME ERROR"));
     dial.setOnFound([this](int index) {
-        if (index != 0)
-            return;
-        statusBar()->showMessage(tr("Calling..."));
-        gsmInCall = true;
+        if (index == 0)
+            gsmCallUnderWay();
     });
     int redialsLeft = redialBudget;
     bool write = true;

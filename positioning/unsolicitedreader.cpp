@@ -1,10 +1,20 @@
 #include "unsolicitedreader.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 const QByteArray numberTypes[] = {",161,", ",145,", ",129,"};
-const QByteArray callerLine("+CLIP: \"");
 const QByteArray smsStore("\"SM\",");
+// The texts that mark the lines the rules read.
+const QByteArray callEnded("NO CARRIER");
+const QByteArray busy("BUSY");
+const QByteArray connected("COLP");
+const QByteArray ring("RING");
+const QByteArray newSms("+CMTI");
+const QByteArray callerLine("+CLIP: \"");
 const QByteArray failedDials[] = {"NO ANSWER", "NO DIALTONE"};
+const QByteArrayView lineMarks[] = {callEnded, busy, connected, ring, newSms, callerLine};
 } // namespace
 
 QList<UnsolicitedReader::Event> UnsolicitedReader::feed(QByteArray &buffer, bool &ringSeen,
@@ -35,19 +45,19 @@ QList<UnsolicitedReader::Event> UnsolicitedReader::feed(QByteArray &buffer, bool
 void UnsolicitedReader::read(QByteArrayView line, bool &ringSeen, bool &callerNumberReady,
                              QList<Event> &events)
 {
-    if (line.contains("NO CARRIER")) {
+    if (line.contains(callEnded)) {
         events.append({Kind::CallEnded, {}});
         ringSeen = false;
         callerNumberReady = false;
         return;
     }
-    if (line.contains("BUSY")) {
+    if (line.contains(busy)) {
         events.append({Kind::Busy, {}});
         ringSeen = false;
         callerNumberReady = false;
         return;
     }
-    if (line.contains("COLP")) {
+    if (line.contains(connected)) {
         events.append({Kind::Connected, {}});
         return;
     }
@@ -71,7 +81,7 @@ void UnsolicitedReader::read(QByteArrayView line, bool &ringSeen, bool &callerNu
         callerNumberReady = false;
         return;
     }
-    if (line.contains("RING")) {
+    if (line.contains(ring)) {
         if (!ringSeen) {
             events.append({Kind::Ring, {}});
             ringSeen = true;
@@ -80,7 +90,7 @@ void UnsolicitedReader::read(QByteArrayView line, bool &ringSeen, bool &callerNu
         return;
     }
     const qsizetype store = line.indexOf(smsStore);
-    if (line.contains("+CMTI") && store >= 0) {
+    if (line.contains(newSms) && store >= 0) {
         events.append(
             {Kind::NewSms, QString::fromLatin1(line.sliced(store + smsStore.size()).trimmed())});
         return;
@@ -102,12 +112,11 @@ void UnsolicitedReader::endCall(QByteArray &buffer, bool &ringSeen, bool &caller
 
 bool UnsolicitedReader::isUnsolicited(QByteArrayView line)
 {
-    for (const char *text :
-         {"NO CARRIER", "BUSY", "COLP", "RING", "+CMTI", "NO ANSWER", "NO DIALTONE"}) {
-        if (line.contains(text))
-            return true;
-    }
-    return line.contains(callerLine);
+    const auto holds = [line](QByteArrayView text) {
+        return line.contains(text);
+    };
+    return std::any_of(std::cbegin(lineMarks), std::cend(lineMarks), holds) ||
+           std::any_of(std::cbegin(failedDials), std::cend(failedDials), holds);
 }
 
 // An unfinished line longer than the bound keeps its newest bytes, where the

@@ -90,6 +90,9 @@ void TestAtTransaction::run_data()
     QTest::newRow("a coded error as failure text")
         << ok << QByteArray("+CMS ERROR") << first << QByteArray("\r\n+CMS ERROR: 321\r\n")
         << O::Failed << -1 << false << false << QByteArray();
+    QTest::newRow("a coded error split in its line")
+        << ok << QByteArray("+CMS ERROR") << first << QByteArray("\r\n+CMS ERROR|: 321\r\n")
+        << O::Failed << -1 << false << false << QByteArray();
     QTest::newRow("an unsolicited line cut at the time-out is handed back")
         << ok << error << first << QByteArray("+CMTI: \"SM\",4") << O::TimedOut << -1 << false
         << true << QByteArray("+CMTI: \"SM\",4");
@@ -142,6 +145,9 @@ void TestAtTransaction::run()
     QVERIFY2(runsOut ? elapsed >= budget : elapsed < budget,
              qPrintable(QStringLiteral("took %1 ms of %2").arg(elapsed).arg(budget)));
     QCOMPARE(handed, handedBack);
+    if (transaction.failed())
+        QVERIFY2(transaction.reply().contains(transaction.failureLine() + "\r\n"),
+                 "the failure line is a whole line of the reply");
     // Every byte is either the reply's or handed back.
     QCOMPARE(transaction.reply().size() + handed.size(), reply.replace("|", "").size());
     QCOMPARE(modem.received(), QByteArray("AT\r\n"));
