@@ -13,5 +13,5 @@ cmake --build build-asan --parallel
 rm -rf build-asan/sanitizer-reports
 mkdir -p build-asan/sanitizer-reports
 (cd build-asan && xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --output-on-failure --parallel "$(nproc)" --timeout 900)
+    ctest --output-on-failure --parallel "$(nproc)")
 ./scripts/sanitizer-reports.sh build-asan/sanitizer-reports . build-asan

@@ -8,5 +8,5 @@ cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
 ./scripts/build.sh -DYURB_WARNINGS_AS_ERRORS=ON
 (cd build && xvfb-run -a -s "-screen 0 1280x1024x24" \
-    ctest --output-on-failure --parallel "$(nproc)" --timeout 600)
+    ctest --output-on-failure --parallel "$(nproc)")
 ./scripts/sanitize.sh -DYURB_WARNINGS_AS_ERRORS=ON
