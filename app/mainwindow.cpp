@@ -6,6 +6,7 @@
 #include "nuvelix_convert.h"
 #include "stylesheetfile.h"
 #include "threadserial.h"
+#include "tooldialog.h"
 #include "tooltable.h"
 #include "toolswitches.h"
 
@@ -156,15 +157,14 @@ void MainWindow::startInit()
     connect(udpSendTimer, &QTimer::timeout, this, &MainWindow::UDP_sendMsg);
 }
 
-// A modeless tool dialog that deletes itself when it closes; `forget` then
-// clears the window's record of it. The handler's context is a member, gone
-// before the window's base class deletes the child dialogs, so it never runs
-// on a half-destroyed window.
-QDialog *MainWindow::newToolDialog(std::function<void()> forget)
+// A modeless tool dialog that deletes itself when it closes; `forget` clears
+// the window's record of it as it closes. The handler's context is a member,
+// gone before the window's base class deletes the child dialogs, so it never
+// runs on a half-destroyed window.
+ToolDialog *MainWindow::newToolDialog(std::function<void()> forget)
 {
-    auto *dialog = new QDialog(this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QObject::destroyed, &m_dialogGuard, std::move(forget));
+    auto *dialog = new ToolDialog(this);
+    connect(dialog, &ToolDialog::closed, &m_dialogGuard, std::move(forget));
     return dialog;
 }
 

@@ -43,7 +43,7 @@ class QScatterSeries;
 class QTcpServer;
 class QTcpSocket;
 class QUdpSocket;
-class QDialog;
+class ToolDialog;
 class QPushButton;
 class QSettings;
 class QTimer;
@@ -109,7 +109,7 @@ private:
     void addToolWidget(QWidget *page, QWidget *widget);
     void addBleBrowser();
     void addConverter();
-    QDialog *newToolDialog(std::function<void()> forget);
+    ToolDialog *newToolDialog(std::function<void()> forget);
 
 private Q_SLOTS:
     // ---- Shell: Preferences, Help, About, update check ------------------
@@ -524,10 +524,10 @@ private:
     class nuvelix_i2c_tools *i2cTools = nullptr;
     // The read and write dialogs, one of each at most, with their forms;
     // null while closed.
-    QDialog *i2cReadDialog = nullptr;
+    ToolDialog *i2cReadDialog = nullptr;
     class Ui_I2CDump_ReadREG *i2cReadForm = nullptr;
     bool i2cReadDialogOpen = false;
-    QDialog *i2cWriteDialog = nullptr;
+    ToolDialog *i2cWriteDialog = nullptr;
     class Ui_I2CDump_WriteREG *i2cWriteForm = nullptr;
     bool i2cWriteDialogOpen = false;
     // Set from this tab's open to its close: commands go to the board only
@@ -676,11 +676,11 @@ private:
     // Preferences: the pending switch states (1 on, 0 off) and the one open
     // dialog with its form; both pointers are null while no dialog is open.
     QList<int> toolEnabled;
-    QDialog *m_configDialog = nullptr;
+    ToolDialog *m_configDialog = nullptr;
     Ui::Config *configUi = nullptr;
     // Help: the one open dialog with its form.
     bool helpOpen = false;
-    QDialog *helpDialog = nullptr;
+    ToolDialog *helpDialog = nullptr;
     Ui::Help *helpUi = nullptr;
     // Context of the handlers that forget a closed dialog. As a member it is
     // gone before the window's base class deletes the child dialogs, so those
@@ -699,7 +699,7 @@ private:
     QFile *m_sendFile = nullptr;
     QTimer *m_sendFileTimer = nullptr;
     bool comExpandOpen = false;
-    QDialog *comExpandDialog = nullptr;
+    ToolDialog *comExpandDialog = nullptr;
     Ui::COM_Expand *comExpandUi = nullptr;
 
     // Terminals
@@ -750,14 +750,14 @@ private:
     // The GPS calculation dialog (distance and UTM conversions): the one open
     // dialog with its form; both pointers are null while none is open.
     bool gpsCalcDialogOpen = false;
-    QDialog *gpsCalcDialog = nullptr;
+    ToolDialog *gpsCalcDialog = nullptr;
     Ui::GPScalculate *gpsCalcUi = nullptr;
     // The GPS Signal dialog: its worker, form, sky plot (a point series per
     // satellite shown, by SatelliteBoard::skyKey) with its hover tip, a bar
     // chart per system (by code - 1) and the board that decides what they
     // show. All but the board are null or empty while it is closed.
     GPS_Signal *gpsSignalThread = nullptr;
-    QDialog *gpsSignalDialog = nullptr;
+    ToolDialog *gpsSignalDialog = nullptr;
     Ui::GPSsignal *gpsSignalUi = nullptr;
     QPolarChart *gpsSkyChart = nullptr;
     QValueAxis *gpsSkyAngularAxis = nullptr;

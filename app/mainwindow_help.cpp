@@ -12,8 +12,8 @@ void MainWindow::on_actionHelp_triggered()
     if (helpOpen)
         return;
 
-    QDialog *const dialog = newToolDialog([this] { slothelpdialogclose(); });
-    Ui::Help *const form = installForm<Ui::Help>(dialog);
+    ToolDialog *const dialog = newToolDialog([this] { slothelpdialogclose(); });
+    Ui::Help *const form = dialog->installForm<Ui::Help>();
     helpDialog = dialog;
     helpUi = form;
     connect(form->helpdialogCancel, &QPushButton::pressed, dialog, &QDialog::close);

@@ -42,17 +42,17 @@ void MainWindow::slotActionConfig()
 
     toolEnabled.fill(0, toolKeyCount);
 
-    QDialog *const dialog = newToolDialog([this] {
+    ToolDialog *const dialog = newToolDialog([this] {
         m_configDialog = nullptr;
         configUi = nullptr;
     });
-    Ui::Config *const form = installForm<Ui::Config>(dialog);
+    Ui::Config *const form = dialog->installForm<Ui::Config>();
     dialog->setWindowFlags(dialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     m_configDialog = dialog;
     configUi = form;
 
     connect(form->ConfigCancel_Button, &QPushButton::pressed, dialog, &QDialog::close);
-    connect(form->ConfigOK_Button, &QPushButton::pressed, this, &MainWindow::slotActConfigOK);
+    dialog->onPress(form->ConfigOK_Button, this, &MainWindow::slotActConfigOK);
     using Toggle = void (MainWindow::*)();
     const Toggle toggles[] = {&MainWindow::Config_COM_ON_OFF_triggered,
                               &MainWindow::Config_UDP_ON_OFF_triggered,
@@ -72,7 +72,7 @@ void MainWindow::slotActionConfig()
                               &MainWindow::Config_MODBUS_ON_OFF_triggered};
     const QList<QPushButton *> buttons = configButtons();
     for (int i = 0; i < buttons.size(); ++i)
-        connect(buttons.at(i), &QPushButton::pressed, this, toggles[i]);
+        dialog->onPress(buttons.at(i), this, toggles[i]);
 
     dialog->show();
     dialog->setStyleSheet(QStringLiteral("background-color: white grey"));
@@ -190,7 +190,7 @@ void MainWindow::slotActConfigOK()
     settings->setValue(QLatin1String(mapKey), configUi->comboBox->currentIndex());
     settings->sync();
     if (settings->status() == QSettings::AccessError) {
-        Prompt::warning(this, tr("Message"), tr("The settings could not be saved."));
+        Prompt::warning(m_configDialog, tr("Message"), tr("The settings could not be saved."));
         return;
     }
 

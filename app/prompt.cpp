@@ -40,8 +40,8 @@ QMessageBox::Icon iconOf(Prompt::Kind kind)
 } // namespace
 
 // The box is a child of its parent, so a parent that goes while the box is
-// open (a tool dialog closed under it) takes the box along: the question
-// then counts as cancelled.
+// open takes the box along, and a tool dialog that closes rejects it: either
+// way no button was clicked, and the question counts as cancelled.
 QMessageBox::StandardButton Prompt::message(QWidget *parent, const Message &message)
 {
     if (messageHandler())
@@ -50,11 +50,12 @@ QMessageBox::StandardButton Prompt::message(QWidget *parent, const Message &mess
         new QMessageBox(iconOf(message.kind), message.title, message.text, message.buttons, parent);
     if (message.defaultButton != QMessageBox::NoButton)
         box->setDefaultButton(message.defaultButton);
-    const int result = box->exec();
+    box->exec();
     if (!box)
         return QMessageBox::Cancel;
+    QAbstractButton *const clicked = box->clickedButton();
     const QMessageBox::StandardButton answer =
-        result == -1 ? QMessageBox::Cancel : box->standardButton(box->clickedButton());
+        clicked ? box->standardButton(clicked) : QMessageBox::Cancel;
     delete box;
     return answer;
 }

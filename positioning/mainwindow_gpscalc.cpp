@@ -53,14 +53,14 @@ void MainWindow::slotGPScalculate()
     if (gpsCalcDialogOpen)
         return;
     gpsCalcDialog = newToolDialog([this] { slotgpscalculatedialogclose(); });
-    gpsCalcUi = installForm<Ui::GPScalculate>(gpsCalcDialog);
+    gpsCalcUi = gpsCalcDialog->installForm<Ui::GPScalculate>();
     connect(gpsCalcUi->GPScalculateCancel, &QPushButton::pressed, gpsCalcDialog, &QDialog::close);
-    connect(gpsCalcUi->GPSpushButtoncalculate, &QPushButton::pressed, this,
-            &MainWindow::GPScalculate_triggered);
-    connect(gpsCalcUi->lltoutm, &QPushButton::pressed, this,
-            &MainWindow::GPSLatLong_Conversions_UTM_triggered);
-    connect(gpsCalcUi->utmtoll, &QPushButton::pressed, this,
-            &MainWindow::GPSUTM_Conversions_LatLong_triggered);
+    gpsCalcDialog->onPress(gpsCalcUi->GPSpushButtoncalculate, this,
+                           &MainWindow::GPScalculate_triggered);
+    gpsCalcDialog->onPress(gpsCalcUi->lltoutm, this,
+                           &MainWindow::GPSLatLong_Conversions_UTM_triggered);
+    gpsCalcDialog->onPress(gpsCalcUi->utmtoll, this,
+                           &MainWindow::GPSUTM_Conversions_LatLong_triggered);
     gpsCalcDialogOpen = true;
     gpsCalcDialog->setWindowFlags(gpsCalcDialog->windowFlags() & ~Qt::WindowContextHelpButtonHint);
     gpsCalcDialog->show();

@@ -64,7 +64,7 @@ void MainWindow::slotGPSsignal()
     connect(gpsSignalThread, &GPS_Signal::ReturnResult, this, &MainWindow::GPS_SignalSetbuf);
 
     gpsSignalDialog = newToolDialog([this] { slotgpssignaldialogclose(); });
-    gpsSignalUi = installForm<Ui::GPSsignal>(gpsSignalDialog);
+    gpsSignalUi = gpsSignalDialog->installForm<Ui::GPSsignal>();
     connect(gpsSignalUi->GPSsignalCancel, &QPushButton::pressed, gpsSignalDialog, &QDialog::close);
     gpsSignalTip = nullptr;
 

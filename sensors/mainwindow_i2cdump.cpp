@@ -166,7 +166,7 @@ void MainWindow::slotI2Cdump_read_ui()
     if (i2cReadDialogOpen)
         return;
     i2cReadDialog = newToolDialog([this] { slotI2Cdump_read_ui_dialogclose(); });
-    i2cReadForm = installForm<Ui::I2CDump_ReadREG>(i2cReadDialog);
+    i2cReadForm = i2cReadDialog->installForm<Ui::I2CDump_ReadREG>();
     connect(i2cReadForm->I2CDump_ReadREGCancel, &QPushButton::pressed, i2cReadDialog,
             &QDialog::close);
     i2cReadDialogOpen = true;
@@ -175,7 +175,7 @@ void MainWindow::slotI2Cdump_read_ui()
     i2cReadDialog->setStyleSheet(QStringLiteral("background-color: white grey"));
     fillRegisterBox(i2cReadForm->reg_comboBox);
     fillRegisterBox(i2cReadForm->length_comboBox);
-    connect(i2cReadForm->read_pushButton, &QPushButton::pressed, this, &MainWindow::I2Cdump_Read);
+    i2cReadDialog->onPress(i2cReadForm->read_pushButton, this, &MainWindow::I2Cdump_Read);
 }
 
 void MainWindow::I2Cdump_Read()
@@ -199,7 +199,7 @@ void MainWindow::slotI2Cdump_write_ui()
     if (i2cWriteDialogOpen)
         return;
     i2cWriteDialog = newToolDialog([this] { slotI2Cdump_write_ui_dialogclose(); });
-    i2cWriteForm = installForm<Ui::I2CDump_WriteREG>(i2cWriteDialog);
+    i2cWriteForm = i2cWriteDialog->installForm<Ui::I2CDump_WriteREG>();
     connect(i2cWriteForm->I2CDump_WriteREGCancel, &QPushButton::pressed, i2cWriteDialog,
             &QDialog::close);
     i2cWriteDialogOpen = true;
@@ -211,7 +211,7 @@ void MainWindow::slotI2Cdump_write_ui()
     // Room for one token more than a frame carries: text cut at this length
     // is never taken as shorter valid input, it is refused.
     i2cWriteForm->lineEdit->setMaxLength(int(I2cCommands::maxWriteData + 1) * 5);
-    connect(i2cWriteForm->send_pushButton, &QPushButton::pressed, this, &MainWindow::I2Cdump_Send);
+    i2cWriteDialog->onPress(i2cWriteForm->send_pushButton, this, &MainWindow::I2Cdump_Send);
 }
 
 void MainWindow::I2Cdump_Send()
@@ -219,7 +219,7 @@ void MainWindow::I2Cdump_Send()
     const std::optional<QByteArray> values =
         I2cCommands::parseWriteData(i2cWriteForm->lineEdit->text());
     if (!values) {
-        Prompt::warning(nullptr, QStringLiteral("Warning"),
+        Prompt::warning(i2cWriteDialog, QStringLiteral("Warning"),
                         QStringLiteral("Invalid input format. Please enter the correct format "
                                        "(e.g., 0x01,0x34,0xab)"));
         return;

@@ -49,9 +49,8 @@ void MainWindow::slotCom_expand()
     if (comExpandOpen)
         return;
     comExpandDialog = newToolDialog([this] { slotCom_expandclose(); });
-    comExpandUi = installForm<Ui::COM_Expand>(comExpandDialog);
-    connect(comExpandUi->save_pushButton, &QPushButton::pressed, this,
-            &MainWindow::slotCOM_expandsave);
+    comExpandUi = comExpandDialog->installForm<Ui::COM_Expand>();
+    comExpandDialog->onPress(comExpandUi->save_pushButton, this, &MainWindow::slotCOM_expandsave);
     using Slot = void (MainWindow::*)();
     const Slot sendSlots[commandCount] = {
         &MainWindow::slotcom_pushButton,    &MainWindow::slotcom_pushButton_2,
@@ -69,8 +68,8 @@ void MainWindow::slotCom_expand()
         &MainWindow::slotcom_set_pushButton_11, &MainWindow::slotcom_set_pushButton_12};
     for (int row = 0; row < commandCount; ++row) {
         const CommandRow widgets = commandRow(row);
-        connect(widgets.setButton, &QPushButton::pressed, this, setSlots[row]);
-        connect(widgets.sendButton, &QPushButton::pressed, this, sendSlots[row]);
+        comExpandDialog->onPress(widgets.setButton, this, setSlots[row]);
+        comExpandDialog->onPress(widgets.sendButton, this, sendSlots[row]);
     }
 
     comExpandOpen = true;
@@ -110,10 +109,13 @@ void MainWindow::sendStoredCommand(int row)
         command_sendMsg(commandRow(row).command->text().toUtf8());
 }
 
+// The name goes to the panel that asked, unless it closed meanwhile.
 void MainWindow::renameStoredCommand(int row)
 {
+    const Ui::COM_Expand *const asking = comExpandUi;
     QString caption;
-    if (comExpandUi && Prompt::text(nullptr, tr("command"), QString(), caption) && comExpandUi)
+    if (asking && Prompt::text(comExpandDialog, tr("command"), QString(), caption) &&
+        comExpandUi == asking)
         commandRow(row).sendButton->setText(caption);
 }
 

@@ -7,6 +7,7 @@
 #include "serialtool.h"
 #include "terminalwidgets.h"
 #include "threadserial.h"
+#include "tooldialog.h"
 
 #include <QFile>
 #include <QSerialPort>
