@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpacerItem>
 #include <QVBoxLayout>
@@ -111,10 +112,13 @@ void CharacteristicWidget::addValueRow(QFormLayout *form, const QString &label, 
     m_valueEdits.insert(uuid, edit);
 }
 
+// The cards may be rebuilt while the dialog is open (the device connected
+// again): the answer then has no card to go to.
 void CharacteristicWidget::runWriteDialog(const QString &uuid)
 {
+    const QPointer<CharacteristicWidget> card(this);
     WriteDialog dialog;
-    if (dialog.run() == QDialog::Accepted)
+    if (dialog.run() == QDialog::Accepted && card)
         emit writeCharacteristicRequested(uuid, dialog.getData(), dialog.isHexMode());
 }
 

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QStatusBar>
@@ -155,6 +156,7 @@ private Q_SLOTS:
     void readAndNotifyFromTheCards();
     void writeFromTheCards_data();
     void writeFromTheCards();
+    void cardsRebuiltUnderTheirWriteDialog();
     void aRefusedScanSaysWhy();
     void withoutAdapter();
 };
@@ -354,6 +356,29 @@ void TestBleBrowser::writeFromTheCards()
                             .arg(data)
                             .arg(mode)
                             .arg(expected, actual.join(QStringLiteral(", ")))));
+}
+
+// A screen reader reaches the browser under the modal write dialog: the
+// device is disconnected and connected again, which rebuilds the cards, the
+// asking one among them. The answer then writes nothing.
+void TestBleBrowser::cardsRebuiltUnderTheirWriteDialog()
+{
+    Rig rig;
+    run(rig, QStringLiteral("press"));
+    run(rig, QStringLiteral("device Sensor"));
+    WriteDialog::setRunner([&](WriteDialog &dialog) {
+        run(rig, QStringLiteral("press"));
+        run(rig, QStringLiteral("device Sensor"));
+        dialog.findChild<QLineEdit *>(QStringLiteral("dataEdit"))->setText(QStringLiteral("01"));
+        dialog.accept();
+        return dialog.result();
+    });
+    const QPointer<QGroupBox> target = section(rig.browser, QStringLiteral("command"));
+    QVERIFY(target);
+    sectionButton(*target, QStringLiteral("W"))->click();
+    QVERIFY(target.isNull());
+    QCOMPARE(panels(rig.browser).size(), 2);
+    QVERIFY(!SamplePeripheral::readable(rig.script->calls).join(' ').contains("write"));
 }
 
 namespace {
