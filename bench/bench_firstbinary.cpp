@@ -11,8 +11,10 @@
 // answer to the pings sent from the start of the stream until 100 ms after
 // its first bytes arrived (the first write and the first repaint of text
 // fall there), the steady stall the longest answer to the pings sent after
-// that until the view is done. Each turn prints both and their ratio; a
-// summary follows (default 8 turns).
+// that until the view is done. Each turn prints both and their ratio, and
+// the longest stall between the window's showing and the stream (what
+// start-up work left for the event loop costs); a summary follows (default
+// 8 turns).
 
 #include "benchsupport.h"
 #include "pingstallprobe.h"
@@ -54,6 +56,7 @@ constexpr char resultTag[] = "result";
 // What one turn came to.
 struct TurnFigures
 {
+    double startUpMs = 0;
     double firstMs = 0;
     double steadyMs = 0;
     int pings = 0;
@@ -97,6 +100,7 @@ int runTurn(int argc, char *argv[], quint32 seed, qsizetype size)
     ptyWindow.showPage(QStringLiteral("serial"));
     widget<QCheckBox>(window, "HEXcheckBox")->setChecked(false);
     widget<QCheckBox>(window, "showtime_checkBox")->setChecked(false);
+    PingStallProbe pings(&window);
     runUntil([] { return false; }, settleMs);
     ThreadSerial *worker = openPort(window);
     if (!worker) {
@@ -120,7 +124,6 @@ int runTurn(int argc, char *argv[], quint32 seed, qsizetype size)
                      &QTextDocument::contentsChanged, &window,
                      [&] { lastChangeMs = clock.elapsed(); });
 
-    PingStallProbe pings(&window);
     // The stream starts once the pinger answers, so its first ping is not lost.
     if (!runUntil([&pings] { return !pings.answers().empty(); }, 5000)) {
         std::printf("the window pinger did not answer\n");
@@ -143,15 +146,17 @@ int runTurn(int argc, char *argv[], quint32 seed, qsizetype size)
     figures.seconds = lastChangeMs / 1000.0;
     figures.intact = hash.result() == QCryptographicHash::hash(stream, QCryptographicHash::Sha1);
     for (const PingStallProbe::Answer &answer : pings.answers()) {
-        if (answer.sentUs < startUs)
+        if (answer.sentUs < startUs) {
+            figures.startUpMs = std::max(figures.startUpMs, answer.roundTripMs);
             continue;
+        }
         ++figures.pings;
         double &longest =
             answer.sentUs < firstBytesUs + firstSpellUs ? figures.firstMs : figures.steadyMs;
         longest = std::max(longest, answer.roundTripMs);
     }
-    std::printf("%s %.1f %.1f %d %.3f %d\n", resultTag, figures.firstMs, figures.steadyMs,
-                figures.pings, figures.seconds, figures.intact ? 1 : 0);
+    std::printf("%s %.1f %.1f %.1f %d %.3f %d\n", resultTag, figures.startUpMs, figures.firstMs,
+                figures.steadyMs, figures.pings, figures.seconds, figures.intact ? 1 : 0);
     return 0;
 }
 
@@ -168,17 +173,18 @@ std::optional<TurnFigures> freshTurn(const QString &program, quint32 seed, qsize
     std::optional<TurnFigures> result;
     for (const QByteArray &line : turn.readAllStandardOutput().split('\n')) {
         const QList<QByteArray> fields = line.split(' ');
-        if (fields.size() != 6 || fields.at(0) != resultTag) {
+        if (fields.size() != 7 || fields.at(0) != resultTag) {
             if (!line.isEmpty())
                 std::printf("    %s\n", line.constData());
             continue;
         }
         TurnFigures figures;
-        figures.firstMs = fields.at(1).toDouble();
-        figures.steadyMs = fields.at(2).toDouble();
-        figures.pings = fields.at(3).toInt();
-        figures.seconds = fields.at(4).toDouble();
-        figures.intact = fields.at(5) == "1";
+        figures.startUpMs = fields.at(1).toDouble();
+        figures.firstMs = fields.at(2).toDouble();
+        figures.steadyMs = fields.at(3).toDouble();
+        figures.pings = fields.at(4).toInt();
+        figures.seconds = fields.at(5).toDouble();
+        figures.intact = fields.at(6) == "1";
         result = figures;
     }
     if (!result)
@@ -219,10 +225,10 @@ int main(int argc, char *argv[])
             continue;
         }
         std::printf("turn %d (seed %u): first stall %6.1f ms, steady stall %5.1f ms, "
-                    "first/steady %.2f; %.2f MB/s, %d pings, %s\n",
+                    "first/steady %.2f; start-up stall %5.1f ms; %.2f MB/s, %d pings, %s\n",
                     turn, seed, figures->firstMs, figures->steadyMs,
-                    ratio(figures->firstMs, figures->steadyMs), megabytes / figures->seconds,
-                    figures->pings,
+                    ratio(figures->firstMs, figures->steadyMs), figures->startUpMs,
+                    megabytes / figures->seconds, figures->pings,
                     figures->intact ? "every byte arrived" : "BYTES LOST OR CHANGED");
         all.push_back(*figures);
     }
@@ -230,9 +236,11 @@ int main(int argc, char *argv[])
         return 1;
     std::vector<double> firsts;
     double longestSteady = 0;
+    double longestStartUp = 0;
     for (const TurnFigures &figures : all) {
         firsts.push_back(figures.firstMs);
         longestSteady = std::max(longestSteady, figures.steadyMs);
+        longestStartUp = std::max(longestStartUp, figures.startUpMs);
     }
     std::sort(firsts.begin(), firsts.end());
     const double median = firsts.at(firsts.size() / 2);
@@ -240,8 +248,8 @@ int main(int argc, char *argv[])
         std::count_if(firsts.cbegin(), firsts.cend(), [](double ms) { return ms < 50; });
     std::printf("summary: first stall longest %.1f ms, median %.1f ms; steady stall longest "
                 "%.1f ms; longest first/longest steady %.2f; first stall under 50 ms in %lld of "
-                "%zu turns\n",
+                "%zu turns; start-up stall longest %.1f ms\n",
                 firsts.back(), median, longestSteady, ratio(firsts.back(), longestSteady),
-                qlonglong(under50), all.size());
+                qlonglong(under50), all.size(), longestStartUp);
     return 0;
 }
