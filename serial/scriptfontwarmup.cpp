@@ -31,35 +31,38 @@ ScriptFontWarmUp::ScriptFontWarmUp(const QFont &font, QObject *owner)
     , m_key(font.key())
 {
     fontsWarmedUp().insert(m_key);
+    m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ScriptFontWarmUp::step);
-    // An interval of 0 lets every waiting event go first.
     m_timer.start(0);
 }
 
 ScriptFontWarmUp::~ScriptFontWarmUp()
 {
-    // The timer runs until every sample is laid out.
+    // The timer waits for the next step until every sample is laid out.
     if (m_timer.isActive())
         fontsWarmedUp().remove(m_key);
 }
 
 void ScriptFontWarmUp::step()
 {
+    QElapsedTimer clock;
+    clock.start();
     // Finding the samples takes a step of its own.
     if (m_samples.isEmpty()) {
         m_samples = scriptSamples();
-        return;
+    } else {
+        do {
+            QTextLayout layout(m_samples.at(m_next++), m_font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+        } while (m_next < m_samples.size() && clock.nsecsElapsed() < stepBudgetNs);
+        if (m_next == m_samples.size()) {
+            Q_EMIT finished();
+            return;
+        }
     }
-    QElapsedTimer clock;
-    clock.start();
-    do {
-        QTextLayout layout(m_samples.at(m_next++), m_font);
-        layout.beginLayout();
-        layout.createLine();
-        layout.endLayout();
-    } while (m_next < m_samples.size() && clock.nsecsElapsed() < stepBudgetNs);
-    if (m_next < m_samples.size())
-        return;
-    m_timer.stop();
-    Q_EMIT finished();
+    // The window has as long again for everything else: back to back, a
+    // step could keep what came meanwhile waiting behind the next one.
+    m_timer.start(int(clock.elapsed()));
 }

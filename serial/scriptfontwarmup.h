@@ -10,10 +10,10 @@
 // window is idle, so that the fonts its text falls back to are found and
 // loaded before a view first shows such text. A process does that once per
 // script, and random bytes decode to dozens of scripts at once: without the
-// warm-up the first repaint of such text stalls the window for all of them.
-// Each step lays out samples for about as long as a view's write, after
-// every waiting event; the sample of a script that no font covers takes a
-// step of its own, since each font is tried for it.
+// warm-up the view's first showing of such text stalls the window for all
+// of them. Each step lays out samples for about as long as a view's write
+// and is followed by as long a pause; the sample of a script that no font
+// covers takes a step of its own, since each font is tried for it.
 class ScriptFontWarmUp : public QObject
 {
     Q_OBJECT
