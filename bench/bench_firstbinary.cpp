@@ -8,9 +8,10 @@
 // of random bytes, a seed of their own per turn, as fast as the pty takes
 // them, hex view hidden, no time stamps. Window-manager pings from outside
 // (see wmpinger) measure the window's stalls: the first stall is the longest
-// answer to the pings sent from the start of the stream until 100 ms after
-// its first bytes arrived (the first write and the first repaint of text
-// fall there), the steady stall the longest answer to the pings sent after
+// answer to the pings sent from the start of the stream until 250 ms after
+// its first bytes arrived (the view's first writes and showings fall there,
+// whose layouts meet the scripts first; the first showing may hold a few
+// lines only), the steady stall the longest answer to the pings sent after
 // that until the view is done. Each turn prints both and their ratio, and
 // the longest stall between the window's showing and the stream (what
 // start-up work left for the event loop costs); a summary follows (default
@@ -46,7 +47,7 @@ namespace {
 constexpr qint64 settleMs = 1000;
 // Pings sent up to this long after the first bytes arrived count for the
 // first stall.
-constexpr qint64 firstSpellUs = 100'000;
+constexpr qint64 firstSpellUs = 250'000;
 // The view is done once it has not changed for this long after the last byte.
 constexpr qint64 quietMs = 300;
 constexpr qint64 turnDeadlineMs = 5 * 60 * 1000;
