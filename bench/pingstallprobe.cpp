@@ -11,15 +11,15 @@ namespace {
 // How long the pinger may take to start, and an answer to come back.
 constexpr int startMs = 5000;
 constexpr qint64 answerWaitMs = 10000;
+} // namespace
 
 // Microseconds on the clock the pinger prints.
-qint64 monotonicUs()
+qint64 PingStallProbe::nowUs()
 {
     return std::chrono::duration_cast<std::chrono::microseconds>(
                std::chrono::steady_clock::now().time_since_epoch())
         .count();
 }
-} // namespace
 
 PingStallProbe::PingStallProbe(QWidget *window)
 {
@@ -40,7 +40,7 @@ PingStallProbe::~PingStallProbe()
 
 std::optional<PingStallProbe::Figures> PingStallProbe::figures()
 {
-    const qint64 untilUs = monotonicUs();
+    const qint64 untilUs = nowUs();
     // The window answers in order: once a ping sent after now is answered,
     // so are all before it.
     const bool answered = Bench::runUntil(
@@ -51,7 +51,7 @@ std::optional<PingStallProbe::Figures> PingStallProbe::figures()
     if (m_pinger.state() != QProcess::Running && m_figures.pings == 0)
         return std::nullopt;
     if (!answered)
-        m_figures.longestMs = qMax(m_figures.longestMs, (monotonicUs() - untilUs) / 1000.0);
+        m_figures.longestMs = qMax(m_figures.longestMs, (nowUs() - untilUs) / 1000.0);
     return m_figures;
 }
 
@@ -74,6 +74,7 @@ void PingStallProbe::readAnswers()
         const qint64 sentUs = fields.at(0).toLongLong();
         const double roundTripMs = fields.at(1).toLongLong() / 1000.0;
         m_lastSentUs = qMax(m_lastSentUs, sentUs);
+        m_answers.push_back({sentUs, roundTripMs});
         ++m_figures.pings;
         m_figures.longestMs = qMax(m_figures.longestMs, roundTripMs);
         if (roundTripMs > 50)

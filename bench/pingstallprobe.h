@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class QWidget;
 
@@ -21,6 +22,13 @@ public:
         int pings = 0;
         int over50Ms = 0; // answers that took longer than 50 ms
     };
+    // One answer: when its ping was sent (microseconds on the steady clock)
+    // and how long the window took to answer it.
+    struct Answer
+    {
+        qint64 sentUs;
+        double roundTripMs;
+    };
 
     explicit PingStallProbe(QWidget *window);
     ~PingStallProbe() override;
@@ -30,6 +38,10 @@ public:
     [[nodiscard]] std::optional<Figures> figures();
     // "12.3 ms outside (456 pings, 0 over 50 ms)", or that there was none.
     [[nodiscard]] static QString describe(const std::optional<Figures> &figures);
+    // Every answer read so far, in the order the pings were sent.
+    [[nodiscard]] const std::vector<Answer> &answers() const { return m_answers; }
+    // Now on the clock of `Answer::sentUs`.
+    [[nodiscard]] static qint64 nowUs();
 
 private:
     void readAnswers();
@@ -37,4 +49,5 @@ private:
     QProcess m_pinger;
     qint64 m_lastSentUs = 0;
     Figures m_figures;
+    std::vector<Answer> m_answers;
 };

@@ -1,6 +1,7 @@
 #include "receiveview.h"
 
 #include "localclock.h"
+#include "scriptfontwarmup.h"
 
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
@@ -69,6 +70,10 @@ ReceiveView::ReceiveView(QPlainTextEdit *textView, QPlainTextEdit *hexView, QObj
     m_sinceStep.start();
     m_sinceShow.start();
     setUp();
+    // The text view's first text of a script would find and load its fonts
+    // in a repaint; random bytes meet dozens of scripts in one.
+    if (textView)
+        ScriptFontWarmUp::start(textView->font(), this);
 }
 
 void ReceiveView::setUp(int maximumBlocks)

@@ -29,7 +29,8 @@ class QTextDocument;
 // lines that newer ones push out of the line limit before their turn are
 // never written, and the views repaint at most every refresh. The hex view's
 // bytes are kept (as many as it could show) and dumped only when written, so
-// a hidden hex view costs next to nothing.
+// a hidden hex view costs next to nothing. The text view's font is warmed up
+// for every script while the window is idle (`ScriptFontWarmUp`).
 class ReceiveView : public QObject
 {
     Q_OBJECT
