@@ -18,11 +18,10 @@ QSet<QString> &fontsWarmedUp()
 }
 } // namespace
 
-ScriptFontWarmUp *ScriptFontWarmUp::start(const QFont &font, QObject *owner)
+void ScriptFontWarmUp::start(const QFont &font, QObject *owner)
 {
-    if (fontsWarmedUp().contains(font.key()))
-        return nullptr;
-    return new ScriptFontWarmUp(font, owner);
+    if (!fontsWarmedUp().contains(font.key()))
+        new ScriptFontWarmUp(font, owner);
 }
 
 ScriptFontWarmUp::ScriptFontWarmUp(const QFont &font, QObject *owner)
@@ -57,10 +56,8 @@ void ScriptFontWarmUp::step()
             layout.createLine();
             layout.endLayout();
         } while (m_next < m_samples.size() && clock.nsecsElapsed() < stepBudgetNs);
-        if (m_next == m_samples.size()) {
-            Q_EMIT finished();
+        if (m_next == m_samples.size())
             return;
-        }
     }
     // The window has as long again for everything else: back to back, a
     // step could keep what came meanwhile waiting behind the next one.

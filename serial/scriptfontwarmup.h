@@ -21,14 +21,9 @@ class ScriptFontWarmUp : public QObject
 public:
     // Starts warming `font` for as long as `owner` lives, unless the font
     // is warmed up already in this process or being warmed up; a warm-up
-    // that ends unfinished leaves it to the next. Returns the warm-up
-    // started, if any.
-    static ScriptFontWarmUp *start(const QFont &font, QObject *owner);
+    // that ends unfinished leaves it to the next.
+    static void start(const QFont &font, QObject *owner);
     ~ScriptFontWarmUp() override;
-
-Q_SIGNALS:
-    // Every sample is laid out.
-    void finished();
 
 private:
     ScriptFontWarmUp(const QFont &font, QObject *owner);

@@ -38,17 +38,6 @@ READ of size 8 at 0x6020 thread T0
 
 SUMMARY: AddressSanitizer: heap-use-after-free $source/app/mainwindow.cpp:42"
 
-judge 1 "a leak in a module of the build folder" "\
-==1234==ERROR: LeakSanitizer: detected memory leaks
-
-Direct leak of 24 byte(s) in 1 object(s) allocated from:
-    #0 0x7f in operator new(unsigned long) ../../../../src/libsanitizer/asan/asan_new_delete.cpp:95
-    #1 0x55 in tst_case (<unknown module>)
-    #2 0x55 in makeThing ($work/build/tests/tst_case+0x10)
-    #3 0x7f in QObject::QObject(QObject*) (/lib/x86_64-linux-gnu/libQt6Core.so.6+0x2)
-
-SUMMARY: AddressSanitizer: 24 byte(s) leaked in 1 allocation(s)."
-
 judge 0 "Qt's own leak" "\
 ==1234==ERROR: LeakSanitizer: detected memory leaks
 
