@@ -22,14 +22,13 @@
 #include "ptywindow.h"
 #include "threadserial.h"
 #include "windowbench.h"
+#include "windowprobe.h"
 
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QPlainTextEdit>
 #include <QProcess>
-#include <QPushButton>
 
 #include <algorithm>
 #include <cstdio>
@@ -65,30 +64,6 @@ struct TurnFigures
     bool intact = false;
 };
 
-template <typename T> T *widget(QWidget &window, const char *name)
-{
-    T *found = window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget named %s", name);
-    return found;
-}
-
-// Opens the pty the port list offers in the serial terminal; returns the
-// worker that holds it, or none.
-ThreadSerial *openPort(MainWindow &window)
-{
-    auto *ports = widget<QComboBox>(window, "portNameComboBox");
-    if (!runUntil([ports] { return ports->count() > 0; }, 5000))
-        return nullptr;
-    ports->setCurrentIndex(0);
-    widget<QPushButton>(window, "opencompushButton")->click();
-    for (ThreadSerial *worker : window.findChildren<ThreadSerial *>()) {
-        if (worker->opened && worker->serialPort->isOpen())
-            return worker;
-    }
-    return nullptr;
-}
-
 // One turn in this process; prints its result line.
 int runTurn(int argc, char *argv[], quint32 seed, qsizetype size)
 {
@@ -99,11 +74,11 @@ int runTurn(int argc, char *argv[], quint32 seed, qsizetype size)
     PtyWindow ptyWindow;
     MainWindow &window = ptyWindow.window();
     ptyWindow.showPage(QStringLiteral("serial"));
-    widget<QCheckBox>(window, "HEXcheckBox")->setChecked(false);
-    widget<QCheckBox>(window, "showtime_checkBox")->setChecked(false);
+    child<QCheckBox>(window, "HEXcheckBox")->setChecked(false);
+    child<QCheckBox>(window, "showtime_checkBox")->setChecked(false);
     PingStallProbe pings(&window);
     runUntil([] { return false; }, settleMs);
-    ThreadSerial *worker = openPort(window);
+    ThreadSerial *worker = openSerialTerminalPort(window, ptyWindow.portPath());
     if (!worker) {
         std::printf("COULD NOT OPEN the pty\n");
         return 1;
@@ -121,7 +96,7 @@ int runTurn(int argc, char *argv[], quint32 seed, qsizetype size)
     QElapsedTimer clock;
     clock.start();
     qint64 lastChangeMs = 0;
-    QObject::connect(widget<QPlainTextEdit>(window, "COM_StrTextBrowser")->document(),
+    QObject::connect(child<QPlainTextEdit>(window, "COM_StrTextBrowser")->document(),
                      &QTextDocument::contentsChanged, &window,
                      [&] { lastChangeMs = clock.elapsed(); });
 

@@ -17,6 +17,7 @@
 #include "mosquittobroker.h"
 #include "mqttmessageview.h"
 #include "windowbench.h"
+#include "windowprobe.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -133,13 +134,7 @@ public:
     void longPayloads();
 
 private:
-    template <typename T> T *widget(const char *name) const
-    {
-        T *found = m_window.findChild<T *>(QLatin1String(name));
-        if (!found)
-            qFatal("no widget named %s", name);
-        return found;
-    }
+    template <typename T> T *widget(const char *name) const { return child<T>(m_window, name); }
     [[nodiscard]] QString status() const { return m_window.statusBar()->currentMessage(); }
     [[nodiscard]] QTextDocument *document() const
     {

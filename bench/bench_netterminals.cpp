@@ -24,6 +24,7 @@
 #include "mainwindow.h"
 #include "pingstallprobe.h"
 #include "windowbench.h"
+#include "windowprobe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -226,10 +227,7 @@ private:
 
 template <typename T> T *NetBench::widget(const char *name) const
 {
-    T *found = m_window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget named %s", name);
-    return found;
+    return child<T>(m_window, name);
 }
 
 // Makes the terminal's page current and starts it as a fresh session would:

@@ -31,10 +31,10 @@
 #include "ptypair.h"
 #include "threadserial.h"
 #include "windowbench.h"
+#include "windowprobe.h"
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QCryptographicHash>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -227,10 +227,7 @@ SerialBench::~SerialBench()
 
 template <typename T> T *SerialBench::widget(const char *name) const
 {
-    T *found = m_window.findChild<T *>(QLatin1String(name));
-    if (!found)
-        qFatal("no widget named %s", name);
-    return found;
+    return child<T>(m_window, name);
 }
 
 void SerialBench::prepare(bool hexShown, bool timeStamps)
@@ -244,22 +241,12 @@ void SerialBench::prepare(bool hexShown, bool timeStamps)
     widget<QPushButton>("cleanbytespushButton")->click();
 }
 
-// Waits for the port scan to list the pty, chooses it and opens it; returns
-// the worker that holds it, or none.
+// Offers the pty as the only port and opens it; returns the worker that
+// holds it, or none.
 ThreadSerial *SerialBench::openPort(const PtyPair &pty)
 {
     m_portPath = pty.slavePath();
-    auto *ports = widget<QComboBox>("portNameComboBox");
-    if (!runUntil([&] { return ports->findText(m_portPath) >= 0; }, 5000))
-        return nullptr;
-    ports->setCurrentIndex(ports->findText(m_portPath));
-    m_openButton->click();
-    // Closed workers of earlier runs may still wait for deletion.
-    for (ThreadSerial *candidate : m_window.findChildren<ThreadSerial *>()) {
-        if (candidate->opened && candidate->serialPort->isOpen())
-            return candidate;
-    }
-    return nullptr;
+    return openSerialTerminalPort(m_window, m_portPath);
 }
 
 std::vector<ViewCheck> SerialBench::checks(const QByteArray &stream, bool checkText,

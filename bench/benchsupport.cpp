@@ -1,9 +1,14 @@
 #include "benchsupport.h"
 
+#include "mainwindow.h"
 #include "prompt.h"
+#include "threadserial.h"
+#include "windowprobe.h"
 
+#include <QComboBox>
 #include <QEventLoop>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QStringDecoder>
 #include <QTextBlock>
@@ -249,6 +254,21 @@ void answerPromptsWithOk()
         std::printf("message box answered: %s\n", qPrintable(message.text));
         return QMessageBox::Ok;
     });
+}
+
+ThreadSerial *openSerialTerminalPort(MainWindow &window, const QString &path)
+{
+    auto *ports = child<QComboBox>(window, "portNameComboBox");
+    if (!runUntil([&] { return ports->findText(path) >= 0; }, 5000))
+        return nullptr;
+    ports->setCurrentIndex(ports->findText(path));
+    child<QPushButton>(window, "opencompushButton")->click();
+    // Closed workers of earlier opens may still wait for deletion.
+    for (ThreadSerial *candidate : window.findChildren<ThreadSerial *>()) {
+        if (candidate->opened && candidate->serialPort->isOpen())
+            return candidate;
+    }
+    return nullptr;
 }
 
 bool runUntil(const std::function<bool()> &done, qint64 timeoutMs, int pollMs)

@@ -1,7 +1,8 @@
 #pragma once
 
 // What both benchmarks share: the streams they send, the stall probe, the
-// memory figures, a bounded wait and the checks of what a receive view shows.
+// memory figures, a bounded wait, the serial terminal's port opening and the
+// checks of what a receive view shows.
 
 #include "hexformat.h"
 
@@ -16,6 +17,9 @@
 #include <functional>
 #include <optional>
 #include <vector>
+
+class MainWindow;
+class ThreadSerial;
 
 class QPlainTextEdit;
 class QTextDocument;
@@ -114,6 +118,10 @@ void printCaseTable(const QMap<QString, CaseFigures> &figures, const QString &te
 // Answers every message box of the program at once and prints it, so that
 // no modal box can block a run.
 void answerPromptsWithOk();
+
+// Waits for the port scan to list `path` in the serial terminal, chooses it
+// and presses Open; returns the worker that holds it, or none.
+ThreadSerial *openSerialTerminalPort(MainWindow &window, const QString &path);
 
 // Runs the event loop until `done` returns true (checked every `pollMs`
 // milliseconds) or `timeoutMs` passes; returns whether `done` came true.

@@ -17,6 +17,7 @@ public:
 
     [[nodiscard]] MainWindow &window() { return *m_window; }
     [[nodiscard]] int masterFd() const { return m_pty.masterFd(); }
+    [[nodiscard]] QString portPath() const { return m_pty.slavePath(); }
     // Brings the page with this object name to the front.
     void showPage(const QString &name);
 
