@@ -27,9 +27,8 @@ void ScriptFontWarmUp::start(const QFont &font, QObject *owner)
 ScriptFontWarmUp::ScriptFontWarmUp(const QFont &font, QObject *owner)
     : QObject(owner)
     , m_font(font)
-    , m_key(font.key())
 {
-    fontsWarmedUp().insert(m_key);
+    fontsWarmedUp().insert(m_font.key());
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, &ScriptFontWarmUp::step);
     m_timer.start(0);
@@ -39,7 +38,7 @@ ScriptFontWarmUp::~ScriptFontWarmUp()
 {
     // The timer waits for the next step until every sample is laid out.
     if (m_timer.isActive())
-        fontsWarmedUp().remove(m_key);
+        fontsWarmedUp().remove(m_font.key());
 }
 
 void ScriptFontWarmUp::step()

@@ -2,7 +2,6 @@
 
 #include <QFont>
 #include <QObject>
-#include <QString>
 #include <QStringList>
 #include <QTimer>
 
@@ -32,7 +31,6 @@ private:
     // The font cache may drop what no font in use refers to: holding the
     // font keeps what it loaded.
     QFont m_font;
-    QString m_key;
     QStringList m_samples;
     qsizetype m_next = 0;
     QTimer m_timer;
