@@ -95,9 +95,9 @@ SerialTool MainWindow::serialTerminalTool()
         ui->com_expandpushButton->setEnabled(false);
     };
     tool.beforeClose = [this] {
-        if (comExpandOpen && comExpandDialog)
+        // The panel forgets itself as it closes.
+        if (comExpandDialog)
             comExpandDialog->close();
-        comExpandOpen = false;
         ui->com_expandpushButton->setEnabled(false);
         stopSendingFile();
         // A repeat never outlives its port: sending data nobody asked for to
