@@ -11,6 +11,7 @@
 #include "nuvelix_modbusclient.h"
 #include "oscframeparser.h"
 #include "satelliteboard.h"
+#include "serialportclaim.h"
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
 #include "tofzones.h"
@@ -163,6 +164,10 @@ private:
     void closeSerialTool(const SerialTool &tool);
     void loseSerialPort(SerialToolId id, const QString &reason);
     void dropSerialWorker(const SerialTool &tool);
+    // The port as tool `id` holds it now (no worker when it holds none), and
+    // whether a claim taken earlier still holds.
+    [[nodiscard]] SerialPortClaim claimSerialPort(SerialToolId id) const;
+    [[nodiscard]] bool stillHolds(const SerialPortClaim &claim) const;
     [[nodiscard]] static PortSettings readPortSettings(const SerialToolRow &row);
     static void setOpenButtonStyle(QPushButton *button, bool portOpen);
 
@@ -692,6 +697,8 @@ private:
     // Serial port layer: the one port shared by every serial tool
     ThreadSerial *serialThread = nullptr;
     bool serialPortOpen = false;
+    // The tool whose open holds the port, while serialPortOpen.
+    SerialToolId serialPortHolder = SerialToolId::Terminal;
     QTimer *serialScanTimer = nullptr;
     // Serial terminal: receive views, Send File in progress, command panel
     ReceiveView *m_comReceiveView = nullptr;

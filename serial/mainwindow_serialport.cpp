@@ -210,6 +210,7 @@ void MainWindow::openSerialTool(const SerialTool &tool)
         tool.opened();
     (this->*row.settingsSwitch)(false);
     serialPortOpen = true;
+    serialPortHolder = tool.id;
     stop_SerialSacn_new();
     serialThread->start();
     setOpenButtonStyle(row.openButton, true);
@@ -258,4 +259,20 @@ void MainWindow::dropSerialWorker(const SerialTool &tool)
     serialThread->wait();
     serialThread->deleteLater();
     serialThread = nullptr;
+}
+
+SerialPortClaim MainWindow::claimSerialPort(SerialToolId id) const
+{
+    SerialPortClaim claim;
+    claim.tool = id;
+    if (serialPortOpen && serialPortHolder == id)
+        claim.worker = serialThread;
+    return claim;
+}
+
+bool MainWindow::stillHolds(const SerialPortClaim &claim) const
+{
+    return claim.worker && claim.worker == serialThread && serialPortOpen &&
+           serialPortHolder == claim.tool && serialThread->serialPort &&
+           serialThread->serialPort->isOpen();
 }
