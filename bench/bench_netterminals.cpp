@@ -12,6 +12,11 @@
 // "tcp-hex" those of one view):
 //   udp               numbered datagrams, one line each, paced (default
 //                     100000 at 20000/s), hex view hidden
+//   udp-flood-1400    junk datagrams (random bytes, fixed seed) of 1400 bytes
+//                     sent as fast as a peer can for 6 s, hex view hidden
+//   udp-flood-64k     the same with datagrams of 64 KB (65507 bytes, the
+//                     largest over IPv4); its stalls are set beside the
+//                     1400-byte flood's of the same run
 //   tcp-text-lines    a stream of 64-byte CR LF lines (default 20 MB) from a
 //                     local server, the terminal as its client, hex view hidden
 //   tcp-text-binary   random bytes (fixed seed), hex view hidden
@@ -30,6 +35,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDeadlineTimer>
+#include <QFile>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -47,6 +53,7 @@
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 using namespace Bench;
@@ -62,6 +69,12 @@ constexpr qint64 udpQuietMs = 3000;
 // Peers wait for the window at most this long.
 constexpr int peerWaitMs = 10000;
 constexpr int datagramDigits = 8;
+// A flood lasts this long; a short one warms the view's fonts up first.
+constexpr qint64 floodMs = 6000;
+constexpr qint64 floodWarmUpMs = 1000;
+constexpr int floodKinds = 16; // distinct junk datagrams a flood cycles through
+// The largest UDP payload over IPv4.
+constexpr int largestDatagram = 65507;
 // A view whose content no check predicts counts as showing everything once
 // it has not changed for this long after the last byte was sent.
 constexpr qint64 quietMs = 1000;
@@ -115,6 +128,76 @@ private:
     quint16 m_port;
     int m_count;
     int m_rate;
+};
+
+// Sends junk datagrams of one size as fast as it can until its time is up.
+class FloodPeer : public QThread
+{
+public:
+    FloodPeer(quint16 port, int size, qint64 durationMs)
+        : m_port(port)
+        , m_durationMs(durationMs)
+    {
+        for (int kind = 0; kind < floodKinds; ++kind)
+            m_datagrams.append(randomBytes(size, streamSeed + quint32(kind)));
+    }
+    std::atomic<qint64> sent{0};
+
+protected:
+    void run() override
+    {
+        QUdpSocket socket;
+        QElapsedTimer clock;
+        clock.start();
+        for (qint64 n = 0; clock.elapsed() < m_durationMs; ++n) {
+            if (socket.writeDatagram(m_datagrams.at(n % floodKinds), QHostAddress::LocalHost,
+                                     m_port) > 0)
+                ++sent;
+        }
+    }
+
+private:
+    quint16 m_port;
+    qint64 m_durationMs;
+    QList<QByteArray> m_datagrams;
+};
+
+// What the kernel tells of a UDP socket bound to `port` (/proc/net/udp6 for
+// the terminal's dual-stack socket): datagrams it dropped since the socket
+// was made and bytes it holds unread; none when it is not listed.
+struct KernelQueue
+{
+    qint64 drops = 0;
+    qint64 unreadBytes = 0;
+};
+
+std::optional<KernelQueue> kernelQueue(quint16 port)
+{
+    for (const char *table : {"/proc/net/udp6", "/proc/net/udp"}) {
+        QFile file(QString::fromLatin1(table));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() < 13 || !fields.at(1).contains(':'))
+                continue;
+            bool ok = false;
+            if (fields.at(1).split(':').last().toUInt(&ok, 16) != port || !ok)
+                continue;
+            KernelQueue queue;
+            queue.unreadBytes = fields.at(4).split(':').last().toLongLong(nullptr, 16);
+            queue.drops = fields.last().toLongLong();
+            return queue;
+        }
+    }
+    return std::nullopt;
+}
+
+// A flood's figures, for the summary.
+struct FloodFigures
+{
+    std::optional<double> outsideStallMs;
+    qint64 ownStallMs = 0;
 };
 
 // Serves one client the stream as fast as it takes it, then waits for the
@@ -213,6 +296,7 @@ public:
     {}
 
     void runUdp(int count, int rate);
+    FloodFigures runFlood(const char *name, int size, qint64 durationMs);
     CaseFigures runTcp(const char *name, const QString &what, const QByteArray &stream,
                        bool hexShown, bool textChecked);
 
@@ -316,6 +400,52 @@ void NetBench::runUdp(int count, int rate)
     std::printf("; %d after the last one shown\n", peer.sent.load() - 1 - lines.last);
 }
 
+// Floods the UDP terminal with junk datagrams of `size` bytes and prints the
+// longest stalls, what was sent, and what the window took of it (what the
+// kernel did not drop for want of room).
+FloodFigures NetBench::runFlood(const char *name, int size, qint64 durationMs)
+{
+    showPage("udp", "UDP_HEXcheckBox", false, "UDP_showtime_checkBox", "UDPcleandatapushButton",
+             "UDPcleanbytespushButton");
+    std::printf("[%s] junk datagrams of %d bytes as fast as they go for %.1f s, hex view "
+                "hidden: ",
+                name, size, durationMs / 1000.0);
+    FloodFigures figures;
+    const quint16 port = startUdp();
+    const std::optional<KernelQueue> before = kernelQueue(port);
+    if (!port || !before) {
+        std::printf("COULD NOT START the UDP terminal\n");
+        return figures;
+    }
+    FloodPeer peer(port, size, durationMs);
+    StallProbe probe;
+    PingStallProbe pings(&m_window);
+    peer.start();
+    runUntil([&peer] { return peer.isFinished(); }, durationMs + progressDeadlineMs);
+    // What the kernel still holds is read after the flood.
+    runUntil(
+        [port] {
+            const std::optional<KernelQueue> queue = kernelQueue(port);
+            return !queue || queue->unreadBytes == 0;
+        },
+        progressDeadlineMs);
+    const std::optional<PingStallProbe::Figures> outside = pings.figures();
+    figures.ownStallMs = probe.longestMs();
+    if (outside)
+        figures.outsideStallMs = outside->longestMs;
+    const std::optional<KernelQueue> after = kernelQueue(port);
+    widget<QPushButton>("UDPopencompushButton")->click();
+    const qint64 dropped = after ? after->drops - before->drops : 0;
+    const qint64 taken = peer.sent - dropped;
+    std::printf("sent %lld (%.0f MB); taken %lld = %.1f MB/s, dropped by the kernel %lld; "
+                "longest stall %s, own timer %lld ms; RSS now %ld KB\n",
+                static_cast<long long>(peer.sent.load()), megabytes(peer.sent * size),
+                static_cast<long long>(taken), megabytes(taken * size) * 1000.0 / durationMs,
+                static_cast<long long>(dropped), qPrintable(PingStallProbe::describe(outside)),
+                static_cast<long long>(figures.ownStallMs), currentRssKb());
+    return figures;
+}
+
 CaseFigures NetBench::runTcp(const char *name, const QString &what, const QByteArray &stream,
                              bool hexShown, bool textChecked)
 {
@@ -416,7 +546,8 @@ CaseFigures NetBench::runTcp(const char *name, const QString &what, const QByteA
 
 QStringList allCases()
 {
-    QStringList cases = {QStringLiteral("udp")};
+    QStringList cases = {QStringLiteral("udp"), QStringLiteral("udp-flood-1400"),
+                         QStringLiteral("udp-flood-64k")};
     for (const char *view : {"tcp-text-", "tcp-hex-"}) {
         for (const StreamShape &shape : streamShapes("\r\n"))
             cases.append(QLatin1String(view) + QLatin1String(shape.name));
@@ -424,10 +555,42 @@ QStringList allCases()
     return cases;
 }
 
+constexpr double stallGoalMs = 50;
+
+// The 64 KB flood's stalls beside the 1400-byte flood's of the same run.
+void printFloodSummary(const QMap<QString, FloodFigures> &floods)
+{
+    if (floods.isEmpty())
+        return;
+    std::printf("summary: UDP floods; goal: stalls < %.0f ms\n  %-16s %12s %12s\n", stallGoalMs,
+                "case", "outside ms", "own timer ms");
+    const auto outside = [](const FloodFigures &figures) {
+        return figures.outsideStallMs ? QString::number(*figures.outsideStallMs, 'f', 1)
+                                      : QStringLiteral("?");
+    };
+    for (auto flood = floods.cbegin(); flood != floods.cend(); ++flood)
+        std::printf("  %-16s %12s %12lld\n", qPrintable(flood.key()),
+                    qPrintable(outside(flood.value())),
+                    static_cast<long long>(flood.value().ownStallMs));
+    const QString small = QStringLiteral("udp-flood-1400");
+    const QString large = QStringLiteral("udp-flood-64k");
+    if (!floods.contains(small) || !floods.contains(large))
+        return;
+    const FloodFigures reference = floods.value(small);
+    const FloodFigures measured = floods.value(large);
+    const auto ratio = [](double value, double base) {
+        return base > 0 ? QString::number(value / base, 'f', 2) : QStringLiteral("-");
+    };
+    std::printf("  64k/1400          %12s %12s\n",
+                qPrintable(measured.outsideStallMs && reference.outsideStallMs
+                               ? ratio(*measured.outsideStallMs, *reference.outsideStallMs)
+                               : QStringLiteral("?")),
+                qPrintable(ratio(double(measured.ownStallMs), double(reference.ownStallMs))));
+}
+
 // Each shape's text and hex figures side by side, with the stall goal.
 void printSummary(const QMap<QString, CaseFigures> &figures, qsizetype size)
 {
-    constexpr double stallGoalMs = 50;
     if (figures.isEmpty())
         return;
     std::printf("summary: %.1f MB fed per TCP case; goal: stalls < %.0f ms\n", megabytes(size),
@@ -469,10 +632,20 @@ int main(int argc, char *argv[])
     std::printf("RSS before: %ld KB\n", currentRssKb());
     const qsizetype size = qsizetype(numbers[2]) * 1024 * 1024;
     QMap<QString, CaseFigures> figures;
+    QMap<QString, FloodFigures> floods;
     FontWarmUp fontWarmUp;
+    bool floodWarmedUp = false;
     for (const QString &name : *cases) {
         if (name == QLatin1String("udp")) {
             bench.runUdp(numbers[0], numbers[1]);
+            continue;
+        }
+        if (name.startsWith(QLatin1String("udp-flood-"))) {
+            const int datagramSize = name.endsWith(QLatin1String("64k")) ? largestDatagram : 1400;
+            // The first junk loads the fonts of its scripts, once per process.
+            if (!std::exchange(floodWarmedUp, true))
+                bench.runFlood("udp-flood-warm-up", 1400, floodWarmUpMs);
+            floods[name] = bench.runFlood(name.toLatin1().constData(), datagramSize, floodMs);
             continue;
         }
         const bool hexShown = name.startsWith(QLatin1String("tcp-hex-"));
@@ -483,6 +656,7 @@ int main(int argc, char *argv[])
         figures[name] = bench.runTcp(name.toLatin1().constData(), shape.what, shape.make(size),
                                      hexShown, shape.textChecked);
     }
+    printFloodSummary(floods);
     printSummary(figures, size);
     std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;

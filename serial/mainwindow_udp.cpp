@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "datagrambudget.h"
 #include "netterminalcodec.h"
 #include "prompt.h"
 #include "receivereport.h"
@@ -10,8 +11,11 @@
 #include <QUdpSocket>
 
 namespace {
-// Datagrams taken per call: a flood must not hold the window; the rest are
-// read on the next turn of the event loop.
+// What one read takes of the datagrams waiting: a flood must not hold the
+// window, so the rest are read on the next turn of the event loop. The bytes
+// bound large datagrams (a few milliseconds of decoding), the count small
+// ones.
+constexpr qint64 bytesPerRead = 256 * 1024;
 constexpr int datagramsPerRead = 2000;
 // Room in the kernel for the datagrams that arrive while the window draws.
 constexpr int udpReceiveBufferBytes = 4 * 1024 * 1024;
@@ -143,10 +147,14 @@ void MainWindow::readUDP()
     if (!udpSocket)
         return;
     const bool timeStamp = ui->UDP_showtime_checkBox->isChecked();
-    QString lastSender;
-    qint64 received = 0;
-    for (int i = 0; i < datagramsPerRead && udpSocket->hasPendingDatagrams(); ++i) {
-        QByteArray datagram(qMax<qint64>(udpSocket->pendingDatagramSize(), 0), Qt::Uninitialized);
+    DatagramBudget read(bytesPerRead, datagramsPerRead);
+    QHostAddress lastAddress;
+    quint16 lastPort = 0;
+    while (udpSocket->hasPendingDatagrams()) {
+        const qint64 pending = qMax<qint64>(udpSocket->pendingDatagramSize(), 0);
+        if (!read.admits(pending))
+            break;
+        QByteArray datagram(pending, Qt::Uninitialized);
         QHostAddress address;
         quint16 port = 0;
         const qint64 size =
@@ -154,14 +162,17 @@ void MainWindow::readUDP()
         if (size < 0)
             break;
         datagram.truncate(size);
+        read.take(size);
         udpReceiveView->appendBytes(datagram, timeStamp,
                                     address.toString() + QLatin1Char(':') + QString::number(port));
-        received += datagram.size();
-        lastSender = tr("from:%1:%2").arg(address.toString()).arg(port);
+        lastAddress = address;
+        lastPort = port;
     }
     // Only the latest sender would stay visible, so the message is set once.
-    if (!lastSender.isEmpty())
-        udpReceiveReport->add(received, tr("UDP receive ") + lastSender);
+    if (read.datagrams() > 0)
+        udpReceiveReport->add(read.bytes(),
+                              tr("UDP receive ") +
+                                  tr("from:%1:%2").arg(lastAddress.toString()).arg(lastPort));
 }
 
 // The UDP terminal's widgets for the handlers it shares with the others.

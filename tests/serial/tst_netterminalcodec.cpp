@@ -1,8 +1,12 @@
+#include "datagrambudget.h"
 #include "netterminalcodec.h"
 
 #include <QTest>
 
-// The rules of the UDP and TCP terminals: address and port boxes, send bytes.
+#include <numeric>
+
+// The rules of the UDP and TCP terminals: address and port boxes, send bytes,
+// how many of the datagrams waiting one read takes.
 class TestNetTerminalCodec : public QObject
 {
     Q_OBJECT
@@ -14,6 +18,8 @@ private Q_SLOTS:
     void address();
     void sendBytes_data();
     void sendBytes();
+    void datagramsPerRead_data();
+    void datagramsPerRead();
 };
 
 void TestNetTerminalCodec::port_data()
@@ -90,6 +96,32 @@ void TestNetTerminalCodec::sendBytes()
     QVERIFY2(actual == expected, qPrintable(QStringLiteral("input \"%1\": expected %2, got %3")
                                                 .arg(text, QString::fromLatin1(expected.toHex(' ')),
                                                      QString::fromLatin1(actual.toHex(' ')))));
+}
+
+void TestNetTerminalCodec::datagramsPerRead_data()
+{
+    QTest::addColumn<int>("datagrams"); // at most, within 100 bytes
+    QTest::addColumn<QList<qint64>>("waiting");
+    QTest::addColumn<int>("taken");
+    QTest::newRow("one above the bytes is taken alone") << 10 << QList<qint64>{500, 1} << 1;
+    QTest::newRow("filling the bytes exactly") << 10 << QList<qint64>{40, 60, 1} << 2;
+    QTest::newRow("stops before passing the bytes") << 10 << QList<qint64>{40, 61, 1} << 1;
+    QTest::newRow("empty ones up to the count") << 3 << QList<qint64>{0, 0, 0, 0} << 3;
+}
+
+void TestNetTerminalCodec::datagramsPerRead()
+{
+    QFETCH(int, datagrams);
+    QFETCH(QList<qint64>, waiting);
+    QFETCH(int, taken);
+    DatagramBudget read(100, datagrams);
+    for (const qint64 size : waiting) {
+        if (!read.admits(size))
+            break;
+        read.take(size);
+    }
+    QCOMPARE(read.datagrams(), taken);
+    QCOMPARE(read.bytes(), std::accumulate(waiting.cbegin(), waiting.cbegin() + taken, qint64(0)));
 }
 
 QTEST_GUILESS_MAIN(TestNetTerminalCodec)

@@ -34,9 +34,12 @@ private Q_SLOTS:
     void badAddressesAreRefused();
     void streamsKeepTheViewsBounded_data();
     void streamsKeepTheViewsBounded();
+    void floodIsTakenInPasses_data();
+    void floodIsTakenInPasses();
 
 private:
     void start();
+    [[nodiscard]] QUdpSocket *listeningSocket() const;
     [[nodiscard]] quint16 listeningPort() const;
     void sendFromPeer(const QByteArray &datagram);
 
@@ -64,13 +67,19 @@ void TestUdpTerminal::start()
     QCOMPARE(child<QPushButton>(*m_window, "UDPopencompushButton")->text(), QStringLiteral("Stop"));
 }
 
+QUdpSocket *TestUdpTerminal::listeningSocket() const
+{
+    for (QUdpSocket *socket : m_window->findChildren<QUdpSocket *>()) {
+        if (socket->state() == QAbstractSocket::BoundState)
+            return socket;
+    }
+    return nullptr;
+}
+
 quint16 TestUdpTerminal::listeningPort() const
 {
-    for (const QUdpSocket *socket : m_window->findChildren<QUdpSocket *>()) {
-        if (socket->state() == QAbstractSocket::BoundState)
-            return socket->localPort();
-    }
-    return 0;
+    const QUdpSocket *socket = listeningSocket();
+    return socket ? socket->localPort() : 0;
 }
 
 void TestUdpTerminal::sendFromPeer(const QByteArray &datagram)
@@ -311,6 +320,45 @@ void TestUdpTerminal::streamsKeepTheViewsBounded()
     verifyShown(*child<QPlainTextEdit>(*m_window, "UDP_StrTextBrowser"),
                 *child<QPlainTextEdit>(*m_window, "UDP_HexTextBrowser"), stream, text,
                 HexFormat::Style::Spaced);
+}
+
+void TestUdpTerminal::floodIsTakenInPasses_data()
+{
+    QTest::addColumn<int>("count");
+    QTest::addColumn<int>("size");
+    // Each flood fits the hex view's line limit whole.
+    QTest::newRow("64 KB datagrams") << 8 << 65507;
+    QTest::newRow("1400-byte datagrams") << 400 << 1400;
+}
+
+// Datagrams that wait in the socket together are read in passes that return
+// to the event loop between them, and every datagram taken shows whole, in
+// order, in both views.
+void TestUdpTerminal::floodIsTakenInPasses()
+{
+    QFETCH(int, count);
+    QFETCH(int, size);
+    child<QCheckBox>(*m_window, "UDP_HEXcheckBox")->setChecked(true);
+    start();
+    QUdpSocket *socket = listeningSocket();
+    QVERIFY(socket);
+    // Connected after the window's slot: sees what each pass left behind.
+    QList<bool> leftBehind;
+    connect(socket, &QUdpSocket::readyRead, this,
+            [&leftBehind, socket] { leftBehind.append(socket->hasPendingDatagrams()); });
+    QByteArray stream;
+    for (int i = 0; i < count; ++i) {
+        const QByteArray datagram =
+            QByteArray(QByteArray::number(i) + ' ').repeated(size).left(size);
+        sendFromPeer(datagram);
+        stream += datagram;
+    }
+    ReceiveChecks::verifyShown(*child<QPlainTextEdit>(*m_window, "UDP_StrTextBrowser"),
+                               *child<QPlainTextEdit>(*m_window, "UDP_HexTextBrowser"), stream,
+                               QString::fromLatin1(stream), HexFormat::Style::Spaced);
+    QVERIFY2(leftBehind.size() >= 2 && leftBehind.first(),
+             qPrintable(QStringLiteral("%1 passes").arg(leftBehind.size())));
+    QVERIFY(!socket->hasPendingDatagrams());
 }
 
 YURB_TEST_MAIN(TestUdpTerminal)
