@@ -281,6 +281,8 @@ private:
     void setUdpWidgetsStarted(bool started);
     void setTcpWidgetsStarted(bool started);
     void showTcpReceived(QTcpSocket *socket);
+    void writeTcpSend(QTcpSocket *socket, const QByteArray &payload);
+    void countTcpWritten(qint64 bytes);
 
     // Handlers the three terminals share (serial/mainwindow_terminals.cpp),
     // each given the widgets of the terminal whose slot calls it.
