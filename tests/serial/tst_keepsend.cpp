@@ -18,7 +18,7 @@
 
 #include <sys/socket.h>
 
-// Keep Send of the TCP terminal into a peer that reads nothing.
+// Keep Send of the serial and TCP terminals into a peer that reads nothing.
 class TestKeepSend : public QObject
 {
     Q_OBJECT
@@ -34,6 +34,8 @@ void TestKeepSend::repeatWaitsForTheLastSend_data()
     // The terminal's widget names begin with the prefix; the TCP mode.
     QTest::addColumn<QString>("prefix");
     QTest::addColumn<QString>("mode");
+    QTest::newRow("serial terminal") << ""
+                                     << "";
     QTest::newRow("TCP client") << "TCP"
                                 << "TCP Client";
     QTest::newRow("TCP server") << "TCP"
