@@ -11,6 +11,7 @@
 #include "toolswitches.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QQuickWindow>
 #include <QSerialPort>
 #include <QStyleFactory>
@@ -171,6 +172,13 @@ ToolDialog *MainWindow::newToolDialog(std::function<void()> forget)
 void MainWindow::on_actionExit_triggered()
 {
     close();
+}
+
+// Tools tell what quitting cuts short while the window is still there.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    closeSerialTerminalAtQuit();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::on_actionAbout_triggered()

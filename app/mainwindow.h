@@ -15,6 +15,7 @@
 #include "serialtoolrow.h"
 #include "tcpclientlist.h"
 #include "tofzones.h"
+#include "writeledger.h"
 
 #include <QAbstractSocket>
 #include <QHash>
@@ -97,6 +98,7 @@ public Q_SLOTS:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
@@ -161,7 +163,9 @@ private:
     [[nodiscard]] SerialTool serialTool(SerialToolId id);
     void openOrCloseSerialTool(const SerialTool &tool);
     void openSerialTool(const SerialTool &tool);
-    void closeSerialTool(const SerialTool &tool);
+    // Returns the tool's note of what the close cut short, if any.
+    QString closeSerialTool(const SerialTool &tool);
+    [[nodiscard]] static QString withNote(const QString &message, const QString &note);
     void loseSerialPort(SerialToolId id, const QString &reason);
     void dropSerialWorker(const SerialTool &tool);
     // The port as tool `id` holds it now (no worker when it holds none), and
@@ -181,6 +185,11 @@ private:
     [[nodiscard]] SerialTool serialTerminalTool();
     [[nodiscard]] bool comPortIsOpen() const;
     bool writeToSerialPort(const QByteArray &bytes);
+    bool queueOnSerialPort(const QByteArray &bytes, WriteLedger::Writer writer);
+    void comBytesWritten(qint64 bytes);
+    void dropQueuedSends();
+    [[nodiscard]] QString comUnsentNote() const;
+    void closeSerialTerminalAtQuit();
     [[nodiscard]] QString askFileToRead();
     bool openToRead(QFile &file);
     void stopSendingFile();
@@ -281,6 +290,8 @@ private:
     void setUdpWidgetsStarted(bool started);
     void setTcpWidgetsStarted(bool started);
     void showTcpReceived(QTcpSocket *socket);
+    void writeTcpSend(QTcpSocket *socket, const QByteArray &payload);
+    void countTcpWritten(qint64 bytes);
 
     // Handlers the three terminals share (serial/mainwindow_terminals.cpp),
     // each given the widgets of the terminal whose slot calls it.
@@ -705,6 +716,10 @@ private:
     ReceiveReport *m_comReceiveReport = nullptr;
     QFile *m_sendFile = nullptr;
     QTimer *m_sendFileTimer = nullptr;
+    // The open of the port a running Send File streams into.
+    SerialPortClaim m_sendFileClaim;
+    // What the terminal has queued on the port, by writer, until written.
+    WriteLedger m_comWrites;
     bool comExpandOpen = false;
     ToolDialog *comExpandDialog = nullptr;
     Ui::COM_Expand *comExpandUi = nullptr;

@@ -23,6 +23,12 @@
 //   hex-stamped   64-byte text lines, hex view shown, time stamps on
 //   cpu           64-byte lines paced at 11520 bytes/s for 5 s, hex view hidden:
 //                 the CPU time the process used meanwhile
+//   keepsend      Keep Send of 8000 bytes every 10 ms for 5 s into a device
+//                 that reads 960 bytes/s (a 9600-baud line), then Pause and the
+//                 device reading at full speed: the most the port held, the
+//                 memory grown and the bytes that still reached the device
+//                 after Pause, beside the same writes made on every tick
+//                 straight to a port (the road without back-pressure)
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -39,6 +45,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSerialPort>
+#include <QSpinBox>
 #include <QTabWidget>
 
 #include <algorithm>
@@ -69,6 +76,14 @@ constexpr int slowSeconds = 5;
 // of the CPU time it measures.
 constexpr int quietPollMs = 100;
 constexpr qsizetype lineBytes = 64;
+// Keep Send: a send box of this many bytes every interval, for this long,
+// into a device that reads a 9600-baud line's bytes; after Pause the device
+// reads at full speed for a while.
+constexpr qsizetype keepSendBytes = 8000;
+constexpr int keepSendIntervalMs = 10;
+constexpr int keepSendSeconds = 5;
+constexpr int slowDeviceBytesPerSecond = 960;
+constexpr int afterPauseMs = 1000;
 
 using Writer = std::function<void(int fd, const std::atomic<bool> &stop)>;
 
@@ -117,6 +132,106 @@ void writePaced(int fd, const QByteArray &bytes, int bytesPerSecond, const std::
     use.wallSeconds = std::chrono::duration<double>(Clock::now() - start).count();
     use.writer = threadCpuSeconds() - writerStart;
     use.process = cpuSeconds() - processStart;
+}
+
+// A device on a pty's master end that reads `bytesPerSecond` (a tenth of
+// it every 100 ms) until it is told to read at full speed, and counts what
+// it read since it was last asked.
+class SlowDevice
+{
+public:
+    SlowDevice(int fd, int bytesPerSecond)
+        : m_thread([this, fd, bytesPerSecond] { run(fd, bytesPerSecond); })
+    {}
+    ~SlowDevice()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    SlowDevice(const SlowDevice &) = delete;
+    SlowDevice &operator=(const SlowDevice &) = delete;
+
+    void readFast() { m_fast = true; }
+    [[nodiscard]] qint64 takeCount() { return m_read.exchange(0); }
+
+private:
+    void run(int fd, int bytesPerSecond)
+    {
+        char buffer[65536];
+        while (!m_stop) {
+            const size_t want = m_fast ? sizeof buffer : size_t(bytesPerSecond / 10);
+            pollfd readable{fd, POLLIN, 0};
+            if (poll(&readable, 1, 10) > 0) {
+                const ssize_t n = ::read(fd, buffer, want);
+                if (n > 0)
+                    m_read += n;
+            }
+            if (!m_fast)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        }
+    }
+
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_fast{false};
+    std::atomic<qint64> m_read{0};
+    std::thread m_thread;
+};
+
+// What a Keep Send run into a slow device came to.
+struct KeepSendFigures
+{
+    qint64 mostQueued = 0;
+    long rssGrowthKb = 0;
+    qint64 queuedAtPause = 0;
+    qint64 afterPause = 0;
+    qint64 duringRun = 0;
+};
+
+// Runs `tick` every keepSendIntervalMs (or, when null, lets the window's own
+// repeat run) for keepSendSeconds while `device` reads slowly, noting the
+// most `port` held; `pause` ends the repeat, after which the device reads
+// at full speed.
+KeepSendFigures runKeepSendCase(QSerialPort &port, SlowDevice &device,
+                                const std::function<void()> &tick,
+                                const std::function<void()> &pause)
+{
+    KeepSendFigures figures;
+    const long rssStart = currentRssKb();
+    QTimer ticks;
+    QObject::connect(&ticks, &QTimer::timeout, tick);
+    if (tick)
+        ticks.start(keepSendIntervalMs);
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout, [&] {
+        figures.mostQueued = std::max(figures.mostQueued, port.bytesToWrite());
+    });
+    sampler.start(5);
+    runUntil([] { return false; }, keepSendSeconds * 1000);
+    sampler.stop();
+    ticks.stop();
+    pause();
+    figures.rssGrowthKb = currentRssKb() - rssStart;
+    figures.queuedAtPause = port.bytesToWrite();
+    figures.duringRun = device.takeCount();
+    device.readFast();
+    runUntil([] { return false; }, afterPauseMs);
+    figures.afterPause = device.takeCount();
+    return figures;
+}
+
+void printKeepSendFigures(const char *road, const KeepSendFigures &figures)
+{
+    std::printf("    %-34s most held by the port %8lld B, RSS grown %6ld KB, queued at Pause "
+                "%8lld B, reached the device: %7lld B during the run, %8lld B after Pause\n",
+                road, static_cast<long long>(figures.mostQueued), figures.rssGrowthKb,
+                static_cast<long long>(figures.queuedAtPause),
+                static_cast<long long>(figures.duringRun),
+                static_cast<long long>(figures.afterPause));
+}
+
+double ratio(qint64 mended, qint64 reference)
+{
+    return reference > 0 ? double(mended) / double(reference) : 0;
 }
 
 // The pty alone: a thread writes the stream, this thread reads the slave.
@@ -191,6 +306,7 @@ public:
     CaseFigures runThroughput(const char *name, const QString &what, const QByteArray &stream,
                               bool checkText, bool hexShown, bool timeStamps);
     void runSlow(const QByteArray &stream);
+    void runKeepSend();
 
 private:
     template <typename T> T *widget(const char *name) const;
@@ -432,6 +548,57 @@ void SerialBench::runSlow(const QByteArray &stream)
     printVerdicts(outcome);
 }
 
+// The same slow device twice: first written on every tick straight to a
+// port, as a repeat without back-pressure does, then by the terminal's Keep
+// Send; the figures side by side, with the ratios.
+void SerialBench::runKeepSend()
+{
+    prepare(false, false);
+    std::printf("[keepsend] %lld bytes every %d ms for %d s into a device reading %d bytes/s, "
+                "then Pause and the device reading at full speed for %d ms:\n",
+                static_cast<long long>(keepSendBytes), keepSendIntervalMs, keepSendSeconds,
+                slowDeviceBytesPerSecond, afterPauseMs);
+    const QByteArray payload(keepSendBytes, 'k');
+
+    KeepSendFigures reference;
+    {
+        PtyPair pty;
+        QSerialPort port(pty.slavePath());
+        if (!port.open(QIODevice::ReadWrite)) {
+            std::printf("    COULD NOT OPEN the reference pty\n");
+            return;
+        }
+        SlowDevice device(pty.masterFd(), slowDeviceBytesPerSecond);
+        reference = runKeepSendCase(
+            port, device, [&] { port.write(payload); }, [] {});
+    }
+    printKeepSendFigures("written on every tick (reference):", reference);
+
+    KeepSendFigures mended;
+    {
+        PtyPair pty;
+        ThreadSerial *worker = openPort(pty);
+        if (!worker) {
+            std::printf("    COULD NOT OPEN the pty\n");
+            return;
+        }
+        SlowDevice device(pty.masterFd(), slowDeviceBytesPerSecond);
+        widget<QPlainTextEdit>("sendMsgtextEdit")->setPlainText(QString::fromLatin1(payload));
+        widget<QCheckBox>("obocheckBox")->setChecked(true);
+        widget<QSpinBox>("delayspinBox")->setValue(keepSendIntervalMs);
+        auto *send = widget<QPushButton>("sendmsgBtn");
+        send->click();
+        mended = runKeepSendCase(*worker->serialPort, device, {}, [send] { send->click(); });
+        m_openButton->click();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    printKeepSendFigures("Keep Send of the terminal:", mended);
+    std::printf("    terminal/reference: most held %.4f, RSS grown %.4f, after Pause %.4f\n",
+                ratio(mended.mostQueued, reference.mostQueued),
+                ratio(mended.rssGrowthKb, reference.rssGrowthKb),
+                ratio(mended.afterPause, reference.afterPause));
+}
+
 QStringList allCases()
 {
     QStringList cases;
@@ -441,6 +608,7 @@ QStringList allCases()
     }
     cases.insert(cases.indexOf(QLatin1String("hex-lines")) + 1, QStringLiteral("hex-stamped"));
     cases.append(QStringLiteral("cpu"));
+    cases.append(QStringLiteral("keepsend"));
     return cases;
 }
 
@@ -501,6 +669,10 @@ int main(int argc, char *argv[])
         const QByteArray caseName = name.toLatin1();
         if (name == QLatin1String("cpu")) {
             bench.runSlow(numberedLines(qsizetype(slowBytesPerSecond) * slowSeconds, "\n"));
+            continue;
+        }
+        if (name == QLatin1String("keepsend")) {
+            bench.runKeepSend();
             continue;
         }
         const bool hexShown = name.startsWith(QLatin1String("hex-"));

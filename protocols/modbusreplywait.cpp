@@ -3,7 +3,6 @@
 #include <QAbstractEventDispatcher>
 #include <QAbstractSocket>
 #include <QElapsedTimer>
-#include <QSerialPort>
 
 #include <array>
 
@@ -40,12 +39,13 @@ void watchLoopTurns()
     loopTurns.sinceTurn.start();
 }
 
-// Writes out what the device holds back from a write.
+// Hands a socket's request to the system at once. A serial port is never
+// flushed, as no writer of the shared port is: a flush writes at once, and a
+// device that cannot take bytes yet refuses it. The port writes the request
+// as the device takes it, from the wait below or from the event loop.
 void sendWritten(QIODevice *device)
 {
-    if (auto *serial = qobject_cast<QSerialPort *>(device))
-        serial->flush();
-    else if (auto *socket = qobject_cast<QAbstractSocket *>(device))
+    if (auto *socket = qobject_cast<QAbstractSocket *>(device))
         socket->flush();
 }
 

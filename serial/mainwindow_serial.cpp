@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "prompt.h"
 #include "receivereport.h"
 #include "receiveview.h"
 #include "sendencoder.h"
@@ -16,6 +17,9 @@
 namespace {
 // Lines of Send File leave this far apart.
 constexpr int sendFileLineMs = 5;
+// Send File reads at most this much of a line at a time, so a file without
+// line ends is never held whole.
+constexpr qint64 sendFilePieceBytes = 4096;
 } // namespace
 
 void MainWindow::Serial_Init_Start()
@@ -76,9 +80,13 @@ SerialTool MainWindow::serialTerminalTool()
     tool.receive = &MainWindow::readCom;
     tool.connectAtOpen = [this] {
         connect(comSendTimer, &QTimer::timeout, this, &MainWindow::sendMsg, Qt::UniqueConnection);
+        connect(serialThread->serialPort, &QSerialPort::bytesWritten, this,
+                &MainWindow::comBytesWritten);
     };
     tool.disconnectAtClose = [this] {
         disconnect(comSendTimer, &QTimer::timeout, this, &MainWindow::sendMsg);
+        serialThread->serialPort->disconnect(this);
+        m_comWrites.clear();
     };
     tool.opened = [this] {
         m_comReceiveView->resetDecoder();
@@ -104,8 +112,14 @@ SerialTool MainWindow::serialTerminalTool()
         // a device opened later is unsafe.
         if (comSendTimer->isActive())
             endRepeat(serialTerminalWidgets());
+        // What the port still holds goes no further: the close neither waits
+        // for a slow device to take it nor leaves it to reach the device.
+        dropQueuedSends();
         // What arrived before the close still reaches the views.
         m_comReceiveView->flush();
+    };
+    tool.closeNote = [this] {
+        return comUnsentNote();
     };
     tool.closed = [this] {
         ui->com_checkBox_DTR->setChecked(false);
@@ -149,6 +163,9 @@ TerminalWidgets MainWindow::serialTerminalWidgets()
     terminal.sendOnce = [this] {
         sendMsg();
     };
+    terminal.dropQueued = [this] {
+        dropQueuedSends();
+    };
     terminal.sentCounter = ui->sendbyteslcdNumber;
     terminal.receivedCounter = ui->recvbyteslcdNumber;
     return terminal;
@@ -161,6 +178,14 @@ void MainWindow::sendmsgBtn_clicked()
 
 void MainWindow::sendMsg()
 {
+    // A repeat sends again only once the port has written its last send: a
+    // device slower than the repeat holds it back, instead of a queue that
+    // grows without bound.
+    const qint64 waiting = m_comWrites.pending(WriteLedger::Writer::Send);
+    if (comSendTimer->isActive() && waiting > 0) {
+        statusBar()->showMessage(tr("Waiting: the port has not written %1 bytes yet").arg(waiting));
+        return;
+    }
     const QString text = ui->sendMsgtextEdit->toPlainText();
     QByteArray bytes;
     if (ui->sendAsHexcheckBox->isChecked()) {
@@ -179,23 +204,78 @@ void MainWindow::sendMsg()
     writeToSerialPort(bytes);
 }
 
-// Writes to the shared port and counts only what the port took; a refused
-// write is reported, not counted.
+// Queues the bytes on the shared port. They are counted, and "Send Success"
+// shown, as the port writes them (comBytesWritten); a refused write is told.
 bool MainWindow::writeToSerialPort(const QByteArray &bytes)
 {
     if (!comPortIsOpen()) {
         statusBar()->showMessage(tr("Send failed: the serial port is not open"));
         return false;
     }
-    const qint64 written = serialThread->serialPort->write(bytes);
-    if (written < 0) {
-        statusBar()->showMessage(
-            tr("Send failed: %1").arg(serialThread->serialPort->errorString()));
+    if (!queueOnSerialPort(bytes, WriteLedger::Writer::Send))
+        return false;
+    // Nothing to write has gone at once.
+    if (bytes.isEmpty())
+        statusBar()->showMessage(tr("Send Success"));
+    return true;
+}
+
+// Every write of the terminal goes this way: into the port's queue, which
+// the port writes as the device takes it. Nothing flushes it, since a flush
+// writes at once and a device that cannot take more refuses it.
+bool MainWindow::queueOnSerialPort(const QByteArray &bytes, WriteLedger::Writer writer)
+{
+    QSerialPort *port = serialThread->serialPort;
+    const qint64 queued = port->write(bytes);
+    if (queued < 0) {
+        statusBar()->showMessage(tr("Send failed: %1").arg(port->errorString()));
         return false;
     }
-    addToCounter(ui->sendbyteslcdNumber, written);
-    statusBar()->showMessage(tr("Send Success"));
+    m_comWrites.queued(writer, queued);
     return true;
+}
+
+// The port wrote `bytes` more: the sends among them are counted, and a send
+// written whole is told.
+void MainWindow::comBytesWritten(qint64 bytes)
+{
+    const WriteLedger::Written written = m_comWrites.written(bytes);
+    addToCounter(ui->sendbyteslcdNumber, written.sendBytes);
+    if (written.sendsDone > 0)
+        statusBar()->showMessage(tr("Send Success"));
+}
+
+// Takes back what the port holds of the terminal's sends, in its own queue
+// and the driver's, so that none of it reaches the device after a pause or a
+// close. A running Send File keeps its bytes.
+void MainWindow::dropQueuedSends()
+{
+    if (m_sendFile || !comPortIsOpen())
+        return;
+    QSerialPort *port = serialThread->serialPort;
+    m_comWrites.dropNewest(port->bytesToWrite());
+    port->clear(QSerialPort::Output);
+}
+
+// What the port has not written of what the terminal queued, and what Send
+// File has not read of its file yet.
+QString MainWindow::comUnsentNote() const
+{
+    qint64 unsent = m_comWrites.pending();
+    if (m_sendFile)
+        unsent += m_sendFile->size() - m_sendFile->pos();
+    return unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
+}
+
+// Quitting closes the port with the window. While the terminal still has
+// bytes to write, it closes the port first, so that the count is final, and
+// tells it in a box: the status bar goes with the window.
+void MainWindow::closeSerialTerminalAtQuit()
+{
+    if (!serialPortOpen || serialPortHolder != SerialToolId::Terminal || comUnsentNote().isEmpty())
+        return;
+    const QString note = closeSerialTool(serialTerminalTool());
+    Prompt::warning(this, tr("warning:"), tr("Quitting closed the serial port: %1.").arg(note));
 }
 
 void MainWindow::obocheckBox_clicked()
@@ -238,45 +318,62 @@ void MainWindow::actionLoadfile_triggered()
     importIntoSendBox(serialTerminalWidgets());
 }
 
-// Sends the file line by line, one line every 5 ms from a timer, so the
-// window stays live and the port really writes each line before the next.
+// Sends the file line by line from a 5 ms timer, so the window stays live.
+// The file goes only into the open of the port that the terminal held when
+// the user asked for it: chosen after that open closed, it is not sent.
 void MainWindow::actionSendfile_triggered()
 {
     if (m_sendFile)
         return;
+    const SerialPortClaim claim = claimSerialPort(SerialToolId::Terminal);
     const QString name = askFileToRead();
     if (name.isEmpty())
         return;
+    if (!stillHolds(claim)) {
+        statusBar()->showMessage(
+            tr("Send failed: the serial port was closed while the file was chosen"));
+        return;
+    }
     auto *file = new QFile(name, this);
     if (!openToRead(*file)) {
         delete file;
         return;
     }
     m_sendFile = file;
+    m_sendFileClaim = claim;
     ui->sendfileBtn->setEnabled(false);
+    m_sendFileTimer->start();
     sendNextFileLine();
-    if (m_sendFile)
-        m_sendFileTimer->start();
 }
 
+// One piece a tick (a line, or a part of a long one), and only once the port
+// has written the piece before: the file goes at the pace the device takes
+// it, with one piece at most in the port's queue. It ends when the port has
+// written the last piece, or when the open it streams into is gone.
 void MainWindow::sendNextFileLine()
 {
     if (!m_sendFile)
+        return;
+    if (!stillHolds(m_sendFileClaim)) {
+        stopSendingFile();
+        return;
+    }
+    if (m_comWrites.pending(WriteLedger::Writer::File) > 0)
         return;
     if (m_sendFile->atEnd()) {
         stopSendingFile();
         statusBar()->showMessage(tr("Success for send the data in the file"));
         return;
     }
-    const QByteArray line = m_sendFile->readLine();
-    if (!comPortIsOpen() || serialThread->serialPort->write(line) != line.size()) {
-        const QString reason =
-            comPortIsOpen() ? serialThread->serialPort->errorString() : QString();
+    const QByteArray piece = m_sendFile->readLine(sendFilePieceBytes + 1);
+    if (piece.isEmpty()) {
+        const QString reason = m_sendFile->errorString();
         stopSendingFile();
         statusBar()->showMessage(tr("Send failed: %1").arg(reason));
         return;
     }
-    serialThread->serialPort->flush();
+    if (!queueOnSerialPort(piece, WriteLedger::Writer::File))
+        stopSendingFile();
 }
 
 void MainWindow::stopSendingFile()

@@ -216,9 +216,10 @@ void MainWindow::openSerialTool(const SerialTool &tool)
     setOpenButtonStyle(row.openButton, true);
 }
 
-void MainWindow::closeSerialTool(const SerialTool &tool)
+QString MainWindow::closeSerialTool(const SerialTool &tool)
 {
     const SerialToolRow row = serialToolRow(tool.id);
+    const QString note = tool.closeNote ? tool.closeNote() : QString();
     if (tool.beforeClose)
         tool.beforeClose();
     serialPortOpen = false;
@@ -230,10 +231,16 @@ void MainWindow::closeSerialTool(const SerialTool &tool)
     (this->*row.settingsSwitch)(true);
     if (tool.closed)
         tool.closed();
-    statusBar()->showMessage(tr("Serial closed"));
+    statusBar()->showMessage(withNote(tr("Serial closed"), note));
     row.openButton->setText(tr("Open"));
     serialScanTimer->start(500);
     setOpenButtonStyle(row.openButton, false);
+    return note;
+}
+
+QString MainWindow::withNote(const QString &message, const QString &note)
+{
+    return note.isEmpty() ? message : message + QStringLiteral("; ") + note;
 }
 
 // The device went away under an open port: the tool that holds it closes it
@@ -241,8 +248,8 @@ void MainWindow::closeSerialTool(const SerialTool &tool)
 void MainWindow::loseSerialPort(SerialToolId id, const QString &reason)
 {
     const QString port = serialThread->portName;
-    closeSerialTool(serialTool(id));
-    statusBar()->showMessage(tr("Serial port %1 was lost: %2").arg(port, reason));
+    const QString note = closeSerialTool(serialTool(id));
+    statusBar()->showMessage(withNote(tr("Serial port %1 was lost: %2").arg(port, reason), note));
 }
 
 // Cuts the tool's connections to the worker and lets the worker go. The

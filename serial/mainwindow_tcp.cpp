@@ -160,6 +160,7 @@ bool MainWindow::TCP_Client_WorkOpen()
     connect(tcpClientSocket, &QAbstractSocket::connected, this, &MainWindow::TCP_Client_Connected);
     connect(tcpClientSocket, &QAbstractSocket::errorOccurred, this, &MainWindow::displayError);
     connect(tcpClientSocket, &QIODevice::readyRead, this, &MainWindow::TCP_Client_ReadMessage);
+    connect(tcpClientSocket, &QIODevice::bytesWritten, this, &MainWindow::countTcpWritten);
     setTcpWidgetsStarted(true);
     statusBar()->showMessage(tr("Connecting to TCP server"));
     tcpClientSocket->connectToHost(tcpTargetIp.trimmed(), *port);
@@ -263,6 +264,7 @@ void MainWindow::TCP_updateserver()
         tcpClients.append(client, address);
         connect(client, &QAbstractSocket::disconnected, this, &MainWindow::TCP_updateSendStatus);
         connect(client, &QIODevice::readyRead, this, &MainWindow::TCP_Server_ReadMessage);
+        connect(client, &QIODevice::bytesWritten, this, &MainWindow::countTcpWritten);
     }
 }
 
@@ -340,15 +342,15 @@ void MainWindow::TCPsendmsgBtn_clicked()
     pressSendButton(tcpTerminalWidgets());
 }
 
-// Writes only on an established connection, and counts what was written.
+// Writes only on an established connection.
 void MainWindow::TCP_Client_WorkSendMessage()
 {
     const QString text = ui->TCPsendMsgtextEdit->toPlainText();
     if (text.isEmpty() || !tcpClientSocket ||
         tcpClientSocket->state() != QAbstractSocket::ConnectedState)
         return;
-    addToCounter(ui->TCPsendbyteslcdNumber, tcpClientSocket->write(NetTerminalCodec::sendBytes(
-                                                text, ui->TCPsendAsHexcheckBox->isChecked())));
+    writeTcpSend(tcpClientSocket,
+                 NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked()));
 }
 
 // Writes to every client of the address chosen in the client box.
@@ -362,7 +364,24 @@ void MainWindow::TCP_Server_WorkSendMessage()
     const QList<QTcpSocket *> targets =
         tcpClients.clientsOf(ui->TCP_Client_IP_comboBox->currentText());
     for (QTcpSocket *client : targets)
-        addToCounter(ui->TCPsendbyteslcdNumber, client->write(payload));
+        writeTcpSend(client, payload);
+}
+
+// Queues one send on a socket. A repeat writes to a socket again only once
+// it has handed its last send to the system: a peer that reads slower than
+// the repeat holds it back, instead of a queue that grows without bound.
+// The bytes are counted as the socket writes them (countTcpWritten).
+void MainWindow::writeTcpSend(QTcpSocket *socket, const QByteArray &payload)
+{
+    if (tcpSendTimer->isActive() && socket->bytesToWrite() > 0)
+        return;
+    if (socket->write(payload) < 0)
+        statusBar()->showMessage(tr("Send failed: %1").arg(socket->errorString()));
+}
+
+void MainWindow::countTcpWritten(qint64 bytes)
+{
+    addToCounter(ui->TCPsendbyteslcdNumber, bytes);
 }
 
 void MainWindow::TCP_obocheckBox_clicked()

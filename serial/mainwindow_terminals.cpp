@@ -47,10 +47,13 @@ void MainWindow::pressSendButton(const TerminalWidgets &terminal)
     terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/pause.png")));
 }
 
-// Ends the repeat: the timer stops and the button reads its send text again.
+// Ends the repeat: the timer stops, what it left queued is taken back where
+// the transport allows, and the button reads its send text again.
 void MainWindow::endRepeat(const TerminalWidgets &terminal)
 {
     terminal.sendTimer->stop();
+    if (terminal.dropQueued)
+        terminal.dropQueued();
     terminal.sendButton->setText(terminal.sendText);
     terminal.sendButton->setIcon(QIcon(QStringLiteral(":images/send.png")));
 }

@@ -204,7 +204,8 @@ void MainWindow::UDPsendmsgBtn_clicked()
 }
 
 // Sends the send box as one datagram to the remote address checked at the
-// start; only a datagram that left is counted.
+// start. The system takes a datagram whole or refuses it, so nothing waits:
+// only a datagram that left is counted, and a refused one is told.
 void MainWindow::UDP_sendMsg()
 {
     const QString text = ui->UDPsendMsgtextEdit->toPlainText();
@@ -214,7 +215,12 @@ void MainWindow::UDP_sendMsg()
         return;
     const QByteArray datagram =
         NetTerminalCodec::sendBytes(text, ui->UDPsendAsHexcheckBox->isChecked());
-    addToCounter(ui->UDPsendbyteslcdNumber, udpSendSocket->writeDatagram(datagram, address, *port));
+    const qint64 sent = udpSendSocket->writeDatagram(datagram, address, *port);
+    if (sent < 0) {
+        statusBar()->showMessage(tr("Send failed: %1").arg(udpSendSocket->errorString()));
+        return;
+    }
+    addToCounter(ui->UDPsendbyteslcdNumber, sent);
 }
 
 void MainWindow::UDP_obocheckBox_clicked()

@@ -3,6 +3,7 @@
 #include "serialtoolrow.h"
 
 #include <QByteArray>
+#include <QString>
 
 #include <functional>
 
@@ -26,4 +27,7 @@ struct SerialTool
     std::function<void()> failed;            // after a failed open
     std::function<void()> beforeClose;       // before the port closes
     std::function<void()> closed;            // after the settings are enabled again
+    // Asked as the port begins to close (by a Close or a lost device): what
+    // the close cuts short, told after its message; empty for nothing.
+    std::function<QString()> closeNote;
 };

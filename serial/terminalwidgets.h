@@ -34,6 +34,9 @@ struct TerminalWidgets
     QTimer *sendTimer = nullptr;
     int sendInterval = 0;
     std::function<void()> sendOnce;
+    // Takes back what the transport still holds of a repeat that ends, where
+    // it can; may be left empty.
+    std::function<void()> dropQueued;
     QLCDNumber *sentCounter = nullptr;
     QLCDNumber *receivedCounter = nullptr;
 };

@@ -2,6 +2,27 @@
 
 #include "portsettings.h"
 
+#include <optional>
+
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
+namespace {
+
+// A device that is gone leaves its descriptor hung up: poll reports the
+// hang-up at once, and a write of nothing fails with the system's reason
+// (a write of nothing to a device that is there succeeds).
+std::optional<QString> hangUpReason(int descriptor)
+{
+    pollfd probe{descriptor, 0, 0};
+    if (::poll(&probe, 1, 0) <= 0 || !(probe.revents & (POLLHUP | POLLERR | POLLNVAL)))
+        return std::nullopt;
+    return qt_error_string(::write(descriptor, "", 0) < 0 ? errno : EIO);
+}
+
+} // namespace
+
 ThreadSerial::ThreadSerial(QObject *parent)
     : QThread(parent)
 {}
@@ -56,9 +77,8 @@ void ThreadSerial::Init(bool connectRead)
         return;
     if (connectRead)
         connect(serialPort, &QSerialPort::readyRead, this, &ThreadSerial::readData);
-    // Queued: the port is closed outside its own notification.
-    connect(serialPort, &QSerialPort::errorOccurred, this, &ThreadSerial::checkError,
-            Qt::QueuedConnection);
+    // Direct, so the error is judged while the port's reason is its own.
+    connect(serialPort, &QSerialPort::errorOccurred, this, &ThreadSerial::checkError);
 }
 
 void ThreadSerial::setDTR(bool on)
@@ -80,7 +100,12 @@ void ThreadSerial::setRTS(bool on)
 void ThreadSerial::run() {}
 
 // A device that is gone makes every read fail at once, over and over: the
-// port is closed before that can spin, and the loss is reported.
+// port is closed before that can spin, and the loss is reported. A write the
+// device could not take yet (EAGAIN, which the port reports as a resource
+// error, from a flush into a full output buffer) is back-pressure: the bytes
+// wait in the port and go as the device takes them. The port's text of an
+// error may be stale (a read that finds a hung-up device fails without
+// setting errno), so a hang-up is told with the reason the device gives now.
 void ThreadSerial::checkError(QSerialPort::SerialPortError error)
 {
     if (m_lost || !serialPort->isOpen())
@@ -88,10 +113,25 @@ void ThreadSerial::checkError(QSerialPort::SerialPortError error)
     if (error != QSerialPort::ResourceError && error != QSerialPort::ReadError &&
         error != QSerialPort::WriteError)
         return;
+    QString reason = serialPort->errorString();
+    if (const std::optional<QString> hungUp = hangUpReason(int(serialPort->handle()))) {
+        reason = *hungUp;
+    } else if (error == QSerialPort::ResourceError && reason == qt_error_string(EAGAIN)) {
+        serialPort->clearError();
+        return;
+    }
     m_lost = true;
-    const QString reason = serialPort->errorString();
+    m_lostReason = reason;
+    // Closed outside the port's own notification.
+    QMetaObject::invokeMethod(this, &ThreadSerial::closeLostPort, Qt::QueuedConnection);
+}
+
+void ThreadSerial::closeLostPort()
+{
+    if (!serialPort->isOpen())
+        return;
     serialPort->close();
-    Q_EMIT portLost(reason);
+    Q_EMIT portLost(m_lostReason);
 }
 
 void ThreadSerial::readData()

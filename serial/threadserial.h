@@ -43,7 +43,9 @@ Q_SIGNALS:
     void Serial_read_Data(const QByteArray &data);
     // The device went away while the port was open (an adapter unplugged, a
     // read or write that failed). The worker has closed the port already;
-    // emitted once, with the system's reason.
+    // emitted once, with the system's reason for the loss. A device that only
+    // takes bytes slower than they come (a full output buffer) is not lost:
+    // its bytes wait in the port.
     void portLost(const QString &reason);
 
 protected:
@@ -52,7 +54,9 @@ protected:
 private Q_SLOTS:
     void readData();
     void checkError(QSerialPort::SerialPortError error);
+    void closeLostPort();
 
 private:
     bool m_lost = false;
+    QString m_lostReason;
 };

@@ -1,3 +1,4 @@
+#include "modbusreplywait.h"
 #include "ptypair.h"
 #include "threadserial.h"
 
@@ -7,6 +8,7 @@
 
 #include <memory>
 
+#include <cerrno>
 #include <termios.h>
 
 // The port worker against a pty standing in for the device.
@@ -26,6 +28,7 @@ private Q_SLOTS:
     void deletingAStartedWorkerIsSafe();
     void lostDeviceIsReportedOnce_data();
     void lostDeviceIsReportedOnce();
+    void fullDeviceIsNotALoss();
 };
 
 static std::unique_ptr<ThreadSerial> openWorker(const QString &path, bool connectRead)
@@ -187,7 +190,8 @@ void TestThreadSerial::lostDeviceIsReportedOnce_data()
 }
 
 // The far end goes away: the worker closes the port (no endless failing
-// reads) and reports the loss once, with the system's reason.
+// reads) and reports the loss once, with the reason of the loss itself (a
+// pty's other end hanging up fails with EIO), not a stale one.
 void TestThreadSerial::lostDeviceIsReportedOnce()
 {
     QFETCH(bool, connectRead);
@@ -197,10 +201,34 @@ void TestThreadSerial::lostDeviceIsReportedOnce()
     QSignalSpy lost(worker.get(), &ThreadSerial::portLost);
     pty.reset();
     QTRY_COMPARE(lost.count(), 1);
-    QVERIFY(!lost.first().first().toString().isEmpty());
+    QCOMPARE(lost.first().first().toString(), qt_error_string(EIO));
     QVERIFY(!worker->serialPort->isOpen());
     QTest::qWait(100);
     QCOMPARE(lost.count(), 1);
+}
+
+// A device that takes nothing for a while (a slow UART, a full USB adapter)
+// fills the port's output, and a flush into it is refused (as the serial
+// terminal's Send File and the Modbus master's request once flushed). That
+// is back-pressure: nothing is reported lost, and once the device reads
+// again every byte arrives, in order.
+void TestThreadSerial::fullDeviceIsNotALoss()
+{
+    PtyPair pty;
+    const auto worker = openWorker(pty.slavePath(), false);
+    QSignalSpy lost(worker.get(), &ThreadSerial::portLost);
+    QByteArray expected(64 * 1024, 'a');
+    worker->serialPort->write(expected);
+    QTest::qWait(100);
+    QVERIFY(!worker->serialPort->flush());
+    const QByteArray request = QByteArray::fromHex("010300000001840a");
+    ModbusReplyCollector collector(request, Nuvelix_ModBus_Mode::Rtu);
+    QVERIFY(ModbusReplyWait::exchange(worker->serialPort, request, collector, 100) ==
+            PortWait::Outcome::TimedOut);
+    expected += request;
+    QCOMPARE(lost.count(), 0);
+    QCOMPARE(pty.read(expected.size(), 10000), expected);
+    QCOMPARE(lost.count(), 0);
 }
 
 QTEST_GUILESS_MAIN(TestThreadSerial)

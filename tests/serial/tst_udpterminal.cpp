@@ -28,6 +28,7 @@ private Q_SLOTS:
     void counterStopsAt99999();
     void send_data();
     void send();
+    void refusedDatagramIsTold();
     void portInUseIsReported();
     void stopEndsTheRepeat();
     void badAddressesAreRefused_data();
@@ -206,6 +207,22 @@ void TestUdpTerminal::send()
     QCOMPARE(datagram.toHex(' '), expected.toHex(' '));
     QCOMPARE(child<QLCDNumber>(*m_window, "UDPsendbyteslcdNumber")->intValue(),
              int(expected.size()));
+}
+
+// A datagram the system refuses (larger than UDP carries) is told, and not
+// counted as sent.
+void TestUdpTerminal::refusedDatagramIsTold()
+{
+    start();
+    child<QLineEdit>(*m_window, "UDPFarPortlineEdit")->setText(QString::number(m_peer.localPort()));
+    child<QPlainTextEdit>(*m_window, "UDPsendMsgtextEdit")
+        ->setPlainText(QString(70000, QLatin1Char('u')));
+    press(child<QPushButton>(*m_window, "UDPsendmsgBtn"));
+    QVERIFY2(status(*m_window).startsWith(QStringLiteral("Send failed: ")),
+             qPrintable(status(*m_window)));
+    QCOMPARE(child<QLCDNumber>(*m_window, "UDPsendbyteslcdNumber")->intValue(), 0);
+    QTest::qWait(100);
+    QVERIFY(!m_peer.hasPendingDatagrams());
 }
 
 // A local port already bound elsewhere is reported, and the terminal stays
