@@ -15,6 +15,14 @@
 namespace {
 // A press that finds the port held by another action is tried again so soon.
 constexpr int sessionRetryMs = 20;
+
+// The picture of a complete signal reply; none for a reply without a value
+// or with one outside the table.
+std::optional<QString> signalPictureOf(const QByteArray &reply)
+{
+    const std::optional<int> value = GsmReplies::signalValue(reply);
+    return value ? GsmReplies::signalPicture(*value) : std::nullopt;
+}
 } // namespace
 
 void MainWindow::GSM_Init_Start()
@@ -199,7 +207,7 @@ bool MainWindow::gsmRun(AtTransaction &transaction, std::optional<int> waitPolls
 std::optional<bool> MainWindow::gsmCommandOk(const QByteArray &command, int polls, int intervalMs)
 {
     AtTransaction transaction(command, polls, intervalMs);
-    transaction.await(QByteArrayLiteral("OK\r\n"));
+    transaction.await(&GsmReplies::holdsOk);
     if (!gsmRun(transaction))
         return std::nullopt;
     return transaction.matchedIndex() == 0;
@@ -262,9 +270,13 @@ void MainWindow::Phone_Status()
             });
             if (!gsmRun(transaction))
                 return;
-            if (transaction.matchedIndex() == 0) {
-                *query.state = *GsmReplies::switchState(transaction.reply(), query.query);
-                gsmShowSwitch(query.button, *query.state == 1);
+            const std::optional<int> state =
+                transaction.matchedIndex() == 0
+                    ? GsmReplies::switchState(transaction.reply(), query.query)
+                    : std::nullopt;
+            if (state) {
+                *query.state = *state;
+                gsmShowSwitch(query.button, *state == 1);
             }
         }
         ui->GSMopencompushButton->setEnabled(true);
@@ -370,16 +382,14 @@ void MainWindow::GSMTestSignalpushButton_triggered()
 void MainWindow::gsmQuerySignal()
 {
     AtTransaction query("AT+CSQ\r\n", 11, 100);
-    query.await([](const QByteArray &reply) {
-        const std::optional<int> value = GsmReplies::signalValue(reply);
-        return value && GsmReplies::signalPicture(*value);
-    });
+    query.await([](const QByteArray &reply) { return signalPictureOf(reply).has_value(); });
     query.failOn(QByteArrayLiteral("ERROR\r\n"));
     if (!gsmRun(query))
         return;
-    if (query.matchedIndex() == 0)
-        ui->GSMCheckSigneltext->setPixmap(
-            QPixmap(*GsmReplies::signalPicture(*GsmReplies::signalValue(query.reply()))));
+    const std::optional<QString> picture =
+        query.matchedIndex() == 0 ? signalPictureOf(query.reply()) : std::nullopt;
+    if (picture)
+        ui->GSMCheckSigneltext->setPixmap(QPixmap(*picture));
     else if (query.failed())
         gsmFailureBox();
 }
@@ -396,7 +406,7 @@ void MainWindow::gsmSwitchPressed(int &state, QPushButton *button, const GsmSwit
            [this, &state, button, commands] {
                const bool on = state == 1;
                AtTransaction flip(on ? commands.off : commands.on, on ? 101 : 201, 10);
-               flip.await(QByteArrayLiteral("OK\r\n"));
+               flip.await(&GsmReplies::holdsOk);
                if (!gsmRun(flip))
                    return;
                if (flip.matchedIndex() != 0) {

@@ -66,16 +66,18 @@ void MainWindow::gsmReadSms()
     ui->GSMReadtextBrowser->clear();
     AtTransaction read("AT+CMGR=" + index.toLatin1() + "\r\n", 11, 100);
     read.await([](const QByteArray &reply) {
-        return reply.contains("OK\r\n") && SmsReply::parse(reply).has_value();
+        return GsmReplies::holdsOk(reply) && SmsReply::parse(reply).has_value();
     });
     failOnSmsErrors(read);
     if (!gsmRun(read))
         return;
-    if (read.matchedIndex() == 0)
-        ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(read.reply())->display());
+    const std::optional<SmsReply> message =
+        read.matchedIndex() == 0 ? SmsReply::parse(read.reply()) : std::nullopt;
+    if (message)
+        ui->GSMReadtextBrowser->setPlainText(message->display());
     else if (read.failed())
         gsmFailureBox(read.failureLine());
-    else if (read.reply().contains("OK\r\n"))
+    else if (GsmReplies::holdsOk(read.reply()))
         ui->GSMReadtextBrowser->setPlainText(QString::fromUtf8(read.reply()));
 }
 
@@ -103,7 +105,7 @@ void MainWindow::gsmDeleteSms()
 // Shows the outcome of a delete: done, or the modem's error.
 void MainWindow::gsmRunDelete(AtTransaction &remove)
 {
-    remove.await(QByteArrayLiteral("OK\r\n"));
+    remove.await(&GsmReplies::holdsOk);
     failOnSmsErrors(remove);
     if (!gsmRun(remove))
         return;

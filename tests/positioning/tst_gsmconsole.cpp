@@ -272,6 +272,13 @@ void TestGsmConsole::scenario_data()
     // The opening's signal query shows the failure too.
     row("signal error", {{"AT+CSQ\r\n", "\r\nERROR\r\n"}}, "press GSMTestSignalpushButton",
         "AT+CSQ\r\n", {"Info/Error", "Info/Error"});
+    // Its OK crosses the reply's bound: what the reply keeps holds no
+    // "+CSQ: " line, so no value, and the picture stays.
+    row("signal reply crossing the reply's bound",
+        {{"AT+CSQ\r\n", "+CSQ: 31,0\r\n\r\nOK\r\n"},
+         {"AT+CSQ\r\n",
+          "+CSQ: 20,0\r\n" + QByteArray(AtTransaction::maximumReply - 16, ' ') + "\r\n\r\nOK\r\n"}},
+        "press GSMTestSignalpushButton; expect GSMCheckSigneltext=sig100", "AT+CSQ\r\n", {});
     row("a press during another's wait runs after it",
         {{"AT+CSQ\r\n", "\r\n|+CSQ: 31,0\r\n|\r\nOK\r\n"}, {"AT+CALM=0\r\n", ok}},
         "later 10 GSMLaidianYingKaiguanpushButton; press GSMTestSignalpushButton; "
@@ -376,6 +383,13 @@ void TestGsmConsole::scenario_data()
     row("read an empty box: the raw reply", {{"AT+CMGR=9\r\n", ok}},
         "reply 9; press GSMReadTextpushButton; expect GSMReadtextBrowser=\nOK\n", "AT+CMGR=9\r\n",
         {});
+    // The last line ends in OK but is no result code; the header is cut.
+    row("read a reply crossing the reply's bound",
+        {{"AT+CMGR=1\r\n", "+CMGR: \"REC READ\",\"0031\",\"\",\"t\"\r\n" + QByteArray(16120, '0') +
+                               "\r\n" + QByteArray(298, '0') + "OK\r\n"}},
+        "set GSMReadtextBrowser=old; reply 1; press GSMReadTextpushButton; "
+        "expect GSMReadtextBrowser=",
+        "AT+CMGR=1\r\n", {});
     row("read an index that is no number", {}, "reply 1\r\nATD112;; press GSMReadTextpushButton",
         "", {"Info/Error message box number"});
     row("delete one", {{"AT+CMGD=2,0\r\n", ok}}, "reply 2; press GSMDelTextpushButton",
