@@ -420,9 +420,6 @@ private:
     // cancelled.
     [[nodiscard]] bool gsmRun(AtTransaction &transaction,
                               std::optional<int> waitPolls = std::nullopt);
-    // Whether the modem answered "OK\r\n"; none when the port went away.
-    [[nodiscard]] std::optional<bool> gsmCommandOk(const QByteArray &command, int polls,
-                                                   int intervalMs);
     [[nodiscard]] bool gsmEscape();
     void gsmFailureBox(const QByteArray &line = {});
     void gsmNoResponseBox();
@@ -444,7 +441,8 @@ private:
     void gsmReadSms();
     void gsmDeleteSms();
     void gsmDeleteAllSms();
-    void gsmRunDelete(AtTransaction &remove);
+    [[nodiscard]] bool gsmSmsCommandOk(const QByteArray &command, int polls, bool tellSilence);
+    void gsmRunDelete(const QByteArray &command, int polls);
     void gsmSendSms(const QString &number, const QString &message);
     [[nodiscard]] static QString QStringtoUNicode(const QString &text);
     [[nodiscard]] static QString UNicodetoQString(const QString &hex);

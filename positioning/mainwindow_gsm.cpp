@@ -204,15 +204,6 @@ bool MainWindow::gsmRun(AtTransaction &transaction, std::optional<int> waitPolls
     return outcome != AtTransaction::Outcome::Cancelled;
 }
 
-std::optional<bool> MainWindow::gsmCommandOk(const QByteArray &command, int polls, int intervalMs)
-{
-    AtTransaction transaction(command, polls, intervalMs);
-    transaction.await(&GsmReplies::holdsOk);
-    if (!gsmRun(transaction))
-        return std::nullopt;
-    return transaction.matchedIndex() == 0;
-}
-
 // Leaves the modem's data prompt; false when the port went away.
 bool MainWindow::gsmEscape()
 {
@@ -416,8 +407,11 @@ void MainWindow::gsmSwitchPressed(int &state, QPushButton *button, const GsmSwit
                }
                state = on ? 0 : 1;
                gsmShowSwitch(button, !on);
-               if (!on && !commands.afterOn.isEmpty())
-                   (void)gsmCommandOk(commands.afterOn, 201, 10);
+               if (!on && !commands.afterOn.isEmpty()) {
+                   AtTransaction after(commands.afterOn, 201, 10);
+                   after.await(&GsmReplies::holdsOk);
+                   (void)gsmRun(after);
+               }
            });
 }
 

@@ -406,6 +406,11 @@ void TestGsmConsole::scenario_data()
     // The mode switch's OK is no answer to the delete.
     row("delete all unanswered, text mode off", {{"AT+CMGF=1\r\n", ok}, {"AT+CMGF=0\r\n", ok}},
         "press GSMDelALLTextpushButton", thereAndBack, {confirm});
+    row("delete all: text mode refused, nothing deleted",
+        {{"AT+CMGF=1\r\n", "\r\n+CMS ERROR: 302\r\n"}}, "press GSMDelALLTextpushButton",
+        "AT+CMGF=1\r\n", {confirm, "Info/Error: +CMS ERROR: 302"});
+    row("delete all: text mode unanswered, nothing deleted", {}, "press GSMDelALLTextpushButton",
+        "AT+CMGF=1\r\n", {confirm, noResponse});
     row("close during delete all", {{"AT+CMGF=1\r\n", ok}},
         "later 100 GSMopencompushButton; press GSMDelALLTextpushButton; "
         "expect status=Serial closed; wait 100",
