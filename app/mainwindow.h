@@ -401,6 +401,7 @@ private:
     };
 
     [[nodiscard]] SerialTool gsmSerialTool();
+    // The console holds the shared port, open.
     [[nodiscard]] bool gsmPortOpen() const;
     // An action holds the port or a wait runs: a press waits its turn.
     [[nodiscard]] bool gsmPortBusy() const;
@@ -774,8 +775,9 @@ private:
 
     // GSM console: unsolicited text, call flags and switch states; the
     // reader and GPRS receiver links are flags of gsmPortData; the running
-    // session, its transaction (which takes its reply from the port's
-    // bytes), what a press may cancel, and the presses waiting for the port.
+    // session with the port it holds, its transaction (which takes its reply
+    // from the port's bytes), what a press may cancel, and the presses
+    // waiting for the port.
     QByteArray gsmRxBuffer;
     bool gsmIncomingCall = false;
     bool gsmInCall = false;
@@ -788,6 +790,7 @@ private:
     bool gsmReaderOn = false;
     bool gsmGprsReceiverOn = false;
     bool gsmSessionRunning = false;
+    SerialPortClaim gsmClaim;
     AtTransaction *gsmTransaction = nullptr;
     GsmCancellable gsmCancellable = GsmCancellable::Nothing;
     bool gsmCancelled = false;

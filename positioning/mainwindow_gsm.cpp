@@ -59,7 +59,7 @@ void MainWindow::GSM_Init_Start()
 
 bool MainWindow::gsmPortOpen() const
 {
-    return serialThread && serialThread->serialPort && serialThread->serialPort->isOpen();
+    return stillHolds(claimSerialPort(SerialToolId::Gsm));
 }
 
 bool MainWindow::gsmPortBusy() const
@@ -143,8 +143,12 @@ void MainWindow::gsmAct(std::function<bool()> stillSeen, std::function<void()> a
     gsmSession(action);
 }
 
+// The session holds the open of the port it began on: once a box or a
+// question it waited behind has let the port go (closed, or opened again by
+// this tool or another), none of its commands goes out.
 void MainWindow::gsmSession(const std::function<void()> &action)
 {
+    gsmClaim = claimSerialPort(SerialToolId::Gsm);
     gsmSessionRunning = true;
     gsmCancelled = false;
     action();
@@ -187,7 +191,7 @@ void MainWindow::gsmCancelRunning()
 // the peer's data.
 bool MainWindow::gsmRun(AtTransaction &transaction, std::optional<int> waitPolls)
 {
-    if (gsmCancelled || !gsmPortOpen())
+    if (gsmCancelled || !stillHolds(gsmClaim))
         return false;
     transaction.setForeignLines([this](QByteArrayView line) {
         return UnsolicitedReader::isUnsolicited(line) ||

@@ -390,6 +390,13 @@ void TestGsmConsole::scenario_data()
         "set GSMReadtextBrowser=old; reply 1; press GSMReadTextpushButton; "
         "expect GSMReadtextBrowser=",
         "AT+CMGR=1\r\n", {});
+    // Another tool holds the port when the question is answered: nothing
+    // reaches its device.
+    const QString handOver =
+        QStringLiteral("hold 200; later 50 GSMopencompushButton; later 100 opencompushButton; ");
+    row("read: the port changed hands under the question", {},
+        handOver + "reply 1; press GSMReadTextpushButton; expect status=Serial opened; wait 100",
+        "", {});
     row("read an index that is no number", {}, "reply 1\r\nATD112;; press GSMReadTextpushButton",
         "", {"Info/Error message box number"});
     row("delete one", {{"AT+CMGD=2,0\r\n", ok}}, "reply 2; press GSMDelTextpushButton",
@@ -411,6 +418,9 @@ void TestGsmConsole::scenario_data()
         "AT+CMGF=1\r\n", {confirm, "Info/Error: +CMS ERROR: 302"});
     row("delete all: text mode unanswered, nothing deleted", {}, "press GSMDelALLTextpushButton",
         "AT+CMGF=1\r\n", {confirm, noResponse});
+    row("delete all: the port changed hands under the question", {},
+        handOver + "press GSMDelALLTextpushButton; expect status=Serial opened; wait 100", "",
+        {confirm});
     row("close during delete all", {{"AT+CMGF=1\r\n", ok}},
         "later 100 GSMopencompushButton; press GSMDelALLTextpushButton; "
         "expect status=Serial closed; wait 100",
