@@ -10,6 +10,7 @@
 #include "threadserial.h"
 #include "unsolicitedreader.h"
 
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
@@ -103,13 +104,8 @@ void MainWindow::GSMactionOpen_triggered()
 {
     const bool opening = !serialPortOpen;
     openOrCloseSerialTool(gsmSerialTool());
-    if (!opening || !gsmPortOpen())
-        return;
-    Phone_Status();
-    // A device lost during the queries has closed the console already.
-    if (!gsmPortOpen())
-        return;
-    GSMUI_EnDisable(true);
+    if (opening && gsmPortOpen())
+        Phone_Status();
 }
 
 void MainWindow::gsmPortData(const QByteArray &bytes)
@@ -237,11 +233,15 @@ void MainWindow::gsmShowSwitch(QPushButton *button, bool on)
 }
 
 // The three switch states, one query each, then the signal; with the open
-// button locked and the console still disabled.
+// button locked and the console still disabled, which they enable once
+// done. While another wait runs (another tool's, for its reply) they wait
+// their turn with the open button free, so Close works meanwhile; the button
+// is freed on every way out.
 void MainWindow::Phone_Status()
 {
-    ui->GSMopencompushButton->setEnabled(false);
-    gsmSession([this] {
+    gsmAct({}, [this] {
+        ui->GSMopencompushButton->setEnabled(false);
+        const auto unlock = qScopeGuard([this] { ui->GSMopencompushButton->setEnabled(true); });
         struct Query
         {
             QByteArray command;
@@ -277,6 +277,9 @@ void MainWindow::Phone_Status()
         ui->GSMopencompushButton->setEnabled(true);
         statusBar()->showMessage(tr("Initialization completed"));
         gsmQuerySignal();
+        // A device lost during the queries has closed the console already.
+        if (gsmPortOpen())
+            GSMUI_EnDisable(true);
     });
 }
 

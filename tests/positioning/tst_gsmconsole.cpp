@@ -15,8 +15,10 @@
 #include <QMetaEnum>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void cleanup();
     void openingQueriesTheModem_data();
     void openingQueriesTheModem();
+    void openingWhileAnotherToolWaits();
     void scenario_data();
     void scenario();
 
@@ -235,6 +238,24 @@ void TestGsmConsole::openingQueriesTheModem()
     for (const QString &check : checks)
         step(check);
     QVERIFY(m_prompts->messages.isEmpty());
+}
+
+// GSM opened while the Modbus tab waits for a silent TCP server: the
+// queries wait their turn, the console then works and Close closes.
+void TestGsmConsole::openingWhileAnotherToolWaits()
+{
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
+    step("set ModbusTCPclientPortlineEdit=" + QString::number(silent.serverPort()));
+    m_modem->answer("AT+CSQ\r\n", QByteArray("+CSQ: 31,0\r\n\r\nOK\r\n"));
+    for (const char *each :
+         {"press ModbusTCPopencompushButton", "expect status=Connected to TCP server",
+          "later 100 GSMopencompushButton", "press Modbus_pushButton",
+          "expect status=Initialization completed", "expect GSMCheckSigneltext=sig100",
+          "press GSMopencompushButton", "expect status=Serial closed"})
+        step(QLatin1String(each));
+    QCOMPARE(m_modem->received(), QByteArray("AT+CLIP?\r\nAT+CALM?\r\nAT+CMGF?\r\nAT+CSQ\r\n"));
 }
 
 void TestGsmConsole::scenario_data()
