@@ -412,6 +412,7 @@ private:
     };
 
     [[nodiscard]] SerialTool gsmSerialTool();
+    // The console holds the shared port, open.
     [[nodiscard]] bool gsmPortOpen() const;
     // An action holds the port or a wait runs: a press waits its turn.
     [[nodiscard]] bool gsmPortBusy() const;
@@ -431,9 +432,6 @@ private:
     // cancelled.
     [[nodiscard]] bool gsmRun(AtTransaction &transaction,
                               std::optional<int> waitPolls = std::nullopt);
-    // Whether the modem answered "OK\r\n"; none when the port went away.
-    [[nodiscard]] std::optional<bool> gsmCommandOk(const QByteArray &command, int polls,
-                                                   int intervalMs);
     [[nodiscard]] bool gsmEscape();
     void gsmFailureBox(const QByteArray &line = {});
     void gsmNoResponseBox();
@@ -455,7 +453,8 @@ private:
     void gsmReadSms();
     void gsmDeleteSms();
     void gsmDeleteAllSms();
-    void gsmRunDelete(AtTransaction &remove);
+    [[nodiscard]] bool gsmSmsCommandOk(const QByteArray &command, int polls, bool tellSilence);
+    void gsmRunDelete(const QByteArray &command, int polls);
     void gsmSendSms(const QString &number, const QString &message);
     [[nodiscard]] static QString QStringtoUNicode(const QString &text);
     [[nodiscard]] static QString UNicodetoQString(const QString &hex);
@@ -791,8 +790,9 @@ private:
 
     // GSM console: unsolicited text, call flags and switch states; the
     // reader and GPRS receiver links are flags of gsmPortData; the running
-    // session, its transaction (which takes its reply from the port's
-    // bytes), what a press may cancel, and the presses waiting for the port.
+    // session with the port it holds, its transaction (which takes its reply
+    // from the port's bytes), what a press may cancel, and the presses
+    // waiting for the port.
     QByteArray gsmRxBuffer;
     bool gsmIncomingCall = false;
     bool gsmInCall = false;
@@ -805,6 +805,7 @@ private:
     bool gsmReaderOn = false;
     bool gsmGprsReceiverOn = false;
     bool gsmSessionRunning = false;
+    SerialPortClaim gsmClaim;
     AtTransaction *gsmTransaction = nullptr;
     GsmCancellable gsmCancellable = GsmCancellable::Nothing;
     bool gsmCancelled = false;

@@ -41,13 +41,16 @@ QMessageBox::Icon iconOf(Prompt::Kind kind)
 
 // The box is a child of its parent, so a parent that goes while the box is
 // open takes the box along, and a tool dialog that closes rejects it: either
-// way no button was clicked, and the question counts as cancelled.
+// way no button was clicked, and the question counts as cancelled. Its text
+// is plain text: much of what boxes say comes from a device, a peer or the
+// user, and none of it is markup.
 QMessageBox::StandardButton Prompt::message(QWidget *parent, const Message &message)
 {
     if (messageHandler())
         return messageHandler()(message);
     const QPointer<QMessageBox> box =
         new QMessageBox(iconOf(message.kind), message.title, message.text, message.buttons, parent);
+    box->setTextFormat(Qt::PlainText);
     if (message.defaultButton != QMessageBox::NoButton)
         box->setDefaultButton(message.defaultButton);
     box->exec();

@@ -7,7 +7,8 @@
 
 // Every modal message box, file dialog and text question of the program goes
 // through here. Tests install handlers that answer at once, so no modal box
-// ever blocks them; without handlers the real dialogs are shown.
+// ever blocks them; without handlers the real dialogs are shown. A message
+// box shows its text as plain text, never as markup.
 class Prompt
 {
 public:

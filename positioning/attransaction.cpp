@@ -78,7 +78,8 @@ void AtTransaction::expectEcho(const QByteArray &written)
 // The rules are applied after each line and after an unfinished tail, so
 // that the wait ends on the line that completes the reply (or on an awaited
 // prompt that has no line end) and what follows it in the same read is
-// handed back.
+// handed back. They judge the reply as it is kept, after the bound: what the
+// caller reads is what ended the wait.
 QByteArray AtTransaction::take(QByteArrayView bytes)
 {
     if (m_ended)
@@ -98,8 +99,8 @@ QByteArray AtTransaction::take(QByteArrayView bytes)
             }
             m_lineStart = m_reply.size();
         }
-        applyRules();
         bound();
+        applyRules();
         if (m_ended) {
             // The line that ended the wait is the reply's, finished or not.
             m_lineStart = m_reply.size();

@@ -13,7 +13,8 @@ class QIODevice;
 // awaited texts, failure texts, a budget of polls of a given interval (the
 // wait lasts at most polls x interval) and an end rule. The reply is made of
 // the lines of the command's own that arrived since it was written, however
-// they were split, kept up to a bound; lines that are not its own (an
+// they were split, kept up to a bound, and the rules judge what is kept;
+// lines that are not its own (an
 // unsolicited line, a peer's data) and whatever follows the end of the wait
 // are handed back to the caller in the order they came.
 class AtTransaction

@@ -63,7 +63,7 @@ std::optional<int> GsmReplies::switchState(const QByteArray &reply, Switch query
 
 std::optional<int> GsmReplies::signalValue(const QByteArray &reply)
 {
-    if (!reply.contains("OK\r\n"))
+    if (!holdsOk(reply))
         return std::nullopt;
     const std::optional<QByteArray> values = field(reply, "+CSQ: ");
     if (!values)
@@ -84,6 +84,11 @@ std::optional<QString> GsmReplies::signalPicture(int value)
     if (value == 99)
         return QStringLiteral(":images/sig0.png");
     return std::nullopt;
+}
+
+bool GsmReplies::holdsOk(const QByteArray &reply)
+{
+    return reply.startsWith("OK\r\n") || reply.contains("\nOK\r\n");
 }
 
 bool GsmReplies::isReplyLine(QByteArrayView line)

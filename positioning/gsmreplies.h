@@ -22,15 +22,18 @@ public:
     // that means a state.
     [[nodiscard]] static std::optional<int> switchState(const QByteArray &reply, Switch query);
 
-    // The signal value of a complete "+CSQ: " reply (one that holds "OK\r\n"):
-    // the number up to the comma. None without "OK\r\n" or "+CSQ: "; a field
-    // that is not a number reads as 0.
+    // The signal value of a complete "+CSQ: " reply (one that holds OK):
+    // the number up to the comma. None without OK or "+CSQ: "; a field that
+    // is not a number reads as 0.
     [[nodiscard]] static std::optional<int> signalValue(const QByteArray &reply);
     // The picture of a signal value: 0 ":images/sig25.png", 1
     // ":images/sig50.png", 3 to 30 ":images/sig75.png", 31 to 98
     // ":images/sig100.png", 99 ":images/sig0.png"; none for the rest.
     [[nodiscard]] static std::optional<QString> signalPicture(int value);
 
+    // Whether a reply holds the final result OK: a whole line of its own (a
+    // line of text that merely ends in OK is none).
+    [[nodiscard]] static bool holdsOk(const QByteArray &reply);
     // Whether a line (without its line end) is of the kind an AT reply is
     // made of: empty, an information or error line ("+NAME: ..."), a result
     // code or the data prompt. Other text is a peer's data.

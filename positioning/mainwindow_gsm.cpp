@@ -10,11 +10,20 @@
 #include "threadserial.h"
 #include "unsolicitedreader.h"
 
+#include <QScopeGuard>
 #include <QTimer>
 
 namespace {
 // A press that finds the port held by another action is tried again so soon.
 constexpr int sessionRetryMs = 20;
+
+// The picture of a complete signal reply; none for a reply without a value
+// or with one outside the table.
+std::optional<QString> signalPictureOf(const QByteArray &reply)
+{
+    const std::optional<int> value = GsmReplies::signalValue(reply);
+    return value ? GsmReplies::signalPicture(*value) : std::nullopt;
+}
 } // namespace
 
 void MainWindow::GSM_Init_Start()
@@ -51,7 +60,7 @@ void MainWindow::GSM_Init_Start()
 
 bool MainWindow::gsmPortOpen() const
 {
-    return serialThread && serialThread->serialPort && serialThread->serialPort->isOpen();
+    return stillHolds(claimSerialPort(SerialToolId::Gsm));
 }
 
 bool MainWindow::gsmPortBusy() const
@@ -95,13 +104,8 @@ void MainWindow::GSMactionOpen_triggered()
 {
     const bool opening = !serialPortOpen;
     openOrCloseSerialTool(gsmSerialTool());
-    if (!opening || !gsmPortOpen())
-        return;
-    Phone_Status();
-    // A device lost during the queries has closed the console already.
-    if (!gsmPortOpen())
-        return;
-    GSMUI_EnDisable(true);
+    if (opening && gsmPortOpen())
+        Phone_Status();
 }
 
 void MainWindow::gsmPortData(const QByteArray &bytes)
@@ -135,8 +139,12 @@ void MainWindow::gsmAct(std::function<bool()> stillSeen, std::function<void()> a
     gsmSession(action);
 }
 
+// The session holds the open of the port it began on: once a box or a
+// question it waited behind has let the port go (closed, or opened again by
+// this tool or another), none of its commands goes out.
 void MainWindow::gsmSession(const std::function<void()> &action)
 {
+    gsmClaim = claimSerialPort(SerialToolId::Gsm);
     gsmSessionRunning = true;
     gsmCancelled = false;
     action();
@@ -179,7 +187,7 @@ void MainWindow::gsmCancelRunning()
 // the peer's data.
 bool MainWindow::gsmRun(AtTransaction &transaction, std::optional<int> waitPolls)
 {
-    if (gsmCancelled || !gsmPortOpen())
+    if (gsmCancelled || !stillHolds(gsmClaim))
         return false;
     transaction.setForeignLines([this](QByteArrayView line) {
         return UnsolicitedReader::isUnsolicited(line) ||
@@ -194,15 +202,6 @@ bool MainWindow::gsmRun(AtTransaction &transaction, std::optional<int> waitPolls
         return false;
     gsmDeliver(transaction.takeUnfinished());
     return outcome != AtTransaction::Outcome::Cancelled;
-}
-
-std::optional<bool> MainWindow::gsmCommandOk(const QByteArray &command, int polls, int intervalMs)
-{
-    AtTransaction transaction(command, polls, intervalMs);
-    transaction.await(QByteArrayLiteral("OK\r\n"));
-    if (!gsmRun(transaction))
-        return std::nullopt;
-    return transaction.matchedIndex() == 0;
 }
 
 // Leaves the modem's data prompt; false when the port went away.
@@ -234,11 +233,15 @@ void MainWindow::gsmShowSwitch(QPushButton *button, bool on)
 }
 
 // The three switch states, one query each, then the signal; with the open
-// button locked and the console still disabled.
+// button locked and the console still disabled, which they enable once
+// done. While another wait runs (another tool's, for its reply) they wait
+// their turn with the open button free, so Close works meanwhile; the button
+// is freed on every way out.
 void MainWindow::Phone_Status()
 {
-    ui->GSMopencompushButton->setEnabled(false);
-    gsmSession([this] {
+    gsmAct({}, [this] {
+        ui->GSMopencompushButton->setEnabled(false);
+        const auto unlock = qScopeGuard([this] { ui->GSMopencompushButton->setEnabled(true); });
         struct Query
         {
             QByteArray command;
@@ -262,14 +265,21 @@ void MainWindow::Phone_Status()
             });
             if (!gsmRun(transaction))
                 return;
-            if (transaction.matchedIndex() == 0) {
-                *query.state = *GsmReplies::switchState(transaction.reply(), query.query);
-                gsmShowSwitch(query.button, *query.state == 1);
+            const std::optional<int> state =
+                transaction.matchedIndex() == 0
+                    ? GsmReplies::switchState(transaction.reply(), query.query)
+                    : std::nullopt;
+            if (state) {
+                *query.state = *state;
+                gsmShowSwitch(query.button, *state == 1);
             }
         }
         ui->GSMopencompushButton->setEnabled(true);
         statusBar()->showMessage(tr("Initialization completed"));
         gsmQuerySignal();
+        // A device lost during the queries has closed the console already.
+        if (gsmPortOpen())
+            GSMUI_EnDisable(true);
     });
 }
 
@@ -370,16 +380,14 @@ void MainWindow::GSMTestSignalpushButton_triggered()
 void MainWindow::gsmQuerySignal()
 {
     AtTransaction query("AT+CSQ\r\n", 11, 100);
-    query.await([](const QByteArray &reply) {
-        const std::optional<int> value = GsmReplies::signalValue(reply);
-        return value && GsmReplies::signalPicture(*value);
-    });
+    query.await([](const QByteArray &reply) { return signalPictureOf(reply).has_value(); });
     query.failOn(QByteArrayLiteral("ERROR\r\n"));
     if (!gsmRun(query))
         return;
-    if (query.matchedIndex() == 0)
-        ui->GSMCheckSigneltext->setPixmap(
-            QPixmap(*GsmReplies::signalPicture(*GsmReplies::signalValue(query.reply()))));
+    const std::optional<QString> picture =
+        query.matchedIndex() == 0 ? signalPictureOf(query.reply()) : std::nullopt;
+    if (picture)
+        ui->GSMCheckSigneltext->setPixmap(QPixmap(*picture));
     else if (query.failed())
         gsmFailureBox();
 }
@@ -396,7 +404,7 @@ void MainWindow::gsmSwitchPressed(int &state, QPushButton *button, const GsmSwit
            [this, &state, button, commands] {
                const bool on = state == 1;
                AtTransaction flip(on ? commands.off : commands.on, on ? 101 : 201, 10);
-               flip.await(QByteArrayLiteral("OK\r\n"));
+               flip.await(&GsmReplies::holdsOk);
                if (!gsmRun(flip))
                    return;
                if (flip.matchedIndex() != 0) {
@@ -406,8 +414,11 @@ void MainWindow::gsmSwitchPressed(int &state, QPushButton *button, const GsmSwit
                }
                state = on ? 0 : 1;
                gsmShowSwitch(button, !on);
-               if (!on && !commands.afterOn.isEmpty())
-                   (void)gsmCommandOk(commands.afterOn, 201, 10);
+               if (!on && !commands.afterOn.isEmpty()) {
+                   AtTransaction after(commands.afterOn, 201, 10);
+                   after.await(&GsmReplies::holdsOk);
+                   (void)gsmRun(after);
+               }
            });
 }
 

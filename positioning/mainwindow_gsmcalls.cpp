@@ -109,7 +109,7 @@ void MainWindow::gsmKeyPressed(QChar key)
     const auto tone = [this, key] {
         serialThread->serialPort->write("AT+VTS=" + QByteArray(1, char(key.toLatin1())) + "\r\n");
     };
-    if (gsmSessionRunning && gsmCancellable == GsmCancellable::Call && gsmPortOpen())
+    if (gsmSessionRunning && gsmCancellable == GsmCancellable::Call && stillHolds(gsmClaim))
         tone();
     else
         gsmAct([this] { return gsmInCall; }, tone);

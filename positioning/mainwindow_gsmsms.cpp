@@ -66,16 +66,18 @@ void MainWindow::gsmReadSms()
     ui->GSMReadtextBrowser->clear();
     AtTransaction read("AT+CMGR=" + index.toLatin1() + "\r\n", 11, 100);
     read.await([](const QByteArray &reply) {
-        return reply.contains("OK\r\n") && SmsReply::parse(reply).has_value();
+        return GsmReplies::holdsOk(reply) && SmsReply::parse(reply).has_value();
     });
     failOnSmsErrors(read);
     if (!gsmRun(read))
         return;
-    if (read.matchedIndex() == 0)
-        ui->GSMReadtextBrowser->setPlainText(SmsReply::parse(read.reply())->display());
+    const std::optional<SmsReply> message =
+        read.matchedIndex() == 0 ? SmsReply::parse(read.reply()) : std::nullopt;
+    if (message)
+        ui->GSMReadtextBrowser->setPlainText(message->display());
     else if (read.failed())
         gsmFailureBox(read.failureLine());
-    else if (read.reply().contains("OK\r\n"))
+    else if (GsmReplies::holdsOk(read.reply()))
         ui->GSMReadtextBrowser->setPlainText(QString::fromUtf8(read.reply()));
 }
 
@@ -96,21 +98,33 @@ void MainWindow::gsmDeleteSms()
         return;
     }
     // Delete flag 0: only the message at that index.
-    AtTransaction remove("AT+CMGD=" + index.toLatin1() + ",0\r\n", 11, 100);
-    gsmRunDelete(remove);
+    gsmRunDelete("AT+CMGD=" + index.toLatin1() + ",0\r\n", 11);
+}
+
+// Runs a message command that the modem answers with OK; true when it did.
+// A refusal shows the modem's line, and silence "No response" when
+// `tellSilence`.
+bool MainWindow::gsmSmsCommandOk(const QByteArray &command, int polls, bool tellSilence)
+{
+    AtTransaction transaction(command, polls, 100);
+    transaction.await(&GsmReplies::holdsOk);
+    failOnSmsErrors(transaction);
+    if (!gsmRun(transaction))
+        return false;
+    if (transaction.matchedIndex() == 0)
+        return true;
+    if (transaction.failed())
+        gsmFailureBox(transaction.failureLine());
+    else if (tellSilence)
+        gsmNoResponseBox();
+    return false;
 }
 
 // Shows the outcome of a delete: done, or the modem's error.
-void MainWindow::gsmRunDelete(AtTransaction &remove)
+void MainWindow::gsmRunDelete(const QByteArray &command, int polls)
 {
-    remove.await(QByteArrayLiteral("OK\r\n"));
-    failOnSmsErrors(remove);
-    if (!gsmRun(remove))
-        return;
-    if (remove.matchedIndex() == 0)
+    if (gsmSmsCommandOk(command, polls, false))
         Prompt::information(nullptr, tr("Info"), tr("Successfully deleted"), QMessageBox::Cancel);
-    else if (remove.failed())
-        gsmFailureBox(remove.failureLine());
 }
 
 void MainWindow::GSMDelALLTextpushButton_triggered()
@@ -121,7 +135,9 @@ void MainWindow::GSMDelALLTextpushButton_triggered()
 // Asked with No as the default, so that a stray Enter erases nothing.
 // Deleting all needs text mode: with it off, the modem is switched to text
 // mode and back, each switch answered before the next command goes out, so
-// that only the delete's own answer reports its outcome.
+// that only the delete's own answer reports its outcome. A switch the modem
+// refuses or leaves unanswered is told, and without text mode nothing is
+// deleted.
 void MainWindow::gsmDeleteAllSms()
 {
     if (Prompt::information(
@@ -129,12 +145,11 @@ void MainWindow::gsmDeleteAllSms()
             QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
         return;
     const bool textModeOff = gsmSmsTextModeOn == 0;
-    if (textModeOff && !gsmCommandOk("AT+CMGF=1\r\n", 11, 100))
+    if (textModeOff && !gsmSmsCommandOk("AT+CMGF=1\r\n", 11, true))
         return;
-    AtTransaction remove("AT+CMGDA=DEL ALL\r\n", 31, 100);
-    gsmRunDelete(remove);
+    gsmRunDelete("AT+CMGDA=DEL ALL\r\n", 31);
     if (textModeOff)
-        (void)gsmCommandOk("AT+CMGF=0\r\n", 11, 100);
+        (void)gsmSmsCommandOk("AT+CMGF=0\r\n", 11, true);
 }
 
 // The number and the text are taken as the press found them.

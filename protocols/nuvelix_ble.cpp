@@ -180,6 +180,7 @@ void nuvelix_ble::onDeviceButtonClicked()
     m_device.stopDeviceDiscovery();
     m_device.scanServices(address);
 
+    ui->label_device->setTextFormat(Qt::PlainText);
     ui->label_device->setText(button->text().remove(QLatin1Char('\n')));
     QPalette palette = ui->label_device->palette();
     palette.setColor(QPalette::WindowText, Qt::darkBlue);

@@ -37,10 +37,14 @@ PromptRecorder::PromptRecorder()
     });
     Prompt::setFileHandler([this](const Prompt::FileRequest &request) {
         fileRequests.append(request);
+        if (openMs > 0)
+            QTest::qWait(openMs);
         return fileAnswers.isEmpty() ? QString() : fileAnswers.takeFirst();
     });
     Prompt::setTextHandler([this](const Prompt::TextRequest &request, QString &answer) {
         textRequests.append(request);
+        if (openMs > 0)
+            QTest::qWait(openMs);
         if (textAnswers.isEmpty())
             return false;
         answer = textAnswers.takeFirst();

@@ -8,10 +8,10 @@
 // Answers every prompt of the program while it lives: message boxes with the
 // queued answer, else their default button when Enter is to answer them,
 // else their first button; file dialogs with the queued paths (cancel when
-// none is left), text questions with the queued texts. A message box stays
-// open for openMs with events running, as a shown box does. Records what was asked so tests can
-// check it. Outside a recorder a prompt is not expected: it fails the running test (see
-// failOnPrompts).
+// none is left), text questions with the queued texts. Every prompt stays
+// open for openMs with events running, as a shown one does. Records what was
+// asked so tests can check it. Outside a recorder a prompt is not expected: it fails the running
+// test (see failOnPrompts).
 class PromptRecorder
 {
 public:

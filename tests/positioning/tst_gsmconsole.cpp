@@ -15,8 +15,10 @@
 #include <QMetaEnum>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTcpServer>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void cleanup();
     void openingQueriesTheModem_data();
     void openingQueriesTheModem();
+    void openingWhileAnotherToolWaits();
     void scenario_data();
     void scenario();
 
@@ -237,6 +240,24 @@ void TestGsmConsole::openingQueriesTheModem()
     QVERIFY(m_prompts->messages.isEmpty());
 }
 
+// GSM opened while the Modbus tab waits for a silent TCP server: the
+// queries wait their turn, the console then works and Close closes.
+void TestGsmConsole::openingWhileAnotherToolWaits()
+{
+    QTcpServer silent;
+    QVERIFY(silent.listen(QHostAddress::LocalHost));
+    child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
+    step("set ModbusTCPclientPortlineEdit=" + QString::number(silent.serverPort()));
+    m_modem->answer("AT+CSQ\r\n", QByteArray("+CSQ: 31,0\r\n\r\nOK\r\n"));
+    for (const char *each :
+         {"press ModbusTCPopencompushButton", "expect status=Connected to TCP server",
+          "later 100 GSMopencompushButton", "press Modbus_pushButton",
+          "expect status=Initialization completed", "expect GSMCheckSigneltext=sig100",
+          "press GSMopencompushButton", "expect status=Serial closed"})
+        step(QLatin1String(each));
+    QCOMPARE(m_modem->received(), QByteArray("AT+CLIP?\r\nAT+CALM?\r\nAT+CMGF?\r\nAT+CSQ\r\n"));
+}
+
 void TestGsmConsole::scenario_data()
 {
     QTest::addColumn<Answers>("answers"); // '|' splits a reply into reads 20 ms apart
@@ -272,6 +293,13 @@ void TestGsmConsole::scenario_data()
     // The opening's signal query shows the failure too.
     row("signal error", {{"AT+CSQ\r\n", "\r\nERROR\r\n"}}, "press GSMTestSignalpushButton",
         "AT+CSQ\r\n", {"Info/Error", "Info/Error"});
+    // Its OK crosses the reply's bound: what the reply keeps holds no
+    // "+CSQ: " line, so no value, and the picture stays.
+    row("signal reply crossing the reply's bound",
+        {{"AT+CSQ\r\n", "+CSQ: 31,0\r\n\r\nOK\r\n"},
+         {"AT+CSQ\r\n",
+          "+CSQ: 20,0\r\n" + QByteArray(AtTransaction::maximumReply - 16, ' ') + "\r\n\r\nOK\r\n"}},
+        "press GSMTestSignalpushButton; expect GSMCheckSigneltext=sig100", "AT+CSQ\r\n", {});
     row("a press during another's wait runs after it",
         {{"AT+CSQ\r\n", "\r\n|+CSQ: 31,0\r\n|\r\nOK\r\n"}, {"AT+CALM=0\r\n", ok}},
         "later 10 GSMLaidianYingKaiguanpushButton; press GSMTestSignalpushButton; "
@@ -376,6 +404,20 @@ void TestGsmConsole::scenario_data()
     row("read an empty box: the raw reply", {{"AT+CMGR=9\r\n", ok}},
         "reply 9; press GSMReadTextpushButton; expect GSMReadtextBrowser=\nOK\n", "AT+CMGR=9\r\n",
         {});
+    // The last line ends in OK but is no result code; the header is cut.
+    row("read a reply crossing the reply's bound",
+        {{"AT+CMGR=1\r\n", "+CMGR: \"REC READ\",\"0031\",\"\",\"t\"\r\n" + QByteArray(16120, '0') +
+                               "\r\n" + QByteArray(298, '0') + "OK\r\n"}},
+        "set GSMReadtextBrowser=old; reply 1; press GSMReadTextpushButton; "
+        "expect GSMReadtextBrowser=",
+        "AT+CMGR=1\r\n", {});
+    // Another tool holds the port when the question is answered: nothing
+    // reaches its device.
+    const QString handOver =
+        QStringLiteral("hold 200; later 50 GSMopencompushButton; later 100 opencompushButton; ");
+    row("read: the port changed hands under the question", {},
+        handOver + "reply 1; press GSMReadTextpushButton; expect status=Serial opened; wait 100",
+        "", {});
     row("read an index that is no number", {}, "reply 1\r\nATD112;; press GSMReadTextpushButton",
         "", {"Info/Error message box number"});
     row("delete one", {{"AT+CMGD=2,0\r\n", ok}}, "reply 2; press GSMDelTextpushButton",
@@ -392,6 +434,14 @@ void TestGsmConsole::scenario_data()
     // The mode switch's OK is no answer to the delete.
     row("delete all unanswered, text mode off", {{"AT+CMGF=1\r\n", ok}, {"AT+CMGF=0\r\n", ok}},
         "press GSMDelALLTextpushButton", thereAndBack, {confirm});
+    row("delete all: text mode refused, nothing deleted",
+        {{"AT+CMGF=1\r\n", "\r\n+CMS ERROR: 302\r\n"}}, "press GSMDelALLTextpushButton",
+        "AT+CMGF=1\r\n", {confirm, "Info/Error: +CMS ERROR: 302"});
+    row("delete all: text mode unanswered, nothing deleted", {}, "press GSMDelALLTextpushButton",
+        "AT+CMGF=1\r\n", {confirm, noResponse});
+    row("delete all: the port changed hands under the question", {},
+        handOver + "press GSMDelALLTextpushButton; expect status=Serial opened; wait 100", "",
+        {confirm});
     row("close during delete all", {{"AT+CMGF=1\r\n", ok}},
         "later 100 GSMopencompushButton; press GSMDelALLTextpushButton; "
         "expect status=Serial closed; wait 100",

@@ -112,6 +112,8 @@ QString apply(const QString &function, const QByteArray &input)
         return unsolicited ? QStringLiteral("unsolicited")
                            : (reply ? QStringLiteral("reply") : QStringLiteral("data"));
     }
+    if (function == QLatin1String("ok"))
+        return GsmReplies::holdsOk(input) ? QStringLiteral("yes") : QStringLiteral("no");
     if (function == QLatin1String("prompt"))
         return GsmReplies::holdsPrompt(input) ? QStringLiteral("yes") : QStringLiteral("no");
     return QStringLiteral("unknown function");
@@ -143,6 +145,13 @@ void TestGsmReplies::apply_data()
     row("csq OK before its value came", "csq", "OK\r\n", "not read");
     row("csq without OK", "csq", "+CSQ: 20,0\r\n", "not read");
     row("csq value line unfinished", "csq", "OK\r\n+CSQ: 2", "not read");
+    row("csq with a line ending in OK", "csq", "+CSQ: 20,0\r\nNOK\r\n", "not read");
+
+    // The final result OK is a line of its own.
+    row("ok after a blank line", "ok", "\r\nOK\r\n", "yes");
+    row("ok after the echo", "ok", "AT\r\r\nOK\r\n", "yes");
+    row("ok at the end of text", "ok", "\r\n0041OK\r\n", "no");
+    row("ok without its line end", "ok", "\r\nOK", "no");
 
     // Switch queries: the state once its line is whole.
     row("clip 0,1 is off", "clip", "+CLIP: 0,1\r\n\r\nOK\r\n", "0");

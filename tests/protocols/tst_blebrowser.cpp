@@ -6,6 +6,7 @@
 #include "writedialog.h"
 #include "yurbtestmain.h"
 
+#include <QAccessible>
 #include <QBluetoothLocalDevice>
 #include <QComboBox>
 #include <QGroupBox>
@@ -68,6 +69,12 @@ QList<QPushButton *> titles(const nuvelix_ble &browser)
         ->findChildren<QPushButton *>(QString(), Qt::FindDirectChildrenOnly);
 }
 
+// What a label shows, as its accessible name reads it.
+QString shownText(QLabel *label)
+{
+    return QAccessible::queryAccessibleInterface(label)->text(QAccessible::Name);
+}
+
 // The scan button's state, the device column and the service area as one line.
 QString summary(const nuvelix_ble &browser)
 {
@@ -84,7 +91,7 @@ QString summary(const nuvelix_ble &browser)
         .arg(scan.text(), style,
              child<QGroupBox>(browser, "groupBox_device")->isEnabled() ? QStringLiteral("enabled")
                                                                        : QStringLiteral("disabled"),
-             devices.join(QLatin1Char(',')), child<QLabel>(browser, "label_device")->text())
+             devices.join(QLatin1Char(',')), shownText(child<QLabel>(browser, "label_device")))
         .arg(panels(browser).size());
 }
 
@@ -99,6 +106,8 @@ void run(Rig &rig, const QString &step)
             if (button->text().startsWith(name + QLatin1Char('\n')))
                 button->click();
         }
+    } else if (step.startsWith(QLatin1String("rename "))) {
+        rig.script->reports.first() = SamplePeripheral::leDevice(step.mid(7), sensorAddress);
     } else if (step == QLatin1String("drop")) {
         rig.script->dropLink();
     } else if (step == QLatin1String("runs-on")) {
@@ -190,6 +199,10 @@ void TestBleBrowser::states_data()
     QTest::newRow("connected") << QStringList{"press", "device Sensor"}
                                << "Disconnect orange disabled | " + both + " | " + sensor +
                                       " | panels 2";
+    QTest::newRow("a name that looks like markup shows as it is")
+        << QStringList{"rename <b>Sensor</b>", "press", "device <b>Sensor</b>"}
+        << "Disconnect orange disabled | devices <b>Sensor</b>,Other | label <b>Sensor</b>(" +
+               sensorAddress + ") | panels 2";
     QTest::newRow("connected while searching")
         << QStringList{"runs-on", "press", "device Sensor"}
         << "Disconnect orange disabled | " + both + " | " + sensor + " | panels 2";
