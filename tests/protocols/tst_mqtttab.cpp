@@ -1,3 +1,5 @@
+#include "currencyconverter.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "mosquittobroker.h"
 #include "promptrecorder.h"
@@ -32,6 +34,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void settingsRoundTrip();
+    void saveOntoAFullDiskIsTold();
     void transports_data();
     void transports();
     void refusals_data();
@@ -127,6 +130,28 @@ void TestMqttTab::settingsRoundTrip()
     cleanup();
     init();
     QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
+}
+
+// Save on a full disk says so and leaves the file as it was; a later save
+// that succeeds takes the message away.
+void TestMqttTab::saveOntoAFullDiskIsTold()
+{
+    QTRY_VERIFY(m_window->findChild<CurrencyConverter *>()->isFinished());
+    QFile file(settingsFilePath());
+    const QByteArray before = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    file.close();
+    widget<QLineEdit>("mqtt_host_lineEdit")->setText(QStringLiteral("broker.example"));
+    {
+        const FileSizeLimit fullDisk(0);
+        press("mqtt_save_pushButton");
+    }
+    QCOMPARE(status(), QStringLiteral("The settings could not be saved."));
+    QVERIFY(!file.open(QIODevice::ReadOnly) || file.readAll() == before);
+    file.close();
+    press("mqtt_save_pushButton");
+    QCOMPARE(status(), QString());
+    QCOMPARE(QSettings(settingsFilePath(), QSettings::IniFormat).value("MQTT_HOST").toString(),
+             QStringLiteral("broker.example"));
 }
 
 void TestMqttTab::transports_data()

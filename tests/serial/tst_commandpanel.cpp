@@ -1,4 +1,6 @@
 #include "catalogues.h"
+#include "currencyconverter.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "portlist.h"
 #include "promptrecorder.h"
@@ -31,6 +33,7 @@ private Q_SLOTS:
     void captionsAndTextsRoundTrip();
     void captionsAreSavedAsTyped();
     void closingThePortClosesThePanel();
+    void saveOntoAFullDiskIsTold();
 
 private:
     QDialog *openPanel();
@@ -203,6 +206,30 @@ void TestCommandPanel::closingThePortClosesThePanel()
     QTRY_VERIFY(!panel());
     button("com_expandpushButton")->click();
     QVERIFY(panel());
+}
+
+// Save Config on a full disk says the edits did not reach the file, which
+// stays as it was.
+void TestCommandPanel::saveOntoAFullDiskIsTold()
+{
+    store(QStringLiteral("COMMAND1"), QStringLiteral("saved"));
+    QDialog *dialog = openPanel();
+    QVERIFY(dialog);
+    QTRY_VERIFY(m_window->findChild<CurrencyConverter *>()->isFinished());
+    QFile file(settingsFilePath());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    child<QLineEdit>(*dialog, "com_qlineedit")->setText(QStringLiteral("edited"));
+    PromptRecorder prompts;
+    {
+        const FileSizeLimit fullDisk(0);
+        child<QPushButton>(*dialog, "save_pushButton")->click();
+    }
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages.first().text, QStringLiteral("The settings could not be saved."));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), before);
 }
 
 YURB_TEST_MAIN(TestCommandPanel)
