@@ -53,6 +53,7 @@ MainWindow::MainWindow(QWidget *parent)
     // once the main window has closed.
     aboutDialog.setAttribute(Qt::WA_QuitOnClose, false);
 
+    keepSettingsThatCannotBeRead();
     const int toolPages = Config();
     SerialSacn();
     startInit();

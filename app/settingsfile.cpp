@@ -1,7 +1,10 @@
 #include "settingsfile.h"
 
+#include "filewrite.h"
+
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
 
 namespace {
@@ -36,4 +39,24 @@ bool saveSettings(const std::function<void(QSettings &)> &write)
     // hides whether the write failed; a write that went through replaced the
     // unreadable file with one QSettings wrote, which differs from it.
     return contents(path) != before;
+}
+
+std::optional<UnreadableSettingsCopy> keepUnreadableSettings()
+{
+    const QString path = settingsFilePath();
+    if (QSettings(path, QSettings::IniFormat).status() != QSettings::FormatError)
+        return std::nullopt;
+    const QByteArray bytes = contents(path);
+    const QDir folder = QFileInfo(path).dir();
+    for (int copy = 1;; ++copy) {
+        const QString name =
+            folder.filePath(copy == 1 ? QStringLiteral("config-unreadable.ini")
+                                      : QStringLiteral("config-unreadable-%1.ini").arg(copy));
+        if (QFileInfo::exists(name)) {
+            if (contents(name) == bytes)
+                return std::nullopt;
+            continue;
+        }
+        return UnreadableSettingsCopy{name, FileWrite::replace(name, bytes).reason};
+    }
 }
