@@ -54,6 +54,7 @@ MainWindow::MainWindow(QWidget *parent)
     // once the main window has closed.
     aboutDialog.setAttribute(Qt::WA_QuitOnClose, false);
 
+    keepSettingsThatCannotBeRead();
     const int toolPages = Config();
     SerialSacn();
     startInit();

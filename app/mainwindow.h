@@ -103,6 +103,7 @@ protected:
 
 private:
     // ---- Shell: start-up, tool switches, Preferences --------------------
+    void keepSettingsThatCannotBeRead();
     int Config();
     [[nodiscard]] QList<QPushButton *> configButtons() const;
     void toggleTool(int tool);

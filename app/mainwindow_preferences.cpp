@@ -183,13 +183,14 @@ void MainWindow::Config_MODBUS_ON_OFF_triggered()
 // ones; when they cannot, or the copy cannot start, this window stays.
 void MainWindow::slotActConfigOK()
 {
-    for (int i = 0; i < toolKeyCount; ++i)
-        settings->setValue(toolKeys.at(i), toolEnabled.at(i) == 1 ? QStringLiteral("true")
-                                                                  : QStringLiteral("false"));
-    settings->setValue(QLatin1String(scanKey), configUi->serial_checkBox->isChecked());
-    settings->setValue(QLatin1String(mapKey), configUi->comboBox->currentIndex());
-    settings->sync();
-    if (settings->status() == QSettings::AccessError) {
+    const bool saved = saveSettings([this](QSettings &file) {
+        for (int i = 0; i < toolKeyCount; ++i)
+            file.setValue(toolKeys.at(i), toolEnabled.at(i) == 1 ? QStringLiteral("true")
+                                                                 : QStringLiteral("false"));
+        file.setValue(QLatin1String(scanKey), configUi->serial_checkBox->isChecked());
+        file.setValue(QLatin1String(mapKey), configUi->comboBox->currentIndex());
+    });
+    if (!saved) {
         Prompt::warning(m_configDialog, tr("Message"), tr("The settings could not be saved."));
         return;
     }

@@ -1,9 +1,9 @@
 #include "trackfile.h"
 
+#include "filewrite.h"
 #include "positionline.h"
 
 #include <QDir>
-#include <QFile>
 
 QString TrackFile::path()
 {
@@ -15,9 +15,7 @@ bool TrackFile::append(const PositionLine &position)
     const QLatin1String noFix("0.000000");
     if (position.latitude == noFix && position.longitude == noFix)
         return true;
-    QFile file(path());
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return false;
-    const QByteArray line = position.toLine();
-    return file.write(line) == line.size();
+    // Whole lines only: a line cut short by a full disk would run into the
+    // next one stored.
+    return FileWrite::append(path(), position.toLine()).failure == FileWrite::Failure::None;
 }

@@ -10,7 +10,8 @@ class TrackFile
 {
 public:
     [[nodiscard]] static QString path();
-    // Appends the position; false when the file cannot be written. A
-    // position of "0.000000" twice (no fix yet) is not stored.
+    // Appends the position's line whole; false when the file cannot be
+    // written, and then none of the line stays. A position of "0.000000"
+    // twice (no fix yet) is not stored.
     [[nodiscard]] static bool append(const PositionLine &position);
 };

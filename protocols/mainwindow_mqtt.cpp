@@ -7,6 +7,7 @@
 #include "mqttsettings.h"
 #include "mqttsubscription.h"
 #include "mqttwebsocketurl.h"
+#include "settingsfile.h"
 #include "websocketiodevice.h"
 
 #include <QCursor>
@@ -261,6 +262,7 @@ void MainWindow::MQTT_Sub_Edit_Clear()
     mqttMessageView->clear();
 }
 
+// A failed save stays in the status bar until a later one succeeds.
 void MainWindow::actionMQTT_Save_triggered()
 {
     MqttSettings fields;
@@ -272,8 +274,11 @@ void MainWindow::actionMQTT_Save_triggered()
     fields.clientId = ui->mqtt_clientid_lineEdit->text();
     fields.subscribeTopic = ui->mqtt_subscribe_lineEdit->text();
     fields.publishTopic = ui->mqtt_publish_lineEdit->text();
-    fields.write(*settings);
-    settings->sync();
+    const QString unsaved = tr("The settings could not be saved.");
+    if (!saveSettings([&fields](QSettings &file) { fields.write(file); }))
+        statusBar()->showMessage(unsaved);
+    else if (statusBar()->currentMessage() == unsaved)
+        statusBar()->clearMessage();
 }
 
 // A session that never reached the broker failed; one that did was lost.

@@ -4,6 +4,7 @@
 
 #include "commandescapes.h"
 #include "prompt.h"
+#include "settingsfile.h"
 #include "tooldialog.h"
 
 #include <QDialog>
@@ -94,13 +95,19 @@ void MainWindow::slotCom_expandclose()
     comExpandUi = nullptr;
 }
 
+// The twelve rows go to the file at once; a save that does not reach it is
+// told, and the panel keeps the edits.
 void MainWindow::slotCOM_expandsave()
 {
-    for (int row = 0; row < commandCount; ++row) {
-        const CommandRow widgets = commandRow(row);
-        settings->setValue(captionKey(row), widgets.sendButton->text());
-        settings->setValue(textKey(row), widgets.command->text());
-    }
+    const bool saved = saveSettings([this](QSettings &file) {
+        for (int row = 0; row < commandCount; ++row) {
+            const CommandRow widgets = commandRow(row);
+            file.setValue(captionKey(row), widgets.sendButton->text());
+            file.setValue(textKey(row), widgets.command->text());
+        }
+    });
+    if (!saved)
+        Prompt::warning(comExpandDialog, tr("Message"), tr("The settings could not be saved."));
 }
 
 void MainWindow::sendStoredCommand(int row)

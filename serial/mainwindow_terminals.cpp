@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "filewrite.h"
 #include "prompt.h"
 #include "receivereport.h"
 #include "receiveview.h"
@@ -13,7 +14,6 @@
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTextCursor>
-#include <QTextStream>
 #include <QTimer>
 
 // The handlers that the serial, UDP and TCP terminals share; each terminal's
@@ -94,7 +94,9 @@ void MainWindow::clearSendBox(const TerminalWidgets &terminal)
     statusBar()->showMessage(tr("Send has been cleared"));
 }
 
-// Export: the text view's plain text (time stamps included) into a file.
+// Export: the text view's plain text (time stamps included) into a file,
+// written beside it and put in its place only once whole, so a failed save
+// (a full disk) leaves the old file as it was.
 void MainWindow::exportTextView(const TerminalWidgets &terminal)
 {
     // What is still waiting for the views belongs in the file too.
@@ -106,18 +108,22 @@ void MainWindow::exportTextView(const TerminalWidgets &terminal)
     const QString name = Prompt::saveFileName(this, tr("Save as"), tr("newtxt.txt"));
     if (name.isEmpty())
         return;
-    QFile file(name);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text | QIODevice::Truncate)) {
+    const FileWrite::Result saved = FileWrite::replace(name, text.toUtf8());
+    switch (saved.failure) {
+    case FileWrite::Failure::Open:
         statusBar()->showMessage(
-            tr("Save failed:Open file %1 failed, can't save\n%2").arg(name, file.errorString()));
+            tr("Save failed:Open file %1 failed, can't save\n%2").arg(name, saved.reason));
         return;
+    case FileWrite::Failure::Write:
+        statusBar()->showMessage(
+            tr("Save failed:Write file %1 failed, the file is left as it was\n%2")
+                .arg(name, saved.reason));
+        return;
+    case FileWrite::Failure::None:
+        break;
     }
-    QTextStream out(&file);
-    out << text;
-    out.flush();
-    file.close();
     statusBar()->showMessage(QStringLiteral("Saved success.\tsaved: ") +
-                             QFileInfo(file).canonicalFilePath());
+                             QFileInfo(name).canonicalFilePath());
 }
 
 // Import: a file of at most 10000 bytes appended to the send box as it is

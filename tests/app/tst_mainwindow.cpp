@@ -8,6 +8,7 @@
 #include "nuvelix_spectroscopy.h"
 #include "nuvelix_tof.h"
 #include "progressbarpercent.h"
+#include "promptrecorder.h"
 #include "settingsfile.h"
 #include "toolswitches.h"
 #include "ultraviolet.h"
@@ -16,7 +17,9 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -50,6 +53,7 @@ private Q_SLOTS:
     void exitClosesTheWindow();
     void closingWithClientsOnBothServers();
     void aboutDoesNotKeepTheProgramRunning();
+    void unreadableSettingsAreKeptAndTold();
 
 private:
     static void writeSettings(const KeyValues &values);
@@ -288,6 +292,39 @@ void TestMainWindow::aboutDoesNotKeepTheProgramRunning()
     guard.start(10000);
     QCOMPARE(QApplication::exec(), 0);
     QVERIFY(!timedOut);
+}
+
+// A settings file with a format error loses what cannot be read at its next
+// write: a copy of it is kept beside it first, and the user told once where.
+void TestMainWindow::unreadableSettingsAreKeptAndTold()
+{
+    const QByteArray unreadable = "[General\nCOM=false\n";
+    const QDir folder = QFileInfo(settingsFilePath()).dir();
+    const QString copy = folder.filePath(QStringLiteral("config-unreadable.ini"));
+    const auto startWithUnreadable = [&] {
+        QFile file(settingsFilePath());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(unreadable) == unreadable.size());
+        file.close();
+        const MainWindow window;
+        QTest::qWait(100);
+    };
+    PromptRecorder prompts;
+    QVERIFY(folder.mkpath(QStringLiteral(".")));
+    startWithUnreadable();
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages.first().text,
+             QStringLiteral("The settings file %1 has a format error: what cannot be read is lost "
+                            "at its next save. A copy of it as it was is kept in %2.")
+                 .arg(settingsFilePath(), copy));
+    QFile kept(copy);
+    QVERIFY(kept.open(QIODevice::ReadOnly));
+    QCOMPARE(kept.readAll(), unreadable);
+    // The same file again: it is kept already, so no second copy and no box.
+    startWithUnreadable();
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(folder.entryList({QStringLiteral("config-unreadable*")}),
+             QStringList{QStringLiteral("config-unreadable.ini")});
+    QVERIFY(kept.remove());
 }
 
 YURB_TEST_MAIN(TestMainWindow)

@@ -1,4 +1,5 @@
 #include "currencyconverter.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "programrestarter.h"
 #include "promptrecorder.h"
@@ -17,6 +18,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QTabWidget>
+
+#include <optional>
 
 using KeyValues = QMap<QString, QString>;
 
@@ -70,7 +73,8 @@ private Q_SLOTS:
     void cancelWritesNothing();
     void oneDialogAtATime();
     void restartFailureKeepsTheWindow();
-    void unwritableFileKeepsTheWindow();
+    void okSavesOrKeepsTheWindow_data();
+    void okSavesOrKeepsTheWindow();
     void newCopyStartsWithoutTheSwitchedOffTab();
 
 private:
@@ -310,20 +314,55 @@ void TestPreferences::restartFailureKeepsTheWindow()
     QTRY_VERIFY(dialog.isNull());
 }
 
-// When the keys cannot reach the disk, no new copy starts to read old ones.
-void TestPreferences::unwritableFileKeepsTheWindow()
+void TestPreferences::okSavesOrKeepsTheWindow_data()
 {
-    QVERIFY(QDir().mkpath(settingsFilePath()));
+    QTest::addColumn<QByteArray>("unreadable"); // empty: a folder in the file's way
+    // Whether the dialog reads the format error, or the save meets it first.
+    QTest::addColumn<bool>("dialogReadsIt");
+    QTest::addColumn<bool>("fullDisk");
+    QTest::newRow("folder in the way") << QByteArray() << false << false;
+    const QByteArray unreadable = "[General\nCOM=true\n";
+    // The failed write must not hide behind the format error met first.
+    QTest::newRow("full disk, format error read before") << unreadable << true << true;
+    QTest::newRow("full disk, format error met by the save") << unreadable << false << true;
+    QTest::newRow("format error met by the save") << unreadable << false << false;
+}
+
+// When the keys cannot reach the disk, no new copy starts to read old ones.
+void TestPreferences::okSavesOrKeepsTheWindow()
+{
+    QFETCH(QByteArray, unreadable);
+    QFETCH(bool, dialogReadsIt);
+    QFETCH(bool, fullDisk);
+    if (unreadable.isEmpty())
+        QVERIFY(QDir().mkpath(settingsFilePath()));
     PromptRecorder prompts;
     MainWindow window;
     window.show();
+    QTRY_VERIFY(window.findChild<CurrencyConverter *>()->isFinished());
+    QFile file(settingsFilePath());
+    const auto breakFile = [&] {
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(unreadable) == unreadable.size());
+        file.close();
+    };
+    if (dialogReadsIt)
+        breakFile();
     QDialog *dialog = openDialog(window);
+    if (!unreadable.isEmpty() && !dialogReadsIt)
+        breakFile();
+    std::optional<FileSizeLimit> limit;
+    if (fullDisk)
+        limit.emplace(0);
     dialog->findChild<QPushButton *>(QStringLiteral("ConfigOK_Button"))->click();
+    limit.reset();
 
-    QCOMPARE(m_starts, 0);
-    QCOMPARE(prompts.messages.size(), 1);
+    const bool saved = !unreadable.isEmpty() && !fullDisk;
+    QCOMPARE(m_starts, saved ? 1 : 0);
+    QCOMPARE(window.isVisible(), !saved);
+    QCOMPARE(prompts.messages.size(), saved ? 0 : 1);
+    if (saved)
+        return;
     QCOMPARE(prompts.messages.first().text, QStringLiteral("The settings could not be saved."));
-    QVERIFY(window.isVisible());
     QVERIFY(window.findChild<QDialog *>(QStringLiteral("Config")));
 }
 

@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "portlist.h"
 #include "promptrecorder.h"
@@ -21,6 +22,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 using Labels = QMap<QString, QString>;
 
@@ -40,6 +42,7 @@ private Q_SLOTS:
     void serverTakesEachClientsLines();
     void serverPositionsShownStoredOrRefused_data();
     void serverPositionsShownStoredOrRefused();
+    void failedTrackWriteStaysShown_data();
     void failedTrackWriteStaysShown();
 
 private:
@@ -324,30 +327,50 @@ void TestGpsTool::serverPositionsShownStoredOrRefused()
                  qPrintable(statusText(*m_window)));
 }
 
+void TestGpsTool::failedTrackWriteStaysShown_data()
+{
+    QTest::addColumn<QByteArray>("before");
+    // A folder where the file should be: it cannot be opened for writing.
+    QTest::newRow("folder in the way") << QByteArray();
+    // Room for part of a line only: none of it may stay in the file.
+    QTest::newRow("full disk") << QByteArray("Latitude:0.5,Longitude:0.5\r\n");
+}
+
 // A failed write of the track file stays in the status bar while data keeps
 // coming, until a later write succeeds.
 void TestGpsTool::failedTrackWriteStaysShown()
 {
-    // A folder where the file should be: it cannot be opened for writing.
-    QVERIFY(QDir().mkpath(TrackFile::path()));
+    QFETCH(QByteArray, before);
+    if (before.isEmpty()) {
+        QVERIFY(QDir().mkpath(TrackFile::path()));
+    } else {
+        QFile file(TrackFile::path());
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+    }
     QTcpSocket client;
     startServerFor({&client});
     if (QTest::currentTestFailed())
         return;
-    client.write("Latitude:1.5,Longitude:2.5\r\n");
-    QTRY_COMPARE(text("Weidu"), QStringLiteral("1.5"));
+    {
+        std::optional<FileSizeLimit> fullDisk;
+        if (!before.isEmpty())
+            fullDisk.emplace(before.size() + 10);
+        client.write("Latitude:1.5,Longitude:2.5\r\n");
+        QTRY_COMPARE(text("Weidu"), QStringLiteral("1.5"));
+    }
     QCOMPARE(statusText(*m_window), QStringLiteral("Unable to save GPS data."));
     button("GPSopencompushButton")->click();
     QVERIFY(m_pty->write("$GPVTG,31.66,T,,M,0.02,N,12.50,K,A*3B\r\n"));
     QTRY_COMPARE(text("Dimiansudu"), QStringLiteral("12.5 km/h"));
     QCOMPARE(statusText(*m_window), QStringLiteral("Unable to save GPS data."));
 
-    QVERIFY(QDir().rmdir(TrackFile::path()));
+    if (before.isEmpty())
+        QVERIFY(QDir().rmdir(TrackFile::path()));
     client.write("Latitude:2.5,Longitude:3.5\r\n");
     QTRY_COMPARE(text("Weidu"), QStringLiteral("2.5"));
     QVERIFY2(statusText(*m_window).startsWith(QLatin1String("TCP receive from:")),
              qPrintable(statusText(*m_window)));
-    QCOMPARE(trackFile(), QByteArray("Latitude:2.5,Longitude:3.5\r\n"));
+    QCOMPARE(trackFile(), before + "Latitude:2.5,Longitude:3.5\r\n");
 }
 
 YURB_TEST_MAIN(TestGpsTool)

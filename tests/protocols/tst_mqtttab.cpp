@@ -1,3 +1,4 @@
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "mosquittobroker.h"
 #include "promptrecorder.h"
@@ -32,6 +33,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void settingsRoundTrip();
+    void saveOntoAFullDiskIsTold();
     void transports_data();
     void transports();
     void refusals_data();
@@ -127,6 +129,21 @@ void TestMqttTab::settingsRoundTrip()
     cleanup();
     init();
     QCOMPARE(widget<QComboBox>("mqtt_protocol_combox")->currentText(), QStringLiteral("mqtt://"));
+}
+
+// Save on a full disk says so until a later save succeeds.
+void TestMqttTab::saveOntoAFullDiskIsTold()
+{
+    widget<QLineEdit>("mqtt_host_lineEdit")->setText(QStringLiteral("broker.example"));
+    {
+        const FileSizeLimit fullDisk(0);
+        press("mqtt_save_pushButton");
+    }
+    QCOMPARE(status(), QStringLiteral("The settings could not be saved."));
+    press("mqtt_save_pushButton");
+    QCOMPARE(status(), QString());
+    QCOMPARE(QSettings(settingsFilePath(), QSettings::IniFormat).value("MQTT_HOST").toString(),
+             QStringLiteral("broker.example"));
 }
 
 void TestMqttTab::transports_data()

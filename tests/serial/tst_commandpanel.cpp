@@ -1,4 +1,5 @@
 #include "catalogues.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "portlist.h"
 #include "promptrecorder.h"
@@ -31,6 +32,7 @@ private Q_SLOTS:
     void captionsAndTextsRoundTrip();
     void captionsAreSavedAsTyped();
     void closingThePortClosesThePanel();
+    void saveOntoAFullDiskIsTold();
 
 private:
     QDialog *openPanel();
@@ -204,6 +206,21 @@ void TestCommandPanel::closingThePortClosesThePanel()
     QTRY_VERIFY(!panel());
     button("com_expandpushButton")->click();
     QVERIFY(panel());
+}
+
+// Save Config on a full disk says the edits did not reach the file.
+void TestCommandPanel::saveOntoAFullDiskIsTold()
+{
+    QDialog *dialog = openPanel();
+    QVERIFY(dialog);
+    child<QLineEdit>(*dialog, "com_qlineedit")->setText(QStringLiteral("edited"));
+    PromptRecorder prompts;
+    {
+        const FileSizeLimit fullDisk(0);
+        child<QPushButton>(*dialog, "save_pushButton")->click();
+    }
+    QCOMPARE(prompts.messages.size(), 1);
+    QCOMPARE(prompts.messages.first().text, QStringLiteral("The settings could not be saved."));
 }
 
 YURB_TEST_MAIN(TestCommandPanel)

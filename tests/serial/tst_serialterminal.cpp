@@ -1,4 +1,5 @@
 #include "catalogues.h"
+#include "filesizelimit.h"
 #include "mainwindow.h"
 #include "portlist.h"
 #include "promptrecorder.h"
@@ -10,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QLCDNumber>
 #include <QPlainTextEdit>
@@ -58,6 +60,7 @@ private Q_SLOTS:
     void importSizeLimit_data();
     void importSizeLimit();
     void exportSavesTheTextView();
+    void exportOntoAFullDisk();
     void streamsKeepTheViewsBounded_data();
     void streamsKeepTheViewsBounded();
     void unpluggedDeviceClosesThePort();
@@ -622,6 +625,33 @@ void TestSerialTerminal::exportSavesTheTextView()
     const QRegularExpression expected(
         QString::fromUtf8("^\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]<tag> & 温\\nend$"));
     QVERIFY2(expected.match(content).hasMatch(), qPrintable(content));
+}
+
+// A save that fails says why and leaves the folder as it was: the old file
+// whole, nothing half-written beside it.
+void TestSerialTerminal::exportOntoAFullDisk()
+{
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("saved.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write("kept whole\n") == 11);
+    file.close();
+    openPort();
+    QVERIFY(m_pty->write(QByteArray(6000, 'x') + "end"));
+    QTRY_VERIFY(edit("COM_StrTextBrowser")->toPlainText().endsWith(QLatin1String("end")));
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    {
+        const FileSizeLimit fullDisk(4096);
+        button("savetxtpushButton")->click();
+    }
+    QCOMPARE(statusText(*m_window),
+             QStringLiteral("Save failed:Write file %1 failed, the file is left as it was\n"
+                            "File too large")
+                 .arg(path));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files), QStringList{"saved.txt"});
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("kept whole\n"));
 }
 
 void TestSerialTerminal::streamsKeepTheViewsBounded_data()
