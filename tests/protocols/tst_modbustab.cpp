@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSocketNotifier>
 #include <QSpinBox>
 #include <QTcpServer>
@@ -41,8 +42,9 @@ using namespace ModbusFrames;
 namespace {
 
 // A frame shows in its log at most this long after it was logged: the logs
-// gather frames for up to 100 ms.
-constexpr int logSettleMs = 150;
+// gather frames for up to 100 ms, and what comes while no request waits is
+// logged once the line has been quiet for 20 ms.
+constexpr int logSettleMs = 200;
 
 const QRegularExpression stamp(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]"));
 
@@ -133,6 +135,8 @@ public:
             m_client->write(bytes);
     }
 
+    // A pty takes each write whole; a socket may hold some back.
+    [[nodiscard]] bool allWritten() const { return !m_client || m_client->bytesToWrite() == 0; }
     QStringList script;
     QByteArrayList requests;
     QByteArray received;
@@ -203,6 +207,8 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void duringTheWait();
+    void unasked_data();
+    void unasked();
     void tcpStates();
     void testSlave_data();
     void testSlave();
@@ -220,6 +226,11 @@ private:
     }
     [[nodiscard]] QByteArrayList sent() const { return logged("Modbus_sendMsgtextEdit"); }
     [[nodiscard]] QByteArrayList received() const { return logged("Modbus_HexTextBrowser"); }
+    [[nodiscard]] QStringList receivedEntries() const
+    {
+        return entries(*child<QPlainTextEdit>(*m_window, "Modbus_HexTextBrowser"));
+    }
+    [[nodiscard]] QIODevice *transport(Mode mode) const;
 
     ModbusSlaveProcess m_process{QStringLiteral(MODBUS_TESTSLAVE)};
     std::unique_ptr<ScriptedSlave> m_slave;
@@ -369,7 +380,7 @@ void TestModbusTab::exchange_data()
     // Exceptions come from the test slave, in testSlave.
     for (const Mode mode : {Mode::Rtu, Mode::Tcp}) {
         row(mode, "noise before the reply is logged apart, the reply ends the wait", "",
-            {"0 garbage;50 ok;500 garbage"}, {"!0:garbage", "0:ok"});
+            {"0 garbage;50 ok;500 garbage"}, {"!0:garbage", "0:ok", "!0:garbage"});
         row(mode, "a reply in two pieces is one entry", "", {"0 ok/1;150 ok/2"}, {"0:ok"});
         row(mode, "no reply three times", "", {"", "", ""}, {}, "No response after 3 attempts");
         row(mode, "what waited before the press is logged", "exception", {"30 ok"},
@@ -518,6 +529,81 @@ void TestModbusTab::duringTheWait()
     button("Modbus_send_cleandatapushButton")->click();
     QCOMPARE(statusText(*m_window), QStringLiteral("Send has been cleared"));
     QVERIFY(sent().isEmpty());
+}
+
+QIODevice *TestModbusTab::transport(Mode mode) const
+{
+    if (mode == Mode::Rtu)
+        return m_window->findChild<QSerialPort *>();
+    for (QTcpSocket *socket : m_window->findChildren<QTcpSocket *>()) {
+        if (socket->peerPort() == m_slave->tcpPort())
+            return socket;
+    }
+    return nullptr;
+}
+
+// What a device sends while no request waits is read as it comes and logged
+// as answering no request, however much it is: nothing piles up on the
+// transport, and the next request's answer is found clean.
+void TestModbusTab::unasked_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("piecesApartMs"); // the late reply in two pieces; -1: whole
+    QTest::addColumn<qsizetype>("flood");   // bytes of noise after the reply and some noise
+
+    for (const Mode mode : {Mode::Rtu, Mode::Tcp}) {
+        const char *m = mode == Mode::Rtu ? "RTU" : "TCP";
+        QTest::addRow("%s: a late reply and noise", m) << mode << -1 << qsizetype(0);
+        QTest::addRow("%s: then a flood", m) << mode << -1 << qsizetype(4 << 20);
+    }
+    // A serial line's bytes come as the driver hands them over.
+    QTest::addRow("RTU: a late reply in pieces 5 ms apart") << Mode::Rtu << 5 << qsizetype(0);
+}
+
+void TestModbusTab::unasked()
+{
+    QFETCH(Mode, mode);
+    QFETCH(int, piecesApartMs);
+    QFETCH(qsizetype, flood);
+
+    scripted(mode);
+    const QByteArray late = replyTo(mode == Mode::Rtu ? rtu(hex("01 03 00 00 00 02"))
+                                                      : tcp(0x0700, hex("01 03 00 00 00 02")),
+                                    mode, QStringLiteral("ok"));
+    const QByteArray noise = replyTo({}, mode, QStringLiteral("garbage"));
+    if (piecesApartMs < 0) {
+        m_slave->write(late);
+    } else {
+        m_slave->write(late.first(3));
+        QTest::qWait(piecesApartMs);
+        m_slave->write(late.sliced(3));
+    }
+    QTest::qWait(50);
+    m_slave->write(noise);
+    const QStringList before{"!" + shown(late), "!" + shown(noise)};
+    QTRY_COMPARE(receivedEntries(), before);
+
+    if (flood > 0) {
+        // Bytes that start no frame in either mode.
+        m_slave->write(QByteArray(flood, '\x55'));
+        QTRY_VERIFY_WITH_TIMEOUT(m_slave->allWritten(), 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(transport(mode)->bytesAvailable(), 0, 20000);
+        QTRY_VERIFY(receivedEntries().size() > before.size() &&
+                    receivedEntries().last().startsWith(u"!55 55"));
+    }
+
+    setRequest(2, 0, 2);
+    m_slave->script = QStringList{"0 ok"};
+    button("Modbus_pushButton")->click();
+    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Reply received"));
+    QCOMPARE(m_slave->requests.size(), 1);
+    // The log keeps the newest lines of the flood before the reply; after a
+    // long write it refreshes less often.
+    const QString reply = shown(replyTo(m_slave->requests.first(), mode, QStringLiteral("ok")));
+    QTRY_COMPARE(receivedEntries().last(), reply);
+    const QStringList after = receivedEntries();
+    for (const QString &entry : after.first(after.size() - 1))
+        QVERIFY2(entry.startsWith(u'!'), qPrintable(entry));
 }
 
 // Connected is said only once the connection is made; a refused connection
