@@ -622,6 +622,7 @@ private:
     void modbusShowTransport(bool serial);
     void modbusShowTcpIdle();
     void releaseModbusSocket();
+    void modbusTcpEnded();
     void modbusReadBetweenRequests(QIODevice *transport, Nuvelix_ModBus_Mode mode);
     void modbusReadDataField();
     // The open transport of the selected mode, or null.

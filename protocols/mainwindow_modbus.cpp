@@ -162,18 +162,39 @@ void MainWindow::Modbus_displayError(QAbstractSocket::SocketError error)
     if (!modbusTcpSocket || sender() != modbusTcpSocket ||
         error == QAbstractSocket::SocketTimeoutError)
         return;
+    // Reading starts once the connection is made.
+    if (ModbusIdleReader::of(modbusTcpSocket)) {
+        modbusTcpEnded();
+        return;
+    }
     releaseModbusSocket();
     statusBar()->showMessage(tr("No server found"));
     modbusShowTcpIdle();
 }
 
+// A connection that was made ended without the user: the server closed or
+// reset it, or it failed, met wherever the socket was read or written.
+void MainWindow::modbusTcpEnded()
+{
+    const QString why = modbusTcpSocket->errorString();
+    releaseModbusSocket();
+    statusBar()->showMessage(tr("Modbus TCP connection ended: %1").arg(why));
+    modbusShowTcpIdle();
+}
+
 // What the transport brings while no request waits is read as it comes and
-// logged as answering none.
+// logged as answering none; a TCP server's close then ends the connection.
 void MainWindow::modbusReadBetweenRequests(QIODevice *transport, Nuvelix_ModBus_Mode mode)
 {
     auto *reader = new ModbusIdleReader(transport, mode);
     connect(reader, &ModbusIdleReader::arrived, modbusReceiveLog,
             qOverload<const QList<ModbusReplyCollector::Frame> &>(&ModbusFrameLog::append));
+    if (mode == Nuvelix_ModBus_Mode::Tcp) {
+        connect(reader, &ModbusIdleReader::peerClosed, this, [this, transport] {
+            if (transport == modbusTcpSocket)
+                modbusTcpEnded();
+        });
+    }
 }
 
 void MainWindow::modbusShowTcpIdle()

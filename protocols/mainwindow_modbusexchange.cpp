@@ -134,7 +134,8 @@ QIODevice *MainWindow::modbusTransport(Nuvelix_ModBus_Mode mode) const
 // A sound reply ends the exchange whatever it says; a malformed one or one
 // from another unit is asked again, and the last answer's fault is what the
 // exchange reports. Events keep running, so the transport may close
-// meanwhile: the exchange then ends quietly.
+// meanwhile, or a TCP server may: the exchange then ends quietly, and the
+// transport's reader between requests tells a server's close.
 void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                                 int startAddress, int quantity, const QByteArray &dataBytes,
                                 Nuvelix_ModBus_Mode mode)

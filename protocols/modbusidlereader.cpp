@@ -71,6 +71,10 @@ void ModbusIdleReader::readArrived()
         else
             m_quiet.start();
     }
+    if (m_socket && m_socket->state() == QAbstractSocket::UnconnectedState) {
+        handOn();
+        Q_EMIT peerClosed();
+    }
 }
 
 // A serial port has read what its driver held at the notification; an

@@ -18,7 +18,10 @@ class QIODevice;
 // comes is held until the line has been quiet for a moment, for a second at
 // most or up to ModbusReplyCollector::maximumReceived bytes, then cut into
 // frames, none of them answering a request; of a longer run only its newest
-// bytes are kept. The reader is a child of its device and goes with it.
+// bytes are kept. An unbuffered socket meets its peer's close (a FIN or a
+// reset) only when it is read: then it leaves the connected state without a
+// signal of its own, and the reader tells it. The reader is a child of its
+// device and goes with it.
 class ModbusIdleReader : public QObject
 {
     Q_OBJECT
@@ -39,11 +42,13 @@ public:
     // otherwise pass for the answer.
     [[nodiscard]] QList<ModbusReplyCollector::Frame> takeBeforeRequest();
     // Reads again once the request is over; what came meanwhile is read
-    // from the event loop.
+    // from the event loop, and a close met meanwhile is told then.
     void resume();
 
 Q_SIGNALS:
     void arrived(const QList<ModbusReplyCollector::Frame> &frames);
+    // The TCP peer closed or reset the connection; the socket holds why.
+    void peerClosed();
 
 private:
     void readArrived();

@@ -33,6 +33,8 @@
 
 #include <memory>
 
+#include <sys/socket.h>
+
 Q_DECLARE_METATYPE(Nuvelix_ModbusClient::FunctionCode)
 
 using Mode = Nuvelix_ModBus_Mode;
@@ -108,8 +110,10 @@ QByteArray replyTo(const QByteArray &request, Mode mode, const QString &kind)
 // running): on a pty for RTU, on a loopback TCP server for TCP. The tab sends
 // it reads only, cut here by their length. Each is recorded and answered by
 // the script's next line: pieces "DELAY KIND" separated by ';', each written
-// DELAY ms after the request, "KIND/1" and "KIND/2" the halves of the reply.
-// Requests past the script, and empty lines, meet silence.
+// DELAY ms after the request, "KIND/1" and "KIND/2" the halves of the reply;
+// KIND "fin" or "rst" closes the TCP connection instead, with a FIN or a
+// reset, as `onAccept` does as soon as a connection is accepted. Requests
+// past the script, and empty lines, meet silence.
 class ScriptedSlave : public QObject
 {
 public:
@@ -122,6 +126,9 @@ public:
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             m_client = m_server.nextPendingConnection();
             connect(m_client, &QIODevice::readyRead, this, [this] { take(m_client->readAll()); });
+            // Once the tab, in this same process, has seen its connection made.
+            if (!onAccept.isEmpty())
+                QTimer::singleShot(20, this, [this] { close(onAccept); });
         });
     }
 
@@ -137,6 +144,22 @@ public:
 
     // A pty takes each write whole; a socket may hold some back.
     [[nodiscard]] bool allWritten() const { return !m_client || m_client->bytesToWrite() == 0; }
+    // A reset goes out in place of a FIN when the socket lingers for no time.
+    void close(const QString &how)
+    {
+        if (!m_client || how.isEmpty())
+            return;
+        if (how == u"rst") {
+            const linger none{1, 0};
+            ::setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &none,
+                         sizeof none);
+            m_client->abort();
+        } else {
+            m_client->disconnectFromHost();
+        }
+    }
+
+    QString onAccept;
     QStringList script;
     QByteArrayList requests;
     QByteArray received;
@@ -153,6 +176,11 @@ private:
             const QString answer = script.value(requests.size() - 1);
             for (const QString &piece : answer.split(u';', Qt::SkipEmptyParts)) {
                 const QStringList parts = piece.split(QRegularExpression(QStringLiteral("[ /]")));
+                if (parts.at(1) == u"fin" || parts.at(1) == u"rst") {
+                    QTimer::singleShot(parts.at(0).toInt(), this,
+                                       [this, how = parts.at(1)] { close(how); });
+                    continue;
+                }
                 QByteArray reply = replyTo(request, m_mode, parts.at(1));
                 if (parts.size() > 2)
                     reply = parts.at(2) == u"1" ? reply.first(reply.size() / 2)
@@ -210,6 +238,8 @@ private Q_SLOTS:
     void unasked_data();
     void unasked();
     void tcpStates();
+    void peerCloses_data();
+    void peerCloses();
     void testSlave_data();
     void testSlave();
     void fastPresses();
@@ -638,6 +668,55 @@ void TestModbusTab::tcpStates()
     connectButton->click();
     QCOMPARE(m_prompts->messages.size(), 1);
     QCOMPARE(m_prompts->messages.first().text, QStringLiteral("IP or Port is empty!"));
+}
+
+// A server that closes the connection, with a FIN or a reset, while a
+// request waits, between requests or as soon as it accepted, leaves the tab
+// idle at once and says so; a press then finds it not connected.
+void TestModbusTab::peerCloses_data()
+{
+    QTest::addColumn<QString>("onAccept");
+    QTest::addColumn<QStringList>("script"); // before the close, a request per line
+
+    for (const char *how : {"fin", "rst"}) {
+        const QString close = QString::fromLatin1(how);
+        QTest::addRow("%s on accepting", how) << close << QStringList();
+        QTest::addRow("%s for a request", how) << QString() << QStringList{"0 " + close};
+        QTest::addRow("%s after a reply", how) << QString() << QStringList{"0 ok;50 " + close};
+    }
+}
+
+void TestModbusTab::peerCloses()
+{
+    QFETCH(QString, onAccept);
+    QFETCH(QStringList, script);
+
+    scripted(Mode::Tcp, false);
+    m_slave->onAccept = onAccept;
+    m_slave->script = script;
+    child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
+    auto *port = child<QLineEdit>(*m_window, "ModbusTCPclientPortlineEdit");
+    port->setText(QString::number(m_slave->tcpPort()));
+    QPushButton *connectButton = button("ModbusTCPopencompushButton");
+    connectButton->click();
+    setRequest(2, 0, 2);
+    if (!script.isEmpty()) {
+        QTRY_COMPARE(statusText(*m_window), QStringLiteral("Connected to TCP server"));
+        button("Modbus_pushButton")->click();
+    }
+    QTRY_COMPARE(
+        statusText(*m_window),
+        QStringLiteral("Modbus TCP connection ended: The remote host closed the connection"));
+    QCOMPARE(connectButton->text(), QStringLiteral("Connect"));
+    for (const char *name : {"ModbusportMode_1", "ModbusportMode_2", "ModbusTCPclientIPlineEdit",
+                             "ModbusTCPclientPortlineEdit"})
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+
+    button("Modbus_pushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Modbus TCP server is not connected"));
+    // One request, not asked again on a connection that is gone.
+    QTest::qWait(logSettleMs);
+    QCOMPARE(sent().size(), script.size());
 }
 
 void TestModbusTab::testSlave_data()
