@@ -633,13 +633,14 @@ private:
     void modbusShowTransport(bool serial);
     void modbusShowTcpIdle();
     void releaseModbusSocket();
+    void modbusTcpEnded();
+    void modbusReadBetweenRequests(QIODevice *transport, Nuvelix_ModBus_Mode mode);
     void modbusReadDataField();
     // The open transport of the selected mode, or null.
     [[nodiscard]] QIODevice *modbusTransport(Nuvelix_ModBus_Mode mode) const;
     void modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                         int startAddress, int quantity, const QByteArray &dataBytes,
                         Nuvelix_ModBus_Mode mode);
-    void modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode);
     [[nodiscard]] QString modbusReplyFault(Nuvelix_ModbusClient::FunctionCode function,
                                            const QByteArray &reply, Nuvelix_ModBus_Mode mode);
 

@@ -23,6 +23,18 @@
 // the longest stall of the window, inside (the GUI thread's own timer) and
 // outside (a window manager's ping). Every reply is checked; a way that
 // misses any says how many.
+//
+// Run: xvfb-run -a build/bench/bench_modbus chatty [SECONDS]
+// (also run after the round trips)
+//
+// A chatty device on the tab's open RTU port while no request runs: the
+// device (a thread on a pty's master end) writes noise as fast as the pty
+// takes it for SECONDS (default 4), while the window's resident memory is
+// sampled; then, the device silent, one Read is pressed (nothing answers it,
+// so it makes its three attempts with events running) and the window's
+// longest stall meanwhile is measured inside and outside. The same is done
+// first with a silent device, an idle port, as the reference in the same
+// run; the memory growth and the stall are printed beside it with ratios.
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -34,6 +46,7 @@
 #include "pingstallprobe.h"
 #include "portlist.h"
 #include "portwait.h"
+#include "ptywindow.h"
 #include "windowbench.h"
 
 #include <QApplication>
@@ -53,9 +66,14 @@
 #include <modbus/modbus.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cstdio>
 #include <functional>
 #include <optional>
+#include <thread>
+
+#include <poll.h>
+#include <unistd.h>
 
 using Mode = Nuvelix_ModBus_Mode;
 
@@ -306,12 +324,127 @@ void withMbpoll(Turns &turns, const QStringList &target)
     turns.rates.append(output.count("Polling slave") / seconds);
 }
 
+// What the window came to with a device on its open Modbus port: resident
+// memory over the time the device wrote, the bytes it wrote, and the
+// longest stall of the Read pressed afterwards.
+struct DeviceFigures
+{
+    QList<double> rssMb; // every half second, from the start
+    qint64 written = 0;
+    qint64 writingStallMs = 0;
+    std::optional<PingStallProbe::Figures> writingStallOutside;
+    qint64 readStallMs = 0;
+    std::optional<PingStallProbe::Figures> readStallOutside;
+    QString readStatus;
+};
+
+// The device's thread: noise, as fast as the pty takes it, until stopped.
+void writeNoise(int fd, const std::atomic<bool> &stop, qint64 &written)
+{
+    const QByteArray noise = Bench::randomBytes(64 * 1024, Bench::streamSeed);
+    while (!stop.load()) {
+        const ssize_t n = ::write(fd, noise.constData(), size_t(noise.size()));
+        if (n > 0) {
+            written += n;
+        } else {
+            pollfd ready{fd, POLLOUT, 0};
+            ::poll(&ready, 1, 50);
+        }
+    }
+}
+
+DeviceFigures withDevice(bool chatty, double seconds)
+{
+    PtyWindow pty;
+    MainWindow &window = pty.window();
+    pty.showPage(QStringLiteral("Modbus"));
+    window.findChild<QComboBox *>(QStringLiteral("Modbus_function_comboBox"))->setCurrentIndex(2);
+    button(window, "ModbusopencompushButton")->click();
+    // The window's first show and layout are over before memory counts.
+    Bench::runUntil([] { return false; }, 1000);
+
+    DeviceFigures figures;
+    std::atomic<bool> stop{false};
+    std::thread device;
+    {
+        const Bench::StallProbe probe;
+        PingStallProbe pings(&window);
+        if (chatty)
+            device =
+                std::thread(writeNoise, pty.masterFd(), std::cref(stop), std::ref(figures.written));
+        QElapsedTimer clock;
+        clock.start();
+        for (int sample = 0; sample <= int(seconds * 2); ++sample) {
+            Bench::runUntil([] { return false; }, qMax<qint64>(0, sample * 500 - clock.elapsed()));
+            figures.rssMb.append(double(Bench::currentRssKb()) / 1024);
+        }
+        stop = true;
+        if (device.joinable())
+            device.join();
+        figures.writingStallMs = probe.longestMs();
+        figures.writingStallOutside = pings.figures();
+    }
+    Bench::runUntil([] { return false; }, settleMs);
+
+    const Bench::StallProbe probe;
+    PingStallProbe pings(&window);
+    button(window, "Modbus_pushButton")->click();
+    figures.readStallMs = probe.longestMs();
+    figures.readStallOutside = pings.figures();
+    figures.readStatus = window.statusBar()->currentMessage();
+    button(window, "ModbusopencompushButton")->click();
+    Bench::runUntil([] { return false; }, settleMs);
+    return figures;
+}
+
+void printDevice(const char *what, const DeviceFigures &figures, double seconds)
+{
+    QStringList samples;
+    for (const double mb : figures.rssMb)
+        samples.append(QString::number(mb, 'f', 0));
+    std::printf("%-14s %7.1f MB written (%.1f MB/s); resident MB every 0.5 s: %s (%+.0f MB)\n"
+                "%-14s meanwhile longest stall %lld ms inside, %s\n"
+                "%-14s the Read after it: longest stall %lld ms inside, %s; \"%s\"\n",
+                what, Bench::megabytes(figures.written),
+                Bench::megabytes(figures.written) / seconds, qPrintable(samples.join(u' ')),
+                figures.rssMb.last() - figures.rssMb.first(), "", qlonglong(figures.writingStallMs),
+                qPrintable(PingStallProbe::describe(figures.writingStallOutside)), "",
+                qlonglong(figures.readStallMs),
+                qPrintable(PingStallProbe::describe(figures.readStallOutside)),
+                qPrintable(figures.readStatus));
+}
+
+// The idle port first: the chatty device's figures are set against it.
+void chattyDevice(double seconds)
+{
+    std::printf("A device on the Modbus tab's open RTU port, no request running, %.1f s\n",
+                seconds);
+    const DeviceFigures idle = withDevice(false, seconds);
+    printDevice("idle port", idle, seconds);
+    const DeviceFigures chatty = withDevice(true, seconds);
+    printDevice("chatty device", chatty, seconds);
+    // The growth of each is at least a megabyte, so that a flat line does
+    // not divide by nothing.
+    const auto growth = [](const DeviceFigures &figures) {
+        return qMax(1.0, figures.rssMb.last() - figures.rssMb.first());
+    };
+    std::printf("chatty / idle: resident memory at the end %.2f, growth %.1f (of at least 1 MB "
+                "each), longest stall of the Read %.1f (of at least 10 ms each)\n",
+                chatty.rssMb.last() / idle.rssMb.last(), growth(chatty) / growth(idle),
+                double(qMax<qint64>(10, chatty.readStallMs)) /
+                    double(qMax<qint64>(10, idle.readStallMs)));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     WindowBench application(argc, argv);
     Bench::answerPromptsWithOk();
+    if (argc > 1 && QByteArray(argv[1]) == "chatty") {
+        chattyDevice(argc > 2 ? qMax(0.5, QByteArray(argv[2]).toDouble()) : 4);
+        return 0;
+    }
     const double seconds = argc > 1 ? qMax(0.1, QByteArray(argv[1]).toDouble()) : 2.5;
     const int repetitions = argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 5;
 
@@ -363,5 +496,6 @@ int main(int argc, char *argv[])
             std::printf("%-4s tab / libmodbus %.2f, core / libmodbus %.2f\n", name,
                         median(tab.rates) / reference, median(core.rates) / reference);
     }
+    chattyDevice(4);
     return 0;
 }

@@ -3,8 +3,10 @@
 
 #include "modbusframelog.h"
 #include "modbushexinput.h"
+#include "modbusidlereader.h"
 #include "prompt.h"
 #include "serialtool.h"
+#include "threadserial.h"
 
 #include <QTcpSocket>
 
@@ -102,6 +104,7 @@ SerialTool MainWindow::modbusSerialTool()
     tool.connectRead = false;
     tool.opened = [this] {
         modbusSerialOpen = true;
+        modbusReadBetweenRequests(serialThread->serialPort, Nuvelix_ModBus_Mode::Rtu);
     };
     tool.closed = [this] {
         modbusSerialOpen = false;
@@ -132,8 +135,10 @@ void MainWindow::ModbusTCPopencompushButton_triggered()
     releaseModbusSocket();
     modbusTcpSocket = new QTcpSocket(this);
     modbusTcpSocket->setSocketOption(QAbstractSocket::KeepAliveOption, 1);
-    connect(modbusTcpSocket, &QAbstractSocket::connected, this,
-            [this] { statusBar()->showMessage(tr("Connected to TCP server")); });
+    connect(modbusTcpSocket, &QAbstractSocket::connected, this, [this] {
+        statusBar()->showMessage(tr("Connected to TCP server"));
+        modbusReadBetweenRequests(modbusTcpSocket, Nuvelix_ModBus_Mode::Tcp);
+    });
     connect(modbusTcpSocket, &QAbstractSocket::errorOccurred, this,
             &MainWindow::Modbus_displayError);
     // The busy state first: a connection may fail inside connectToHost.
@@ -157,9 +162,39 @@ void MainWindow::Modbus_displayError(QAbstractSocket::SocketError error)
     if (!modbusTcpSocket || sender() != modbusTcpSocket ||
         error == QAbstractSocket::SocketTimeoutError)
         return;
+    // Reading starts once the connection is made.
+    if (ModbusIdleReader::of(modbusTcpSocket)) {
+        modbusTcpEnded();
+        return;
+    }
     releaseModbusSocket();
     statusBar()->showMessage(tr("No server found"));
     modbusShowTcpIdle();
+}
+
+// A connection that was made ended without the user: the server closed or
+// reset it, or it failed, met wherever the socket was read or written.
+void MainWindow::modbusTcpEnded()
+{
+    const QString why = modbusTcpSocket->errorString();
+    releaseModbusSocket();
+    statusBar()->showMessage(tr("Modbus TCP connection ended: %1").arg(why));
+    modbusShowTcpIdle();
+}
+
+// What the transport brings while no request waits is read as it comes and
+// logged as answering none; a TCP server's close then ends the connection.
+void MainWindow::modbusReadBetweenRequests(QIODevice *transport, Nuvelix_ModBus_Mode mode)
+{
+    auto *reader = new ModbusIdleReader(transport, mode);
+    connect(reader, &ModbusIdleReader::arrived, modbusReceiveLog,
+            qOverload<const QList<ModbusReplyCollector::Frame> &>(&ModbusFrameLog::append));
+    if (mode == Nuvelix_ModBus_Mode::Tcp) {
+        connect(reader, &ModbusIdleReader::peerClosed, this, [this, transport] {
+            if (transport == modbusTcpSocket)
+                modbusTcpEnded();
+        });
+    }
 }
 
 void MainWindow::modbusShowTcpIdle()

@@ -2,20 +2,20 @@
 #include "ui_mainwindow.h"
 
 #include "modbusframelog.h"
+#include "modbusidlereader.h"
 #include "modbusreplycollector.h"
 #include "modbusreplywait.h"
 #include "portwait.h"
 #include "prompt.h"
 #include "threadserial.h"
 
+#include <QPointer>
 #include <QScopeGuard>
 #include <QSerialPort>
 #include <QTcpSocket>
 #include <QTimer>
 
 #include <array>
-
-#include <sys/ioctl.h>
 
 namespace {
 using Function = Nuvelix_ModbusClient::FunctionCode;
@@ -53,13 +53,6 @@ constexpr std::array<Function, 9> functionByIndex = {
 {
     return int(function) >= int(Function::ReadCoils) &&
            int(function) <= int(Function::ReadInputRegisters);
-}
-
-// Each frame on its own, marked when it answers no request.
-void logReceived(ModbusFrameLog &log, const QList<ModbusReplyCollector::Frame> &frames)
-{
-    for (const ModbusReplyCollector::Frame &frame : frames)
-        log.append(frame.bytes, !frame.answersRequest);
 }
 
 void badDataBox()
@@ -141,13 +134,19 @@ QIODevice *MainWindow::modbusTransport(Nuvelix_ModBus_Mode mode) const
 // A sound reply ends the exchange whatever it says; a malformed one or one
 // from another unit is asked again, and the last answer's fault is what the
 // exchange reports. Events keep running, so the transport may close
-// meanwhile: the exchange then ends quietly.
+// meanwhile, or a TCP server may: the exchange then ends quietly, and the
+// transport's reader between requests tells a server's close.
 void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::FunctionCode function,
                                 int startAddress, int quantity, const QByteArray &dataBytes,
                                 Nuvelix_ModBus_Mode mode)
 {
     modbusBusy = true;
-    const auto done = qScopeGuard([this] { modbusBusy = false; });
+    QPointer<ModbusIdleReader> reader;
+    const auto done = qScopeGuard([this, &reader] {
+        modbusBusy = false;
+        if (reader)
+            reader->resume();
+    });
     QString fault;
     for (int attempt = 0; attempt < attempts; ++attempt) {
         QIODevice *transport = modbusTransport(mode);
@@ -158,7 +157,10 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
             serverAddress, function, startAddress, quantity, mode, dataBytes);
         if (request.isEmpty())
             return;
-        modbusLogStale(transport, mode);
+        // What came before the request answers none of it: logged as such.
+        reader = ModbusIdleReader::of(transport);
+        if (reader)
+            modbusReceiveLog->append(reader->takeBeforeRequest());
 
         ModbusReplyCollector collector(request, mode);
         const PortWait::Outcome outcome =
@@ -166,7 +168,7 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
                                       [this, &request] { modbusSendLog->append(request); });
         if (outcome == PortWait::Outcome::TimedOut)
             collector.finish();
-        logReceived(*modbusReceiveLog, collector.frames());
+        modbusReceiveLog->append(collector.frames());
         if (outcome != PortWait::Outcome::Ready && outcome != PortWait::Outcome::TimedOut)
             return;
 
@@ -192,25 +194,6 @@ void MainWindow::modbusExchange(int serverAddress, Nuvelix_ModbusClient::Functio
     }
     statusBar()->showMessage(fault.isEmpty() ? tr("No response after %1 attempts").arg(attempts)
                                              : fault);
-}
-
-// What waits on the transport before a request answers none of it: logged
-// as such rather than dropped. What a serial port's driver holds is read
-// first, since a late reply there would pass for the answer; the driver is
-// asked whether it holds anything, as a wait on the port for nothing costs
-// far more.
-void MainWindow::modbusLogStale(QIODevice *transport, Nuvelix_ModBus_Mode mode)
-{
-    if (auto *serial = qobject_cast<QSerialPort *>(transport)) {
-        int held = 0;
-        if (::ioctl(int(serial->handle()), FIONREAD, &held) != 0 || held > 0)
-            static_cast<void>(serial->waitForReadyRead(0));
-    }
-    // Reading a socket that holds nothing costs a buffer and a read more
-    // than asking.
-    if (transport->bytesAvailable() == 0)
-        return;
-    logReceived(*modbusReceiveLog, ModbusReplyCollector::framesOf(transport->readAll(), mode));
 }
 
 // The codec's verdict on a reply (it shows it too): empty when it decodes.

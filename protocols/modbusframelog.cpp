@@ -57,15 +57,25 @@ void ModbusFrameLog::append(const QByteArray &frame, bool answersNoRequest)
     m_entries.push_back({frame, LocalClock::now().msecsSinceStartOfDay(), answersNoRequest});
     ++m_unwritten;
     m_unwrittenLines += leastLines(frame);
-    // Each frame takes a line at least: older ones would never show.
-    if (qsizetype(m_entries.size()) > m_maximumLines) {
+    m_entryLines += leastLines(frame);
+    // Frames whose lines the newer ones push out of the view would never
+    // show: a flood of long frames keeps no more than the view holds.
+    while (m_entryLines - leastLines(m_entries.front().frame) >= m_maximumLines) {
+        const qsizetype lines = leastLines(m_entries.front().frame);
         if (m_unwritten == qsizetype(m_entries.size())) {
             --m_unwritten;
-            m_unwrittenLines -= leastLines(m_entries.front().frame);
+            m_unwrittenLines -= lines;
         }
+        m_entryLines -= lines;
         m_entries.pop_front();
     }
     planWrite();
+}
+
+void ModbusFrameLog::append(const QList<ModbusReplyCollector::Frame> &frames)
+{
+    for (const ModbusReplyCollector::Frame &frame : frames)
+        append(frame.bytes, !frame.answersRequest);
 }
 
 void ModbusFrameLog::flush()
@@ -175,6 +185,7 @@ void ModbusFrameLog::clear()
 {
     m_writeTimer.stop();
     m_entries.clear();
+    m_entryLines = 0;
     m_unwritten = 0;
     m_unwrittenLines = 0;
     m_complete = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "modbusreplycollector.h"
 #include "receivelines.h"
 
 #include <QByteArray>
@@ -36,6 +37,8 @@ public:
     ModbusFrameLog(QPlainTextEdit *view, int maximumLines, QObject *parent = nullptr);
 
     void append(const QByteArray &frame, bool answersNoRequest = false);
+    // Each frame on its own, marked when it answers no request.
+    void append(const QList<ModbusReplyCollector::Frame> &frames);
     // Writes what the view does not show yet, or the next part of a large
     // write under way.
     void flush();
@@ -61,9 +64,11 @@ private:
 
     QPlainTextEdit *m_view;
     int m_maximumLines;
-    // The newest frames logged, no more than the view could show, the last
-    // m_unwritten of them not written yet (at least m_unwrittenLines lines).
+    // The newest frames logged, no more than the view could show (they take
+    // at least m_entryLines lines), the last m_unwritten of them not written
+    // yet (at least m_unwrittenLines lines).
     std::deque<Entry> m_entries;
+    qsizetype m_entryLines = 0;
     qsizetype m_unwritten = 0;
     qsizetype m_unwrittenLines = 0;
     // The view shows all it keeps of the frames written, not only the

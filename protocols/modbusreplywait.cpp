@@ -49,6 +49,15 @@ void sendWritten(QIODevice *device)
         socket->flush();
 }
 
+// Whether the device still carries an answer: an unbuffered socket meets
+// its peer's close (a FIN or a reset) only when it is read, and then leaves
+// the connected state while it stays open.
+bool carries(QIODevice *device)
+{
+    const auto *socket = qobject_cast<const QAbstractSocket *>(device);
+    return device->isOpen() && (!socket || socket->state() == QAbstractSocket::ConnectedState);
+}
+
 // Blocks up to `ms` for something to read and hands it to the collector;
 // false when nothing came or the device gave nothing. An unbuffered socket
 // is waited on and read directly: Qt's own wait turns its read notifier off
@@ -100,16 +109,23 @@ PortWait::Outcome ModbusReplyWait::exchange(QIODevice *device, const QByteArray 
         loopTurns.sinceTurn.start();
     }
     // No event runs while the thread blocks here, so nothing else reads the
-    // device or closes it meanwhile, but the device itself may close. What
-    // waited before the request was read by the caller; the rest of the
-    // answer is read as it comes.
+    // device or closes it meanwhile, but the device itself may close, or the
+    // peer. What waited before the request was read by the caller; the rest
+    // of the answer is read as it comes.
     while (!collector.complete() && clock.elapsed() < blockingMs &&
            takeArrived(device, collector, int(blockingMs - clock.elapsed())))
         continue;
+    // An answer that came with the peer's close still counts; the close
+    // ends the wait at once.
     if (!device->isOpen())
         return PortWait::Outcome::Closed;
     if (collector.complete())
         return PortWait::Outcome::Ready;
-    return PortWait::exchange(device, {}, int(qMax<qint64>(0, timeoutMs - clock.elapsed())),
-                              [&] { return collector.take(device->readAll()); });
+    if (!carries(device))
+        return PortWait::Outcome::Closed;
+    const PortWait::Outcome outcome =
+        PortWait::exchange(device, {}, int(qMax<qint64>(0, timeoutMs - clock.elapsed())),
+                           [&] { return collector.take(device->readAll()) || !carries(device); });
+    return outcome == PortWait::Outcome::Ready && !collector.complete() ? PortWait::Outcome::Closed
+                                                                        : outcome;
 }

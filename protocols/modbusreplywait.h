@@ -18,7 +18,8 @@ class QIODevice;
 // a few tens of milliseconds throughout, quick replies cost no turn of the
 // event loop, and the window's work costs little time between them. The
 // outcomes are PortWait's: Busy, with nothing written, while another wait
-// runs.
+// runs; Closed also when a socket's peer closed the connection before the
+// answer was complete.
 class ModbusReplyWait
 {
 public:

@@ -23,6 +23,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSocketNotifier>
 #include <QSpinBox>
 #include <QTcpServer>
@@ -31,6 +32,8 @@
 #include <QTimer>
 
 #include <memory>
+
+#include <sys/socket.h>
 
 Q_DECLARE_METATYPE(Nuvelix_ModbusClient::FunctionCode)
 
@@ -41,8 +44,9 @@ using namespace ModbusFrames;
 namespace {
 
 // A frame shows in its log at most this long after it was logged: the logs
-// gather frames for up to 100 ms.
-constexpr int logSettleMs = 150;
+// gather frames for up to 100 ms, and what comes while no request waits is
+// logged once the line has been quiet for 20 ms.
+constexpr int logSettleMs = 200;
 
 const QRegularExpression stamp(QStringLiteral("\\[\\d\\d:\\d\\d:\\d\\d\\.\\d\\d\\d\\]"));
 
@@ -106,8 +110,10 @@ QByteArray replyTo(const QByteArray &request, Mode mode, const QString &kind)
 // running): on a pty for RTU, on a loopback TCP server for TCP. The tab sends
 // it reads only, cut here by their length. Each is recorded and answered by
 // the script's next line: pieces "DELAY KIND" separated by ';', each written
-// DELAY ms after the request, "KIND/1" and "KIND/2" the halves of the reply.
-// Requests past the script, and empty lines, meet silence.
+// DELAY ms after the request, "KIND/1" and "KIND/2" the halves of the reply;
+// KIND "fin" or "rst" closes the TCP connection instead, with a FIN or a
+// reset, as `onAccept` does as soon as a connection is accepted. Requests
+// past the script, and empty lines, meet silence.
 class ScriptedSlave : public QObject
 {
 public:
@@ -120,6 +126,9 @@ public:
         connect(&m_server, &QTcpServer::newConnection, this, [this] {
             m_client = m_server.nextPendingConnection();
             connect(m_client, &QIODevice::readyRead, this, [this] { take(m_client->readAll()); });
+            // Once the tab, in this same process, has seen its connection made.
+            if (!onAccept.isEmpty())
+                QTimer::singleShot(20, this, [this] { close(onAccept); });
         });
     }
 
@@ -133,6 +142,24 @@ public:
             m_client->write(bytes);
     }
 
+    // A pty takes each write whole; a socket may hold some back.
+    [[nodiscard]] bool allWritten() const { return !m_client || m_client->bytesToWrite() == 0; }
+    // A reset goes out in place of a FIN when the socket lingers for no time.
+    void close(const QString &how)
+    {
+        if (!m_client || how.isEmpty())
+            return;
+        if (how == u"rst") {
+            const linger none{1, 0};
+            ::setsockopt(int(m_client->socketDescriptor()), SOL_SOCKET, SO_LINGER, &none,
+                         sizeof none);
+            m_client->abort();
+        } else {
+            m_client->disconnectFromHost();
+        }
+    }
+
+    QString onAccept;
     QStringList script;
     QByteArrayList requests;
     QByteArray received;
@@ -149,6 +176,11 @@ private:
             const QString answer = script.value(requests.size() - 1);
             for (const QString &piece : answer.split(u';', Qt::SkipEmptyParts)) {
                 const QStringList parts = piece.split(QRegularExpression(QStringLiteral("[ /]")));
+                if (parts.at(1) == u"fin" || parts.at(1) == u"rst") {
+                    QTimer::singleShot(parts.at(0).toInt(), this,
+                                       [this, how = parts.at(1)] { close(how); });
+                    continue;
+                }
                 QByteArray reply = replyTo(request, m_mode, parts.at(1));
                 if (parts.size() > 2)
                     reply = parts.at(2) == u"1" ? reply.first(reply.size() / 2)
@@ -203,7 +235,11 @@ private Q_SLOTS:
     void exchange_data();
     void exchange();
     void duringTheWait();
+    void unasked_data();
+    void unasked();
     void tcpStates();
+    void peerCloses_data();
+    void peerCloses();
     void testSlave_data();
     void testSlave();
     void fastPresses();
@@ -220,6 +256,10 @@ private:
     }
     [[nodiscard]] QByteArrayList sent() const { return logged("Modbus_sendMsgtextEdit"); }
     [[nodiscard]] QByteArrayList received() const { return logged("Modbus_HexTextBrowser"); }
+    [[nodiscard]] QStringList receivedEntries() const
+    {
+        return entries(*child<QPlainTextEdit>(*m_window, "Modbus_HexTextBrowser"));
+    }
 
     ModbusSlaveProcess m_process{QStringLiteral(MODBUS_TESTSLAVE)};
     std::unique_ptr<ScriptedSlave> m_slave;
@@ -369,7 +409,7 @@ void TestModbusTab::exchange_data()
     // Exceptions come from the test slave, in testSlave.
     for (const Mode mode : {Mode::Rtu, Mode::Tcp}) {
         row(mode, "noise before the reply is logged apart, the reply ends the wait", "",
-            {"0 garbage;50 ok;500 garbage"}, {"!0:garbage", "0:ok"});
+            {"0 garbage;50 ok;500 garbage"}, {"!0:garbage", "0:ok", "!0:garbage"});
         row(mode, "a reply in two pieces is one entry", "", {"0 ok/1;150 ok/2"}, {"0:ok"});
         row(mode, "no reply three times", "", {"", "", ""}, {}, "No response after 3 attempts");
         row(mode, "what waited before the press is logged", "exception", {"30 ok"},
@@ -520,6 +560,65 @@ void TestModbusTab::duringTheWait()
     QVERIFY(sent().isEmpty());
 }
 
+// What a device sends while no request waits is read as it comes and logged
+// as answering no request, however much it is: nothing piles up on the
+// transport, and the next request's answer is found clean.
+void TestModbusTab::unasked_data()
+{
+    QTest::addColumn<Mode>("mode");
+    QTest::addColumn<int>("piecesApartMs"); // the late reply in two pieces; -1: whole
+
+    QTest::addRow("RTU") << Mode::Rtu << -1;
+    QTest::addRow("TCP") << Mode::Tcp << -1;
+    // A serial line's bytes come as the driver hands them over.
+    QTest::addRow("RTU, a late reply in pieces 5 ms apart") << Mode::Rtu << 5;
+}
+
+void TestModbusTab::unasked()
+{
+    QFETCH(Mode, mode);
+    QFETCH(int, piecesApartMs);
+
+    scripted(mode);
+    const QByteArray late = replyTo(mode == Mode::Rtu ? rtu(hex("01 03 00 00 00 02"))
+                                                      : tcp(0x0700, hex("01 03 00 00 00 02")),
+                                    mode, QStringLiteral("ok"));
+    const QByteArray noise = replyTo({}, mode, QStringLiteral("garbage"));
+    if (piecesApartMs < 0) {
+        m_slave->write(late);
+    } else {
+        m_slave->write(late.first(3));
+        QTest::qWait(piecesApartMs);
+        m_slave->write(late.sliced(3));
+    }
+    QTest::qWait(50);
+    m_slave->write(noise);
+    const QStringList before{"!" + shown(late), "!" + shown(noise)};
+    QTRY_COMPARE(receivedEntries(), before);
+
+    // A flood of bytes that start no frame in either mode. More than a
+    // socket's buffers hold: it is all written only when the tab reads it.
+    m_slave->write(QByteArray(4 << 20, '\x55'));
+    QTRY_VERIFY_WITH_TIMEOUT(m_slave->allWritten(), 20000);
+    if (mode == Mode::Rtu)
+        QTRY_COMPARE_WITH_TIMEOUT(m_window->findChild<QSerialPort *>()->bytesAvailable(), 0, 20000);
+    QTRY_VERIFY(receivedEntries().size() > before.size() &&
+                receivedEntries().last().startsWith(u"!55 55"));
+
+    setRequest(2, 0, 2);
+    m_slave->script = QStringList{"0 ok"};
+    button("Modbus_pushButton")->click();
+    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Reply received"));
+    QCOMPARE(m_slave->requests.size(), 1);
+    // The log keeps the newest lines of the flood before the reply; after a
+    // long write it refreshes less often.
+    const QString reply = shown(replyTo(m_slave->requests.first(), mode, QStringLiteral("ok")));
+    QTRY_COMPARE(receivedEntries().last(), reply);
+    const QStringList after = receivedEntries();
+    for (const QString &entry : after.first(after.size() - 1))
+        QVERIFY2(entry.startsWith(u'!'), qPrintable(entry));
+}
+
 // Connected is said only once the connection is made; a refused connection
 // leaves the tab idle again.
 void TestModbusTab::tcpStates()
@@ -552,6 +651,55 @@ void TestModbusTab::tcpStates()
     connectButton->click();
     QCOMPARE(m_prompts->messages.size(), 1);
     QCOMPARE(m_prompts->messages.first().text, QStringLiteral("IP or Port is empty!"));
+}
+
+// A server that closes the connection, with a FIN or a reset, while a
+// request waits, between requests or as soon as it accepted, leaves the tab
+// idle at once and says so; a press then finds it not connected.
+void TestModbusTab::peerCloses_data()
+{
+    QTest::addColumn<QString>("onAccept");
+    QTest::addColumn<QStringList>("script"); // before the close, a request per line
+
+    for (const char *how : {"fin", "rst"}) {
+        const QString close = QString::fromLatin1(how);
+        QTest::addRow("%s on accepting", how) << close << QStringList();
+        QTest::addRow("%s for a request", how) << QString() << QStringList{"0 " + close};
+        QTest::addRow("%s after a reply", how) << QString() << QStringList{"0 ok;50 " + close};
+    }
+}
+
+void TestModbusTab::peerCloses()
+{
+    QFETCH(QString, onAccept);
+    QFETCH(QStringList, script);
+
+    scripted(Mode::Tcp, false);
+    m_slave->onAccept = onAccept;
+    m_slave->script = script;
+    child<QRadioButton>(*m_window, "ModbusportMode_2")->click();
+    auto *port = child<QLineEdit>(*m_window, "ModbusTCPclientPortlineEdit");
+    port->setText(QString::number(m_slave->tcpPort()));
+    QPushButton *connectButton = button("ModbusTCPopencompushButton");
+    connectButton->click();
+    setRequest(2, 0, 2);
+    if (!script.isEmpty()) {
+        QTRY_COMPARE(statusText(*m_window), QStringLiteral("Connected to TCP server"));
+        button("Modbus_pushButton")->click();
+    }
+    QTRY_COMPARE(
+        statusText(*m_window),
+        QStringLiteral("Modbus TCP connection ended: The remote host closed the connection"));
+    QCOMPARE(connectButton->text(), QStringLiteral("Connect"));
+    for (const char *name : {"ModbusportMode_1", "ModbusportMode_2", "ModbusTCPclientIPlineEdit",
+                             "ModbusTCPclientPortlineEdit"})
+        QVERIFY2(child<QWidget>(*m_window, name)->isEnabled(), name);
+
+    button("Modbus_pushButton")->click();
+    QCOMPARE(statusText(*m_window), QStringLiteral("Modbus TCP server is not connected"));
+    // One request, not asked again on a connection that is gone.
+    QTest::qWait(logSettleMs);
+    QCOMPARE(sent().size(), script.size());
 }
 
 void TestModbusTab::testSlave_data()
