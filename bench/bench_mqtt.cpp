@@ -1,4 +1,5 @@
-// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_mqtt [messages [messages/s]]
+// Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_mqtt [messages [messages/s
+//      [flood seconds]]]
 //
 // Numbered messages from mosquitto_pub through a local mosquitto broker into
 // the MQTT tab of the shown window and, in the same run, into mosquitto_sub:
@@ -10,12 +11,18 @@
 // the GUI thread and the memory used. Then payloads of "A" without a break,
 // up to the view's limit and past it: the longest stall while each comes in
 // with a small message after it, and a burst of 20000 messages after it
-// beside the same burst on a fresh view.
+// beside the same burst on a fresh view. Last a flood: a loopback peer of
+// the benchmark's own that publishes 1 KB messages as fast as TCP takes
+// them (default for 12 s), into the tab and then into mosquitto_sub: the
+// rate of each and their ratio, the memory over idle during the flood, once
+// the tab has caught up and after Disconnect, and the longest stalls.
 
 #include "benchsupport.h"
 #include "mainwindow.h"
 #include "mosquittobroker.h"
+#include "mqttfloodpeer.h"
 #include "mqttmessageview.h"
+#include "pingstallprobe.h"
 #include "windowbench.h"
 #include "windowprobe.h"
 
@@ -30,7 +37,10 @@
 #include <QTextDocument>
 #include <QTextEdit>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
+#include <thread>
 
 using namespace Bench;
 
@@ -119,6 +129,34 @@ private:
     QByteArray m_rest;
 };
 
+// The highest resident memory, looked at every 10 ms from a thread of its
+// own, so that a stalled GUI thread misses no peak.
+class RssPeak
+{
+public:
+    RssPeak()
+        : m_thread([this] {
+            while (!m_stop) {
+                m_peakKb = qMax<long>(m_peakKb, currentRssKb());
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            }
+        })
+    {}
+    ~RssPeak()
+    {
+        m_stop = true;
+        m_thread.join();
+    }
+    RssPeak(const RssPeak &) = delete;
+    RssPeak &operator=(const RssPeak &) = delete;
+    [[nodiscard]] long kb() const { return m_peakKb; }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<long> m_peakKb{0};
+    std::thread m_thread;
+};
+
 // The runs against the shown window's MQTT tab.
 class MqttBench
 {
@@ -128,10 +166,15 @@ public:
         , m_broker(broker)
     {}
 
-    [[nodiscard]] bool connectTab();
+    // Connects to mosquitto's plain listener, or the flood peer's port, and
+    // waits for the broker's acceptance; then subscribes to the topic.
+    [[nodiscard]] bool connectTab(quint16 port = 0);
+    void disconnectTab();
+    [[nodiscard]] bool subscribeTab();
     // rate 0: as fast as mosquitto_pub sends.
     void run(const char *name, int count, int rate);
     void longPayloads();
+    void flood(int seconds);
 
 private:
     template <typename T> T *widget(const char *name) const { return child<T>(m_window, name); }
@@ -149,20 +192,29 @@ private:
     MosquittoBroker &m_broker;
 };
 
-bool MqttBench::connectTab()
+bool MqttBench::connectTab(quint16 port)
 {
     widget<QTabWidget>("tabWidget")->setCurrentWidget(widget<QWidget>("Mqtt"));
     widget<QComboBox>("mqtt_protocol_combox")->setCurrentIndex(0);
     widget<QLineEdit>("mqtt_host_lineEdit")->setText(QStringLiteral("127.0.0.1"));
     widget<QLineEdit>("mqtt_port_lineEdit")
-        ->setText(QString::number(m_broker.port(MosquittoBroker::Tcp)));
+        ->setText(QString::number(port > 0 ? port : m_broker.port(MosquittoBroker::Tcp)));
     widget<QLineEdit>("mqtt_username_lineEdit")->setText(MosquittoBroker::username());
     widget<QLineEdit>("mqtt_password_lineEdit")->setText(MosquittoBroker::password());
     widget<QLineEdit>("mqtt_clientid_lineEdit")->setText(QStringLiteral("bench"));
     widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(topic);
     widget<QPushButton>("mqtt_opencompushButton")->click();
-    if (!runUntil([this] { return status() == QStringLiteral("MQTT Connected"); }, 10000))
-        return false;
+    return runUntil([this] { return status() == QStringLiteral("MQTT Connected"); }, 10000);
+}
+
+void MqttBench::disconnectTab()
+{
+    if (widget<QPushButton>("mqtt_opencompushButton")->text() == QStringLiteral("Disconnect"))
+        widget<QPushButton>("mqtt_opencompushButton")->click();
+}
+
+bool MqttBench::subscribeTab()
+{
     widget<QPushButton>("mqtt_subscribed_pushButton")->click();
     return runUntil([this] { return status().endsWith(QStringLiteral("subcribed success.")); },
                     10000);
@@ -298,6 +350,89 @@ void MqttBench::longPayloads()
     }
 }
 
+// The peer serves the tab, then mosquitto_sub for as many messages as the
+// tab took; both rates count from the press of Connect or the start of
+// mosquitto_sub to the last message handled.
+void MqttBench::flood(int seconds)
+{
+    constexpr int payloadBytes = 1024;
+    const QByteArray floodTopic("bench/flood");
+    std::printf("[flood] a peer publishing %d-byte messages as fast as TCP takes them for %d s:\n",
+                payloadBytes, seconds);
+    disconnectTab();
+    m_window.findChild<MqttMessageView *>()->clear();
+    runUntil([this] { return m_window.findChildren<MqttClient *>().isEmpty(); }, 10000);
+    runUntil([] { return false; }, 1000);
+    const long idleKb = currentRssKb();
+    MqttFloodPeer peer;
+    qint64 messages = 0;
+    qint64 tabMs = -1;
+    long peakKb = 0;
+    long caughtUpKb = 0;
+    QString outside;
+    qint64 insideMs = 0;
+    {
+        const RssPeak peak;
+        const StallProbe probe;
+        PingStallProbe pings(&m_window);
+        peer.serve(floodTopic, payloadBytes, qint64(seconds) * 1000);
+        QElapsedTimer clock;
+        clock.start();
+        if (!connectTab(peer.port())) {
+            std::printf("    THE TAB DID NOT CONNECT TO THE PEER\n");
+            return;
+        }
+        QObject::connect(m_window.findChild<MqttClient *>(), &MqttClient::messageReceived,
+                         [&messages] { ++messages; });
+        static_cast<void>(subscribeTab());
+        runUntil([&peer] { return !peer.flooding(); }, qint64(seconds) * 1000 + 30000);
+        if (runUntil([&] { return messages >= peer.messagesSent(); }, progressDeadlineMs))
+            tabMs = clock.elapsed();
+        outside = PingStallProbe::describe(pings.figures());
+        insideMs = probe.longestMs();
+        runUntil([] { return false; }, 2000);
+        caughtUpKb = currentRssKb();
+        peakKb = peak.kb();
+    }
+    disconnectTab();
+    runUntil([] { return false; }, 2000);
+    const long disconnectedKb = currentRssKb();
+
+    MqttFloodPeer subscriberPeer;
+    subscriberPeer.serve(floodTopic, payloadBytes, qint64(seconds) * 10000);
+    QProcess subscriber;
+    subscriber.setStandardOutputFile(QProcess::nullDevice());
+    QElapsedTimer clock;
+    clock.start();
+    subscriber.start(QStringLiteral("mosquitto_sub"),
+                     {"-h", "127.0.0.1", "-p", QString::number(subscriberPeer.port()), "-t",
+                      QString::fromLatin1(floodTopic), "-C", QString::number(messages)});
+    runUntil([&subscriber] { return subscriber.state() == QProcess::NotRunning; },
+             qint64(seconds) * 10000 + progressDeadlineMs);
+    const qint64 subscriberMs = subscriber.exitCode() == 0 ? clock.elapsed() : -1;
+    subscriber.kill();
+    subscriber.waitForFinished();
+
+    const double tabRate = perSecond(int(messages), tabMs);
+    const double subscriberRate = perSecond(int(messages), subscriberMs);
+    const auto overIdle = [idleKb](long kb) {
+        return double(kb - idleKb) / 1024.0;
+    };
+    std::printf(
+        "    tab: %lld messages (%.0f MB), the last handled after %.3f s = %.0f messages/s%s\n"
+        "    mosquitto_sub: as many from the same peer in %.3f s = %.0f messages/s%s\n"
+        "    tab / mosquitto_sub: %.2f\n"
+        "    memory over idle (%.0f MB): at most %+.0f MB, %+.0f MB once caught up, "
+        "%+.0f MB after Disconnect\n"
+        "    longest GUI stall: %lld ms inside, %s\n",
+        static_cast<long long>(messages), double(messages) * payloadBytes / 1048576.0,
+        double(tabMs) / 1000.0, tabRate, tabMs < 0 ? " (NOT ALL)" : "",
+        double(subscriberMs) / 1000.0, subscriberRate, subscriberMs < 0 ? " (FAILED)" : "",
+        subscriberRate > 0 ? tabRate / subscriberRate : 0.0, double(idleKb) / 1024.0,
+        overIdle(peakKb), overIdle(caughtUpKb), overIdle(disconnectedKb),
+        static_cast<long long>(insideMs), qPrintable(outside));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -306,6 +441,7 @@ int main(int argc, char *argv[])
     const QStringList arguments = QCoreApplication::arguments().mid(1);
     const int count = qMax(arguments.value(0, QStringLiteral("100000")).toInt(), 1);
     const int rate = qMax(arguments.value(1, QStringLiteral("5000")).toInt(), 1);
+    const int floodSeconds = qMax(arguments.value(2, QStringLiteral("12")).toInt(), 1);
     answerPromptsWithOk();
 
     MosquittoBroker broker;
@@ -319,7 +455,7 @@ int main(int argc, char *argv[])
     window.show();
     runUntil([] { return false; }, 500);
     MqttBench bench(window, broker);
-    if (!bench.connectTab()) {
+    if (!bench.connectTab() || !bench.subscribeTab()) {
         std::printf("THE TAB DID NOT CONNECT AND SUBSCRIBE\n");
         return 1;
     }
@@ -327,6 +463,7 @@ int main(int argc, char *argv[])
     bench.run("paced", count, rate);
     bench.run("burst", count, 0);
     bench.longPayloads();
+    bench.flood(floodSeconds);
     std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;
 }

@@ -11,7 +11,9 @@
 
 namespace {
 constexpr quint8 subackFailure = 0x80;
-// What one turn of the event loop reads of the transport.
+// What one turn of the event loop reads of the transport. The client's own
+// sockets hold no more than that: the rest waits in the kernel, so that TCP
+// slows a broker down to the pace at which its messages are handled.
 constexpr qint64 readSliceBytes = 64 * 1024;
 } // namespace
 
@@ -141,6 +143,7 @@ void MqttClient::useTransport(QIODevice *device, bool owned)
 
 void MqttClient::startSocket(QAbstractSocket *socket)
 {
+    socket->setReadBufferSize(readSliceBytes);
     useTransport(socket, true);
     connect(socket, &QAbstractSocket::errorOccurred, this,
             [this, socket] { fail(TransportInvalid, socket->errorString()); });

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QIODevice>
+#include <QPointer>
 #include <QSslConfiguration>
 #include <QUrl>
 #include <QWebSocket>
@@ -10,11 +11,18 @@
 // binary message, and the binary messages received are read back to back.
 // The device counts as open from open() on; socketConnected tells when the
 // WebSocket is up, and the socket's own signals tell of its end.
+//
+// The WebSocket reads ahead of the device's reader by at most
+// readAheadBytes a turn of the event loop, so that a peer that sends faster
+// than the reader reads is held back by TCP; a frame longer than that comes
+// in once the reader has caught up.
 class WebSocketIODevice : public QIODevice
 {
     Q_OBJECT
 
 public:
+    static constexpr qint64 readAheadBytes = 64 * 1024;
+
     explicit WebSocketIODevice(QObject *parent = nullptr);
     // The socket goes silently: its owner may be half gone by then.
     ~WebSocketIODevice() override;
@@ -49,9 +57,17 @@ protected:
     qint64 writeData(const char *data, qint64 size) override;
 
 private:
+    void watchSocket();
+    void socketRead();
+    void paceSocket();
+
     QWebSocket m_socket;
     QByteArray m_protocol;
     QByteArray m_buffer;
     QSslConfiguration m_sslConfiguration;
     QUrl m_url;
+    // The TCP socket the WebSocket reads its frames from, and whether the
+    // frame coming in is longer than that socket may hold now.
+    QPointer<QAbstractSocket> m_tcpSocket;
+    bool m_frameWaits = false;
 };

@@ -17,13 +17,12 @@ MosquittoBroker::~MosquittoBroker()
 QString MosquittoBroker::start()
 {
     const QString dir = m_dir.path();
-    if (!run(QStringLiteral("openssl"),
-             {"req", "-x509", "-newkey", "ec", "-pkeyopt", "ec_paramgen_curve:prime256v1", "-nodes",
-              "-days", "1", "-subj", "/CN=localhost", "-keyout", dir + "/key.pem", "-out",
-              dir + "/cert.pem"}) ||
-        !run(QStringLiteral("mosquitto_passwd"),
+    const QString certificateFailure = m_certificate.make();
+    if (!certificateFailure.isEmpty())
+        return certificateFailure;
+    if (!run(QStringLiteral("mosquitto_passwd"),
              {"-c", "-b", dir + "/passwords", username(), password()}))
-        return QStringLiteral("openssl or mosquitto_passwd failed");
+        return QStringLiteral("mosquitto_passwd failed");
     // Held together, so that the four ports differ.
     std::array<QTcpServer, 4> probes;
     for (size_t i = 0; i < probes.size(); ++i) {
@@ -32,7 +31,8 @@ QString MosquittoBroker::start()
     }
     for (QTcpServer &probe : probes)
         probe.close();
-    const QString tls = QStringLiteral("certfile %1/cert.pem\nkeyfile %1/key.pem\n").arg(dir);
+    const QString tls = QStringLiteral("certfile %1\nkeyfile %2\n")
+                            .arg(m_certificate.certificatePath(), m_certificate.keyPath());
     const QString listener = QStringLiteral("listener %1 127.0.0.1\n");
     const QString websockets = QStringLiteral("protocol websockets\n");
     QFile config(dir + "/mosquitto.conf");

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "testcertificate.h"
+
 #include <QByteArray>
 #include <QProcess>
 #include <QString>
@@ -36,6 +38,7 @@ private:
                            const QByteArray &input = {}) const;
 
     QTemporaryDir m_dir;
+    TestCertificate m_certificate;
     QProcess m_broker;
     std::array<quint16, 4> m_ports{};
 };

@@ -7,6 +7,7 @@
 #include "mqtttopicfilter.h"
 #include "mqtttopicname.h"
 #include "mqttwebsocketurl.h"
+#include "testcertificate.h"
 #include "websocketiodevice.h"
 
 #include <QSignalSpy>
@@ -24,6 +25,7 @@ class TestMqttCore : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    void initTestCase() { QCOMPARE(m_certificate.make(), QString()); }
     void init();
     void cleanup() { m_client.reset(); }
     void readPackets_data();
@@ -35,6 +37,8 @@ private Q_SLOTS:
     void webSocketUrl_data();
     void webSocketUrl();
     void webSocketDevice();
+    void webSocketDeviceLongFrames_data();
+    void webSocketDeviceLongFrames();
     void answers_data();
     void answers();
     void subscribePublishDisconnect();
@@ -44,6 +48,7 @@ private Q_SLOTS:
 private:
     [[nodiscard]] QTcpSocket *acceptClient();
 
+    TestCertificate m_certificate;
     QTcpServer m_server;
     std::unique_ptr<MqttClient> m_client;
 };
@@ -257,6 +262,59 @@ void TestMqttCore::webSocketDevice()
         QCOMPARE(device.write("hij"), 3);
         QTRY_COMPARE(fromDevice, (QByteArrayList{QByteArray(), "hij"}));
     }
+}
+
+void TestMqttCore::webSocketDeviceLongFrames_data()
+{
+    QTest::addColumn<bool>("secure");
+    QTest::addColumn<qsizetype>("first");
+    QTest::addColumn<qsizetype>("second");
+    QTest::addColumn<bool>("readLate");
+    const qsizetype ahead = WebSocketIODevice::readAheadBytes;
+    for (const bool secure : {false, true}) {
+        const char *scheme = secure ? "wss" : "ws";
+        QTest::addRow("%s, a frame 16 times the read-ahead", scheme)
+            << secure << qsizetype(10) << 16 * ahead << false;
+        QTest::addRow("%s, a long frame behind a message not read yet", scheme)
+            << secure << ahead * 3 / 2 << 2 * ahead << true;
+    }
+}
+
+// Frames longer than the WebSocket reads ahead come in whole and in order,
+// a TLS socket's last undecrypted bytes too; one behind a message the
+// reader has not read yet stays with the peer until the reader has read.
+void TestMqttCore::webSocketDeviceLongFrames()
+{
+    QFETCH(bool, secure);
+    QFETCH(qsizetype, first);
+    QFETCH(qsizetype, second);
+    QFETCH(bool, readLate);
+    QWebSocketServer server(QStringLiteral("peer"), secure ? QWebSocketServer::SecureMode
+                                                           : QWebSocketServer::NonSecureMode);
+    server.setSslConfiguration(m_certificate.serverConfiguration());
+    QVERIFY(server.listen(QHostAddress::LocalHost));
+    const QByteArrayList messages{QByteArray(first, 'a'), QByteArray(second, 'b'), "end"};
+    connect(&server, &QWebSocketServer::newConnection, this, [&] {
+        QWebSocket *peer = server.nextPendingConnection();
+        for (const QByteArray &message : messages)
+            peer->sendBinaryMessage(message);
+    });
+    QSslConfiguration unverified = QSslConfiguration::defaultConfiguration();
+    unverified.setPeerVerifyMode(QSslSocket::VerifyNone);
+    WebSocketIODevice device;
+    device.setSslConfiguration(unverified);
+    device.sslEnabled = secure;
+    device.setUrl(QUrl(
+        QStringLiteral("%1://127.0.0.1:%2").arg(secure ? "wss" : "ws").arg(server.serverPort())));
+    QVERIFY(device.open(QIODevice::ReadWrite));
+    if (readLate) {
+        QTRY_VERIFY(device.bytesAvailable() >= first);
+        QTest::qWait(300);
+        QCOMPARE(device.bytesAvailable(), first);
+    }
+    QByteArray read;
+    QTRY_COMPARE_WITH_TIMEOUT((read += device.readAll()).size(), messages.join().size(), 10000);
+    QVERIFY(read == messages.join());
 }
 
 // Connects the client; the broker's end once the CONNECT has come, or null.

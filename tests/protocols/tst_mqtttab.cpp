@@ -16,11 +16,18 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTcpServer>
+#include <QTemporaryFile>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QThread>
 
 #include <algorithm>
 #include <memory>
+
+#include <linux/tcp.h>
+#include <netinet/in.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
 
 // The MQTT tab against a local mosquitto broker, with mosquitto_pub and
 // mosquitto_sub as independent clients beside it.
@@ -42,6 +49,8 @@ private Q_SLOTS:
     void refusedTopics_data();
     void refusedTopics();
     void theViewKeepsTheNewestLines();
+    void aFloodWaitsAtTheBroker_data();
+    void aFloodWaitsAtTheBroker();
 
 private:
     template <typename T> T *widget(const char *name) const { return child<T>(*m_window, name); }
@@ -57,8 +66,8 @@ private:
         return widget<QPushButton>("mqtt_opencompushButton")->text();
     }
     [[nodiscard]] QString status() const { return statusText(*m_window); }
-    // Connects over plain TCP and subscribes to `filter`.
-    void connectAndSubscribe(const QString &filter);
+    // Connects over `protocol` (plain TCP by default) and subscribes to `filter`.
+    void connectAndSubscribe(const QString &filter, int protocol = 0);
     void restartBroker();
 
     std::unique_ptr<MosquittoBroker> m_broker;
@@ -98,9 +107,9 @@ void TestMqttTab::fill(int protocol, quint16 port, const QString &clientId, cons
     widget<QLineEdit>("mqtt_clientid_lineEdit")->setText(clientId);
 }
 
-void TestMqttTab::connectAndSubscribe(const QString &filter)
+void TestMqttTab::connectAndSubscribe(const QString &filter, int protocol)
 {
-    fill(0, m_broker->port(MosquittoBroker::Tcp));
+    fill(protocol, m_broker->port(MosquittoBroker::Listener(protocol)));
     widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(filter);
     press("mqtt_opencompushButton");
     QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
@@ -372,6 +381,82 @@ void TestMqttTab::theViewKeepsTheNewestLines()
                  qPrintable(block.text()));
         ++expected;
     }
+}
+
+namespace {
+// The TCP socket under a client's transport: its own, or the WebSocket's.
+const QAbstractSocket *tcpSocketOf(const MqttClient &client)
+{
+    if (auto *device = qobject_cast<WebSocketIODevice *>(client.transport()))
+        return device->socket()->findChild<QAbstractSocket *>();
+    return qobject_cast<QAbstractSocket *>(client.transport());
+}
+
+// How many bytes the process has read from a TCP socket: what the
+// connection received less what still waits in the kernel.
+qint64 bytesTaken(const QAbstractSocket &socket)
+{
+    const auto fd = int(socket.socketDescriptor());
+    tcp_info info{};
+    socklen_t size = sizeof info;
+    int waiting = 0;
+    if (getsockopt(fd, IPPROTO_TCP, TCP_INFO, &info, &size) != 0 || ioctl(fd, FIONREAD, &waiting))
+        return -1;
+    return qint64(info.tcpi_bytes_received) - waiting;
+}
+} // namespace
+
+void TestMqttTab::aFloodWaitsAtTheBroker_data()
+{
+    QTest::addColumn<int>("protocol");
+    const char *const names[] = {"mqtt", "mqtts", "ws", "wss"};
+    for (int protocol = 0; protocol < 4; ++protocol)
+        QTest::newRow(names[protocol]) << protocol;
+}
+
+// Messages of 1000 bytes from mosquitto_pub, faster than a slow receiver
+// takes them: the client reads only as fast as they are handled, so what
+// waits stays with the broker and in TCP, and the client holds a few reads.
+void TestMqttTab::aFloodWaitsAtTheBroker()
+{
+    QFETCH(int, protocol);
+    connectAndSubscribe(QStringLiteral("flood"), protocol);
+    if (QTest::currentTestFailed())
+        return;
+    QTemporaryFile lines;
+    QVERIFY(lines.open());
+    for (int i = 0; i < 20000; ++i)
+        lines.write(QByteArray::number(i).leftJustified(1000, 'x') + '\n');
+    lines.close();
+    auto *client = m_window->findChild<MqttClient *>();
+    const QAbstractSocket *socket = tcpSocketOf(*client);
+    QVERIFY(socket);
+    // Taken off the connection and not handled yet: each message handled
+    // counts its packet and 40 bytes for a TLS record and a WebSocket frame.
+    const qint64 takenBefore = bytesTaken(*socket);
+    qint64 handled = 0;
+    qint64 mostHeld = 0;
+    bool ended = false;
+    connect(client, &MqttClient::messageReceived, this, [&](const QByteArray &message) {
+        QThread::usleep(50);
+        handled += 9 + message.size() + (message.size() > 120 ? 1 : 0) + 40;
+        mostHeld = qMax(mostHeld, bytesTaken(*socket) - takenBefore - handled);
+        ended = ended || message == "end";
+    });
+    QProcess publisher;
+    publisher.setStandardInputFile(lines.fileName());
+    publisher.start(QStringLiteral("mosquitto_pub"), m_broker->clientArguments() << "-t"
+                                                                                 << "flood"
+                                                                                 << "-l");
+    QTRY_VERIFY_WITH_TIMEOUT(publisher.state() == QProcess::NotRunning, 60000);
+    // The broker drops messages for a receiver that falls behind; the last
+    // one comes once the client has caught up.
+    for (int tries = 0; !ended && tries < 100; ++tries) {
+        QVERIFY(m_broker->publish(QStringLiteral("flood"), "end"));
+        QTest::qWait(200);
+    }
+    QVERIFY(ended);
+    QVERIFY2(mostHeld <= 512 * 1024, qPrintable(QStringLiteral("%1 bytes held").arg(mostHeld)));
 }
 
 YURB_TEST_MAIN(TestMqttTab)
