@@ -51,6 +51,8 @@ private Q_SLOTS:
     void cleanup();
     void scenario_data();
     void scenario();
+    void tablesBetweenShows_data();
+    void tablesBetweenShows();
     void cellsOutsideTheTableAndTheSum();
 
 private:
@@ -104,11 +106,13 @@ QWidget *TestI2cDump::widget(const QString &path) const
 //   "type PATH=tokens N" (N tokens 0x5a), "destroy" (the window, checking
 //   that its dialogs go with it);
 // - the board: "register REG=VALUE" (hex), "table" (its next table now,
-//   while streaming), "say HEX";
+//   while streaming), "burst N" (N tables in one write, every register one
+//   more in each), "say HEX";
 // - checks: "sent HEX" (exactly the bytes the board got since the last
 //   check, "sent" alone for none), "cell REG=TEXT SHADE" (hex; see
-//   cellShown), "log=TEXT" ("|" for a line end), "shows PATH=TEXT" (a
-//   button's text), "enabled PATH=yes|no", "dialogs N".
+//   cellShown; "cell REG=TEXT" for the text alone), "log=TEXT" ("|" for a
+//   line end), "shows PATH=TEXT" (a button's text), "enabled PATH=yes|no",
+//   "dialogs N".
 void TestI2cDump::step(const QString &step)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
@@ -144,6 +148,8 @@ void TestI2cDump::step(const QString &step)
         m_board->registers[name.toInt(nullptr, 16)] = char(value.toInt(nullptr, 16));
     } else if (verb == QLatin1String("table")) {
         m_board->sendTable();
+    } else if (verb == QLatin1String("burst")) {
+        m_board->sendBurst(rest.toInt());
     } else if (verb == QLatin1String("say")) {
         m_board->say(QByteArray::fromHex(rest.toLatin1()));
     } else if (verb == QLatin1String("sent")) {
@@ -154,7 +160,8 @@ void TestI2cDump::step(const QString &step)
         m_board->received.clear();
     } else if (verb == QLatin1String("cell")) {
         QTRY_COMPARE(cellShown(*m_window->findChild<nuvelix_i2c_tools *>()->registerLabel(
-                         name.toInt(nullptr, 16))),
+                                   name.toInt(nullptr, 16)))
+                         .left(value.size()),
                      value);
     } else if (verb.startsWith(QLatin1String("log="))) {
         QTRY_COMPARE(
@@ -195,6 +202,13 @@ void TestI2cDump::scenario_data()
                hexOf(I2cFrame{2, QByteArray(16, '\x01')}.encode()) +
                "; cell 0f=01 green; cell 10=3E white; say " +
                hexOf(I2cFrame{2, longTable}.encode()) + "; cell 0f=00 pink; cell ff=00 white"
+        << QStringList{};
+    // Of the tables that come between two shows only the newest is put on
+    // the cells; the last one stays.
+    QTest::newRow("a burst of tables: the last one shows exact")
+        << open + "press i2cdump_stop_pushButton; sent 4b58 02 0001 ff ff; burst 200; "
+                  "cell 00=C8; cell ff=C8; table; cell 00=C8 white; burst 1; cell 00=C9 green; "
+                  "cell ff=C9 green"
         << QStringList{};
     // One dialog of each kind; a read answer that comes after its dialog
     // closed is still printed; a new dialog starts at register 0x00.
@@ -277,6 +291,45 @@ void TestI2cDump::scenario()
     for (const Prompt::Message &message : m_prompts->messages)
         shown.append(message.title + QLatin1Char('/') + message.text);
     QCOMPARE(shown, prompts);
+}
+
+// Each chunk reaches the table widget as one read of the port: "3c00 3d00"
+// is two tables of registers 0 and 1. Only the newest table of a chunk is
+// put on the cells, whose shades count every change since the last show.
+void TestI2cDump::tablesBetweenShows_data()
+{
+    QTest::addColumn<QStringList>("chunks");
+    QTest::addColumn<QStringList>("shown"); // registers 0 and 1 after each chunk
+
+    QStringList burst;
+    for (int n = 1; n <= 50; ++n)
+        burst.append(QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0')) + QStringLiteral("00"));
+    QTest::newRow("a burst of fifty tables shows its last, shaded once")
+        << QStringList{burst.join(QLatin1Char(' '))} << QStringList{"32 green, 00 white"};
+    QTest::newRow("a change in a table never shown is a change")
+        << QStringList{"0500 0500"} << QStringList{"05 green, 00 white"};
+    QTest::newRow("changed and back between shows")
+        << QStringList{"3c00 0000"} << QStringList{"00 green, 00 white"};
+    QTest::newRow("two changes between shows are one step of the shades")
+        << QStringList{"0100", "0200 0300", "0300 0300 0400"}
+        << QStringList{"01 green, 00 white", "03 pink, 00 white", "04 green, 00 white"};
+}
+
+void TestI2cDump::tablesBetweenShows()
+{
+    QFETCH(QStringList, chunks);
+    QFETCH(QStringList, shown);
+
+    nuvelix_i2c_tools tools;
+    for (qsizetype n = 0; n < chunks.size(); ++n) {
+        QByteArray chunk;
+        for (const QString &table : chunks.at(n).split(QLatin1Char(' ')))
+            chunk += I2cFrame{2, QByteArray::fromHex(table.toLatin1())}.encode();
+        tools.updateValues(chunk);
+        QTRY_COMPARE(cellShown(*tools.registerLabel(0)) + QStringLiteral(", ") +
+                         cellShown(*tools.registerLabel(1)),
+                     shown.at(n));
+    }
 }
 
 // Also the frames' sum: 8 bits, 0 for no bytes.
