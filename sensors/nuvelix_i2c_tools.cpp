@@ -4,7 +4,9 @@
 #include "framepace.h"
 #include "i2cframe.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPalette>
 #include <QScreen>
 
@@ -51,6 +53,11 @@ nuvelix_i2c_tools::nuvelix_i2c_tools(QWidget *parent)
     connect(ui->comboBox, &QComboBox::currentIndexChanged, this,
             &nuvelix_i2c_tools::onCurrentIndexChanged);
     buildTable();
+    // A cell's new text asks the layouts for a pass, which would go up
+    // through the tab to the main window and repaint the whole tab, for
+    // every show. The table's geometry follows only the widget's size, fonts,
+    // style and direction, so the layout runs at those alone (relayout()).
+    layout()->setEnabled(false);
     showTimer.setSingleShot(true);
     connect(&showTimer, &QTimer::timeout, this, &nuvelix_i2c_tools::showPending);
 }
@@ -83,6 +90,30 @@ QFont nuvelix_i2c_tools::set_label_font(bool bold)
 quint8 nuvelix_i2c_tools::calculateChecksum(const quint8 *data, size_t length)
 {
     return I2cFrame::checksum(QByteArrayView(data, qsizetype(length)));
+}
+
+// Runs the layout as an enabled one would, once.
+void nuvelix_i2c_tools::relayout()
+{
+    QLayout *grid = layout();
+    grid->setEnabled(true);
+    grid->invalidate();
+    grid->activate();
+    grid->setEnabled(false);
+}
+
+void nuvelix_i2c_tools::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void nuvelix_i2c_tools::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LayoutDirectionChange)
+        relayout();
 }
 
 void nuvelix_i2c_tools::clearFrameBuffer()

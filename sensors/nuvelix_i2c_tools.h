@@ -57,11 +57,16 @@ Q_SIGNALS:
     // A register read's values, one byte per register.
     void Get_Data(const QByteArray &values);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private Q_SLOTS:
     void onCurrentIndexChanged(int value);
 
 private:
     void buildTable();
+    void relayout();
     void scheduleShow();
     void showPending();
 

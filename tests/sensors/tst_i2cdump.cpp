@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -32,6 +33,20 @@ QString cellShown(const QLabel &cell)
     return cell.text() + QLatin1Char(' ') +
            (cell.autoFillBackground() ? shades.value(colour, colour) : QStringLiteral("none"));
 }
+
+// Counts the paints of the widgets it watches.
+class PaintCount : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 QString hexOf(const QByteArray &bytes)
 {
@@ -63,6 +78,7 @@ private:
     std::unique_ptr<ScriptedBridge> m_board;
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
+    PaintCount m_paints;
 };
 
 void TestI2cDump::init()
@@ -104,7 +120,8 @@ QWidget *TestI2cDump::widget(const QString &path) const
 // Steps:
 // - "press PATH", "choose PATH=ITEM" (a combo box), "type PATH=TEXT",
 //   "type PATH=tokens N" (N tokens 0x5a), "destroy" (the window, checking
-//   that its dialogs go with it);
+//   that its dialogs go with it), "show" (the window, on the i2cdump tab),
+//   "watch paints" (of the tabs and the Open button);
 // - the board: "register REG=VALUE" (hex), "table" (its next table now,
 //   while streaming), "burst N" (N tables in one write, every register one
 //   more in each), "say HEX";
@@ -112,7 +129,7 @@ QWidget *TestI2cDump::widget(const QString &path) const
 //   check, "sent" alone for none), "cell REG=TEXT SHADE" (hex; see
 //   cellShown; "cell REG=TEXT" for the text alone), "log=TEXT" ("|" for a
 //   line end), "shows PATH=TEXT" (a button's text), "enabled PATH=yes|no",
-//   "dialogs N".
+//   "dialogs N", "paints=N" (since "watch paints").
 void TestI2cDump::step(const QString &step)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
@@ -144,6 +161,20 @@ void TestI2cDump::step(const QString &step)
         QVERIFY(!watched.isEmpty());
         for (const QPointer<QDialog> &dialog : watched)
             QVERIFY(dialog.isNull());
+    } else if (verb == QLatin1String("show")) {
+        child<QTabWidget>(*m_window, "tabWidget")
+            ->setCurrentWidget(child<QWidget>(*m_window, "i2cdump"));
+        m_window->resize(1200, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    } else if (step == QLatin1String("watch paints")) {
+        QTest::qWait(100);
+        for (const char *watched : {"tabWidget", "i2cdumpopencompushButton"})
+            child<QWidget>(*m_window, watched)->installEventFilter(&m_paints);
+        m_paints.count = 0;
+    } else if (verb.startsWith(QLatin1String("paints="))) {
+        QTest::qWait(100);
+        QCOMPARE(m_paints.count, verb.section(QLatin1Char('='), 1).toInt());
     } else if (verb == QLatin1String("register")) {
         m_board->registers[name.toInt(nullptr, 16)] = char(value.toInt(nullptr, 16));
     } else if (verb == QLatin1String("table")) {
@@ -209,6 +240,13 @@ void TestI2cDump::scenario_data()
         << open + "press i2cdump_stop_pushButton; sent 4b58 02 0001 ff ff; burst 200; "
                   "cell 00=C8; cell ff=C8; table; cell 00=C8 white; burst 1; cell 00=C9 green; "
                   "cell ff=C9 green"
+        << QStringList{};
+    // A new value repaints its cell, not the rest of the tab.
+    QTest::newRow("a table repaints only its cells")
+        << "show; " + open +
+               "press i2cdump_stop_pushButton; sent 4b58 02 0001 ff ff; table; cell 10=00 white; "
+               "watch paints; "
+               "register 10=3c; table; cell 10=3C green; paints=0"
         << QStringList{};
     // One dialog of each kind; a read answer that comes after its dialog
     // closed is still printed; a new dialog starts at register 0x00.
