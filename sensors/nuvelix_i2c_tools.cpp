@@ -3,6 +3,7 @@
 
 #include "framepace.h"
 #include "i2cframe.h"
+#include "i2cregistercell.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -72,8 +73,9 @@ void nuvelix_i2c_tools::buildTable()
         ui->gridLayout->addWidget(centred(new QLabel(hex(n * tableSide)), true), n + 1, 0);
     }
     registerLabels.reserve(I2cRegisterTable::size);
+    const auto texts = std::make_shared<I2cRegisterCell::Texts>();
     for (int index = 0; index < I2cRegisterTable::size; ++index) {
-        QLabel *cell = centred(new QLabel(hex(0)), false);
+        QLabel *cell = centred(new I2cRegisterCell(hex(0), texts), false);
         ui->gridLayout->addWidget(cell, index / tableSide + 1, index % tableSide + 1);
         registerLabels.append(cell);
     }

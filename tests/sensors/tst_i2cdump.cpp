@@ -68,6 +68,7 @@ private Q_SLOTS:
     void scenario();
     void tablesBetweenShows_data();
     void tablesBetweenShows();
+    void cellsPaintAsLabels();
     void cellsOutsideTheTableAndTheSum();
 
 private:
@@ -367,6 +368,32 @@ void TestI2cDump::tablesBetweenShows()
         QTRY_COMPARE(cellShown(*tools.registerLabel(0)) + QStringLiteral(", ") +
                          cellShown(*tools.registerLabel(1)),
                      shown.at(n));
+    }
+}
+
+// A cell looks as a plain label with its text, font, palette and size
+// does, under the main window's style sheet too; the table fills the widget
+// whatever its size.
+void TestI2cDump::cellsPaintAsLabels()
+{
+    for (const QString &sheet : {QString(), QStringLiteral("background-color: white grey")}) {
+        nuvelix_i2c_tools tools;
+        tools.setStyleSheet(sheet);
+        tools.resize(sheet.isEmpty() ? QSize(434, 346) : QSize(901, 737));
+        tools.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tools));
+        tools.updateLabelValues(0x77, 0xa7);
+        const QLabel *cell = tools.registerLabel(0x77);
+        QLabel plain(cell->text());
+        plain.setStyleSheet(sheet);
+        plain.setFont(cell->font());
+        plain.setAlignment(Qt::AlignCenter);
+        plain.setPalette(cell->palette());
+        plain.setAutoFillBackground(true);
+        plain.resize(cell->size());
+        QCOMPARE(tools.grab(cell->geometry()).toImage(), plain.grab().toImage());
+        const QRect last = tools.registerLabel(0xff)->geometry();
+        QVERIFY(last.right() > tools.width() - 40 && last.bottom() > tools.height() - 80);
     }
 }
 
