@@ -1,10 +1,15 @@
 #include "nuvelix_i2c_tools.h"
 #include "ui_nuvelix_i2c_tools.h"
 
+#include "framepace.h"
 #include "i2cframe.h"
+#include "i2cregistercell.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QPalette>
+#include <QScreen>
 
 namespace {
 constexpr int addressCount = 128;
@@ -28,9 +33,10 @@ QColor shadeColour(I2cRegisterTable::Shade shade)
     }
 }
 
-QLabel *centredLabel(const QString &text, bool bold)
+// Gives a label of the table its font (bold for the headers) and centres
+// its text.
+QLabel *centred(QLabel *label, bool bold)
 {
-    auto *label = new QLabel(text);
     label->setFont(nuvelix_i2c_tools::set_label_font(bold));
     label->setAlignment(Qt::AlignCenter);
     return label;
@@ -48,6 +54,13 @@ nuvelix_i2c_tools::nuvelix_i2c_tools(QWidget *parent)
     connect(ui->comboBox, &QComboBox::currentIndexChanged, this,
             &nuvelix_i2c_tools::onCurrentIndexChanged);
     buildTable();
+    // A cell's new text asks the layouts for a pass, which would go up
+    // through the tab to the main window and repaint the whole tab, for
+    // every show. The table's geometry follows only the widget's size, fonts,
+    // style and direction, so the layout runs at those alone (relayout()).
+    layout()->setEnabled(false);
+    showTimer.setSingleShot(true);
+    connect(&showTimer, &QTimer::timeout, this, &nuvelix_i2c_tools::showPending);
 }
 
 nuvelix_i2c_tools::~nuvelix_i2c_tools() = default;
@@ -56,12 +69,13 @@ nuvelix_i2c_tools::~nuvelix_i2c_tools() = default;
 void nuvelix_i2c_tools::buildTable()
 {
     for (int n = 0; n < tableSide; ++n) {
-        ui->gridLayout->addWidget(centredLabel(hex(n), true), 0, n + 1);
-        ui->gridLayout->addWidget(centredLabel(hex(n * tableSide), true), n + 1, 0);
+        ui->gridLayout->addWidget(centred(new QLabel(hex(n)), true), 0, n + 1);
+        ui->gridLayout->addWidget(centred(new QLabel(hex(n * tableSide)), true), n + 1, 0);
     }
     registerLabels.reserve(I2cRegisterTable::size);
+    const auto texts = std::make_shared<I2cRegisterCell::Texts>();
     for (int index = 0; index < I2cRegisterTable::size; ++index) {
-        QLabel *cell = centredLabel(hex(0), false);
+        QLabel *cell = centred(new I2cRegisterCell(hex(0), texts), false);
         ui->gridLayout->addWidget(cell, index / tableSide + 1, index % tableSide + 1);
         registerLabels.append(cell);
     }
@@ -80,6 +94,30 @@ quint8 nuvelix_i2c_tools::calculateChecksum(const quint8 *data, size_t length)
     return I2cFrame::checksum(QByteArrayView(data, qsizetype(length)));
 }
 
+// Runs the layout as an enabled one would, once.
+void nuvelix_i2c_tools::relayout()
+{
+    QLayout *grid = layout();
+    grid->setEnabled(true);
+    grid->invalidate();
+    grid->activate();
+    grid->setEnabled(false);
+}
+
+void nuvelix_i2c_tools::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    relayout();
+}
+
+void nuvelix_i2c_tools::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange ||
+        event->type() == QEvent::LayoutDirectionChange)
+        relayout();
+}
+
 void nuvelix_i2c_tools::clearFrameBuffer()
 {
     frameBuffer.reset();
@@ -95,33 +133,50 @@ void nuvelix_i2c_tools::updateValues(const QByteArray &bytes)
         case I2cFrame::ReadResult:
             Q_EMIT Get_Data(frame.payload);
             break;
-        case I2cFrame::RegisterTable: {
-            const qsizetype count = qMin<qsizetype>(frame.payload.size(), I2cRegisterTable::size);
-            for (int index = 0; index < count; ++index)
-                updateLabelValues(index, quint8(frame.payload.at(index)));
+        case I2cFrame::RegisterTable:
+            registers.take(frame.payload);
             break;
-        }
         default:
             break;
         }
     }
+    scheduleShow();
 }
 
 void nuvelix_i2c_tools::updateLabelValues(int index, quint8 value)
 {
     if (index < 0 || index >= I2cRegisterTable::size)
         return;
-    const bool shadeChanged = registers.apply(index, value);
-    QLabel *cell = registerLabels.at(index);
-    const QString text = hex(value);
-    if (cell->text() != text)
-        cell->setText(text);
-    if (!shadeChanged)
+    registers.take(index, value);
+    showPending();
+}
+
+// At once after a quiet spell, else a frame of the screen after the last
+// show: the tables that come meanwhile are taken, the newest shows.
+void nuvelix_i2c_tools::scheduleShow()
+{
+    if (!registers.hasPending() || showTimer.isActive())
         return;
-    QPalette palette = cell->palette();
-    palette.setColor(QPalette::Window, shadeColour(registers.shade(index)));
-    cell->setPalette(palette);
-    cell->setAutoFillBackground(true);
+    const FramePace pace(screen() ? screen()->refreshRate() : 0);
+    showTimer.start(pace.delayMs(sinceShown.isValid() ? sinceShown.elapsed() : -1));
+}
+
+// Only the cells whose text or shade changes are touched.
+void nuvelix_i2c_tools::showPending()
+{
+    showTimer.stop();
+    for (const I2cRegisterTable::CellChange &change : registers.show()) {
+        QLabel *cell = registerLabels.at(change.index);
+        if (change.text)
+            cell->setText(hex(registers.value(change.index)));
+        if (change.shade) {
+            QPalette palette = cell->palette();
+            palette.setColor(QPalette::Window, shadeColour(registers.shade(change.index)));
+            cell->setPalette(palette);
+            cell->setAutoFillBackground(true);
+        }
+    }
+    sinceShown.start();
 }
 
 void nuvelix_i2c_tools::onCurrentIndexChanged(int value)

@@ -4,8 +4,10 @@
 #include "i2cregistertable.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QFont>
 #include <QList>
+#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -20,7 +22,8 @@ QT_END_NAMESPACE
 
 // The i2cdump tab's device-address box and 16 x 16 register table; it cuts
 // the bridge board's frames from the port's bytes, shows register tables and
-// hands scan and read results on.
+// hands scan and read results on. Tables are shown at most once a frame of
+// the screen, the newest one each time.
 class nuvelix_i2c_tools : public QWidget
 {
     Q_OBJECT
@@ -30,12 +33,14 @@ public:
     ~nuvelix_i2c_tools() override;
 
     // Takes the next bytes from the port and acts on every frame they
-    // complete, in stream order.
+    // complete, in stream order; the newest register table shows at the next
+    // frame of the screen.
     void updateValues(const QByteArray &bytes);
     // Forgets the bytes of a frame under way, for a port opened afresh.
     void clearFrameBuffer();
-    // Shows one register's value, its cell shaded as I2cRegisterTable says;
-    // an index outside the table changes nothing.
+    // Shows one register's value now, with any table still waiting for its
+    // show, the cells shaded as I2cRegisterTable says; an index outside the
+    // table changes nothing.
     void updateLabelValues(int index, quint8 value);
 
     [[nodiscard]] const QLabel *registerLabel(int index) const { return registerLabels.at(index); }
@@ -52,15 +57,25 @@ Q_SIGNALS:
     // A register read's values, one byte per register.
     void Get_Data(const QByteArray &values);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
 private Q_SLOTS:
     void onCurrentIndexChanged(int value);
 
 private:
     void buildTable();
+    void relayout();
+    void scheduleShow();
+    void showPending();
 
     std::unique_ptr<Ui::nuvelix_i2c_tools> ui;
     I2cFrameDecoder frameBuffer;
     I2cRegisterTable registers;
     // The 256 register cells in register order, owned through the layout.
     QList<QLabel *> registerLabels;
+    // Runs the next show, at most once a frame of the screen.
+    QTimer showTimer;
+    QElapsedTimer sinceShown;
 };

@@ -8,9 +8,10 @@
 #include <QSocketNotifier>
 
 // Plays the I2C bridge board on the master end of a pty: answers a bus scan
-// with `devices`, sends its register table on sendTable() between Start and
-// Stop, answers register reads, takes register writes, and records every
-// byte the program sends. Every device address shares the one table.
+// with `devices`, sends its register table on sendTable() (or a burst of
+// changing tables on sendBurst()) between Start and Stop, answers register
+// reads, takes register writes, and records every byte the program sends.
+// Every device address shares the one table.
 class ScriptedBridge : public QObject
 {
 public:
@@ -30,6 +31,17 @@ public:
     {
         if (m_streaming)
             send(I2cFrame::RegisterTable, registers);
+    }
+    // `count` tables in one write, every register one more in each.
+    void sendBurst(int count)
+    {
+        QByteArray tables;
+        for (int n = 0; m_streaming && n < count; ++n) {
+            for (char &value : registers)
+                ++value;
+            tables += I2cFrame{I2cFrame::RegisterTable, registers}.encode();
+        }
+        say(tables);
     }
     void say(const QByteArray &bytes) { m_pty.write(bytes); }
 

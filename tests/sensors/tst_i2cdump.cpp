@@ -18,6 +18,7 @@
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTest>
 
 #include <memory>
@@ -32,6 +33,20 @@ QString cellShown(const QLabel &cell)
     return cell.text() + QLatin1Char(' ') +
            (cell.autoFillBackground() ? shades.value(colour, colour) : QStringLiteral("none"));
 }
+
+// Counts the paints of the widgets it watches.
+class PaintCount : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        count += event->type() == QEvent::Paint;
+        return false;
+    }
+};
 
 QString hexOf(const QByteArray &bytes)
 {
@@ -51,6 +66,9 @@ private Q_SLOTS:
     void cleanup();
     void scenario_data();
     void scenario();
+    void tablesBetweenShows_data();
+    void tablesBetweenShows();
+    void cellsPaintAsLabels();
     void cellsOutsideTheTableAndTheSum();
 
 private:
@@ -61,6 +79,7 @@ private:
     std::unique_ptr<ScriptedBridge> m_board;
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
+    PaintCount m_paints;
 };
 
 void TestI2cDump::init()
@@ -102,13 +121,16 @@ QWidget *TestI2cDump::widget(const QString &path) const
 // Steps:
 // - "press PATH", "choose PATH=ITEM" (a combo box), "type PATH=TEXT",
 //   "type PATH=tokens N" (N tokens 0x5a), "destroy" (the window, checking
-//   that its dialogs go with it);
+//   that its dialogs go with it), "show" (the window, on the i2cdump tab),
+//   "watch paints" (of the tabs and the Open button);
 // - the board: "register REG=VALUE" (hex), "table" (its next table now,
-//   while streaming), "say HEX";
+//   while streaming), "burst N" (N tables in one write, every register one
+//   more in each), "say HEX";
 // - checks: "sent HEX" (exactly the bytes the board got since the last
 //   check, "sent" alone for none), "cell REG=TEXT SHADE" (hex; see
-//   cellShown), "log=TEXT" ("|" for a line end), "shows PATH=TEXT" (a
-//   button's text), "enabled PATH=yes|no", "dialogs N".
+//   cellShown; "cell REG=TEXT" for the text alone), "log=TEXT" ("|" for a
+//   line end), "shows PATH=TEXT" (a button's text), "enabled PATH=yes|no",
+//   "dialogs N", "paints=N" (since "watch paints").
 void TestI2cDump::step(const QString &step)
 {
     const QString verb = step.section(QLatin1Char(' '), 0, 0);
@@ -140,10 +162,26 @@ void TestI2cDump::step(const QString &step)
         QVERIFY(!watched.isEmpty());
         for (const QPointer<QDialog> &dialog : watched)
             QVERIFY(dialog.isNull());
+    } else if (verb == QLatin1String("show")) {
+        child<QTabWidget>(*m_window, "tabWidget")
+            ->setCurrentWidget(child<QWidget>(*m_window, "i2cdump"));
+        m_window->resize(1200, 800);
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    } else if (step == QLatin1String("watch paints")) {
+        QTest::qWait(100);
+        for (const char *watched : {"tabWidget", "i2cdumpopencompushButton"})
+            child<QWidget>(*m_window, watched)->installEventFilter(&m_paints);
+        m_paints.count = 0;
+    } else if (verb.startsWith(QLatin1String("paints="))) {
+        QTest::qWait(100);
+        QCOMPARE(m_paints.count, verb.section(QLatin1Char('='), 1).toInt());
     } else if (verb == QLatin1String("register")) {
         m_board->registers[name.toInt(nullptr, 16)] = char(value.toInt(nullptr, 16));
     } else if (verb == QLatin1String("table")) {
         m_board->sendTable();
+    } else if (verb == QLatin1String("burst")) {
+        m_board->sendBurst(rest.toInt());
     } else if (verb == QLatin1String("say")) {
         m_board->say(QByteArray::fromHex(rest.toLatin1()));
     } else if (verb == QLatin1String("sent")) {
@@ -154,7 +192,8 @@ void TestI2cDump::step(const QString &step)
         m_board->received.clear();
     } else if (verb == QLatin1String("cell")) {
         QTRY_COMPARE(cellShown(*m_window->findChild<nuvelix_i2c_tools *>()->registerLabel(
-                         name.toInt(nullptr, 16))),
+                                   name.toInt(nullptr, 16)))
+                         .left(value.size()),
                      value);
     } else if (verb.startsWith(QLatin1String("log="))) {
         QTRY_COMPARE(
@@ -195,6 +234,20 @@ void TestI2cDump::scenario_data()
                hexOf(I2cFrame{2, QByteArray(16, '\x01')}.encode()) +
                "; cell 0f=01 green; cell 10=3E white; say " +
                hexOf(I2cFrame{2, longTable}.encode()) + "; cell 0f=00 pink; cell ff=00 white"
+        << QStringList{};
+    // Of the tables that come between two shows only the newest is put on
+    // the cells; the last one stays.
+    QTest::newRow("a burst of tables: the last one shows exact")
+        << open + "press i2cdump_stop_pushButton; sent 4b58 02 0001 ff ff; burst 200; "
+                  "cell 00=C8; cell ff=C8; table; cell 00=C8 white; burst 1; cell 00=C9 green; "
+                  "cell ff=C9 green"
+        << QStringList{};
+    // A new value repaints its cell, not the rest of the tab.
+    QTest::newRow("a table repaints only its cells")
+        << "show; " + open +
+               "press i2cdump_stop_pushButton; sent 4b58 02 0001 ff ff; table; cell 10=00 white; "
+               "watch paints; "
+               "register 10=3c; table; cell 10=3C green; paints=0"
         << QStringList{};
     // One dialog of each kind; a read answer that comes after its dialog
     // closed is still printed; a new dialog starts at register 0x00.
@@ -277,6 +330,71 @@ void TestI2cDump::scenario()
     for (const Prompt::Message &message : m_prompts->messages)
         shown.append(message.title + QLatin1Char('/') + message.text);
     QCOMPARE(shown, prompts);
+}
+
+// Each chunk reaches the table widget as one read of the port: "3c00 3d00"
+// is two tables of registers 0 and 1. Only the newest table of a chunk is
+// put on the cells, whose shades count every change since the last show.
+void TestI2cDump::tablesBetweenShows_data()
+{
+    QTest::addColumn<QStringList>("chunks");
+    QTest::addColumn<QStringList>("shown"); // registers 0 and 1 after each chunk
+
+    QStringList burst;
+    for (int n = 1; n <= 50; ++n)
+        burst.append(QStringLiteral("%1").arg(n, 2, 16, QLatin1Char('0')) + QStringLiteral("00"));
+    QTest::newRow("a burst of fifty tables shows its last, shaded once")
+        << QStringList{burst.join(QLatin1Char(' '))} << QStringList{"32 green, 00 white"};
+    QTest::newRow("a change in a table never shown is a change")
+        << QStringList{"0500 0500"} << QStringList{"05 green, 00 white"};
+    QTest::newRow("changed and back between shows")
+        << QStringList{"3c00 0000"} << QStringList{"00 green, 00 white"};
+    QTest::newRow("two changes between shows are one step of the shades")
+        << QStringList{"0100", "0200 0300", "0300 0300 0400"}
+        << QStringList{"01 green, 00 white", "03 pink, 00 white", "04 green, 00 white"};
+}
+
+void TestI2cDump::tablesBetweenShows()
+{
+    QFETCH(QStringList, chunks);
+    QFETCH(QStringList, shown);
+
+    nuvelix_i2c_tools tools;
+    for (qsizetype n = 0; n < chunks.size(); ++n) {
+        QByteArray chunk;
+        for (const QString &table : chunks.at(n).split(QLatin1Char(' ')))
+            chunk += I2cFrame{2, QByteArray::fromHex(table.toLatin1())}.encode();
+        tools.updateValues(chunk);
+        QTRY_COMPARE(cellShown(*tools.registerLabel(0)) + QStringLiteral(", ") +
+                         cellShown(*tools.registerLabel(1)),
+                     shown.at(n));
+    }
+}
+
+// A cell looks as a plain label with its text, font, palette and size
+// does, under the main window's style sheet too; the table fills the widget
+// whatever its size.
+void TestI2cDump::cellsPaintAsLabels()
+{
+    for (const QString &sheet : {QString(), QStringLiteral("background-color: white grey")}) {
+        nuvelix_i2c_tools tools;
+        tools.setStyleSheet(sheet);
+        tools.resize(sheet.isEmpty() ? QSize(434, 346) : QSize(901, 737));
+        tools.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&tools));
+        tools.updateLabelValues(0x77, 0xa7);
+        const QLabel *cell = tools.registerLabel(0x77);
+        QLabel plain(cell->text());
+        plain.setStyleSheet(sheet);
+        plain.setFont(cell->font());
+        plain.setAlignment(Qt::AlignCenter);
+        plain.setPalette(cell->palette());
+        plain.setAutoFillBackground(true);
+        plain.resize(cell->size());
+        QCOMPARE(tools.grab(cell->geometry()).toImage(), plain.grab().toImage());
+        const QRect last = tools.registerLabel(0xff)->geometry();
+        QVERIFY(last.right() > tools.width() - 40 && last.bottom() > tools.height() - 80);
+    }
 }
 
 // Also the frames' sum: 8 bits, 0 for no bytes.
