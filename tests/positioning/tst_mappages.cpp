@@ -1,49 +1,11 @@
 #include "mapscript.h"
+#include "webpagecheck.h"
 #include "yurbtestmain.h"
 
-#include <QHostAddress>
 #include <QSignalSpy>
 #include <QWebEngineProfile>
 #include <QWebEngineScriptCollection>
-#include <QWebEngineUrlRequestInterceptor>
 #include <QWebEngineView>
-
-// Lets only qrc: and loopback requests through and notes the others' hosts.
-struct LocalOnly : QWebEngineUrlRequestInterceptor
-{
-    void interceptRequest(QWebEngineUrlRequestInfo &info) override
-    {
-        const QUrl url = info.requestUrl();
-        const bool local = url.scheme() == "qrc" || url.host() == "localhost" ||
-                           QHostAddress(url.host()).isLoopback();
-        info.block(!local);
-        if (!local)
-            blocked << url.host();
-    }
-    QStringList blocked;
-};
-
-// Notes console errors and alerts (an alert shows no box).
-struct RecordingPage : QWebEnginePage
-{
-    using QWebEnginePage::QWebEnginePage;
-    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString &message,
-                                  int line, const QString &) override
-    {
-        if (level == ErrorMessageLevel)
-            notes << QString("error at %1: %2").arg(line).arg(message);
-    }
-    void javaScriptAlert(const QUrl &, const QString &message) override { notes << message; }
-    QStringList notes;
-};
-
-// The value of a script in the page, after waiting for it.
-static QVariant evaluate(QWebEnginePage &page, const QString &script)
-{
-    const auto result = std::make_shared<QVariant>();
-    page.runJavaScript(script, [result](const QVariant &value) { *result = value; });
-    return QTest::qWaitFor([&result] { return result->isValid(); }) ? *result : QVariant();
-}
 
 // A stand-in for the online Baidu map object: notes what the page draws in
 // `drawn`; its conversion keeps the points.
@@ -112,7 +74,8 @@ void TestMapPages::page()
     QTRY_COMPARE_WITH_TIMEOUT(loaded.count(), 1, 20000);
     QTRY_COMPARE(page.notes, notes);
     QVERIFY(!interceptor.blocked.isEmpty());
-    QCOMPARE(evaluate(page, "'Set_Latit Set_Longit Set_Latit2 Set_Longit2 Set_Latit3 Set_Longit3 "
+    QCOMPARE(evaluateInPage(page,
+                            "'Set_Latit Set_Longit Set_Latit2 Set_Longit2 Set_Latit3 Set_Longit3 "
                             "Set_Location Set_Location_First saveway searchdriving Set_endaddress'"
                             ".split(' ').filter(f => typeof window[f] !== 'function').join()"),
              "");
@@ -122,8 +85,8 @@ void TestMapPages::page()
                                    MapScript::segment(-33.87, 151.21, -33.88, 151.22) +
                                    MapScript::navigation(address))
         page.runJavaScript(call);
-    QTRY_COMPARE(evaluate(page, probe).toString(), drawn);
-    QCOMPARE(evaluate(page, "endaddress").toString(), address);
+    QTRY_COMPARE(evaluateInPage(page, probe).toString(), drawn);
+    QCOMPARE(evaluateInPage(page, "endaddress").toString(), address);
     QCOMPARE(page.notes, notes);
 }
 
