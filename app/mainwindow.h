@@ -33,6 +33,7 @@ class Callout;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
+class MapPace;
 class ModbusFrameLog;
 class MqttMessageView;
 class nuvelix_spectroscopy;
@@ -58,8 +59,10 @@ class ReceiveReport;
 class ReceiveView;
 class ThreadSerial;
 class WebSocketIODevice;
+struct LatLong;
 struct NmeaUpdate;
 struct PortSettings;
+struct PositionLine;
 struct SerialTool;
 struct TerminalWidgets;
 
@@ -332,7 +335,7 @@ private:
     void createGpsMapView();
     void runMapCalls(const QStringList &statements);
     void showGpsUpdate(const NmeaUpdate &update);
-    bool showGpsPosition(const QByteArray &line);
+    void showGpsPosition(const PositionLine &texts, const LatLong &position);
     void showGpsStatus(const QString &message);
     void releaseGpsClient(QTcpSocket *client);
     void stopGpsTcpServer();
@@ -754,6 +757,8 @@ private:
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;
     std::unordered_map<QTcpSocket *, LineFramer> gpsTcpLines;
+    // The clients' newest position reaches the map at most once a frame.
+    MapPace *gpsMapPace = nullptr;
     // The GPS calculation dialog (distance and UTM conversions): the one open
     // dialog with its form; both pointers are null while none is open.
     bool gpsCalcDialogOpen = false;

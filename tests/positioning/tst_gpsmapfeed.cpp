@@ -4,11 +4,16 @@
 #include "windowprobe.h"
 #include "yurbtestmain.h"
 
+#include <QCheckBox>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QWebEngineProfile>
 #include <QWebEngineScriptCollection>
@@ -53,8 +58,8 @@ QByteArray straightLeg(QPair<double, double> from, QPair<double, double> to, int
 }
 } // namespace
 
-// The GPS tool's map, the real page, fed by a long imported track: what the
-// page is given and what it draws.
+// The GPS tool's map, the real page, fed by a long imported track and by a
+// client that streams positions: what the page is given and what it draws.
 class TestGpsMapFeed : public QObject
 {
     Q_OBJECT
@@ -64,6 +69,8 @@ private Q_SLOTS:
     void cleanup();
     void importDrawsOneThinnedLine_data();
     void importDrawsOneThinnedLine();
+    void clientMovesTheMapAtTheScreensPace_data();
+    void clientMovesTheMapAtTheScreensPace();
 
 private:
     QStringList calls() const;
@@ -173,6 +180,55 @@ void TestGpsMapFeed::importDrawsOneThinnedLine()
         shown.append({point[0].toDouble(), point[1].toDouble()});
     QCOMPARE(shown.size(), drawn.size());
     QCOMPARE(shown, drawn);
+}
+
+void TestGpsMapFeed::clientMovesTheMapAtTheScreensPace_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("centre");
+    QTest::newRow("one line moves the marker at once") << 1 << false;
+    QTest::newRow("a stream, centred") << 20000 << true;
+}
+
+// A client streaming positions: the labels and the map end exactly at its
+// last one, and the map is given far fewer positions than lines.
+void TestGpsMapFeed::clientMovesTheMapAtTheScreensPace()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, centre);
+    child<QCheckBox>(*m_window, "GPS_on_off_checkBox")->setChecked(centre);
+    QTcpServer probe;
+    QVERIFY(probe.listen(QHostAddress::LocalHost, 0));
+    const quint16 port = probe.serverPort();
+    probe.close();
+    child<QLineEdit>(*m_window, "GPSTCPServerPortlineEdit")->setText(QString::number(port));
+    child<QPushButton>(*m_window, "GPSTCPopencompushButton")->click();
+    QTcpSocket client;
+    client.connectToHost(QHostAddress::LocalHost, port);
+    QVERIFY(client.waitForConnected(5000));
+
+    QByteArray stream;
+    for (int i = 1; i <= lines; ++i)
+        stream += "Latitude:" + QByteArray::number(10 + i * 1e-5, 'f', 5) +
+                  ",Longitude:" + QByteArray::number(-20 - i * 1e-5, 'f', 5) + "\r\n";
+    const double latitude = 10 + lines * 1e-5;
+    const double longitude = -20 - lines * 1e-5;
+    client.write(stream);
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(*m_window, "Weidu")->text(),
+                              QString::number(latitude, 'f', 5), 60000);
+    QCOMPARE(child<QLabel>(*m_window, "Jingdu")->text(), QString::number(longitude, 'f', 5));
+    QTRY_VERIFY(evaluateInPage(*m_page, QStringLiteral("Latit === %1 && Longit === %2")
+                                            .arg(latitude, 0, 'g', 17)
+                                            .arg(longitude, 0, 'g', 17))
+                    .toBool());
+
+    const QStringList given = calls();
+    const QString move = centre ? "Set_Location_First" : "Set_Location";
+    QCOMPARE(given.mid(given.size() - 3), (QStringList{"Set_Latit", "Set_Longit", move}));
+    const qsizetype positions = given.count(move);
+    QVERIFY2(given.size() == 3 * positions, qPrintable(given.mid(0, 12).join(' ')));
+    QVERIFY2(lines == 1 ? positions == 1 : positions < lines / 10,
+             qPrintable(QString("%1 positions for %2 lines").arg(positions).arg(lines)));
 }
 
 YURB_TEST_MAIN(TestGpsMapFeed)
