@@ -34,6 +34,7 @@ class Callout;
 class GPS_Signal;
 class AtTransaction;
 class MWaveView;
+class MapPace;
 class ModbusFrameLog;
 class MqttMessageView;
 class nuvelix_spectroscopy;
@@ -59,8 +60,10 @@ class ReceiveReport;
 class ReceiveView;
 class ThreadSerial;
 class WebSocketIODevice;
+struct LatLong;
 struct NmeaUpdate;
 struct PortSettings;
+struct PositionLine;
 struct SerialTool;
 struct TerminalWidgets;
 
@@ -344,7 +347,7 @@ private:
     void createGpsMapView();
     void runMapCalls(const QStringList &statements);
     void showGpsUpdate(const NmeaUpdate &update);
-    bool showGpsPosition(const QByteArray &line);
+    void showGpsPosition(const PositionLine &texts, const LatLong &position);
     void showGpsStatus(const QString &message);
     void releaseGpsClient(QTcpSocket *client);
     void stopGpsTcpServer();
@@ -770,6 +773,8 @@ private:
     QTcpServer *gpsTcpServer = nullptr;
     QList<QTcpSocket *> gpsTcpClients;
     std::unordered_map<QTcpSocket *, LineFramer> gpsTcpLines;
+    // The clients' newest position reaches the map at most once a frame.
+    MapPace *gpsMapPace = nullptr;
     // The GPS calculation dialog (distance and UTM conversions): the one open
     // dialog with its form; both pointers are null while none is open.
     bool gpsCalcDialogOpen = false;

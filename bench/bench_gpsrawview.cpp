@@ -24,7 +24,6 @@
 #include "windowbench.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QPlainTextEdit>
@@ -35,7 +34,6 @@
 #include <chrono>
 #include <cstdio>
 #include <thread>
-#include <unistd.h>
 
 using namespace Bench;
 
@@ -157,48 +155,6 @@ double rawViewCost(int chunks)
     return chunks > 0 ? total / 1e3 / chunks : 0;
 }
 
-// Processor seconds used so far by the processes below this one (the web
-// engine's helpers) and by theirs, counted from /proc.
-double childrenCpuSeconds()
-{
-    struct Process
-    {
-        QByteArray pid;
-        QByteArray parent;
-        double ticks;
-    };
-    QList<Process> processes;
-    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
-        bool number = false;
-        entry.toInt(&number);
-        if (!number)
-            continue;
-        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
-        if (!stat.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray line = stat.readAll();
-        // After the command name in parentheses: state, parent, ...
-        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
-        if (fields.size() >= 13)
-            processes.append({entry.toLatin1(), fields.at(1),
-                              fields.at(11).toDouble() + fields.at(12).toDouble()});
-    }
-    // The helpers, then the helpers' own helpers.
-    QList<QByteArray> parents{QByteArray::number(getpid())};
-    double ticks = 0;
-    for (int level = 0; level < 2; ++level) {
-        QList<QByteArray> below;
-        for (const Process &process : std::as_const(processes)) {
-            if (parents.contains(process.parent)) {
-                below.append(process.pid);
-                ticks += process.ticks;
-            }
-        }
-        parents = below;
-    }
-    return ticks / double(sysconf(_SC_CLK_TCK));
-}
-
 struct Share
 {
     double process = 0;
@@ -213,7 +169,7 @@ Share paced(int masterFd, int seconds, int &second)
     const int firstSecond = second;
     second += seconds;
     const double cpuBefore = cpuSeconds();
-    const double helpersBefore = childrenCpuSeconds();
+    const double helpersBefore = helperFigures().cpuSeconds;
     QElapsedTimer clock;
     clock.start();
     // The device plays on a thread of this process: its own time is taken
@@ -241,7 +197,7 @@ Share paced(int masterFd, int seconds, int &second)
     Share share;
     const double used = cpuSeconds() - cpuBefore - deviceCpu;
     share.process = 100 * used / elapsed;
-    share.helpers = 100 * (childrenCpuSeconds() - helpersBefore) / elapsed;
+    share.helpers = 100 * (helperFigures().cpuSeconds - helpersBefore) / elapsed;
     share.microsecondsPerSentence = used * 1e6 / (elapsed * sentencesPerSecond);
     return share;
 }

@@ -6,6 +6,8 @@
 #include "windowprobe.h"
 
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QEventLoop>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -99,6 +101,50 @@ double cpuSeconds()
 double threadCpuSeconds()
 {
     return usedSeconds(RUSAGE_THREAD);
+}
+
+HelperFigures helperFigures()
+{
+    struct Process
+    {
+        QByteArray pid;
+        QByteArray parent;
+        double ticks;
+        long pages;
+    };
+    QList<Process> processes;
+    for (const QString &entry : QDir(QStringLiteral("/proc")).entryList(QDir::Dirs)) {
+        bool number = false;
+        entry.toInt(&number);
+        if (!number)
+            continue;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(entry));
+        if (!stat.open(QIODevice::ReadOnly))
+            continue;
+        const QByteArray line = stat.readAll();
+        // After the command name in parentheses: state, parent, ...
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() >= 22)
+            processes.append({entry.toLatin1(), fields.at(1),
+                              fields.at(11).toDouble() + fields.at(12).toDouble(),
+                              fields.at(21).toLong()});
+    }
+    // The helpers, then the helpers' own helpers.
+    QList<QByteArray> parents{QByteArray::number(getpid())};
+    double ticks = 0;
+    long pages = 0;
+    for (int level = 0; level < 2; ++level) {
+        QList<QByteArray> below;
+        for (const Process &process : std::as_const(processes)) {
+            if (parents.contains(process.parent)) {
+                below.append(process.pid);
+                ticks += process.ticks;
+                pages += process.pages;
+            }
+        }
+        parents = below;
+    }
+    return {ticks / double(sysconf(_SC_CLK_TCK)), pages * (sysconf(_SC_PAGESIZE) / 1024)};
 }
 
 void writeAll(int fd, const QByteArray &bytes)

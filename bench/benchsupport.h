@@ -35,6 +35,15 @@ namespace Bench {
 // The same for the calling thread alone.
 [[nodiscard]] double threadCpuSeconds();
 
+// The processes below this one (the web engine's helpers) and theirs: the
+// processor time they have used so far and the memory they hold now.
+struct HelperFigures
+{
+    double cpuSeconds = 0;
+    long rssKb = 0;
+};
+[[nodiscard]] HelperFigures helperFigures();
+
 // Writes all bytes to a pty's master end, waiting while it is full.
 void writeAll(int fd, const QByteArray &bytes);
 

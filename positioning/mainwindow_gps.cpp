@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "mappace.h"
 #include "nmeadecoder.h"
 #include "nmeaupdate.h"
 #include "receivereport.h"
@@ -9,6 +10,8 @@
 
 #include <QDateTime>
 #include <QLabel>
+#include <QScreen>
+#include <QtMath>
 #include <QTimer>
 
 namespace {
@@ -22,6 +25,10 @@ void MainWindow::GPS_Init_Start()
     // first shown.
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::createGpsMapView);
     createGpsMapView();
+    // A frame of the screen: the map shows no more positions than that.
+    const qreal refreshRate = screen()->refreshRate();
+    gpsMapPace = new MapPace(refreshRate >= 1 ? qCeil(1000 / refreshRate) : 17, this);
+    connect(gpsMapPace, &MapPace::due, this, &MainWindow::runMapCalls);
 
     connect(ui->GPSTCPopencompushButton, &QPushButton::pressed, this,
             &MainWindow::GPSTCPopencompushButton_triggered);

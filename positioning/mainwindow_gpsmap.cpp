@@ -6,7 +6,7 @@
 #include "positionline.h"
 #include "prompt.h"
 #include "trackfile.h"
-#include "trackreplay.h"
+#include "trackimport.h"
 
 #include <QFile>
 #include <QLocale>
@@ -77,23 +77,27 @@ void MainWindow::GPSsearchdriving_triggered()
     runMapCalls(MapScript::navigation(address));
 }
 
-// Draws a track file as red segments between its consecutive points.
+// Draws a track file as one red line through its points, read a slice at a
+// time so that the window answers meanwhile; one import runs at a time. A
+// read that fails ends it with what was read drawn, and is told.
 void MainWindow::GPStrochoidpushButton_triggered()
 {
     const QString name = Prompt::openFileName(this, tr("read"), QString(), tr("(*)"));
     if (name.isEmpty())
         return;
-    QFile file(name);
-    if (!openToRead(file))
+    auto file = std::make_unique<QFile>(name);
+    if (!openToRead(*file))
         return;
-    TrackReplay replay;
-    while (!file.atEnd()) {
-        if (const std::optional<TrackReplay::Segment> segment = replay.addLine(file.readLine())) {
-            const LatLong from = *segment->from.position();
-            const LatLong to = *segment->to.position();
-            runMapCalls(
-                MapScript::segment(from.latitude, from.longitude, to.latitude, to.longitude));
-        }
-    }
-    statusBar()->showMessage(tr("Success for read the data in the file"));
+    ui->GPStrochoidpushButton->setEnabled(false);
+    auto *import = new TrackImport(std::move(file), this);
+    connect(import, &TrackImport::batchReady, this, [this](const TrackReplay::Batch &batch) {
+        runMapCalls(MapScript::track(batch.points, batch.continued));
+    });
+    connect(import, &TrackImport::finished, this, [this, import](bool whole) {
+        import->deleteLater();
+        ui->GPStrochoidpushButton->setEnabled(true);
+        statusBar()->showMessage(
+            whole ? tr("Success for read the data in the file")
+                  : tr("Failed to read the whole file: %1").arg(import->errorString()));
+    });
 }

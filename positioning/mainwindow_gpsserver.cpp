@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "mappace.h"
 #include "mapscript.h"
 #include "netterminalcodec.h"
 #include "positionline.h"
@@ -13,6 +14,10 @@
 namespace {
 // A position line is a few dozen bytes; a longer one is dropped whole.
 constexpr qsizetype longestPositionLine = 1024;
+// What a client's socket holds unread at most: each turn of the event loop
+// takes about 3400 lines of a client at most, and a client that sends
+// faster is held back by TCP rather than held in memory.
+constexpr qint64 clientBufferBytes = 128 * 1024;
 } // namespace
 
 void MainWindow::GPSTCPopencompushButton_triggered()
@@ -97,6 +102,7 @@ void MainWindow::GPSupdateserver()
             client->deleteLater();
             continue;
         }
+        client->setReadBufferSize(clientBufferBytes);
         gpsTcpClients.append(client);
         gpsTcpLines.emplace(client, LineFramer(longestPositionLine));
         connect(client, &QAbstractSocket::disconnected, this, &MainWindow::GPSupdateSendStatus);
@@ -113,8 +119,9 @@ void MainWindow::GPSupdateSendStatus()
     releaseGpsClient(client);
 }
 
-// Each client's bytes are cut into lines of their own; every complete line
-// is shown, stored and drawn.
+// Each client's bytes are cut into lines of their own; every real position
+// is stored, the labels show the newest of the chunk and the map gets it at
+// the screen's pace.
 void MainWindow::GPSTCP_Server_ReadMessage()
 {
     auto *client = qobject_cast<QTcpSocket *>(sender());
@@ -123,10 +130,22 @@ void MainWindow::GPSTCP_Server_ReadMessage()
         return;
     const QByteArray chunk = client->readAll();
     QString refused;
+    std::optional<std::pair<PositionLine, LatLong>> newest;
     for (const QByteArray &line : lines->second.feed(chunk).results) {
-        if (!showGpsPosition(line))
+        std::optional<PositionLine> texts = PositionLine::parse(line);
+        if (!texts)
+            continue;
+        const std::optional<LatLong> position = texts->position();
+        if (!position) {
             refused = QString::fromUtf8(line.trimmed());
+            continue;
+        }
+        if (ui->GPSSavecheckBox->isChecked())
+            GPSSavefile(texts->latitude, texts->longitude);
+        newest.emplace(std::move(*texts), *position);
     }
+    if (newest)
+        showGpsPosition(newest->first, newest->second);
     showGpsStatus(
         refused.isEmpty()
             ? tr("TCP receive ") +
@@ -137,27 +156,17 @@ void MainWindow::GPSTCP_Server_ReadMessage()
                                     QString::number(client->peerPort()));
 }
 
-// A client's real position as it sent it: shown with the hemispheres of its
-// signs, stored when asked for, and drawn at once. Anything else changes
-// nothing; false for a position line whose texts are no place on the earth.
-bool MainWindow::showGpsPosition(const QByteArray &line)
+// A client's real position as it sent it, shown with the hemispheres of its
+// signs; the map gets it at the screen's pace, only the newest of a frame.
+void MainWindow::showGpsPosition(const PositionLine &texts, const LatLong &position)
 {
-    const std::optional<PositionLine> texts = PositionLine::parse(line);
-    if (!texts)
-        return true;
-    const std::optional<LatLong> position = texts->position();
-    if (!position)
-        return false;
-    ui->Weidu->setText(texts->latitude);
-    ui->Weidufangxiang->setText(position->latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
-    ui->Jingdu->setText(texts->longitude);
-    ui->Jingdufangxiang->setText(position->longitude < 0 ? QStringLiteral("W")
-                                                         : QStringLiteral("E"));
-    if (ui->GPSSavecheckBox->isChecked())
-        GPSSavefile(texts->latitude, texts->longitude);
+    ui->Weidu->setText(texts.latitude);
+    ui->Weidufangxiang->setText(position.latitude < 0 ? QStringLiteral("S") : QStringLiteral("N"));
+    ui->Jingdu->setText(texts.longitude);
+    ui->Jingdufangxiang->setText(position.longitude < 0 ? QStringLiteral("W")
+                                                        : QStringLiteral("E"));
     gpsNewFix = 0;
-    runMapCalls(MapScript::position(position->latitude, position->longitude,
-                                    ui->GPS_on_off_checkBox->isChecked(), true));
+    gpsMapPace->offer(MapScript::position(position.latitude, position.longitude,
+                                          ui->GPS_on_off_checkBox->isChecked(), true));
     ui->Haibagaodu->setText(QStringLiteral("Null"));
-    return true;
 }

@@ -63,12 +63,23 @@ QStringList MapScript::position(double latitude, double longitude, bool centre, 
     return calls;
 }
 
-QStringList MapScript::segment(double lat2, double lon2, double lat3, double lon3)
+QStringList MapScript::track(const QList<LatLong> &points, bool continued)
 {
-    if (!allFinite({lat2, lon2, lat3, lon3}))
-        return {};
-    return {call("Set_Latit2", number(lat2)), call("Set_Longit2", number(lon2)),
-            call("Set_Latit3", number(lat3)), call("Set_Longit3", number(lon3)), call("saveway")};
+    // A point takes about 25 characters: ",[39.92215,116.46478]".
+    QString list;
+    list.reserve(points.size() * 25 + 8);
+    for (const LatLong &point : points) {
+        if (!allFinite({point.latitude, point.longitude}))
+            return {};
+        list += list.isEmpty() ? QLatin1String("[[") : QLatin1String(",[");
+        list += number(point.latitude);
+        list += QLatin1Char(',');
+        list += number(point.longitude);
+        list += QLatin1Char(']');
+    }
+    list += list.isEmpty() ? QLatin1String("[]") : QLatin1String("]");
+    return {
+        call("savetrack", list + (continued ? QLatin1String(",true") : QLatin1String(",false")))};
 }
 
 QStringList MapScript::navigation(const QString &address)

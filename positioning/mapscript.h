@@ -1,5 +1,8 @@
 #pragma once
 
+#include "latlong.h"
+
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -20,9 +23,10 @@ public:
     // is not finite.
     [[nodiscard]] static QStringList position(double latitude, double longitude, bool centre,
                                               bool latitudeFirst);
-    // Stores the ends of a track segment and draws it. Empty for a value
-    // that is not finite.
-    [[nodiscard]] static QStringList segment(double lat2, double lon2, double lat3, double lon3);
+    // Draws a track as one line through its points, or adds them to the
+    // line the call before drew (continued). Empty for a value that is not
+    // finite.
+    [[nodiscard]] static QStringList track(const QList<LatLong> &points, bool continued);
     // Stores the destination address and asks for a route to it.
     [[nodiscard]] static QStringList navigation(const QString &address);
     // A double-quoted JavaScript string literal of text that nothing in text

@@ -1,19 +1,26 @@
 #include "trackreplay.h"
 
-std::optional<TrackReplay::Segment> TrackReplay::addLine(const QByteArray &line)
+#include "positionline.h"
+
+void TrackReplay::addLine(const QByteArray &line)
 {
-    std::optional<PositionLine> point = PositionLine::parse(line);
-    if (!point || !point->position())
-        return std::nullopt;
-    if (!m_from) {
-        m_from = std::move(point);
-        return std::nullopt;
+    const std::optional<PositionLine> texts = PositionLine::parse(line);
+    if (const std::optional<LatLong> position = texts ? texts->position() : std::nullopt)
+        m_thinning.add(*position, m_ready);
+}
+
+std::optional<TrackReplay::Batch> TrackReplay::takeBatch(bool end)
+{
+    if (end && !m_ended) {
+        m_thinning.finish(m_ready);
+        m_ended = true;
     }
-    if (m_to)
-        m_from = std::move(m_to);
-    m_to = std::move(point);
-    if (m_drawn && *m_from == *m_to)
+    const bool full = m_ready.size() >= batchPoints;
+    const bool last = m_ended && (m_begun ? !m_ready.isEmpty() : m_ready.size() > 1);
+    if (!full && !last)
         return std::nullopt;
-    m_drawn = true;
-    return Segment{*m_from, *m_to};
+    Batch batch{m_ready.first(qMin(m_ready.size(), batchPoints)), m_begun};
+    m_ready.remove(0, batch.points.size());
+    m_begun = true;
+    return batch;
 }

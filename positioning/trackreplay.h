@@ -1,29 +1,41 @@
 #pragma once
 
-#include "positionline.h"
+#include "latlong.h"
+#include "trackthinning.h"
 
 #include <QByteArray>
+#include <QList>
 
 #include <optional>
 
-// Plans the replay of a track file on the map: the segments between
-// consecutive points, leaving out a segment whose two ends are the same
-// point unless nothing has been drawn yet. Fed line by line.
+// Plans the replay of a track file on the map: one line through the file's
+// real positions, in their order, thinned to what the map can show, handed
+// out in batches that the page adds to the line one after another. Fed line
+// by line.
 class TrackReplay
 {
 public:
-    struct Segment
+    // Points per batch at most: a page call of about a megabyte.
+    static constexpr qsizetype batchPoints = 50000;
+
+    struct Batch
     {
-        PositionLine from;
-        PositionLine to;
+        QList<LatLong> points;
+        // Adds to the line that the batches before began.
+        bool continued = false;
     };
 
-    // Takes the next line of the file; returns the segment it completes,
-    // whose ends are real positions. Lines that hold none are passed over.
-    [[nodiscard]] std::optional<Segment> addLine(const QByteArray &line);
+    // Takes the next line of the file; lines that hold no real position are
+    // passed over.
+    void addLine(const QByteArray &line);
+    // A full batch once one is ready. With `end` the file is over and what
+    // is left comes too; a file with a single position draws nothing. None
+    // when there is nothing to hand out.
+    [[nodiscard]] std::optional<Batch> takeBatch(bool end);
 
 private:
-    std::optional<PositionLine> m_from;
-    std::optional<PositionLine> m_to;
-    bool m_drawn = false;
+    TrackThinning m_thinning;
+    QList<LatLong> m_ready;
+    bool m_ended = false;
+    bool m_begun = false;
 };

@@ -1,10 +1,12 @@
 #include "filesizelimit.h"
 #include "mainwindow.h"
 #include "portlist.h"
+#include "positionline.h"
 #include "promptrecorder.h"
 #include "ptypair.h"
 #include "settingsfile.h"
 #include "trackfile.h"
+#include "webpagecheck.h"
 #include "windowprobe.h"
 #include "yurbtestmain.h"
 
@@ -12,21 +14,54 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTest>
+#include <QWebEngineProfile>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineView>
 
 #include <memory>
 #include <optional>
 
 using Labels = QMap<QString, QString>;
+using Points = QList<QPair<double, double>>;
 
-// The GPS tool fed by an NMEA device on a pty and by TCP position clients.
+namespace {
+// Notes in `calls` the name of every map function the tool calls (not those
+// the page's functions call), then runs it.
+const char recorder[] = R"(var calls = [], depth = 0;
+["Set_Latit", "Set_Longit", "Set_Location", "Set_Location_First", "saveway", "savetrack"]
+.forEach(function (name) {
+  var inner = window[name];
+  window[name] = function () {
+    if (depth++ === 0)
+      calls.push(name);
+    try {
+      return inner ? inner.apply(this, arguments) : undefined;
+    } finally {
+      --depth;
+    }
+  };
+});)";
+
+QByteArray positionLine(double latitude, double longitude)
+{
+    return "Latitude:" + QByteArray::number(latitude, 'f', 7) +
+           ",Longitude:" + QByteArray::number(longitude, 'f', 7) + "\r\n";
+}
+} // namespace
+
+// The GPS tool fed by an NMEA device on a pty, by TCP position clients and
+// by track files, and what its map page is given.
 class TestGpsTool : public QObject
 {
     Q_OBJECT
@@ -44,16 +79,24 @@ private Q_SLOTS:
     void serverPositionsShownStoredOrRefused();
     void failedTrackWriteStaysShown_data();
     void failedTrackWriteStaysShown();
+    void importDrawsOneThinnedLine();
+    void clientMovesTheMapAtTheScreensPace_data();
+    void clientMovesTheMapAtTheScreensPace();
 
 private:
     QString text(const char *name) const { return child<QLabel>(*m_window, name)->text(); }
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     static QByteArray trackFile();
     void startServerFor(std::initializer_list<QTcpSocket *> clients);
+    void showMap();
+    QStringList mapCalls() const;
 
     std::unique_ptr<PtyPair> m_pty;
     std::unique_ptr<PromptRecorder> m_prompts;
+    LocalOnly m_interceptor;
+    std::unique_ptr<QWebEngineProfile> m_profile;
     std::unique_ptr<MainWindow> m_window;
+    RecordingPage *m_map = nullptr;
 };
 
 void TestGpsTool::init()
@@ -69,6 +112,7 @@ void TestGpsTool::init()
 void TestGpsTool::cleanup()
 {
     m_window.reset();
+    m_profile.reset();
     m_prompts.reset();
     m_pty.reset();
     PortList::setLister({});
@@ -371,6 +415,115 @@ void TestGpsTool::failedTrackWriteStaysShown()
     QVERIFY2(statusText(*m_window).startsWith(QLatin1String("TCP receive from:")),
              qPrintable(statusText(*m_window)));
     QCOMPARE(trackFile(), before + "Latitude:2.5,Longitude:3.5\r\n");
+}
+
+// Shows the GPS page, which makes the map view, and gives the view the map
+// page cut off from outside hosts, with the recorder.
+void TestGpsTool::showMap()
+{
+    m_profile = std::make_unique<QWebEngineProfile>();
+    m_profile->setUrlRequestInterceptor(&m_interceptor);
+    child<QTabWidget>(*m_window, "tabWidget")->setCurrentWidget(child<QWidget>(*m_window, "gps"));
+    auto *view = m_window->findChild<QWebEngineView *>();
+    QVERIFY(view);
+    m_map = new RecordingPage(m_profile.get(), view);
+    QWebEngineScript script;
+    script.setSourceCode(recorder);
+    script.setInjectionPoint(QWebEngineScript::DocumentReady);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    m_map->scripts().insert(script);
+    view->setPage(m_map);
+    m_map->load(QUrl("qrc:/html/images/openstreetmap.html"));
+    QTRY_COMPARE_WITH_TIMEOUT(evaluateInPage(*m_map, "typeof calls").toString(),
+                              QStringLiteral("object"), 20000);
+}
+
+QStringList TestGpsTool::mapCalls() const
+{
+    return evaluateInPage(*m_map, "calls.join()").toString().split(',', Qt::SkipEmptyParts);
+}
+
+// An imported track reaches the map as one line in one call, its first and
+// last points and every turn kept: east, north, then back south part of the
+// way, with a stop on each leg.
+void TestGpsTool::importDrawsOneThinnedLine()
+{
+    showMap();
+    const Points corners{{10, 20}, {10, 20.01}, {10.01, 20.01}, {10.004, 20.01}};
+    QByteArray file = "header\r\nLatitude:95,Longitude:1\r\n";
+    for (qsizetype leg = 1; leg < corners.size(); ++leg) {
+        const auto [fromLatitude, fromLongitude] = corners.at(leg - 1);
+        const auto [toLatitude, toLongitude] = corners.at(leg);
+        for (int i = 0; i <= 500; ++i)
+            file += positionLine(fromLatitude + (toLatitude - fromLatitude) * i / 500,
+                                 fromLongitude + (toLongitude - fromLongitude) * i / 500)
+                        .repeated(i == 250 ? 20 : 1);
+    }
+    QFile track(TrackFile::path());
+    QVERIFY(track.open(QIODevice::WriteOnly) && track.write(file) == file.size());
+    track.close();
+    m_prompts->fileAnswers = {track.fileName()};
+
+    // One import at a time: the button waits for this one to end.
+    auto *button = child<QPushButton>(*m_window, "GPStrochoidpushButton");
+    button->click();
+    QVERIFY(!button->isEnabled());
+    QTRY_COMPARE_WITH_TIMEOUT(statusText(*m_window),
+                              QStringLiteral("Success for read the data in the file"), 30000);
+    QVERIFY(button->isEnabled());
+    QCOMPARE(mapCalls(), QStringList{"savetrack"});
+    Points drawn;
+    for (const QJsonValue point :
+         QJsonDocument::fromJson(evaluateInPage(*m_map, "JSON.stringify(track.getLatLngs()"
+                                                        ".map(p => [p.lat, p.lng]))")
+                                     .toByteArray())
+             .array())
+        drawn.append({point[0].toDouble(), point[1].toDouble()});
+    QCOMPARE(drawn, corners);
+}
+
+void TestGpsTool::clientMovesTheMapAtTheScreensPace_data()
+{
+    QTest::addColumn<int>("lines");
+    QTest::addColumn<bool>("centre");
+    QTest::newRow("one line moves the marker at once") << 1 << false;
+    QTest::newRow("a stream, centred") << 20000 << true;
+}
+
+// A client streaming positions: every one is stored, the labels and the map
+// end exactly at its last one, and the map is given far fewer positions than
+// lines.
+void TestGpsTool::clientMovesTheMapAtTheScreensPace()
+{
+    QFETCH(int, lines);
+    QFETCH(bool, centre);
+    child<QCheckBox>(*m_window, "GPS_on_off_checkBox")->setChecked(centre);
+    showMap();
+    QTcpSocket client;
+    startServerFor({&client});
+    if (QTest::currentTestFailed())
+        return;
+
+    QByteArray stream;
+    QByteArray line;
+    for (int i = 1; i <= lines; ++i)
+        stream += line = positionLine(10 + i * 1e-5, -20 - i * 1e-5);
+    client.write(stream);
+    const std::optional<PositionLine> last = PositionLine::parse(line);
+    QTRY_COMPARE_WITH_TIMEOUT(child<QLabel>(*m_window, "Weidu")->text(), last->latitude, 60000);
+    QCOMPARE(child<QLabel>(*m_window, "Jingdu")->text(), last->longitude);
+    QTRY_VERIFY(evaluateInPage(*m_map, QStringLiteral("Latit === %1 && Longit === %2")
+                                           .arg(last->latitude, last->longitude))
+                    .toBool());
+    QCOMPARE(trackFile(), stream);
+
+    const QStringList given = mapCalls();
+    const QString move = centre ? "Set_Location_First" : "Set_Location";
+    QCOMPARE(given.mid(given.size() - 3), (QStringList{"Set_Latit", "Set_Longit", move}));
+    const qsizetype positions = given.count(move);
+    QVERIFY2(given.size() == 3 * positions, qPrintable(given.mid(0, 12).join(' ')));
+    QVERIFY2(lines == 1 ? positions == 1 : positions < lines / 10,
+             qPrintable(QString("%1 positions for %2 lines").arg(positions).arg(lines)));
 }
 
 YURB_TEST_MAIN(TestGpsTool)

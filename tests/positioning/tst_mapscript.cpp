@@ -32,13 +32,14 @@ void TestMapScript::calls_data()
     QTest::newRow("position, centre, latitude first")
         << MapScript::position(-33.5, -1e-7, true, true)
         << QStringList{"Set_Latit(-33.5)", "Set_Longit(-1e-07)", "Set_Location_First()"};
-    QTest::newRow("segment") << MapScript::segment(39.92, 116.41, 39.93, 116.42)
-                             << QStringList{"Set_Latit2(39.92)", "Set_Longit2(116.41)",
-                                            "Set_Latit3(39.93)", "Set_Longit3(116.42)",
-                                            "saveway()"};
+    QTest::newRow("track") << MapScript::track({{39.92, 116.41}, {-1e-7, 0.1 + 0.2}}, false)
+                           << QStringList{"savetrack([[39.92,116.41],[-1e-07,0.30000000000000004]],"
+                                          "false)"};
+    QTest::newRow("track, continued")
+        << MapScript::track({{1, 2}}, true) << QStringList{"savetrack([[1,2]],true)"};
     QTest::newRow("not finite") << MapScript::position(NAN, 1, true, false) +
                                        MapScript::position(1, -INFINITY, false, true) +
-                                       MapScript::segment(1, 2, INFINITY, 4)
+                                       MapScript::track({{1, 2}, {INFINITY, 4}}, true)
                                 << QStringList();
     QTest::newRow("navigation") << MapScript::navigation(QStringLiteral("北京西站"))
                                 << QStringList{"Set_endaddress(\"北京西站\")",

@@ -1,14 +1,57 @@
 #include "positionline.h"
 #include "temporaryhome.h"
 #include "trackfile.h"
+#include "trackimport.h"
 #include "trackreplay.h"
+#include "trackthinning.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QSignalSpy>
 #include <QTest>
 
-using Lines = QList<QByteArray>;
+#include <limits>
 
-// The track file: what is stored, and how a file is replayed as segments.
+using Lines = QList<QByteArray>;
+using Points = QList<QPair<double, double>>;
+
+namespace {
+Points pairs(const QList<LatLong> &points)
+{
+    Points result;
+    for (const LatLong &point : points)
+        result.append({point.latitude, point.longitude});
+    return result;
+}
+
+// A zigzag of `count` points a thousandth of a degree apart eastwards,
+// every one a turn.
+QByteArray zigzag(int count)
+{
+    QByteArray lines;
+    for (int i = 0; i < count; ++i)
+        lines += "Latitude:" + QByteArray(i % 2 ? "1.001" : "1") +
+                 ",Longitude:" + QByteArray::number(i / 1000) + '.' +
+                 QByteArray::number(i % 1000).rightJustified(3, '0') + "\n";
+    return lines;
+}
+
+// A file whose reading fails at a byte, as on a disk that goes away.
+struct FailingFile : QBuffer
+{
+    qint64 failAt = std::numeric_limits<qint64>::max();
+    qint64 readData(char *data, qint64 size) override
+    {
+        if (pos() < failAt)
+            return QBuffer::readData(data, qMin(size, failAt - pos()));
+        setErrorString("the disk is gone");
+        return -1;
+    }
+};
+} // namespace
+
+// The track file: what is stored, and how a file is replayed as one thinned
+// line handed out in batches.
 class TestTrack : public QObject
 {
     Q_OBJECT
@@ -16,46 +59,106 @@ class TestTrack : public QObject
 private Q_SLOTS:
     void replay_data();
     void replay();
+    void importInBatches_data();
+    void importInBatches();
     void storing();
 };
 
 void TestTrack::replay_data()
 {
     QTest::addColumn<Lines>("lines");
-    // Each segment drawn written "from>to" with the points' latitudes.
-    QTest::addColumn<QStringList>("segments");
+    QTest::addColumn<Points>("drawn"); // the line's points; empty: nothing drawn
 
     const QByteArray p = "Latitude:1,Longitude:10\r\n";
     const QByteArray q = "Latitude:2,Longitude:20\r\n";
     const QByteArray r = "Latitude:3,Longitude:30\n";
-    QTest::newRow("one point draws nothing") << Lines{p} << QStringList{};
-    QTest::newRow("two equal points draw one zero-length segment")
-        << Lines{p, p} << QStringList{"1>1"};
-    QTest::newRow("P P Q") << Lines{p, p, q} << QStringList{"1>1", "1>2"};
-    QTest::newRow("P Q Q R") << Lines{p, q, q, r} << QStringList{"1>2", "2>3"};
+    QTest::newRow("one point draws nothing") << Lines{p} << Points{};
+    QTest::newRow("two equal points draw a line of no length")
+        << Lines{p, p} << Points{{1, 10}, {1, 10}};
+    QTest::newRow("P P Q") << Lines{p, p, q} << Points{{1, 10}, {2, 20}};
+    QTest::newRow("P Q Q R") << Lines{p, q, q, r} << Points{{1, 10}, {2, 20}, {3, 30}};
     QTest::newRow("lines without a position are passed over")
-        << Lines{"header\r\n", p, "Latitude:9\r\n", q} << QStringList{"1>2"};
+        << Lines{"header\r\n", p, "Latitude:9\r\n", q} << Points{{1, 10}, {2, 20}};
     QTest::newRow("impossible positions are passed over")
         << Lines{p, "Latitude:95,Longitude:10\r\n", "Latitude:NaN,Longitude:1\r\n",
                  "Latitude:1e308,Longitude:1\r\n", q}
-        << QStringList{"1>2"};
+        << Points{{1, 10}, {2, 20}};
     QTest::newRow("LF and CR LF ends give the same texts")
-        << Lines{"Latitude:1,Longitude:10\n", p} << QStringList{"1>1"};
+        << Lines{"Latitude:1,Longitude:10\n", p} << Points{{1, 10}, {1, 10}};
+    // Thinned: the first and last points and every turn stay.
+    Lines meridian;
+    for (int i = 0; i <= 10000; ++i)
+        meridian.append("Latitude:" + QByteArray::number(i * 0.005, 'f', 3) + ",Longitude:7\n");
+    QTest::newRow("a long stretch along a meridian") << meridian << Points{{0, 7}, {50, 7}};
+    const auto line = [](const char *latitude, const char *longitude) {
+        return "Latitude:" + QByteArray(latitude) + ",Longitude:" + longitude;
+    };
+    // A quarter of a pixel at the closest zoom is about 6.7e-7 degrees.
+    QTest::newRow("a step under a quarter pixel is left out")
+        << Lines{line("0", "0"), line("0.0000002", "1"), line("0", "2")} << Points{{0, 0}, {0, 2}};
+    QTest::newRow("a step of a pixel is a turn")
+        << Lines{line("0", "0"), line("0.000003", "1"), line("0", "2")}
+        << Points{{0, 0}, {3e-6, 1}, {0, 2}};
 }
 
 void TestTrack::replay()
 {
     QFETCH(Lines, lines);
-    QFETCH(QStringList, segments);
+    QFETCH(Points, drawn);
     TrackReplay replay;
-    QStringList drawn;
     for (const QByteArray &line : lines) {
-        if (const std::optional<TrackReplay::Segment> segment = replay.addLine(line)) {
-            drawn.append(segment->from.latitude + QLatin1Char('>') + segment->to.latitude);
-            QCOMPARE(segment->to.longitude, segment->to.latitude + QLatin1Char('0'));
-        }
+        replay.addLine(line);
+        QVERIFY(!replay.takeBatch(false));
     }
-    QCOMPARE(drawn, segments);
+    const std::optional<TrackReplay::Batch> batch = replay.takeBatch(true);
+    QCOMPARE(batch ? pairs(batch->points) : Points(), drawn);
+    QVERIFY(!batch || !batch->continued);
+    QVERIFY(!replay.takeBatch(true));
+}
+
+void TestTrack::importInBatches_data()
+{
+    QTest::addColumn<qint64>("failAt"); // the byte whose read fails; -1: none
+    QTest::addColumn<int>("points");    // drawn
+    QTest::addColumn<int>("batches");
+    const int count = 2 * TrackReplay::batchPoints + 7;
+    QTest::newRow("a file of more than two batches") << qint64(-1) << count << 3;
+    QTest::newRow("a read fails in the second batch") << qint64(zigzag(60000).size()) << 60000 << 2;
+}
+
+// A file is read a slice at a time on the event loop and comes out as
+// batches that go on from one another, every turn in them; a read that
+// fails ends it, told, with what was read drawn.
+void TestTrack::importInBatches()
+{
+    QFETCH(qint64, failAt);
+    QFETCH(int, points);
+    QFETCH(int, batches);
+    auto file = std::make_unique<FailingFile>();
+    file->setData(zigzag(2 * TrackReplay::batchPoints + 7));
+    if (failAt >= 0)
+        file->failAt = failAt;
+    QVERIFY(file->open(QIODevice::ReadOnly | QIODevice::Unbuffered));
+    TrackImport import(std::move(file));
+    QList<TrackReplay::Batch> taken;
+    connect(&import, &TrackImport::batchReady, this,
+            [&taken](const TrackReplay::Batch &batch) { taken.append(batch); });
+    const QSignalSpy finished(&import, &TrackImport::finished);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QCOMPARE(finished.first().first().toBool(), failAt < 0);
+    if (failAt >= 0)
+        QCOMPARE(import.errorString(), QStringLiteral("the disk is gone"));
+
+    QCOMPARE(taken.size(), batches);
+    QList<LatLong> drawn;
+    for (const TrackReplay::Batch &batch : std::as_const(taken)) {
+        QCOMPARE(batch.continued, !drawn.isEmpty());
+        drawn += batch.points;
+    }
+    QCOMPARE(taken.first().points.size(), TrackReplay::batchPoints);
+    QCOMPARE(drawn.size(), points);
+    for (int i = 0; i < points; ++i)
+        QCOMPARE(qRound(drawn.at(i).longitude * 1000), i);
 }
 
 // Stored lines are appended to what the file holds; a position of zeros
@@ -76,5 +179,5 @@ void TestTrack::storing()
                                             "Latitude:-33.8688000,Longitude:151.2093000\r\n"));
 }
 
-QTEST_APPLESS_MAIN(TestTrack)
+QTEST_GUILESS_MAIN(TestTrack)
 #include "tst_track.moc"

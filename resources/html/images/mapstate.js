@@ -15,3 +15,9 @@ function Set_Longit2(v) { Longit2 = finite(v, Longit2); }
 function Set_Latit3(v) { Latit3 = finite(v, Latit3); }
 function Set_Longit3(v) { Longit3 = finite(v, Longit3); }
 function Set_endaddress(v) { endaddress = String(v); }
+// The [latitude, longitude] pairs of finite numbers among the points given.
+function trackPoints(points) {
+  return Array.isArray(points) ? points.filter(function (p) {
+    return Array.isArray(p) && finite(p[0], null) !== null && finite(p[1], null) !== null;
+  }) : [];
+}
