@@ -11,7 +11,6 @@
 #include <QDateTime>
 #include <QLabel>
 #include <QScreen>
-#include <QtMath>
 #include <QTimer>
 
 namespace {
@@ -26,8 +25,7 @@ void MainWindow::GPS_Init_Start()
     connect(ui->tabWidget, &QTabWidget::currentChanged, this, &MainWindow::createGpsMapView);
     createGpsMapView();
     // A frame of the screen: the map shows no more positions than that.
-    const qreal refreshRate = screen()->refreshRate();
-    gpsMapPace = new MapPace(refreshRate >= 1 ? qCeil(1000 / refreshRate) : 17, this);
+    gpsMapPace = new MapPace(FramePace::frameMsOf(screen()->refreshRate()), this);
     connect(gpsMapPace, &MapPace::due, this, &MainWindow::runMapCalls);
 
     connect(ui->GPSTCPopencompushButton, &QPushButton::pressed, this,

@@ -1,27 +1,17 @@
 #include "mappace.h"
 
-MapPace::MapPace(int intervalMs, QObject *parent)
+MapPace::MapPace(int frameMs, QObject *parent)
     : QObject(parent)
+    , m_pace(frameMs)
 {
-    m_interval.setSingleShot(true);
-    m_interval.setInterval(intervalMs);
-    connect(&m_interval, &QTimer::timeout, this, &MapPace::intervalEnded);
+    connect(&m_pace, &FramePace::due, this, [this] {
+        if (!m_waiting.isEmpty())
+            Q_EMIT due(std::exchange(m_waiting, {}));
+    });
 }
 
 void MapPace::offer(const QStringList &calls)
 {
-    if (m_interval.isActive()) {
-        m_waiting = calls;
-        return;
-    }
-    m_interval.start();
-    Q_EMIT due(calls);
-}
-
-void MapPace::intervalEnded()
-{
-    if (m_waiting.isEmpty())
-        return;
-    m_interval.start();
-    Q_EMIT due(std::exchange(m_waiting, {}));
+    m_waiting = calls;
+    m_pace.request();
 }

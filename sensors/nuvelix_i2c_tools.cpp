@@ -46,6 +46,7 @@ QLabel *centred(QLabel *label, bool bold)
 nuvelix_i2c_tools::nuvelix_i2c_tools(QWidget *parent)
     : QWidget(parent)
     , ui(std::make_unique<Ui::nuvelix_i2c_tools>())
+    , showPace(FramePace::frameMsOf(screen()->refreshRate()))
 {
     ui->setupUi(this);
     for (int address = 0; address < addressCount; ++address)
@@ -59,8 +60,7 @@ nuvelix_i2c_tools::nuvelix_i2c_tools(QWidget *parent)
     // every show. The table's geometry follows only the widget's size, fonts,
     // style and direction, so the layout runs at those alone (relayout()).
     layout()->setEnabled(false);
-    showTimer.setSingleShot(true);
-    connect(&showTimer, &QTimer::timeout, this, &nuvelix_i2c_tools::showPending);
+    connect(&showPace, &FramePace::due, this, &nuvelix_i2c_tools::showPending);
 }
 
 nuvelix_i2c_tools::~nuvelix_i2c_tools() = default;
@@ -140,7 +140,10 @@ void nuvelix_i2c_tools::updateValues(const QByteArray &bytes)
             break;
         }
     }
-    scheduleShow();
+    // At once after a quiet spell, else a frame of the screen after the last
+    // show: the tables that come meanwhile are taken, the newest shows.
+    if (registers.hasPending())
+        showPace.request();
 }
 
 void nuvelix_i2c_tools::updateLabelValues(int index, quint8 value)
@@ -148,23 +151,12 @@ void nuvelix_i2c_tools::updateLabelValues(int index, quint8 value)
     if (index < 0 || index >= I2cRegisterTable::size)
         return;
     registers.take(index, value);
-    showPending();
-}
-
-// At once after a quiet spell, else a frame of the screen after the last
-// show: the tables that come meanwhile are taken, the newest shows.
-void nuvelix_i2c_tools::scheduleShow()
-{
-    if (!registers.hasPending() || showTimer.isActive())
-        return;
-    const FramePace pace(screen() ? screen()->refreshRate() : 0);
-    showTimer.start(pace.delayMs(sinceShown.isValid() ? sinceShown.elapsed() : -1));
+    showPace.dueNow();
 }
 
 // Only the cells whose text or shade changes are touched.
 void nuvelix_i2c_tools::showPending()
 {
-    showTimer.stop();
     for (const I2cRegisterTable::CellChange &change : registers.show()) {
         QLabel *cell = registerLabels.at(change.index);
         if (change.text)
@@ -176,7 +168,6 @@ void nuvelix_i2c_tools::showPending()
             cell->setAutoFillBackground(true);
         }
     }
-    sinceShown.start();
 }
 
 void nuvelix_i2c_tools::onCurrentIndexChanged(int value)

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "framepace.h"
 #include "i2cframedecoder.h"
 #include "i2cregistertable.h"
 
 #include <QByteArray>
-#include <QElapsedTimer>
 #include <QFont>
 #include <QList>
-#include <QTimer>
 #include <QWidget>
 
 #include <memory>
@@ -67,7 +66,6 @@ private Q_SLOTS:
 private:
     void buildTable();
     void relayout();
-    void scheduleShow();
     void showPending();
 
     std::unique_ptr<Ui::nuvelix_i2c_tools> ui;
@@ -76,6 +74,5 @@ private:
     // The 256 register cells in register order, owned through the layout.
     QList<QLabel *> registerLabels;
     // Runs the next show, at most once a frame of the screen.
-    QTimer showTimer;
-    QElapsedTimer sinceShown;
+    FramePace showPace;
 };
