@@ -1879,6 +1879,44 @@ Azimuth: %3 </source>
         <source>MQTT message could not be sent.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>The settings file %1 has a format error: what cannot be read is lost at its next save. A copy of it as it was is kept in %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file %1 has a format error: what cannot be read is lost at its next save. No copy of it could be kept:
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Waiting: the port has not written %1 bytes yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 bytes were not sent</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quitting closed the serial port: %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: the serial port was closed while the file was chosen</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save failed:Write file %1 failed, the file is left as it was
+%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Failed to read the whole file: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Modbus TCP connection ended: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModbusFrameLog</name>
