@@ -168,11 +168,6 @@ std::optional<TurnFigures> freshTurn(const QString &program, quint32 seed, qsize
     return result;
 }
 
-double ratio(double first, double steady)
-{
-    return steady > 0 ? first / steady : 0;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])

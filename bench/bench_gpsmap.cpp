@@ -149,9 +149,6 @@ void print(const char *name, const Figures &figures)
 
 void printRatios(const Figures &mended, const Figures &reference)
 {
-    const auto ratio = [](double a, double b) {
-        return b > 0 ? a / b : 0.0;
-    };
     const double outside = mended.outside && reference.outside
                                ? ratio(mended.outside->longestMs, reference.outside->longestMs)
                                : 0.0;

@@ -301,11 +301,6 @@ StreamFigures stream(PtyWindow &ptyWindow, const Pace &pace, int seconds)
     return figures;
 }
 
-QString ratio(double value, double reference)
-{
-    return reference > 0 ? QString::number(value / reference, 'f', 2) : QStringLiteral("-");
-}
-
 void streamingBoard(int seconds)
 {
     PtyWindow ptyWindow;
@@ -366,11 +361,12 @@ void streamingBoard(int seconds)
         };
         std::printf("  %s, the tab / road before: tables %s, CPU %s, longest stall %s; "
                     "the tab / idle window: CPU %s, longest stall %s\n",
-                    paces[n].name, qPrintable(ratio(double(tab[n].tables), double(before.tables))),
-                    qPrintable(ratio(tab[n].cpuShare, before.cpuShare)),
-                    qPrintable(ratio(longest(tab[n]), longest(before))),
-                    qPrintable(ratio(tab[n].cpuShare, idle.cpuShare)),
-                    qPrintable(ratio(longest(tab[n]), longest(idle))));
+                    paces[n].name,
+                    qPrintable(ratioText(double(tab[n].tables), double(before.tables))),
+                    qPrintable(ratioText(tab[n].cpuShare, before.cpuShare)),
+                    qPrintable(ratioText(longest(tab[n]), longest(before))),
+                    qPrintable(ratioText(tab[n].cpuShare, idle.cpuShare)),
+                    qPrintable(ratioText(longest(tab[n]), longest(idle))));
     }
 }
 

@@ -578,14 +578,11 @@ void printFloodSummary(const QMap<QString, FloodFigures> &floods)
         return;
     const FloodFigures reference = floods.value(small);
     const FloodFigures measured = floods.value(large);
-    const auto ratio = [](double value, double base) {
-        return base > 0 ? QString::number(value / base, 'f', 2) : QStringLiteral("-");
-    };
     std::printf("  64k/1400          %12s %12s\n",
                 qPrintable(measured.outsideStallMs && reference.outsideStallMs
-                               ? ratio(*measured.outsideStallMs, *reference.outsideStallMs)
+                               ? ratioText(*measured.outsideStallMs, *reference.outsideStallMs)
                                : QStringLiteral("?")),
-                qPrintable(ratio(double(measured.ownStallMs), double(reference.ownStallMs))));
+                qPrintable(ratioText(double(measured.ownStallMs), double(reference.ownStallMs))));
 }
 
 // Each shape's text and hex figures side by side, with the stall goal.

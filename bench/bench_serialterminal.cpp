@@ -229,11 +229,6 @@ void printKeepSendFigures(const char *road, const KeepSendFigures &figures)
                 static_cast<long long>(figures.afterPause));
 }
 
-double ratio(qint64 mended, qint64 reference)
-{
-    return reference > 0 ? double(mended) / double(reference) : 0;
-}
-
 // The pty alone: a thread writes the stream, this thread reads the slave.
 double rawPtyThroughput(const QByteArray &stream)
 {

@@ -74,6 +74,16 @@ double megabytes(qint64 bytes)
     return double(bytes) / (1024.0 * 1024.0);
 }
 
+double ratio(double value, double reference)
+{
+    return reference > 0 ? value / reference : 0;
+}
+
+QString ratioText(double value, double reference)
+{
+    return reference > 0 ? QString::number(value / reference, 'f', 2) : QStringLiteral("-");
+}
+
 long currentRssKb()
 {
     long pages = 0;

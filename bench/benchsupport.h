@@ -28,6 +28,10 @@ namespace Bench {
 
 // Megabytes here are 2^20 bytes.
 [[nodiscard]] double megabytes(qint64 bytes);
+// A figure beside its reference of the same run: value / reference, or 0
+// without a reference; as text with two decimals, or "-" without one.
+[[nodiscard]] double ratio(double value, double reference);
+[[nodiscard]] QString ratioText(double value, double reference);
 [[nodiscard]] long currentRssKb();
 [[nodiscard]] long peakRssKb();
 // Processor time (user and system) this process has used, in seconds.
