@@ -274,7 +274,15 @@ void MainWindow::TCP_updateSendStatus()
     if (!client || !tcpClients.contains(client))
         return;
     const QString address = tcpClients.remove(client);
-    statusBar()->showMessage(tr("client: ") + tr("%1 left").arg(address));
+    // A repeat whose host has no client left ends, rather than go on to a
+    // host nobody chose.
+    const bool repeatEnds = tcpSendTimer->isActive() && address == tcpRepeatHost &&
+                            tcpClients.clientsOf(address).isEmpty();
+    if (repeatEnds)
+        endRepeat(tcpTerminalWidgets());
+    statusBar()->showMessage(
+        tr("client: ") +
+        (repeatEnds ? tr("%1 left, Keep Send stopped") : tr("%1 left")).arg(address));
     const int item =
         ui->TCP_Client_IP_comboBox->findText(address, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (item >= 0)
@@ -336,9 +344,13 @@ TerminalWidgets MainWindow::tcpTerminalWidgets()
     return terminal;
 }
 
-// The idle TCP send button reads "send", with a lower-case s.
+// The idle TCP send button reads "send", with a lower-case s. A repeat keeps
+// the client entry shown at the press that starts it: the box's current entry
+// moves to another host when clients leave or come.
 void MainWindow::TCPsendmsgBtn_clicked()
 {
+    if (!tcpSendTimer->isActive())
+        tcpRepeatHost = ui->TCP_Client_IP_comboBox->currentText();
     pressSendButton(tcpTerminalWidgets());
 }
 
@@ -353,7 +365,8 @@ void MainWindow::TCP_Client_WorkSendMessage()
                  NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked()));
 }
 
-// Writes to every client of the address chosen in the client box.
+// Writes to every client of the chosen host: the entry shown in the client
+// box for a single send, the one shown when it started for a repeat's tick.
 void MainWindow::TCP_Server_WorkSendMessage()
 {
     const QString text = ui->TCPsendMsgtextEdit->toPlainText();
@@ -361,8 +374,11 @@ void MainWindow::TCP_Server_WorkSendMessage()
         return;
     const QByteArray payload =
         NetTerminalCodec::sendBytes(text, ui->TCPsendAsHexcheckBox->isChecked());
-    const QList<QTcpSocket *> targets =
-        tcpClients.clientsOf(ui->TCP_Client_IP_comboBox->currentText());
+    // While the repeat runs, the send button only pauses it: every send then
+    // is a tick.
+    const QString host =
+        tcpSendTimer->isActive() ? tcpRepeatHost : ui->TCP_Client_IP_comboBox->currentText();
+    const QList<QTcpSocket *> targets = tcpClients.clientsOf(host);
     for (QTcpSocket *client : targets)
         writeTcpSend(client, payload);
 }

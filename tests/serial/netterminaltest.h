@@ -72,20 +72,32 @@ inline void showPage(MainWindow &window, const char *page)
     QVERIFY(QTest::qWaitForWindowExposed(&window));
 }
 
+// The window's running timer of that interval: a repeat just started.
+inline QTimer *runningTimer(const MainWindow &window, int interval)
+{
+    for (QTimer *candidate : window.findChildren<QTimer *>()) {
+        if (candidate->isActive() && candidate->interval() == interval)
+            return candidate;
+    }
+    return nullptr;
+}
+
+// Starts repeating the TCP send box `text` every `interval` ms.
+inline void startTcpRepeat(MainWindow &window, int interval, const QString &text)
+{
+    child<QCheckBox>(window, "TCPobocheckBox")->setChecked(true);
+    child<QSpinBox>(window, "TCPdelayspinBox")->setValue(interval);
+    child<QPlainTextEdit>(window, "TCPsendMsgtextEdit")->setPlainText(text);
+    press(child<QPushButton>(window, "TCPsendmsgBtn"));
+}
+
 // Repeats the TCP send box "tick" every `interval` ms until at least five
 // ticks have passed, then pauses it; `ticks` is how many there were.
 inline void repeatTcpTicks(MainWindow &window, int interval, qsizetype *ticks)
 {
-    child<QCheckBox>(window, "TCPobocheckBox")->setChecked(true);
-    child<QSpinBox>(window, "TCPdelayspinBox")->setValue(interval);
-    child<QPlainTextEdit>(window, "TCPsendMsgtextEdit")->setPlainText(QStringLiteral("tick"));
+    startTcpRepeat(window, interval, QStringLiteral("tick"));
     auto *sendButton = child<QPushButton>(window, "TCPsendmsgBtn");
-    press(sendButton);
-    QTimer *timer = nullptr;
-    for (QTimer *candidate : window.findChildren<QTimer *>()) {
-        if (candidate->isActive() && candidate->interval() == interval)
-            timer = candidate;
-    }
+    QTimer *timer = runningTimer(window, interval);
     QVERIFY(timer);
     QSignalSpy spy(timer, &QTimer::timeout);
     QTRY_VERIFY(spy.size() >= 5);

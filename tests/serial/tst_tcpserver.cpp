@@ -30,12 +30,14 @@ private Q_SLOTS:
     void stopClosesEveryClient();
     void repeatWritesOncePerTick_data();
     void repeatWritesOncePerTick();
+    void repeatStaysWithItsHost_data();
+    void repeatStaysWithItsHost();
 
 private:
     void setMode(const QString &mode);
     void startServer();
     [[nodiscard]] quint16 listeningPort() const;
-    QTcpSocket *connectClient(const QHostAddress &from);
+    QTcpSocket *connectClient(const QHostAddress &server, const QHostAddress &local = {});
     [[nodiscard]] QStringList listedClients() const;
     void sendText(const QString &text);
 
@@ -81,13 +83,17 @@ quint16 TestTcpServer::listeningPort() const
     return 0;
 }
 
-QTcpSocket *TestTcpServer::connectClient(const QHostAddress &from)
+// A client of the server at `server`; bound to `local` first when given, so
+// that one loopback host (127.0.0.2) is told apart from another.
+QTcpSocket *TestTcpServer::connectClient(const QHostAddress &server, const QHostAddress &local)
 {
     auto *client = new QTcpSocket;
     m_clients.append(client);
     const int listed = listedClients().size();
-    client->connectToHost(from, listeningPort());
     [&] {
+        if (!local.isNull())
+            QVERIFY(client->bind(local));
+        client->connectToHost(server, listeningPort());
         QTRY_COMPARE(client->state(), QAbstractSocket::ConnectedState);
         QTRY_COMPARE(listedClients().size(), listed + 1);
     }();
@@ -264,6 +270,79 @@ void TestTcpServer::repeatWritesOncePerTick()
     const qint64 expected = 4 * ticks;
     QTRY_COMPARE(client->bytesAvailable(), expected);
     QCOMPARE(child<QLCDNumber>(*m_window, "TCPsendbyteslcdNumber")->intValue(), int(expected));
+}
+
+void TestTcpServer::repeatStaysWithItsHost_data()
+{
+    // The local address of each client, in order of arrival; the chosen one
+    // leaves once the repeat runs.
+    QTest::addColumn<QStringList>("hosts");
+    QTest::addColumn<int>("chosen");
+    QTest::addColumn<QString>("joining"); // a client's host, joining after the leave
+    QTest::addColumn<QString>("oneOff");  // sent once after the leave
+    QTest::addColumn<bool>("repeatGoesOn");
+    const QString b = QStringLiteral("127.0.0.2");
+    const QString a = QStringLiteral("127.0.0.1");
+    QTest::newRow("host's only client leaves, another host joins")
+        << QStringList{b} << 0 << QStringLiteral("127.0.0.9") << QString() << false;
+    QTest::newRow("another host's client was there")
+        << QStringList{a, b} << 1 << QString() << QString() << false;
+    QTest::newRow("the host's other client stays")
+        << QStringList{b, a, b} << 0 << QString() << QString() << true;
+    QTest::newRow("one-off goes to the entry shown")
+        << QStringList{a, b} << 1 << QString() << QStringLiteral("once") << false;
+}
+
+// A repeat stays with the host chosen when it started, whatever the client
+// box shows later; when that host's last client leaves, the repeat stops and
+// the status says why. A one-off goes to the entry shown at the press.
+void TestTcpServer::repeatStaysWithItsHost()
+{
+    QFETCH(QStringList, hosts);
+    QFETCH(int, chosen);
+    QFETCH(QString, joining);
+    QFETCH(QString, oneOff);
+    QFETCH(bool, repeatGoesOn);
+    startServer();
+    for (const QString &host : std::as_const(hosts))
+        connectClient(QHostAddress::LocalHost, QHostAddress(host));
+    if (QTest::currentTestFailed())
+        return;
+    child<QComboBox>(*m_window, "TCP_Client_IP_comboBox")->setCurrentIndex(chosen);
+    startTcpRepeat(*m_window, 50, QStringLiteral("for-B;"));
+    QTimer *timer = runningTimer(*m_window, 50);
+    QVERIFY(timer);
+    QSignalSpy ticks(timer, &QTimer::timeout);
+    QTRY_VERIFY(ticks.size() >= 2);
+
+    m_clients.at(chosen)->disconnectFromHost();
+    QTRY_COMPARE(listedClients().size(), hosts.size() - 1);
+    const QString leftStatus = status(*m_window);
+    if (!joining.isEmpty())
+        connectClient(QHostAddress::LocalHost, QHostAddress(joining));
+    QTest::qWait(300);
+    auto *sendButton = child<QPushButton>(*m_window, "TCPsendmsgBtn");
+    const QString buttonText = sendButton->text();
+    if (!oneOff.isEmpty()) {
+        child<QCheckBox>(*m_window, "TCPobocheckBox")->setChecked(false);
+        sendText(oneOff);
+    } else if (repeatGoesOn) {
+        press(sendButton);
+    }
+
+    for (int i = 0; i < m_clients.size(); ++i) {
+        const bool ofChosenHost = i < hosts.size() && hosts.at(i) == hosts.at(chosen);
+        if (i == chosen)
+            continue;
+        const QByteArray expected =
+            ofChosenHost ? QByteArray("for-B;").repeated(ticks.size()) : oneOff.toLatin1();
+        if (!expected.isEmpty())
+            QTRY_COMPARE(m_clients.at(i)->bytesAvailable(), qint64(expected.size()));
+        QCOMPARE(m_clients.at(i)->readAll(), expected);
+    }
+    QCOMPARE(buttonText, repeatGoesOn ? QStringLiteral("Pause") : QStringLiteral("send"));
+    const QString left = QStringLiteral("client: ::ffff:%1 left").arg(hosts.at(chosen));
+    QCOMPARE(leftStatus, repeatGoesOn ? left : left + QStringLiteral(", Keep Send stopped"));
 }
 
 YURB_TEST_MAIN(TestTcpServer)
