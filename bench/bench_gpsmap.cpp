@@ -1,5 +1,5 @@
 // Run: xvfb-run -a -s "-screen 0 1280x1024x24" build/bench/bench_gpsmap [points] [lines]
-//      [seconds]
+//      [seconds] [wrongMegabytes]
 //
 // The GPS map under a long track and a fast position client, each beside
 // the road the map was driven by before, run on the same page in the same
@@ -11,6 +11,12 @@
 // the same page as the import used to: five calls per segment, one after the
 // other.
 //
+// Wrong file: a file of `wrongMegabytes` MB (300 by default) of random bytes
+// without a line end, as when a wrong file is picked, goes through
+// "Import  track". The reference is a track file of the same size read in
+// the same run: the same drive, then the vehicle parked, its fix logged
+// again and again (so the page draws what it drew for the import above).
+//
 // Flood: a loopback client sends `lines` position lines (200,000 by default,
 // 7.6 MB) to the position server in one go, then the same lines again and
 // again for `seconds` (20 by default) as fast as the window takes them. The
@@ -19,12 +25,13 @@
 // the socket, which it also had).
 //
 // Each case prints how long until the page had run every call (it is asked
-// after the last one), this process's memory before, at its highest and
-// after, the web engine helpers' memory after, and the window's longest
-// stall measured from outside (a window-manager ping every 10 ms) and by its
-// own 10 ms timer. The window's cases run first, so that what the
-// references leave behind does not weigh on them, and each case starts with
-// what the ones before freed given back to the system.
+// after the last one), this process's memory before, at its highest (its
+// high-water mark, reset at the case's start) and after, the web engine
+// helpers' memory after, and the window's longest stall measured from
+// outside (a window-manager ping every 10 ms) and by its own 10 ms timer.
+// The window's cases run first, so that what the references leave behind
+// does not weigh on them, and each case starts with what the ones before
+// freed given back to the system.
 
 #include "benchsupport.h"
 #include "mapscript.h"
@@ -40,6 +47,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,6 +56,7 @@
 #include <QTimer>
 #include <QWebEngineView>
 
+#include <algorithm>
 #include <arpa/inet.h>
 #include <atomic>
 #include <chrono>
@@ -104,6 +113,28 @@ struct Figures
     bool finished = false;
 };
 
+// The process's highest resident memory since the last reset, in kB: seen
+// even while the window is stalled and the sampling timer cannot run.
+long highWaterKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    // Files under /proc tell no size: read to the end.
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+void resetHighWater()
+{
+    QFile clearRefs(QStringLiteral("/proc/self/clear_refs"));
+    if (clearRefs.open(QIODevice::WriteOnly))
+        clearRefs.write("5");
+}
+
 // Starts a case and runs the event loop until `done` says it is over, then
 // until the page has run every call issued before: sampling this process's
 // memory every 10 ms and measuring the window's stalls meanwhile.
@@ -116,6 +147,7 @@ Figures measure(QWidget &window, QWebEnginePage &page, const std::function<void(
     malloc_trim(0);
     figures.mbBefore = currentRssKb() / 1024.0;
     figures.mbPeak = figures.mbBefore;
+    resetHighWater();
     QTimer sampler;
     QObject::connect(&sampler, &QTimer::timeout, [&figures] {
         figures.mbPeak = qMax(figures.mbPeak, currentRssKb() / 1024.0);
@@ -132,7 +164,7 @@ Figures measure(QWidget &window, QWebEnginePage &page, const std::function<void(
     figures.outside = outside.figures();
     figures.ownStallMs = own.longestMs();
     figures.mbAfter = currentRssKb() / 1024.0;
-    figures.mbPeak = qMax(figures.mbPeak, figures.mbAfter);
+    figures.mbPeak = std::max({figures.mbPeak, figures.mbAfter, highWaterKb() / 1024.0});
     figures.helpersMbAfter = helperFigures().rssKb / 1024.0;
     return figures;
 }
@@ -243,6 +275,35 @@ quint16 freePort()
     return probe.serverPort();
 }
 
+// Writes `megabytes` MB of random bytes with no line feed among them.
+void writeWithoutLineEnd(const QString &path, int megabytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        qFatal("cannot write %s", qPrintable(path));
+    for (int i = 0; i < megabytes; ++i) {
+        if (file.write(randomBytes(1 << 20, streamSeed + quint32(i)).replace('\n', ' ')) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+    }
+}
+
+// Writes the lines, then the last of them again and again, whole, up to the
+// size of the file at `sizeOf`.
+void writeParkedTrack(const QString &path, const QList<QByteArray> &lines, const QString &sizeOf)
+{
+    QFile file(path);
+    const qint64 size = QFileInfo(sizeOf).size();
+    if (!file.open(QIODevice::WriteOnly) || file.write(lines.join()) < 0)
+        qFatal("cannot write %s", qPrintable(path));
+    const QByteArray &fix = lines.last();
+    const QByteArray parked = fix.repeated((1 << 20) / fix.size());
+    while (file.size() < size) {
+        const qint64 linesLeft = (size - file.size() + fix.size() - 1) / fix.size();
+        if (file.write(parked.first(qMin(parked.size(), linesLeft * fix.size()))) < 0)
+            qFatal("cannot write %s", qPrintable(path));
+    }
+}
+
 // A question to the page: whether its current position is this one.
 QString isPagePosition(const LatLong &position)
 {
@@ -259,6 +320,7 @@ int main(int argc, char *argv[])
     const int points = argc > 1 ? qMax(2, QByteArray(argv[1]).toInt()) : 200000;
     const int lines = argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 200000;
     const int seconds = argc > 3 ? qMax(1, QByteArray(argv[3]).toInt()) : 20;
+    const int wrongMegabytes = argc > 4 ? qMax(1, QByteArray(argv[4]).toInt()) : 300;
     answerPromptsWithOk();
 
     // The map page's alerts (no network here for its IP location) are boxes
@@ -275,12 +337,13 @@ int main(int argc, char *argv[])
     const QList<QByteArray> track = drive.mid(0, points);
     const QList<QByteArray> positions = drive.mid(0, lines);
     const QString trackPath = QDir::home().filePath(QStringLiteral("track.txt"));
+    QString pickedPath = trackPath;
     {
         QFile file(trackPath);
         if (!file.open(QIODevice::WriteOnly) || file.write(track.join()) < 0)
             qFatal("cannot write %s", qPrintable(trackPath));
     }
-    Prompt::setFileHandler([trackPath](const Prompt::FileRequest &) { return trackPath; });
+    Prompt::setFileHandler([&pickedPath](const Prompt::FileRequest &) { return pickedPath; });
 
     PtyWindow ptyWindow;
     MainWindow &window = ptyWindow.window();
@@ -307,6 +370,29 @@ int main(int argc, char *argv[])
             return statusText(window) == QLatin1String("Success for read the data in the file");
         });
     print("window", import);
+
+    // Until the import ends its button is disabled.
+    const auto importFile = [&](const QString &path) {
+        pickedPath = path;
+        const Figures figures = measure(
+            window, page, [importButton] { importButton->click(); },
+            [importButton] { return importButton->isEnabled(); });
+        std::printf("  status: %s\n", qPrintable(statusText(window)));
+        QFile::remove(path);
+        return figures;
+    };
+    const QString wrongPath = QDir::home().filePath(QStringLiteral("wrong.bin"));
+    writeWithoutLineEnd(wrongPath, wrongMegabytes);
+    const QString parkedPath = QDir::home().filePath(QStringLiteral("parked.txt"));
+    writeParkedTrack(parkedPath, track, wrongPath);
+    std::printf("import of %d MB without a line end\n", wrongMegabytes);
+    const Figures wrong = importFile(wrongPath);
+    print("window", wrong);
+    std::printf("import of a track of the same size: the drive, then parked\n");
+    const Figures parked = importFile(parkedPath);
+    print("window", parked);
+    std::printf("  without a line end / track of the same size:\n");
+    printRatios(wrong, parked);
 
     const QByteArray flood = positions.join();
     const std::optional<PositionLine> last = PositionLine::parse(positions.last());

@@ -16,6 +16,20 @@
 namespace {
 const char *const chineseMapPage = "qrc:/html/images/BaiduMap.html";
 const char *const mapPage = "qrc:/html/images/openstreetmap.html";
+
+// What an ended track import tells: a failed read, a file without a
+// position, and the lines passed over are never told as a plain success.
+QString importStatus(const TrackImport &import, bool whole)
+{
+    if (!whole)
+        return MainWindow::tr("Failed to read the whole file: %1").arg(import.errorString());
+    if (import.positions() == 0)
+        return MainWindow::tr("No position in the file");
+    if (import.skippedLines() == 0)
+        return MainWindow::tr("Success for read the data in the file");
+    return MainWindow::tr("Success for read the data in the file; lines skipped: %1")
+        .arg(import.skippedLines());
+}
 } // namespace
 
 // Made, and its page chosen by the system language, when the GPS page is
@@ -79,7 +93,8 @@ void MainWindow::GPSsearchdriving_triggered()
 
 // Draws a track file as one red line through its points, read a slice at a
 // time so that the window answers meanwhile; one import runs at a time. A
-// read that fails ends it with what was read drawn, and is told.
+// read that fails ends it with what was read drawn, and is told; so are a
+// file without a position and the lines passed over.
 void MainWindow::GPStrochoidpushButton_triggered()
 {
     const QString name = Prompt::openFileName(this, tr("read"), QString(), tr("(*)"));
@@ -88,6 +103,9 @@ void MainWindow::GPStrochoidpushButton_triggered()
     auto file = std::make_unique<QFile>(name);
     if (!openToRead(*file))
         return;
+    // The import ends lines itself, CR LF as LF; text mode would drop every
+    // CR, and a long run of them would make one read span it all.
+    file->setTextModeEnabled(false);
     ui->GPStrochoidpushButton->setEnabled(false);
     auto *import = new TrackImport(std::move(file), this);
     connect(import, &TrackImport::batchReady, this, [this](const TrackReplay::Batch &batch) {
@@ -96,8 +114,6 @@ void MainWindow::GPStrochoidpushButton_triggered()
     connect(import, &TrackImport::finished, this, [this, import](bool whole) {
         import->deleteLater();
         ui->GPStrochoidpushButton->setEnabled(true);
-        statusBar()->showMessage(
-            whole ? tr("Success for read the data in the file")
-                  : tr("Failed to read the whole file: %1").arg(import->errorString()));
+        statusBar()->showMessage(importStatus(*import, whole));
     });
 }

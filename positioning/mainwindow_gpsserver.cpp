@@ -12,8 +12,6 @@
 #include <QTcpSocket>
 
 namespace {
-// A position line is a few dozen bytes; a longer one is dropped whole.
-constexpr qsizetype longestPositionLine = 1024;
 // What a client's socket holds unread at most: each turn of the event loop
 // takes about 3400 lines of a client at most, and a client that sends
 // faster is held back by TCP rather than held in memory.
@@ -104,7 +102,7 @@ void MainWindow::GPSupdateserver()
         }
         client->setReadBufferSize(clientBufferBytes);
         gpsTcpClients.append(client);
-        gpsTcpLines.emplace(client, LineFramer(longestPositionLine));
+        gpsTcpLines.emplace(client, LineFramer(PositionLine::longestLine));
         connect(client, &QAbstractSocket::disconnected, this, &MainWindow::GPSupdateSendStatus);
         connect(client, &QIODevice::readyRead, this, &MainWindow::GPSTCP_Server_ReadMessage);
     }

@@ -11,6 +11,10 @@
 // file holds it: "Latitude:" + latitude + ",Longitude:" + longitude + CR LF.
 struct PositionLine
 {
+    // A position line is a few dozen bytes; one longer than this, line end
+    // not counted, is no position line.
+    static constexpr qsizetype longestLine = 1024;
+
     QString latitude;
     QString longitude;
 

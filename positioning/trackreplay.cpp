@@ -5,8 +5,12 @@
 void TrackReplay::addLine(const QByteArray &line)
 {
     const std::optional<PositionLine> texts = PositionLine::parse(line);
-    if (const std::optional<LatLong> position = texts ? texts->position() : std::nullopt)
+    if (const std::optional<LatLong> position = texts ? texts->position() : std::nullopt) {
+        ++m_positions;
         m_thinning.add(*position, m_ready);
+    } else if (line.contains("Latitude:")) {
+        ++m_badLines;
+    }
 }
 
 std::optional<TrackReplay::Batch> TrackReplay::takeBatch(bool end)

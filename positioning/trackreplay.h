@@ -28,6 +28,12 @@ public:
     // Takes the next line of the file; lines that hold no real position are
     // passed over.
     void addLine(const QByteArray &line);
+    // Real positions taken so far.
+    [[nodiscard]] qsizetype positions() const { return m_positions; }
+    // Lines passed over so far that hold "Latitude:" but no real position.
+    // Other lines without a position (a header, a blank line) are not
+    // counted: they were never meant as positions.
+    [[nodiscard]] qsizetype badLines() const { return m_badLines; }
     // A full batch once one is ready. With `end` the file is over and what
     // is left comes too; a file with a single position draws nothing. None
     // when there is nothing to hand out.
@@ -38,4 +44,6 @@ private:
     QList<LatLong> m_ready;
     bool m_ended = false;
     bool m_begun = false;
+    qsizetype m_positions = 0;
+    qsizetype m_badLines = 0;
 };

@@ -6,6 +6,7 @@
 #include "ptypair.h"
 #include "settingsfile.h"
 #include "trackfile.h"
+#include "trackfiles.h"
 #include "webpagecheck.h"
 #include "windowprobe.h"
 #include "yurbtestmain.h"
@@ -80,6 +81,8 @@ private Q_SLOTS:
     void failedTrackWriteStaysShown_data();
     void failedTrackWriteStaysShown();
     void importDrawsOneThinnedLine();
+    void importTellsWhatItPassedOver_data();
+    void importTellsWhatItPassedOver();
     void clientMovesTheMapAtTheScreensPace_data();
     void clientMovesTheMapAtTheScreensPace();
 
@@ -468,8 +471,9 @@ void TestGpsTool::importDrawsOneThinnedLine()
     auto *button = child<QPushButton>(*m_window, "GPStrochoidpushButton");
     button->click();
     QVERIFY(!button->isEnabled());
-    QTRY_COMPARE_WITH_TIMEOUT(statusText(*m_window),
-                              QStringLiteral("Success for read the data in the file"), 30000);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        statusText(*m_window),
+        QStringLiteral("Success for read the data in the file; lines skipped: 1"), 30000);
     QVERIFY(button->isEnabled());
     QCOMPARE(mapCalls(), QStringList{"savetrack"});
     Points drawn;
@@ -480,6 +484,31 @@ void TestGpsTool::importDrawsOneThinnedLine()
              .array())
         drawn.append({point[0].toDouble(), point[1].toDouble()});
     QCOMPARE(drawn, corners);
+}
+
+void TestGpsTool::importTellsWhatItPassedOver_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("status");
+    for (const TrackFileCase &file : trackFileCases())
+        QTest::newRow(file.name) << file.content << QString::fromLatin1(file.status);
+}
+
+// A file that gives no position says so rather than success; one with lines
+// passed over says how many.
+void TestGpsTool::importTellsWhatItPassedOver()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, status);
+    QFile picked(QDir::home().filePath(QStringLiteral("picked.txt")));
+    QVERIFY(picked.open(QIODevice::WriteOnly) && picked.write(content) == content.size());
+    picked.close();
+    m_prompts->fileAnswers = {picked.fileName()};
+    auto *button = child<QPushButton>(*m_window, "GPStrochoidpushButton");
+    button->click();
+    QTRY_VERIFY_WITH_TIMEOUT(button->isEnabled(), 30000);
+    QCOMPARE(statusText(*m_window), status);
+    QVERIFY(picked.remove());
 }
 
 void TestGpsTool::clientMovesTheMapAtTheScreensPace_data()

@@ -1,6 +1,7 @@
 #include "positionline.h"
 #include "temporaryhome.h"
 #include "trackfile.h"
+#include "trackfiles.h"
 #include "trackimport.h"
 #include "trackreplay.h"
 #include "trackthinning.h"
@@ -8,6 +9,7 @@
 #include <QBuffer>
 #include <QFile>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <limits>
@@ -61,6 +63,8 @@ private Q_SLOTS:
     void replay();
     void importInBatches_data();
     void importInBatches();
+    void importPassesOverWhatIsNoTrack_data();
+    void importPassesOverWhatIsNoTrack();
     void storing();
 };
 
@@ -159,6 +163,43 @@ void TestTrack::importInBatches()
     QCOMPARE(drawn.size(), points);
     for (int i = 0; i < points; ++i)
         QCOMPARE(qRound(drawn.at(i).longitude * 1000), i);
+}
+
+void TestTrack::importPassesOverWhatIsNoTrack_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<int>("skippedLines");
+    QTest::addColumn<int>("positions");
+    QTest::addColumn<Points>("drawn");
+    for (const TrackFileCase &file : trackFileCases())
+        QTest::newRow(file.name) << file.content << file.skippedLines << file.positions
+                                 << file.drawn;
+}
+
+// A line longer than any position line is passed over as it comes, and so
+// is a line that holds "Latitude:" without a real position; both are
+// counted, the good lines around them drawn.
+void TestTrack::importPassesOverWhatIsNoTrack()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(int, skippedLines);
+    QFETCH(int, positions);
+    QFETCH(Points, drawn);
+    const QTemporaryDir folder;
+    auto file = std::make_unique<QFile>(folder.filePath(QStringLiteral("picked.txt")));
+    QVERIFY(file->open(QIODevice::WriteOnly) && file->write(content) == content.size());
+    file->close();
+    QVERIFY(file->open(QIODevice::ReadOnly));
+    TrackImport import(std::move(file));
+    Points taken;
+    connect(&import, &TrackImport::batchReady, this,
+            [&taken](const TrackReplay::Batch &batch) { taken += pairs(batch.points); });
+    const QSignalSpy finished(&import, &TrackImport::finished);
+    QTRY_COMPARE_WITH_TIMEOUT(finished.count(), 1, 30000);
+    QCOMPARE(finished.first().first().toBool(), true);
+    QCOMPARE(import.skippedLines(), skippedLines);
+    QCOMPARE(import.positions(), positions);
+    QCOMPARE(taken, drawn);
 }
 
 // Stored lines are appended to what the file holds; a position of zeros
