@@ -114,7 +114,8 @@ qint64 ThreadSerial::dropDriverOutput()
     const qint64 queued = driverOutputQueued();
     if (queued == 0 || ::tcflush(int(serialPort->handle()), TCOFLUSH) != 0)
         return 0;
-    return queued;
+    // A driver that does not drop its queue still holds it, on its way.
+    return std::max<qint64>(queued - driverOutputQueued(), 0);
 }
 
 void ThreadSerial::run() {}
