@@ -188,11 +188,12 @@ private:
     };
     [[nodiscard]] SerialTool serialTerminalTool();
     [[nodiscard]] bool comPortIsOpen() const;
-    bool writeToSerialPort(const QByteArray &bytes);
-    bool queueOnSerialPort(const QByteArray &bytes, WriteLedger::Writer writer);
-    void comBytesWritten(qint64 bytes);
-    void dropQueuedSends();
-    [[nodiscard]] QString comUnsentNote() const;
+    bool writeToSerialPort(const QByteArray &bytes,
+                           WriteLedger::Writer writer = WriteLedger::Writer::Send);
+    void feedSerialPort();
+    void countSerialWrites();
+    void takeBackRepeat();
+    [[nodiscard]] QString takeBackAtClose();
     void closeSerialTerminalAtQuit();
     [[nodiscard]] QString askFileToRead();
     bool openToRead(QFile &file);
@@ -722,7 +723,7 @@ private:
     QTimer *m_sendFileTimer = nullptr;
     // The open of the port a running Send File streams into.
     SerialPortClaim m_sendFileClaim;
-    // What the terminal has queued on the port, by writer, until written.
+    // What the terminal sends through the port, by writer, until written.
     WriteLedger m_comWrites;
     bool comExpandOpen = false;
     ToolDialog *comExpandDialog = nullptr;

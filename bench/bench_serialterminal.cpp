@@ -28,7 +28,9 @@
 //                 device reading at full speed: the most the port held, the
 //                 memory grown and the bytes that still reached the device
 //                 after Pause, beside the same writes made on every tick
-//                 straight to a port (the road without back-pressure)
+//                 straight to a port (the road without back-pressure); and
+//                 the bytes the terminal counted as sent beside all that
+//                 reached the device, which must be equal
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -42,6 +44,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCryptographicHash>
+#include <QLCDNumber>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSerialPort>
@@ -185,6 +188,7 @@ struct KeepSendFigures
     qint64 queuedAtPause = 0;
     qint64 afterPause = 0;
     qint64 duringRun = 0;
+    qint64 counted = -1; // by the terminal's send counter; none on the reference road
 };
 
 // Runs `tick` every keepSendIntervalMs (or, when null, lets the window's own
@@ -227,6 +231,12 @@ void printKeepSendFigures(const char *road, const KeepSendFigures &figures)
                 static_cast<long long>(figures.queuedAtPause),
                 static_cast<long long>(figures.duringRun),
                 static_cast<long long>(figures.afterPause));
+    if (figures.counted >= 0)
+        std::printf("    %-34s counted as sent %lld B, reached the device %lld B in all (%s)\n", "",
+                    static_cast<long long>(figures.counted),
+                    static_cast<long long>(figures.duringRun + figures.afterPause),
+                    figures.counted == figures.duringRun + figures.afterPause ? "equal"
+                                                                              : "NOT EQUAL");
 }
 
 // The pty alone: a thread writes the stream, this thread reads the slave.
@@ -584,6 +594,7 @@ void SerialBench::runKeepSend()
         auto *send = widget<QPushButton>("sendmsgBtn");
         send->click();
         mended = runKeepSendCase(*worker->serialPort, device, {}, [send] { send->click(); });
+        mended.counted = widget<QLCDNumber>("sendbyteslcdNumber")->intValue();
         m_openButton->click();
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }

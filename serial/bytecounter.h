@@ -14,4 +14,14 @@ inline constexpr int maximum = 99999;
     return sum > maximum ? maximum : int(sum);
 }
 
+// The value a counter showing `shown` takes when `bytes` it had counted turn
+// out not sent; one that stopped at 99999 stays there, as it does until it
+// is cleared.
+[[nodiscard]] constexpr int taken(int shown, qint64 bytes)
+{
+    if (shown >= maximum || bytes <= 0)
+        return shown;
+    return bytes >= shown ? 0 : int(shown - bytes);
+}
+
 } // namespace ByteCounter

@@ -20,6 +20,10 @@ constexpr int sendFileLineMs = 5;
 // Send File reads at most this much of a line at a time, so a file without
 // line ends is never held whole.
 constexpr qint64 sendFilePieceBytes = 4096;
+// The terminal hands the port this much at a time, and the next piece only
+// once the port has written the one before: all but this of what the port
+// has not written can be taken back without touching the driver.
+constexpr qint64 portPieceBytes = 1024;
 } // namespace
 
 void MainWindow::Serial_Init_Start()
@@ -81,7 +85,7 @@ SerialTool MainWindow::serialTerminalTool()
     tool.connectAtOpen = [this] {
         connect(comSendTimer, &QTimer::timeout, this, &MainWindow::sendMsg, Qt::UniqueConnection);
         connect(serialThread->serialPort, &QSerialPort::bytesWritten, this,
-                &MainWindow::comBytesWritten);
+                &MainWindow::feedSerialPort);
     };
     tool.disconnectAtClose = [this] {
         disconnect(comSendTimer, &QTimer::timeout, this, &MainWindow::sendMsg);
@@ -112,14 +116,11 @@ SerialTool MainWindow::serialTerminalTool()
         // a device opened later is unsafe.
         if (comSendTimer->isActive())
             endRepeat(serialTerminalWidgets());
-        // What the port still holds goes no further: the close neither waits
-        // for a slow device to take it nor leaves it to reach the device.
-        dropQueuedSends();
         // What arrived before the close still reaches the views.
         m_comReceiveView->flush();
     };
     tool.closeNote = [this] {
-        return comUnsentNote();
+        return takeBackAtClose();
     };
     tool.closed = [this] {
         ui->com_checkBox_DTR->setChecked(false);
@@ -164,7 +165,7 @@ TerminalWidgets MainWindow::serialTerminalWidgets()
         sendMsg();
     };
     terminal.dropQueued = [this] {
-        dropQueuedSends();
+        takeBackRepeat();
     };
     terminal.sentCounter = ui->sendbyteslcdNumber;
     terminal.receivedCounter = ui->recvbyteslcdNumber;
@@ -181,8 +182,11 @@ void MainWindow::sendMsg()
     // A repeat sends again only once the port has written its last send: a
     // device slower than the repeat holds it back, instead of a queue that
     // grows without bound.
-    const qint64 waiting = m_comWrites.pending(WriteLedger::Writer::Send);
-    if (comSendTimer->isActive() && waiting > 0) {
+    const bool repeating = comSendTimer->isActive();
+    countSerialWrites();
+    const qint64 waiting = m_comWrites.pending(WriteLedger::Writer::Send) +
+                           m_comWrites.pending(WriteLedger::Writer::Repeat);
+    if (repeating && waiting > 0) {
         statusBar()->showMessage(tr("Waiting: the port has not written %1 bytes yet").arg(waiting));
         return;
     }
@@ -201,69 +205,97 @@ void MainWindow::sendMsg()
     } else {
         bytes = SendEncoder::fromText(text);
     }
-    writeToSerialPort(bytes);
+    writeToSerialPort(bytes, repeating ? WriteLedger::Writer::Repeat : WriteLedger::Writer::Send);
 }
 
-// Queues the bytes on the shared port. They are counted, and "Send Success"
-// shown, as the port writes them (comBytesWritten); a refused write is told.
-bool MainWindow::writeToSerialPort(const QByteArray &bytes)
+// Queues the bytes for the shared port. They are counted, and "Send Success"
+// shown, as the port writes them (countSerialWrites).
+bool MainWindow::writeToSerialPort(const QByteArray &bytes, WriteLedger::Writer writer)
 {
     if (!comPortIsOpen()) {
         statusBar()->showMessage(tr("Send failed: the serial port is not open"));
         return false;
     }
-    if (!queueOnSerialPort(bytes, WriteLedger::Writer::Send))
-        return false;
     // Nothing to write has gone at once.
-    if (bytes.isEmpty())
+    if (bytes.isEmpty()) {
         statusBar()->showMessage(tr("Send Success"));
-    return true;
-}
-
-// Every write of the terminal goes this way: into the port's queue, which
-// the port writes as the device takes it. Nothing flushes it, since a flush
-// writes at once and a device that cannot take more refuses it.
-bool MainWindow::queueOnSerialPort(const QByteArray &bytes, WriteLedger::Writer writer)
-{
-    QSerialPort *port = serialThread->serialPort;
-    const qint64 queued = port->write(bytes);
-    if (queued < 0) {
-        statusBar()->showMessage(tr("Send failed: %1").arg(port->errorString()));
-        return false;
+        return true;
     }
-    m_comWrites.queued(writer, queued);
+    m_comWrites.queue(writer, bytes);
+    feedSerialPort();
     return true;
 }
 
-// The port wrote `bytes` more: the sends among them are counted, and a send
-// written whole is told.
-void MainWindow::comBytesWritten(qint64 bytes)
+// Every write of the terminal goes this way: a piece at a time into the
+// port's queue, once the port has written the piece before, and the port
+// writes it as the device takes it. Nothing flushes the port, since a flush
+// writes at once and a device that cannot take more refuses it.
+void MainWindow::feedSerialPort()
 {
-    const WriteLedger::Written written = m_comWrites.written(bytes);
+    if (!comPortIsOpen())
+        return;
+    countSerialWrites();
+    QSerialPort *port = serialThread->serialPort;
+    if (port->bytesToWrite() > 0)
+        return;
+    const QByteArray piece = m_comWrites.nextPiece(portPieceBytes);
+    if (piece.isEmpty())
+        return;
+    const qint64 handed = port->write(piece);
+    if (handed < 0) {
+        statusBar()->showMessage(tr("Send failed: %1").arg(port->errorString()));
+        return;
+    }
+    m_comWrites.handedOver(handed);
+}
+
+// The port has written whatever of its pieces its own queue no longer holds:
+// the sends among those bytes are counted, and a send written whole is told.
+// The port reports its last write only once the device takes more, so what
+// it wrote is read from its queue instead of from its reports.
+void MainWindow::countSerialWrites()
+{
+    if (!comPortIsOpen())
+        return;
+    const WriteLedger::Written written =
+        m_comWrites.written(m_comWrites.handed() - serialThread->serialPort->bytesToWrite());
     addToCounter(ui->sendbyteslcdNumber, written.sendBytes);
     if (written.sendsDone > 0)
         statusBar()->showMessage(tr("Send Success"));
 }
 
-// Takes back what the port holds of the terminal's sends, in its own queue
-// and the driver's, so that none of it reaches the device after a pause or a
-// close. A running Send File keeps its bytes.
-void MainWindow::dropQueuedSends()
+// Pause takes back the repeat's bytes that the port was not handed, and
+// tells them. What the port and the driver have is on its way and counted
+// as written; sends and stored commands queued behind the repeat still go.
+void MainWindow::takeBackRepeat()
 {
-    if (m_sendFile || !comPortIsOpen())
-        return;
-    QSerialPort *port = serialThread->serialPort;
-    m_comWrites.dropNewest(port->bytesToWrite());
-    port->clear(QSerialPort::Output);
+    countSerialWrites();
+    const qint64 unsent = m_comWrites.takeBack(WriteLedger::Writer::Repeat);
+    if (unsent > 0)
+        statusBar()->showMessage(
+            withNote(tr("Send paused"), tr("%1 bytes were not sent").arg(unsent)));
+    feedSerialPort();
 }
 
-// What the port has not written of what the terminal queued, and what Send
-// File has not read of its file yet.
-QString MainWindow::comUnsentNote() const
+// A close takes back everything the port has not written: what the terminal
+// holds, the port's piece (the port drops it unwritten as it closes) and
+// what Send File has not read of its file. A driver that reports its queue
+// (a UART's) has it dropped too, so that the close does not wait for a slow
+// device, and those bytes are no longer counted as sent. A driver that
+// reports none (a pty's) passes on what it took, which is counted. Returns
+// the note of what was not sent.
+QString MainWindow::takeBackAtClose()
 {
+    countSerialWrites();
     qint64 unsent = m_comWrites.pending();
+    if (comPortIsOpen()) {
+        const qint64 dropped = serialThread->dropDriverOutput();
+        unsent += dropped;
+        takeFromCounter(ui->sendbyteslcdNumber, m_comWrites.unwrite(dropped));
+    }
     if (m_sendFile)
         unsent += m_sendFile->size() - m_sendFile->pos();
+    m_comWrites.clear();
     return unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
 }
 
@@ -272,10 +304,14 @@ QString MainWindow::comUnsentNote() const
 // tells it in a box: the status bar goes with the window.
 void MainWindow::closeSerialTerminalAtQuit()
 {
-    if (!serialPortOpen || serialPortHolder != SerialToolId::Terminal || comUnsentNote().isEmpty())
+    if (!serialPortOpen || serialPortHolder != SerialToolId::Terminal)
+        return;
+    countSerialWrites();
+    if (m_comWrites.pending() == 0 && !m_sendFile && serialThread->driverOutputQueued() == 0)
         return;
     const QString note = closeSerialTool(serialTerminalTool());
-    Prompt::warning(this, tr("warning:"), tr("Quitting closed the serial port: %1.").arg(note));
+    if (!note.isEmpty())
+        Prompt::warning(this, tr("warning:"), tr("Quitting closed the serial port: %1.").arg(note));
 }
 
 void MainWindow::obocheckBox_clicked()
@@ -358,6 +394,7 @@ void MainWindow::sendNextFileLine()
         stopSendingFile();
         return;
     }
+    countSerialWrites();
     if (m_comWrites.pending(WriteLedger::Writer::File) > 0)
         return;
     if (m_sendFile->atEnd()) {
@@ -372,7 +409,7 @@ void MainWindow::sendNextFileLine()
         statusBar()->showMessage(tr("Send failed: %1").arg(reason));
         return;
     }
-    if (!queueOnSerialPort(piece, WriteLedger::Writer::File))
+    if (!writeToSerialPort(piece, WriteLedger::Writer::File))
         stopSendingFile();
 }
 

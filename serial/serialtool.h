@@ -27,7 +27,8 @@ struct SerialTool
     std::function<void()> failed;            // after a failed open
     std::function<void()> beforeClose;       // before the port closes
     std::function<void()> closed;            // after the settings are enabled again
-    // Asked as the port begins to close (by a Close or a lost device): what
-    // the close cuts short, told after its message; empty for nothing.
+    // Run as the port begins to close (by a Close or a lost device), before
+    // beforeClose: takes back what the close cuts short and returns the note
+    // that tells it after the close's message; empty for nothing.
     std::function<QString()> closeNote;
 };

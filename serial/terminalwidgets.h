@@ -46,3 +46,9 @@ inline void addToCounter(QLCDNumber *counter, qint64 bytes)
 {
     counter->display(ByteCounter::added(counter->intValue(), bytes));
 }
+
+// Takes back `bytes` that one of a terminal's counters had counted.
+inline void takeFromCounter(QLCDNumber *counter, qint64 bytes)
+{
+    counter->display(ByteCounter::taken(counter->intValue(), bytes));
+}

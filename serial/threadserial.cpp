@@ -2,10 +2,13 @@
 
 #include "portsettings.h"
 
+#include <algorithm>
 #include <optional>
 
 #include <cerrno>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <termios.h>
 #include <unistd.h>
 
 namespace {
@@ -95,6 +98,24 @@ void ThreadSerial::setRTS(bool on)
         return;
     rts = on;
     serialPort->setRequestToSend(on);
+}
+
+qint64 ThreadSerial::driverOutputQueued() const
+{
+    int queued = 0;
+    if (!serialPort || !serialPort->isOpen() ||
+        ::ioctl(int(serialPort->handle()), TIOCOUTQ, &queued) != 0)
+        return 0;
+    return std::max(queued, 0);
+}
+
+qint64 ThreadSerial::dropDriverOutput()
+{
+    const qint64 queued = driverOutputQueued();
+    if (queued == 0 || ::tcflush(int(serialPort->handle()), TCOFLUSH) != 0)
+        return 0;
+    // A driver that does not drop its queue still holds it, on its way.
+    return std::max<qint64>(queued - driverOutputQueued(), 0);
 }
 
 void ThreadSerial::run() {}

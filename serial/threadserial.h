@@ -26,6 +26,13 @@ public:
     void Init(bool connectRead);
     void setDTR(bool on);
     void setRTS(bool on);
+    // The bytes of output the system's driver holds for the device, where
+    // the driver tells: a UART's reports its queue, a pty's reports none
+    // (what it took is already on its way to the other end).
+    [[nodiscard]] qint64 driverOutputQueued() const;
+    // Drops the output queue the driver reports and returns its size, so
+    // that closing the port does not wait until a slow device has taken it.
+    qint64 dropDriverOutput();
 
     // The tool holding the port clears this when it closes the port.
     bool running = true;

@@ -70,6 +70,14 @@ QByteArray PtyPair::readAvailable()
     return all;
 }
 
+QByteArray PtyPair::readAtMost(qsizetype count)
+{
+    QByteArray some(count, Qt::Uninitialized);
+    const ssize_t n = count > 0 ? ::read(m_master, some.data(), count) : 0;
+    some.truncate(n > 0 ? n : 0);
+    return some;
+}
+
 QByteArray PtyPair::read(qsizetype count, int timeoutMs)
 {
     const QDeadlineTimer deadline(timeoutMs);

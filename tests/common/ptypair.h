@@ -23,6 +23,9 @@ public:
     bool write(const QByteArray &bytes, int timeoutMs = 5000);
     // What the program has sent so far, without waiting.
     [[nodiscard]] QByteArray readAvailable();
+    // At most `count` bytes of what the program has sent, without waiting:
+    // a device that takes bytes slower than the program sends them.
+    [[nodiscard]] QByteArray readAtMost(qsizetype count);
     // Collects what the program sends until `count` bytes have come or the
     // time is up, processing events meanwhile.
     [[nodiscard]] QByteArray read(qsizetype count, int timeoutMs = 5000);

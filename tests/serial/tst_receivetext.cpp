@@ -268,23 +268,30 @@ void TestReceiveText::writeRate()
 
 void TestReceiveText::counter_data()
 {
+    // Bytes added to the counter, or taken back (counted, then not sent).
     QTest::addColumn<int>("shown");
     QTest::addColumn<qint64>("bytes");
+    QTest::addColumn<bool>("takenBack");
     QTest::addColumn<int>("result");
-    QTest::newRow("adds") << 10 << qint64(300) << 310;
-    QTest::newRow("reaches the cap") << 99000 << qint64(999) << 99999;
-    QTest::newRow("passes the cap") << 99990 << qint64(300) << 99999;
-    QTest::newRow("stays at the cap") << 99999 << qint64(1) << 99999;
-    QTest::newRow("huge chunk") << 0 << qint64(5'000'000'000) << 99999;
-    QTest::newRow("nothing written") << 42 << qint64(-1) << 42;
+    QTest::newRow("adds") << 10 << qint64(300) << false << 310;
+    QTest::newRow("reaches the cap") << 99000 << qint64(999) << false << 99999;
+    QTest::newRow("passes the cap") << 99990 << qint64(300) << false << 99999;
+    QTest::newRow("stays at the cap") << 99999 << qint64(1) << false << 99999;
+    QTest::newRow("huge chunk") << 0 << qint64(5'000'000'000) << false << 99999;
+    QTest::newRow("nothing written") << 42 << qint64(-1) << false << 42;
+    QTest::newRow("taken back") << 310 << qint64(300) << true << 10;
+    QTest::newRow("taken back whole") << 310 << qint64(310) << true << 0;
+    QTest::newRow("taken back at the cap") << 99999 << qint64(300) << true << 99999;
 }
 
 void TestReceiveText::counter()
 {
     QFETCH(int, shown);
     QFETCH(qint64, bytes);
+    QFETCH(bool, takenBack);
     QFETCH(int, result);
-    QCOMPARE(ByteCounter::added(shown, bytes), result);
+    QCOMPARE(takenBack ? ByteCounter::taken(shown, bytes) : ByteCounter::added(shown, bytes),
+             result);
 }
 
 QTEST_GUILESS_MAIN(TestReceiveText)
