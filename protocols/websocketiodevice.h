@@ -38,6 +38,14 @@ public:
         m_sslConfiguration = configuration;
     }
     [[nodiscard]] QWebSocket *socket() { return &m_socket; }
+    // The longest frame and message the WebSocket takes; a longer one ends
+    // it, refused from its frame's header.
+    void setMaximumMessageSize(qint64 bytes);
+    // The WebSocket was closed with a code that refuses what came: broken
+    // WebSocket rules, data of the wrong kind or too much of it.
+    [[nodiscard]] bool closedOnRefusal() const;
+    // Why the WebSocket ended, for the user.
+    [[nodiscard]] QString endReason() const;
 
     [[nodiscard]] bool isSequential() const override { return true; }
     bool open(OpenMode mode) override;

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "mosquittobroker.h"
 #include "promptrecorder.h"
+#include "scriptedmqttbroker.h"
 #include "settingsfile.h"
 #include "websocketiodevice.h"
 #include "windowprobe.h"
@@ -38,7 +39,7 @@ class TestMqttTab : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { restartBroker(); }
+    void initTestCase();
     void init();
     void cleanup();
     void settingsRoundTrip();
@@ -47,6 +48,8 @@ private Q_SLOTS:
     void transports();
     void refusals_data();
     void refusals();
+    void whatTheClientRefusesIsTold_data();
+    void whatTheClientRefusesIsTold();
     void webSocketSessionsStayApart();
     void refusedTopics_data();
     void refusedTopics();
@@ -72,10 +75,17 @@ private:
     void connectAndSubscribe(const QString &filter, int protocol = 0);
     void restartBroker();
 
+    TestCertificate m_certificate;
     std::unique_ptr<MosquittoBroker> m_broker;
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
 };
+
+void TestMqttTab::initTestCase()
+{
+    QCOMPARE(m_certificate.make(), QString());
+    restartBroker();
+}
 
 void TestMqttTab::restartBroker()
 {
@@ -295,6 +305,54 @@ void TestMqttTab::refusals()
     QTRY_COMPARE(m_window->findChildren<WebSocketIODevice *>().size(), 0);
     if (killBroker)
         restartBroker();
+}
+
+void TestMqttTab::whatTheClientRefusesIsTold_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("announced");
+    QTest::addColumn<QString>("shown");
+    const QString packet = QStringLiteral(
+        "MQTT was disconnected: The broker sent a packet that is malformed or too large.");
+    const char *const names[] = {"mqtt", "mqtts", "ws", "wss"};
+    for (int protocol = 0; protocol < 4; ++protocol) {
+        QTest::addRow("%s, a length past four bytes", names[protocol])
+            << protocol << QByteArray::fromHex("30ffffffff01") << qint64(0) << packet;
+        QTest::addRow("%s, a packet of 100 MB", names[protocol])
+            << protocol << ScriptedMqttBroker::publishHeader(qint64(100) << 20) << qint64(0)
+            << packet;
+    }
+    for (int protocol : {2, 3}) {
+        QTest::addRow("%s, a frame of 600 MB", names[protocol])
+            << protocol << QByteArray() << (qint64(600) << 20)
+            << "MQTT was disconnected: The WebSocket was closed with code 1009: Maximum framesize "
+               "exceeded.";
+    }
+}
+
+// A broker of the test's own sends, after the SUBACK, what the client
+// refuses and ends the session on: the reason is shown, and nothing of the
+// session is left.
+void TestMqttTab::whatTheClientRefusesIsTold()
+{
+    QFETCH(int, protocol);
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, announced);
+    QFETCH(QString, shown);
+    ScriptedMqttBroker broker;
+    QCOMPARE(broker.listen(ScriptedMqttBroker::Transport(protocol), &m_certificate), QString());
+    broker.setAfterSuback(head, 64 * 1024, 0, announced);
+    fill(protocol, broker.port());
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(QStringLiteral("a"));
+    press("mqtt_opencompushButton");
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    press("mqtt_subscribed_pushButton");
+    QTRY_COMPARE(caption(), QStringLiteral("Connect"));
+    QCOMPARE(status(), shown);
+    QTRY_VERIFY(broker.clientLeft());
+    QTRY_COMPARE(m_window->findChildren<MqttClient *>().size(), 0);
+    QTRY_COMPARE(m_window->findChildren<WebSocketIODevice *>().size(), 0);
 }
 
 // The WebSocket of a session ended by Disconnect closes while the next
