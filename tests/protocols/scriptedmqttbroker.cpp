@@ -95,7 +95,7 @@ void ScriptedMqttBroker::accept()
         m_streaming = false;
         m_frameLeft = -1;
         m_streamed = 0;
-        connect(client, &QIODevice::readyRead, this, &ScriptedMqttBroker::read);
+        connect(client, &QIODevice::readyRead, this, [this, client] { read(client); });
         connect(client, &QIODevice::bytesWritten, this, &ScriptedMqttBroker::stream);
         connect(client, &QAbstractSocket::disconnected, this, [this, client] {
             if (client == m_client)
@@ -105,9 +105,8 @@ void ScriptedMqttBroker::accept()
     }
 }
 
-void ScriptedMqttBroker::read()
+void ScriptedMqttBroker::read(QTcpSocket *client)
 {
-    auto *client = qobject_cast<QTcpSocket *>(sender());
     if (client != m_client)
         return;
     m_incoming += client->readAll();

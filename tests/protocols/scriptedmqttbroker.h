@@ -56,7 +56,7 @@ public:
 
 private:
     void accept();
-    void read();
+    void read(QTcpSocket *client);
     [[nodiscard]] bool takeHandshake();
     [[nodiscard]] bool takeFrames();
     void takeMqtt(const QByteArray &bytes);
