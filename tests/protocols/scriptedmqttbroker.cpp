@@ -2,29 +2,46 @@
 
 #include "testcertificate.h"
 
-#include <QCryptographicHash>
 #include <QSslServer>
-#include <QSslSocket>
 #include <QTcpServer>
-
-#include <utility>
+#include <QWebSocket>
+#include <QWebSocketServer>
 
 namespace {
 // What the broker writes at a time of a long stream, and lets TCP hold.
 constexpr qint64 streamChunk = 256 * 1024;
-constexpr quint8 closeOpcode = 0x8;
-constexpr quint8 pingOpcode = 0x9;
-constexpr quint8 pongOpcode = 0xA;
+
+// The header of a broker's (unmasked) final binary frame of `length` bytes.
+QByteArray frameHeader(qint64 length)
+{
+    QByteArray header(1, char(0x82));
+    if (length < 126) {
+        header += char(length);
+    } else if (length < 65536) {
+        header += char(126);
+        header += char(length >> 8);
+        header += char(length & 0xFF);
+    } else {
+        header += char(127);
+        for (int shift = 56; shift >= 0; shift -= 8)
+            header += char((quint64(length) >> shift) & 0xFF);
+    }
+    return header;
+}
 } // namespace
 
 ScriptedMqttBroker::ScriptedMqttBroker(QObject *parent)
     : QObject(parent)
 {}
 
+// On a WebSocket a server that does not listen takes the handshake on
+// each connection the broker accepts.
 QString ScriptedMqttBroker::listen(Transport transport, const TestCertificate *certificate)
 {
     delete m_server;
-    m_webSocket = transport == WebSocket || transport == SecureWebSocket;
+    delete m_webSocketServer;
+    m_webSocketServer = nullptr;
+    m_clientLeft = false;
     if (transport == Tls || transport == SecureWebSocket) {
         if (!certificate)
             return QStringLiteral("TLS without a certificate");
@@ -34,7 +51,13 @@ QString ScriptedMqttBroker::listen(Transport transport, const TestCertificate *c
     } else {
         m_server = new QTcpServer(this);
     }
-    m_clientLeft = false;
+    if (transport == WebSocket || transport == SecureWebSocket) {
+        m_webSocketServer =
+            new QWebSocketServer(QStringLiteral("scripted"), QWebSocketServer::NonSecureMode, this);
+        m_webSocketServer->setSupportedSubprotocols({QStringLiteral("mqttv3.1")});
+        connect(m_webSocketServer, &QWebSocketServer::newConnection, this,
+                &ScriptedMqttBroker::acceptWebSocket);
+    }
     connect(m_server, &QTcpServer::pendingConnectionAvailable, this, &ScriptedMqttBroker::accept);
     if (!m_server->listen(QHostAddress::LocalHost, 0))
         return m_server->errorString();
@@ -55,23 +78,6 @@ void ScriptedMqttBroker::setAfterSuback(const QByteArray &head, qint64 filler, q
     m_announced = announced;
 }
 
-QByteArray ScriptedMqttBroker::frameHeader(qint64 length, quint8 opcode)
-{
-    QByteArray header(1, char(0x80 | opcode));
-    if (length < 126) {
-        header += char(length);
-    } else if (length < 65536) {
-        header += char(126);
-        header += char(length >> 8);
-        header += char(length & 0xFF);
-    } else {
-        header += char(127);
-        for (int shift = 56; shift >= 0; shift -= 8)
-            header += char((quint64(length) >> shift) & 0xFF);
-    }
-    return header;
-}
-
 QByteArray ScriptedMqttBroker::publishHeader(qint64 remaining)
 {
     QByteArray header(1, char(0x30));
@@ -86,104 +92,49 @@ QByteArray ScriptedMqttBroker::publishHeader(qint64 remaining)
 void ScriptedMqttBroker::accept()
 {
     while (QTcpSocket *client = m_server->nextPendingConnection()) {
-        if (m_client)
-            m_client->abort();
-        m_client = client;
-        m_incoming.clear();
-        m_handshakeDone = !m_webSocket;
-        m_reader.reset();
-        m_streaming = false;
-        m_frameLeft = -1;
-        m_streamed = 0;
-        connect(client, &QIODevice::readyRead, this, [this, client] { read(client); });
-        connect(client, &QIODevice::bytesWritten, this, &ScriptedMqttBroker::stream);
-        connect(client, &QAbstractSocket::disconnected, this, [this, client] {
+        serve(client);
+        if (m_webSocketServer) {
+            m_webSocketServer->handleConnection(client);
+            continue;
+        }
+        connect(client, &QIODevice::readyRead, this, [this, client] {
             if (client == m_client)
-                m_clientLeft = true;
-            client->deleteLater();
+                takeMqtt(client->readAll());
         });
     }
 }
 
-void ScriptedMqttBroker::read(QTcpSocket *client)
+void ScriptedMqttBroker::acceptWebSocket()
 {
-    if (client != m_client)
-        return;
-    m_incoming += client->readAll();
-    if (!m_webSocket) {
-        takeMqtt(std::exchange(m_incoming, {}));
-        return;
+    while (QWebSocket *webSocket = m_webSocketServer->nextPendingConnection()) {
+        webSocket->setParent(this);
+        m_webSocket = webSocket;
+        connect(webSocket, &QWebSocket::binaryMessageReceived, this,
+                [this, webSocket](const QByteArray &message) {
+                    if (webSocket == m_webSocket)
+                        takeMqtt(message);
+                });
+        connect(webSocket, &QWebSocket::disconnected, webSocket, &QObject::deleteLater);
     }
-    if ((m_handshakeDone || takeHandshake()) && !takeFrames())
+}
+
+// The client from now on; one before it is dropped.
+void ScriptedMqttBroker::serve(QTcpSocket *client)
+{
+    if (m_client)
         m_client->abort();
-}
-
-// Answers the opening handshake once its head is in.
-bool ScriptedMqttBroker::takeHandshake()
-{
-    const qsizetype end = m_incoming.indexOf("\r\n\r\n");
-    if (end < 0)
-        return false;
-    QByteArray key;
-    for (const QByteArray &line : m_incoming.left(end).split('\n')) {
-        if (line.toLower().startsWith("sec-websocket-key:"))
-            key = line.mid(line.indexOf(':') + 1).trimmed();
-    }
-    m_incoming.remove(0, end + 4);
-    const QByteArray accept = QCryptographicHash::hash(key + "258EAFA5-E914-47DA-95CA-C5AB0DC85B11",
-                                                       QCryptographicHash::Sha1)
-                                  .toBase64();
-    m_client->write("HTTP/1.1 101 Switching Protocols\r\nUpgrade: websocket\r\n"
-                    "Connection: Upgrade\r\nSec-WebSocket-Protocol: mqttv3.1\r\n"
-                    "Sec-WebSocket-Accept: " +
-                    accept + "\r\n\r\n");
-    m_handshakeDone = true;
-    return true;
-}
-
-// The client's frames, masked as a client's must be; false on one that
-// is not.
-bool ScriptedMqttBroker::takeFrames()
-{
-    while (m_incoming.size() >= 2) {
-        const auto first = quint8(m_incoming.at(0));
-        const auto second = quint8(m_incoming.at(1));
-        if (!(second & 0x80))
-            return false;
-        qsizetype at = 2;
-        qint64 length = second & 0x7F;
-        if (length >= 126) {
-            const qsizetype bytes = length == 126 ? 2 : 8;
-            if (m_incoming.size() < at + bytes)
-                return true;
-            length = 0;
-            for (qsizetype i = 0; i < bytes; ++i)
-                length = (length << 8) | quint8(m_incoming.at(at + i));
-            at += bytes;
-        }
-        if (m_incoming.size() < at + 4 + length)
-            return true;
-        const QByteArray mask = m_incoming.mid(at, 4);
-        QByteArray payload = m_incoming.mid(at + 4, length);
-        m_incoming.remove(0, at + 4 + length);
-        for (qsizetype i = 0; i < payload.size(); ++i)
-            payload[i] = char(payload.at(i) ^ mask.at(i % 4));
-        switch (first & 0x0F) {
-        case closeOpcode:
-            m_client->write(frameHeader(payload.size(), closeOpcode) + payload);
-            m_client->disconnectFromHost();
-            return true;
-        case pingOpcode:
-            m_client->write(frameHeader(payload.size(), pongOpcode) + payload);
-            break;
-        case pongOpcode:
-            break;
-        default:
-            takeMqtt(payload);
-            break;
-        }
-    }
-    return true;
+    m_client = client;
+    m_webSocket = nullptr;
+    m_reader.reset();
+    m_streaming = false;
+    m_frameLeft = -1;
+    m_streamed = 0;
+    connect(client, &QIODevice::bytesWritten, this, &ScriptedMqttBroker::stream);
+    connect(client, &QAbstractSocket::disconnected, this, [this, client] {
+        if (client == m_client)
+            m_clientLeft = true;
+        client->deleteLater();
+    });
 }
 
 void ScriptedMqttBroker::takeMqtt(const QByteArray &bytes)
@@ -212,7 +163,10 @@ void ScriptedMqttBroker::takeMqtt(const QByteArray &bytes)
 
 void ScriptedMqttBroker::send(const QByteArray &packet)
 {
-    m_client->write(m_webSocket ? frameHeader(packet.size()) + packet : packet);
+    if (m_webSocket)
+        m_webSocket->sendBinaryMessage(packet);
+    else
+        m_client->write(packet);
 }
 
 // Writes the next piece of what follows the SUBACK whenever TCP has taken
@@ -228,7 +182,7 @@ void ScriptedMqttBroker::stream()
         }
         QByteArray wire;
         qint64 take = qMin(streamChunk, total - at);
-        if (m_webSocket) {
+        if (m_webSocketServer) {
             if (m_frameLeft < 0 || (m_frameBytes > 0 && m_frameLeft == 0)) {
                 m_frameLeft =
                     m_frameBytes > 0 ? qMin(m_frameBytes, total - at) : qMax(m_announced, total);

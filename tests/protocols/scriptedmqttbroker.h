@@ -11,6 +11,8 @@
 
 class QTcpServer;
 class QTcpSocket;
+class QWebSocket;
+class QWebSocketServer;
 class TestCertificate;
 
 // An MQTT broker of the test's own on loopback, over plain TCP, TLS,
@@ -47,27 +49,24 @@ public:
     // A client has come and gone since the last listen().
     [[nodiscard]] bool clientLeft() const { return m_clientLeft; }
 
-    // The frame header of a broker's binary frame (unmasked) of `length`
-    // bytes, or with `opcode` another kind.
-    [[nodiscard]] static QByteArray frameHeader(qint64 length, quint8 opcode = 0x2);
     // The fixed header of a PUBLISH of quality of service 0 whose remaining
     // length says `remaining` (below 2^28, the most four length bytes say).
     [[nodiscard]] static QByteArray publishHeader(qint64 remaining);
 
 private:
     void accept();
-    void read(QTcpSocket *client);
-    [[nodiscard]] bool takeHandshake();
-    [[nodiscard]] bool takeFrames();
+    void acceptWebSocket();
+    void serve(QTcpSocket *client);
     void takeMqtt(const QByteArray &bytes);
     void send(const QByteArray &packet);
     void stream();
 
-    bool m_webSocket = false;
     QTcpServer *m_server = nullptr;
+    QWebSocketServer *m_webSocketServer = nullptr;
+    // The client's TCP or TLS socket, which takes the stream as it is, and
+    // on a WebSocket the WebSocket over it, which reads the client's frames.
     QPointer<QTcpSocket> m_client;
-    QByteArray m_incoming;
-    bool m_handshakeDone = false;
+    QPointer<QWebSocket> m_webSocket;
     MqttPacketReader m_reader;
 
     QByteArray m_head;
