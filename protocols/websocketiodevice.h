@@ -15,7 +15,8 @@
 // The WebSocket reads ahead of the device's reader by at most
 // readAheadBytes a turn of the event loop, so that a peer that sends faster
 // than the reader reads is held back by TCP; a frame longer than that comes
-// in once the reader has caught up.
+// in once the reader has caught up, and one longer than the maximum message
+// size ends the WebSocket as soon as its header is in.
 class WebSocketIODevice : public QIODevice
 {
     Q_OBJECT

@@ -3,6 +3,7 @@
 #include "testcertificate.h"
 
 #include <QSslServer>
+#include <QSslSocket>
 #include <QTcpServer>
 #include <QWebSocket>
 #include <QWebSocketServer>
@@ -27,6 +28,13 @@ QByteArray frameHeader(qint64 length)
             header += char((quint64(length) >> shift) & 0xFF);
     }
     return header;
+}
+
+// What a socket holds to write, encrypted or not yet.
+qint64 toWrite(const QTcpSocket &socket)
+{
+    const auto *tls = qobject_cast<const QSslSocket *>(&socket);
+    return socket.bytesToWrite() + (tls ? tls->encryptedBytesToWrite() : 0);
 }
 } // namespace
 
@@ -130,6 +138,8 @@ void ScriptedMqttBroker::serve(QTcpSocket *client)
     m_frameLeft = -1;
     m_streamed = 0;
     connect(client, &QIODevice::bytesWritten, this, &ScriptedMqttBroker::stream);
+    if (auto *tls = qobject_cast<QSslSocket *>(client))
+        connect(tls, &QSslSocket::encryptedBytesWritten, this, &ScriptedMqttBroker::stream);
     connect(client, &QAbstractSocket::disconnected, this, [this, client] {
         if (client == m_client)
             m_clientLeft = true;
@@ -174,7 +184,7 @@ void ScriptedMqttBroker::send(const QByteArray &packet)
 void ScriptedMqttBroker::stream()
 {
     const qint64 total = m_head.size() + m_filler;
-    while (m_streaming && m_client && m_client->bytesToWrite() < streamChunk) {
+    while (m_streaming && m_client && toWrite(*m_client) < streamChunk) {
         const qint64 at = m_streamed;
         if (at == total) {
             m_streaming = false;
