@@ -665,7 +665,7 @@ private Q_SLOTS:
 private:
     void startMqttOverWebSocket();
     void newMqttClient();
-    [[nodiscard]] QString mqttEndStatus(const QString &reason) const;
+    [[nodiscard]] QString mqttEndStatus(const QString &reason, bool refused) const;
     void endMqttSession(const QString &status);
     void releaseMqttSession();
 

@@ -15,7 +15,13 @@
 // the benchmark's own that publishes 1 KB messages as fast as TCP takes
 // them (default for 12 s), into the tab and then into mosquitto_sub: the
 // rate of each and their ratio, the memory over idle during the flood, once
-// the tab has caught up and after Disconnect, and the longest stalls.
+// the tab has caught up and after Disconnect, and the longest stalls. Then
+// long packets over ws://: a broker of the benchmark's own that, after the
+// SUBACK, sends a PUBLISH whose remaining length says 100 MB in 64 KB frames
+// (the reference), and one frame whose header says 600 MB, each streamed as
+// TCP takes it: when the tab ended the session and what it said, what the
+// broker had sent by then, the memory over idle at most and the longest
+// stalls, and the frame's figures over the reference's.
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -23,6 +29,7 @@
 #include "mqttfloodpeer.h"
 #include "mqttmessageview.h"
 #include "pingstallprobe.h"
+#include "scriptedmqttbroker.h"
 #include "windowbench.h"
 #include "windowprobe.h"
 
@@ -36,10 +43,13 @@
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
+#include <QThread>
 
 #include <atomic>
 #include <chrono>
 #include <cstdio>
+#include <functional>
+#include <optional>
 #include <thread>
 
 using namespace Bench;
@@ -157,6 +167,52 @@ private:
     std::thread m_thread;
 };
 
+// A scripted broker on a thread of its own, made, listening and deleted
+// there, so that the window's thread does none of its work.
+class BrokerThread
+{
+public:
+    BrokerThread()
+    {
+        m_thread.start();
+        m_broker = new ScriptedMqttBroker;
+        m_broker->moveToThread(&m_thread);
+    }
+    ~BrokerThread()
+    {
+        QMetaObject::invokeMethod(
+            m_broker, [broker = m_broker] { delete broker; }, Qt::BlockingQueuedConnection);
+        m_thread.quit();
+        m_thread.wait();
+    }
+    BrokerThread(const BrokerThread &) = delete;
+    BrokerThread &operator=(const BrokerThread &) = delete;
+
+    // Runs `work` with the broker on its thread and waits for it.
+    void run(const std::function<void(ScriptedMqttBroker &)> &work)
+    {
+        QMetaObject::invokeMethod(
+            m_broker, [this, &work] { work(*m_broker); }, Qt::BlockingQueuedConnection);
+    }
+    // Only what may be read from another thread.
+    [[nodiscard]] const ScriptedMqttBroker &broker() const { return *m_broker; }
+
+private:
+    QThread m_thread;
+    ScriptedMqttBroker *m_broker;
+};
+
+// What one long packet came to.
+struct LongPacketFigures
+{
+    double endedSeconds = -1;
+    qint64 sentBytes = 0;
+    double memoryMb = 0;
+    qint64 insideMs = 0;
+    std::optional<PingStallProbe::Figures> outside;
+    QString status;
+};
+
 // The runs against the shown window's MQTT tab.
 class MqttBench
 {
@@ -166,15 +222,17 @@ public:
         , m_broker(broker)
     {}
 
-    // Connects to mosquitto's plain listener, or the flood peer's port, and
-    // waits for the broker's acceptance; then subscribes to the topic.
-    [[nodiscard]] bool connectTab(quint16 port = 0);
+    // Connects to mosquitto's plain listener, or over `protocol` (the
+    // protocol box's index) to another broker's port, and waits for the
+    // broker's acceptance; then subscribes to the topic.
+    [[nodiscard]] bool connectTab(quint16 port = 0, int protocol = 0);
     void disconnectTab();
     [[nodiscard]] bool subscribeTab();
     // rate 0: as fast as mosquitto_pub sends.
     void run(const char *name, int count, int rate);
     void longPayloads();
     void flood(int seconds);
+    void longPackets();
 
 private:
     template <typename T> T *widget(const char *name) const { return child<T>(m_window, name); }
@@ -187,15 +245,20 @@ private:
     // it did not; `subscriberMs` the same for mosquitto_sub when given.
     qint64 feed(int count, int rate, const QElapsedTimer &clock,
                 SubscriberCount *subscriber = nullptr, qint64 *subscriberMs = nullptr);
+    // Subscribes over ws:// to a broker that answers with `head` and
+    // `filler` bytes in frames of `frameBytes` (0: one frame that says
+    // `announced` bytes), until the tab ends the session.
+    LongPacketFigures longPacket(const QByteArray &head, qint64 filler, qint64 frameBytes,
+                                 qint64 announced);
 
     MainWindow &m_window;
     MosquittoBroker &m_broker;
 };
 
-bool MqttBench::connectTab(quint16 port)
+bool MqttBench::connectTab(quint16 port, int protocol)
 {
     widget<QTabWidget>("tabWidget")->setCurrentWidget(widget<QWidget>("Mqtt"));
-    widget<QComboBox>("mqtt_protocol_combox")->setCurrentIndex(0);
+    widget<QComboBox>("mqtt_protocol_combox")->setCurrentIndex(protocol);
     widget<QLineEdit>("mqtt_host_lineEdit")->setText(QStringLiteral("127.0.0.1"));
     widget<QLineEdit>("mqtt_port_lineEdit")
         ->setText(QString::number(port > 0 ? port : m_broker.port(MosquittoBroker::Tcp)));
@@ -433,6 +496,77 @@ void MqttBench::flood(int seconds)
         static_cast<long long>(insideMs), qPrintable(outside));
 }
 
+LongPacketFigures MqttBench::longPacket(const QByteArray &head, qint64 filler, qint64 frameBytes,
+                                        qint64 announced)
+{
+    LongPacketFigures figures;
+    disconnectTab();
+    runUntil([this] { return m_window.findChildren<MqttClient *>().isEmpty(); }, 10000);
+    runUntil([] { return false; }, 1000);
+    const long idleKb = currentRssKb();
+    BrokerThread thread;
+    QString failure;
+    thread.run([&](ScriptedMqttBroker &broker) {
+        failure = broker.listen(ScriptedMqttBroker::WebSocket);
+        broker.setAfterSuback(head, filler, frameBytes, announced);
+    });
+    if (!failure.isEmpty() || !connectTab(thread.broker().port(), 2)) {
+        figures.status = QStringLiteral("THE TAB DID NOT CONNECT: ") + failure;
+        return figures;
+    }
+    {
+        const RssPeak peak;
+        const StallProbe probe;
+        PingStallProbe pings(&m_window);
+        QElapsedTimer clock;
+        clock.start();
+        widget<QPushButton>("mqtt_subscribed_pushButton")->click();
+        const auto *button = widget<QPushButton>("mqtt_opencompushButton");
+        if (runUntil([button] { return button->text() == QStringLiteral("Connect"); },
+                     10 * progressDeadlineMs))
+            figures.endedSeconds = double(clock.elapsed()) / 1000.0;
+        runUntil([&thread] { return thread.broker().clientLeft(); }, 10000);
+        figures.sentBytes = thread.broker().streamed();
+        runUntil([] { return false; }, 1000);
+        figures.status = status();
+        figures.outside = pings.figures();
+        figures.insideMs = probe.longestMs();
+        figures.memoryMb = double(peak.kb() - idleKb) / 1024.0;
+    }
+    std::printf("    ended after %.3f s%s, the broker had sent %.1f MB; status \"%s\"\n"
+                "    memory over idle (%.0f MB): at most %+.1f MB; longest GUI stall %lld ms "
+                "inside, %s\n",
+                figures.endedSeconds, figures.endedSeconds < 0 ? " (NOT ENDED)" : "",
+                megabytes(figures.sentBytes), qPrintable(figures.status), double(idleKb) / 1024.0,
+                figures.memoryMb, static_cast<long long>(figures.insideMs),
+                qPrintable(PingStallProbe::describe(figures.outside)));
+    return figures;
+}
+
+void MqttBench::longPackets()
+{
+    constexpr qint64 megabyte = 1024 * 1024;
+    const qint64 packetBody = 100 * megabyte;
+    const qint64 frameBody = 600 * megabyte;
+    std::printf("[long packets] over ws://, after the SUBACK:\n  a PUBLISH whose remaining length "
+                "says 100 MB, in 64 KB frames (the reference):\n");
+    const QByteArray packetHead = ScriptedMqttBroker::publishHeader(packetBody);
+    const LongPacketFigures packet = longPacket(packetHead, packetBody, 64 * 1024, 0);
+    std::printf("  one frame whose header says 600 MB, a PUBLISH in it:\n");
+    const QByteArray frameHead = ScriptedMqttBroker::publishHeader(MqttPacket::maximumBody);
+    const LongPacketFigures frame =
+        longPacket(frameHead, frameBody - frameHead.size(), 0, frameBody);
+    const auto outsideMs = [](const LongPacketFigures &figures) {
+        return figures.outside ? figures.outside->longestMs : 0.0;
+    };
+    std::printf("  600 MB frame / 100 MB packet: memory over idle %s, longest stall %s inside, "
+                "%s outside, time to the end %s\n",
+                qPrintable(ratioText(frame.memoryMb, packet.memoryMb)),
+                qPrintable(ratioText(double(frame.insideMs), double(packet.insideMs))),
+                qPrintable(ratioText(outsideMs(frame), outsideMs(packet))),
+                qPrintable(ratioText(frame.endedSeconds, packet.endedSeconds)));
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -464,6 +598,7 @@ int main(int argc, char *argv[])
     bench.run("burst", count, 0);
     bench.longPayloads();
     bench.flood(floodSeconds);
+    bench.longPackets();
     std::printf("peak RSS: %ld KB\n", peakRssKb());
     return 0;
 }

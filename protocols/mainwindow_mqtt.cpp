@@ -33,6 +33,13 @@ QSslConfiguration unverifiedTls()
 // The WebSocket of an ended session gets this long to close before it goes.
 constexpr int webSocketCloseGraceMs = 3000;
 
+// The client ended the session on what the broker sent: a packet malformed
+// or too large, or one against the protocol.
+bool refusedByClient(const MqttClient &client)
+{
+    return client.error() == MqttClient::ProtocolViolation;
+}
+
 // Why nothing is published on a topic, or nothing when it is one.
 QString topicRefusal(const MqttTopicName &topic)
 {
@@ -142,6 +149,9 @@ void MainWindow::MQTT_Connect()
     mqttWebSocketDevice->setUrl(
         mqttWebSocketUrl(scheme, ui->mqtt_host_lineEdit->text(), ui->mqtt_port_lineEdit->text()));
     mqttWebSocketDevice->setProtocol(QByteArrayLiteral("mqttv3.1"));
+    // A message carries packets; one longer than any the client takes is
+    // refused before its bytes are held.
+    mqttWebSocketDevice->setMaximumMessageSize(MqttClient::maximumPacketBytes);
     QWebSocket *socket = mqttWebSocketDevice->socket();
     connect(socket, &QWebSocket::disconnected, this, &MainWindow::onWebSocketDisconnected);
     connect(socket, qOverload<QAbstractSocket::SocketError>(&QWebSocket::error), this,
@@ -179,7 +189,7 @@ void MainWindow::MQTT_Get_Status(MqttClient::ClientState state)
         mqttBrokerConnected = true;
         statusBar()->showMessage(tr("MQTT Connected"));
     } else if (state == MqttClient::Disconnected) {
-        endMqttSession(mqttEndStatus(mqttClient->errorString()));
+        endMqttSession(mqttEndStatus(mqttClient->errorString(), refusedByClient(*mqttClient)));
     }
 }
 
@@ -238,9 +248,12 @@ void MainWindow::Nuvelix_Mqtt_on_pub_clicked()
 // told of it here first: its reason is the one to show.
 void MainWindow::onWebSocketDisconnected()
 {
-    const bool clientFailed = mqttClient && mqttClient->error() != MqttClient::NoError;
-    endMqttSession(mqttEndStatus(clientFailed ? mqttClient->errorString()
-                                              : mqttWebSocketDevice->socket()->errorString()));
+    if (mqttClient && mqttClient->error() != MqttClient::NoError) {
+        endMqttSession(mqttEndStatus(mqttClient->errorString(), refusedByClient(*mqttClient)));
+        return;
+    }
+    endMqttSession(
+        mqttEndStatus(mqttWebSocketDevice->endReason(), mqttWebSocketDevice->closedOnRefusal()));
 }
 
 void MainWindow::onWebSocketError(QAbstractSocket::SocketError)
@@ -281,11 +294,13 @@ void MainWindow::actionMQTT_Save_triggered()
         statusBar()->clearMessage();
 }
 
-// A session that never reached the broker failed; one that did was lost.
-QString MainWindow::mqttEndStatus(const QString &reason) const
+// A session that never reached the broker failed; one that did was lost,
+// and says why when what the broker sent was refused.
+QString MainWindow::mqttEndStatus(const QString &reason, bool refused) const
 {
-    return mqttBrokerConnected ? tr("MQTT was disconnected.")
-                               : tr("MQTT connection failed: %1").arg(reason);
+    if (!mqttBrokerConnected)
+        return tr("MQTT connection failed: %1").arg(reason);
+    return refused ? tr("MQTT was disconnected: %1").arg(reason) : tr("MQTT was disconnected.");
 }
 
 void MainWindow::endMqttSession(const QString &status)

@@ -47,6 +47,11 @@ public:
     enum ProtocolVersion { MQTT_3_1 = 3, MQTT_3_1_1 = 4 };
     Q_ENUM(ProtocolVersion)
 
+    // The longest packet the client takes from a broker: its first byte, four
+    // length bytes and the reader's longest body. A transport that carries
+    // packets in messages, a WebSocket, needs to take no longer message.
+    static constexpr qint64 maximumPacketBytes = 1 + 4 + MqttPacketReader::defaultMaximumBody;
+
     explicit MqttClient(QObject *parent = nullptr);
 
     void setHostname(const QString &hostname) { m_hostname = hostname; }

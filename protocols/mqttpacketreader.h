@@ -11,9 +11,11 @@
 class MqttPacketReader : public StreamParser<MqttPacket>
 {
 public:
+    static constexpr qsizetype defaultMaximumBody = 64 * 1024 * 1024;
+
     // Bodies longer than maximumBody count as corrupt, so a broker cannot
     // make the reader hold more than that.
-    explicit MqttPacketReader(qsizetype maximumBody = 64 * 1024 * 1024);
+    explicit MqttPacketReader(qsizetype maximumBody = defaultMaximumBody);
 
     [[nodiscard]] ParsedChunk<MqttPacket> feed(const QByteArray &bytes) override;
     [[nodiscard]] bool needsMore() const override;

@@ -86,6 +86,40 @@ void WebSocketIODevice::paceSocket()
     }
 }
 
+// The WebSocket (Qt 6.4) checks a frame's length as soon as its header is
+// in, before it waits for the payload, and a message's as its frames come.
+void WebSocketIODevice::setMaximumMessageSize(qint64 bytes)
+{
+    m_socket.setMaxAllowedIncomingFrameSize(quint64(bytes));
+    m_socket.setMaxAllowedIncomingMessageSize(quint64(bytes));
+}
+
+bool WebSocketIODevice::closedOnRefusal() const
+{
+    switch (m_socket.closeCode()) {
+    case QWebSocketProtocol::CloseCodeProtocolError:
+    case QWebSocketProtocol::CloseCodeWrongDatatype:
+    case QWebSocketProtocol::CloseCodeTooMuchData:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// Such a close has its code and reason, from whichever end refused; any
+// other end has the socket's error.
+QString WebSocketIODevice::endReason() const
+{
+    if (!closedOnRefusal())
+        return m_socket.errorString();
+    const QString reason = m_socket.closeReason();
+    if (reason.isEmpty())
+        return tr("The WebSocket was closed with code %1.").arg(int(m_socket.closeCode()));
+    return tr("The WebSocket was closed with code %1: %2")
+        .arg(int(m_socket.closeCode()))
+        .arg(reason);
+}
+
 void WebSocketIODevice::close()
 {
     m_socket.close(QWebSocketProtocol::CloseCodeNormal, QString());

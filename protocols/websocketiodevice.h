@@ -15,7 +15,8 @@
 // The WebSocket reads ahead of the device's reader by at most
 // readAheadBytes a turn of the event loop, so that a peer that sends faster
 // than the reader reads is held back by TCP; a frame longer than that comes
-// in once the reader has caught up.
+// in once the reader has caught up, and one longer than the maximum message
+// size ends the WebSocket as soon as its header is in.
 class WebSocketIODevice : public QIODevice
 {
     Q_OBJECT
@@ -38,6 +39,14 @@ public:
         m_sslConfiguration = configuration;
     }
     [[nodiscard]] QWebSocket *socket() { return &m_socket; }
+    // The longest frame and message the WebSocket takes; a longer one ends
+    // it, refused from its frame's header.
+    void setMaximumMessageSize(qint64 bytes);
+    // The WebSocket was closed with a code that refuses what came: broken
+    // WebSocket rules, data of the wrong kind or too much of it.
+    [[nodiscard]] bool closedOnRefusal() const;
+    // Why the WebSocket ended, for the user.
+    [[nodiscard]] QString endReason() const;
 
     [[nodiscard]] bool isSequential() const override { return true; }
     bool open(OpenMode mode) override;

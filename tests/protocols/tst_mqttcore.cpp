@@ -7,6 +7,7 @@
 #include "mqtttopicfilter.h"
 #include "mqtttopicname.h"
 #include "mqttwebsocketurl.h"
+#include "scriptedmqttbroker.h"
 #include "testcertificate.h"
 #include "websocketiodevice.h"
 
@@ -39,6 +40,8 @@ private Q_SLOTS:
     void webSocketDevice();
     void webSocketDeviceLongFrames_data();
     void webSocketDeviceLongFrames();
+    void webSocketFrameOverThePacketBound_data();
+    void webSocketFrameOverThePacketBound();
     void answers_data();
     void answers();
     void subscribePublishDisconnect();
@@ -315,6 +318,62 @@ void TestMqttCore::webSocketDeviceLongFrames()
     QByteArray read;
     QTRY_COMPARE_WITH_TIMEOUT((read += device.readAll()).size(), messages.join().size(), 10000);
     QVERIFY(read == messages.join());
+}
+
+void TestMqttCore::webSocketFrameOverThePacketBound_data()
+{
+    QTest::addColumn<bool>("secure");
+    QTest::newRow("ws") << false;
+    QTest::newRow("wss") << true;
+}
+
+// After the SUBACK a broker sends a frame whose header says 600 MB, and
+// 4 MB of it: refused from its header, so that the device and its socket
+// hold no more than they read ahead, and the WebSocket ends saying why.
+void TestMqttCore::webSocketFrameOverThePacketBound()
+{
+    QFETCH(bool, secure);
+    ScriptedMqttBroker broker;
+    QCOMPARE(
+        broker.listen(secure ? ScriptedMqttBroker::SecureWebSocket : ScriptedMqttBroker::WebSocket,
+                      &m_certificate),
+        QString());
+    broker.setAfterSuback({}, 4 << 20, 0, qint64(600) << 20);
+    QSslConfiguration unverified = QSslConfiguration::defaultConfiguration();
+    unverified.setPeerVerifyMode(QSslSocket::VerifyNone);
+    WebSocketIODevice device;
+    device.setSslConfiguration(unverified);
+    device.sslEnabled = secure;
+    device.setUrl(
+        QUrl(QStringLiteral("%1://127.0.0.1:%2").arg(secure ? "wss" : "ws").arg(broker.port())));
+    device.setProtocol("mqttv3.1");
+    device.setMaximumMessageSize(MqttClient::maximumPacketBytes);
+    connect(&device, &WebSocketIODevice::socketConnected, this, [this, &device] {
+        m_client->setProtocolVersion(MqttClient::MQTT_3_1);
+        m_client->setTransport(&device, MqttClient::IODevice);
+        m_client->connectToHost();
+    });
+    QVERIFY(device.open(QIODevice::ReadWrite));
+    const QAbstractSocket *socket = device.socket()->findChild<QAbstractSocket *>();
+    QVERIFY(socket);
+    qint64 mostHeld = 0;
+    const auto noteHeld = [&] {
+        mostHeld = qMax(mostHeld, socket->bytesAvailable() + device.bytesAvailable());
+    };
+    connect(socket, &QIODevice::readyRead, this, noteHeld);
+    connect(&device, &QIODevice::readyRead, this, noteHeld);
+    QTRY_COMPARE(m_client->state(), MqttClient::Connected);
+    QVERIFY(m_client->subscribe(MqttTopicFilter(QStringLiteral("a"))));
+    static_cast<void>(QTest::qWaitFor(
+        [&] { return device.socket()->state() == QAbstractSocket::UnconnectedState; }, 10000));
+    QVERIFY2(mostHeld <= WebSocketIODevice::readAheadBytes,
+             qPrintable(QStringLiteral("%1 bytes held").arg(mostHeld)));
+    QCOMPARE(device.socket()->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(device.closedOnRefusal());
+    QCOMPARE(
+        device.endReason(),
+        QStringLiteral("The WebSocket was closed with code 1009: Maximum framesize exceeded."));
+    QTRY_VERIFY(broker.clientLeft());
 }
 
 // Connects the client; the broker's end once the CONNECT has come, or null.

@@ -2,6 +2,7 @@
 #include "mainwindow.h"
 #include "mosquittobroker.h"
 #include "promptrecorder.h"
+#include "scriptedmqttbroker.h"
 #include "settingsfile.h"
 #include "websocketiodevice.h"
 #include "windowprobe.h"
@@ -14,6 +15,8 @@
 #include <QRegularExpression>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QSslCipher>
+#include <QSslSocket>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTemporaryFile>
@@ -36,7 +39,7 @@ class TestMqttTab : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void initTestCase() { restartBroker(); }
+    void initTestCase();
     void init();
     void cleanup();
     void settingsRoundTrip();
@@ -45,6 +48,8 @@ private Q_SLOTS:
     void transports();
     void refusals_data();
     void refusals();
+    void whatTheClientRefusesIsTold_data();
+    void whatTheClientRefusesIsTold();
     void webSocketSessionsStayApart();
     void refusedTopics_data();
     void refusedTopics();
@@ -70,10 +75,17 @@ private:
     void connectAndSubscribe(const QString &filter, int protocol = 0);
     void restartBroker();
 
+    TestCertificate m_certificate;
     std::unique_ptr<MosquittoBroker> m_broker;
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
 };
+
+void TestMqttTab::initTestCase()
+{
+    QCOMPARE(m_certificate.make(), QString());
+    restartBroker();
+}
 
 void TestMqttTab::restartBroker()
 {
@@ -295,6 +307,54 @@ void TestMqttTab::refusals()
         restartBroker();
 }
 
+void TestMqttTab::whatTheClientRefusesIsTold_data()
+{
+    QTest::addColumn<int>("protocol");
+    QTest::addColumn<QByteArray>("head");
+    QTest::addColumn<qint64>("announced");
+    QTest::addColumn<QString>("shown");
+    const QString packet = QStringLiteral(
+        "MQTT was disconnected: The broker sent a packet that is malformed or too large.");
+    const char *const names[] = {"mqtt", "mqtts", "ws", "wss"};
+    for (int protocol = 0; protocol < 4; ++protocol) {
+        QTest::addRow("%s, a length past four bytes", names[protocol])
+            << protocol << QByteArray::fromHex("30ffffffff01") << qint64(0) << packet;
+        QTest::addRow("%s, a packet of 100 MB", names[protocol])
+            << protocol << ScriptedMqttBroker::publishHeader(qint64(100) << 20) << qint64(0)
+            << packet;
+    }
+    for (int protocol : {2, 3}) {
+        QTest::addRow("%s, a frame of 600 MB", names[protocol])
+            << protocol << QByteArray() << (qint64(600) << 20)
+            << "MQTT was disconnected: The WebSocket was closed with code 1009: Maximum framesize "
+               "exceeded.";
+    }
+}
+
+// A broker of the test's own sends, after the SUBACK, what the client
+// refuses and ends the session on: the reason is shown, and nothing of the
+// session is left.
+void TestMqttTab::whatTheClientRefusesIsTold()
+{
+    QFETCH(int, protocol);
+    QFETCH(QByteArray, head);
+    QFETCH(qint64, announced);
+    QFETCH(QString, shown);
+    ScriptedMqttBroker broker;
+    QCOMPARE(broker.listen(ScriptedMqttBroker::Transport(protocol), &m_certificate), QString());
+    broker.setAfterSuback(head, 64 * 1024, 0, announced);
+    fill(protocol, broker.port());
+    widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(QStringLiteral("a"));
+    press("mqtt_opencompushButton");
+    QTRY_COMPARE(status(), QStringLiteral("MQTT Connected"));
+    press("mqtt_subscribed_pushButton");
+    QTRY_COMPARE(caption(), QStringLiteral("Connect"));
+    QCOMPARE(status(), shown);
+    QTRY_VERIFY(broker.clientLeft());
+    QTRY_COMPARE(m_window->findChildren<MqttClient *>().size(), 0);
+    QTRY_COMPARE(m_window->findChildren<WebSocketIODevice *>().size(), 0);
+}
+
 // The WebSocket of a session ended by Disconnect closes while the next
 // session runs; that session goes on.
 void TestMqttTab::webSocketSessionsStayApart()
@@ -392,6 +452,29 @@ const QAbstractSocket *tcpSocketOf(const MqttClient &client)
     return qobject_cast<QAbstractSocket *>(client.transport());
 }
 
+// What the transport adds to a packet of `size` bytes sent alone: a TLS
+// record (its header, and the content type and tag of TLS 1.3 or the nonce
+// and tag of TLS 1.2 with AES-GCM) and a WebSocket frame's header (the
+// broker's frames are not masked); nothing on plain TCP. -1 for a TLS
+// session whose records this does not know.
+qint64 transportBytes(const QAbstractSocket &socket, bool webSocket, qint64 size)
+{
+    qint64 added = 0;
+    if (webSocket) {
+        added = size > 65535 ? 10 : size > 125 ? 4 : 2;
+        size += added;
+    }
+    const auto *tls = qobject_cast<const QSslSocket *>(&socket);
+    if (!tls)
+        return added;
+    const qint64 records = (size + 16383) / 16384;
+    if (tls->sessionProtocol() == QSsl::TlsV1_3)
+        return added + records * (5 + 1 + 16);
+    if (tls->sessionCipher().name().contains(QLatin1String("GCM")))
+        return added + records * (5 + 8 + 16);
+    return -1;
+}
+
 // How many bytes the process has read from a TCP socket: what the
 // connection received less what still waits in the kernel.
 qint64 bytesTaken(const QAbstractSocket &socket)
@@ -431,15 +514,18 @@ void TestMqttTab::aFloodWaitsAtTheBroker()
     auto *client = m_window->findChild<MqttClient *>();
     const QAbstractSocket *socket = tcpSocketOf(*client);
     QVERIFY(socket);
+    const bool webSocket = protocol >= 2;
+    QVERIFY(transportBytes(*socket, webSocket, 0) >= 0);
     // Taken off the connection and not handled yet: each message handled
-    // counts its packet and 40 bytes for a TLS record and a WebSocket frame.
+    // counts its packet and what its transport added to it.
     const qint64 takenBefore = bytesTaken(*socket);
     qint64 handled = 0;
     qint64 mostHeld = 0;
     bool ended = false;
     connect(client, &MqttClient::messageReceived, this, [&](const QByteArray &message) {
         QThread::usleep(50);
-        handled += 9 + message.size() + (message.size() > 120 ? 1 : 0) + 40;
+        const qint64 packet = 9 + message.size() + (message.size() > 120 ? 1 : 0);
+        handled += packet + transportBytes(*socket, webSocket, packet);
         mostHeld = qMax(mostHeld, bytesTaken(*socket) - takenBefore - handled);
         ended = ended || message == "end";
     });
@@ -456,6 +542,8 @@ void TestMqttTab::aFloodWaitsAtTheBroker()
         QTest::qWait(200);
     }
     QVERIFY(ended);
+    // Once caught up, every byte taken was a message and what carried it.
+    QTRY_COMPARE(bytesTaken(*socket) - takenBefore, handled);
     QVERIFY2(mostHeld <= 512 * 1024, qPrintable(QStringLiteral("%1 bytes held").arg(mostHeld)));
 }
 
