@@ -33,13 +33,6 @@ QSslConfiguration unverifiedTls()
 // The WebSocket of an ended session gets this long to close before it goes.
 constexpr int webSocketCloseGraceMs = 3000;
 
-// The client ended the session on what the broker sent: a packet malformed
-// or too large, or one against the protocol.
-bool refusedByClient(const MqttClient &client)
-{
-    return client.error() == MqttClient::ProtocolViolation;
-}
-
 // Why nothing is published on a topic, or nothing when it is one.
 QString topicRefusal(const MqttTopicName &topic)
 {
@@ -189,7 +182,7 @@ void MainWindow::MQTT_Get_Status(MqttClient::ClientState state)
         mqttBrokerConnected = true;
         statusBar()->showMessage(tr("MQTT Connected"));
     } else if (state == MqttClient::Disconnected) {
-        endMqttSession(mqttEndStatus(mqttClient->errorString(), refusedByClient(*mqttClient)));
+        endMqttSession(mqttEndStatus(mqttClient->errorString(), mqttClient->endedItself()));
     }
 }
 
@@ -249,7 +242,7 @@ void MainWindow::Nuvelix_Mqtt_on_pub_clicked()
 void MainWindow::onWebSocketDisconnected()
 {
     if (mqttClient && mqttClient->error() != MqttClient::NoError) {
-        endMqttSession(mqttEndStatus(mqttClient->errorString(), refusedByClient(*mqttClient)));
+        endMqttSession(mqttEndStatus(mqttClient->errorString(), mqttClient->endedItself()));
         return;
     }
     endMqttSession(
@@ -295,7 +288,8 @@ void MainWindow::actionMQTT_Save_triggered()
 }
 
 // A session that never reached the broker failed; one that did was lost,
-// and says why when what the broker sent was refused.
+// and says why when the client broke it off itself (what the broker sent
+// was refused, or the broker stopped answering).
 QString MainWindow::mqttEndStatus(const QString &reason, bool refused) const
 {
     if (!mqttBrokerConnected)

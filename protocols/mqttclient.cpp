@@ -123,6 +123,7 @@ void MqttClient::beginSession()
     ++m_session;
     m_error = NoError;
     m_errorString.clear();
+    m_endedItself = false;
     setState(Connecting);
     // Until the broker's acknowledgement the same limit holds as for a ping.
     if (m_keepAlive > 0)
@@ -177,7 +178,7 @@ void MqttClient::readTransport()
     const ParsedChunk<MqttPacket> parsed = m_reader.feed(m_transport->read(readSliceBytes));
     for (const MqttPacket &packet : parsed.results) {
         if (!handle(packet)) {
-            fail(ProtocolViolation, tr("The broker broke the MQTT protocol."));
+            giveUp(ProtocolViolation, tr("The broker broke the MQTT protocol."));
             return;
         }
         // A receiver may have ended the session.
@@ -185,7 +186,7 @@ void MqttClient::readTransport()
             return;
     }
     if (!parsed.corrupt.isEmpty()) {
-        fail(ProtocolViolation, tr("The broker sent a packet that is malformed or too large."));
+        giveUp(ProtocolViolation, tr("The broker sent a packet that is malformed or too large."));
         return;
     }
     if (m_transport && m_transport->bytesAvailable() > 0 && !m_readQueued) {
@@ -326,7 +327,7 @@ bool MqttClient::takeSuback(const MqttPacket &packet)
 void MqttClient::keepAliveTick()
 {
     if (m_state == Connecting || m_pingOutstanding) {
-        fail(TransportInvalid, tr("The broker did not answer in time."));
+        giveUp(TransportInvalid, tr("The broker did not answer in time."));
         return;
     }
     m_pingOutstanding = true;
@@ -352,6 +353,14 @@ void MqttClient::fail(ClientError error, const QString &reason, Ending ending)
     m_errorString = reason;
     endSession(ending);
     setState(Disconnected);
+}
+
+// Ends the session on what the broker did, rather than on the transport.
+void MqttClient::giveUp(ClientError error, const QString &reason)
+{
+    if (m_state != Disconnected)
+        m_endedItself = true;
+    fail(error, reason);
 }
 
 void MqttClient::endSession(Ending ending)

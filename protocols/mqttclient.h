@@ -80,6 +80,9 @@ public:
     [[nodiscard]] ClientError error() const { return m_error; }
     // Why the last session failed, for the user; empty after a clean end.
     [[nodiscard]] QString errorString() const { return m_errorString; }
+    // The client broke the last session off itself: the broker broke the
+    // protocol, or stopped answering within the keep-alive time.
+    [[nodiscard]] bool endedItself() const { return m_endedItself; }
 
     // Over the caller's device when one was set, else over a TCP socket to
     // hostname and port. Only from Disconnected.
@@ -120,6 +123,7 @@ private:
     void keepAliveTick();
     [[nodiscard]] quint16 nextPacketId();
     void fail(ClientError error, const QString &reason, Ending ending = Ending::Abort);
+    void giveUp(ClientError error, const QString &reason);
     void endSession(Ending ending);
     void setState(ClientState state);
 
@@ -136,6 +140,7 @@ private:
     ClientState m_state = Disconnected;
     ClientError m_error = NoError;
     QString m_errorString;
+    bool m_endedItself = false;
     // Counts sessions, so work of an ended one stops at once.
     quint64 m_session = 0;
     QPointer<QIODevice> m_transport;

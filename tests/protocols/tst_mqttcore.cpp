@@ -528,6 +528,8 @@ void TestMqttCore::keepAlive()
     }
     QCOMPARE(m_client->state(), MqttClient::Disconnected);
     QCOMPARE(m_client->error(), MqttClient::TransportInvalid);
+    QCOMPARE(m_client->errorString(), QStringLiteral("The broker did not answer in time."));
+    QVERIFY(m_client->endedItself());
     QTRY_COMPARE(peer->state(), QAbstractSocket::UnconnectedState);
 }
 
