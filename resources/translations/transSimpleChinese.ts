@@ -1927,6 +1927,26 @@ Azimuth: %3 </source>
         <source>Modbus TCP connection ended: %1</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Send paused</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 left, Keep Send stopped</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No position in the file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Success for read the data in the file; lines skipped: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>MQTT was disconnected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModbusFrameLog</name>
@@ -2191,6 +2211,17 @@ Azimuth: %3 </source>
     </message>
     <message>
         <source>The UTM position E %1, N %2 in zone &quot;%3&quot; is no place on the earth.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>WebSocketIODevice</name>
+    <message>
+        <source>The WebSocket was closed with code %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The WebSocket was closed with code %1: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
