@@ -17,6 +17,11 @@ void prepare(QTextEdit *box)
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
 
+QString text(const QTextEdit *box)
+{
+    return box->toPlainText();
+}
+
 void show(QTextEdit *box, const QString &text)
 {
     box->document()->setPlainText(text);

@@ -15,6 +15,9 @@ namespace LongTextBox {
 // the box is not laid out a second time for the narrower width.
 void prepare(QTextEdit *box);
 
+// The box's text as the program reads and the user copies it.
+[[nodiscard]] QString text(const QTextEdit *box);
+
 // Replaces the box's text, shown from its start. Unlike
 // QTextEdit::setPlainText it does not make the cursor visible, which would
 // analyse the whole of a long line once more.

@@ -1,4 +1,4 @@
-// Run: xvfb-run -a build/bench/bench_crypty [blocks, default 20000]
+// Run: xvfb-run -a build/bench/bench_crypty [blocks, default 20000 [MiB, default 20]]
 //
 // The DES and Base64 calculator and the Unicode converter:
 // - blocks per second through each cipher mode, encrypting and decoding;
@@ -11,22 +11,36 @@
 //   buttons each way, beside QByteArray's Base64 of the same bytes in the
 //   same run, with the ratio. The goal is under 0.3 s each way.
 // Each figure is the best of three runs.
+// - long texts through the boxes, 20 MiB beside 1 MiB in the same run: the
+//   text pasted into the Base64 input box, Encode, the Base64 pasted back,
+//   Decode; the same text through the Unicode converter both ways; the text
+//   pasted into the MQTT publish box. Each step is measured until the boxes
+//   have laid out what they show: the longest stall seen from outside (the
+//   window manager's ping) and by the window's own timer, and the growth of
+//   memory at its peak. The goal: under 100 ms at 20 MiB, with what each box
+//   gives back and copies exactly the step's result.
 
 #include "base64text.h"
+#include "benchsupport.h"
 #include "desblock.h"
 #include "mainwindow.h"
+#include "pingstallprobe.h"
 #include "unicodeescape.h"
+#include "windowbench.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTextEdit>
 
 #include <algorithm>
 #include <cstdio>
 #include <functional>
+#include <malloc.h>
 
 namespace {
 
@@ -137,14 +151,213 @@ void beside(const char *reference, qint64 windowNs, const std::function<void()> 
     std::fflush(stdout);
 }
 
+// What a box gives back to the program and to the clipboard.
+QString boxText(QTextEdit *box)
+{
+    return box->toPlainText();
+}
+
+QString copiedText(QTextEdit *box)
+{
+    box->selectAll();
+    box->copy();
+    const QString copied = QGuiApplication::clipboard()->text();
+    box->moveCursor(QTextCursor::Start);
+    return copied;
+}
+
+// One step through the boxes: what it starts, when the press is over, the
+// box whose content it changes and what that box should then hold.
+struct LongStep
+{
+    QString name;
+    std::function<void()> start;
+    std::function<bool()> done;
+    QTextEdit *box;
+    QString expected;
+};
+
+struct LongFigures
+{
+    double seconds = 0;
+    std::optional<PingStallProbe::Figures> outside;
+    qint64 ownStallMs = 0;
+    double mbPeak = 0;
+    bool exact = false;
+    bool finished = false;
+};
+
+// Runs a step and then the event loop until the box's scroll range has not
+// changed for 500 ms (its text laid out), sampling memory every 10 ms: its
+// peak above `mbBase`.
+LongFigures measureLong(QWidget &window, const LongStep &step, double mbBase)
+{
+    constexpr qint64 giveUpMs = 600'000;
+    LongFigures figures;
+    malloc_trim(0);
+    double mbPeak = Bench::currentRssKb() / 1024.0;
+    QTimer sampler;
+    QObject::connect(&sampler, &QTimer::timeout,
+                     [&mbPeak] { mbPeak = qMax(mbPeak, Bench::currentRssKb() / 1024.0); });
+    sampler.start(10);
+    PingStallProbe outside(&window);
+    const Bench::StallProbe own;
+    QElapsedTimer clock;
+    clock.start();
+    step.start();
+    figures.finished = Bench::runUntil(step.done, giveUpMs);
+    QScrollBar *bar = step.box->verticalScrollBar();
+    int range = -1;
+    QElapsedTimer steady;
+    figures.finished = figures.finished && Bench::runUntil(
+                                               [&] {
+                                                   if (bar->maximum() != range) {
+                                                       range = bar->maximum();
+                                                       steady.start();
+                                                   }
+                                                   return steady.elapsed() >= 500;
+                                               },
+                                               giveUpMs);
+    figures.seconds = (clock.nsecsElapsed() - 500'000'000) / 1e9;
+    figures.outside = outside.figures();
+    figures.ownStallMs = own.longestMs();
+    mbPeak = qMax(mbPeak, Bench::currentRssKb() / 1024.0);
+    figures.mbPeak = mbPeak - mbBase;
+    figures.exact = figures.finished && boxText(step.box) == step.expected &&
+                    copiedText(step.box) == step.expected;
+    return figures;
+}
+
+// The steps of one size: the text of `bytes` UTF-8 bytes through the Base64
+// boxes, the Unicode converter and the MQTT publish box, each pasted.
+std::vector<LongStep> longSteps(MainWindow &window, qsizetype bytes)
+{
+    const auto box = [&window](const char *name) {
+        return window.findChild<QTextEdit *>(QLatin1String(name));
+    };
+    const auto button = [&window](const char *name) {
+        return window.findChild<QPushButton *>(QLatin1String(name));
+    };
+    const auto paste = [](QTextEdit *into, const QString &text) {
+        return [into, text] {
+            QGuiApplication::clipboard()->setText(text);
+            into->clear();
+            into->setFocus();
+            into->paste();
+        };
+    };
+    const auto click = [](QPushButton *pressed) {
+        return [pressed] {
+            pressed->click();
+        };
+    };
+    const auto enabled = [](QPushButton *pressed) {
+        return [pressed] {
+            return pressed->isEnabled();
+        };
+    };
+    const auto always = [] {
+        return true;
+    };
+    const QString text = wordsText(bytes);
+    const QString base64 = Base64Text::encode(text);
+    const QString hex = UnicodeEscape::encode(text, false);
+    QTextEdit *source = box("base64_source_textBrowser");
+    QTextEdit *target = box("base64_to_textBrowser");
+    QTextEdit *unicodeInput = box("UnicodetextEdit");
+    QTextEdit *unicodeOutput = box("UnicodetextBrowser");
+    QPushButton *encode = button("base64_encode_pushButton");
+    QPushButton *decode = button("base64_decode_pushButton");
+    QPushButton *toHex = button("StoUpushButton");
+    QPushButton *toText = button("UtoSpushButton");
+    return {
+        {QStringLiteral("paste text"), paste(source, text), always, source, text},
+        {QStringLiteral("Encode"), click(encode), enabled(encode), target, base64},
+        {QStringLiteral("paste Base64"), paste(source, base64), always, source, base64},
+        {QStringLiteral("Decode"), click(decode), enabled(decode), target, text},
+        {QStringLiteral("paste text (Unicode)"), paste(unicodeInput, text), always, unicodeInput,
+         text},
+        {QStringLiteral("Chinese To Unicode"), click(toHex), enabled(toHex), unicodeOutput, hex},
+        {QStringLiteral("paste hex"), paste(unicodeInput, hex), always, unicodeInput, hex},
+        {QStringLiteral("Unicode To Chinese"), click(toText), enabled(toText), unicodeOutput, text},
+        {QStringLiteral("paste text (MQTT)"), paste(box("mqtt_pub_textEdit"), text), always,
+         box("mqtt_pub_textEdit"), text},
+    };
+}
+
+void printLong(const LongStep &step, qsizetype bytes, const LongFigures &figures)
+{
+    std::printf("  %-22s %6.0f MiB %8.2f s  stall %s, own timer %5lld ms  memory peak +%5.0f MB  "
+                "%s\n",
+                qPrintable(step.name), Bench::megabytes(bytes), figures.seconds,
+                qPrintable(PingStallProbe::describe(figures.outside)),
+                static_cast<long long>(figures.ownStallMs), figures.mbPeak,
+                !figures.finished ? "GAVE UP"
+                : figures.exact   ? "exact"
+                                  : "NOT EXACT");
+}
+
+// Each step at `small` and at `large` bytes, one size after the other in
+// the same window, and the large figures over the small ones.
+bool longTexts(MainWindow &window, qsizetype small, qsizetype large)
+{
+    std::printf("long texts through the boxes, %.0f MiB beside %.0f MiB (goal: longest stall "
+                "under 100 ms)\n",
+                Bench::megabytes(large), Bench::megabytes(small));
+    window.findChild<QCheckBox *>(QStringLiteral("UnicodecheckBox"))->setChecked(false);
+    std::vector<LongFigures> smallFigures;
+    bool exact = true;
+    for (const qsizetype bytes : {small, large}) {
+        malloc_trim(0);
+        // Memory is counted from here: the boxes empty, the text not yet made.
+        const double mbBase = Bench::currentRssKb() / 1024.0;
+        const std::vector<LongStep> steps = longSteps(window, bytes);
+        for (size_t i = 0; i < steps.size(); ++i) {
+            auto *tabs = window.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+            for (int tab = 0; tab < tabs->count(); ++tab) {
+                if (tabs->widget(tab)->isAncestorOf(steps[i].box))
+                    tabs->setCurrentIndex(tab);
+            }
+            const LongFigures figures = measureLong(window, steps[i], mbBase);
+            printLong(steps[i], bytes, figures);
+            exact = exact && figures.exact;
+            if (bytes == small) {
+                smallFigures.push_back(figures);
+                continue;
+            }
+            const LongFigures &reference = smallFigures[i];
+            std::printf("  %-22s %s / %s MiB: time %s, stall outside %s, own timer %s, memory "
+                        "peak %s\n",
+                        "", qPrintable(QString::number(Bench::megabytes(large))),
+                        qPrintable(QString::number(Bench::megabytes(small))),
+                        qPrintable(Bench::ratioText(figures.seconds, reference.seconds)),
+                        qPrintable(figures.outside && reference.outside
+                                       ? Bench::ratioText(figures.outside->longestMs,
+                                                          reference.outside->longestMs)
+                                       : QStringLiteral("-")),
+                        qPrintable(Bench::ratioText(double(figures.ownStallMs),
+                                                    double(reference.ownStallMs))),
+                        qPrintable(Bench::ratioText(figures.mbPeak, reference.mbPeak)));
+        }
+        window.findChild<QTextEdit *>(QStringLiteral("base64_source_textBrowser"))->clear();
+        window.findChild<QTextEdit *>(QStringLiteral("base64_to_textBrowser"))->clear();
+        window.findChild<QTextEdit *>(QStringLiteral("UnicodetextEdit"))->clear();
+        window.findChild<QTextEdit *>(QStringLiteral("UnicodetextBrowser"))->clear();
+        window.findChild<QTextEdit *>(QStringLiteral("mqtt_pub_textEdit"))->clear();
+    }
+    std::printf("  every box gave back and copied its text exactly: %s\n", exact ? "yes" : "NO");
+    return exact;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
+    WindowBench bench(argc, argv);
     const int blocks = argc > 1 ? QByteArray(argv[1]).toInt() : 20000;
-    if (blocks <= 0) {
-        std::fprintf(stderr, "usage: bench_crypty [blocks]\n");
+    const int largeMebi = argc > 2 ? QByteArray(argv[2]).toInt() : 20;
+    if (blocks <= 0 || largeMebi <= 0) {
+        std::fprintf(stderr, "usage: bench_crypty [blocks [long text MiB, default 20]]\n");
         return 1;
     }
 
@@ -217,5 +430,6 @@ int main(int argc, char *argv[])
         window.findChild<QTextEdit *>(QStringLiteral("base64_to_textBrowser"))->toPlainText() ==
         text;
     std::printf("  the decoded text shown whole: %s\n", shown ? "yes" : "NO");
-    return shown ? 0 : 1;
+    const bool exact = longTexts(window, mebi, largeMebi * mebi);
+    return shown && exact ? 0 : 1;
 }
