@@ -1,10 +1,34 @@
 #include "longtextbox.h"
 
+#include "longlines.h"
+#include "longtextfill.h"
+
 #include <QFont>
+#include <QKeyEvent>
+#include <QMimeData>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextOption>
+
+namespace {
+LongTextFill *fillOf(const QTextEdit *box)
+{
+    return box->findChild<LongTextFill *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+// Whether a block from after `from` up to `to` continues a line.
+bool hasAddedBreak(const QTextDocument *document, int from, int to)
+{
+    for (QTextBlock block = document->findBlock(from).next();
+         block.isValid() && block.position() <= to; block = block.next()) {
+        if (LongTextFill::continues(block))
+            return true;
+    }
+    return false;
+}
+} // namespace
 
 namespace LongTextBox {
 
@@ -19,13 +43,64 @@ void prepare(QTextEdit *box)
 
 QString text(const QTextEdit *box)
 {
-    return box->toPlainText();
+    if (const LongTextFill *fill = fillOf(box))
+        return fill->text();
+    return LongTextFill::documentText(box->document(), 0, box->document()->characterCount() - 1);
+}
+
+bool isFilling(const QTextEdit *box)
+{
+    const LongTextFill *fill = fillOf(box);
+    return fill && fill->isFilling();
 }
 
 void show(QTextEdit *box, const QString &text)
 {
-    box->document()->setPlainText(text);
-    box->verticalScrollBar()->setValue(0);
+    LongTextFill *fill = fillOf(box);
+    if (!fill)
+        fill = new LongTextFill(box);
+    fill->start(LongTextFill::Mode::Replace, QTextCursor(), text);
+}
+
+QMimeData *selectionMimeData(const QTextEdit *box)
+{
+    const QTextCursor selection = box->textCursor();
+    const QTextDocument *document = box->document();
+    if (!hasAddedBreak(document, selection.selectionStart(), selection.selectionEnd()))
+        return nullptr;
+    auto *data = new QMimeData;
+    data->setText(
+        LongTextFill::documentText(document, selection.selectionStart(), selection.selectionEnd()));
+    return data;
+}
+
+bool paste(QTextEdit *box, const QMimeData *source)
+{
+    if (box->isReadOnly() || !source->hasText())
+        return false;
+    const QString text = source->text();
+    if (text.size() <= LongLines::pieceLength &&
+        !hasAddedBreak(box->document(), 0, box->document()->characterCount()))
+        return false;
+    LongTextFill *fill = fillOf(box);
+    if (!fill)
+        fill = new LongTextFill(box);
+    fill->start(LongTextFill::Mode::Insert, box->textCursor(), text);
+    return true;
+}
+
+void keyHandled(QTextEdit *box, const QKeyEvent *event)
+{
+    if ((event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) ||
+        event->modifiers().testFlag(Qt::ShiftModifier))
+        return;
+    QTextCursor cursor = box->textCursor();
+    if (!cursor.atBlockStart() || !LongTextFill::continues(cursor.block()))
+        return;
+    // One step with the break to undo.
+    cursor.joinPreviousEditBlock();
+    LongTextFill::setContinues(cursor.block(), false);
+    cursor.endEditBlock();
 }
 
 } // namespace LongTextBox
