@@ -14,6 +14,18 @@ bool LongLines::endsLine(QChar c)
     }
 }
 
+QString LongLines::asBoxText(QString text)
+{
+    // A text mostly has none of these: a search for one character finds
+    // that quickly, and a replacement then changes nothing.
+    if (text.contains(u'\r'))
+        text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (const char16_t end : {u'\r', char16_t(QChar::ParagraphSeparator),
+                               char16_t(QChar::LineSeparator), u'\xFDD0', u'\xFDD1'})
+        text.replace(QChar(end), u'\n');
+    return text.replace(QChar::Nbsp, u' ');
+}
+
 LongLines::Pieces LongLines::split(QStringView text, qsizetype run)
 {
     Pieces pieces;
@@ -45,11 +57,23 @@ LongLines::Pieces LongLines::split(QStringView text, qsizetype run)
     return pieces;
 }
 
-qsizetype LongLines::sliceEnd(QStringView text, qsizetype from, qsizetype length)
+qsizetype LongLines::cut(QStringView text, qsizetype at)
 {
-    qsizetype end = qMin(text.size(), from + length);
-    if (end < text.size() && end > from &&
-        (text[end].isLowSurrogate() || (text[end - 1] == u'\r' && text[end] == u'\n')))
-        --end;
-    return end;
+    if (at > 0 && at < text.size() &&
+        (text[at].isLowSurrogate() || (text[at - 1] == u'\r' && text[at] == u'\n')))
+        return at - 1;
+    return at;
+}
+
+QStringList LongLines::parts(QString text, qsizetype length)
+{
+    QStringList parts;
+    while (text.size() > length) {
+        const qsizetype at = cut(text, text.size() - length);
+        parts.prepend(text.mid(at));
+        text.truncate(at);
+        text.squeeze();
+    }
+    parts.prepend(text);
+    return parts;
 }

@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 // A text as a text box shows it quickly: every line cut into pieces of at
@@ -13,7 +14,7 @@ class LongLines
 {
 public:
     // The longest piece of a line a box shows as one block.
-    static constexpr qsizetype pieceLength = 16384;
+    static constexpr qsizetype pieceLength = 4096;
 
     struct Pieces
     {
@@ -29,10 +30,18 @@ public:
     // Whether a character ends a line in a text box: LF, CR, the paragraph
     // separator and the document frame marks.
     [[nodiscard]] static bool endsLine(QChar c);
+    // `text` as a box gives it back once it is in, as
+    // QTextDocument::toPlainText gives it: each line end (`endsLine`, CR LF,
+    // the line separator) an LF, each no-break space a space.
+    [[nodiscard]] static QString asBoxText(QString text);
     // Cuts `text`, whose first line continues a line of `run` characters.
     // A surrogate pair is never parted.
     [[nodiscard]] static Pieces split(QStringView text, qsizetype run = 0);
-    // Where a slice of `text` from `from` of about `length` characters ends
-    // without parting a surrogate pair or a CR LF pair.
-    [[nodiscard]] static qsizetype sliceEnd(QStringView text, qsizetype from, qsizetype length);
+    // Where to cut `text` at `at`, or a character before where a cut there
+    // would part a surrogate pair or a CR LF pair.
+    [[nodiscard]] static qsizetype cut(QStringView text, qsizetype at);
+    // `text` in parts of about `length` characters (two or more), cut as
+    // `cut` cuts. Cut off its end one after the other, the text lets go of
+    // each part's memory as it goes, so that the parts take hardly more.
+    [[nodiscard]] static QStringList parts(QString text, qsizetype length);
 };

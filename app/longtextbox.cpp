@@ -1,5 +1,6 @@
 #include "longtextbox.h"
 
+#include "layoutpace.h"
 #include "longlines.h"
 #include "longtextfill.h"
 
@@ -39,13 +40,15 @@ void prepare(QTextEdit *box)
     font.setStyleStrategy(QFont::PreferNoShaping);
     box->setFont(font);
     box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    new LayoutPace(box->document());
 }
 
-QString text(const QTextEdit *box)
+QString text(const QTextEdit *box, QString room)
 {
     if (const LongTextFill *fill = fillOf(box))
-        return fill->text();
-    return LongTextFill::documentText(box->document(), 0, box->document()->characterCount() - 1);
+        return fill->text(std::move(room));
+    return LongTextFill::documentText(box->document(), 0, box->document()->characterCount() - 1,
+                                      std::move(room));
 }
 
 bool isFilling(const QTextEdit *box)
@@ -54,12 +57,12 @@ bool isFilling(const QTextEdit *box)
     return fill && fill->isFilling();
 }
 
-void show(QTextEdit *box, const QString &text)
+void show(QTextEdit *box, QStringList parts)
 {
     LongTextFill *fill = fillOf(box);
     if (!fill)
         fill = new LongTextFill(box);
-    fill->start(LongTextFill::Mode::Replace, QTextCursor(), text);
+    fill->start(LongTextFill::Mode::Replace, QTextCursor(), std::move(parts));
 }
 
 QMimeData *selectionMimeData(const QTextEdit *box)
@@ -85,7 +88,7 @@ bool paste(QTextEdit *box, const QMimeData *source)
     LongTextFill *fill = fillOf(box);
     if (!fill)
         fill = new LongTextFill(box);
-    fill->start(LongTextFill::Mode::Insert, box->textCursor(), text);
+    fill->start(LongTextFill::Mode::Insert, box->textCursor(), {text});
     return true;
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
+
 class QKeyEvent;
 class QMimeData;
-class QString;
 class QTextEdit;
 
 // Text boxes that may hold megabytes on one line: the Crypty and Unicode
@@ -22,8 +24,9 @@ namespace LongTextBox {
 void prepare(QTextEdit *box);
 
 // The box's text as the program reads and the user copies it. While a text
-// is still going in, it reads as it will be once in.
-[[nodiscard]] QString text(const QTextEdit *box);
+// is still going in, it reads as it will be once in. `room`, an empty string,
+// may bring the memory to read it into.
+[[nodiscard]] QString text(const QTextEdit *box, QString room = QString());
 
 // Whether a text is still going into the box (it is read-only meanwhile).
 [[nodiscard]] bool isFilling(const QTextEdit *box);
@@ -31,7 +34,8 @@ void prepare(QTextEdit *box);
 // Replaces the box's text, shown from its start. Unlike
 // QTextEdit::setPlainText it does not make the cursor visible, which would
 // lay the whole text out at once.
-void show(QTextEdit *box, const QString &text);
+// The text comes in parts (LongLines::parts), each let go of once in.
+void show(QTextEdit *box, QStringList parts);
 
 // The selection for the clipboard when it spans a break between pieces,
 // else none (the box's own then serves).

@@ -2,7 +2,6 @@
 
 #include "longlines.h"
 
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -18,21 +17,23 @@ LongTextFill::LongTextFill(QTextEdit *box)
 {
     m_next.setSingleShot(true);
     m_next.setInterval(0);
-    connect(&m_next, &QTimer::timeout, this, &LongTextFill::insertSlice);
+    connect(&m_next, &QTimer::timeout, this, [this] { insertSlice(false); });
 }
 
-void LongTextFill::start(Mode mode, const QTextCursor &at, const QString &text)
+void LongTextFill::start(Mode mode, const QTextCursor &at, QStringList parts)
 {
-    stop();
+    if (isFilling())
+        finish();
     m_mode = mode;
-    m_text = text;
+    m_parts = std::move(parts);
     m_done = 0;
     m_wasReadOnly = m_box->isReadOnly();
     QTextDocument *document = m_box->document();
     m_hadUndo = document->isUndoRedoEnabled();
     if (mode == Mode::Replace) {
-        document->setUndoRedoEnabled(false);
+        // Cleared first, so that turning undo off has no old text to compact.
         document->clear();
+        document->setUndoRedoEnabled(false);
         m_cursor = QTextCursor(document);
     } else {
         m_cursor = at;
@@ -41,47 +42,44 @@ void LongTextFill::start(Mode mode, const QTextCursor &at, const QString &text)
         m_cursor.endEditBlock();
     }
     m_run = m_cursor.positionInBlock();
-    insertSlice();
-    if (mode == Mode::Replace) {
-        m_box->moveCursor(QTextCursor::Start);
-        m_box->verticalScrollBar()->setValue(0);
-    }
-}
-
-void LongTextFill::stop()
-{
-    if (isFilling())
-        finish();
+    insertSlice(true);
 }
 
 void LongTextFill::finish()
 {
     m_next.stop();
     m_cursor = QTextCursor();
-    m_text.clear();
+    m_parts.clear();
     m_box->setReadOnly(m_wasReadOnly);
     if (m_mode == Mode::Replace)
         m_box->document()->setUndoRedoEnabled(m_hadUndo);
+    m_box->document()->setLayoutEnabled(true);
 }
 
-void LongTextFill::insertSlice()
+void LongTextFill::insertSlice(bool first)
 {
-    const qsizetype end = LongLines::sliceEnd(m_text, m_done, sliceLength);
+    const QString &part = m_parts.constFirst();
+    const qsizetype end = LongLines::cut(part, qMin(part.size(), m_done + sliceLength));
     const LongLines::Pieces pieces =
-        LongLines::split(QStringView(m_text).mid(m_done, end - m_done), m_run);
+        LongLines::split(QStringView(part).mid(m_done, end - m_done), m_run);
     QTextDocument *document = m_box->document();
-    // Laid out as it is inserted, the slice would be laid out whole at once;
-    // enabled again, the layout starts over lazily, a part per turn.
+    // Laid out as it goes in, a slice would be laid out whole at once.
+    // Enabled again, the layout starts over from the top (LayoutPace): after
+    // the first slice, so that the box shows its start, and once all is in,
+    // but not in between, where it would lay the same start out each time.
     document->setLayoutEnabled(false);
     m_cursor.joinPreviousEditBlock();
-    const QTextBlock first = m_cursor.block();
-    const bool inherited = continues(first);
+    const QTextBlock into = m_cursor.block();
+    const bool inherited = continues(into);
     m_cursor.insertText(pieces.shown);
+    // The box's cursor went along with the first slice; moved back while
+    // nothing is laid out, it does not lay the slice out to show where it was.
+    if (first && m_mode == Mode::Replace)
+        m_box->moveCursor(QTextCursor::Start);
     // The blocks the slice begins take the format of the block it went into.
     qsizetype number = 0;
     qsizetype added = 0;
-    for (QTextBlock block = first.next();
-         block.isValid() && block.position() <= m_cursor.position();
+    for (QTextBlock block = into.next(); block.isValid() && block.position() <= m_cursor.position();
          block = block.next(), ++number) {
         const bool continued =
             added < pieces.addedBreaks.size() && pieces.addedBreaks.at(added) == number;
@@ -91,28 +89,36 @@ void LongTextFill::insertSlice()
             setContinues(block, continued);
     }
     m_cursor.endEditBlock();
-    document->setLayoutEnabled(true);
     m_done = end;
     m_run = pieces.lastRun;
-    if (m_done < m_text.size()) {
-        m_box->setReadOnly(true);
-        m_next.start();
-    } else {
-        finish();
+    // A part that is in lets go of its memory.
+    if (m_done == part.size()) {
+        m_parts.removeFirst();
+        m_done = 0;
     }
+    if (m_parts.isEmpty()) {
+        finish();
+        return;
+    }
+    m_box->setReadOnly(true);
+    m_next.start();
+    if (first)
+        document->setLayoutEnabled(true);
 }
 
-QString LongTextFill::text() const
+QString LongTextFill::text(QString room) const
 {
     const QTextDocument *document = m_box->document();
     const int end = document->characterCount() - 1;
     if (!isFilling())
-        return documentText(document, 0, end);
+        return documentText(document, 0, end, std::move(room));
     const int at = m_cursor.position();
-    QString text = documentText(document, 0, at);
-    text.append(QStringView(m_text).mid(m_done));
-    text.append(documentText(document, at, end));
-    return text;
+    QString text = documentText(document, 0, at, std::move(room));
+    QString pending = m_parts.constFirst().mid(m_done);
+    for (qsizetype i = 1; i < m_parts.size(); ++i)
+        pending.append(m_parts.at(i));
+    text.append(LongLines::asBoxText(std::move(pending)));
+    return documentText(document, at, end, std::move(text));
 }
 
 bool LongTextFill::continues(const QTextBlock &block)
@@ -130,36 +136,20 @@ void LongTextFill::setContinues(const QTextBlock &block, bool continued)
     QTextCursor(block).setBlockFormat(format);
 }
 
-QString LongTextFill::documentText(const QTextDocument *document, int from, int to)
+QString LongTextFill::documentText(const QTextDocument *document, int from, int to, QString text)
 {
-    QString text;
-    text.reserve(qMax(0, to - from));
+    text.reserve(text.size() + qMax(0, to - from));
     for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= to;
          block = block.next()) {
         const int start = block.position();
         // The break before this block lies within the range.
         if (start > from && !continues(block))
             text.append(u'\n');
-        const QString line = block.text();
+        const QString line = LongLines::asBoxText(block.text());
         const int left = qMax(from, start) - start;
         const int right = qMin<qsizetype>(to - start, line.size());
         if (right > left)
             text.append(QStringView(line).mid(left, right - left));
-    }
-    // As QTextDocument::toPlainText gives them.
-    for (QChar &c : text) {
-        switch (c.unicode()) {
-        case QChar::LineSeparator:
-        case 0xFDD0:
-        case 0xFDD1:
-            c = u'\n';
-            break;
-        case QChar::Nbsp:
-            c = u' ';
-            break;
-        default:
-            break;
-        }
     }
     return text;
 }

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTextCursor>
 #include <QTimer>
 
@@ -30,32 +31,35 @@ public:
     // A child of `box`.
     explicit LongTextFill(QTextEdit *box);
 
-    // Ends a fill under way and starts putting `text` in, the first slice
-    // at once; Insert replaces the selection of `at`.
-    void start(Mode mode, const QTextCursor &at, const QString &text);
-    // Ends a fill where it is.
-    void stop();
+    // Ends a fill under way and starts putting in the text made of `parts`
+    // (each let go of once in), the first slice at once; Insert replaces
+    // the selection of `at`.
+    void start(Mode mode, const QTextCursor &at, QStringList parts);
     [[nodiscard]] bool isFilling() const { return !m_cursor.isNull(); }
     // The box's text as the program reads and the user copies it: the
     // added breaks left out, and what is still to come put in.
-    [[nodiscard]] QString text() const;
+    // `room`, an empty string, may bring the memory to read the text into.
+    [[nodiscard]] QString text(QString room = QString()) const;
 
     // Whether a block continues the line of the block before it.
     [[nodiscard]] static bool continues(const QTextBlock &block);
     static void setContinues(const QTextBlock &block, bool continued);
     // The text of a document between two positions, read as
-    // QTextDocument::toPlainText reads it, without the added breaks.
-    [[nodiscard]] static QString documentText(const QTextDocument *document, int from, int to);
+    // QTextDocument::toPlainText reads it but without the added breaks,
+    // appended to `text`.
+    [[nodiscard]] static QString documentText(const QTextDocument *document, int from, int to,
+                                              QString text = QString());
 
 private:
-    void insertSlice();
+    void insertSlice(bool first);
     void finish();
 
     QTextEdit *m_box;
     QTimer m_next;
     Mode m_mode = Mode::Replace;
     QTextCursor m_cursor;
-    QString m_text;
+    QStringList m_parts;
+    // The characters of the first part that are in.
     qsizetype m_done = 0;
     qsizetype m_run = 0;
     bool m_wasReadOnly = false;

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -19,8 +20,10 @@ class LongTextConversion : public QObject
     Q_OBJECT
 
 public:
-    // A pure function of the text alone: it may run on another thread.
-    using Convert = std::function<QString(const QString &)>;
+    // A pure function of the text alone: it may run on another thread. It
+    // takes the text by value, so that it can let go of it once it no longer
+    // needs it.
+    using Convert = std::function<QString(QString)>;
 
     // A conversion under way works on copies only: when this goes first,
     // its result is dropped.
@@ -29,9 +32,14 @@ public:
     void run(const QTextEdit *from, QTextEdit *to, Convert convert);
 
 private:
+    void read();
     void show();
+    void setButtonsEnabled(bool enabled);
 
     QList<QPushButton *> m_buttons;
-    QFutureWatcher<QString> m_result;
+    QFutureWatcher<QString> m_room;
+    QFutureWatcher<QStringList> m_result;
+    const QTextEdit *m_from = nullptr;
     QTextEdit *m_to = nullptr;
+    Convert m_convert;
 };

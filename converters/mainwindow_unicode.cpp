@@ -7,6 +7,8 @@
 
 #include <QPushButton>
 
+#include <utility>
+
 void MainWindow::Unicode_Init_Start()
 {
     connect(ui->StoUpushButton, &QPushButton::pressed, this,
@@ -31,7 +33,7 @@ void MainWindow::actionStoUpushButton_triggered()
 void MainWindow::actionUtoSpushButton_triggered()
 {
     const bool prefixed = ui->UnicodecheckBox->isChecked();
-    unicodeConversion->run(
-        ui->UnicodetextEdit, ui->UnicodetextBrowser,
-        [prefixed](const QString &hex) { return UnicodeEscape::decode(hex, prefixed); });
+    unicodeConversion->run(ui->UnicodetextEdit, ui->UnicodetextBrowser, [prefixed](QString hex) {
+        return UnicodeEscape::decode(std::move(hex), prefixed);
+    });
 }

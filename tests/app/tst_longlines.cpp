@@ -22,8 +22,8 @@ QString joined(const LongLines::Pieces &pieces)
 }
 } // namespace
 
-// Long lines cut into pieces a text box lays out quickly, and slices that
-// part no character.
+// Long lines cut into pieces a text box lays out quickly, and texts cut into
+// parts without parting a character.
 class TestLongLines : public QObject
 {
     Q_OBJECT
@@ -31,8 +31,12 @@ class TestLongLines : public QObject
 private Q_SLOTS:
     void split_data();
     void split();
-    void sliceEnd_data();
-    void sliceEnd();
+    void asBoxText_data();
+    void asBoxText();
+    void cut_data();
+    void cut();
+    void parts_data();
+    void parts();
 };
 
 void TestLongLines::split_data()
@@ -87,27 +91,67 @@ void TestLongLines::split()
     QCOMPARE(firstBreak, firstPiece);
 }
 
-void TestLongLines::sliceEnd_data()
+void TestLongLines::asBoxText_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<qsizetype>("from");
-    QTest::addColumn<qsizetype>("length");
-    QTest::addColumn<qsizetype>("end");
+    QTest::addColumn<QString>("boxText");
 
-    QTest::newRow("plain") << "abcdef" << qsizetype(1) << qsizetype(3) << qsizetype(4);
-    QTest::newRow("past the end") << "abc" << qsizetype(1) << qsizetype(9) << qsizetype(3);
-    QTest::newRow("before a pair's second half")
-        << QStringLiteral("ab\U0001F600c") << qsizetype(0) << qsizetype(3) << qsizetype(2);
-    QTest::newRow("between CR and LF") << "ab\r\nc" << qsizetype(0) << qsizetype(3) << qsizetype(2);
+    QTest::newRow("plain") << "ab c"
+                           << "ab c";
+    QTest::newRow("CR LF and a lone CR") << "a\r\nb\rc\n"
+                                         << "a\nb\nc\n";
+    QTest::newRow("separators and frame marks")
+        << QStringLiteral("a\u2029b\u2028c\uFDD0d\uFDD1") << "a\nb\nc\nd\n";
+    QTest::newRow("no-break space") << QStringLiteral("a\u00A0b") << "a b";
 }
 
-void TestLongLines::sliceEnd()
+void TestLongLines::asBoxText()
 {
     QFETCH(QString, text);
-    QFETCH(qsizetype, from);
-    QFETCH(qsizetype, length);
-    QFETCH(qsizetype, end);
-    QCOMPARE(LongLines::sliceEnd(text, from, length), end);
+    QFETCH(QString, boxText);
+    QCOMPARE(LongLines::asBoxText(text), boxText);
+}
+
+void TestLongLines::cut_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<qsizetype>("at");
+    QTest::addColumn<qsizetype>("cut");
+
+    QTest::newRow("plain") << "abcdef" << qsizetype(4) << qsizetype(4);
+    QTest::newRow("at the end") << "abc" << qsizetype(3) << qsizetype(3);
+    QTest::newRow("before a pair's second half")
+        << QStringLiteral("ab\U0001F600c") << qsizetype(3) << qsizetype(2);
+    QTest::newRow("between CR and LF") << "ab\r\nc" << qsizetype(3) << qsizetype(2);
+}
+
+void TestLongLines::cut()
+{
+    QFETCH(QString, text);
+    QFETCH(qsizetype, at);
+    QFETCH(qsizetype, cut);
+    QCOMPARE(LongLines::cut(text, at), cut);
+}
+
+void TestLongLines::parts_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("parts");
+
+    const QString pair = QStringLiteral("\U0001F600");
+    QTest::newRow("empty") << QString() << QStringList{QString()};
+    QTest::newRow("short") << "abc" << QStringList{"abc"};
+    QTest::newRow("cut from the end") << "abcdefgh" << QStringList{"ab", "cde", "fgh"};
+    QTest::newRow("pair kept whole") << "ab" + pair + "cd" << QStringList{"ab", pair + "cd"};
+    QTest::newRow("CR LF kept whole") << "abcd\r\nx" << QStringList{"a", "bcd", "\r\nx"};
+}
+
+// Parts of three characters, or four where a pair would be parted.
+void TestLongLines::parts()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, parts);
+    QCOMPARE(LongLines::parts(text, 3), parts);
 }
 
 QTEST_APPLESS_MAIN(TestLongLines)

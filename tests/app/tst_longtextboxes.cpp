@@ -1,6 +1,7 @@
 #include "base64text.h"
 #include "longlines.h"
 #include "longtextbox.h"
+#include "longtextfill.h"
 #include "mainwindow.h"
 #include "promptrecorder.h"
 #include "unicodeescape.h"
@@ -10,9 +11,12 @@
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextEdit>
+#include <QTextLayout>
 
 #include <memory>
 
@@ -53,6 +57,12 @@ QByteArray difference(const QString &actual, const QString &expected)
         .toUtf8();
 }
 
+// The layout goes from the top down, so the last block is the last laid out.
+bool laidOut(const QTextEdit *box)
+{
+    return box->document()->lastBlock().layout()->lineCount() > 0;
+}
+
 int longestBlock(const QTextEdit *box)
 {
     int longest = 0;
@@ -74,6 +84,7 @@ private Q_SLOTS:
     void cleanup();
     void pasteAndConvert_data();
     void pasteAndConvert();
+    void showInParts();
     void lineBreakTyped();
 
 private:
@@ -150,6 +161,29 @@ void TestLongTextBoxes::pasteAndConvert()
     QVERIFY2(longestBlock(shown) <= LongLines::pieceLength,
              qPrintable(QString::number(longestBlock(shown))));
     QVERIFY(m_prompts->messages.isEmpty());
+}
+
+// A text shown in parts reads whole, as it will once in, while it goes in a
+// slice per turn, and the box shows it from its start.
+void TestLongTextBoxes::showInParts()
+{
+    m_window->show();
+    // A box lays its text out while it is shown.
+    child<QTabWidget>(*m_window, "tabWidget")
+        ->setCurrentWidget(child<QWidget>(*m_window, "Unicode"));
+    auto *box = child<QTextEdit>(*m_window, "UnicodetextBrowser");
+    const QString line(LongLines::pieceLength + 5, QLatin1Char('x'));
+    const QString slice(LongTextFill::sliceLength, QLatin1Char('y'));
+    LongTextBox::show(box, {slice + QChar(QChar::Nbsp) + line, QStringLiteral("\r\n") + slice,
+                            QStringLiteral("a\u2028b")});
+    const QString expected = slice + u' ' + line + u'\n' + slice + QStringLiteral("a\nb");
+    QVERIFY(LongTextBox::isFilling(box));
+    QCOMPARE(LongTextBox::text(box), expected);
+    QTRY_VERIFY(!LongTextBox::isFilling(box));
+    QCOMPARE(LongTextBox::text(box), expected);
+    QTRY_VERIFY(laidOut(box));
+    QCOMPARE(box->textCursor().position(), 0);
+    QCOMPARE(box->verticalScrollBar()->value(), 0);
 }
 
 // A line break typed where a long line is cut for display is one more
