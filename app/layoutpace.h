@@ -9,8 +9,9 @@ class QTextDocument;
 // document layout's own background steps. Those run on the layout's 10 ms
 // timer and double in size up to 200,000 characters, so that one step of a
 // long CJK text held the window for 100 ms and more. Here each turn of that
-// timer lays out whole blocks (a line piece of LongLines at most) until
-// `stepMs` have passed.
+// timer lays out whole blocks until `stepMs` have passed; LongLines keeps
+// the blocks of a long text short, so a step runs over by a few
+// milliseconds at most.
 class LayoutPace : public QObject
 {
 public:

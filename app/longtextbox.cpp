@@ -7,7 +7,6 @@
 #include <QFont>
 #include <QKeyEvent>
 #include <QMimeData>
-#include <QScrollBar>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextEdit>
@@ -17,6 +16,12 @@ namespace {
 LongTextFill *fillOf(const QTextEdit *box)
 {
     return box->findChild<LongTextFill *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+LongTextFill *fillFor(QTextEdit *box)
+{
+    LongTextFill *fill = fillOf(box);
+    return fill ? fill : new LongTextFill(box);
 }
 
 // Whether a block from after `from` up to `to` continues a line.
@@ -59,10 +64,7 @@ bool isFilling(const QTextEdit *box)
 
 void show(QTextEdit *box, QStringList parts)
 {
-    LongTextFill *fill = fillOf(box);
-    if (!fill)
-        fill = new LongTextFill(box);
-    fill->start(LongTextFill::Mode::Replace, QTextCursor(), std::move(parts));
+    fillFor(box)->start(LongTextFill::Mode::Replace, QTextCursor(), std::move(parts));
 }
 
 QMimeData *selectionMimeData(const QTextEdit *box)
@@ -85,10 +87,7 @@ bool paste(QTextEdit *box, const QMimeData *source)
     if (text.size() <= LongLines::pieceLength &&
         !hasAddedBreak(box->document(), 0, box->document()->characterCount()))
         return false;
-    LongTextFill *fill = fillOf(box);
-    if (!fill)
-        fill = new LongTextFill(box);
-    fill->start(LongTextFill::Mode::Insert, box->textCursor(), {text});
+    fillFor(box)->start(LongTextFill::Mode::Insert, box->textCursor(), {text});
     return true;
 }
 

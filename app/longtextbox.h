@@ -31,10 +31,10 @@ void prepare(QTextEdit *box);
 // Whether a text is still going into the box (it is read-only meanwhile).
 [[nodiscard]] bool isFilling(const QTextEdit *box);
 
-// Replaces the box's text, shown from its start. Unlike
+// Replaces the box's text with the text made of `parts` (LongLines::parts),
+// each let go of once in, shown from its start. Unlike
 // QTextEdit::setPlainText it does not make the cursor visible, which would
 // lay the whole text out at once.
-// The text comes in parts (LongLines::parts), each let go of once in.
 void show(QTextEdit *box, QStringList parts);
 
 // The selection for the clipboard when it spans a break between pieces,

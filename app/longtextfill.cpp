@@ -30,6 +30,8 @@ void LongTextFill::start(Mode mode, const QTextCursor &at, QStringList parts)
     m_wasReadOnly = m_box->isReadOnly();
     QTextDocument *document = m_box->document();
     m_hadUndo = document->isUndoRedoEnabled();
+    // Nor is the text before a selection laid out to take the selection out.
+    document->setLayoutEnabled(false);
     if (mode == Mode::Replace) {
         // Cleared first, so that turning undo off has no old text to compact.
         document->clear();
@@ -63,10 +65,11 @@ void LongTextFill::insertSlice(bool first)
     const LongLines::Pieces pieces =
         LongLines::split(QStringView(part).mid(m_done, end - m_done), m_run);
     QTextDocument *document = m_box->document();
-    // Laid out as it goes in, a slice would be laid out whole at once.
-    // Enabled again, the layout starts over from the top (LayoutPace): after
-    // the first slice, so that the box shows its start, and once all is in,
-    // but not in between, where it would lay the same start out each time.
+    // Laid out as it goes in, a slice would be laid out whole at once, and
+    // the text before it too. Enabled again, the layout starts over from the
+    // top (LayoutPace): after the first slice, so that the box shows its
+    // start, and once all is in, but not in between, where it would lay the
+    // same start out each time.
     document->setLayoutEnabled(false);
     m_cursor.joinPreviousEditBlock();
     const QTextBlock into = m_cursor.block();
