@@ -148,7 +148,10 @@ QString LongTextFill::documentText(const QTextDocument *document, int from, int 
         // The break before this block lies within the range.
         if (start > from && !continues(block))
             text.append(u'\n');
-        const QString line = LongLines::asBoxText(block.text());
+        // Of the characters LongLines::asBoxText changes, only these two
+        // occur within a block: the others end blocks.
+        QString line = block.text();
+        line.replace(QChar::Nbsp, u' ').replace(QChar::LineSeparator, u'\n');
         const int left = qMax(from, start) - start;
         const int right = qMin<qsizetype>(to - start, line.size());
         if (right > left)
