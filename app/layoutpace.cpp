@@ -64,8 +64,8 @@ bool LayoutPace::step()
     if (!block.isValid())
         return false;
     for (; block.isValid(); block = block.next()) {
-        // Lays the document out up to the end of this block, from where the
-        // layout stood: this block alone, or one that was already laid out.
+        // Lays the document out from where its layout stood to the end of
+        // this block at least, a block or two further at most.
         (void)layout->blockBoundingRect(block);
         if (!isLaidOut(block))
             return false;

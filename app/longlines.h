@@ -41,7 +41,8 @@ public:
     // would part a surrogate pair or a CR LF pair.
     [[nodiscard]] static qsizetype cut(QStringView text, qsizetype at);
     // `text` in parts of about `length` characters (two or more), cut as
-    // `cut` cuts. Cut off its end one after the other, the text lets go of
-    // each part's memory as it goes, so that the parts take hardly more.
+    // `cut` cuts. Given the only copy of the text, it cuts the parts off its
+    // end one after the other and lets go of each one's memory in the text,
+    // so that the parts take hardly more than the text did.
     [[nodiscard]] static QStringList parts(QString text, qsizetype length);
 };
