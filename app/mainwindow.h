@@ -35,6 +35,7 @@ class GPS_Signal;
 class AtTransaction;
 class MWaveView;
 class MapPace;
+class LongTextConversion;
 class ModbusFrameLog;
 class MqttMessageView;
 class nuvelix_spectroscopy;
@@ -672,6 +673,9 @@ private:
     // ---- Converters -----------------------------------------------------
     void Unicode_Init_Start();
     void Crypty_Init_Start();
+    // The conversions of each tab's long-text boxes, made by its set-up.
+    LongTextConversion *unicodeConversion = nullptr;
+    LongTextConversion *base64Conversion = nullptr;
 
 private Q_SLOTS:
     // Unicode escape converter (converters/mainwindow_unicode.cpp).

@@ -4,6 +4,7 @@
 #include "base64text.h"
 #include "descalculator.h"
 #include "longtextbox.h"
+#include "longtextconversion.h"
 #include "prompt.h"
 
 #include <QComboBox>
@@ -57,6 +58,8 @@ void MainWindow::Crypty_Init_Start()
         shown->setReadOnly(true);
     LongTextBox::prepare(ui->base64_source_textBrowser);
     LongTextBox::prepare(ui->base64_to_textBrowser);
+    base64Conversion =
+        new LongTextConversion({ui->base64_encode_pushButton, ui->base64_decode_pushButton}, this);
     connect(ui->base64_encode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_encode);
     connect(ui->base64_decode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_decode);
 }
@@ -94,12 +97,12 @@ void MainWindow::DeslineEdit_KEY_triggered()
 
 void MainWindow::base64_encode()
 {
-    LongTextBox::show(ui->base64_to_textBrowser,
-                      Base64Text::encode(ui->base64_source_textBrowser->toPlainText()));
+    base64Conversion->run(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
+                          &Base64Text::encode);
 }
 
 void MainWindow::base64_decode()
 {
-    LongTextBox::show(ui->base64_to_textBrowser,
-                      Base64Text::decode(ui->base64_source_textBrowser->toPlainText()));
+    base64Conversion->run(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
+                          &Base64Text::decode);
 }

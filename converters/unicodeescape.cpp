@@ -54,9 +54,8 @@ QString UnicodeEscape::encode(const QString &text, bool prefixed)
     return escaped;
 }
 
-QString UnicodeEscape::decode(const QString &escaped, bool prefixed)
+QString UnicodeEscape::decode(QString hex, bool prefixed)
 {
-    QString hex = escaped;
     if (prefixed)
         hex.remove(QLatin1String("\\U")).remove(QLatin1String("\\u"));
     const qsizetype units = hex.size() / groupDigits;

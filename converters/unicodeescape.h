@@ -14,6 +14,7 @@ public:
     // group is read as an integer in base 16 (digits of either case, with
     // blanks around them, a sign or a "0x" allowed: " 041", "+041" and "0x41"
     // are all "A"); one that is no such integer, or a negative one, is the
-    // unit 0.
-    [[nodiscard]] static QString decode(const QString &escaped, bool prefixed);
+    // unit 0. Given the only copy of `hex`, it takes the prefixes out in
+    // place.
+    [[nodiscard]] static QString decode(QString hex, bool prefixed);
 };

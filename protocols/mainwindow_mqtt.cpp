@@ -233,7 +233,7 @@ void MainWindow::Nuvelix_Mqtt_on_pub_clicked()
         statusBar()->showMessage(refusal);
         return;
     }
-    if (mqttClient->publish(topic, ui->mqtt_pub_textEdit->toPlainText().toUtf8()) < 0)
+    if (mqttClient->publish(topic, LongTextBox::text(ui->mqtt_pub_textEdit).toUtf8()) < 0)
         statusBar()->showMessage(tr("MQTT message could not be sent."));
 }
 
