@@ -756,8 +756,9 @@ private:
     QTcpSocket *tcpClientSocket = nullptr;
     QTcpServer *tcpServer = nullptr;
     TcpClientList tcpClients;
-    // Server mode: the client entry shown when the running repeat started;
-    // its ticks go to the clients of that host only.
+    // Server mode: the client entry shown when the running repeat started,
+    // or the first client to join one started with none; its ticks go to the
+    // clients of that host only.
     QString tcpRepeatHost;
     ReceiveView *tcpReceiveView = nullptr;
     ReceiveReport *tcpReceiveReport = nullptr;

@@ -262,6 +262,10 @@ void MainWindow::TCP_updateserver()
         client->setReadBufferSize(socketReadBufferBytes);
         ui->TCP_Client_IP_comboBox->addItem(address);
         tcpClients.append(client, address);
+        // A repeat pressed while no client was listed takes the first one
+        // that joins, the entry now shown, and keeps its host from then on.
+        if (tcpSendTimer->isActive() && tcpRepeatHost.isEmpty())
+            tcpRepeatHost = address;
         connect(client, &QAbstractSocket::disconnected, this, &MainWindow::TCP_updateSendStatus);
         connect(client, &QIODevice::readyRead, this, &MainWindow::TCP_Server_ReadMessage);
         connect(client, &QIODevice::bytesWritten, this, &MainWindow::countTcpWritten);
@@ -346,12 +350,18 @@ TerminalWidgets MainWindow::tcpTerminalWidgets()
 
 // The idle TCP send button reads "send", with a lower-case s. A repeat keeps
 // the client entry shown at the press that starts it: the box's current entry
-// moves to another host when clients leave or come.
+// moves to another host when clients leave or come. Pressed while the server
+// has no client, the repeat waits for the first one (TCP_updateserver), and
+// says so rather than run on to nobody.
 void MainWindow::TCPsendmsgBtn_clicked()
 {
-    if (!tcpSendTimer->isActive())
+    const bool starts = !tcpSendTimer->isActive();
+    if (starts)
         tcpRepeatHost = ui->TCP_Client_IP_comboBox->currentText();
     pressSendButton(tcpTerminalWidgets());
+    if (starts && tcpSendTimer->isActive() && ui->TCP_comboBox->currentText() == serverMode &&
+        tcpRepeatHost.isEmpty())
+        statusBar()->showMessage(tr("Keep Send waits for a client to join"));
 }
 
 // Writes only on an established connection.

@@ -32,6 +32,7 @@ private Q_SLOTS:
     void repeatWritesOncePerTick();
     void repeatStaysWithItsHost_data();
     void repeatStaysWithItsHost();
+    void repeatPressedBeforeAnyClient();
 
 private:
     void setMode(const QString &mode);
@@ -343,6 +344,34 @@ void TestTcpServer::repeatStaysWithItsHost()
     QCOMPARE(buttonText, repeatGoesOn ? QStringLiteral("Pause") : QStringLiteral("send"));
     const QString left = QStringLiteral("client: ::ffff:%1 left").arg(hosts.at(chosen));
     QCOMPARE(leftStatus, repeatGoesOn ? left : left + QStringLiteral(", Keep Send stopped"));
+}
+
+// A repeat pressed while no client is listed says it waits, then takes the
+// host of the first client that joins and keeps it, whatever the box shows
+// later: that client gets every tick from its join on, another host none.
+void TestTcpServer::repeatPressedBeforeAnyClient()
+{
+    startServer();
+    startTcpRepeat(*m_window, 50, QStringLiteral("for-B;"));
+    QCOMPARE(status(*m_window), QStringLiteral("Keep Send waits for a client to join"));
+    QSignalSpy ticks(runningTimer(*m_window, 50), &QTimer::timeout);
+    auto *box = child<QComboBox>(*m_window, "TCP_Client_IP_comboBox");
+    qsizetype ticksAtJoin = -1;
+    const QObject joinWatch;
+    connect(box, &QComboBox::currentTextChanged, &joinWatch, [&] {
+        if (ticksAtJoin < 0)
+            ticksAtJoin = ticks.size();
+    });
+    QTRY_VERIFY(ticks.size() >= 2);
+    QTcpSocket *first = connectClient(QHostAddress::LocalHost);
+    QTcpSocket *other = connectClient(QHostAddress::LocalHost, QHostAddress("127.0.0.2"));
+    box->setCurrentIndex(1);
+    QTRY_VERIFY(ticks.size() >= ticksAtJoin + 3);
+    press(child<QPushButton>(*m_window, "TCPsendmsgBtn"));
+    const QByteArray expected = QByteArray("for-B;").repeated(ticks.size() - ticksAtJoin);
+    QTRY_COMPARE(first->bytesAvailable(), qint64(expected.size()));
+    QCOMPARE(first->readAll(), expected);
+    QCOMPARE(other->bytesAvailable(), qint64(0));
 }
 
 YURB_TEST_MAIN(TestTcpServer)
