@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
+#include "filepieces.h"
 #include "prompt.h"
 #include "receivereport.h"
 #include "receiveview.h"
@@ -17,9 +18,6 @@
 namespace {
 // Lines of Send File leave this far apart.
 constexpr int sendFileLineMs = 5;
-// Send File reads at most this much of a line at a time, so a file without
-// line ends is never held whole.
-constexpr qint64 sendFilePieceBytes = 4096;
 // The terminal hands the port this much at a time, and the next piece only
 // once the port has written the one before: all but this of what the port
 // has not written can be taken back without touching the driver.
@@ -279,11 +277,11 @@ void MainWindow::takeBackRepeat()
 
 // A close takes back everything the port has not written: what the terminal
 // holds, the port's piece (the port drops it unwritten as it closes) and
-// what Send File has not read of its file. A driver that reports its queue
-// (a UART's) has it dropped too, so that the close does not wait for a slow
-// device, and those bytes are no longer counted as sent. A driver that
-// reports none (a pty's) passes on what it took, which is counted. Returns
-// the note of what was not sent.
+// what Send File has not read of its file, as it would have gone (each CR LF
+// as LF). A driver that reports its queue (a UART's) has it dropped too, so
+// that the close does not wait for a slow device, and those bytes are no
+// longer counted as sent. A driver that reports none (a pty's) passes on what
+// it took, which is counted. Returns the note of what was not sent.
 QString MainWindow::takeBackAtClose()
 {
     countSerialWrites();
@@ -294,7 +292,7 @@ QString MainWindow::takeBackAtClose()
         takeFromCounter(ui->sendbyteslcdNumber, m_comWrites.unwrite(dropped));
     }
     if (m_sendFile)
-        unsent += m_sendFile->size() - m_sendFile->pos();
+        unsent += FilePieces::skipRest(*m_sendFile);
     m_comWrites.clear();
     return unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
 }
@@ -402,7 +400,7 @@ void MainWindow::sendNextFileLine()
         statusBar()->showMessage(tr("Success for send the data in the file"));
         return;
     }
-    const QByteArray piece = m_sendFile->readLine(sendFilePieceBytes + 1);
+    const QByteArray piece = FilePieces::next(*m_sendFile);
     if (piece.isEmpty()) {
         const QString reason = m_sendFile->errorString();
         stopSendingFile();

@@ -68,8 +68,9 @@ private Q_SLOTS:
 private:
     void openPort();
     void expectClosed();
-    // A file of `lines` numbered lines of 2000 bytes; its path.
-    QString writeLines(int lines, QByteArray *content);
+    // A file of `lines` numbered lines of 1999 bytes, each followed by the
+    // next of `lineEnds` in turn; its path.
+    QString writeLines(int lines, QByteArray *content, const QByteArrayList &lineEnds = {"\n"});
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     QPlainTextEdit *edit(const char *name) const { return child<QPlainTextEdit>(*m_window, name); }
     QCheckBox *box(const char *name) const { return child<QCheckBox>(*m_window, name); }
@@ -466,10 +467,12 @@ void TestSerialTerminal::sendFileDeliversEveryLine()
     QCOMPARE(m_pty->readFor(100), QByteArray());
 }
 
-QString TestSerialTerminal::writeLines(int lines, QByteArray *content)
+QString TestSerialTerminal::writeLines(int lines, QByteArray *content,
+                                       const QByteArrayList &lineEnds)
 {
     for (int i = 0; i < lines; ++i)
-        *content += QByteArray::number(i).leftJustified(1999, char('a' + i % 26)) + '\n';
+        *content += QByteArray::number(i).leftJustified(1999, char('a' + i % 26)) +
+                    lineEnds.at(i % lineEnds.size());
     const QString path = m_files.filePath(QStringLiteral("lines.txt"));
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(*content) == content->size() ? path
@@ -478,24 +481,35 @@ QString TestSerialTerminal::writeLines(int lines, QByteArray *content)
 
 void TestSerialTerminal::sendFileIntoASlowDevice_data()
 {
-    // How it ends: the device reads again, the port is closed, the user quits.
+    // How it ends: the device reads again, the port is closed, the user
+    // quits; the file's line ends, in turn.
     QTest::addColumn<QString>("end");
-    QTest::newRow("device reads") << "";
-    QTest::newRow("Close") << "close";
-    QTest::newRow("quitting") << "quit";
+    QTest::addColumn<QByteArrayList>("lineEnds");
+    const QByteArrayList lf{"\n"};
+    const QByteArrayList crLf{"\r\n"};
+    QTest::newRow("device reads") << "" << lf;
+    QTest::newRow("Close") << "close" << lf;
+    QTest::newRow("quitting") << "quit" << lf;
+    QTest::newRow("Close, CR LF") << "close" << crLf;
+    QTest::newRow("Close, no line ends") << "close" << QByteArrayList{""};
+    QTest::newRow("Close, mixed line ends") << "close" << QByteArrayList{"\r\n", "\n", "\r\n"};
+    QTest::newRow("quitting, CR LF") << "quit" << crLf;
 }
 
 // A device that takes nothing for a while fills the port's output: Send File
 // waits for it, the port is not taken for lost, and success is told only
 // once every byte is written. A close or quitting meanwhile tells how many
-// bytes were not sent: the device, read to the end, has the file's start
-// and the told bytes are exactly the rest.
+// bytes were not sent: the device, read to the end, has the send's start
+// and the told bytes are exactly the rest. The send is the file with each
+// CR LF as LF.
 void TestSerialTerminal::sendFileIntoASlowDevice()
 {
     QFETCH(QString, end);
+    QFETCH(QByteArrayList, lineEnds);
     QByteArray content;
     PromptRecorder prompts;
-    prompts.fileAnswers = {writeLines(100, &content)};
+    prompts.fileAnswers = {writeLines(100, &content, lineEnds)};
+    content.replace("\r\n", "\n");
     openPort();
     button("sendfileBtn")->click();
     QTest::qWait(500);
