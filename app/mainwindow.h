@@ -194,6 +194,7 @@ private:
     void feedSerialPort();
     void countSerialWrites();
     void takeBackRepeat();
+    void endRefusedSends(const QString &reason);
     [[nodiscard]] QString takeBackAtClose();
     void closeSerialTerminalAtQuit();
     [[nodiscard]] QString askFileToRead();

@@ -241,10 +241,28 @@ void MainWindow::feedSerialPort()
         return;
     const qint64 handed = port->write(piece);
     if (handed < 0) {
-        statusBar()->showMessage(tr("Send failed: %1").arg(port->errorString()));
+        endRefusedSends(port->errorString());
         return;
     }
     m_comWrites.handedOver(handed);
+}
+
+// A write the port refused would wait for ever, and Send File or a repeat
+// behind it: as at a lost port, everything the terminal still has to send
+// (the port was handed none of it) is taken back and told, and both end.
+void MainWindow::endRefusedSends(const QString &reason)
+{
+    qint64 unsent = 0;
+    for (const WriteLedger::Writer writer :
+         {WriteLedger::Writer::Send, WriteLedger::Writer::Repeat, WriteLedger::Writer::File})
+        unsent += m_comWrites.takeBack(writer);
+    if (m_sendFile)
+        unsent += FilePieces::skipRest(*m_sendFile);
+    stopSendingFile();
+    if (comSendTimer->isActive())
+        endRepeat(serialTerminalWidgets());
+    statusBar()->showMessage(
+        withNote(tr("Send failed: %1").arg(reason), tr("%1 bytes were not sent").arg(unsent)));
 }
 
 // The port has written whatever of its pieces its own queue no longer holds:

@@ -18,6 +18,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
+#include <QSerialPort>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -482,7 +483,7 @@ QString TestSerialTerminal::writeLines(int lines, QByteArray *content,
 void TestSerialTerminal::sendFileIntoASlowDevice_data()
 {
     // How it ends: the device reads again, the port is closed, the user
-    // quits; the file's line ends, in turn.
+    // quits, the port refuses the first write; the file's line ends, in turn.
     QTest::addColumn<QString>("end");
     QTest::addColumn<QByteArrayList>("lineEnds");
     const QByteArrayList lf{"\n"};
@@ -494,14 +495,15 @@ void TestSerialTerminal::sendFileIntoASlowDevice_data()
     QTest::newRow("Close, no line ends") << "close" << QByteArrayList{""};
     QTest::newRow("Close, mixed line ends") << "close" << QByteArrayList{"\r\n", "\n", "\r\n"};
     QTest::newRow("quitting, CR LF") << "quit" << crLf;
+    QTest::newRow("refused write, CR LF") << "refused" << crLf;
 }
 
 // A device that takes nothing for a while fills the port's output: Send File
 // waits for it, the port is not taken for lost, and success is told only
 // once every byte is written. A close or quitting meanwhile tells how many
-// bytes were not sent: the device, read to the end, has the send's start
-// and the told bytes are exactly the rest. The send is the file with each
-// CR LF as LF.
+// bytes were not sent, and so does a write the port refuses, which ends the
+// send: the device, read to the end, has the send's start and the told bytes
+// are exactly the rest. The send is the file with each CR LF as LF.
 void TestSerialTerminal::sendFileIntoASlowDevice()
 {
     QFETCH(QString, end);
@@ -511,9 +513,18 @@ void TestSerialTerminal::sendFileIntoASlowDevice()
     prompts.fileAnswers = {writeLines(100, &content, lineEnds)};
     content.replace("\r\n", "\n");
     openPort();
+    const bool refused = end == QLatin1String("refused");
+    if (refused) {
+        // Still open, the port refuses every write, as one open to read only.
+        auto *port = m_window->findChild<QSerialPort *>();
+        port->close();
+        QVERIFY(port->open(QIODevice::ReadOnly));
+        QTest::ignoreMessage(QtWarningMsg, "QIODevice::write (QSerialPort): ReadOnly device");
+    }
     button("sendfileBtn")->click();
     QTest::qWait(500);
-    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+    if (!refused)
+        QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
     if (end.isEmpty()) {
         QCOMPARE(m_pty->read(content.size(), 20000), content);
         QTRY_COMPARE(statusText(*m_window),
@@ -523,13 +534,14 @@ void TestSerialTerminal::sendFileIntoASlowDevice()
     }
     if (end == QLatin1String("quit"))
         m_window->close();
-    else
+    else if (!refused)
         button("opencompushButton")->click();
+    QVERIFY(button("sendfileBtn")->isEnabled() == refused);
     const QString told =
         prompts.messages.isEmpty() ? statusText(*m_window) : prompts.messages.first().text;
     const QRegularExpressionMatch unsent =
-        QRegularExpression(QStringLiteral("^(Serial closed; |Quitting closed the serial port: )"
-                                          "(\\d+) bytes were not sent"))
+        QRegularExpression(QStringLiteral("^(Serial closed; |Quitting closed the serial port: |"
+                                          "Send failed: [^;]*; )(\\d+) bytes were not sent"))
             .match(told);
     QVERIFY2(unsent.hasMatch(), qPrintable(told));
     const QByteArray received = m_pty->readFor(300);
