@@ -348,6 +348,9 @@ void MainWindow::COMHideHex_pushButton_clicked()
 void MainWindow::actionClearBytes_triggered()
 {
     clearCounters(serialTerminalWidgets());
+    // A close that drops the driver's queue then takes off only the sends
+    // counted since.
+    m_comWrites.counterCleared();
 }
 
 void MainWindow::actionCleanData_triggered()

@@ -105,6 +105,12 @@ qint64 WriteLedger::unwrite(qint64 bytes)
     return sends;
 }
 
+void WriteLedger::counterCleared()
+{
+    m_recent.clear();
+    m_recentBytes = 0;
+}
+
 void WriteLedger::noteWritten(bool send, qint64 bytes)
 {
     if (bytes <= 0)

@@ -44,8 +44,12 @@ public:
     // that part still goes, but the write never counts as done.
     qint64 takeBack(Writer writer);
     // The driver dropped the newest `bytes` the port had written: they were
-    // not sent after all. Returns the bytes of sends among them.
+    // not sent after all. Returns the bytes of sends among them that were
+    // written since the terminal's counter was last cleared.
     qint64 unwrite(qint64 bytes);
+    // The terminal's counter was cleared: the sends written so far are no
+    // longer in it, so unwrite() gives none of them back.
+    void counterCleared();
     void clear();
 
     // Bytes queued and not written yet, of one writer or of all.

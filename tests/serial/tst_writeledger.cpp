@@ -16,9 +16,10 @@ private Q_SLOTS:
 void TestWriteLedger::steps_data()
 {
     // Steps, each "queue <writer> <bytes>", "hand <at most>" (the next piece
-    // goes to the port whole), "write <bytes>", "takeback repeat" or
-    // "unwrite <bytes>"; what takeback and unwrite returned, in turn; the
-    // sends' bytes written and the sends done in all; what is left pending.
+    // goes to the port whole), "write <bytes>", "takeback repeat", "clear"
+    // (the terminal's counter) or "unwrite <bytes>"; what takeback and
+    // unwrite returned, in turn; the sends' bytes written and the sends done
+    // in all; what is left pending.
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<QList<qint64>>("returned");
     QTest::addColumn<qint64>("sendBytes");
@@ -50,6 +51,10 @@ void TestWriteLedger::steps_data()
                        "hand 1024",      "hand 1024",      "hand 1024",
                        "write 1500",     "unwrite 900",    "unwrite 100"}
         << QList<qint64>{600, 100} << qint64(700) << 1 << qint64(0);
+    QTest::newRow("the driver drops sends counted before the counter was cleared")
+        << QStringList{"queue send 700", "hand 1024", "write 700", "clear",
+                       "queue send 300", "hand 1024", "write 300", "unwrite 900"}
+        << QList<qint64>{300} << qint64(1000) << 2 << qint64(0);
     QTest::newRow("written beyond what was handed is passed over")
         << QStringList{"write 50", "queue send 10", "write 50", "hand 1024", "write 50"}
         << QList<qint64>{} << qint64(10) << 1 << qint64(0);
@@ -81,6 +86,8 @@ void TestWriteLedger::steps()
             total.sendsDone += written.sendsDone;
         } else if (words[0] == QLatin1String("takeback")) {
             actual.append(ledger.takeBack(writers.value(words[1])));
+        } else if (words[0] == QLatin1String("clear")) {
+            ledger.counterCleared();
         } else {
             actual.append(ledger.unwrite(bytes));
         }
