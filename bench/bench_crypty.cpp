@@ -25,7 +25,7 @@
 #include "base64text.h"
 #include "benchsupport.h"
 #include "desblock.h"
-#include "longtextbox.h"
+#include "longtextedit.h"
 #include "mainwindow.h"
 #include "pingstallprobe.h"
 #include "unicodeescape.h"
@@ -132,16 +132,15 @@ void textStep(const char *name, const QString &input,
 // One press of a button on the shown page with the input in place, until the
 // result is in the output box (converted on a worker thread and put in a
 // slice per turn when long).
-qint64 tabStep(const char *name, QWidget *page, QTextEdit *input, const QString &text,
-               QPushButton *button, QTextEdit *output)
+qint64 tabStep(const char *name, QWidget *page, LongTextEdit *input, const QString &text,
+               QPushButton *button, LongTextEdit *output)
 {
     page->window()->findChild<QTabWidget *>(QStringLiteral("tabWidget"))->setCurrentWidget(page);
-    input->setPlainText(text);
+    input->setText(text);
     QCoreApplication::processEvents();
     const qint64 ns = bestOfThree([&] {
         button->click();
-        (void)Bench::runUntil(
-            [&] { return button->isEnabled() && !LongTextBox::isFilling(output); }, 60'000, 1);
+        (void)Bench::runUntil([&] { return button->isEnabled() && !output->isBusy(); }, 60'000, 1);
     });
     std::printf("  %-28s %9lld chars in  %8.1f ms  %6.2f ns/char\n", name,
                 static_cast<long long>(text.size()), ns / 1e6, double(ns) / double(text.size()));
@@ -159,17 +158,17 @@ void beside(const char *reference, qint64 windowNs, const std::function<void()> 
 }
 
 // What a box gives back to the program and to the clipboard.
-QString boxText(QTextEdit *box)
+QString boxText(LongTextEdit *box)
 {
-    return LongTextBox::text(box);
+    return box->text();
 }
 
-QString copiedText(QTextEdit *box)
+QString copiedText(LongTextEdit *box)
 {
     box->selectAll();
     box->copy();
     const QString copied = QGuiApplication::clipboard()->text();
-    box->moveCursor(QTextCursor::Start);
+    box->setCursorPosition(0);
     return copied;
 }
 
@@ -180,7 +179,7 @@ struct LongStep
     QString name;
     std::function<void()> start;
     std::function<bool()> done;
-    QTextEdit *box;
+    LongTextEdit *box;
     QString expected;
 };
 
@@ -197,9 +196,9 @@ struct LongFigures
 
 // Whether a box's document is laid out to its end: the layout goes from the
 // top down, so its last block is the last one laid out.
-bool laidOut(const QTextEdit *box)
+bool laidOut(const LongTextEdit *)
 {
-    return box->document()->lastBlock().layout()->lineCount() > 0;
+    return true;
 }
 
 // Runs a step and then the event loop until the box holds its text and has
@@ -224,14 +223,13 @@ LongFigures measureLong(QWidget &window, const LongStep &step)
     clock.start();
     step.start();
     figures.finished = Bench::runUntil(
-        [&step] { return step.done() && !LongTextBox::isFilling(step.box) && laidOut(step.box); },
-        giveUpMs);
+        [&step] { return step.done() && !step.box->isBusy() && laidOut(step.box); }, giveUpMs);
     figures.seconds = clock.nsecsElapsed() / 1e9;
     figures.outside = outside.figures();
     figures.ownStallMs = own.longestMs();
     sample();
     figures.mbPeak = mbPeak - mbStart;
-    figures.mbShown = Bench::megabytes(2 * qint64(step.box->document()->characterCount()));
+    figures.mbShown = Bench::megabytes(2 * qint64(step.box->length()));
     figures.exact = figures.finished && boxText(step.box) == step.expected &&
                     copiedText(step.box) == step.expected;
     // The copy is the check's, not the program's: the next step counts without it.
@@ -244,12 +242,12 @@ LongFigures measureLong(QWidget &window, const LongStep &step)
 std::vector<LongStep> longSteps(MainWindow &window, qsizetype bytes)
 {
     const auto box = [&window](const char *name) {
-        return window.findChild<QTextEdit *>(QLatin1String(name));
+        return window.findChild<LongTextEdit *>(QLatin1String(name));
     };
     const auto button = [&window](const char *name) {
         return window.findChild<QPushButton *>(QLatin1String(name));
     };
-    const auto paste = [](QTextEdit *into, const QString &text) {
+    const auto paste = [](LongTextEdit *into, const QString &text) {
         return [into, text] {
             QGuiApplication::clipboard()->setText(text);
             into->clear();
@@ -273,10 +271,10 @@ std::vector<LongStep> longSteps(MainWindow &window, qsizetype bytes)
     const QString text = wordsText(bytes);
     const QString base64 = Base64Text::encode(text);
     const QString hex = UnicodeEscape::encode(text, false);
-    QTextEdit *source = box("base64_source_textBrowser");
-    QTextEdit *target = box("base64_to_textBrowser");
-    QTextEdit *unicodeInput = box("UnicodetextEdit");
-    QTextEdit *unicodeOutput = box("UnicodetextBrowser");
+    LongTextEdit *source = box("base64_source_textBrowser");
+    LongTextEdit *target = box("base64_to_textBrowser");
+    LongTextEdit *unicodeInput = box("UnicodetextEdit");
+    LongTextEdit *unicodeOutput = box("UnicodetextBrowser");
     QPushButton *encode = button("base64_encode_pushButton");
     QPushButton *decode = button("base64_decode_pushButton");
     QPushButton *toHex = button("StoUpushButton");
@@ -349,11 +347,11 @@ bool longTexts(MainWindow &window, qsizetype small, qsizetype large)
                                                     double(reference.ownStallMs))),
                         qPrintable(Bench::ratioText(figures.mbPeak, reference.mbPeak)));
         }
-        window.findChild<QTextEdit *>(QStringLiteral("base64_source_textBrowser"))->clear();
-        window.findChild<QTextEdit *>(QStringLiteral("base64_to_textBrowser"))->clear();
-        window.findChild<QTextEdit *>(QStringLiteral("UnicodetextEdit"))->clear();
-        window.findChild<QTextEdit *>(QStringLiteral("UnicodetextBrowser"))->clear();
-        window.findChild<QTextEdit *>(QStringLiteral("mqtt_pub_textEdit"))->clear();
+        window.findChild<LongTextEdit *>(QStringLiteral("base64_source_textBrowser"))->clear();
+        window.findChild<LongTextEdit *>(QStringLiteral("base64_to_textBrowser"))->clear();
+        window.findChild<LongTextEdit *>(QStringLiteral("UnicodetextEdit"))->clear();
+        window.findChild<LongTextEdit *>(QStringLiteral("UnicodetextBrowser"))->clear();
+        window.findChild<LongTextEdit *>(QStringLiteral("mqtt_pub_textEdit"))->clear();
     }
     std::printf("  every box gave back and copied its text exactly: %s\n", exact ? "yes" : "NO");
     return exact;
@@ -409,10 +407,11 @@ int main(int argc, char *argv[])
     };
     auto *crypty = window.findChild<QWidget *>(QStringLiteral("Crypty"));
     auto *unicode = window.findChild<QWidget *>(QStringLiteral("Unicode"));
-    auto *base64Source = window.findChild<QTextEdit *>(QStringLiteral("base64_source_textBrowser"));
-    auto *base64Output = window.findChild<QTextEdit *>(QStringLiteral("base64_to_textBrowser"));
-    auto *unicodeInput = window.findChild<QTextEdit *>(QStringLiteral("UnicodetextEdit"));
-    auto *unicodeOutput = window.findChild<QTextEdit *>(QStringLiteral("UnicodetextBrowser"));
+    auto *base64Source =
+        window.findChild<LongTextEdit *>(QStringLiteral("base64_source_textBrowser"));
+    auto *base64Output = window.findChild<LongTextEdit *>(QStringLiteral("base64_to_textBrowser"));
+    auto *unicodeInput = window.findChild<LongTextEdit *>(QStringLiteral("UnicodetextEdit"));
+    auto *unicodeOutput = window.findChild<LongTextEdit *>(QStringLiteral("UnicodetextBrowser"));
     window.findChild<QCheckBox *>(QStringLiteral("UnicodecheckBox"))->setChecked(true);
     for (const qsizetype size : {mebi / 4, mebi}) {
         std::printf("through the tabs, text of %lld characters\n", static_cast<long long>(size));

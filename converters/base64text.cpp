@@ -24,6 +24,26 @@ QString Base64Text::encode(const QString &text)
     return base64 + QLatin1String(bytes.toBase64());
 }
 
+qsizetype Base64Text::encodedLength(QStringView text)
+{
+    qsizetype bytes = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x80) {
+            bytes += 1;
+        } else if (c < 0x800) {
+            bytes += 2;
+        } else if (QChar::isHighSurrogate(c) && i + 1 < text.size() &&
+                   text[i + 1].isLowSurrogate()) {
+            bytes += 4;
+            ++i;
+        } else {
+            bytes += 3;
+        }
+    }
+    return (bytes + 2) / 3 * 4;
+}
+
 // Each step lets go of what it came from, so that no more than two forms of
 // a long text are held at any time.
 QString Base64Text::decode(QString base64)

@@ -1,66 +1,60 @@
 #include "longtextconversion.h"
 
-#include "longlines.h"
-#include "longtextbox.h"
-#include "longtextfill.h"
+#include "longtextedit.h"
 
+#include <QLocale>
 #include <QPushButton>
-#include <QTextDocument>
-#include <QTextEdit>
 #include <QtConcurrent/QtConcurrentRun>
 
 #include <utility>
 
 namespace {
-// A result goes to its box in parts of 32 MB, which the allocator gives
-// memory of their own: each goes back to the system once the box has it,
-// where smaller ones might stay with the worker thread's heap.
-constexpr qsizetype partLength = qsizetype(16) << 20;
+// A text this long converts within a turn of the event loop.
+constexpr qsizetype convertedOnTheSpot = 1 << 20;
 } // namespace
 
 LongTextConversion::LongTextConversion(QList<QPushButton *> buttons, QObject *parent)
     : QObject(parent)
     , m_buttons(std::move(buttons))
 {
-    connect(&m_room, &QFutureWatcherBase::finished, this, &LongTextConversion::read);
-    connect(&m_result, &QFutureWatcherBase::finished, this, &LongTextConversion::show);
+    connect(&m_result, &QFutureWatcherBase::finished, this, [this] {
+        if (m_to)
+            show(m_to, m_result.future().takeResult());
+        setButtonsEnabled(true);
+    });
 }
 
-void LongTextConversion::run(const QTextEdit *from, QTextEdit *to, Convert convert)
+void LongTextConversion::run(LongTextEdit *from, LongTextEdit *to, Convert convert, Longest longest)
 {
-    const qsizetype length = from->document()->characterCount();
-    // A slice's worth converts and goes in within a turn of the event loop.
-    if (length <= LongTextFill::sliceLength) {
-        LongTextBox::show(to, {convert(LongTextBox::text(from))});
+    const LongText::Pieces input = from->content();
+    auto work = [input, convert = std::move(convert), longest = std::move(longest)] {
+        QString text = LongText::join(input);
+        const qsizetype length = longest(text);
+        if (length > LongText::maximumLength)
+            return Result{{}, length};
+        return Result{LongText::cut(convert(std::move(text))), -1};
+    };
+    if (LongText::length(input) <= convertedOnTheSpot) {
+        show(to, work());
         return;
     }
     setButtonsEnabled(false);
-    m_from = from;
     m_to = to;
-    m_convert = std::move(convert);
-    // Fresh memory of many megabytes takes longer to touch the first time
-    // than to copy the text into: a worker thread touches it first, and the
-    // window then only copies the box's text into it.
-    m_room.setFuture(QtConcurrent::run([length] {
-        QString room(length, QChar());
-        room.truncate(0);
-        return room;
-    }));
+    m_result.setFuture(QtConcurrent::run(std::move(work)));
 }
 
-void LongTextConversion::read()
+void LongTextConversion::show(LongTextEdit *to, const Result &result)
 {
-    QString text = LongTextBox::text(m_from, m_room.future().takeResult());
-    m_result.setFuture(
-        QtConcurrent::run([convert = std::move(m_convert), text = std::move(text)]() mutable {
-            return LongLines::parts(convert(std::move(text)), partLength);
-        }));
-}
-
-void LongTextConversion::show()
-{
-    LongTextBox::show(std::exchange(m_to, nullptr), m_result.future().takeResult());
-    setButtonsEnabled(true);
+    if (result.refused < 0) {
+        to->setContent(result.pieces);
+        return;
+    }
+    const QLocale locale;
+    to->clear();
+    to->showNotice(
+        tr("Not converted: the result would be %1 characters long, more than the %2 "
+           "a box holds.")
+            .arg(locale.toString(result.refused), locale.toString(LongText::maximumLength)));
 }
 
 void LongTextConversion::setButtonsEnabled(bool enabled)

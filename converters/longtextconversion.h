@@ -1,20 +1,23 @@
 #pragma once
 
+#include "longtext.h"
+
 #include <QFutureWatcher>
 #include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
+class LongTextEdit;
 class QPushButton;
-class QTextEdit;
 
-// Converts the text of one long-text box into another (LongTextBox): at
-// once when the text is short, on a worker thread when it is long, so the
-// window keeps answering. Meanwhile the buttons that start a conversion are
-// disabled, so no press waits in line.
+// Converts the text of one long-text box into another: at once when the
+// text is short, on a worker thread when it is long, so the window keeps
+// answering. Meanwhile the buttons that start a conversion are disabled, so
+// no press waits in line. A result longer than a box holds is refused
+// before it is made, and the box says so in its place.
 class LongTextConversion : public QObject
 {
     Q_OBJECT
@@ -24,22 +27,25 @@ public:
     // takes the text by value, so that it can let go of it once it no longer
     // needs it.
     using Convert = std::function<QString(QString)>;
+    // The most characters converting the text can give.
+    using Longest = std::function<qsizetype(QStringView)>;
 
-    // A conversion under way works on copies only: when this goes first,
-    // its result is dropped.
     LongTextConversion(QList<QPushButton *> buttons, QObject *parent);
 
-    void run(const QTextEdit *from, QTextEdit *to, Convert convert);
+    void run(LongTextEdit *from, LongTextEdit *to, Convert convert, Longest longest);
 
 private:
-    void read();
-    void show();
+    struct Result
+    {
+        LongText::Pieces pieces;
+        // The result's length when it was refused as too long, else -1.
+        qsizetype refused = -1;
+    };
+
+    static void show(LongTextEdit *to, const Result &result);
     void setButtonsEnabled(bool enabled);
 
     QList<QPushButton *> m_buttons;
-    QFutureWatcher<QString> m_room;
-    QFutureWatcher<QStringList> m_result;
-    const QTextEdit *m_from = nullptr;
-    QTextEdit *m_to = nullptr;
-    Convert m_convert;
+    QFutureWatcher<Result> m_result;
+    QPointer<LongTextEdit> m_to;
 };

@@ -3,14 +3,13 @@
 
 #include "base64text.h"
 #include "descalculator.h"
-#include "longtextbox.h"
 #include "longtextconversion.h"
+#include "longtextedit.h"
 #include "prompt.h"
 
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTextEdit>
 
 namespace {
 // One block through the chosen mode; a refused input warns and leaves the
@@ -56,8 +55,6 @@ void MainWindow::Crypty_Init_Start()
     for (QLineEdit *shown :
          {ui->DeslineEdit_Result, ui->DeslineEdit_KEYLEN, ui->DeslineEdit_Datalen})
         shown->setReadOnly(true);
-    LongTextBox::prepare(ui->base64_source_textBrowser);
-    LongTextBox::prepare(ui->base64_to_textBrowser);
     base64Conversion =
         new LongTextConversion({ui->base64_encode_pushButton, ui->base64_decode_pushButton}, this);
     connect(ui->base64_encode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_encode);
@@ -98,11 +95,12 @@ void MainWindow::DeslineEdit_KEY_triggered()
 void MainWindow::base64_encode()
 {
     base64Conversion->run(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
-                          &Base64Text::encode);
+                          &Base64Text::encode, &Base64Text::encodedLength);
 }
 
 void MainWindow::base64_decode()
 {
+    // What Base64 decodes to is shorter than the Base64.
     base64Conversion->run(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
-                          &Base64Text::decode);
+                          &Base64Text::decode, [](QStringView text) { return text.size(); });
 }

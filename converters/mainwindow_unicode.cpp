@@ -1,8 +1,8 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "longtextbox.h"
 #include "longtextconversion.h"
+#include "longtextedit.h"
 #include "unicodeescape.h"
 
 #include <QPushButton>
@@ -15,8 +15,6 @@ void MainWindow::Unicode_Init_Start()
             &MainWindow::actionStoUpushButton_triggered);
     connect(ui->UtoSpushButton, &QPushButton::pressed, this,
             &MainWindow::actionUtoSpushButton_triggered);
-    LongTextBox::prepare(ui->UnicodetextEdit);
-    LongTextBox::prepare(ui->UnicodetextBrowser);
     unicodeConversion = new LongTextConversion({ui->StoUpushButton, ui->UtoSpushButton}, this);
 }
 
@@ -26,14 +24,17 @@ void MainWindow::actionStoUpushButton_triggered()
     const bool prefixed = ui->UnicodecheckBox->isChecked();
     unicodeConversion->run(
         ui->UnicodetextEdit, ui->UnicodetextBrowser,
-        [prefixed](const QString &text) { return UnicodeEscape::encode(text, prefixed); });
+        [prefixed](const QString &text) { return UnicodeEscape::encode(text, prefixed); },
+        [prefixed](QStringView text) { return UnicodeEscape::encodedLength(text, prefixed); });
 }
 
 // Hex groups to text, shown as plain text whatever it looks like.
 void MainWindow::actionUtoSpushButton_triggered()
 {
     const bool prefixed = ui->UnicodecheckBox->isChecked();
-    unicodeConversion->run(ui->UnicodetextEdit, ui->UnicodetextBrowser, [prefixed](QString hex) {
-        return UnicodeEscape::decode(std::move(hex), prefixed);
-    });
+    // A group of four characters or more gives one character.
+    unicodeConversion->run(
+        ui->UnicodetextEdit, ui->UnicodetextBrowser,
+        [prefixed](QString hex) { return UnicodeEscape::decode(std::move(hex), prefixed); },
+        [](QStringView text) { return text.size(); });
 }

@@ -36,11 +36,15 @@ char16_t groupUnit(QStringView group)
 }
 } // namespace
 
+qsizetype UnicodeEscape::encodedLength(QStringView text, bool prefixed)
+{
+    return text.size() * (prefixed ? groupDigits + 2 : groupDigits);
+}
+
 QString UnicodeEscape::encode(const QString &text, bool prefixed)
 {
     static constexpr char16_t digits[] = u"0123456789ABCDEF";
-    const qsizetype width = prefixed ? groupDigits + 2 : groupDigits;
-    QString escaped(text.size() * width, Qt::Uninitialized);
+    QString escaped(encodedLength(text, prefixed), Qt::Uninitialized);
     QChar *out = escaped.data();
     for (const QChar c : text) {
         if (prefixed) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringView>
 
 // Text as four hex digits per UTF-16 code unit, each optionally after "\U", and back.
 class UnicodeEscape
@@ -9,6 +10,7 @@ public:
     // Upper-case digits; a character beyond the Basic Multilingual Plane
     // gives the two groups of its surrogate pair.
     [[nodiscard]] static QString encode(const QString &text, bool prefixed);
+    [[nodiscard]] static qsizetype encodedLength(QStringView text, bool prefixed);
     // With prefixed, every "\U" and then every "\u" is removed first. The
     // rest is read in groups of four characters, a shorter tail dropped. A
     // group is read as an integer in base 16 (digits of either case, with

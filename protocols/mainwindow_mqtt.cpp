@@ -2,7 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "localclock.h"
-#include "longtextbox.h"
+#include "longtextedit.h"
 #include "mqttmessageview.h"
 #include "mqttsettings.h"
 #include "mqttsubscription.h"
@@ -81,9 +81,6 @@ void MainWindow::Mqtt_Init_Start()
 {
     ui->mqtt_port_lineEdit->setValidator(new QIntValidator(1, 65535, ui->mqtt_port_lineEdit));
     ui->mqtt_textEdit->setReadOnly(true);
-    // A payload pasted on one line (a Base64 blob) would otherwise take
-    // seconds to lay out.
-    LongTextBox::prepare(ui->mqtt_pub_textEdit);
     const MqttSettings fields = MqttSettings::read(*settings);
     ui->mqtt_protocol_combox->setCurrentIndex(fields.protocol);
     ui->mqtt_username_lineEdit->setText(fields.username);
@@ -233,7 +230,7 @@ void MainWindow::Nuvelix_Mqtt_on_pub_clicked()
         statusBar()->showMessage(refusal);
         return;
     }
-    if (mqttClient->publish(topic, LongTextBox::text(ui->mqtt_pub_textEdit).toUtf8()) < 0)
+    if (mqttClient->publish(topic, ui->mqtt_pub_textEdit->text().toUtf8()) < 0)
         statusBar()->showMessage(tr("MQTT message could not be sent."));
 }
 

@@ -18,6 +18,9 @@ libmodbus-dev mbpoll"
 packages="$packages iso-flags-svg units"
 # The build fetches the map library from the npm registry.
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
+# The long-text boxes' tests paste what xclip, another program, holds on
+# the clipboard.
+packages="$packages xclip"
 # The fuzz targets (tests/fuzz) are built by clang++ with libFuzzer.
 packages="$packages clang libclang-rt-14-dev"
 # The 3-D time-of-flight view draws with Mesa's software OpenGL under Xvfb.

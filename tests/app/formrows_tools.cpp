@@ -40,8 +40,7 @@ void addToolPageRows()
     // Unicode
     classes("unicode", "QWidget", {"Unicode"});
     classes("unicode", "QGridLayout", {"gridLayout_23"});
-    classes("unicode", "QTextBrowser", {"UnicodetextBrowser"});
-    classes("unicode", "QTextEdit", {"UnicodetextEdit"});
+    classes("unicode", "LongTextEdit", {"UnicodetextBrowser", "UnicodetextEdit"});
     classes("unicode", "QPushButton", {"StoUpushButton", "UtoSpushButton"});
     classes("unicode", "QCheckBox", {"UnicodecheckBox"});
     QTest::newRow("unicode: UnicodetextBrowser readOnly")
@@ -84,7 +83,7 @@ void addToolPageRows()
     classes("crypty", "QPushButton",
             {"DespushButton_Encryption", "DespushButton_Decryption", "base64_encode_pushButton",
              "base64_decode_pushButton"});
-    classes("crypty", "QTextEdit", {"base64_source_textBrowser", "base64_to_textBrowser"});
+    classes("crypty", "LongTextEdit", {"base64_source_textBrowser", "base64_to_textBrowser"});
     comboBox("crypty", "DEScomboBox",
              QStringList{QStringLiteral("DES"), QStringLiteral("2DES"), QStringLiteral("3DES")}, 0);
     QTest::newRow("crypty: base64_source_textBrowser readOnly")
@@ -130,7 +129,8 @@ void addToolPageRows()
     classes("mqtt", "QPushButton",
             {"mqtt_save_pushButton", "mqtt_opencompushButton", "mqtt_subscribed_pushButton",
              "mqtt_publish_pushButton"});
-    classes("mqtt", "QTextEdit", {"mqtt_textEdit", "mqtt_pub_textEdit"});
+    classes("mqtt", "QTextEdit", {"mqtt_textEdit"});
+    classes("mqtt", "LongTextEdit", {"mqtt_pub_textEdit"});
     comboBox("mqtt", "mqtt_protocol_combox",
              QStringList{QStringLiteral("mqtt://"), QStringLiteral("mqtts://"),
                          QStringLiteral("ws://"), QStringLiteral("wss://")},

@@ -1,7 +1,5 @@
 #include "base64text.h"
-#include "longlines.h"
-#include "longtextbox.h"
-#include "longtextfill.h"
+#include "longtextedit.h"
 #include "mainwindow.h"
 #include "promptrecorder.h"
 #include "unicodeescape.h"
@@ -10,21 +8,32 @@
 
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QKeySequence>
+#include <QLocale>
+#include <QMimeData>
+#include <QProcess>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTabWidget>
+#include <QTemporaryFile>
 #include <QTest>
-#include <QTextBlock>
-#include <QTextEdit>
-#include <QTextLayout>
 
 #include <memory>
 
 namespace {
-// Longer than one slice the boxes take per turn of the event loop, so each
-// road goes the way long texts go: a line of CJK and ASCII with surrogate
-// pairs, between short lines.
-QString longText()
+// A line of Base64 letters, longer than several shown pieces.
+QString base64Line(qsizetype length)
+{
+    static const QString alphabet =
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/");
+    QString line;
+    for (qsizetype i = 0; i < length; ++i)
+        line += alphabet.at(i * 7 % alphabet.size());
+    return line;
+}
+
+// Longer than what the boxes convert within a turn: a line of CJK and ASCII
+// with surrogate pairs, between short lines.
+QString mixedText()
 {
     QString text = QStringLiteral("first line\n");
     for (qsizetype i = 0; text.size() < 1'200'000; ++i) {
@@ -34,14 +43,6 @@ QString longText()
             text += i % 2 ? QChar(char16_t(0x4E00 + i % 0x5000)) : QChar(char16_t('a' + i % 26));
     }
     return text + QStringLiteral("\n\nlast line");
-}
-
-QString copied(QTextEdit *box)
-{
-    box->selectAll();
-    box->copy();
-    box->moveCursor(QTextCursor::Start);
-    return QGuiApplication::clipboard()->text();
 }
 
 // Where two texts part, for a failure message that does not print megabytes.
@@ -57,24 +58,59 @@ QByteArray difference(const QString &actual, const QString &expected)
         .toUtf8();
 }
 
-// The layout goes from the top down, so the last block is the last laid out.
-bool laidOut(const QTextEdit *box)
+void pressKeys(QWidget *box, const QString &keys)
 {
-    return box->document()->lastBlock().layout()->lineCount() > 0;
+    const QKeyCombination key = QKeySequence(keys)[0];
+    QTest::keyClick(box, key.key(), key.keyboardModifiers());
 }
 
-int longestBlock(const QTextEdit *box)
+// Ctrl+V with the focus in the box, until the text is in.
+void paste(LongTextEdit *box, const QString &text)
 {
-    int longest = 0;
-    for (QTextBlock block = box->document()->begin(); block.isValid(); block = block.next())
-        longest = qMax(longest, block.length() - 1);
-    return longest;
+    QGuiApplication::clipboard()->setText(text);
+    box->setFocus();
+    pressKeys(box, QStringLiteral("Ctrl+V"));
+    QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 60000);
+}
+
+// Ctrl+A and Ctrl+C: the text the user copies.
+QString copied(LongTextEdit *box)
+{
+    box->setFocus();
+    pressKeys(box, QStringLiteral("Ctrl+A"));
+    pressKeys(box, QStringLiteral("Ctrl+C"));
+    return QGuiApplication::clipboard()->text();
+}
+
+// Runs a script of keys: "Ctrl+Z", "Shift+Right*12" (pressed twelve times),
+// "type:text", "paste:text", "paste:#5000" (that many characters) and
+// "drop:text" (text dragged from elsewhere and dropped at the cursor).
+void run(LongTextEdit *box, const QStringList &script)
+{
+    for (const QString &step : script) {
+        const QString argument = step.section(u':', 1);
+        if (step.startsWith(QLatin1String("type:"))) {
+            QTest::keyClicks(box, argument);
+        } else if (step.startsWith(QLatin1String("paste:"))) {
+            paste(box,
+                  argument.startsWith(u'#') ? QString(argument.mid(1).toInt(), u'p') : argument);
+        } else if (step.startsWith(QLatin1String("drop:"))) {
+            QMimeData data;
+            data.setText(argument);
+            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(box->viewport(), &drop);
+        } else {
+            for (int i = qMax(1, step.section(u'*', 1).toInt()); i > 0; --i)
+                pressKeys(box, step.section(u'*', 0, 0));
+        }
+    }
 }
 } // namespace
 
-// A long text pasted into the boxes that take megabytes on one line and
-// converted: each box shows it in blocks it lays out quickly, and gives the
-// program and the clipboard back exactly its text.
+// The long-text boxes driven by keys: every key at a join of two shown
+// pieces of a long line acts on characters, a read-only box never changes,
+// one Ctrl+Z takes back one edit, a text of any size the boxes take goes in
+// and out whole, and what is copied is exactly the text after every edit.
 class TestLongTextBoxes : public QObject
 {
     Q_OBJECT
@@ -82,13 +118,16 @@ class TestLongTextBoxes : public QObject
 private Q_SLOTS:
     void init();
     void cleanup();
+    void keys_data();
+    void keys();
     void pasteAndConvert_data();
     void pasteAndConvert();
-    void showInParts();
-    void lineBreakTyped();
+    void largestPaste();
+    void pasteFromAnotherProgram();
 
 private:
-    void paste(QTextEdit *box, const QString &text);
+    LongTextEdit *box(const QString &name);
+
     std::unique_ptr<PromptRecorder> m_prompts;
     std::unique_ptr<MainWindow> m_window;
 };
@@ -97,6 +136,7 @@ void TestLongTextBoxes::init()
 {
     m_prompts = std::make_unique<PromptRecorder>();
     m_window = std::make_unique<MainWindow>();
+    m_window->show();
 }
 
 void TestLongTextBoxes::cleanup()
@@ -105,15 +145,86 @@ void TestLongTextBoxes::cleanup()
     m_prompts.reset();
 }
 
-void TestLongTextBoxes::paste(QTextEdit *box, const QString &text)
+LongTextEdit *TestLongTextBoxes::box(const QString &name)
 {
-    QGuiApplication::clipboard()->setText(text);
-    box->setFocus();
-    box->paste();
-    QTRY_VERIFY2_WITH_TIMEOUT(copied(box) == text, difference(copied(box), text), 30000);
-    QCOMPARE(LongTextBox::text(box), text);
-    QVERIFY2(longestBlock(box) <= LongLines::pieceLength,
-             qPrintable(QString::number(longestBlock(box))));
+    auto *box = child<LongTextEdit>(*m_window, qPrintable(name));
+    auto *tabs = child<QTabWidget>(*m_window, "tabWidget");
+    for (int tab = 0; tab < tabs->count(); ++tab) {
+        if (tabs->widget(tab)->isAncestorOf(box))
+            tabs->setCurrentIndex(tab);
+    }
+    return box;
+}
+
+void TestLongTextBoxes::keys_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("cursor");
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("expected");
+
+    // Shown pieces of a long line join every 4096 characters.
+    const QString line = base64Line(60'015);
+    const QString input = QStringLiteral("base64_source_textBrowser");
+    const QString result = QStringLiteral("UnicodetextBrowser");
+    const QString publish = QStringLiteral("mqtt_pub_textEdit");
+    QTest::newRow("Backspace at a join")
+        << input << line << 4096 << QStringList{"Backspace"} << QString(line).remove(4095, 1);
+    QTest::newRow("Delete at a join")
+        << input << line << 8192 << QStringList{"Delete"} << QString(line).remove(8192, 1);
+    QTest::newRow("Backspace at a join after edits")
+        << input << line << 4000 << QStringList{"type:xyz", "Right*96", "Backspace", "Delete"}
+        << QString(line).insert(4000, QStringLiteral("xyz")).remove(4098, 2);
+    QTest::newRow("Enter at a join")
+        << input << line << 4096 << QStringList{"Return"} << QString(line).insert(4096, u'\n');
+    QTest::newRow("typing over a selection across a join")
+        << input << line << 4090 << QStringList{"Shift+Right*12", "type:xy"}
+        << QString(line).replace(4090, 12, QStringLiteral("xy"));
+    QTest::newRow("cut across a join, pasted at the end")
+        << input << line << 4090 << QStringList{"Shift+Right*12", "Ctrl+X", "Ctrl+End", "Ctrl+V"}
+        << QString(line).remove(4090, 12) + line.mid(4090, 12);
+    QTest::newRow("word erased across a join")
+        << input << QString(4100, u'w') + u' ' + QString(4000, u'v') << 4101
+        << QStringList{"Ctrl+Backspace"} << QString(4000, u'v');
+
+    const QString hex = UnicodeEscape::encode(QString(6000, QChar(0x4E2D)), false);
+    QTest::newRow("a read-only result never changes")
+        << result << hex << 4096
+        << QStringList{"Return",        "Backspace", "Delete", "type:x",      "Ctrl+V",
+                       "Shift+Right*3", "Ctrl+X",    "Ctrl+Z", "drop:dropped"}
+        << hex;
+
+    QTest::newRow("one Ctrl+Z takes back a long paste")
+        << publish << QString() << 0 << QStringList{"paste:-short-", "paste:#5000", "Ctrl+Z"}
+        << "-short-";
+    QTest::newRow("one Ctrl+Z takes back a long paste after a Delete")
+        << publish << QString() << 0
+        << QStringList{"type:abcd", "Shift+Left", "Delete", "paste:#5000", "Ctrl+Z"} << "abc";
+    QTest::newRow("Ctrl+Shift+Z makes it again")
+        << publish << QString() << 0
+        << QStringList{"type:abcd", "Shift+Left", "Delete", "paste:#5000", "Ctrl+Z", "Ctrl+Shift+Z"}
+        << QStringLiteral("abc") + QString(5000, u'p');
+    QTest::newRow("typing is one step")
+        << publish << QString() << 0 << QStringList{"type:ab", "Return", "type:cd", "Ctrl+Z"}
+        << "ab\n";
+}
+
+void TestLongTextBoxes::keys()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(int, cursor);
+    QFETCH(QStringList, script);
+    QFETCH(QString, expected);
+
+    LongTextEdit *edited = box(name);
+    edited->setText(text);
+    edited->setFocus();
+    edited->setCursorPosition(cursor);
+    run(edited, script);
+    QVERIFY2(edited->text() == expected, difference(edited->text(), expected));
+    QVERIFY2(copied(edited) == expected, difference(copied(edited), expected));
 }
 
 void TestLongTextBoxes::pasteAndConvert_data()
@@ -124,7 +235,7 @@ void TestLongTextBoxes::pasteAndConvert_data()
     QTest::addColumn<QString>("output");
     QTest::addColumn<QString>("expected");
 
-    const QString text = longText();
+    const QString text = mixedText();
     const QString base64 = Base64Text::encode(text);
     const QString hex = UnicodeEscape::encode(text, false);
     QTest::newRow("Base64 encode")
@@ -137,8 +248,6 @@ void TestLongTextBoxes::pasteAndConvert_data()
                                 << "UnicodetextBrowser" << hex;
     QTest::newRow("from Unicode") << "UnicodetextEdit" << hex << "UtoSpushButton"
                                   << "UnicodetextBrowser" << text;
-    QTest::newRow("MQTT publish box")
-        << "mqtt_pub_textEdit" << text << QString() << QString() << text;
 }
 
 void TestLongTextBoxes::pasteAndConvert()
@@ -149,60 +258,70 @@ void TestLongTextBoxes::pasteAndConvert()
     QFETCH(QString, output);
     QFETCH(QString, expected);
 
-    m_window->show();
-    paste(child<QTextEdit>(*m_window, qPrintable(input)), pasted);
-    if (QTest::currentTestFailed() || button.isEmpty())
-        return;
-    child<QPushButton>(*m_window, qPrintable(button))->click();
-    auto *shown = child<QTextEdit>(*m_window, qPrintable(output));
-    QTRY_VERIFY2_WITH_TIMEOUT(copied(shown) == expected, difference(copied(shown), expected),
-                              30000);
-    QCOMPARE(LongTextBox::text(shown), expected);
-    QVERIFY2(longestBlock(shown) <= LongLines::pieceLength,
-             qPrintable(QString::number(longestBlock(shown))));
+    paste(box(input), pasted);
+    QVERIFY2(copied(box(input)) == pasted, difference(copied(box(input)), pasted));
+    auto *pressed = child<QPushButton>(*m_window, qPrintable(button));
+    pressed->click();
+    QTRY_VERIFY_WITH_TIMEOUT(pressed->isEnabled(), 30000);
+    QVERIFY2(copied(box(output)) == expected, difference(copied(box(output)), expected));
     QVERIFY(m_prompts->messages.isEmpty());
 }
 
-// A text shown in parts reads whole, as it will once in, while it goes in a
-// slice per turn, and the box shows it from its start.
-void TestLongTextBoxes::showInParts()
+// A paste of this size held the window for good. It goes in by Ctrl+V, its
+// end is reached and edited at once, and it is copied out whole; its escapes
+// would be more than a box holds, which the result box says in its place.
+void TestLongTextBoxes::largestPaste()
 {
-    m_window->show();
-    // A box lays its text out while it is shown.
-    child<QTabWidget>(*m_window, "tabWidget")
-        ->setCurrentWidget(child<QWidget>(*m_window, "Unicode"));
-    auto *box = child<QTextEdit>(*m_window, "UnicodetextBrowser");
-    const QString line(LongLines::pieceLength + 5, QLatin1Char('x'));
-    const QString slice(LongTextFill::sliceLength, QLatin1Char('y'));
-    LongTextBox::show(box, {slice + QChar(QChar::Nbsp) + line, QStringLiteral("\r\n") + slice,
-                            QStringLiteral("a\u2028b")});
-    const QString expected = slice + u' ' + line + u'\n' + slice + QStringLiteral("a\nb");
-    QVERIFY(LongTextBox::isFilling(box));
-    QCOMPARE(LongTextBox::text(box), expected);
-    QTRY_VERIFY(!LongTextBox::isFilling(box));
-    QCOMPARE(LongTextBox::text(box), expected);
-    QTRY_VERIFY(laidOut(box));
-    QCOMPARE(box->textCursor().position(), 0);
-    QCOMPARE(box->verticalScrollBar()->value(), 0);
+    QString text(150'000'000, u'a');
+    text[1000] = QChar(0x4E2D);
+    text[50'000'000] = u'\n';
+    LongTextEdit *input = box(QStringLiteral("UnicodetextEdit"));
+    paste(input, text);
+    run(input, {"Ctrl+End", "type:!"});
+    text += u'!';
+    QVERIFY2(copied(input) == text, difference(copied(input), text));
+    QGuiApplication::clipboard()->clear();
+
+    auto *toHex = child<QPushButton>(*m_window, "StoUpushButton");
+    toHex->click();
+    QTRY_VERIFY_WITH_TIMEOUT(toHex->isEnabled(), 60000);
+    LongTextEdit *result = box(QStringLiteral("UnicodetextBrowser"));
+    QCOMPARE(result->length(), 0);
+    const QLocale locale;
+    QCOMPARE(result->notice(),
+             QStringLiteral("Not converted: the result would be %1 characters "
+                            "long, more than the %2 a box holds.")
+                 .arg(locale.toString(600'000'004), locale.toString(LongText::maximumLength)));
 }
 
-// A line break typed where a long line is cut for display is one more
-// character of the text, there.
-void TestLongTextBoxes::lineBreakTyped()
+// Another program holds the clipboard, in UTF-8 with CR LF line ends: Ctrl+V
+// takes its text whole, each CR LF a line break.
+void TestLongTextBoxes::pasteFromAnotherProgram()
 {
-    m_window->show();
-    auto *box = child<QTextEdit>(*m_window, "mqtt_pub_textEdit");
-    const QString text(3 * LongLines::pieceLength, QLatin1Char('x'));
-    paste(box, text);
-    if (QTest::currentTestFailed())
-        return;
-    const int at = LongLines::pieceLength + 10;
-    QTextCursor cursor(box->document());
-    // Past the first piece, the added break is one position of the box.
-    cursor.setPosition(at + (box->document()->blockCount() > 1 ? 1 : 0));
-    box->setTextCursor(cursor);
-    QTest::keyClick(box, Qt::Key_Return);
-    QCOMPARE(LongTextBox::text(box), QString(text).insert(at, u'\n'));
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    const QString text = mixedText().repeated(2).replace(u'\n', QStringLiteral("\r\n"));
+    file.write(text.toUtf8());
+    file.close();
+    QProcess owner;
+    owner.start(QStringLiteral("xclip"),
+                {"-selection", "clipboard", "-i", "-quiet", file.fileName()});
+    QVERIFY2(owner.waitForStarted(), "xclip is missing: run scripts/install-deps.sh");
+    // Once xclip holds the clipboard, it answers what forms it has.
+    const auto held = [] {
+        QProcess targets;
+        targets.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "TARGETS"});
+        return targets.waitForFinished() && targets.readAll().contains("UTF8_STRING");
+    };
+    QTRY_VERIFY(!QGuiApplication::clipboard()->ownsClipboard() && held());
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setFocus();
+    pressKeys(input, QStringLiteral("Ctrl+V"));
+    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 60000);
+    owner.kill();
+    owner.waitForFinished();
+    const QString expected = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QVERIFY2(input->text() == expected, difference(input->text(), expected));
 }
 
 YURB_TEST_MAIN(TestLongTextBoxes)

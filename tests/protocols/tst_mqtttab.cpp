@@ -1,4 +1,5 @@
 #include "filesizelimit.h"
+#include "longtextedit.h"
 #include "mainwindow.h"
 #include "mosquittobroker.h"
 #include "promptrecorder.h"
@@ -233,7 +234,7 @@ void TestMqttTab::transports()
                          QStringList{"-d", "-C", "1", "-t", "yurb/out", "-F", "%t %x"});
     QByteArray output;
     QTRY_VERIFY((output += subscriber.readAllStandardOutput()).contains("Subscribed (mid"));
-    widget<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QString::fromUtf8(payload));
+    widget<LongTextEdit>("mqtt_pub_textEdit")->setText(QString::fromUtf8(payload));
     press("mqtt_publish_pushButton");
     QTRY_VERIFY_WITH_TIMEOUT(subscriber.state() == QProcess::NotRunning, 10000);
     output += subscriber.readAllStandardOutput();
@@ -410,7 +411,7 @@ void TestMqttTab::refusedTopics()
         return;
     widget<QLineEdit>("mqtt_subscribe_lineEdit")->setText(topic);
     widget<QLineEdit>("mqtt_publish_lineEdit")->setText(topic);
-    widget<QTextEdit>("mqtt_pub_textEdit")->setPlainText(QStringLiteral("x"));
+    widget<LongTextEdit>("mqtt_pub_textEdit")->setText(QStringLiteral("x"));
     press(button.constData());
     QCOMPARE(status(), shown);
     QTest::qWait(300);

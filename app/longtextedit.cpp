@@ -1,0 +1,672 @@
+#include "longtextedit.h"
+
+#include "longtextaccessible.h"
+#include "longtextmimedata.h"
+#include "x11selection.h"
+
+#include <QAccessible>
+#include <QGuiApplication>
+#include <QLocale>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleHints>
+#include <QTextLayout>
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+// A text this long is cut into pieces on the spot; a longer one on a worker
+// thread, so that the window keeps answering.
+constexpr qsizetype cutOnTheSpot = 1 << 16;
+// A program that holds the clipboard and goes silent this long mid-paste is
+// given up on.
+constexpr int ownerPatienceMs = 5000;
+// Assistive technologies are told the text of an edit up to this length.
+constexpr qsizetype toldLength = 1 << 16;
+// The space around the text, as a text document keeps.
+constexpr qreal documentMargin = 4;
+} // namespace
+
+LongTextEdit::LongTextEdit(QWidget *parent)
+    : QAbstractScrollArea(parent)
+    , m_layout(m_text)
+{
+    QFont shown = font();
+    // Scripts that need no shaping skip it: the shaper's work per glyph
+    // dominates the layout of a long text.
+    shown.setStyleStrategy(QFont::PreferNoShaping);
+    setFont(shown);
+    m_layout.setFont(font());
+    // Kept, so that a text that comes to fill the box is not laid out again
+    // for a narrower width.
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    verticalScrollBar()->setSingleStep(1);
+    viewport()->setCursor(Qt::IBeamCursor);
+    viewport()->setAcceptDrops(true);
+    setAttribute(Qt::WA_InputMethodEnabled);
+    setFocusPolicy(Qt::StrongFocus);
+    connect(&m_cutting, &QFutureWatcherBase::finished, this, &LongTextEdit::cutDone);
+    static const bool accessible = [] {
+        QAccessible::installFactory(&LongTextAccessible::create);
+        return true;
+    }();
+    (void)accessible;
+}
+
+// A cut under way works on its own copy of the text and is let go of.
+LongTextEdit::~LongTextEdit() = default;
+
+LongText::Pieces LongTextEdit::content()
+{
+    while (m_pending)
+        finishCutting();
+    return m_text.pieces(0, m_text.length());
+}
+
+QString LongTextEdit::text()
+{
+    return LongText::join(content());
+}
+
+void LongTextEdit::setText(const QString &text)
+{
+    insertText(0, m_text.length(), text, true);
+}
+
+void LongTextEdit::setContent(const LongText::Pieces &pieces)
+{
+    replaceAll(pieces);
+}
+
+void LongTextEdit::clear()
+{
+    setText(QString());
+}
+
+void LongTextEdit::showNotice(const QString &notice)
+{
+    m_notice = notice;
+    setAccessibleDescription(notice);
+    viewport()->update();
+}
+
+void LongTextEdit::setReadOnly(bool readOnly)
+{
+    if (readOnly == m_readOnly)
+        return;
+    m_readOnly = readOnly;
+    setAttribute(Qt::WA_InputMethodEnabled, !readOnly);
+    QAccessible::State state;
+    state.readOnly = true;
+    QAccessibleStateChangeEvent event(this, state);
+    QAccessible::updateAccessibility(&event);
+}
+
+QString LongTextEdit::textBetween(qsizetype from, qsizetype to) const
+{
+    return m_text.text(qBound<qsizetype>(0, from, m_text.length()),
+                       qBound<qsizetype>(0, to, m_text.length()));
+}
+
+void LongTextEdit::replaceText(qsizetype from, qsizetype to, const QString &text)
+{
+    if (m_readOnly)
+        return;
+    finishCutting();
+    insertText(qBound<qsizetype>(0, from, m_text.length()),
+               qBound<qsizetype>(0, to, m_text.length()), text);
+}
+
+// Edits
+
+void LongTextEdit::edit(qsizetype from, qsizetype to, const LongText::Pieces &pieces,
+                        LongTextHistory::Kind kind, bool joinsPrevious)
+{
+    LongTextHistory::Step step{from, m_text.pieces(from, to), pieces, kind, joinsPrevious};
+    apply(from, to, pieces);
+    m_history.record(std::move(step));
+    moveCursor(from + LongText::length(pieces), false);
+}
+
+void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &pieces)
+{
+    const qsizetype added = LongText::length(pieces);
+    const bool told = QAccessible::isActive();
+    const QString removedText = told && to - from <= toldLength ? m_text.text(from, to) : QString();
+    // The row shown at the top stays, where it was not edited away.
+    const qsizetype top = topPosition();
+    const LongText::Change change = m_text.replace(from, to, pieces);
+    m_layout.apply(change);
+    m_top = rowOf(top <= from ? top : top >= to ? top + added - (to - from) : from);
+    m_notice.clear();
+    setAccessibleDescription(QString());
+    if (told) {
+        const QString insertedText = added <= toldLength ? LongText::join(pieces) : QString();
+        if (to - from > toldLength || added > toldLength) {
+            QAccessibleTextUpdateEvent event(this, int(from), removedText, insertedText);
+            QAccessible::updateAccessibility(&event);
+        } else {
+            if (to > from) {
+                QAccessibleTextRemoveEvent event(this, int(from), removedText);
+                QAccessible::updateAccessibility(&event);
+            }
+            if (added > 0) {
+                QAccessibleTextInsertEvent event(this, int(from), insertedText);
+                QAccessible::updateAccessibility(&event);
+            }
+        }
+    }
+    scheduleScrollBarUpdate();
+    viewport()->update();
+}
+
+void LongTextEdit::replaceAll(const LongText::Pieces &pieces)
+{
+    m_pending.reset();
+    apply(0, m_text.length(), pieces);
+    m_history.clear();
+    m_top = {0, 0};
+    moveCursor(0, false);
+    updateScrollBar();
+}
+
+void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool wholeText)
+{
+    if (!fits(to - from, text.size()))
+        return;
+    if (text.size() <= cutOnTheSpot) {
+        const LongText::Pieces pieces = LongText::cut(text);
+        if (wholeText)
+            replaceAll(pieces);
+        else
+            edit(from, to, pieces, LongTextHistory::Kind::Other);
+        return;
+    }
+    m_pending = Pending{from, to, wholeText};
+    m_cutting.setFuture(
+        QtConcurrent::run([text = std::move(text)] { return Cut{LongText::cut(text)}; }));
+}
+
+// Another program's clipboard is read on a worker thread: the toolkit would
+// read it on this one, for as long as its owner takes to send megabytes.
+void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to)
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const bool own =
+        mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+    if (own || !X11Selection::available()) {
+        insertFromMimeData(clipboard->mimeData(mode), from, to);
+        return;
+    }
+    const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
+                                                     : X11Selection::Which::Clipboard;
+    m_pending = Pending{from, to, false};
+    m_cutting.setFuture(QtConcurrent::run([which] {
+        const X11Selection::Text read = X11Selection::read(which, ownerPatienceMs);
+        return Cut{read.text ? LongText::cut(*read.text) : LongText::Pieces(), read.unanswered};
+    }));
+}
+
+void LongTextEdit::insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to)
+{
+    if (const auto *own = qobject_cast<const LongTextMimeData *>(source)) {
+        if (fits(to - from, LongText::length(own->pieces())))
+            edit(from, to, own->pieces(), LongTextHistory::Kind::Other);
+    } else if (source && source->hasText()) {
+        insertText(from, to, source->text());
+    }
+}
+
+void LongTextEdit::erase(qsizetype from, qsizetype to, LongTextHistory::Kind kind)
+{
+    if (from < to)
+        edit(from, to, {}, kind);
+}
+
+void LongTextEdit::typeText(const QString &text)
+{
+    const bool breaks = std::any_of(text.cbegin(), text.cend(), LongText::endsLine);
+    if (fits(selectionEnd() - selectionStart(), text.size()))
+        edit(selectionStart(), selectionEnd(), LongText::cut(text),
+             breaks ? LongTextHistory::Kind::Other : LongTextHistory::Kind::Typing);
+}
+
+bool LongTextEdit::fits(qsizetype removed, qsizetype added)
+{
+    const qsizetype length = m_text.length() - removed + added;
+    if (length <= LongText::maximumLength)
+        return true;
+    const QLocale locale;
+    showNotice(tr("Not taken: the text would be %1 characters long, more than the %2 this box "
+                  "holds.")
+                   .arg(locale.toString(length), locale.toString(LongText::maximumLength)));
+    return false;
+}
+
+void LongTextEdit::cutDone()
+{
+    if (!m_cutting.future().isValid())
+        return;
+    const Cut made = m_cutting.future().takeResult();
+    if (!m_pending)
+        return;
+    const Pending pending = *m_pending;
+    m_pending.reset();
+    const qsizetype length = LongText::length(made.pieces);
+    if (made.unanswered) {
+        showNotice(tr("Nothing pasted: the program that holds the clipboard stopped answering."));
+    } else if (pending.wholeText) {
+        replaceAll(made.pieces);
+    } else if (length > 0 && fits(pending.to - pending.from, length)) {
+        edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
+        ensureCursorVisible();
+    }
+    emit ready();
+    while (!m_heldEvents.isEmpty() && !m_pending) {
+        const std::shared_ptr<QEvent> held = m_heldEvents.takeFirst();
+        if (held->type() == QEvent::InputMethod)
+            inputMethodEvent(static_cast<QInputMethodEvent *>(held.get()));
+        else
+            keyPressEvent(static_cast<QKeyEvent *>(held.get()));
+    }
+}
+
+void LongTextEdit::finishCutting()
+{
+    if (!m_pending)
+        return;
+    m_cutting.waitForFinished();
+    cutDone();
+}
+
+void LongTextEdit::undo()
+{
+    if (m_readOnly)
+        return;
+    finishCutting();
+    takeBack(m_history.undo(), true);
+}
+
+void LongTextEdit::redo()
+{
+    if (m_readOnly)
+        return;
+    finishCutting();
+    takeBack(m_history.redo(), false);
+}
+
+void LongTextEdit::takeBack(const QList<LongTextHistory::Step> &steps, bool undoing)
+{
+    if (steps.isEmpty())
+        return;
+    for (const LongTextHistory::Step &step : steps) {
+        const LongText::Pieces &out = undoing ? step.inserted : step.removed;
+        const LongText::Pieces &in = undoing ? step.removed : step.inserted;
+        apply(step.position, step.position + LongText::length(out), in);
+        moveCursor(step.position + LongText::length(in), false);
+    }
+    ensureCursorVisible();
+}
+
+// The clipboard
+
+void LongTextEdit::selectAll()
+{
+    m_anchor = 0;
+    moveCursor(m_text.length(), true);
+    updatePrimarySelection();
+}
+
+void LongTextEdit::copy()
+{
+    if (!hasSelection())
+        return;
+    auto *copied = new LongTextMimeData(m_text.pieces(selectionStart(), selectionEnd()));
+    copied->prepareForOthers();
+    QGuiApplication::clipboard()->setMimeData(copied);
+}
+
+void LongTextEdit::cut()
+{
+    if (m_readOnly || !hasSelection())
+        return;
+    finishCutting();
+    copy();
+    erase(selectionStart(), selectionEnd(), LongTextHistory::Kind::Other);
+    ensureCursorVisible();
+}
+
+void LongTextEdit::paste()
+{
+    if (m_readOnly)
+        return;
+    finishCutting();
+    pasteFrom(QClipboard::Clipboard, selectionStart(), selectionEnd());
+    ensureCursorVisible();
+}
+
+void LongTextEdit::updatePrimarySelection()
+{
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (hasSelection() && clipboard->supportsSelection())
+        clipboard->setMimeData(
+            new LongTextMimeData(m_text.pieces(selectionStart(), selectionEnd())),
+            QClipboard::Selection);
+}
+
+// The cursor
+
+void LongTextEdit::setCursorPosition(qsizetype position, bool select)
+{
+    moveCursor(qBound<qsizetype>(0, position, m_text.length()), select);
+    ensureCursorVisible();
+}
+
+void LongTextEdit::moveCursor(qsizetype position, bool select)
+{
+    const bool hadSelection = hasSelection();
+    m_cursor = position;
+    if (!select)
+        m_anchor = position;
+    setCaretShown(true);
+    viewport()->update();
+    if (!QAccessible::isActive())
+        return;
+    QAccessibleTextCursorEvent moved(this, int(m_cursor));
+    QAccessible::updateAccessibility(&moved);
+    if (hadSelection || hasSelection()) {
+        QAccessibleTextSelectionEvent selected(this, int(selectionStart()), int(selectionEnd()));
+        QAccessible::updateAccessibility(&selected);
+    }
+}
+
+LongTextLayout::Row LongTextEdit::rowOf(qsizetype position)
+{
+    const int piece = m_text.pieceAt(position);
+    return rowIn(piece, int(position - m_text.pieceStart(piece)));
+}
+
+LongTextLayout::Row LongTextEdit::cursorRow()
+{
+    const int piece = m_text.pieceAt(m_cursor);
+    return rowIn(piece, cursorOffsetIn(piece));
+}
+
+LongTextLayout::Row LongTextEdit::rowIn(int piece, int offset)
+{
+    QTextLayout *layout = m_layout.layout(piece);
+    const QTextLine line = layout->lineForTextPosition(offset);
+    return {piece, line.isValid() ? line.lineNumber() : layout->lineCount() - 1};
+}
+
+qsizetype LongTextEdit::topPosition()
+{
+    return m_text.pieceStart(m_top.piece) + m_layout.line(m_top).textStart();
+}
+
+int LongTextEdit::cursorOffsetIn(int piece) const
+{
+    return int(m_cursor - m_text.pieceStart(piece)) + (m_preedit.isEmpty() ? 0 : m_preeditCursor);
+}
+
+QRect LongTextEdit::positionRect(qsizetype position)
+{
+    const int piece = m_text.pieceAt(position);
+    return offsetRect(piece, int(position - m_text.pieceStart(piece)));
+}
+
+QRect LongTextEdit::cursorRect()
+{
+    const int piece = m_text.pieceAt(m_cursor);
+    return offsetRect(piece, cursorOffsetIn(piece));
+}
+
+QRect LongTextEdit::offsetRect(int piece, int offset)
+{
+    const LongTextLayout::Row target = rowIn(piece, offset);
+    const qreal room = viewport()->height();
+    qreal y = margin();
+    LongTextLayout::Row row = m_top;
+    if (target.piece < row.piece || (target.piece == row.piece && target.line < row.line))
+        return {};
+    while (row.piece != target.piece || row.line != target.line) {
+        y += rowHeight(row);
+        if (y > room || !m_layout.next(row))
+            return {};
+    }
+    const QTextLine line = m_layout.line(row);
+    const int width = qMax(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
+    return QRectF(margin() + line.cursorToX(offset), y, width, line.height()).toAlignedRect();
+}
+
+qsizetype LongTextEdit::positionAt(QPoint point)
+{
+    LongTextLayout::Row row = m_top;
+    qreal y = margin();
+    while (point.y() >= y + rowHeight(row)) {
+        y += rowHeight(row);
+        if (!m_layout.next(row))
+            return m_text.length();
+    }
+    return positionInRow(row, point.x() - margin());
+}
+
+qsizetype LongTextEdit::positionInRow(LongTextLayout::Row row, qreal x)
+{
+    return m_text.pieceStart(row.piece) + m_layout.line(row).xToCursor(x);
+}
+
+// The view
+
+qreal LongTextEdit::margin() const
+{
+    return documentMargin;
+}
+
+qreal LongTextEdit::rowHeight(LongTextLayout::Row row)
+{
+    return m_layout.line(row).height();
+}
+
+void LongTextEdit::relayout()
+{
+    const qsizetype top = topPosition();
+    m_layout.setWidth(qMax<qreal>(1, viewport()->width() - 2 * margin()));
+    m_top = rowOf(top);
+    updateScrollBar();
+    viewport()->update();
+}
+
+void LongTextEdit::scheduleScrollBarUpdate()
+{
+    if (m_barUpdateScheduled)
+        return;
+    m_barUpdateScheduled = true;
+    QMetaObject::invokeMethod(this, &LongTextEdit::updateScrollBar, Qt::QueuedConnection);
+}
+
+void LongTextEdit::updateScrollBar()
+{
+    m_barUpdateScheduled = false;
+    // The last top row: the one from which the text's end fills the view.
+    const qreal room = viewport()->height() - 2 * margin();
+    LongTextLayout::Row last{m_text.pieceCount() - 1, 0};
+    last.line = m_layout.layout(last.piece)->lineCount() - 1;
+    qreal filled = rowHeight(last);
+    for (LongTextLayout::Row above = last; m_layout.previous(above);) {
+        filled += rowHeight(above);
+        if (filled > room)
+            break;
+        last = above;
+    }
+    const qsizetype lastRow = m_layout.firstRow(last.piece) + last.line;
+    qsizetype topRow = m_layout.firstRow(m_top.piece) + m_top.line;
+    if (topRow > lastRow) {
+        m_top = last;
+        topRow = lastRow;
+    }
+    QScrollBar *bar = verticalScrollBar();
+    m_updatingBar = true;
+    bar->setRange(0, int(qMin<qsizetype>(lastRow, INT_MAX)));
+    bar->setPageStep(qMax(1, int(room / QFontMetricsF(font()).lineSpacing())));
+    bar->setValue(int(qMin<qsizetype>(topRow, INT_MAX)));
+    m_updatingBar = false;
+    m_barRowsGeneration = m_layout.rowsGeneration();
+}
+
+void LongTextEdit::scrollContentsBy(int, int)
+{
+    if (!m_updatingBar) {
+        m_top = m_layout.rowAt(verticalScrollBar()->value());
+        scheduleScrollBarUpdate();
+    }
+    viewport()->update();
+}
+
+void LongTextEdit::scrollRows(qsizetype rows)
+{
+    for (; rows > 0 && m_layout.next(m_top); --rows) {
+    }
+    for (; rows < 0 && m_layout.previous(m_top); ++rows) {
+    }
+    updateScrollBar();
+    viewport()->update();
+}
+
+void LongTextEdit::ensureCursorVisible()
+{
+    const LongTextLayout::Row target = cursorRow();
+    if (target.piece < m_top.piece || (target.piece == m_top.piece && target.line < m_top.line)) {
+        m_top = target;
+    } else {
+        const qreal room = viewport()->height() - 2 * margin();
+        qreal y = 0;
+        bool seen = false;
+        for (LongTextLayout::Row row = m_top;;) {
+            y += rowHeight(row);
+            if (row.piece == target.piece && row.line == target.line) {
+                seen = y <= room || (row.piece == m_top.piece && row.line == m_top.line);
+                break;
+            }
+            if (y > room || !m_layout.next(row))
+                break;
+        }
+        if (!seen) {
+            // The cursor's row at the bottom of the view.
+            m_top = target;
+            y = rowHeight(target);
+            for (LongTextLayout::Row above = target; m_layout.previous(above);) {
+                y += rowHeight(above);
+                if (y > room)
+                    break;
+                m_top = above;
+            }
+        }
+    }
+    updateScrollBar();
+    viewport()->update();
+}
+
+void LongTextEdit::setCaretShown(bool shown)
+{
+    m_caretShown = shown;
+    const int flash = QGuiApplication::styleHints()->cursorFlashTime();
+    if (hasFocus() && flash > 0)
+        m_blink.start(flash / 2, this);
+    else
+        m_blink.stop();
+}
+
+void LongTextEdit::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(viewport());
+    const QRect clip = event->rect();
+    const QPalette::ColorGroup group = hasFocus() ? QPalette::Active : QPalette::Inactive;
+    QTextLayout::FormatRange selected;
+    selected.format.setBackground(palette().brush(group, QPalette::Highlight));
+    selected.format.setForeground(palette().brush(group, QPalette::HighlightedText));
+    const bool caret = m_caretShown && hasFocus() && isEnabled();
+    painter.setPen(palette().color(QPalette::Text));
+
+    int piece = m_top.piece;
+    qreal y = margin() - m_layout.line(m_top).y();
+    for (; piece < m_text.pieceCount() && y < viewport()->height(); ++piece) {
+        QTextLayout *layout = m_layout.layout(piece);
+        const qreal height = layout->boundingRect().height();
+        if (y + height >= clip.top()) {
+            const qsizetype start = m_text.pieceStart(piece);
+            const qsizetype end =
+                start + m_text.piece(piece).text.size() + (m_text.piece(piece).lineEnd ? 1 : 0);
+            QList<QTextLayout::FormatRange> selections;
+            if (selectionStart() < end && selectionEnd() > start) {
+                selected.start = int(qMax(selectionStart(), start) - start);
+                selected.length = int(qMin(selectionEnd(), end) - start) - selected.start;
+                selections.append(selected);
+            }
+            layout->draw(&painter, QPointF(margin(), y), selections, clip);
+            if (caret && m_text.pieceAt(m_cursor) == piece)
+                layout->drawCursor(
+                    &painter, QPointF(margin(), y), cursorOffsetIn(piece),
+                    qMax(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this)));
+        }
+        y += height;
+    }
+    if (m_dropPosition >= 0)
+        painter.fillRect(positionRect(m_dropPosition), palette().color(QPalette::Text));
+    if (!m_notice.isEmpty()) {
+        const QRect inner = viewport()->rect().adjusted(6, 4, -6, -4);
+        const QRect text = painter.fontMetrics().boundingRect(inner, Qt::TextWordWrap, m_notice);
+        painter.fillRect(QRect(0, 0, viewport()->width(), text.height() + 8),
+                         palette().toolTipBase());
+        painter.setPen(palette().color(QPalette::ToolTipText));
+        painter.drawText(inner, Qt::TextWordWrap, m_notice);
+    }
+    if (m_layout.rowsGeneration() != m_barRowsGeneration)
+        scheduleScrollBarUpdate();
+}
+
+void LongTextEdit::resizeEvent(QResizeEvent *event)
+{
+    QAbstractScrollArea::resizeEvent(event);
+    relayout();
+}
+
+void LongTextEdit::changeEvent(QEvent *event)
+{
+    QAbstractScrollArea::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        m_layout.setFont(font());
+        relayout();
+    }
+}
+
+void LongTextEdit::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() == m_blink.timerId()) {
+        m_caretShown = !m_caretShown;
+        viewport()->update(cursorRect().adjusted(-1, 0, 1, 0));
+    } else if (event->timerId() == m_autoScroll.timerId()) {
+        autoScroll();
+    } else if (event->timerId() == m_tripleClick.timerId()) {
+        m_tripleClick.stop();
+    } else {
+        QAbstractScrollArea::timerEvent(event);
+    }
+}
+
+void LongTextEdit::focusInEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusInEvent(event);
+    setCaretShown(true);
+    viewport()->update();
+}
+
+void LongTextEdit::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractScrollArea::focusOutEvent(event);
+    m_blink.stop();
+    m_caretShown = false;
+    viewport()->update();
+}

@@ -1,0 +1,233 @@
+#pragma once
+
+#include "longtext.h"
+#include "longtexthistory.h"
+#include "longtextlayout.h"
+
+#include <QAbstractScrollArea>
+#include <QBasicTimer>
+#include <QClipboard>
+#include <QFutureWatcher>
+#include <QPoint>
+
+#include <memory>
+#include <optional>
+
+class QMimeData;
+
+// A plain-text box for texts of any length the program takes, up to
+// LongText::maximumLength characters, megabytes on one line among them (the
+// Crypty and Unicode tabs' boxes, the MQTT publish box). It owns its text as
+// pieces (LongText) and lays out only the pieces it shows (LongTextLayout),
+// so a key, a jump or a scroll costs what a screen costs, whatever the
+// text's length. A long line shows broken into rows at its pieces; what the
+// program reads and the user copies is the text itself. Every key, the
+// clipboard, drag and drop, undo and input methods work on text positions,
+// so a join of two pieces is no character and no key can meet one.
+class LongTextEdit : public QAbstractScrollArea
+{
+    Q_OBJECT
+    Q_PROPERTY(bool readOnly READ isReadOnly WRITE setReadOnly)
+
+public:
+    explicit LongTextEdit(QWidget *parent = nullptr);
+    ~LongTextEdit() override;
+
+    // The box's text as it reads now, a paste still being cut included:
+    // pieces that share the box's own, for a worker thread to join.
+    [[nodiscard]] LongText::Pieces content();
+    [[nodiscard]] QString text();
+    // Replaces the text, shown from its start, its undo history cleared. A
+    // long text is cut into pieces on a worker thread meanwhile.
+    void setText(const QString &text);
+    void setContent(const LongText::Pieces &pieces);
+    // Whether a text is still being cut to go in.
+    [[nodiscard]] bool isBusy() const { return m_pending.has_value(); }
+
+    // A message in the box's place until its text next changes: why a text
+    // was refused.
+    void showNotice(const QString &notice);
+    [[nodiscard]] QString notice() const { return m_notice; }
+
+    [[nodiscard]] bool isReadOnly() const { return m_readOnly; }
+    void setReadOnly(bool readOnly);
+
+    [[nodiscard]] qsizetype length() const { return m_text.length(); }
+    [[nodiscard]] qsizetype cursorPosition() const { return m_cursor; }
+    [[nodiscard]] qsizetype anchorPosition() const { return m_anchor; }
+    // Puts the cursor at `position`, keeping the anchor where it is when
+    // `select`, and shows it.
+    void setCursorPosition(qsizetype position, bool select = false);
+    [[nodiscard]] QString textBetween(qsizetype from, qsizetype to) const;
+    // Where a position shows, in the viewport; empty when out of sight.
+    [[nodiscard]] QRect positionRect(qsizetype position);
+    // The position shown nearest a point of the viewport.
+    [[nodiscard]] qsizetype positionAt(QPoint point);
+    // The line that holds a position, without its line break, and the row
+    // on screen.
+    [[nodiscard]] std::pair<qsizetype, qsizetype> lineAround(qsizetype position) const;
+    [[nodiscard]] std::pair<qsizetype, qsizetype> rowAround(qsizetype position);
+    // Replaces the text between two positions as the user's own edit.
+    void replaceText(qsizetype from, qsizetype to, const QString &text);
+
+public Q_SLOTS:
+    void clear();
+    void selectAll();
+    void copy();
+    void cut();
+    void paste();
+    void undo();
+    void redo();
+
+Q_SIGNALS:
+    // A long text has been cut and has gone in.
+    void ready();
+
+protected:
+    bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void timerEvent(QTimerEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    bool focusNextPrevChild(bool next) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    enum class Move {
+        NextCharacter,
+        PreviousCharacter,
+        NextWord,
+        PreviousWord,
+        StartOfRow,
+        EndOfRow,
+        StartOfLine,
+        EndOfLine,
+        Start,
+        End,
+        Up,
+        Down,
+        PageUp,
+        PageDown,
+    };
+    struct Pending
+    {
+        qsizetype from = 0;
+        qsizetype to = 0;
+        bool wholeText = false;
+    };
+    // What a worker thread made of a long text, or of another program's
+    // clipboard.
+    struct Cut
+    {
+        LongText::Pieces pieces;
+        bool unanswered = false;
+    };
+
+    // Edits.
+    void edit(qsizetype from, qsizetype to, const LongText::Pieces &pieces,
+              LongTextHistory::Kind kind, bool joinsPrevious = false);
+    void apply(qsizetype from, qsizetype to, const LongText::Pieces &pieces);
+    void replaceAll(const LongText::Pieces &pieces);
+    void insertText(qsizetype from, qsizetype to, QString text, bool wholeText = false);
+    void insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to);
+    void pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to);
+    void erase(qsizetype from, qsizetype to, LongTextHistory::Kind kind);
+    void typeText(const QString &text);
+    [[nodiscard]] bool fits(qsizetype removed, qsizetype added);
+    void cutDone();
+    void finishCutting();
+    void takeBack(const QList<LongTextHistory::Step> &steps, bool undoing);
+    void changed();
+
+    // The cursor.
+    [[nodiscard]] qsizetype selectionStart() const { return qMin(m_cursor, m_anchor); }
+    [[nodiscard]] qsizetype selectionEnd() const { return qMax(m_cursor, m_anchor); }
+    [[nodiscard]] bool hasSelection() const { return m_cursor != m_anchor; }
+    void moveCursor(qsizetype position, bool select);
+    // Whether the key moves the cursor; `act` moves it.
+    bool moveByKey(const QKeyEvent *event, bool act);
+    [[nodiscard]] qsizetype moved(Move move, bool select);
+    [[nodiscard]] qsizetype nextCharacter(qsizetype position);
+    [[nodiscard]] qsizetype previousCharacter(qsizetype position);
+    [[nodiscard]] qsizetype previousCodePoint(qsizetype position) const;
+    [[nodiscard]] qsizetype nextWord(qsizetype position) const;
+    [[nodiscard]] qsizetype previousWord(qsizetype position) const;
+    [[nodiscard]] std::pair<qsizetype, qsizetype> wordAround(qsizetype position) const;
+    [[nodiscard]] QChar characterAt(qsizetype position) const;
+    [[nodiscard]] LongTextLayout::Row rowOf(qsizetype position);
+    [[nodiscard]] LongTextLayout::Row cursorRow();
+    [[nodiscard]] LongTextLayout::Row rowIn(int piece, int offset);
+    [[nodiscard]] qsizetype topPosition();
+    [[nodiscard]] QRect cursorRect();
+    [[nodiscard]] QRect offsetRect(int piece, int offset);
+    [[nodiscard]] qsizetype positionInRow(LongTextLayout::Row row, qreal x);
+    [[nodiscard]] qreal cursorX();
+    [[nodiscard]] qsizetype verticalMove(bool down, bool select);
+    [[nodiscard]] qsizetype pageMove(bool down);
+    [[nodiscard]] int cursorOffsetIn(int piece) const;
+
+    // The view.
+    [[nodiscard]] qreal margin() const;
+    [[nodiscard]] qreal rowHeight(LongTextLayout::Row row);
+    void updateScrollBar();
+    void scheduleScrollBarUpdate();
+    void ensureCursorVisible();
+    void scrollRows(qsizetype rows);
+    void setCaretShown(bool shown);
+    void updatePrimarySelection();
+    void relayout();
+
+    // Mouse.
+    void startDrag();
+    void autoScroll();
+
+    LongText m_text;
+    LongTextLayout m_layout;
+    LongTextHistory m_history;
+    qsizetype m_cursor = 0;
+    qsizetype m_anchor = 0;
+    // The x that Up, Down, Page Up and Page Down keep; negative when none.
+    qreal m_preferredX = -1;
+    LongTextLayout::Row m_top;
+    bool m_readOnly = false;
+    bool m_updatingBar = false;
+    bool m_barUpdateScheduled = false;
+    quint64 m_barRowsGeneration = 0;
+    QString m_notice;
+
+    // A long text being cut on a worker thread, and the keys pressed
+    // meanwhile, to be handled once it is in.
+    std::optional<Pending> m_pending;
+    QFutureWatcher<Cut> m_cutting;
+    QList<std::shared_ptr<QEvent>> m_heldEvents;
+
+    // Text being composed by an input method, and its cursor.
+    QString m_preedit;
+    int m_preeditCursor = 0;
+
+    bool m_caretShown = false;
+    QBasicTimer m_blink;
+    QBasicTimer m_autoScroll;
+    QBasicTimer m_tripleClick;
+    QPoint m_tripleClickPoint;
+    QPoint m_pressPoint;
+    QPoint m_mousePoint;
+    bool m_selecting = false;
+    bool m_mayDrag = false;
+    // Where a drop would go; negative when nothing is dragged over.
+    qsizetype m_dropPosition = -1;
+};

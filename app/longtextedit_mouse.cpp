@@ -1,0 +1,202 @@
+#include "longtextedit.h"
+
+#include "longtextmimedata.h"
+
+#include <QApplication>
+#include <QDrag>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QStyleHints>
+
+void LongTextEdit::mousePressEvent(QMouseEvent *event)
+{
+    // A click ends what an input method composes.
+    if (!m_preedit.isEmpty())
+        QGuiApplication::inputMethod()->commit();
+    const QPoint point = event->position().toPoint();
+    const qsizetype at = positionAt(point);
+    if (event->button() == Qt::LeftButton) {
+        if (m_tripleClick.isActive() &&
+            (point - m_tripleClickPoint).manhattanLength() < QApplication::startDragDistance()) {
+            // The third click selects the line, with its line break.
+            const auto [from, to] = lineAround(at);
+            m_anchor = from;
+            moveCursor(to < m_text.length() ? to + 1 : to, true);
+            updatePrimarySelection();
+            m_tripleClick.stop();
+            return;
+        }
+        const bool extend = event->modifiers().testFlag(Qt::ShiftModifier);
+        if (!extend && hasSelection() && at >= selectionStart() && at < selectionEnd()) {
+            m_mayDrag = true;
+            m_pressPoint = point;
+            return;
+        }
+        m_selecting = true;
+        m_preferredX = -1;
+        moveCursor(at, extend);
+    } else if (event->button() == Qt::MiddleButton && !m_readOnly && !m_pending &&
+               QGuiApplication::clipboard()->supportsSelection()) {
+        moveCursor(at, false);
+        pasteFrom(QClipboard::Selection, at, at);
+        ensureCursorVisible();
+    }
+}
+
+void LongTextEdit::mouseMoveEvent(QMouseEvent *event)
+{
+    m_mousePoint = event->position().toPoint();
+    if (m_mayDrag) {
+        if ((m_mousePoint - m_pressPoint).manhattanLength() >= QApplication::startDragDistance()) {
+            m_mayDrag = false;
+            startDrag();
+        }
+        return;
+    }
+    if (!m_selecting || !event->buttons().testFlag(Qt::LeftButton))
+        return;
+    // Past the top or the bottom, the view scrolls while the button is held.
+    if (m_mousePoint.y() < 0 || m_mousePoint.y() >= viewport()->height())
+        m_autoScroll.start(50, this);
+    else
+        m_autoScroll.stop();
+    moveCursor(positionAt(m_mousePoint), true);
+}
+
+void LongTextEdit::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (m_mayDrag) {
+        // A click within the selection that dragged nothing.
+        m_mayDrag = false;
+        moveCursor(positionAt(event->position().toPoint()), false);
+    }
+    if (m_selecting) {
+        m_selecting = false;
+        m_autoScroll.stop();
+        updatePrimarySelection();
+    }
+}
+
+void LongTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    const auto [from, to] = wordAround(positionAt(point));
+    m_anchor = from;
+    moveCursor(to, true);
+    updatePrimarySelection();
+    m_tripleClickPoint = point;
+    m_tripleClick.start(QGuiApplication::styleHints()->mouseDoubleClickInterval(), this);
+}
+
+void LongTextEdit::autoScroll()
+{
+    const int height = viewport()->height();
+    if (m_mousePoint.y() < 0)
+        scrollRows(-1);
+    else if (m_mousePoint.y() >= height)
+        scrollRows(1);
+    moveCursor(positionAt(QPoint(m_mousePoint.x(), qBound(0, m_mousePoint.y(), height - 1))), true);
+}
+
+void LongTextEdit::startDrag()
+{
+    const qsizetype from = selectionStart();
+    const qsizetype to = selectionEnd();
+    auto *drag = new QDrag(this);
+    drag->setMimeData(new LongTextMimeData(m_text.pieces(from, to)));
+    const Qt::DropAction action =
+        drag->exec(m_readOnly ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
+    // A move within the box is the drop's; a move elsewhere takes the text out.
+    if (action == Qt::MoveAction && drag->target() != viewport() && !m_readOnly && !m_pending)
+        erase(from, to, LongTextHistory::Kind::Other);
+    drag->deleteLater();
+}
+
+void LongTextEdit::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (m_readOnly || m_pending || !event->mimeData()->hasText()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    dragMoveEvent(event);
+}
+
+void LongTextEdit::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (m_readOnly || m_pending) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    m_dropPosition = positionAt(event->position().toPoint());
+    viewport()->update();
+}
+
+void LongTextEdit::dragLeaveEvent(QDragLeaveEvent *)
+{
+    m_dropPosition = -1;
+    viewport()->update();
+}
+
+void LongTextEdit::dropEvent(QDropEvent *event)
+{
+    m_dropPosition = -1;
+    viewport()->update();
+    if (m_readOnly || m_pending) {
+        event->ignore();
+        return;
+    }
+    qsizetype at = positionAt(event->position().toPoint());
+    if (event->source() == this && event->dropAction() == Qt::MoveAction) {
+        const qsizetype from = selectionStart();
+        const qsizetype to = selectionEnd();
+        // Dropped onto itself: nothing moves.
+        if (at >= from && at <= to) {
+            event->ignore();
+            return;
+        }
+        const LongText::Pieces moving = m_text.pieces(from, to);
+        erase(from, to, LongTextHistory::Kind::Other);
+        if (at > to)
+            at -= to - from;
+        edit(at, at, moving, LongTextHistory::Kind::Other, true);
+        event->acceptProposedAction();
+    } else {
+        insertFromMimeData(event->mimeData(), at, at);
+        event->acceptProposedAction();
+    }
+    ensureCursorVisible();
+}
+
+void LongTextEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    const auto add = [this, &menu](const QString &text, QKeySequence::StandardKey key, bool enabled,
+                                   auto slot) {
+        QAction *action = menu.addAction(text);
+        action->setShortcut(key);
+        action->setEnabled(enabled);
+        connect(action, &QAction::triggered, this, slot);
+    };
+    const bool editable = !m_readOnly && !m_pending;
+    if (editable) {
+        add(tr("&Undo"), QKeySequence::Undo, m_history.canUndo(), &LongTextEdit::undo);
+        add(tr("&Redo"), QKeySequence::Redo, m_history.canRedo(), &LongTextEdit::redo);
+        menu.addSeparator();
+        add(tr("Cu&t"), QKeySequence::Cut, hasSelection(), &LongTextEdit::cut);
+    }
+    add(tr("&Copy"), QKeySequence::Copy, hasSelection(), &LongTextEdit::copy);
+    if (editable) {
+        const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
+        add(tr("&Paste"), QKeySequence::Paste, clipboard && clipboard->hasText(),
+            &LongTextEdit::paste);
+        add(tr("Delete"), QKeySequence::UnknownKey, hasSelection(),
+            [this] { erase(selectionStart(), selectionEnd(), LongTextHistory::Kind::Other); });
+    }
+    menu.addSeparator();
+    add(tr("Select All"), QKeySequence::SelectAll, m_text.length() > 0, &LongTextEdit::selectAll);
+    menu.exec(event->globalPos());
+}

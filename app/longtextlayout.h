@@ -1,0 +1,87 @@
+#pragma once
+
+#include "longtext.h"
+
+#include <QFont>
+#include <QList>
+#include <QTextLayout>
+#include <QTextOption>
+
+#include <memory>
+#include <vector>
+
+// How a long text shows at a given width: each piece laid out on its own
+// into rows, only once it is asked for, and let go of again once many others
+// have been laid out since. A piece not laid out counts the rows its length
+// would fill at the font's average width, so that a jump anywhere in the
+// text lays out what it shows and no more.
+class LongTextLayout
+{
+public:
+    // A row of the text: a line of a piece's layout.
+    struct Row
+    {
+        int piece = 0;
+        int line = 0;
+    };
+
+    explicit LongTextLayout(const LongText &text);
+    ~LongTextLayout();
+
+    void setFont(const QFont &font);
+    void setWidth(qreal width);
+    // Follows an edit of the text.
+    void apply(const LongText::Change &change);
+    // Text being composed by an input method, shown in `piece` at `offset`;
+    // a negative piece shows none.
+    void setPreedit(int piece, int offset, const QString &text,
+                    const QList<QTextLayout::FormatRange> &formats);
+
+    // The piece laid out. It stays valid while fewer than `keptLayouts`
+    // other pieces are laid out and the text does not change.
+    [[nodiscard]] QTextLayout *layout(int piece);
+    [[nodiscard]] qsizetype rowCount();
+    [[nodiscard]] qsizetype firstRow(int piece);
+    // The row at a row number, counted with the estimates.
+    [[nodiscard]] Row rowAt(qsizetype row);
+    // The row after and before, or none at either end of the text.
+    [[nodiscard]] bool next(Row &row);
+    [[nodiscard]] bool previous(Row &row);
+    [[nodiscard]] QTextLine line(Row row);
+    // Counts up whenever a piece's rows become known or change.
+    [[nodiscard]] quint64 rowsGeneration() const { return m_rowsGeneration; }
+
+    static constexpr int keptLayouts = 256;
+
+private:
+    struct Entry
+    {
+        std::unique_ptr<QTextLayout> layout;
+        // Negative until the piece is laid out at this width.
+        int rows = -1;
+    };
+
+    [[nodiscard]] qsizetype rows(int piece) const;
+    void rowsChanged(int piece);
+    void forgetAll();
+
+    const LongText &m_text;
+    QFont m_font;
+    QTextOption m_option;
+    qreal m_width = 0;
+    qreal m_averageAdvance = 1;
+    std::vector<Entry> m_entries;
+    // Pieces with a layout, the most recently used last.
+    QList<int> m_laidOut;
+    // The first row of each piece; valid for the first m_validRows pieces.
+    QList<qsizetype> m_rowStarts;
+    int m_validRows = 0;
+    quint64 m_rowsGeneration = 0;
+    struct
+    {
+        int piece = -1;
+        int offset = 0;
+        QString text;
+        QList<QTextLayout::FormatRange> formats;
+    } m_preedit;
+};

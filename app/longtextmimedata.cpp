@@ -1,0 +1,52 @@
+#include "longtextmimedata.h"
+
+#include <QtConcurrent/QtConcurrentRun>
+
+namespace {
+const QString plainText = QStringLiteral("text/plain");
+// Texts this long are turned into UTF-8 ahead of an ask.
+constexpr qsizetype preparedLength = 1 << 20;
+} // namespace
+
+LongTextMimeData::LongTextMimeData(LongText::Pieces pieces)
+    : m_pieces(std::move(pieces))
+{}
+
+void LongTextMimeData::prepareForOthers()
+{
+    if (LongText::length(m_pieces) < preparedLength)
+        return;
+    m_utf8 = QtConcurrent::run([pieces = m_pieces] {
+        QByteArray bytes;
+        bytes.reserve(LongText::length(pieces));
+        for (const LongText::Piece &piece : pieces) {
+            bytes += piece.text.toUtf8();
+            if (piece.lineEnd)
+                bytes += '\n';
+        }
+        return bytes;
+    });
+}
+
+QStringList LongTextMimeData::formats() const
+{
+    return {plainText};
+}
+
+bool LongTextMimeData::hasFormat(const QString &mimeType) const
+{
+    return mimeType == plainText;
+}
+
+QVariant LongTextMimeData::retrieveData(const QString &mimeType, QMetaType type) const
+{
+    if (mimeType != plainText)
+        return QMimeData::retrieveData(mimeType, type);
+    if (type.id() == QMetaType::QByteArray && m_utf8.isValid())
+        return m_utf8.result();
+    if (!m_joined) {
+        m_text = LongText::join(m_pieces);
+        m_joined = true;
+    }
+    return m_text;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// The text of another program's X11 selection, the clipboard or the primary
+// selection, read over a connection of its own: a worker thread can wait for
+// hundreds of megabytes to come while the window goes on answering, which
+// the toolkit's own clipboard, read on the window's thread, does not allow.
+namespace X11Selection {
+
+enum class Which {
+    Clipboard,
+    Primary,
+};
+
+struct Text
+{
+    // None when the selection holds no text.
+    std::optional<QString> text;
+    // The program that holds it stopped answering.
+    bool unanswered = false;
+};
+
+// Whether the program draws on an X11 display, where this reads.
+[[nodiscard]] bool available();
+
+// Blocks until the selection's owner has sent it all, as UTF-8 or else as
+// Latin-1, or has been silent for `patienceMs`.
+[[nodiscard]] Text read(Which which, int patienceMs);
+
+} // namespace X11Selection
