@@ -103,7 +103,6 @@ void LongTextEdit::keyPressEvent(QKeyEvent *event)
     }
     if (event->matches(QKeySequence::SelectAll)) {
         selectAll();
-        ensureCursorVisible();
         return;
     }
     if (event->matches(QKeySequence::Copy)) {

@@ -6,6 +6,12 @@
 #include <cmath>
 #include <iterator>
 
+namespace {
+// The layouts kept, at most: a layout holds tens of bytes per character.
+constexpr int keptLayouts = 256;
+constexpr qsizetype keptLength = 64 * LongText::pieceLength;
+} // namespace
+
 LongTextLayout::LongTextLayout(const LongText &text)
     : m_text(text)
     , m_entries(size_t(text.pieceCount()))
@@ -35,6 +41,7 @@ void LongTextLayout::forgetAll()
     for (Entry &entry : m_entries)
         entry = Entry();
     m_laidOut.clear();
+    m_laidOutLength = 0;
     rowsChanged(0);
 }
 
@@ -47,11 +54,15 @@ void LongTextLayout::apply(const LongText::Change &change)
                      std::make_move_iterator(added.end()));
     const int shift = change.added - change.removed;
     QList<int> laidOut;
+    m_laidOutLength = 0;
     for (const int piece : std::as_const(m_laidOut)) {
-        if (piece < change.first)
-            laidOut.append(piece);
-        else if (piece >= change.first + change.removed)
-            laidOut.append(piece + shift);
+        const int moved = piece < change.first                     ? piece
+                          : piece >= change.first + change.removed ? piece + shift
+                                                                   : -1;
+        if (moved < 0)
+            continue;
+        laidOut.append(moved);
+        m_laidOutLength += m_entries[size_t(moved)].layout->text().size();
     }
     m_laidOut = laidOut;
     if (m_preedit.piece >= change.first)
@@ -65,10 +76,8 @@ void LongTextLayout::setPreedit(int piece, int offset, const QString &text,
     const int before = m_preedit.piece;
     m_preedit = {text.isEmpty() ? -1 : piece, offset, text, formats};
     for (const int changed : {before, m_preedit.piece}) {
-        if (changed >= 0 && changed < int(m_entries.size())) {
-            m_entries[size_t(changed)].layout.reset();
-            m_laidOut.removeOne(changed);
-        }
+        if (changed >= 0 && changed < int(m_entries.size()) && m_entries[size_t(changed)].layout)
+            forget(changed);
     }
 }
 
@@ -100,9 +109,17 @@ QTextLayout *LongTextLayout::layout(int piece)
     }
     entry.layout = std::move(layout);
     m_laidOut.append(piece);
-    if (m_laidOut.size() > keptLayouts)
-        m_entries[size_t(m_laidOut.takeFirst())].layout.reset();
+    m_laidOutLength += m_text.piece(piece).text.size();
+    while (m_laidOut.size() > 1 && (m_laidOut.size() > keptLayouts || m_laidOutLength > keptLength))
+        forget(m_laidOut.constFirst());
     return entry.layout.get();
+}
+
+void LongTextLayout::forget(int piece)
+{
+    m_laidOutLength -= m_entries[size_t(piece)].layout->text().size();
+    m_entries[size_t(piece)].layout.reset();
+    m_laidOut.removeOne(piece);
 }
 
 qsizetype LongTextLayout::rows(int piece) const

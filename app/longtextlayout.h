@@ -37,8 +37,8 @@ public:
     void setPreedit(int piece, int offset, const QString &text,
                     const QList<QTextLayout::FormatRange> &formats);
 
-    // The piece laid out. It stays valid while fewer than `keptLayouts`
-    // other pieces are laid out and the text does not change.
+    // The piece laid out. It stays valid until another piece is laid out or
+    // the text changes.
     [[nodiscard]] QTextLayout *layout(int piece);
     [[nodiscard]] qsizetype rowCount();
     [[nodiscard]] qsizetype firstRow(int piece);
@@ -51,8 +51,6 @@ public:
     // Counts up whenever a piece's rows become known or change.
     [[nodiscard]] quint64 rowsGeneration() const { return m_rowsGeneration; }
 
-    static constexpr int keptLayouts = 256;
-
 private:
     struct Entry
     {
@@ -63,16 +61,22 @@ private:
 
     [[nodiscard]] qsizetype rows(int piece) const;
     void rowsChanged(int piece);
+    // Lets go of a piece's layout.
+    void forget(int piece);
     void forgetAll();
 
     const LongText &m_text;
     QFont m_font;
     QTextOption m_option;
-    qreal m_width = 0;
+    // A box's width until it has one: laid out narrower, each character
+    // would be a row.
+    qreal m_width = 400;
     qreal m_averageAdvance = 1;
     std::vector<Entry> m_entries;
-    // Pieces with a layout, the most recently used last.
+    // Pieces with a layout, the most recently used last, and their
+    // characters.
     QList<int> m_laidOut;
+    qsizetype m_laidOutLength = 0;
     // The first row of each piece; valid for the first m_validRows pieces.
     QList<qsizetype> m_rowStarts;
     int m_validRows = 0;

@@ -6,6 +6,7 @@
 #include "windowprobe.h"
 #include "yurbtestmain.h"
 
+#include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QKeySequence>
@@ -18,6 +19,8 @@
 #include <QTest>
 
 #include <memory>
+
+#include <csignal>
 
 namespace {
 // A line of Base64 letters, longer than several shown pieces.
@@ -83,17 +86,24 @@ QString copied(LongTextEdit *box)
 }
 
 // Runs a script of keys: "Ctrl+Z", "Shift+Right*12" (pressed twelve times),
-// "type:text", "paste:text", "paste:#5000" (that many characters) and
-// "drop:text" (text dragged from elsewhere and dropped at the cursor).
+// "type:text", "paste:text", "paste:#5000" (that many characters), "keep:"
+// (the keys after a paste go on while it goes in) and "drop:text" (text
+// dragged from elsewhere and dropped at the cursor).
 void run(LongTextEdit *box, const QStringList &script)
 {
+    bool wait = true;
     for (const QString &step : script) {
         const QString argument = step.section(u':', 1);
-        if (step.startsWith(QLatin1String("type:"))) {
+        if (step == QLatin1String("keep:")) {
+            wait = false;
+        } else if (step.startsWith(QLatin1String("type:"))) {
             QTest::keyClicks(box, argument);
         } else if (step.startsWith(QLatin1String("paste:"))) {
-            paste(box,
-                  argument.startsWith(u'#') ? QString(argument.mid(1).toInt(), u'p') : argument);
+            QGuiApplication::clipboard()->setText(
+                argument.startsWith(u'#') ? QString(argument.mid(1).toInt(), u'p') : argument);
+            pressKeys(box, QStringLiteral("Ctrl+V"));
+            if (wait)
+                QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 60000);
         } else if (step.startsWith(QLatin1String("drop:"))) {
             QMimeData data;
             data.setText(argument);
@@ -104,6 +114,7 @@ void run(LongTextEdit *box, const QStringList &script)
                 pressKeys(box, step.section(u'*', 0, 0));
         }
     }
+    QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 60000);
 }
 } // namespace
 
@@ -124,6 +135,8 @@ private Q_SLOTS:
     void pasteAndConvert();
     void largestPaste();
     void pasteFromAnotherProgram();
+    void copyReadByAnotherProgram();
+    void accessibleText();
 
 private:
     LongTextEdit *box(const QString &name);
@@ -208,6 +221,48 @@ void TestLongTextBoxes::keys_data()
     QTest::newRow("typing is one step")
         << publish << QString() << 0 << QStringList{"type:ab", "Return", "type:cd", "Ctrl+Z"}
         << "ab\n";
+    QTest::newRow("keys pressed while a long paste goes in follow it")
+        << publish << QStringLiteral("ab") << 1
+        << QStringList{"keep:", "paste:#200000", "type:xy", "Left", "Backspace"}
+        << QStringLiteral("a") + QString(200'000, u'p') + QStringLiteral("yb");
+
+    // The keys of a text editor; "type:|" marks where the cursor ended.
+    const QString words = QString(4100, u'w') + QStringLiteral(" vv");
+    QTest::newRow("Ctrl+Right over a word across a join")
+        << input << words << 0 << QStringList{"Ctrl+Right", "type:|"}
+        << QString(words).insert(4101, u'|');
+    QTest::newRow("Ctrl+Left over a word across a join")
+        << input << words << 4101 << QStringList{"Ctrl+Left", "type:|"} << u'|' + words;
+    QTest::newRow("Ctrl+Delete") << input << QStringLiteral("one two") << 0
+                                 << QStringList{"Ctrl+Delete"} << "two";
+    QTest::newRow("Right past a line break")
+        << input << "ab\ncd" << 2 << QStringList{"Right", "type:|"} << "ab\n|cd";
+    QTest::newRow("Left past a surrogate pair")
+        << input << QStringLiteral("a\U0001F600b") << 3 << QStringList{"Left", "type:|"}
+        << QStringLiteral("a|\U0001F600b");
+    QTest::newRow("Delete takes a letter with its mark")
+        << input << QStringLiteral("ae\u0301b") << 1 << QStringList{"Delete"} << "ab";
+    QTest::newRow("Backspace takes the mark alone")
+        << input << QStringLiteral("ae\u0301b") << 3 << QStringList{"Backspace"} << "aeb";
+    QTest::newRow("Home and End of a row")
+        << input << "abc\ndef" << 5 << QStringList{"Home", "type:<", "End", "type:>"}
+        << "abc\n<def>";
+    QTest::newRow("Up and Down keep the column")
+        << input << "abcdef\nab\nabcdef" << 4 << QStringList{"Down", "Down", "type:|"}
+        << "abcdef\nab\nabcd|ef";
+    QTest::newRow("Right without Shift ends a selection at its far side")
+        << input << "abcdef" << 1 << QStringList{"Shift+Right*3", "Right", "type:|"} << "abcd|ef";
+    QTest::newRow("Shift+Up on the first row selects to the start")
+        << input << "abc" << 2 << QStringList{"Shift+Up", "type:X"} << "Xc";
+    QTest::newRow("Ctrl+Shift+End selects to the end")
+        << input << "abc\ndef" << 1 << QStringList{"Ctrl+Shift+End", "type:X"} << "aX";
+    QTest::newRow("Tab types a tab") << input << "ab" << 1 << QStringList{"Tab"} << "a\tb";
+    QString lines;
+    for (int i = 0; i < 300; ++i)
+        lines += QStringLiteral("line %1\n").arg(i);
+    QTest::newRow("Page Down and Page Up come back")
+        << input << lines << 0 << QStringList{"PgDown", "PgDown", "PgUp", "PgUp", "type:|"}
+        << u'|' + lines;
 }
 
 void TestLongTextBoxes::keys()
@@ -294,34 +349,103 @@ void TestLongTextBoxes::largestPaste()
                  .arg(locale.toString(600'000'004), locale.toString(LongText::maximumLength)));
 }
 
+// xclip, another program, holding a text on the clipboard until it ends.
+class ClipboardOwner
+{
+public:
+    explicit ClipboardOwner(const QString &text)
+    {
+        QVERIFY(m_file.open());
+        m_file.write(text.toUtf8());
+        m_file.close();
+        m_xclip.start(QStringLiteral("xclip"),
+                      {"-selection", "clipboard", "-i", "-quiet", m_file.fileName()});
+        QVERIFY2(m_xclip.waitForStarted(), "xclip is missing: run scripts/install-deps.sh");
+        // Once xclip holds the clipboard, it answers what forms it has.
+        const auto held = [] {
+            QProcess targets;
+            targets.start(QStringLiteral("xclip"),
+                          {"-o", "-selection", "clipboard", "-t", "TARGETS"});
+            return targets.waitForFinished() && targets.readAll().contains("UTF8_STRING");
+        };
+        QTRY_VERIFY(!QGuiApplication::clipboard()->ownsClipboard() && held());
+    }
+    ~ClipboardOwner()
+    {
+        ::kill(pid_t(m_xclip.processId()), SIGCONT);
+        m_xclip.kill();
+        m_xclip.waitForFinished();
+    }
+    void stopAnswering() { ::kill(pid_t(m_xclip.processId()), SIGSTOP); }
+
+private:
+    QTemporaryFile m_file;
+    QProcess m_xclip;
+};
+
 // Another program holds the clipboard, in UTF-8 with CR LF line ends: Ctrl+V
-// takes its text whole, each CR LF a line break.
+// takes its text whole, each CR LF a line break. One that stops answering
+// is given up on, and the box says so.
 void TestLongTextBoxes::pasteFromAnotherProgram()
 {
-    QTemporaryFile file;
-    QVERIFY(file.open());
     const QString text = mixedText().repeated(2).replace(u'\n', QStringLiteral("\r\n"));
-    file.write(text.toUtf8());
-    file.close();
-    QProcess owner;
-    owner.start(QStringLiteral("xclip"),
-                {"-selection", "clipboard", "-i", "-quiet", file.fileName()});
-    QVERIFY2(owner.waitForStarted(), "xclip is missing: run scripts/install-deps.sh");
-    // Once xclip holds the clipboard, it answers what forms it has.
-    const auto held = [] {
-        QProcess targets;
-        targets.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "TARGETS"});
-        return targets.waitForFinished() && targets.readAll().contains("UTF8_STRING");
-    };
-    QTRY_VERIFY(!QGuiApplication::clipboard()->ownsClipboard() && held());
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
-    input->setFocus();
-    pressKeys(input, QStringLiteral("Ctrl+V"));
-    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 60000);
-    owner.kill();
-    owner.waitForFinished();
+    {
+        const ClipboardOwner owner(text);
+        input->setFocus();
+        pressKeys(input, QStringLiteral("Ctrl+V"));
+        QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 60000);
+    }
     const QString expected = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QVERIFY2(input->text() == expected, difference(input->text(), expected));
+
+    ClipboardOwner silent(QStringLiteral("never sent"));
+    silent.stopAnswering();
+    pressKeys(input, QStringLiteral("Ctrl+V"));
+    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 30000);
+    QCOMPARE(input->notice(), QStringLiteral("Nothing pasted: the program that holds the "
+                                             "clipboard stopped answering."));
+    QCOMPARE(input->length(), expected.size());
+}
+
+// A long copy read by another program, as UTF-8: every character of it.
+void TestLongTextBoxes::copyReadByAnotherProgram()
+{
+    const QString text = mixedText();
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(text);
+    QTRY_VERIFY(!input->isBusy());
+    QVERIFY2(copied(input) == text, difference(copied(input), text));
+    QProcess reader;
+    reader.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    QByteArray read;
+    QTRY_VERIFY_WITH_TIMEOUT(
+        (read += reader.readAllStandardOutput(), reader.state() == QProcess::NotRunning), 30000);
+    read += reader.readAllStandardOutput();
+    QVERIFY2(QString::fromUtf8(read) == text, difference(QString::fromUtf8(read), text));
+}
+
+// Assistive technologies read and place the cursor by text positions, a
+// join of shown pieces being none, and a read-only box offers no editing.
+void TestLongTextBoxes::accessibleText()
+{
+    const QString line = base64Line(10'000);
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(line);
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(input);
+    QCOMPARE(accessible->role(), QAccessible::EditableText);
+    QAccessibleTextInterface *text = accessible->textInterface();
+    QCOMPARE(text->characterCount(), 10'000);
+    QCOMPARE(text->text(4090, 4100), line.mid(4090, 10));
+    text->setCursorPosition(4096);
+    input->setFocus();
+    pressKeys(input, QStringLiteral("Return"));
+    QCOMPARE(input->text(), QString(line).insert(4096, u'\n'));
+    accessible->editableTextInterface()->deleteText(4096, 4097);
+    QCOMPARE(input->text(), line);
+    QCOMPARE(QAccessible::queryAccessibleInterface(box(QStringLiteral("UnicodetextBrowser")))
+                 ->editableTextInterface(),
+             nullptr);
 }
 
 YURB_TEST_MAIN(TestLongTextBoxes)
