@@ -314,9 +314,10 @@ QString MainWindow::takeBackAtClose()
 }
 
 // The note of what a send cut short did not send: `unsent` bytes of the
-// port's and, while Send File runs, what it has not read of its file, as it
-// would have gone (each CR LF as LF). That rest is known at once once the
-// worker has counted the file; before, the note says it is being counted.
+// port's and, while Send File runs, what it has not read of its file, in the
+// pieces it would have gone in (read as text: fewer bytes than on disk).
+// That rest is known at once once the worker has counted the file; before,
+// the note says it is being counted.
 QString MainWindow::unsentNote(qint64 unsent)
 {
     if (m_sendFile) {

@@ -8,11 +8,11 @@
 
 class QFile;
 
-// The file Send File reads, a piece at a time (FilePieces: each CR LF read
-// as LF), and what is left of it to send. As the send begins, a worker
-// thread counts the whole file in the same pieces, so that what is left (the
-// count less the pieces read so far) is known at once when a close cuts the
-// send short: the window never reads the rest of a large file to count it.
+// The file Send File reads, a piece at a time (FilePieces, read as text),
+// and what is left of it to send. As the send begins, a worker thread counts
+// the whole file in the same pieces, so that what is left (the count less
+// the pieces read so far) is known at once when a close cuts the send short:
+// the window never reads the rest of a large file to count it.
 class SendFileSource : public QObject
 {
     Q_OBJECT
