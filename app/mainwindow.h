@@ -59,6 +59,7 @@ class QFile;
 class QLineEdit;
 class ReceiveReport;
 class ReceiveView;
+class SendFileSource;
 class ThreadSerial;
 class WebSocketIODevice;
 struct LatLong;
@@ -196,6 +197,8 @@ private:
     void takeBackRepeat();
     void endRefusedSends(const QString &reason);
     [[nodiscard]] QString takeBackAtClose();
+    [[nodiscard]] QString unsentNote(qint64 unsent);
+    [[nodiscard]] QString noteWhenCounted(SendFileSource *file, qint64 unsent);
     void closeSerialTerminalAtQuit();
     [[nodiscard]] QString askFileToRead();
     bool openToRead(QFile &file);
@@ -724,7 +727,7 @@ private:
     // Serial terminal: receive views, Send File in progress, command panel
     ReceiveView *m_comReceiveView = nullptr;
     ReceiveReport *m_comReceiveReport = nullptr;
-    QFile *m_sendFile = nullptr;
+    SendFileSource *m_sendFile = nullptr;
     QTimer *m_sendFileTimer = nullptr;
     // The open of the port a running Send File streams into.
     SerialPortClaim m_sendFileClaim;

@@ -31,11 +31,19 @@
 //                 straight to a port (the road without back-pressure); and
 //                 the bytes the terminal counted as sent beside all that
 //                 reached the device, which must be equal
+//   sendfile-close
+//                 Send File of a file of 1998-byte CR LF lines into a device
+//                 reading 11520 bytes/s, Close pressed 1 s in: the longest
+//                 stall measured from outside around the Close, for a 500 MB
+//                 file beside a 1 MB one, and the ratio; and the bytes told
+//                 as not sent beside the file (each CR LF as LF) less what
+//                 reached the device, which must be equal
 
 #include "benchsupport.h"
 #include "mainwindow.h"
 #include "pingstallprobe.h"
 #include "portlist.h"
+#include "prompt.h"
 #include "ptypair.h"
 #include "threadserial.h"
 #include "windowbench.h"
@@ -47,9 +55,11 @@
 #include <QLCDNumber>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSerialPort>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include <algorithm>
 #include <atomic>
@@ -87,6 +97,14 @@ constexpr int keepSendIntervalMs = 10;
 constexpr int keepSendSeconds = 5;
 constexpr int slowDeviceBytesPerSecond = 960;
 constexpr int afterPauseMs = 1000;
+// Send File's close: lines of this many bytes, CR LF included, in a large
+// file and in a small one for reference; Close comes this long after the
+// send began, with pings this long before and after it.
+constexpr qsizetype sendFileLineBytes = 1998;
+constexpr qsizetype largeSendFileBytes = qsizetype(500) << 20;
+constexpr qsizetype smallSendFileBytes = qsizetype(1) << 20;
+constexpr int sendFileCloseAfterMs = 1000;
+constexpr int pingsAroundCloseMs = 500;
 
 using Writer = std::function<void(int fd, const std::atomic<bool> &stop)>;
 
@@ -239,6 +257,36 @@ void printKeepSendFigures(const char *road, const KeepSendFigures &figures)
                                                                               : "NOT EQUAL");
 }
 
+// Writes a file of `bytes` bytes (whole lines) of numbered lines of
+// sendFileLineBytes, each ended by CR LF; returns the bytes Send File sends
+// of it (each CR LF as LF), or -1 when the file could not be written.
+qint64 writeCrLfLines(const QString &path, qsizetype bytes)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return -1;
+    const qsizetype lines = bytes / sendFileLineBytes;
+    constexpr qsizetype linesPerBlock = 1024;
+    QByteArray block;
+    for (qsizetype line = 0; line < lines; line += linesPerBlock) {
+        block.clear();
+        for (qsizetype n = line; n < std::min(lines, line + linesPerBlock); ++n)
+            block += QByteArray::number(n).leftJustified(sendFileLineBytes - 2, 'x') + "\r\n";
+        if (file.write(block) != block.size())
+            return -1;
+    }
+    return lines * (sendFileLineBytes - 1);
+}
+
+// What a Close during Send File came to.
+struct SendFileCloseFigures
+{
+    std::optional<PingStallProbe::Figures> outsideStall;
+    QString told;       // the status bar after the Close
+    qint64 unsent = -1; // the bytes it told as not sent
+    qint64 reached = 0; // the bytes that reached the device in all
+};
+
 // The pty alone: a thread writes the stream, this thread reads the slave.
 double rawPtyThroughput(const QByteArray &stream)
 {
@@ -312,8 +360,10 @@ public:
                               bool checkText, bool hexShown, bool timeStamps);
     void runSlow(const QByteArray &stream);
     void runKeepSend();
+    void runSendFileClose();
 
 private:
+    SendFileCloseFigures closeDuringSendFile(const QString &path);
     template <typename T> T *widget(const char *name) const;
     void prepare(bool hexShown, bool timeStamps);
     ThreadSerial *openPort(const PtyPair &pty);
@@ -605,6 +655,77 @@ void SerialBench::runKeepSend()
                 ratio(mended.afterPause, reference.afterPause));
 }
 
+// Starts Send File of the file into a slow device, presses Close part-way
+// and lets the device read the rest of what reached the pty.
+SendFileCloseFigures SerialBench::closeDuringSendFile(const QString &path)
+{
+    SendFileCloseFigures figures;
+    PtyPair pty;
+    if (!openPort(pty))
+        return figures;
+    SlowDevice device(pty.masterFd(), slowBytesPerSecond);
+    Prompt::setFileHandler([&path](const Prompt::FileRequest &) { return path; });
+    widget<QPushButton>("sendfileBtn")->click();
+    Prompt::setFileHandler({});
+    runUntil([] { return false; }, sendFileCloseAfterMs - pingsAroundCloseMs);
+    {
+        PingStallProbe pings(&m_window);
+        runUntil([] { return false; }, pingsAroundCloseMs);
+        m_openButton->click();
+        runUntil([] { return false; }, pingsAroundCloseMs);
+        figures.outsideStall = pings.figures();
+    }
+    figures.told = statusText(m_window);
+    const QRegularExpressionMatch unsent =
+        QRegularExpression(QStringLiteral("(\\d+) bytes were not sent")).match(figures.told);
+    if (unsent.hasMatch())
+        figures.unsent = unsent.captured(1).toLongLong();
+    device.readFast();
+    runUntil([] { return false; }, afterPauseMs);
+    figures.reached = device.takeCount();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return figures;
+}
+
+// A Close during Send File of a large file beside the same Close of a small
+// one: what the Close costs the window should not grow with the file.
+void SerialBench::runSendFileClose()
+{
+    prepare(false, false);
+    std::printf("[sendfile-close] Send File of %lld-byte CR LF lines into a device reading %d "
+                "bytes/s, Close pressed after %d ms, pings from %d ms before the Close to %d ms "
+                "after it:\n",
+                static_cast<long long>(sendFileLineBytes), slowBytesPerSecond, sendFileCloseAfterMs,
+                pingsAroundCloseMs, pingsAroundCloseMs);
+    QTemporaryDir files;
+    std::optional<double> stallMs[2];
+    const qsizetype sizes[2] = {largeSendFileBytes, smallSendFileBytes};
+    for (int i = 0; i < 2; ++i) {
+        const qsizetype bytes = sizes[i];
+        const QString path = files.filePath(QStringLiteral("lines-%1.txt").arg(bytes));
+        const qint64 sent = writeCrLfLines(path, bytes);
+        if (sent < 0) {
+            std::printf("    COULD NOT WRITE %s\n", qPrintable(path));
+            return;
+        }
+        const SendFileCloseFigures figures = closeDuringSendFile(path);
+        if (figures.outsideStall)
+            stallMs[i] = figures.outsideStall->longestMs;
+        std::printf("    %6.1f MB file: longest stall %s; told \"%s\"; told as not sent %lld B + "
+                    "reached the device %lld B = %lld B, the file sends %lld B (%s)\n",
+                    megabytes(bytes), qPrintable(PingStallProbe::describe(figures.outsideStall)),
+                    qPrintable(figures.told), static_cast<long long>(figures.unsent),
+                    static_cast<long long>(figures.reached),
+                    static_cast<long long>(figures.unsent + figures.reached),
+                    static_cast<long long>(sent),
+                    figures.unsent + figures.reached == sent ? "equal" : "NOT EQUAL");
+        QFile::remove(path);
+    }
+    if (stallMs[0] && stallMs[1])
+        std::printf("    longest stall around the Close, 500 MB/1 MB: %.2f\n",
+                    ratio(*stallMs[0], *stallMs[1]));
+}
+
 QStringList allCases()
 {
     QStringList cases;
@@ -615,6 +736,7 @@ QStringList allCases()
     cases.insert(cases.indexOf(QLatin1String("hex-lines")) + 1, QStringLiteral("hex-stamped"));
     cases.append(QStringLiteral("cpu"));
     cases.append(QStringLiteral("keepsend"));
+    cases.append(QStringLiteral("sendfile-close"));
     return cases;
 }
 
@@ -679,6 +801,10 @@ int main(int argc, char *argv[])
         }
         if (name == QLatin1String("keepsend")) {
             bench.runKeepSend();
+            continue;
+        }
+        if (name == QLatin1String("sendfile-close")) {
+            bench.runSendFileClose();
             continue;
         }
         const bool hexShown = name.startsWith(QLatin1String("hex-"));

@@ -20,13 +20,17 @@ QByteArray FilePieces::next(QIODevice &file)
     return piece;
 }
 
-qint64 FilePieces::skipRest(QIODevice &file)
+qint64 FilePieces::skipRest(QIODevice &file, const std::function<bool()> &stopped)
 {
     if (file.isSequential())
         return 0;
     char buffer[maxBytes + 1];
     qint64 rest = 0;
-    for (qint64 read = readPiece(file, buffer); read > 0; read = readPiece(file, buffer))
+    while (!(stopped && stopped())) {
+        const qint64 read = readPiece(file, buffer);
+        if (read <= 0)
+            break;
         rest += read;
+    }
     return rest;
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <functional>
+
 class QIODevice;
 
 // How Send File reads its file: a piece at a time, a line or at most 4 KB of
@@ -19,6 +21,8 @@ inline constexpr qint64 maxBytes = 4096;
 // Reads the rest of the file piece by piece and returns the bytes of those
 // pieces: what the rest would still have sent, not what it takes on disk. A
 // pipe is left unread, since its end may never come: its rest counts as none.
-qint64 skipRest(QIODevice &file);
+// `stopped`, when given, is asked before each piece: once it says so, the
+// reading ends and the pieces read so far are returned.
+qint64 skipRest(QIODevice &file, const std::function<bool()> &stopped = {});
 
 } // namespace FilePieces

@@ -1,11 +1,11 @@
 #include "mainwindow.h"
 #include "ui_mainwindow.h"
 
-#include "filepieces.h"
 #include "prompt.h"
 #include "receivereport.h"
 #include "receiveview.h"
 #include "sendencoder.h"
+#include "sendfilesource.h"
 #include "serialtool.h"
 #include "terminalwidgets.h"
 #include "threadserial.h"
@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QSerialPort>
 #include <QTimer>
+
+#include <utility>
 
 namespace {
 // Lines of Send File leave this far apart.
@@ -256,13 +258,11 @@ void MainWindow::endRefusedSends(const QString &reason)
     for (const WriteLedger::Writer writer :
          {WriteLedger::Writer::Send, WriteLedger::Writer::Repeat, WriteLedger::Writer::File})
         unsent += m_comWrites.takeBack(writer);
-    if (m_sendFile)
-        unsent += FilePieces::skipRest(*m_sendFile);
+    const QString note = unsentNote(unsent);
     stopSendingFile();
     if (comSendTimer->isActive())
         endRepeat(serialTerminalWidgets());
-    statusBar()->showMessage(
-        withNote(tr("Send failed: %1").arg(reason), tr("%1 bytes were not sent").arg(unsent)));
+    statusBar()->showMessage(withNote(tr("Send failed: %1").arg(reason), note));
 }
 
 // The port has written whatever of its pieces its own queue no longer holds:
@@ -295,11 +295,11 @@ void MainWindow::takeBackRepeat()
 
 // A close takes back everything the port has not written: what the terminal
 // holds, the port's piece (the port drops it unwritten as it closes) and
-// what Send File has not read of its file, as it would have gone (each CR LF
-// as LF). A driver that reports its queue (a UART's) has it dropped too, so
-// that the close does not wait for a slow device, and those bytes are no
-// longer counted as sent. A driver that reports none (a pty's) passes on what
-// it took, which is counted. Returns the note of what was not sent.
+// what Send File has not read of its file (unsentNote). A driver that
+// reports its queue (a UART's) has it dropped too, so that the close does not
+// wait for a slow device, and those bytes are no longer counted as sent. A
+// driver that reports none (a pty's) passes on what it took, which is
+// counted. Returns the note of what was not sent.
 QString MainWindow::takeBackAtClose()
 {
     countSerialWrites();
@@ -309,10 +309,41 @@ QString MainWindow::takeBackAtClose()
         unsent += dropped;
         takeFromCounter(ui->sendbyteslcdNumber, m_comWrites.unwrite(dropped));
     }
-    if (m_sendFile)
-        unsent += FilePieces::skipRest(*m_sendFile);
     m_comWrites.clear();
+    return unsentNote(unsent);
+}
+
+// The note of what a send cut short did not send: `unsent` bytes of the
+// port's and, while Send File runs, what it has not read of its file, in the
+// pieces it would have gone in (read as text: fewer bytes than on disk).
+// That rest is known at once once the worker has counted the file; before,
+// the note says it is being counted.
+QString MainWindow::unsentNote(qint64 unsent)
+{
+    if (m_sendFile) {
+        const std::optional<qint64> rest = m_sendFile->rest();
+        if (!rest)
+            return noteWhenCounted(std::exchange(m_sendFile, nullptr), unsent);
+        unsent += *rest;
+    }
     return unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
+}
+
+// The note while the worker still counts Send File's file. The window does
+// not wait: the file stays, unread, until the count is done. Then the
+// message that ends with this note, while it is still shown, gets the figure
+// in its place; otherwise the figure is told on its own.
+QString MainWindow::noteWhenCounted(SendFileSource *file, qint64 unsent)
+{
+    const QString counting = tr("the bytes not sent are being counted");
+    connect(file, &SendFileSource::counted, this, [this, file, unsent, counting] {
+        const QString note = tr("%1 bytes were not sent").arg(unsent + file->rest().value_or(0));
+        file->deleteLater();
+        const QString shown = statusBar()->currentMessage();
+        statusBar()->showMessage(shown.endsWith(counting) ? shown.chopped(counting.size()) + note
+                                                          : withNote(tr("Send File ended"), note));
+    });
+    return counting;
 }
 
 // Quitting closes the port with the window. While the terminal still has
@@ -325,6 +356,12 @@ void MainWindow::closeSerialTerminalAtQuit()
     countSerialWrites();
     if (m_comWrites.pending() == 0 && !m_sendFile && serialThread->driverOutputQueued() == 0)
         return;
+    // The note can only be told now: a count of Send File's file still under
+    // way is waited for, with the window already out of sight.
+    if (m_sendFile && !m_sendFile->rest()) {
+        hide();
+        m_sendFile->waitForCount();
+    }
     const QString note = closeSerialTool(serialTerminalTool());
     if (!note.isEmpty())
         Prompt::warning(this, tr("warning:"), tr("Quitting closed the serial port: %1.").arg(note));
@@ -394,7 +431,7 @@ void MainWindow::actionSendfile_triggered()
         delete file;
         return;
     }
-    m_sendFile = file;
+    m_sendFile = new SendFileSource(file, this);
     m_sendFileClaim = claim;
     ui->sendfileBtn->setEnabled(false);
     m_sendFileTimer->start();
@@ -416,14 +453,14 @@ void MainWindow::sendNextFileLine()
     countSerialWrites();
     if (m_comWrites.pending(WriteLedger::Writer::File) > 0)
         return;
-    if (m_sendFile->atEnd()) {
+    if (m_sendFile->file().atEnd()) {
         stopSendingFile();
         statusBar()->showMessage(tr("Success for send the data in the file"));
         return;
     }
-    const QByteArray piece = FilePieces::next(*m_sendFile);
+    const QByteArray piece = m_sendFile->next();
     if (piece.isEmpty()) {
-        const QString reason = m_sendFile->errorString();
+        const QString reason = m_sendFile->file().errorString();
         stopSendingFile();
         statusBar()->showMessage(tr("Send failed: %1").arg(reason));
         return;
@@ -432,14 +469,15 @@ void MainWindow::sendNextFileLine()
         stopSendingFile();
 }
 
+// Send File ends: its file is closed and goes. A file whose count a note
+// still waits for is no longer Send File's but the note's (noteWhenCounted).
 void MainWindow::stopSendingFile()
 {
     m_sendFileTimer->stop();
-    if (!m_sendFile)
-        return;
-    m_sendFile->close();
-    m_sendFile->deleteLater();
-    m_sendFile = nullptr;
+    if (m_sendFile) {
+        m_sendFile->file().close();
+        std::exchange(m_sendFile, nullptr)->deleteLater();
+    }
     // Send File is usable again while the terminal holds the port.
     ui->sendfileBtn->setEnabled(ui->sendMsgtextEdit->isEnabled());
 }
