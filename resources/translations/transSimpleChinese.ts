@@ -505,6 +505,52 @@
     </message>
 </context>
 <context>
+    <name>LongTextConversion</name>
+    <message>
+        <source>Not converted: the result would be %1 characters long, more than the %2 a box holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LongTextEdit</name>
+    <message>
+        <source>Not taken: the text would be %1 characters long, more than the %2 this box holds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing pasted: the program that holds the clipboard stopped answering.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Select All</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MWaveView</name>
     <message>
         <source>开始</source>
@@ -1945,6 +1991,18 @@ Azimuth: %3 </source>
     </message>
     <message>
         <source>MQTT was disconnected: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the bytes not sent are being counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send File ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep Send waits for a client to join</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
