@@ -70,6 +70,8 @@ public:
     // Replaces the text between two positions as the user's own edit.
     void replaceText(qsizetype from, qsizetype to, const QString &text);
 
+    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
 public Q_SLOTS:
     void clear();
     void selectAll();
@@ -95,7 +97,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
-    [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

@@ -190,5 +190,8 @@ bool LongTextLayout::previous(Row &row)
 
 QTextLine LongTextLayout::line(Row row)
 {
-    return layout(row.piece)->lineAt(row.line);
+    // A row kept from before its piece was laid out again (without a
+    // composed text, say) may be past its last line.
+    QTextLayout *laidOut = layout(row.piece);
+    return laidOut->lineAt(qBound(0, row.line, laidOut->lineCount() - 1));
 }

@@ -9,6 +9,7 @@
 #include <QAccessible>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
 #include <QKeySequence>
 #include <QLocale>
 #include <QMimeData>
@@ -137,6 +138,7 @@ private Q_SLOTS:
     void pasteFromAnotherProgram();
     void copyReadByAnotherProgram();
     void accessibleText();
+    void inputMethod();
 
 private:
     LongTextEdit *box(const QString &name);
@@ -449,6 +451,27 @@ void TestLongTextBoxes::accessibleText()
     QCOMPARE(QAccessible::queryAccessibleInterface(box(QStringLiteral("UnicodetextBrowser")))
                  ->editableTextInterface(),
              nullptr);
+}
+
+// Text an input method composes takes the selection's place but is not the
+// box's text until committed; the whole input is one step to undo.
+void TestLongTextBoxes::inputMethod()
+{
+    LongTextEdit *input = box(QStringLiteral("UnicodetextEdit"));
+    input->setText(QStringLiteral("ab cd"));
+    input->setFocus();
+    input->setCursorPosition(3);
+    input->setCursorPosition(5, true);
+    QInputMethodEvent composing(QStringLiteral("zhong"), {});
+    QCoreApplication::sendEvent(input, &composing);
+    QCOMPARE(input->text(), QStringLiteral("ab "));
+    QInputMethodEvent committed;
+    committed.setCommitString(QStringLiteral("\u4E2D\u6587"));
+    QCoreApplication::sendEvent(input, &committed);
+    QCOMPARE(input->text(), QStringLiteral("ab \u4E2D\u6587"));
+    QCOMPARE(input->inputMethodQuery(Qt::ImSurroundingText).toString(), input->text());
+    pressKeys(input, QStringLiteral("Ctrl+Z"));
+    QCOMPARE(input->text(), QStringLiteral("ab cd"));
 }
 
 YURB_TEST_MAIN(TestLongTextBoxes)
