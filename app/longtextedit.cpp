@@ -263,7 +263,6 @@ void LongTextEdit::cutDone()
         edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
         ensureCursorVisible();
     }
-    emit ready();
     while (!m_heldEvents.isEmpty() && !m_pending) {
         const std::shared_ptr<QEvent> held = m_heldEvents.takeFirst();
         if (held->type() == QEvent::InputMethod)

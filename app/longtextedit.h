@@ -81,10 +81,6 @@ public Q_SLOTS:
     void undo();
     void redo();
 
-Q_SIGNALS:
-    // A long text has been cut and has gone in.
-    void ready();
-
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;

@@ -147,12 +147,6 @@ qsizetype LongTextLayout::firstRow(int piece)
     return m_rowStarts.at(piece);
 }
 
-qsizetype LongTextLayout::rowCount()
-{
-    const int last = int(m_entries.size()) - 1;
-    return firstRow(last) + rows(last);
-}
-
 LongTextLayout::Row LongTextLayout::rowAt(qsizetype row)
 {
     const int last = int(m_entries.size()) - 1;

@@ -40,7 +40,6 @@ public:
     // The piece laid out. It stays valid until another piece is laid out or
     // the text changes.
     [[nodiscard]] QTextLayout *layout(int piece);
-    [[nodiscard]] qsizetype rowCount();
     [[nodiscard]] qsizetype firstRow(int piece);
     // The row at a row number, counted with the estimates.
     [[nodiscard]] Row rowAt(qsizetype row);
