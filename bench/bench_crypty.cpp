@@ -40,6 +40,7 @@
 #include "longtextedit.h"
 #include "mainwindow.h"
 #include "pingstallprobe.h"
+#include "textdifference.h"
 #include "unicodeescape.h"
 #include "windowbench.h"
 
@@ -58,14 +59,11 @@
 #include <QWindow>
 
 #include <algorithm>
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <iterator>
 #include <malloc.h>
 #include <optional>
-#include <thread>
 #include <vector>
 
 namespace {
@@ -410,43 +408,6 @@ private:
     QProcess m_xclip;
 };
 
-// The process's resident memory, sampled every 10 ms on a thread of its own
-// so that a step that keeps the window's thread busy is sampled too, and
-// its peak over what it was when sampling began.
-class MemoryPeak
-{
-public:
-    MemoryPeak()
-        : m_startKb(Bench::currentRssKb())
-        , m_peakKb(m_startKb)
-        , m_sampler([this] {
-            while (!m_stop) {
-                m_peakKb = std::max(m_peakKb.load(), Bench::currentRssKb());
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        })
-    {}
-    ~MemoryPeak()
-    {
-        m_stop = true;
-        m_sampler.join();
-    }
-    MemoryPeak(const MemoryPeak &) = delete;
-    MemoryPeak &operator=(const MemoryPeak &) = delete;
-
-    [[nodiscard]] double growthMb() const
-    {
-        return Bench::megabytes(1024 *
-                                (std::max(m_peakKb.load(), Bench::currentRssKb()) - m_startKb));
-    }
-
-private:
-    const long m_startKb;
-    std::atomic<long> m_peakKb;
-    std::atomic<bool> m_stop = false;
-    std::thread m_sampler;
-};
-
 struct LongFigures
 {
     double seconds = 0;
@@ -470,7 +431,7 @@ LongFigures measureLong(QWidget &window, const std::function<void()> &act,
     // unseen.
     (void)Bench::runUntil([&outside] { return !outside.answers().empty(); }, 1000, 1);
     const Bench::StallProbe own;
-    const MemoryPeak memory;
+    const Bench::MemoryPeak memory;
     QElapsedTimer clock;
     clock.start();
     act();
@@ -480,7 +441,7 @@ LongFigures measureLong(QWidget &window, const std::function<void()> &act,
         giveUpMs, 1);
     QCoreApplication::processEvents();
     figures.seconds = clock.nsecsElapsed() / 1e9;
-    figures.mbPeak = memory.growthMb();
+    figures.mbPeak = Bench::megabytes(1024 * (memory.peakKb() - memory.startKb()));
     figures.outside = outside.figures();
     figures.ownStallMs = own.longestMs();
     return figures;
@@ -493,18 +454,6 @@ struct Verdict
     bool right = false;
     QString text;
 };
-
-// Where two texts part, for a line that does not print megabytes.
-QString difference(const QString &actual, const QString &expected)
-{
-    qsizetype at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
-        ++at;
-    return QStringLiteral("%1 characters, %2 expected, apart from %3")
-        .arg(actual.size())
-        .arg(expected.size())
-        .arg(at);
-}
 
 // Whether a box holds `expected` of `expectedLength` characters (made only
 // to compare), or, where that is longer than a box holds, refused it with a
@@ -523,7 +472,7 @@ Verdict holds(LongTextEdit *box, qsizetype expectedLength, const std::function<Q
     const QString shown = box->text();
     if (shown.size() == expectedLength && shown == expected())
         return {true, QStringLiteral("exact")};
-    return {false, QStringLiteral("NOT EXACT: ") + difference(shown, expected())};
+    return {false, QStringLiteral("NOT EXACT: ") + textDifference(shown, expected())};
 }
 
 // A verdict with one more condition, and what failed where it does not hold.

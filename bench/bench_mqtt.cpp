@@ -45,12 +45,9 @@
 #include <QTextEdit>
 #include <QThread>
 
-#include <atomic>
-#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <optional>
-#include <thread>
 
 using namespace Bench;
 
@@ -137,34 +134,6 @@ private:
 
     QProcess m_process;
     QByteArray m_rest;
-};
-
-// The highest resident memory, looked at every 10 ms from a thread of its
-// own, so that a stalled GUI thread misses no peak.
-class RssPeak
-{
-public:
-    RssPeak()
-        : m_thread([this] {
-            while (!m_stop) {
-                m_peakKb = qMax<long>(m_peakKb, currentRssKb());
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-            }
-        })
-    {}
-    ~RssPeak()
-    {
-        m_stop = true;
-        m_thread.join();
-    }
-    RssPeak(const RssPeak &) = delete;
-    RssPeak &operator=(const RssPeak &) = delete;
-    [[nodiscard]] long kb() const { return m_peakKb; }
-
-private:
-    std::atomic<bool> m_stop{false};
-    std::atomic<long> m_peakKb{0};
-    std::thread m_thread;
 };
 
 // A scripted broker on a thread of its own, made, listening and deleted
@@ -435,7 +404,7 @@ void MqttBench::flood(int seconds)
     QString outside;
     qint64 insideMs = 0;
     {
-        const RssPeak peak;
+        const Bench::MemoryPeak peak;
         const StallProbe probe;
         PingStallProbe pings(&m_window);
         peer.serve(floodTopic, payloadBytes, qint64(seconds) * 1000);
@@ -455,7 +424,7 @@ void MqttBench::flood(int seconds)
         insideMs = probe.longestMs();
         runUntil([] { return false; }, 2000);
         caughtUpKb = currentRssKb();
-        peakKb = peak.kb();
+        peakKb = peak.peakKb();
     }
     disconnectTab();
     runUntil([] { return false; }, 2000);
@@ -515,7 +484,7 @@ LongPacketFigures MqttBench::longPacket(const QByteArray &head, qint64 filler, q
         return figures;
     }
     {
-        const RssPeak peak;
+        const Bench::MemoryPeak peak;
         const StallProbe probe;
         PingStallProbe pings(&m_window);
         QElapsedTimer clock;
@@ -531,7 +500,7 @@ LongPacketFigures MqttBench::longPacket(const QByteArray &head, qint64 filler, q
         figures.status = status();
         figures.outside = pings.figures();
         figures.insideMs = probe.longestMs();
-        figures.memoryMb = double(peak.kb() - idleKb) / 1024.0;
+        figures.memoryMb = double(peak.peakKb() - idleKb) / 1024.0;
     }
     std::printf("    ended after %.3f s%s, the broker had sent %.1f MB; status \"%s\"\n"
                 "    memory over idle (%.0f MB): at most %+.1f MB; longest GUI stall %lld ms "

@@ -19,6 +19,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <limits>
 #include <poll.h>
@@ -342,6 +343,28 @@ bool runUntil(const std::function<bool()> &done, qint64 timeoutMs, int pollMs)
         loop.exec();
     }
     return done();
+}
+
+MemoryPeak::MemoryPeak()
+    : m_startKb(currentRssKb())
+    , m_peakKb(m_startKb)
+    , m_sampler([this] {
+        while (!m_stop) {
+            m_peakKb = std::max(m_peakKb.load(), currentRssKb());
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    })
+{}
+
+MemoryPeak::~MemoryPeak()
+{
+    m_stop = true;
+    m_sampler.join();
+}
+
+long MemoryPeak::peakKb() const
+{
+    return std::max(m_peakKb.load(), currentRssKb());
 }
 
 StallProbe::StallProbe()

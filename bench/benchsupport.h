@@ -14,8 +14,10 @@
 #include <QStringList>
 #include <QTimer>
 
+#include <atomic>
 #include <functional>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class MainWindow;
@@ -139,6 +141,28 @@ ThreadSerial *openSerialTerminalPort(MainWindow &window, const QString &path);
 // Runs the event loop until `done` returns true (checked every `pollMs`
 // milliseconds) or `timeoutMs` passes; returns whether `done` came true.
 bool runUntil(const std::function<bool()> &done, qint64 timeoutMs, int pollMs = 5);
+
+// The process's resident memory at its peak, sampled every 10 ms on a thread
+// of its own, so that a step that keeps the window's thread busy is sampled
+// too.
+class MemoryPeak
+{
+public:
+    MemoryPeak();
+    ~MemoryPeak();
+    MemoryPeak(const MemoryPeak &) = delete;
+    MemoryPeak &operator=(const MemoryPeak &) = delete;
+
+    [[nodiscard]] long startKb() const { return m_startKb; }
+    // The peak so far, now included.
+    [[nodiscard]] long peakKb() const;
+
+private:
+    const long m_startKb;
+    std::atomic<long> m_peakKb;
+    std::atomic<bool> m_stop = false;
+    std::thread m_sampler;
+};
 
 // The longest gap between the ticks of a 10 ms precise timer on the GUI
 // thread: how long the window was unable to handle any event.

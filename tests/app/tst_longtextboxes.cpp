@@ -2,6 +2,7 @@
 #include "longtextedit.h"
 #include "mainwindow.h"
 #include "promptrecorder.h"
+#include "textdifference.h"
 #include "unicodeescape.h"
 #include "windowprobe.h"
 #include "yurbtestmain.h"
@@ -47,19 +48,6 @@ QString mixedText()
             text += i % 2 ? QChar(char16_t(0x4E00 + i % 0x5000)) : QChar(char16_t('a' + i % 26));
     }
     return text + QStringLiteral("\n\nlast line");
-}
-
-// Where two texts part, for a failure message that does not print megabytes.
-QByteArray difference(const QString &actual, const QString &expected)
-{
-    qsizetype at = 0;
-    while (at < actual.size() && at < expected.size() && actual[at] == expected[at])
-        ++at;
-    return QStringLiteral("%1 characters, %2 expected, apart from %3")
-        .arg(actual.size())
-        .arg(expected.size())
-        .arg(at)
-        .toUtf8();
 }
 
 void pressKeys(QWidget *box, const QString &keys)
@@ -281,8 +269,8 @@ void TestLongTextBoxes::keys()
     edited->setFocus();
     edited->setCursorPosition(cursor);
     run(edited, script);
-    QVERIFY2(edited->text() == expected, difference(edited->text(), expected));
-    QVERIFY2(copied(edited) == expected, difference(copied(edited), expected));
+    QVERIFY2(edited->text() == expected, qPrintable(textDifference(edited->text(), expected)));
+    QVERIFY2(copied(edited) == expected, qPrintable(textDifference(copied(edited), expected)));
 }
 
 void TestLongTextBoxes::pasteAndConvert_data()
@@ -317,11 +305,12 @@ void TestLongTextBoxes::pasteAndConvert()
     QFETCH(QString, expected);
 
     paste(box(input), pasted);
-    QVERIFY2(copied(box(input)) == pasted, difference(copied(box(input)), pasted));
+    QVERIFY2(copied(box(input)) == pasted, qPrintable(textDifference(copied(box(input)), pasted)));
     auto *pressed = child<QPushButton>(*m_window, qPrintable(button));
     pressed->click();
     QTRY_VERIFY_WITH_TIMEOUT(pressed->isEnabled(), 30000);
-    QVERIFY2(copied(box(output)) == expected, difference(copied(box(output)), expected));
+    QVERIFY2(copied(box(output)) == expected,
+             qPrintable(textDifference(copied(box(output)), expected)));
     QVERIFY(m_prompts->messages.isEmpty());
 }
 
@@ -339,7 +328,7 @@ void TestLongTextBoxes::largestPaste()
     QTest::qWait(10'000);
     run(input, {"Ctrl+End", "type:!"});
     text += u'!';
-    QVERIFY2(copied(input) == text, difference(copied(input), text));
+    QVERIFY2(copied(input) == text, qPrintable(textDifference(copied(input), text)));
     QGuiApplication::clipboard()->clear();
 
     auto *toHex = child<QPushButton>(*m_window, "StoUpushButton");
@@ -402,7 +391,7 @@ void TestLongTextBoxes::pasteFromAnotherProgram()
         QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 60000);
     }
     const QString expected = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QVERIFY2(input->text() == expected, difference(input->text(), expected));
+    QVERIFY2(input->text() == expected, qPrintable(textDifference(input->text(), expected)));
 
     ClipboardOwner silent(QStringLiteral("never sent"));
     silent.stopAnswering();
@@ -420,14 +409,15 @@ void TestLongTextBoxes::copyReadByAnotherProgram()
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
     input->setText(text);
     QTRY_VERIFY(!input->isBusy());
-    QVERIFY2(copied(input) == text, difference(copied(input), text));
+    QVERIFY2(copied(input) == text, qPrintable(textDifference(copied(input), text)));
     QProcess reader;
     reader.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
     QByteArray read;
     QTRY_VERIFY_WITH_TIMEOUT(
         (read += reader.readAllStandardOutput(), reader.state() == QProcess::NotRunning), 30000);
     read += reader.readAllStandardOutput();
-    QVERIFY2(QString::fromUtf8(read) == text, difference(QString::fromUtf8(read), text));
+    QVERIFY2(QString::fromUtf8(read) == text,
+             qPrintable(textDifference(QString::fromUtf8(read), text)));
 }
 
 // Assistive technologies read and place the cursor by text positions, a
