@@ -314,23 +314,29 @@ void TestLongTextBoxes::pasteAndConvert()
     QVERIFY(m_prompts->messages.isEmpty());
 }
 
-// A paste of this size held the window for good once it idled. It goes in
-// by Ctrl+V, the window idles, the text's end is reached and edited, and it
-// is copied out whole; its escapes would be more than a box holds, which the
-// result box says in its place.
+// A paste this long, laid out in a box this narrow, was taller than a text
+// document's layout can count, and held the window for good once it idled.
+// It goes in by Ctrl+V, the window idles, the text's end is reached and
+// edited, and it is copied out whole. Pasted into the Unicode input, its
+// escapes would be more than a box holds, which the result box says in its
+// place.
 void TestLongTextBoxes::largestPaste()
 {
     QString text(150'000'000, u'a');
     text[1000] = QChar(0x4E2D);
     text[50'000'000] = u'\n';
-    LongTextEdit *input = box(QStringLiteral("UnicodetextEdit"));
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
     paste(input, text);
-    QTest::qWait(10'000);
+    QTest::qWait(12'000);
     run(input, {"Ctrl+End", "type:!"});
     text += u'!';
     QVERIFY2(copied(input) == text, qPrintable(textDifference(copied(input), text)));
-    QGuiApplication::clipboard()->clear();
 
+    LongTextEdit *unicodeInput = box(QStringLiteral("UnicodetextEdit"));
+    unicodeInput->setFocus();
+    pressKeys(unicodeInput, QStringLiteral("Ctrl+V"));
+    QCOMPARE(unicodeInput->length(), text.size());
+    QGuiApplication::clipboard()->clear();
     auto *toHex = child<QPushButton>(*m_window, "StoUpushButton");
     toHex->click();
     QTRY_VERIFY_WITH_TIMEOUT(toHex->isEnabled(), 60000);
