@@ -36,6 +36,7 @@
 
 #include "base64text.h"
 #include "benchsupport.h"
+#include "clipboardowner.h"
 #include "desblock.h"
 #include "longtextedit.h"
 #include "mainwindow.h"
@@ -370,44 +371,6 @@ void dragToEnd(QScrollBar *bar)
     QTest::mouseRelease(handle, Qt::LeftButton, {}, to);
 }
 
-// Another program holding the clipboard: xclip, serving the text of a file
-// until it is ended or another program takes the clipboard.
-class ClipboardOwner
-{
-public:
-    // Returns once xclip answers for the clipboard.
-    explicit ClipboardOwner(const QString &file)
-    {
-        m_xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-i", "-quiet", file});
-        const auto answers = [] {
-            QProcess targets;
-            targets.start(QStringLiteral("xclip"),
-                          {"-o", "-selection", "clipboard", "-t", "TARGETS"});
-            return targets.waitForFinished() &&
-                   targets.readAllStandardOutput().contains("UTF8_STRING");
-        };
-        // Until this program sees it lose the clipboard, it would be asked
-        // itself, and could not answer while it waits.
-        const bool held =
-            m_xclip.waitForStarted() &&
-            Bench::runUntil(
-                [&] { return !QGuiApplication::clipboard()->ownsClipboard() && answers(); }, 30'000,
-                20);
-        if (!held)
-            std::printf("  xclip did not take the clipboard\n");
-    }
-    ~ClipboardOwner()
-    {
-        m_xclip.kill();
-        m_xclip.waitForFinished();
-    }
-    ClipboardOwner(const ClipboardOwner &) = delete;
-    ClipboardOwner &operator=(const ClipboardOwner &) = delete;
-
-private:
-    QProcess m_xclip;
-};
-
 struct LongFigures
 {
     double seconds = 0;
@@ -603,6 +566,8 @@ std::vector<LongFigures> runLong(MainWindow &window, Script script, qsizetype by
     focus(source);
     {
         const ClipboardOwner owner(file.fileName());
+        if (!owner.held())
+            std::printf("  xclip did not take the clipboard\n");
         step("Ctrl+V, xclip holds the text", keys(Qt::CTRL | Qt::Key_V), notBusy(source),
              [&] { return holdsText(source); });
     }
@@ -697,6 +662,8 @@ std::vector<LongFigures> runLong(MainWindow &window, Script script, qsizetype by
     focus(publish);
     {
         const ClipboardOwner owner(file.fileName());
+        if (!owner.held())
+            std::printf("  xclip did not take the clipboard\n");
         step("Ctrl+V in MQTT, xclip holds it", keys(Qt::CTRL | Qt::Key_V), notBusy(publish),
              [&] { return holdsText(publish); });
     }
