@@ -2,17 +2,10 @@
 
 #include "longtextedit.h"
 
-#include <QTextBoundaryFinder>
-
 namespace {
 // A box's whole text is its value only while it is this short.
 constexpr int valueLength = 1 << 16;
 
-QTextBoundaryFinder::BoundaryType finderType(QAccessible::TextBoundaryType type)
-{
-    return type == QAccessible::SentenceBoundary ? QTextBoundaryFinder::Sentence
-                                                 : QTextBoundaryFinder::Word;
-}
 } // namespace
 
 LongTextAccessible::LongTextAccessible(LongTextEdit *edit)
@@ -126,15 +119,10 @@ std::pair<int, int> LongTextAccessible::unitAt(int offset, QAccessible::TextBoun
     case QAccessible::SentenceBoundary:
         break;
     }
-    const int from = qMax(0, offset - 4096);
-    const QString around = text(from, qMin(count, offset + 4096));
-    QTextBoundaryFinder finder(finderType(type), around);
-    finder.setPosition(offset - from);
-    const qsizetype start = finder.isAtBoundary() ? finder.position() : finder.toPreviousBoundary();
-    finder.setPosition(offset - from);
-    const qsizetype end = finder.toNextBoundary();
-    return {from + int(qMax<qsizetype>(0, start)),
-            end < 0 ? from + int(around.size()) : from + int(end)};
+    const auto [from, to] = edit()->unitAround(offset, type == QAccessible::SentenceBoundary
+                                                           ? QTextBoundaryFinder::Sentence
+                                                           : QTextBoundaryFinder::Word);
+    return {int(from), int(to)};
 }
 
 QString LongTextAccessible::textOf(std::pair<int, int> unit, int *startOffset, int *endOffset) const

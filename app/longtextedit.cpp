@@ -322,7 +322,7 @@ void LongTextEdit::copy()
 {
     if (!hasSelection())
         return;
-    auto *copied = new LongTextMimeData(m_text.pieces(selectionStart(), selectionEnd()));
+    LongTextMimeData *copied = selectedData();
     copied->prepareForOthers();
     QGuiApplication::clipboard()->setMimeData(copied);
 }
@@ -350,9 +350,12 @@ void LongTextEdit::updatePrimarySelection()
 {
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (hasSelection() && clipboard->supportsSelection())
-        clipboard->setMimeData(
-            new LongTextMimeData(m_text.pieces(selectionStart(), selectionEnd())),
-            QClipboard::Selection);
+        clipboard->setMimeData(selectedData(), QClipboard::Selection);
+}
+
+LongTextMimeData *LongTextEdit::selectedData() const
+{
+    return new LongTextMimeData(m_text.pieces(selectionStart(), selectionEnd()));
 }
 
 // The cursor
@@ -369,7 +372,7 @@ void LongTextEdit::moveCursor(qsizetype position, bool select)
     m_cursor = position;
     if (!select)
         m_anchor = position;
-    setCaretShown(true);
+    showCaret();
     viewport()->update();
     if (!QAccessible::isActive())
         return;
@@ -428,16 +431,21 @@ QRect LongTextEdit::offsetRect(int piece, int offset)
     const qreal room = viewport()->height();
     qreal y = margin();
     LongTextLayout::Row row = m_top;
-    if (target.piece < row.piece || (target.piece == row.piece && target.line < row.line))
+    if (target < row)
         return {};
-    while (row.piece != target.piece || row.line != target.line) {
+    while (row != target) {
         y += rowHeight(row);
         if (y > room || !m_layout.next(row))
             return {};
     }
     const QTextLine line = m_layout.line(row);
-    const int width = qMax(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
-    return QRectF(margin() + line.cursorToX(offset), y, width, line.height()).toAlignedRect();
+    return QRectF(margin() + line.cursorToX(offset), y, cursorWidth(), line.height())
+        .toAlignedRect();
+}
+
+int LongTextEdit::cursorWidth() const
+{
+    return qMax(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this));
 }
 
 qsizetype LongTextEdit::positionAt(QPoint point)
@@ -537,7 +545,7 @@ void LongTextEdit::scrollRows(qsizetype rows)
 void LongTextEdit::ensureCursorVisible()
 {
     const LongTextLayout::Row target = cursorRow();
-    if (target.piece < m_top.piece || (target.piece == m_top.piece && target.line < m_top.line)) {
+    if (target < m_top) {
         m_top = target;
     } else {
         const qreal room = viewport()->height() - 2 * margin();
@@ -545,8 +553,8 @@ void LongTextEdit::ensureCursorVisible()
         bool seen = false;
         for (LongTextLayout::Row row = m_top;;) {
             y += rowHeight(row);
-            if (row.piece == target.piece && row.line == target.line) {
-                seen = y <= room || (row.piece == m_top.piece && row.line == m_top.line);
+            if (row == target) {
+                seen = y <= room || row == m_top;
                 break;
             }
             if (y > room || !m_layout.next(row))
@@ -568,9 +576,9 @@ void LongTextEdit::ensureCursorVisible()
     viewport()->update();
 }
 
-void LongTextEdit::setCaretShown(bool shown)
+void LongTextEdit::showCaret()
 {
-    m_caretShown = shown;
+    m_caretShown = true;
     const int flash = QGuiApplication::styleHints()->cursorFlashTime();
     if (hasFocus() && flash > 0)
         m_blink.start(flash / 2, this);
@@ -586,7 +594,8 @@ void LongTextEdit::paintEvent(QPaintEvent *event)
     QTextLayout::FormatRange selected;
     selected.format.setBackground(palette().brush(group, QPalette::Highlight));
     selected.format.setForeground(palette().brush(group, QPalette::HighlightedText));
-    const bool caret = m_caretShown && hasFocus() && isEnabled();
+    const int caretPiece =
+        m_caretShown && hasFocus() && isEnabled() ? m_text.pieceAt(m_cursor) : -1;
     painter.setPen(palette().color(QPalette::Text));
 
     int piece = m_top.piece;
@@ -605,10 +614,9 @@ void LongTextEdit::paintEvent(QPaintEvent *event)
                 selections.append(selected);
             }
             layout->draw(&painter, QPointF(margin(), y), selections, clip);
-            if (caret && m_text.pieceAt(m_cursor) == piece)
-                layout->drawCursor(
-                    &painter, QPointF(margin(), y), cursorOffsetIn(piece),
-                    qMax(1, style()->pixelMetric(QStyle::PM_TextCursorWidth, nullptr, this)));
+            if (piece == caretPiece)
+                layout->drawCursor(&painter, QPointF(margin(), y), cursorOffsetIn(piece),
+                                   cursorWidth());
         }
         y += height;
     }
@@ -658,7 +666,7 @@ void LongTextEdit::timerEvent(QTimerEvent *event)
 void LongTextEdit::focusInEvent(QFocusEvent *event)
 {
     QAbstractScrollArea::focusInEvent(event);
-    setCaretShown(true);
+    showCaret();
     viewport()->update();
 }
 

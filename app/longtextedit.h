@@ -9,10 +9,12 @@
 #include <QClipboard>
 #include <QFutureWatcher>
 #include <QPoint>
+#include <QTextBoundaryFinder>
 
 #include <memory>
 #include <optional>
 
+class LongTextMimeData;
 class QMimeData;
 
 // A plain-text box for texts of any length the program takes, up to
@@ -67,6 +69,10 @@ public:
     // on screen.
     [[nodiscard]] std::pair<qsizetype, qsizetype> lineAround(qsizetype position) const;
     [[nodiscard]] std::pair<qsizetype, qsizetype> rowAround(qsizetype position);
+    // The word or sentence that holds a position, looked for within a
+    // piece's length either way.
+    [[nodiscard]] std::pair<qsizetype, qsizetype>
+    unitAround(qsizetype position, QTextBoundaryFinder::BoundaryType type) const;
     // Replaces the text between two positions as the user's own edit.
     void replaceText(qsizetype from, qsizetype to, const QString &text);
 
@@ -163,7 +169,6 @@ private:
     [[nodiscard]] qsizetype previousCodePoint(qsizetype position) const;
     [[nodiscard]] qsizetype nextWord(qsizetype position) const;
     [[nodiscard]] qsizetype previousWord(qsizetype position) const;
-    [[nodiscard]] std::pair<qsizetype, qsizetype> wordAround(qsizetype position) const;
     [[nodiscard]] QChar characterAt(qsizetype position) const;
     [[nodiscard]] LongTextLayout::Row rowOf(qsizetype position);
     [[nodiscard]] LongTextLayout::Row cursorRow();
@@ -184,8 +189,11 @@ private:
     void scheduleScrollBarUpdate();
     void ensureCursorVisible();
     void scrollRows(qsizetype rows);
-    void setCaretShown(bool shown);
+    // Shows the caret, blinking anew while the box has the focus.
+    void showCaret();
+    [[nodiscard]] int cursorWidth() const;
     void updatePrimarySelection();
+    [[nodiscard]] LongTextMimeData *selectedData() const;
     void relayout();
 
     // Mouse.

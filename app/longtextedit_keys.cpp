@@ -34,13 +34,6 @@ bool typesText(const QKeyEvent *event)
            (c.isHighSurrogate() && text.size() > 1 && text.at(1).isLowSurrogate());
 }
 
-struct KeyMove
-{
-    QKeySequence::StandardKey key;
-    int move;
-    bool select;
-};
-
 // A key that edits, which keeps a shortcut of the window from taking it.
 bool isEditingKey(const QKeyEvent *event)
 {
@@ -165,44 +158,48 @@ void LongTextEdit::keyPressEvent(QKeyEvent *event)
 
 bool LongTextEdit::moveByKey(const QKeyEvent *event, bool act)
 {
-    static const KeyMove moves[] = {
-        {QKeySequence::MoveToNextChar, int(Move::NextCharacter), false},
-        {QKeySequence::MoveToPreviousChar, int(Move::PreviousCharacter), false},
-        {QKeySequence::SelectNextChar, int(Move::NextCharacter), true},
-        {QKeySequence::SelectPreviousChar, int(Move::PreviousCharacter), true},
-        {QKeySequence::MoveToNextWord, int(Move::NextWord), false},
-        {QKeySequence::MoveToPreviousWord, int(Move::PreviousWord), false},
-        {QKeySequence::SelectNextWord, int(Move::NextWord), true},
-        {QKeySequence::SelectPreviousWord, int(Move::PreviousWord), true},
-        {QKeySequence::MoveToStartOfLine, int(Move::StartOfRow), false},
-        {QKeySequence::MoveToEndOfLine, int(Move::EndOfRow), false},
-        {QKeySequence::SelectStartOfLine, int(Move::StartOfRow), true},
-        {QKeySequence::SelectEndOfLine, int(Move::EndOfRow), true},
-        {QKeySequence::MoveToStartOfBlock, int(Move::StartOfLine), false},
-        {QKeySequence::MoveToEndOfBlock, int(Move::EndOfLine), false},
-        {QKeySequence::SelectStartOfBlock, int(Move::StartOfLine), true},
-        {QKeySequence::SelectEndOfBlock, int(Move::EndOfLine), true},
-        {QKeySequence::MoveToStartOfDocument, int(Move::Start), false},
-        {QKeySequence::MoveToEndOfDocument, int(Move::End), false},
-        {QKeySequence::SelectStartOfDocument, int(Move::Start), true},
-        {QKeySequence::SelectEndOfDocument, int(Move::End), true},
-        {QKeySequence::MoveToNextLine, int(Move::Down), false},
-        {QKeySequence::MoveToPreviousLine, int(Move::Up), false},
-        {QKeySequence::SelectNextLine, int(Move::Down), true},
-        {QKeySequence::SelectPreviousLine, int(Move::Up), true},
-        {QKeySequence::MoveToNextPage, int(Move::PageDown), false},
-        {QKeySequence::MoveToPreviousPage, int(Move::PageUp), false},
-        {QKeySequence::SelectNextPage, int(Move::PageDown), true},
-        {QKeySequence::SelectPreviousPage, int(Move::PageUp), true},
+    static const struct
+    {
+        QKeySequence::StandardKey key;
+        Move move;
+        bool select;
+    } moves[] = {
+        {QKeySequence::MoveToNextChar, Move::NextCharacter, false},
+        {QKeySequence::MoveToPreviousChar, Move::PreviousCharacter, false},
+        {QKeySequence::SelectNextChar, Move::NextCharacter, true},
+        {QKeySequence::SelectPreviousChar, Move::PreviousCharacter, true},
+        {QKeySequence::MoveToNextWord, Move::NextWord, false},
+        {QKeySequence::MoveToPreviousWord, Move::PreviousWord, false},
+        {QKeySequence::SelectNextWord, Move::NextWord, true},
+        {QKeySequence::SelectPreviousWord, Move::PreviousWord, true},
+        {QKeySequence::MoveToStartOfLine, Move::StartOfRow, false},
+        {QKeySequence::MoveToEndOfLine, Move::EndOfRow, false},
+        {QKeySequence::SelectStartOfLine, Move::StartOfRow, true},
+        {QKeySequence::SelectEndOfLine, Move::EndOfRow, true},
+        {QKeySequence::MoveToStartOfBlock, Move::StartOfLine, false},
+        {QKeySequence::MoveToEndOfBlock, Move::EndOfLine, false},
+        {QKeySequence::SelectStartOfBlock, Move::StartOfLine, true},
+        {QKeySequence::SelectEndOfBlock, Move::EndOfLine, true},
+        {QKeySequence::MoveToStartOfDocument, Move::Start, false},
+        {QKeySequence::MoveToEndOfDocument, Move::End, false},
+        {QKeySequence::SelectStartOfDocument, Move::Start, true},
+        {QKeySequence::SelectEndOfDocument, Move::End, true},
+        {QKeySequence::MoveToNextLine, Move::Down, false},
+        {QKeySequence::MoveToPreviousLine, Move::Up, false},
+        {QKeySequence::SelectNextLine, Move::Down, true},
+        {QKeySequence::SelectPreviousLine, Move::Up, true},
+        {QKeySequence::MoveToNextPage, Move::PageDown, false},
+        {QKeySequence::MoveToPreviousPage, Move::PageUp, false},
+        {QKeySequence::SelectNextPage, Move::PageDown, true},
+        {QKeySequence::SelectPreviousPage, Move::PageUp, true},
     };
-    const auto found =
-        std::find_if(std::cbegin(moves), std::cend(moves),
-                     [event](const KeyMove &move) { return event->matches(move.key); });
+    const auto found = std::find_if(std::cbegin(moves), std::cend(moves),
+                                    [event](const auto &move) { return event->matches(move.key); });
     if (found == std::cend(moves))
         return false;
     if (!act)
         return true;
-    const auto move = Move(found->move);
+    const Move move = found->move;
     const bool vertical =
         move == Move::Up || move == Move::Down || move == Move::PageUp || move == Move::PageDown;
     const qsizetype position = moved(move, found->select);
@@ -337,12 +334,13 @@ qsizetype LongTextEdit::previousWord(qsizetype position) const
     return position;
 }
 
-std::pair<qsizetype, qsizetype> LongTextEdit::wordAround(qsizetype position) const
+std::pair<qsizetype, qsizetype>
+LongTextEdit::unitAround(qsizetype position, QTextBoundaryFinder::BoundaryType type) const
 {
     const qsizetype from = qMax<qsizetype>(0, position - LongText::pieceLength);
     const qsizetype to = qMin(m_text.length(), position + LongText::pieceLength);
     const QString around = m_text.text(from, to);
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Word, around);
+    QTextBoundaryFinder finder(type, around);
     finder.setPosition(position - from);
     const qsizetype start = finder.isAtBoundary() ? finder.position() : finder.toPreviousBoundary();
     finder.setPosition(position - from);

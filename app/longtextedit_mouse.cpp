@@ -82,7 +82,7 @@ void LongTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint point = event->position().toPoint();
-    const auto [from, to] = wordAround(positionAt(point));
+    const auto [from, to] = unitAround(positionAt(point), QTextBoundaryFinder::Word);
     m_anchor = from;
     moveCursor(to, true);
     updatePrimarySelection();
@@ -105,7 +105,7 @@ void LongTextEdit::startDrag()
     const qsizetype from = selectionStart();
     const qsizetype to = selectionEnd();
     auto *drag = new QDrag(this);
-    drag->setMimeData(new LongTextMimeData(m_text.pieces(from, to)));
+    drag->setMimeData(selectedData());
     const Qt::DropAction action =
         drag->exec(m_readOnly ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     // A move within the box is the drop's; a move elsewhere takes the text out.

@@ -107,9 +107,9 @@ QTextLayout *LongTextLayout::layout(int piece)
         entry.rows = layout->lineCount();
         rowsChanged(piece + 1);
     }
+    m_laidOutLength += layout->text().size();
     entry.layout = std::move(layout);
     m_laidOut.append(piece);
-    m_laidOutLength += m_text.piece(piece).text.size();
     while (m_laidOut.size() > 1 && (m_laidOut.size() > keptLayouts || m_laidOutLength > keptLength))
         forget(m_laidOut.constFirst());
     return entry.layout.get();

@@ -23,6 +23,13 @@ public:
     {
         int piece = 0;
         int line = 0;
+
+        friend bool operator==(Row a, Row b) { return a.piece == b.piece && a.line == b.line; }
+        friend bool operator!=(Row a, Row b) { return !(a == b); }
+        friend bool operator<(Row a, Row b)
+        {
+            return a.piece < b.piece || (a.piece == b.piece && a.line < b.line);
+        }
     };
 
     explicit LongTextLayout(const LongText &text);
