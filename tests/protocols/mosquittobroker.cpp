@@ -23,6 +23,22 @@ QString MosquittoBroker::start()
     if (!run(QStringLiteral("mosquitto_passwd"),
              {"-c", "-b", dir + "/passwords", username(), password()}))
         return QStringLiteral("mosquitto_passwd failed");
+    // Ports free when chosen may be taken by another test before the broker
+    // binds them; it then ends, and starts again on others.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (launch())
+            return {};
+        if (running())
+            break;
+    }
+    QFile log(dir + "/broker.log");
+    log.open(QIODevice::ReadOnly);
+    return QStringLiteral("mosquitto did not start: ") + QString::fromUtf8(log.readAll());
+}
+
+bool MosquittoBroker::launch()
+{
+    const QString dir = m_dir.path();
     // Held together, so that the four ports differ.
     std::array<QTcpServer, 4> probes;
     for (size_t i = 0; i < probes.size(); ++i) {
@@ -37,7 +53,7 @@ QString MosquittoBroker::start()
     const QString websockets = QStringLiteral("protocol websockets\n");
     QFile config(dir + "/mosquitto.conf");
     if (!config.open(QIODevice::WriteOnly))
-        return QStringLiteral("no config file");
+        return false;
     config.write(QStringLiteral("per_listener_settings false\nallow_anonymous false\n"
                                 "password_file %1/passwords\nuser %2\n")
                      .arg(dir, QString::fromLocal8Bit(getpwuid(geteuid())->pw_name))
@@ -56,17 +72,19 @@ QString MosquittoBroker::start()
     for (const quint16 port : m_ports) {
         QTcpSocket probe;
         while (probe.state() != QAbstractSocket::ConnectedState && !deadline.hasExpired() &&
-               m_broker.state() == QProcess::Running) {
+               running()) {
             probe.connectToHost(QHostAddress::LocalHost, port);
             if (!probe.waitForConnected(200))
                 QThread::msleep(50);
         }
     }
-    if (m_broker.state() == QProcess::Running && !deadline.hasExpired())
-        return {};
-    QFile log(dir + "/broker.log");
-    log.open(QIODevice::ReadOnly);
-    return QStringLiteral("mosquitto did not start: ") + QString::fromUtf8(log.readAll());
+    return running() && !deadline.hasExpired();
+}
+
+bool MosquittoBroker::running()
+{
+    // Without an event loop, the process learns of its end only when asked.
+    return !m_broker.waitForFinished(0) && m_broker.state() == QProcess::Running;
 }
 
 void MosquittoBroker::kill()

@@ -34,6 +34,10 @@ public:
     [[nodiscard]] QStringList clientArguments() const;
 
 private:
+    // Writes the configuration on ports free now and starts the broker;
+    // whether every listener then takes a connection.
+    [[nodiscard]] bool launch();
+    [[nodiscard]] bool running();
     [[nodiscard]] bool run(const QString &program, const QStringList &arguments,
                            const QByteArray &input = {}) const;
 
