@@ -2,6 +2,8 @@
 
 #include "longtextedit.h"
 
+#include <algorithm>
+
 namespace {
 // A box's whole text is its value only while it is this short.
 constexpr int valueLength = 1 << 16;
@@ -79,8 +81,9 @@ void LongTextAccessible::setSelection(int selectionIndex, int startOffset, int e
 {
     if (selectionIndex != 0)
         return;
-    edit()->setCursorPosition(startOffset);
-    edit()->setCursorPosition(endOffset, true);
+    // The anchor and the cursor as given: a selection may run backwards.
+    edit()->setCursorPosition(clamped(startOffset));
+    edit()->setCursorPosition(clamped(endOffset), true);
 }
 
 int LongTextAccessible::cursorPosition() const
@@ -90,12 +93,23 @@ int LongTextAccessible::cursorPosition() const
 
 void LongTextAccessible::setCursorPosition(int position)
 {
-    edit()->setCursorPosition(position);
+    edit()->setCursorPosition(clamped(position));
 }
 
 QString LongTextAccessible::text(int startOffset, int endOffset) const
 {
-    return edit()->textBetween(startOffset, endOffset);
+    const auto [from, to] = span(startOffset, endOffset);
+    return edit()->textBetween(from, to);
+}
+
+int LongTextAccessible::clamped(int offset) const
+{
+    return qBound(0, offset, characterCount());
+}
+
+std::pair<int, int> LongTextAccessible::span(int startOffset, int endOffset) const
+{
+    return std::minmax({clamped(startOffset), clamped(endOffset)});
 }
 
 std::pair<int, int> LongTextAccessible::unitAt(int offset, QAccessible::TextBoundaryType type) const
@@ -163,13 +177,17 @@ int LongTextAccessible::characterCount() const
 
 QRect LongTextAccessible::characterRect(int offset) const
 {
+    if (offset < 0 || offset > characterCount())
+        return {};
     const QRect at = edit()->positionRect(offset);
     if (at.isNull())
         return {};
-    const QRect next = edit()->positionRect(offset + 1);
     QRect rect = at;
-    if (next.top() == at.top() && next.left() > at.left())
-        rect.setRight(next.left() - 1);
+    if (offset < characterCount()) {
+        const QRect next = edit()->positionRect(offset + 1);
+        if (next.top() == at.top() && next.left() > at.left())
+            rect.setRight(next.left() - 1);
+    }
     return QRect(edit()->viewport()->mapToGlobal(rect.topLeft()), rect.size());
 }
 
@@ -180,26 +198,27 @@ int LongTextAccessible::offsetAtPoint(const QPoint &point) const
 
 void LongTextAccessible::scrollToSubstring(int startIndex, int)
 {
-    edit()->setCursorPosition(startIndex);
+    edit()->setCursorPosition(clamped(startIndex));
 }
 
 QString LongTextAccessible::attributes(int offset, int *startOffset, int *endOffset) const
 {
-    *startOffset = *endOffset = offset;
+    *startOffset = *endOffset = clamped(offset);
     return {};
 }
 
 void LongTextAccessible::deleteText(int startOffset, int endOffset)
 {
-    edit()->replaceText(startOffset, endOffset, QString());
+    replaceText(startOffset, endOffset, QString());
 }
 
 void LongTextAccessible::insertText(int offset, const QString &text)
 {
-    edit()->replaceText(offset, offset, text);
+    replaceText(offset, offset, text);
 }
 
 void LongTextAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    edit()->replaceText(startOffset, endOffset, text);
+    const auto [from, to] = span(startOffset, endOffset);
+    edit()->replaceText(from, to, text);
 }

@@ -13,6 +13,8 @@
 #include <QStyle>
 #include <QStyleHints>
 #include <QTextLayout>
+
+#include <algorithm>
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -106,8 +108,9 @@ void LongTextEdit::setReadOnly(bool readOnly)
 
 QString LongTextEdit::textBetween(qsizetype from, qsizetype to) const
 {
-    return m_text.text(qBound<qsizetype>(0, from, m_text.length()),
-                       qBound<qsizetype>(0, to, m_text.length()));
+    const auto [start, end] = std::minmax(
+        {qBound<qsizetype>(0, from, m_text.length()), qBound<qsizetype>(0, to, m_text.length())});
+    return m_text.text(start, end);
 }
 
 void LongTextEdit::replaceText(qsizetype from, qsizetype to, const QString &text)
@@ -362,6 +365,8 @@ LongTextMimeData *LongTextEdit::selectedData() const
 
 void LongTextEdit::setCursorPosition(qsizetype position, bool select)
 {
+    // A caret placed from outside starts a new column for Up and Down.
+    m_preferredX = -1;
     moveCursor(qBound<qsizetype>(0, position, m_text.length()), select);
     ensureCursorVisible();
 }

@@ -125,6 +125,8 @@ private Q_SLOTS:
     void pasteFromAnotherProgram();
     void copyReadByAnotherProgram();
     void accessibleText();
+    void accessibleRanges_data();
+    void accessibleRanges();
     void inputMethod();
 
 private:
@@ -418,6 +420,77 @@ void TestLongTextBoxes::accessibleText()
     QCOMPARE(QAccessible::queryAccessibleInterface(box(QStringLiteral("UnicodetextBrowser")))
                  ->editableTextInterface(),
              nullptr);
+
+    // A caret placed from outside starts its own column for Down.
+    input->setText(QStringLiteral("abcdefghij\nabcdefghij\nabcdefghij"));
+    input->setCursorPosition(8);
+    pressKeys(input, QStringLiteral("Down"));
+    QCOMPARE(input->cursorPosition(), 19);
+    text->setCursorPosition(12);
+    pressKeys(input, QStringLiteral("Down"));
+    QCOMPARE(input->cursorPosition(), 23);
+}
+
+// Assistive technologies may send ranges reversed and offsets out of the
+// text: each is taken in order, within the text.
+void TestLongTextBoxes::accessibleRanges_data()
+{
+    QTest::addColumn<QString>("call");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("end");
+    // The text read, the box's text after an edit, or the selection.
+    QTest::addColumn<QString>("expected");
+
+    const QString line = base64Line(10'000);
+    QTest::newRow("text reversed") << "text" << 5000 << 100 << line.mid(100, 4900);
+    QTest::newRow("text before the start") << "text" << -20 << 30 << line.left(30);
+    QTest::newRow("text past the end") << "text" << 9990 << 20000 << line.mid(9990);
+    QTest::newRow("delete reversed") << "delete" << 5000 << 100 << QString(line).remove(100, 4900);
+    QTest::newRow("delete before the start") << "delete" << -5 << 3 << line.mid(3);
+    QTest::newRow("replace past the end") << "replace" << 20000 << 9998 << line.left(9998) + u'x';
+    QTest::newRow("insert before the start") << "insert" << -1 << -1 << u'x' + line;
+    QTest::newRow("select reversed") << "select" << 5000 << 100 << "100 5000 100";
+    QTest::newRow("select past the end") << "select" << 20000 << -7 << "0 10000 0";
+    QTest::newRow("rect before the start") << "rect" << -1 << 0 << "empty";
+    QTest::newRow("rect past the end") << "rect" << 10'001 << 0 << "empty";
+    QTest::newRow("rect at the end") << "rect" << 10'000 << 0 << "empty";
+}
+
+void TestLongTextBoxes::accessibleRanges()
+{
+    QFETCH(QString, call);
+    QFETCH(int, start);
+    QFETCH(int, end);
+    QFETCH(QString, expected);
+
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(base64Line(10'000));
+    QAccessibleInterface *accessible = QAccessible::queryAccessibleInterface(input);
+    QAccessibleTextInterface *text = accessible->textInterface();
+    QAccessibleEditableTextInterface *editable = accessible->editableTextInterface();
+    QString got;
+    if (call == QLatin1String("text")) {
+        got = text->text(start, end);
+    } else if (call == QLatin1String("select")) {
+        text->setSelection(0, start, end);
+        int from = -1;
+        int to = -1;
+        text->selection(0, &from, &to);
+        got = QStringLiteral("%1 %2 %3").arg(from).arg(to).arg(text->cursorPosition());
+    } else if (call == QLatin1String("rect")) {
+        // The view shows the text's start: the end is out of sight.
+        got = text->characterRect(start).isEmpty() ? QStringLiteral("empty")
+                                                   : QStringLiteral("shown");
+    } else {
+        if (call == QLatin1String("delete"))
+            editable->deleteText(start, end);
+        else if (call == QLatin1String("insert"))
+            editable->insertText(start, QStringLiteral("x"));
+        else
+            editable->replaceText(start, end, QStringLiteral("x"));
+        got = input->text();
+    }
+    QCOMPARE(got, expected);
 }
 
 // Text an input method composes takes the selection's place but is not the
