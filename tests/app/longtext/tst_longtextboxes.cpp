@@ -128,6 +128,7 @@ private Q_SLOTS:
     void accessibleRanges_data();
     void accessibleRanges();
     void inputMethod();
+    void themeBorder();
 
 private:
     LongTextEdit *box(const QString &name);
@@ -512,6 +513,16 @@ void TestLongTextBoxes::inputMethod()
     QCOMPARE(input->inputMethodQuery(Qt::ImSurroundingText).toString(), input->text());
     pressKeys(input, QStringLiteral("Ctrl+Z"));
     QCOMPARE(input->text(), QStringLiteral("ab cd"));
+}
+
+// The program's light theme draws the boxes' border as the other text boxes'.
+void TestLongTextBoxes::themeBorder()
+{
+    m_window->setStyleSheets(QStringLiteral(":/qss/style.qss"));
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    const QImage shown = input->grab().toImage();
+    qApp->setStyleSheet(QString());
+    QCOMPARE(shown.pixelColor(0, shown.height() / 2), QColor(0xc4, 0xd4, 0xda));
 }
 
 YURB_TEST_MAIN(TestLongTextBoxes)
