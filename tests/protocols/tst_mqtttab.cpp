@@ -235,6 +235,8 @@ void TestMqttTab::transports()
     QByteArray output;
     QTRY_VERIFY((output += subscriber.readAllStandardOutput()).contains("Subscribed (mid"));
     widget<LongTextEdit>("mqtt_pub_textEdit")->setText(QString::fromUtf8(payload));
+    // Publish waits, disabled, while a long text goes into the box.
+    QTRY_VERIFY(widget<QPushButton>("mqtt_publish_pushButton")->isEnabled());
     press("mqtt_publish_pushButton");
     QTRY_VERIFY_WITH_TIMEOUT(subscriber.state() == QProcess::NotRunning, 10000);
     output += subscriber.readAllStandardOutput();
