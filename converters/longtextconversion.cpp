@@ -13,20 +13,26 @@ namespace {
 constexpr qsizetype convertedOnTheSpot = 1 << 20;
 } // namespace
 
-LongTextConversion::LongTextConversion(QList<QPushButton *> buttons, QObject *parent)
+LongTextConversion::LongTextConversion(LongTextEdit *from, LongTextEdit *to,
+                                       QList<QPushButton *> buttons, QObject *parent)
     : QObject(parent)
+    , m_from(from)
+    , m_to(to)
     , m_buttons(std::move(buttons))
 {
     connect(&m_result, &QFutureWatcherBase::finished, this, [this] {
-        if (m_to)
-            show(m_to, m_result.future().takeResult());
-        setButtonsEnabled(true);
+        m_converting = false;
+        show(m_result.future().takeResult());
+        updateButtons();
     });
+    connect(from, &LongTextEdit::busyChanged, this, &LongTextConversion::updateButtons);
 }
 
-void LongTextConversion::run(LongTextEdit *from, LongTextEdit *to, Convert convert, Longest longest)
+void LongTextConversion::run(Convert convert, Longest longest)
 {
-    const LongText::Pieces input = from->content();
+    if (!m_from || m_from->isBusy() || m_converting)
+        return;
+    const LongText::Pieces input = m_from->content();
     auto work = [input, convert = std::move(convert), longest = std::move(longest)] {
         QString text = LongText::join(input);
         const qsizetype length = longest(text);
@@ -35,30 +41,33 @@ void LongTextConversion::run(LongTextEdit *from, LongTextEdit *to, Convert conve
         return Result{LongText::cut(convert(std::move(text))), -1};
     };
     if (LongText::length(input) <= convertedOnTheSpot) {
-        show(to, work());
+        show(work());
         return;
     }
-    setButtonsEnabled(false);
-    m_to = to;
+    m_converting = true;
+    updateButtons();
     m_result.setFuture(QtConcurrent::run(std::move(work)));
 }
 
-void LongTextConversion::show(LongTextEdit *to, const Result &result)
+void LongTextConversion::show(const Result &result)
 {
+    if (!m_to)
+        return;
     if (result.refused < 0) {
-        to->setContent(result.pieces);
+        m_to->setContent(result.pieces);
         return;
     }
     const QLocale locale;
-    to->clear();
-    to->showNotice(
+    m_to->clear();
+    m_to->showNotice(
         tr("Not converted: the result would be %1 characters long, more than the %2 "
            "a box holds.")
             .arg(locale.toString(result.refused), locale.toString(LongText::maximumLength)));
 }
 
-void LongTextConversion::setButtonsEnabled(bool enabled)
+void LongTextConversion::updateButtons()
 {
+    const bool enabled = !m_converting && m_from && !m_from->isBusy();
     for (QPushButton *button : std::as_const(m_buttons))
         button->setEnabled(enabled);
 }

@@ -16,8 +16,10 @@ class QPushButton;
 // Converts the text of one long-text box into another: at once when the
 // text is short, on a worker thread when it is long, so the window keeps
 // answering. Meanwhile the buttons that start a conversion are disabled, so
-// no press waits in line. A result longer than a box holds is refused
-// before it is made, and the box says so in its place.
+// no press waits in line, and so are they while a text is still coming into
+// the box converted from, which a conversion would not see. A result longer
+// than a box holds is refused before it is made, and the box says so in its
+// place.
 class LongTextConversion : public QObject
 {
     Q_OBJECT
@@ -30,9 +32,10 @@ public:
     // The most characters converting the text can give.
     using Longest = std::function<qsizetype(QStringView)>;
 
-    LongTextConversion(QList<QPushButton *> buttons, QObject *parent);
+    LongTextConversion(LongTextEdit *from, LongTextEdit *to, QList<QPushButton *> buttons,
+                       QObject *parent);
 
-    void run(LongTextEdit *from, LongTextEdit *to, Convert convert, Longest longest);
+    void run(Convert convert, Longest longest);
 
 private:
     struct Result
@@ -42,10 +45,12 @@ private:
         qsizetype refused = -1;
     };
 
-    static void show(LongTextEdit *to, const Result &result);
-    void setButtonsEnabled(bool enabled);
+    void show(const Result &result);
+    void updateButtons();
 
+    QPointer<LongTextEdit> m_from;
+    QPointer<LongTextEdit> m_to;
     QList<QPushButton *> m_buttons;
     QFutureWatcher<Result> m_result;
-    QPointer<LongTextEdit> m_to;
+    bool m_converting = false;
 };

@@ -56,7 +56,8 @@ void MainWindow::Crypty_Init_Start()
          {ui->DeslineEdit_Result, ui->DeslineEdit_KEYLEN, ui->DeslineEdit_Datalen})
         shown->setReadOnly(true);
     base64Conversion =
-        new LongTextConversion({ui->base64_encode_pushButton, ui->base64_decode_pushButton}, this);
+        new LongTextConversion(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
+                               {ui->base64_encode_pushButton, ui->base64_decode_pushButton}, this);
     connect(ui->base64_encode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_encode);
     connect(ui->base64_decode_pushButton, &QPushButton::clicked, this, &MainWindow::base64_decode);
 }
@@ -94,13 +95,11 @@ void MainWindow::DeslineEdit_KEY_triggered()
 
 void MainWindow::base64_encode()
 {
-    base64Conversion->run(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
-                          &Base64Text::encode, &Base64Text::encodedLength);
+    base64Conversion->run(&Base64Text::encode, &Base64Text::encodedLength);
 }
 
 void MainWindow::base64_decode()
 {
     // What Base64 decodes to is shorter than the Base64.
-    base64Conversion->run(ui->base64_source_textBrowser, ui->base64_to_textBrowser,
-                          &Base64Text::decode, [](QStringView text) { return text.size(); });
+    base64Conversion->run(&Base64Text::decode, [](QStringView text) { return text.size(); });
 }

@@ -15,7 +15,8 @@ void MainWindow::Unicode_Init_Start()
             &MainWindow::actionStoUpushButton_triggered);
     connect(ui->UtoSpushButton, &QPushButton::pressed, this,
             &MainWindow::actionUtoSpushButton_triggered);
-    unicodeConversion = new LongTextConversion({ui->StoUpushButton, ui->UtoSpushButton}, this);
+    unicodeConversion = new LongTextConversion(ui->UnicodetextEdit, ui->UnicodetextBrowser,
+                                               {ui->StoUpushButton, ui->UtoSpushButton}, this);
 }
 
 // Text to hex groups.
@@ -23,7 +24,6 @@ void MainWindow::actionStoUpushButton_triggered()
 {
     const bool prefixed = ui->UnicodecheckBox->isChecked();
     unicodeConversion->run(
-        ui->UnicodetextEdit, ui->UnicodetextBrowser,
         [prefixed](const QString &text) { return UnicodeEscape::encode(text, prefixed); },
         [prefixed](QStringView text) { return UnicodeEscape::encodedLength(text, prefixed); });
 }
@@ -34,7 +34,6 @@ void MainWindow::actionUtoSpushButton_triggered()
     const bool prefixed = ui->UnicodecheckBox->isChecked();
     // A group of four characters or more gives one character.
     unicodeConversion->run(
-        ui->UnicodetextEdit, ui->UnicodetextBrowser,
         [prefixed](QString hex) { return UnicodeEscape::decode(std::move(hex), prefixed); },
         [](QStringView text) { return text.size(); });
 }

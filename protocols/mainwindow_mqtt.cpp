@@ -81,6 +81,9 @@ void MainWindow::Mqtt_Init_Start()
 {
     ui->mqtt_port_lineEdit->setValidator(new QIntValidator(1, 65535, ui->mqtt_port_lineEdit));
     ui->mqtt_textEdit->setReadOnly(true);
+    // Publish sends the box's text, so waits for a paste still coming.
+    connect(ui->mqtt_pub_textEdit, &LongTextEdit::busyChanged, ui->mqtt_publish_pushButton,
+            &QWidget::setDisabled);
     const MqttSettings fields = MqttSettings::read(*settings);
     ui->mqtt_protocol_combox->setCurrentIndex(fields.protocol);
     ui->mqtt_username_lineEdit->setText(fields.username);

@@ -6,7 +6,11 @@
 
 #include <QAccessible>
 #include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLocale>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPaintEvent>
 #include <QScrollBar>
@@ -22,12 +26,22 @@ namespace {
 // thread, so that the window keeps answering.
 constexpr qsizetype cutOnTheSpot = 1 << 16;
 // A program that holds the clipboard and goes silent this long mid-paste is
-// given up on.
+// given up on, and so is one that has not sent it all in the longer time.
 constexpr int ownerPatienceMs = 5000;
+constexpr int pasteDeadlineMs = 60'000;
 // Assistive technologies are told the text of an edit up to this length.
 constexpr qsizetype toldLength = 1 << 16;
 // The space around the text, as a text document keeps.
 constexpr qreal documentMargin = 4;
+
+// Where a position of the text before an edit of [from, to) into `added`
+// characters is after it: one in what was replaced goes to its start.
+qsizetype mapped(qsizetype position, qsizetype from, qsizetype to, qsizetype added)
+{
+    if (position <= from)
+        return position;
+    return position >= to ? position - (to - from) + added : from;
+}
 } // namespace
 
 LongTextEdit::LongTextEdit(QWidget *parent)
@@ -57,29 +71,35 @@ LongTextEdit::LongTextEdit(QWidget *parent)
     (void)accessible;
 }
 
-// A cut under way works on its own copy of the text and is let go of.
-LongTextEdit::~LongTextEdit() = default;
-
-LongText::Pieces LongTextEdit::content()
+// A cut under way works on its own copy of the text and is let go of; a
+// paste's reader is told to stop, so that exit need not wait for its owner.
+LongTextEdit::~LongTextEdit()
 {
-    while (m_pending)
-        finishCutting();
+    dropPending();
+}
+
+LongText::Pieces LongTextEdit::content() const
+{
     return m_text.pieces(0, m_text.length());
 }
 
-QString LongTextEdit::text()
+QString LongTextEdit::text() const
 {
     return LongText::join(content());
 }
 
 void LongTextEdit::setText(const QString &text)
 {
+    dropPending();
     insertText(0, m_text.length(), text, true);
+    tellBusy();
 }
 
 void LongTextEdit::setContent(const LongText::Pieces &pieces)
 {
+    dropPending();
     replaceAll(pieces);
+    tellBusy();
 }
 
 void LongTextEdit::clear()
@@ -117,7 +137,6 @@ void LongTextEdit::replaceText(qsizetype from, qsizetype to, const QString &text
 {
     if (m_readOnly)
         return;
-    finishCutting();
     insertText(qBound<qsizetype>(0, from, m_text.length()),
                qBound<qsizetype>(0, to, m_text.length()), text);
 }
@@ -141,6 +160,16 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
     // The row shown at the top stays, where it was not edited away.
     const qsizetype top = topPosition();
     const LongText::Change change = m_text.replace(from, to, pieces);
+    // A paste still coming goes where it was to go, and what was held for
+    // it points where it pointed.
+    if (m_pending && !m_pending->wholeText) {
+        m_pending->from = mapped(m_pending->from, from, to, added);
+        m_pending->to = mapped(m_pending->to, from, to, added);
+    }
+    for (Held &held : m_held) {
+        if (held.at >= 0)
+            held.at = mapped(held.at, from, to, added);
+    }
     m_layout.apply(change);
     m_top = rowOf(top <= from ? top : top >= to ? top + added - (to - from) : from);
     m_notice.clear();
@@ -167,7 +196,6 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
 
 void LongTextEdit::replaceAll(const LongText::Pieces &pieces)
 {
-    m_pending.reset();
     apply(0, m_text.length(), pieces);
     m_history.clear();
     m_top = {0, 0};
@@ -179,7 +207,8 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
 {
     if (!fits(to - from, text.size()))
         return;
-    if (text.size() <= cutOnTheSpot) {
+    // Beside a paste still coming, an edit is cut on the spot: it acts now.
+    if (text.size() <= cutOnTheSpot || (m_pending && !wholeText)) {
         const LongText::Pieces pieces = LongText::cut(text);
         if (wholeText)
             replaceAll(pieces);
@@ -187,8 +216,8 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
             edit(from, to, pieces, LongTextHistory::Kind::Other);
         return;
     }
-    m_pending = Pending{from, to, wholeText};
-    m_cutting.setFuture(
+    startCutting(
+        Pending{from, to, wholeText, QDeadlineTimer(), std::make_shared<std::atomic_bool>(false)},
         QtConcurrent::run([text = std::move(text)] { return Cut{LongText::cut(text)}; }));
 }
 
@@ -205,11 +234,15 @@ void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to
     }
     const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
                                                      : X11Selection::Which::Clipboard;
-    m_pending = Pending{from, to, false};
-    m_cutting.setFuture(QtConcurrent::run([which] {
-        const X11Selection::Text read = X11Selection::read(which, ownerPatienceMs);
-        return Cut{read.text ? LongText::cut(*read.text) : LongText::Pieces(), read.unanswered};
-    }));
+    const Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
+                          std::make_shared<std::atomic_bool>(false)};
+    startCutting(
+        pending,
+        QtConcurrent::run([which, deadline = pending.deadline, abandoned = pending.abandoned] {
+            const X11Selection::Text read =
+                X11Selection::read(which, ownerPatienceMs, deadline, *abandoned);
+            return Cut{read.text ? LongText::cut(*read.text) : LongText::Pieces(), read.unanswered};
+        }));
 }
 
 void LongTextEdit::insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to)
@@ -248,6 +281,13 @@ bool LongTextEdit::fits(qsizetype removed, qsizetype added)
     return false;
 }
 
+void LongTextEdit::startCutting(const Pending &pending, const QFuture<Cut> &cut)
+{
+    m_pending = pending;
+    m_cutting.setFuture(cut);
+    tellBusy();
+}
+
 void LongTextEdit::cutDone()
 {
     if (!m_cutting.future().isValid())
@@ -258,36 +298,112 @@ void LongTextEdit::cutDone()
     const Pending pending = *m_pending;
     m_pending.reset();
     const qsizetype length = LongText::length(made.pieces);
+    QString notice;
     if (made.unanswered) {
-        showNotice(tr("Nothing pasted: the program that holds the clipboard stopped answering."));
+        notice = pending.deadline.hasExpired()
+                     ? tr("Nothing pasted: the program that holds the clipboard had not sent it "
+                          "all after %n second(s).",
+                          nullptr, pasteDeadlineMs / 1000)
+                     : tr("Nothing pasted: the program that holds the clipboard stopped "
+                          "answering.");
     } else if (pending.wholeText) {
         replaceAll(made.pieces);
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
         edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
         ensureCursorVisible();
     }
-    while (!m_heldEvents.isEmpty() && !m_pending) {
-        const std::shared_ptr<QEvent> held = m_heldEvents.takeFirst();
-        if (held->type() == QEvent::InputMethod)
-            inputMethodEvent(static_cast<QInputMethodEvent *>(held.get()));
-        else
-            keyPressEvent(static_cast<QKeyEvent *>(held.get()));
+    while (!m_held.empty() && !m_pending) {
+        const Held held = std::move(m_held.front());
+        m_held.pop_front();
+        replay(held);
     }
+    // Shown after what was held has acted, whose edits would clear it.
+    if (!notice.isEmpty())
+        showNotice(notice);
+    tellBusy();
 }
 
-void LongTextEdit::finishCutting()
+void LongTextEdit::dropPending()
+{
+    if (m_pending)
+        m_pending->abandoned->store(true);
+    m_pending.reset();
+    m_held.clear();
+}
+
+void LongTextEdit::tellBusy()
+{
+    if (isBusy() == m_toldBusy)
+        return;
+    m_toldBusy = isBusy();
+    Q_EMIT busyChanged(m_toldBusy);
+}
+
+bool LongTextEdit::hold(const QEvent *event, std::optional<QPoint> pointer)
 {
     if (!m_pending)
-        return;
-    m_cutting.waitForFinished();
-    cutDone();
+        return false;
+    Held held;
+    if (pointer)
+        held.at = positionAt(*pointer);
+    if (event->type() == QEvent::Drop) {
+        const auto *drop = static_cast<const QDropEvent *>(event);
+        if (const auto *own = qobject_cast<const LongTextMimeData *>(drop->mimeData())) {
+            held.data = std::make_unique<LongTextMimeData>(own->pieces());
+        } else {
+            held.data = std::make_unique<QMimeData>();
+            held.data->setText(drop->mimeData()->text());
+        }
+        held.event = std::make_unique<QDropEvent>(drop->position(), Qt::CopyAction, held.data.get(),
+                                                  drop->buttons(), drop->modifiers());
+    } else {
+        held.event.reset(event->clone());
+    }
+    m_held.push_back(std::move(held));
+    return true;
+}
+
+void LongTextEdit::replay(const Held &held)
+{
+    m_replayedAt = held.at;
+    QEvent *event = held.event.get();
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        keyPressEvent(static_cast<QKeyEvent *>(event));
+        break;
+    case QEvent::InputMethod:
+        inputMethodEvent(static_cast<QInputMethodEvent *>(event));
+        break;
+    case QEvent::MouseButtonPress:
+        mousePressEvent(static_cast<QMouseEvent *>(event));
+        break;
+    case QEvent::MouseButtonRelease:
+        mouseReleaseEvent(static_cast<QMouseEvent *>(event));
+        break;
+    case QEvent::MouseButtonDblClick:
+        mouseDoubleClickEvent(static_cast<QMouseEvent *>(event));
+        break;
+    case QEvent::MouseMove:
+        mouseMoveEvent(static_cast<QMouseEvent *>(event));
+        break;
+    case QEvent::Drop:
+        dropEvent(static_cast<QDropEvent *>(event));
+        break;
+    default:
+        break;
+    }
+    m_replayedAt = -1;
+}
+
+qsizetype LongTextEdit::pointedAt(QPoint point)
+{
+    return m_replayedAt >= 0 ? qMin(m_replayedAt, m_text.length()) : positionAt(point);
 }
 
 void LongTextEdit::undo()
 {
     if (m_readOnly)
         return;
-    finishCutting();
     takeBack(m_history.undo(), true);
 }
 
@@ -295,7 +411,6 @@ void LongTextEdit::redo()
 {
     if (m_readOnly)
         return;
-    finishCutting();
     takeBack(m_history.redo(), false);
 }
 
@@ -334,7 +449,6 @@ void LongTextEdit::cut()
 {
     if (m_readOnly || !hasSelection())
         return;
-    finishCutting();
     copy();
     erase(selectionStart(), selectionEnd(), LongTextHistory::Kind::Other);
     ensureCursorVisible();
@@ -344,7 +458,11 @@ void LongTextEdit::paste()
 {
     if (m_readOnly)
         return;
-    finishCutting();
+    // After a paste still coming, as Ctrl+V would.
+    const QKeyCombination key = QKeySequence(QKeySequence::Paste)[0];
+    const QKeyEvent pressed(QEvent::KeyPress, key.key(), key.keyboardModifiers());
+    if (hold(&pressed))
+        return;
     pasteFrom(QClipboard::Clipboard, selectionStart(), selectionEnd());
     ensureCursorVisible();
 }

@@ -7,10 +7,13 @@
 #include <QAbstractScrollArea>
 #include <QBasicTimer>
 #include <QClipboard>
+#include <QDeadlineTimer>
 #include <QFutureWatcher>
 #include <QPoint>
 #include <QTextBoundaryFinder>
 
+#include <atomic>
+#include <deque>
 #include <memory>
 #include <optional>
 
@@ -35,15 +38,17 @@ public:
     explicit LongTextEdit(QWidget *parent = nullptr);
     ~LongTextEdit() override;
 
-    // The box's text as it reads now, a paste still being cut included:
-    // pieces that share the box's own, for a worker thread to join.
-    [[nodiscard]] LongText::Pieces content();
-    [[nodiscard]] QString text();
+    // The box's text as it reads now, without a paste still coming: pieces
+    // that share the box's own, for a worker thread to join. What reads the
+    // box for the user waits for busyChanged(false) instead.
+    [[nodiscard]] LongText::Pieces content() const;
+    [[nodiscard]] QString text() const;
     // Replaces the text, shown from its start, its undo history cleared. A
-    // long text is cut into pieces on a worker thread meanwhile.
+    // long text is cut into pieces on a worker thread meanwhile. A paste
+    // still coming is dropped, with the events held for it.
     void setText(const QString &text);
     void setContent(const LongText::Pieces &pieces);
-    // Whether a text is still being cut to go in.
+    // Whether a text is still coming or being cut to go in.
     [[nodiscard]] bool isBusy() const { return m_pending.has_value(); }
 
     // A message in the box's place until its text next changes: why a text
@@ -77,6 +82,10 @@ public:
     void replaceText(qsizetype from, qsizetype to, const QString &text);
 
     [[nodiscard]] QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
+
+Q_SIGNALS:
+    // A text started or ended coming in: what reads the box waits meanwhile.
+    void busyChanged(bool busy);
 
 public Q_SLOTS:
     void clear();
@@ -131,6 +140,21 @@ private:
         qsizetype from = 0;
         qsizetype to = 0;
         bool wholeText = false;
+        // When a paste from another program is given up, however it goes.
+        QDeadlineTimer deadline;
+        // Set when nothing waits for the text any more: its reader stops.
+        std::shared_ptr<std::atomic_bool> abandoned;
+    };
+    // An event that came while a text was still being cut, to act once it
+    // is in.
+    struct Held
+    {
+        std::unique_ptr<QEvent> event;
+        // What a held drop carries: the drag's own data ends with the drag.
+        std::unique_ptr<QMimeData> data;
+        // The position under the pointer when it came, carried through the
+        // edits made since; negative when none.
+        qsizetype at = -1;
     };
     // What a worker thread made of a long text, or of another program's
     // clipboard.
@@ -151,8 +175,17 @@ private:
     void erase(qsizetype from, qsizetype to, LongTextHistory::Kind kind);
     void typeText(const QString &text);
     [[nodiscard]] bool fits(qsizetype removed, qsizetype added);
+    void startCutting(const Pending &pending, const QFuture<Cut> &cut);
     void cutDone();
-    void finishCutting();
+    // Drops a text still coming and what was held for it.
+    void dropPending();
+    void tellBusy();
+    // Holds an event while a text is still being cut; true when held.
+    bool hold(const QEvent *event, std::optional<QPoint> pointer = std::nullopt);
+    void replay(const Held &held);
+    // Where a mouse or drop event points: where it pointed when it came,
+    // for one that was held.
+    [[nodiscard]] qsizetype pointedAt(QPoint point);
     void takeBack(const QList<LongTextHistory::Step> &steps, bool undoing);
     void changed();
 
@@ -214,11 +247,14 @@ private:
     quint64 m_barRowsGeneration = 0;
     QString m_notice;
 
-    // A long text being cut on a worker thread, and the keys pressed
-    // meanwhile, to be handled once it is in.
+    // A long text being cut on a worker thread, and the keys, clicks, drops
+    // and input methods' events that came meanwhile, to be handled in order
+    // once it is in.
     std::optional<Pending> m_pending;
     QFutureWatcher<Cut> m_cutting;
-    QList<std::shared_ptr<QEvent>> m_heldEvents;
+    std::deque<Held> m_held;
+    qsizetype m_replayedAt = -1;
+    bool m_toldBusy = false;
 
     // Text being composed by an input method, and its cursor.
     QString m_preedit;

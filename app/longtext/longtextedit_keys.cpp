@@ -89,11 +89,8 @@ bool LongTextEdit::focusNextPrevChild(bool next)
 void LongTextEdit::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
-    // A long text still being cut takes the keys once it is in.
-    if (m_pending) {
-        m_heldEvents.append(std::shared_ptr<QEvent>(event->clone()));
+    if (hold(event))
         return;
-    }
     if (event->matches(QKeySequence::SelectAll)) {
         selectAll();
         return;
@@ -415,10 +412,8 @@ void LongTextEdit::inputMethodEvent(QInputMethodEvent *event)
         return;
     }
     event->accept();
-    if (m_pending) {
-        m_heldEvents.append(std::shared_ptr<QEvent>(event->clone()));
+    if (hold(event))
         return;
-    }
     qsizetype from = selectionStart();
     qsizetype to = selectionEnd();
     if (!hasSelection() && event->replacementLength() > 0) {

@@ -10,11 +10,13 @@
 
 void LongTextEdit::mousePressEvent(QMouseEvent *event)
 {
-    // A click ends what an input method composes.
+    // A click ends what an input method composes: its commit goes first.
     if (!m_preedit.isEmpty())
         QGuiApplication::inputMethod()->commit();
     const QPoint point = event->position().toPoint();
-    const qsizetype at = positionAt(point);
+    if (hold(event, point))
+        return;
+    const qsizetype at = pointedAt(point);
     if (event->button() == Qt::LeftButton) {
         if (m_tripleClick.isActive() &&
             (point - m_tripleClickPoint).manhattanLength() < QApplication::startDragDistance()) {
@@ -35,7 +37,7 @@ void LongTextEdit::mousePressEvent(QMouseEvent *event)
         m_selecting = true;
         m_preferredX = -1;
         moveCursor(at, extend);
-    } else if (event->button() == Qt::MiddleButton && !m_readOnly && !m_pending &&
+    } else if (event->button() == Qt::MiddleButton && !m_readOnly &&
                QGuiApplication::clipboard()->supportsSelection()) {
         moveCursor(at, false);
         pasteFrom(QClipboard::Selection, at, at);
@@ -45,6 +47,8 @@ void LongTextEdit::mousePressEvent(QMouseEvent *event)
 
 void LongTextEdit::mouseMoveEvent(QMouseEvent *event)
 {
+    if (hold(event, event->position().toPoint()))
+        return;
     m_mousePoint = event->position().toPoint();
     if (m_mayDrag) {
         if ((m_mousePoint - m_pressPoint).manhattanLength() >= QApplication::startDragDistance()) {
@@ -60,15 +64,17 @@ void LongTextEdit::mouseMoveEvent(QMouseEvent *event)
         m_autoScroll.start(50, this);
     else
         m_autoScroll.stop();
-    moveCursor(positionAt(m_mousePoint), true);
+    moveCursor(pointedAt(m_mousePoint), true);
 }
 
 void LongTextEdit::mouseReleaseEvent(QMouseEvent *event)
 {
+    if (hold(event, event->position().toPoint()))
+        return;
     if (m_mayDrag) {
         // A click within the selection that dragged nothing.
         m_mayDrag = false;
-        moveCursor(positionAt(event->position().toPoint()), false);
+        moveCursor(pointedAt(event->position().toPoint()), false);
     }
     if (m_selecting) {
         m_selecting = false;
@@ -82,7 +88,9 @@ void LongTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
     if (event->button() != Qt::LeftButton)
         return;
     const QPoint point = event->position().toPoint();
-    const auto [from, to] = unitAround(positionAt(point), QTextBoundaryFinder::Word);
+    if (hold(event, point))
+        return;
+    const auto [from, to] = unitAround(pointedAt(point), QTextBoundaryFinder::Word);
     m_anchor = from;
     moveCursor(to, true);
     updatePrimarySelection();
@@ -116,7 +124,7 @@ void LongTextEdit::startDrag()
 
 void LongTextEdit::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (m_readOnly || m_pending || !event->mimeData()->hasText()) {
+    if (m_readOnly || !event->mimeData()->hasText()) {
         event->ignore();
         return;
     }
@@ -126,11 +134,18 @@ void LongTextEdit::dragEnterEvent(QDragEnterEvent *event)
 
 void LongTextEdit::dragMoveEvent(QDragMoveEvent *event)
 {
-    if (m_readOnly || m_pending) {
+    if (m_readOnly) {
         event->ignore();
         return;
     }
-    event->acceptProposedAction();
+    // While a text is still being cut, a drop waits for it: as a copy, so
+    // that nothing is taken from where it comes before it is in.
+    if (m_pending) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->acceptProposedAction();
+    }
     m_dropPosition = positionAt(event->position().toPoint());
     viewport()->update();
 }
@@ -145,11 +160,16 @@ void LongTextEdit::dropEvent(QDropEvent *event)
 {
     m_dropPosition = -1;
     viewport()->update();
-    if (m_readOnly || m_pending) {
+    if (m_readOnly || !event->mimeData()->hasText()) {
         event->ignore();
         return;
     }
-    qsizetype at = positionAt(event->position().toPoint());
+    if (hold(event, event->position().toPoint())) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+        return;
+    }
+    qsizetype at = pointedAt(event->position().toPoint());
     if (event->source() == this && event->dropAction() == Qt::MoveAction) {
         const qsizetype from = selectionStart();
         const qsizetype to = selectionEnd();

@@ -26,16 +26,23 @@ xcb_atom_t atom(xcb_connection_t *connection, const char *name)
     return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
 }
 
+// How long a wait goes without looking whether the read was abandoned.
+constexpr qint64 abandonedLookMs = 50;
+
 // The next event, or none once the connection has been silent for
-// `patienceMs` or has failed.
-Reply<xcb_generic_event_t> nextEvent(xcb_connection_t *connection, int patienceMs)
+// `patienceMs`, the deadline has passed, the read was abandoned or the
+// connection has failed.
+Reply<xcb_generic_event_t> nextEvent(xcb_connection_t *connection, int patienceMs,
+                                     QDeadlineTimer deadline, const std::atomic_bool &abandoned)
 {
+    const QDeadlineTimer silence = qMin(deadline, QDeadlineTimer(patienceMs));
     for (;;) {
         if (xcb_generic_event_t *event = xcb_poll_for_event(connection))
             return owned(event);
-        pollfd descriptor{xcb_get_file_descriptor(connection), POLLIN, 0};
-        if (xcb_connection_has_error(connection) || poll(&descriptor, 1, patienceMs) <= 0)
+        if (xcb_connection_has_error(connection) || silence.hasExpired() || abandoned)
             return owned<xcb_generic_event_t>(nullptr);
+        pollfd descriptor{xcb_get_file_descriptor(connection), POLLIN, 0};
+        poll(&descriptor, 1, int(qMin(silence.remainingTime(), abandonedLookMs)));
     }
 }
 
@@ -46,11 +53,13 @@ struct Reader
     xcb_atom_t property;
     xcb_atom_t incremental;
     int patienceMs;
+    QDeadlineTimer deadline;
+    const std::atomic_bool &abandoned;
 
     // Waits for an event of `type` that `matches`; false when none came.
     template <class Event, class Matches> bool wait(uint8_t type, Event &found, Matches matches)
     {
-        while (const auto event = nextEvent(connection, patienceMs)) {
+        while (const auto event = nextEvent(connection, patienceMs, deadline, abandoned)) {
             if ((event->response_type & ~0x80) != type)
                 continue;
             found = *reinterpret_cast<const Event *>(event.get());
@@ -111,7 +120,7 @@ bool available()
     return QGuiApplication::platformName() == QLatin1String("xcb");
 }
 
-Text read(Which which, int patienceMs)
+Text read(Which which, int patienceMs, QDeadlineTimer deadline, const std::atomic_bool &abandoned)
 {
     int screenNumber = 0;
     const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
@@ -129,7 +138,8 @@ Text read(Which which, int patienceMs)
                       &events);
     const xcb_atom_t selection =
         which == Which::Clipboard ? atom(c, "CLIPBOARD") : xcb_atom_t(XCB_ATOM_PRIMARY);
-    Reader reader{c, window, atom(c, "YURB_SELECTION"), atom(c, "INCR"), patienceMs};
+    Reader reader{c,        window,   atom(c, "YURB_SELECTION"), atom(c, "INCR"), patienceMs,
+                  deadline, abandoned};
     const struct
     {
         xcb_atom_t target;

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QDeadlineTimer>
 #include <QString>
 
+#include <atomic>
 #include <optional>
 
 // The text of another program's X11 selection, the clipboard or the primary
@@ -27,7 +29,10 @@ struct Text
 [[nodiscard]] bool available();
 
 // Blocks until the selection's owner has sent it all, as UTF-8 or else as
-// Latin-1, or has been silent for `patienceMs`.
-[[nodiscard]] Text read(Which which, int patienceMs);
+// Latin-1, or has been silent for `patienceMs`, or `deadline` has passed, or
+// `abandoned` is set (looked at several times a second); all but the first
+// are told as an owner that stopped answering.
+[[nodiscard]] Text read(Which which, int patienceMs, QDeadlineTimer deadline,
+                        const std::atomic_bool &abandoned);
 
 } // namespace X11Selection

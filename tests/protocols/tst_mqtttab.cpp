@@ -1,3 +1,4 @@
+#include "clipboardowner.h"
 #include "filesizelimit.h"
 #include "longtextedit.h"
 #include "mainwindow.h"
@@ -54,6 +55,7 @@ private Q_SLOTS:
     void webSocketSessionsStayApart();
     void refusedTopics_data();
     void refusedTopics();
+    void publishWaitsForAPaste();
     void theViewKeepsTheNewestLines();
     void aFloodWaitsAtTheBroker_data();
     void aFloodWaitsAtTheBroker();
@@ -235,6 +237,8 @@ void TestMqttTab::transports()
     QByteArray output;
     QTRY_VERIFY((output += subscriber.readAllStandardOutput()).contains("Subscribed (mid"));
     widget<LongTextEdit>("mqtt_pub_textEdit")->setText(QString::fromUtf8(payload));
+    // Publish waits, disabled, while a long text goes into the box.
+    QTRY_VERIFY(widget<QPushButton>("mqtt_publish_pushButton")->isEnabled());
     press("mqtt_publish_pushButton");
     QTRY_VERIFY_WITH_TIMEOUT(subscriber.state() == QProcess::NotRunning, 10000);
     output += subscriber.readAllStandardOutput();
@@ -417,6 +421,37 @@ void TestMqttTab::refusedTopics()
     QTest::qWait(300);
     QCOMPARE(caption(), QStringLiteral("Disconnect"));
     QVERIFY(widget<QTextEdit>("mqtt_textEdit")->document()->isEmpty());
+}
+
+// Publish pressed while a paste from a program that stopped answering is
+// still coming waits disabled; once the paste is given up, it sends the
+// box's text with the key typed meanwhile, and nothing before it.
+void TestMqttTab::publishWaitsForAPaste()
+{
+    connectAndSubscribe(QStringLiteral("yurb/out"));
+    if (QTest::currentTestFailed())
+        return;
+    widget<QLineEdit>("mqtt_publish_lineEdit")->setText(QStringLiteral("yurb/out"));
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write("pasted");
+    file.close();
+    ClipboardOwner silent(file.fileName());
+    QVERIFY2(silent.held(), "xclip is missing: run scripts/install-deps.sh");
+    silent.stopAnswering();
+    auto *box = widget<LongTextEdit>("mqtt_pub_textEdit");
+    box->setText(QStringLiteral("before"));
+    box->setFocus();
+    box->setCursorPosition(6);
+    QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClicks(box, QStringLiteral("k"));
+    press("mqtt_publish_pushButton");
+    QVERIFY(!widget<QPushButton>("mqtt_publish_pushButton")->isEnabled());
+    QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 30000);
+    press("mqtt_publish_pushButton");
+    const QTextDocument *shown = widget<QTextEdit>("mqtt_textEdit")->document();
+    QTRY_VERIFY(shown->toPlainText().endsWith(u"receive:beforek"));
+    QCOMPARE(shown->blockCount(), 1);
 }
 
 // Past its 10,000 lines the view drops the oldest whole messages and says

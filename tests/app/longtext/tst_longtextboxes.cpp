@@ -77,10 +77,13 @@ QString copied(LongTextEdit *box)
 
 // Runs a script of keys: "Ctrl+Z", "Shift+Right*12" (pressed twelve times),
 // "type:text", "paste:text", "paste:#5000" (that many characters), "keep:"
-// (the keys after a paste go on while it goes in) and "drop:text" (text
-// dragged from elsewhere and dropped at the cursor).
+// (the keys after a paste go on while it goes in), "drop:text" (text dragged
+// from elsewhere and dropped at the box's start), "click:" and "dclick:" (a
+// click and a double click at the box's start), "commit:text" (an input
+// method's) and "set:text" (the program sets the box's text).
 void run(LongTextEdit *box, const QStringList &script)
 {
+    const QPoint start(1, 1);
     bool wait = true;
     for (const QString &step : script) {
         const QString argument = step.section(u':', 1);
@@ -88,6 +91,16 @@ void run(LongTextEdit *box, const QStringList &script)
             wait = false;
         } else if (step.startsWith(QLatin1String("type:"))) {
             QTest::keyClicks(box, argument);
+        } else if (step == QLatin1String("click:")) {
+            QTest::mouseClick(box->viewport(), Qt::LeftButton, {}, start);
+        } else if (step == QLatin1String("dclick:")) {
+            QTest::mouseDClick(box->viewport(), Qt::LeftButton, {}, start);
+        } else if (step.startsWith(QLatin1String("commit:"))) {
+            QInputMethodEvent commit;
+            commit.setCommitString(argument);
+            QCoreApplication::sendEvent(box, &commit);
+        } else if (step.startsWith(QLatin1String("set:"))) {
+            box->setText(argument);
         } else if (step.startsWith(QLatin1String("paste:"))) {
             paste(box,
                   argument.startsWith(u'#') ? QString(argument.mid(1).toInt(), u'p') : argument,
@@ -95,7 +108,10 @@ void run(LongTextEdit *box, const QStringList &script)
         } else if (step.startsWith(QLatin1String("drop:"))) {
             QMimeData data;
             data.setText(argument);
-            QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            // A drop goes where the drag entered and was taken.
+            QDragEnterEvent enter(start, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(box->viewport(), &enter);
+            QDropEvent drop(start, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
             QCoreApplication::sendEvent(box->viewport(), &drop);
         } else {
             for (int i = qMax(1, step.section(u'*', 1).toInt()); i > 0; --i)
@@ -123,6 +139,8 @@ private Q_SLOTS:
     void pasteAndConvert();
     void largestPaste();
     void pasteFromAnotherProgram();
+    void buttonsDuringASilentPaste_data();
+    void buttonsDuringASilentPaste();
     void copyReadByAnotherProgram();
     void accessibleText();
     void accessibleRanges_data();
@@ -218,6 +236,26 @@ void TestLongTextBoxes::keys_data()
         << publish << QStringLiteral("ab") << 1
         << QStringList{"keep:", "paste:#200000", "type:xy", "Left", "Backspace"}
         << QStringLiteral("a") + QString(200'000, u'p') + QStringLiteral("yb");
+    // Events during a long paste act in the order they came, where they
+    // pointed when they came.
+    const QString pasted(300'000, u'p');
+    QTest::newRow("a click during a paste goes before the keys after it")
+        << publish << QStringLiteral("ab") << 2
+        << QStringList{"keep:", "paste:#300000", "click:", "type:Z"} << "Zab" + pasted;
+    QTest::newRow("a double click during a paste selects the word it was on")
+        << publish << QStringLiteral("one two") << 7
+        << QStringList{"keep:", "paste:#300000", "dclick:", "type:Z"} << "Z two" + pasted;
+    QTest::newRow("a drop during a paste lands in order")
+        << publish << QStringLiteral("ab") << 2
+        << QStringList{"keep:", "paste:#300000", "type:x", "drop:D", "type:Z"}
+        << "DZab" + pasted + u'x';
+    QTest::newRow("an input method's commit after a click during a paste")
+        << publish << QStringLiteral("ab") << 2
+        << QStringList{"keep:", "paste:#300000", "click:", "commit:C"} << "Cab" + pasted;
+    QTest::newRow("a text set during a paste drops it and the keys held for it")
+        << publish << QString() << 0
+        << QStringList{"keep:", "paste:#300000", "type:x", "set:set", "paste:#300000"}
+        << pasted + "set";
 
     // The keys of a text editor; "type:|" marks where the cursor ended.
     const QString words = QString(4100, u'w') + QStringLiteral(" vv");
@@ -380,6 +418,61 @@ void TestLongTextBoxes::pasteFromAnotherProgram()
     QCOMPARE(input->notice(), QStringLiteral("Nothing pasted: the program that holds the "
                                              "clipboard stopped answering."));
     QCOMPARE(input->length(), expected.size());
+}
+
+void TestLongTextBoxes::buttonsDuringASilentPaste_data()
+{
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("output");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("Encode") << "base64_source_textBrowser"
+                            << "base64_encode_pushButton"
+                            << "base64_to_textBrowser" << Base64Text::encode("beforek");
+    QTest::newRow("to Unicode") << "UnicodetextEdit"
+                                << "StoUpushButton"
+                                << "UnicodetextBrowser" << UnicodeEscape::encode("beforek", false);
+}
+
+// Ctrl+V from a program that holds the clipboard and never answers, then a
+// key and the button that reads the box: the window answers at once, the
+// button waits disabled, and once the paste is given up the box says so,
+// holds its text with the key, and the button acts on it.
+void TestLongTextBoxes::buttonsDuringASilentPaste()
+{
+    QFETCH(QString, input);
+    QFETCH(QString, button);
+    QFETCH(QString, output);
+    QFETCH(QString, expected);
+
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write("pasted");
+    file.close();
+    ClipboardOwner silent(file.fileName());
+    QVERIFY2(silent.held(), "xclip is missing: run scripts/install-deps.sh");
+    silent.stopAnswering();
+    LongTextEdit *box = this->box(input);
+    box->setText(QStringLiteral("before"));
+    box->setFocus();
+    box->setCursorPosition(6);
+    pressKeys(box, QStringLiteral("Ctrl+V"));
+    QTest::keyClicks(box, QStringLiteral("k"));
+    auto *pressed = child<QPushButton>(*m_window, qPrintable(button));
+    QVERIFY(box->isBusy());
+    QVERIFY(!pressed->isEnabled());
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(this->box(output)->text(), QString());
+    QCOMPARE(box->text(), QStringLiteral("before"));
+
+    QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 30000);
+    QCOMPARE(box->notice(), QStringLiteral("Nothing pasted: the program that holds the "
+                                           "clipboard stopped answering."));
+    QCOMPARE(box->text(), QStringLiteral("beforek"));
+    QVERIFY(pressed->isEnabled());
+    QTest::mouseClick(pressed, Qt::LeftButton);
+    QCOMPARE(this->box(output)->text(), expected);
 }
 
 // A long copy read by another program, as UTF-8: every character of it.
