@@ -14,7 +14,8 @@ void LongTextEdit::mousePressEvent(QMouseEvent *event)
     if (!m_preedit.isEmpty())
         QGuiApplication::inputMethod()->commit();
     const QPoint point = event->position().toPoint();
-    const qsizetype at = positionAt(point);
+    const Target target = targetAt(point);
+    const qsizetype at = target.position;
     if (event->button() == Qt::LeftButton) {
         if (m_tripleClick.isActive() &&
             (point - m_tripleClickPoint).manhattanLength() < QApplication::startDragDistance()) {
@@ -34,7 +35,7 @@ void LongTextEdit::mousePressEvent(QMouseEvent *event)
         }
         m_selecting = true;
         m_preferredX = -1;
-        moveCursor(at, extend);
+        moveCursor(at, extend, target.rowEnd);
     } else if (event->button() == Qt::MiddleButton && !m_readOnly && !m_pending &&
                QGuiApplication::clipboard()->supportsSelection()) {
         moveCursor(at, false);
@@ -60,7 +61,8 @@ void LongTextEdit::mouseMoveEvent(QMouseEvent *event)
         m_autoScroll.start(50, this);
     else
         m_autoScroll.stop();
-    moveCursor(positionAt(m_mousePoint), true);
+    const Target target = targetAt(m_mousePoint);
+    moveCursor(target.position, true, target.rowEnd);
 }
 
 void LongTextEdit::mouseReleaseEvent(QMouseEvent *event)

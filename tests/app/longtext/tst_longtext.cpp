@@ -8,8 +8,8 @@ namespace {
 QList<int> lengths(const LongText::Pieces &pieces)
 {
     QList<int> lengths;
-    for (const LongText::Piece &piece : pieces)
-        lengths.append(int(piece.text.size()));
+    for (const QString &piece : pieces)
+        lengths.append(int(piece.size()));
     return lengths;
 }
 
@@ -66,11 +66,15 @@ void TestLongText::cut_data()
     const QString x4095(4095, u'x');
     QTest::newRow("empty") << QString() << QString() << QList<int>{0};
     QTest::newRow("line ends") << QStringLiteral("a\r\nb\rc\nd\u2028e\u2029f")
-                               << QStringLiteral("a\nb\nc\nd\ne\nf")
-                               << QList<int>{1, 1, 1, 1, 1, 1};
+                               << QStringLiteral("a\nb\nc\nd\ne\nf") << QList<int>{11};
     QTest::newRow("a last empty line") << "ab\n\n"
                                        << "ab\n\n"
-                                       << QList<int>{2, 0, 0};
+                                       << QList<int>{4};
+    QTest::newRow("short lines share pieces")
+        << QStringLiteral("ab\n").repeated(3000) << QStringLiteral("ab\n").repeated(3000)
+        << QList<int>{4096, 4097, 807};
+    QTest::newRow("a line break at the cut goes with the piece before")
+        << x4095 + QStringLiteral("y\nz") << x4095 + QStringLiteral("y\nz") << QList<int>{4097, 1};
     QTest::newRow("kept as they are") << QStringLiteral("a\u00A0b\u0000c\uFDD0")
                                       << QStringLiteral("a\u00A0b\u0000c\uFDD0") << QList<int>{6};
     QTest::newRow("a long line") << QString(8197, u'x') << QString(8197, u'x')
@@ -81,8 +85,8 @@ void TestLongText::cut_data()
     QTest::newRow("a letter and its mark at the cut")
         << x4095 + QStringLiteral("e\u0301y") << x4095 + QStringLiteral("e\u0301y")
         << QList<int>{4095, 3};
-    QTest::newRow("CR LF at the cut") << x4095 + QStringLiteral("y\r\nz")
-                                      << x4095 + QStringLiteral("y\nz") << QList<int>{4096, 1};
+    QTest::newRow("CR LF at the cut") << x4095 + QStringLiteral("\r\nyz")
+                                      << x4095 + QStringLiteral("\nyz") << QList<int>{4096, 2};
 }
 
 void TestLongText::cut()
@@ -110,7 +114,8 @@ void TestLongText::editsAsAString()
             qMin(expected.size(), from + random.bounded(edit % 7 == 0 ? 9000 : 40));
         QString with;
         for (int i = random.bounded(edit % 5 == 0 ? 12000 : 20); i > 0; --i)
-            with += i % 997 ? QChar(u'a' + i % 26) : alphabet.at(random.bounded(alphabet.size()));
+            with += i % (edit % 3 == 0 ? 3 : 997) ? QChar(u'a' + i % 26)
+                                                  : alphabet.at(random.bounded(alphabet.size()));
         // An edit never parts a surrogate pair.
         if (from > 0 && expected.at(from).isLowSurrogate())
             continue;
@@ -124,15 +129,34 @@ void TestLongText::editsAsAString()
         const qsizetype a = random.bounded(expected.size() + 1);
         const qsizetype b = a + random.bounded(expected.size() - a + 1);
         QCOMPARE(LongText::join(text.pieces(a, b)), expected.mid(a, b - a));
+        qsizetype start = 0;
+        qsizetype rows = 0;
         for (int i = 0; i < text.pieceCount(); ++i) {
-            const LongText::Piece &piece = text.piece(i);
-            const bool last = i + 1 == text.pieceCount();
-            QVERIFY(piece.text.size() <= LongText::longestPiece);
-            QVERIFY(std::none_of(piece.text.cbegin(), piece.text.cend(), LongText::endsLine));
-            QVERIFY2(!piece.text.isEmpty() || piece.lineEnd || last,
-                     qPrintable(QString::number(i)));
-            QCOMPARE(piece.lineEnd && last, false);
-            QCOMPARE(text.pieceAt(text.pieceStart(i)), i);
+            const QString &piece = text.piece(i);
+            QVERIFY(piece.size() <= LongText::longestPiece + 1);
+            QVERIFY2(!piece.isEmpty() || expected.isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY(!piece.startsWith(u'\n') || text.startsLine(i));
+            QCOMPARE(text.pieceStart(i), start);
+            QCOMPARE(text.pieceAt(start), i);
+            QCOMPARE(text.firstRow(i), rows);
+            QCOMPARE(text.pieceAtRow(rows), i);
+            start += piece.size();
+            rows += text.rows(i);
+        }
+        QCOMPARE(text.rowCount(), rows);
+        // The index: lines and positions found as a string finds them.
+        QCOMPARE(text.lineCount(), expected.count(u'\n') + 1);
+        for (int probe = 0; probe < 8; ++probe) {
+            const qsizetype at = random.bounded(expected.size() + 1);
+            const qsizetype line = expected.left(at).count(u'\n');
+            QCOMPARE(text.lineOf(at), line);
+            QCOMPARE(text.lineStart(line), at == 0 ? 0 : expected.lastIndexOf(u'\n', at - 1) + 1);
+            const qsizetype end = expected.indexOf(u'\n', at);
+            QCOMPARE(text.lineEnd(line), end < 0 ? expected.size() : end);
+            const int piece = text.pieceAt(at);
+            QVERIFY(text.pieceStart(piece) <= at);
+            QVERIFY(at < text.pieceStart(piece) + text.piece(piece).size() ||
+                    piece + 1 == text.pieceCount());
         }
     }
 }
