@@ -7,6 +7,8 @@
 // - the memory the box holds for the text (the process's resident memory
 //   once the text is in, over what it was before the text was made), also
 //   over the text's UTF-8 size;
+// - Ctrl+End, Ctrl+Home and the scroll bar's handle moved a third down,
+//   each laying out the pieces it shows;
 // - a letter, Enter, Backspace and Ctrl+Z at the start, the middle and the
 //   end of the text, each a key pressed in the window as the windowing
 //   system delivers it;
@@ -26,6 +28,7 @@
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QScrollBar>
 #include <QTest>
 #include <QThreadPool>
 #include <QTimer>
@@ -149,6 +152,15 @@ ShapeRun runShape(QWidget &window, LongTextEdit *box, qsizetype bytes, qsizetype
                  {"Enter", Qt::Key_Return},
                  {"Backspace", Qt::Key_Backspace},
                  {"Ctrl+Z", Qt::CTRL | Qt::Key_Z}};
+    // Jumps to either end lay out the pieces shown there.
+    run.steps.push_back(
+        {QStringLiteral("Ctrl+End"), measure(window, keys({Qt::CTRL | Qt::Key_End}), always)});
+    run.steps.push_back(
+        {QStringLiteral("Ctrl+Home"), measure(window, keys({Qt::CTRL | Qt::Key_Home}), always)});
+    QScrollBar *bar = box->verticalScrollBar();
+    run.steps.push_back({QStringLiteral("scroll bar to 1/3"),
+                         measure(
+                             window, [bar] { bar->setValue(bar->maximum() / 3); }, always)});
     for (const auto &place : places) {
         box->setCursorPosition(qMin(place.position, box->length()));
         QCoreApplication::processEvents();

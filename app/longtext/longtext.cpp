@@ -169,6 +169,11 @@ bool LongText::joinable(const QString &before, const QString &after)
 
 LongText::Pieces LongText::pieces(qsizetype from, qsizetype to) const
 {
+    // Any two positions, in either order, read what lies between them.
+    from = qBound<qsizetype>(0, from, length());
+    to = qBound<qsizetype>(0, to, length());
+    if (from > to)
+        std::swap(from, to);
     const int first = pieceAt(from);
     const int last = pieceAt(to);
     Pieces result;

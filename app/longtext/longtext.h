@@ -65,7 +65,7 @@ public:
     // after its last line break, unless the piece ends the text.
     [[nodiscard]] static int shownParts(const QString &piece, int breaks, bool last);
 
-    // The text from `from` to `to`, in pieces that share this text's.
+    // The text between two positions, in pieces that share this text's.
     [[nodiscard]] Pieces pieces(qsizetype from, qsizetype to) const;
     [[nodiscard]] QString text(qsizetype from, qsizetype to) const;
 

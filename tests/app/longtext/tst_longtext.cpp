@@ -144,6 +144,15 @@ void TestLongText::editsAsAString()
             rows += text.rows(i);
         }
         QCOMPARE(text.rowCount(), rows);
+        // Rows a layout tells count from then on.
+        const int told = random.bounded(text.pieceCount());
+        const int toldRows = 1 + random.bounded(50);
+        const qsizetype rowsAfter = rows - text.rows(told) + toldRows;
+        text.setRows(told, toldRows);
+        QCOMPARE(text.rowCount(), rowsAfter);
+        QCOMPARE(text.pieceAtRow(text.firstRow(told) + toldRows - 1), told);
+        QCOMPARE(text.firstRow(text.pieceCount() - 1) + text.rows(text.pieceCount() - 1),
+                 rowsAfter);
         // The index: lines and positions found as a string finds them.
         QCOMPARE(text.lineCount(), expected.count(u'\n') + 1);
         for (int probe = 0; probe < 8; ++probe) {
