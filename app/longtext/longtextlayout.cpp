@@ -76,6 +76,7 @@ void LongTextLayout::apply()
     // Pieces an edit made are new ones; those it took away are let go of as
     // others are laid out.
     ++m_edits;
+    forget(m_preedit.id);
     m_preedit.id = 0;
     ++m_rowsGeneration;
 }

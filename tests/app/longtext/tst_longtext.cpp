@@ -43,8 +43,9 @@ struct Edited
 };
 } // namespace
 
-// The text of a long-text box: cut into pieces that keep line ends apart and
-// never part a character, edited exactly as a string is, and its undo steps.
+// The text of a long-text box: cut into pieces of many lines that never part
+// a character, edited exactly as a string is, its index finding pieces,
+// lines and rows as a string's own counts do, and its undo steps.
 class TestLongText : public QObject
 {
     Q_OBJECT
@@ -101,7 +102,9 @@ void TestLongText::cut()
 }
 
 // Edits anywhere, across joins and line breaks, long and short, give what
-// the same edits give a string, and leave pieces a box can lay out quickly.
+// the same edits give a string, leave pieces a box can lay out quickly and
+// that keep their rules, and an index that finds every piece, line and row
+// where the string says it is.
 void TestLongText::editsAsAString()
 {
     QRandomGenerator random(47);

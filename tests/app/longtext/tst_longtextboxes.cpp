@@ -121,6 +121,7 @@ private Q_SLOTS:
     void keys();
     void rowMoves_data();
     void rowMoves();
+    void lineDirection_data();
     void lineDirection();
     void pasteAndConvert_data();
     void pasteAndConvert();
@@ -355,22 +356,36 @@ void TestLongTextBoxes::rowMoves()
     }
 }
 
+void TestLongTextBoxes::lineDirection_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("fromTheLeft");
+
+    QTest::newRow("Latin first") << QStringList{} << true;
+    QTest::newRow("Arabic first once the Latin is erased")
+        << QStringList{"Ctrl+Home", "Shift+Right*6", "Delete", "Ctrl+End"} << false;
+}
+
 // One direction a line, from its first strong character: a line that
-// starts in Latin letters and goes on in Arabic and Latin past a join of
-// pieces reads from the left on every row, the Latin word after the Arabic
-// to its right.
+// starts in Latin letters and goes on in Arabic and a Latin word past a join
+// of pieces reads from the left on every row, the word after the Arabic to
+// its right; erase the Latin start and the whole line reads from the right.
 void TestLongTextBoxes::lineDirection()
 {
-    const QString line =
-        QStringLiteral("Note: ") + QString(5000, QChar(0x0628)) + QStringLiteral(" xyz");
+    QFETCH(QStringList, keys);
+    QFETCH(bool, fromTheLeft);
+
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
-    input->setText(line);
+    input->setText(QStringLiteral("Note: ") + QString(10000, QChar(0x0628)) +
+                   QStringLiteral(" xyz"));
     input->setFocus();
     pressKeys(input, QStringLiteral("Ctrl+End"));
-    const auto [from, to] = input->rowAround(line.size());
-    const qsizetype word = line.size() - 3;
-    QVERIFY(from > 4096 && from < word - 1 && to == line.size());
-    QCOMPARE_GT(input->positionRect(word).x(), input->positionRect(from).x());
+    run(input, keys);
+    const qsizetype length = input->length();
+    const auto [from, to] = input->rowAround(length);
+    const qsizetype word = length - 3;
+    QVERIFY(from > 8192 && from < word - 1 && to == length);
+    QCOMPARE(input->positionRect(word).x() > input->positionRect(from).x(), fromTheLeft);
 }
 
 void TestLongTextBoxes::pasteAndConvert_data()
