@@ -388,7 +388,7 @@ void LongTextEdit::moveCursor(qsizetype position, bool select, bool rowEnd)
 LongTextLayout::Row LongTextEdit::rowOf(qsizetype position)
 {
     const int piece = m_text.pieceAt(position);
-    return rowIn(piece, int(position - m_text.pieceStart(piece)));
+    return m_layout.rowFor(piece, int(position - m_text.pieceStart(piece)));
 }
 
 LongTextLayout::Row LongTextEdit::cursorRow()
@@ -397,12 +397,7 @@ LongTextLayout::Row LongTextEdit::cursorRow()
     if (m_cursorAtRowEnd && piece > 0 && m_cursor == m_text.pieceStart(piece) &&
         !m_text.startsLine(piece))
         return {piece - 1, m_layout.rowCount(piece - 1) - 1};
-    return rowIn(piece, cursorOffsetIn(piece));
-}
-
-LongTextLayout::Row LongTextEdit::rowIn(int piece, int offset)
-{
-    return m_layout.rowFor(piece, offset);
+    return m_layout.rowFor(piece, cursorOffsetIn(piece));
 }
 
 qsizetype LongTextEdit::topPosition()
@@ -419,7 +414,7 @@ QRect LongTextEdit::positionRect(qsizetype position)
 {
     const int piece = m_text.pieceAt(position);
     const int offset = int(position - m_text.pieceStart(piece));
-    return rowRect(rowIn(piece, offset), offset);
+    return rowRect(m_layout.rowFor(piece, offset), offset);
 }
 
 QRect LongTextEdit::cursorRect()

@@ -186,7 +186,6 @@ private:
     [[nodiscard]] QChar characterAt(qsizetype position) const;
     [[nodiscard]] LongTextLayout::Row rowOf(qsizetype position);
     [[nodiscard]] LongTextLayout::Row cursorRow();
-    [[nodiscard]] LongTextLayout::Row rowIn(int piece, int offset);
     [[nodiscard]] qsizetype topPosition();
     [[nodiscard]] QRect cursorRect();
     [[nodiscard]] QRect rowRect(LongTextLayout::Row row, int offset);
