@@ -159,7 +159,7 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
     const QString removedText = told && to - from <= toldLength ? m_text.text(from, to) : QString();
     // The row shown at the top stays, where it was not edited away.
     const qsizetype top = topPosition();
-    const LongText::Change change = m_text.replace(from, to, pieces);
+    m_text.replace(from, to, pieces);
     // A paste still coming goes where it was to go, and what was held for
     // it points where it pointed.
     if (m_pending && !m_pending->wholeText) {
@@ -170,7 +170,7 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
         if (held.at >= 0)
             held.at = mapped(held.at, from, to, added);
     }
-    m_layout.apply(change);
+    m_layout.apply();
     m_top = rowOf(top <= from ? top : top >= to ? top + added - (to - from) : from);
     m_notice.clear();
     setAccessibleDescription(QString());
@@ -395,9 +395,9 @@ void LongTextEdit::replay(const Held &held)
     m_replayedAt = -1;
 }
 
-qsizetype LongTextEdit::pointedAt(QPoint point)
+LongTextEdit::Target LongTextEdit::pointedAt(QPoint point)
 {
-    return m_replayedAt >= 0 ? qMin(m_replayedAt, m_text.length()) : positionAt(point);
+    return m_replayedAt >= 0 ? Target(qMin(m_replayedAt, m_text.length())) : targetAt(point);
 }
 
 void LongTextEdit::undo()
@@ -489,10 +489,11 @@ void LongTextEdit::setCursorPosition(qsizetype position, bool select)
     ensureCursorVisible();
 }
 
-void LongTextEdit::moveCursor(qsizetype position, bool select)
+void LongTextEdit::moveCursor(qsizetype position, bool select, bool rowEnd)
 {
     const bool hadSelection = hasSelection();
     m_cursor = position;
+    m_cursorAtRowEnd = rowEnd;
     if (!select)
         m_anchor = position;
     showCaret();
@@ -510,25 +511,21 @@ void LongTextEdit::moveCursor(qsizetype position, bool select)
 LongTextLayout::Row LongTextEdit::rowOf(qsizetype position)
 {
     const int piece = m_text.pieceAt(position);
-    return rowIn(piece, int(position - m_text.pieceStart(piece)));
+    return m_layout.rowFor(piece, int(position - m_text.pieceStart(piece)));
 }
 
 LongTextLayout::Row LongTextEdit::cursorRow()
 {
     const int piece = m_text.pieceAt(m_cursor);
-    return rowIn(piece, cursorOffsetIn(piece));
-}
-
-LongTextLayout::Row LongTextEdit::rowIn(int piece, int offset)
-{
-    QTextLayout *layout = m_layout.layout(piece);
-    const QTextLine line = layout->lineForTextPosition(offset);
-    return {piece, line.isValid() ? line.lineNumber() : layout->lineCount() - 1};
+    if (m_cursorAtRowEnd && piece > 0 && m_cursor == m_text.pieceStart(piece) &&
+        !m_text.startsLine(piece))
+        return {piece - 1, m_layout.rowCount(piece - 1) - 1};
+    return m_layout.rowFor(piece, cursorOffsetIn(piece));
 }
 
 qsizetype LongTextEdit::topPosition()
 {
-    return m_text.pieceStart(m_top.piece) + m_layout.line(m_top).textStart();
+    return m_text.pieceStart(m_top.piece) + m_layout.rowStart(m_top);
 }
 
 int LongTextEdit::cursorOffsetIn(int piece) const
@@ -539,18 +536,18 @@ int LongTextEdit::cursorOffsetIn(int piece) const
 QRect LongTextEdit::positionRect(qsizetype position)
 {
     const int piece = m_text.pieceAt(position);
-    return offsetRect(piece, int(position - m_text.pieceStart(piece)));
+    const int offset = int(position - m_text.pieceStart(piece));
+    return rowRect(m_layout.rowFor(piece, offset), offset);
 }
 
 QRect LongTextEdit::cursorRect()
 {
-    const int piece = m_text.pieceAt(m_cursor);
-    return offsetRect(piece, cursorOffsetIn(piece));
+    const LongTextLayout::Row row = cursorRow();
+    return rowRect(row, cursorOffsetIn(row.piece));
 }
 
-QRect LongTextEdit::offsetRect(int piece, int offset)
+QRect LongTextEdit::rowRect(LongTextLayout::Row target, int offset)
 {
-    const LongTextLayout::Row target = rowIn(piece, offset);
     const qreal room = viewport()->height();
     qreal y = margin();
     LongTextLayout::Row row = m_top;
@@ -561,8 +558,7 @@ QRect LongTextEdit::offsetRect(int piece, int offset)
         if (y > room || !m_layout.next(row))
             return {};
     }
-    const QTextLine line = m_layout.line(row);
-    return QRectF(margin() + line.cursorToX(offset), y, cursorWidth(), line.height())
+    return QRectF(margin() + m_layout.cursorToX(row, offset), y, cursorWidth(), rowHeight(row))
         .toAlignedRect();
 }
 
@@ -572,6 +568,11 @@ int LongTextEdit::cursorWidth() const
 }
 
 qsizetype LongTextEdit::positionAt(QPoint point)
+{
+    return targetAt(point).position;
+}
+
+LongTextEdit::Target LongTextEdit::targetAt(QPoint point)
 {
     LongTextLayout::Row row = m_top;
     qreal y = margin();
@@ -583,9 +584,17 @@ qsizetype LongTextEdit::positionAt(QPoint point)
     return positionInRow(row, point.x() - margin());
 }
 
-qsizetype LongTextEdit::positionInRow(LongTextLayout::Row row, qreal x)
+LongTextEdit::Target LongTextEdit::positionInRow(LongTextLayout::Row row, qreal x)
 {
-    return m_text.pieceStart(row.piece) + m_layout.line(row).xToCursor(x);
+    return rowEnd(row, m_layout.xToCursor(row, x));
+}
+
+LongTextEdit::Target LongTextEdit::rowEnd(LongTextLayout::Row row, int offset)
+{
+    // The end of a piece's last row where its line goes on in the next.
+    const bool atJoin = offset == m_text.piece(row.piece).size() &&
+                        row.piece + 1 < m_text.pieceCount() && !m_text.startsLine(row.piece + 1);
+    return {m_text.pieceStart(row.piece) + offset, atJoin};
 }
 
 // The view
@@ -597,7 +606,7 @@ qreal LongTextEdit::margin() const
 
 qreal LongTextEdit::rowHeight(LongTextLayout::Row row)
 {
-    return m_layout.line(row).height();
+    return m_layout.rowHeight(row);
 }
 
 void LongTextEdit::relayout()
@@ -623,7 +632,7 @@ void LongTextEdit::updateScrollBar()
     // The last top row: the one from which the text's end fills the view.
     const qreal room = viewport()->height() - 2 * margin();
     LongTextLayout::Row last{m_text.pieceCount() - 1, 0};
-    last.line = m_layout.layout(last.piece)->lineCount() - 1;
+    last.line = m_layout.rowCount(last.piece) - 1;
     qreal filled = rowHeight(last);
     for (LongTextLayout::Row above = last; m_layout.previous(above);) {
         filled += rowHeight(above);
@@ -717,32 +726,22 @@ void LongTextEdit::paintEvent(QPaintEvent *event)
     QTextLayout::FormatRange selected;
     selected.format.setBackground(palette().brush(group, QPalette::Highlight));
     selected.format.setForeground(palette().brush(group, QPalette::HighlightedText));
-    const int caretPiece =
-        m_caretShown && hasFocus() && isEnabled() ? m_text.pieceAt(m_cursor) : -1;
     painter.setPen(palette().color(QPalette::Text));
 
-    int piece = m_top.piece;
-    qreal y = margin() - m_layout.line(m_top).y();
-    for (; piece < m_text.pieceCount() && y < viewport()->height(); ++piece) {
-        QTextLayout *layout = m_layout.layout(piece);
-        const qreal height = layout->boundingRect().height();
-        if (y + height >= clip.top()) {
-            const qsizetype start = m_text.pieceStart(piece);
-            const qsizetype end =
-                start + m_text.piece(piece).text.size() + (m_text.piece(piece).lineEnd ? 1 : 0);
-            QList<QTextLayout::FormatRange> selections;
-            if (selectionStart() < end && selectionEnd() > start) {
-                selected.start = int(qMax(selectionStart(), start) - start);
-                selected.length = int(qMin(selectionEnd(), end) - start) - selected.start;
-                selections.append(selected);
-            }
-            layout->draw(&painter, QPointF(margin(), y), selections, clip);
-            if (piece == caretPiece)
-                layout->drawCursor(&painter, QPointF(margin(), y), cursorOffsetIn(piece),
-                                   cursorWidth());
-        }
-        y += height;
+    qreal y = margin() - m_layout.rowY(m_top);
+    for (int piece = m_top.piece; piece < m_text.pieceCount() && y < viewport()->height();
+         ++piece) {
+        const qsizetype start = m_text.pieceStart(piece);
+        const qsizetype end = start + m_text.piece(piece).size();
+        const auto offset = [start, end](qsizetype position) {
+            return int(qBound(start - 1, position, end + 1) - start);
+        };
+        m_layout.draw(&painter, piece, QPointF(margin(), y), offset(selectionStart()),
+                      offset(selectionEnd()), selected, clip);
+        y += m_layout.height(piece);
     }
+    if (m_caretShown && hasFocus() && isEnabled())
+        painter.fillRect(cursorRect(), palette().color(QPalette::Text));
     if (m_dropPosition >= 0)
         painter.fillRect(positionRect(m_dropPosition), palette().color(QPalette::Text));
     if (!m_notice.isEmpty()) {

@@ -28,7 +28,10 @@ class QMimeData;
 // text's length. A long line shows broken into rows at its pieces; what the
 // program reads and the user copies is the text itself. Every key, the
 // clipboard, drag and drop, undo and input methods work on text positions,
-// so a join of two pieces is no character and no key can meet one.
+// so a join of two pieces is no character and no key can meet one. The
+// position at a join within a line ends one row and starts the next: a move
+// to a row's end (Up, Down, End, a click) shows the cursor at the end of
+// the row it chose.
 class LongTextEdit : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -135,6 +138,17 @@ private:
         PageUp,
         PageDown,
     };
+    // Where a move puts the cursor, and whether at the end of a row that a
+    // join of pieces ends rather than at the start of the next.
+    struct Target
+    {
+        Target(qsizetype at, bool atRowEnd = false)
+            : position(at)
+            , rowEnd(atRowEnd)
+        {}
+        qsizetype position;
+        bool rowEnd;
+    };
     struct Pending
     {
         qsizetype from = 0;
@@ -185,7 +199,7 @@ private:
     void replay(const Held &held);
     // Where a mouse or drop event points: where it pointed when it came,
     // for one that was held.
-    [[nodiscard]] qsizetype pointedAt(QPoint point);
+    [[nodiscard]] Target pointedAt(QPoint point);
     void takeBack(const QList<LongTextHistory::Step> &steps, bool undoing);
     void changed();
 
@@ -193,10 +207,10 @@ private:
     [[nodiscard]] qsizetype selectionStart() const { return qMin(m_cursor, m_anchor); }
     [[nodiscard]] qsizetype selectionEnd() const { return qMax(m_cursor, m_anchor); }
     [[nodiscard]] bool hasSelection() const { return m_cursor != m_anchor; }
-    void moveCursor(qsizetype position, bool select);
+    void moveCursor(qsizetype position, bool select, bool rowEnd = false);
     // Whether the key moves the cursor; `act` moves it.
     bool moveByKey(const QKeyEvent *event, bool act);
-    [[nodiscard]] qsizetype moved(Move move, bool select);
+    [[nodiscard]] Target moved(Move move, bool select);
     [[nodiscard]] qsizetype nextCharacter(qsizetype position);
     [[nodiscard]] qsizetype previousCharacter(qsizetype position);
     [[nodiscard]] qsizetype previousCodePoint(qsizetype position) const;
@@ -205,14 +219,15 @@ private:
     [[nodiscard]] QChar characterAt(qsizetype position) const;
     [[nodiscard]] LongTextLayout::Row rowOf(qsizetype position);
     [[nodiscard]] LongTextLayout::Row cursorRow();
-    [[nodiscard]] LongTextLayout::Row rowIn(int piece, int offset);
     [[nodiscard]] qsizetype topPosition();
     [[nodiscard]] QRect cursorRect();
-    [[nodiscard]] QRect offsetRect(int piece, int offset);
-    [[nodiscard]] qsizetype positionInRow(LongTextLayout::Row row, qreal x);
+    [[nodiscard]] QRect rowRect(LongTextLayout::Row row, int offset);
+    [[nodiscard]] Target positionInRow(LongTextLayout::Row row, qreal x);
+    [[nodiscard]] Target targetAt(QPoint point);
+    [[nodiscard]] Target rowEnd(LongTextLayout::Row row, int offset);
     [[nodiscard]] qreal cursorX();
-    [[nodiscard]] qsizetype verticalMove(bool down, bool select);
-    [[nodiscard]] qsizetype pageMove(bool down);
+    [[nodiscard]] Target verticalMove(bool down, bool select);
+    [[nodiscard]] Target pageMove(bool down);
     [[nodiscard]] int cursorOffsetIn(int piece) const;
 
     // The view.
@@ -238,6 +253,9 @@ private:
     LongTextHistory m_history;
     qsizetype m_cursor = 0;
     qsizetype m_anchor = 0;
+    // The cursor is at a join of pieces and shows at the end of the row
+    // before it.
+    bool m_cursorAtRowEnd = false;
     // The x that Up, Down, Page Up and Page Down keep; negative when none.
     qreal m_preferredX = -1;
     LongTextLayout::Row m_top;

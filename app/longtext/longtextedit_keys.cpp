@@ -199,17 +199,17 @@ bool LongTextEdit::moveByKey(const QKeyEvent *event, bool act)
     const Move move = found->move;
     const bool vertical =
         move == Move::Up || move == Move::Down || move == Move::PageUp || move == Move::PageDown;
-    const qsizetype position = moved(move, found->select);
+    const Target target = moved(move, found->select);
     if (!vertical)
         m_preferredX = -1;
-    moveCursor(position, found->select);
+    moveCursor(target.position, found->select, target.rowEnd);
     ensureCursorVisible();
     if (found->select)
         updatePrimarySelection();
     return true;
 }
 
-qsizetype LongTextEdit::moved(Move move, bool select)
+LongTextEdit::Target LongTextEdit::moved(Move move, bool select)
 {
     switch (move) {
     case Move::NextCharacter:
@@ -225,12 +225,11 @@ qsizetype LongTextEdit::moved(Move move, bool select)
         return rowAround(m_cursor).first;
     case Move::EndOfRow: {
         const LongTextLayout::Row row = cursorRow();
-        qsizetype end = rowAround(m_cursor).second;
+        int end = m_layout.rowStart(row) + m_layout.rowLength(row);
         // A row broken at a blank ends before it.
-        if (row.line + 1 < m_layout.layout(row.piece)->lineCount() &&
-            characterAt(end - 1).isSpace())
+        if (m_layout.wraps(row) && m_text.piece(row.piece).at(end - 1).isSpace())
             --end;
-        return end;
+        return rowEnd(row, end);
     }
     case Move::StartOfLine:
         return lineAround(m_cursor).first;
@@ -253,11 +252,9 @@ qsizetype LongTextEdit::moved(Move move, bool select)
 QChar LongTextEdit::characterAt(qsizetype position) const
 {
     const int piece = m_text.pieceAt(position);
-    const QString &text = m_text.piece(piece).text;
+    const QString &text = m_text.piece(piece);
     const qsizetype offset = position - m_text.pieceStart(piece);
-    if (offset < text.size())
-        return text.at(offset);
-    return m_text.piece(piece).lineEnd ? QChar(u'\n') : QChar();
+    return offset >= 0 && offset < text.size() ? text.at(offset) : QChar();
 }
 
 qsizetype LongTextEdit::nextCharacter(qsizetype position)
@@ -266,11 +263,7 @@ qsizetype LongTextEdit::nextCharacter(qsizetype position)
         return position;
     const int piece = m_text.pieceAt(position);
     const qsizetype start = m_text.pieceStart(piece);
-    const int offset = int(position - start);
-    // At the end of a piece that is not the text's last: its line break.
-    if (offset >= m_text.piece(piece).text.size())
-        return position + 1;
-    return start + m_layout.layout(piece)->nextCursorPosition(offset);
+    return start + m_layout.nextCursorPosition(piece, int(position - start));
 }
 
 qsizetype LongTextEdit::previousCharacter(qsizetype position)
@@ -279,14 +272,10 @@ qsizetype LongTextEdit::previousCharacter(qsizetype position)
         return 0;
     int piece = m_text.pieceAt(position);
     qsizetype start = m_text.pieceStart(piece);
-    if (position == start) {
-        // The line break before the piece, or the last character of the
-        // piece it goes on from.
-        if (m_text.piece(piece - 1).lineEnd)
-            return position - 1;
+    // At a piece's start, the last character of the piece before.
+    if (position == start)
         start = m_text.pieceStart(--piece);
-    }
-    return start + m_layout.layout(piece)->previousCursorPosition(int(position - start));
+    return start + m_layout.previousCursorPosition(piece, int(position - start));
 }
 
 qsizetype LongTextEdit::previousCodePoint(qsizetype position) const
@@ -347,30 +336,24 @@ LongTextEdit::unitAround(qsizetype position, QTextBoundaryFinder::BoundaryType t
 
 std::pair<qsizetype, qsizetype> LongTextEdit::lineAround(qsizetype position) const
 {
-    int first = m_text.pieceAt(position);
-    while (first > 0 && !m_text.piece(first - 1).lineEnd)
-        --first;
-    int last = m_text.pieceAt(position);
-    while (!m_text.piece(last).lineEnd && last + 1 < m_text.pieceCount())
-        ++last;
-    return {m_text.pieceStart(first), m_text.pieceStart(last) + m_text.piece(last).text.size()};
+    const qsizetype line = m_text.lineOf(position);
+    return {m_text.lineStart(line), m_text.lineEnd(line)};
 }
 
 std::pair<qsizetype, qsizetype> LongTextEdit::rowAround(qsizetype position)
 {
     const LongTextLayout::Row row = position == m_cursor ? cursorRow() : rowOf(position);
-    const QTextLine line = m_layout.line(row);
-    const qsizetype start = m_text.pieceStart(row.piece) + line.textStart();
-    return {start, start + line.textLength()};
+    const qsizetype start = m_text.pieceStart(row.piece) + m_layout.rowStart(row);
+    return {start, start + m_layout.rowLength(row)};
 }
 
 qreal LongTextEdit::cursorX()
 {
     const LongTextLayout::Row row = cursorRow();
-    return m_layout.line(row).cursorToX(cursorOffsetIn(row.piece));
+    return m_layout.cursorToX(row, cursorOffsetIn(row.piece));
 }
 
-qsizetype LongTextEdit::verticalMove(bool down, bool select)
+LongTextEdit::Target LongTextEdit::verticalMove(bool down, bool select)
 {
     if (m_preferredX < 0)
         m_preferredX = cursorX();
@@ -384,7 +367,7 @@ qsizetype LongTextEdit::verticalMove(bool down, bool select)
     return positionInRow(row, m_preferredX);
 }
 
-qsizetype LongTextEdit::pageMove(bool down)
+LongTextEdit::Target LongTextEdit::pageMove(bool down)
 {
     if (m_preferredX < 0)
         m_preferredX = cursorX();
@@ -455,7 +438,7 @@ QVariant LongTextEdit::inputMethodQuery(Qt::InputMethodQuery query) const
     auto *self = const_cast<LongTextEdit *>(this);
     const int piece = m_text.pieceAt(m_cursor);
     const qsizetype start = m_text.pieceStart(piece);
-    const QString &around = m_text.piece(piece).text;
+    const QString &around = m_text.piece(piece);
     const int offset = int(m_cursor - start);
     const QPoint origin = viewport()->geometry().topLeft();
     switch (query) {

@@ -16,7 +16,8 @@ void LongTextEdit::mousePressEvent(QMouseEvent *event)
     const QPoint point = event->position().toPoint();
     if (hold(event, point))
         return;
-    const qsizetype at = pointedAt(point);
+    const Target target = pointedAt(point);
+    const qsizetype at = target.position;
     if (event->button() == Qt::LeftButton) {
         if (m_tripleClick.isActive() &&
             (point - m_tripleClickPoint).manhattanLength() < QApplication::startDragDistance()) {
@@ -36,7 +37,7 @@ void LongTextEdit::mousePressEvent(QMouseEvent *event)
         }
         m_selecting = true;
         m_preferredX = -1;
-        moveCursor(at, extend);
+        moveCursor(at, extend, target.rowEnd);
     } else if (event->button() == Qt::MiddleButton && !m_readOnly &&
                QGuiApplication::clipboard()->supportsSelection()) {
         moveCursor(at, false);
@@ -64,7 +65,8 @@ void LongTextEdit::mouseMoveEvent(QMouseEvent *event)
         m_autoScroll.start(50, this);
     else
         m_autoScroll.stop();
-    moveCursor(pointedAt(m_mousePoint), true);
+    const Target target = pointedAt(m_mousePoint);
+    moveCursor(target.position, true, target.rowEnd);
 }
 
 void LongTextEdit::mouseReleaseEvent(QMouseEvent *event)
@@ -74,7 +76,7 @@ void LongTextEdit::mouseReleaseEvent(QMouseEvent *event)
     if (m_mayDrag) {
         // A click within the selection that dragged nothing.
         m_mayDrag = false;
-        moveCursor(pointedAt(event->position().toPoint()), false);
+        moveCursor(pointedAt(event->position().toPoint()).position, false);
     }
     if (m_selecting) {
         m_selecting = false;
@@ -90,7 +92,7 @@ void LongTextEdit::mouseDoubleClickEvent(QMouseEvent *event)
     const QPoint point = event->position().toPoint();
     if (hold(event, point))
         return;
-    const auto [from, to] = unitAround(pointedAt(point), QTextBoundaryFinder::Word);
+    const auto [from, to] = unitAround(pointedAt(point).position, QTextBoundaryFinder::Word);
     m_anchor = from;
     moveCursor(to, true);
     updatePrimarySelection();
@@ -169,7 +171,7 @@ void LongTextEdit::dropEvent(QDropEvent *event)
         event->accept();
         return;
     }
-    qsizetype at = pointedAt(event->position().toPoint());
+    qsizetype at = pointedAt(event->position().toPoint()).position;
     if (event->source() == this && event->dropAction() == Qt::MoveAction) {
         const qsizetype from = selectionStart();
         const qsizetype to = selectionEnd();

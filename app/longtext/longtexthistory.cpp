@@ -4,13 +4,8 @@ namespace {
 // `before` followed by `after`, the piece where they meet made one.
 LongText::Pieces joined(LongText::Pieces before, const LongText::Pieces &after)
 {
-    qsizetype from = 0;
-    if (!before.constLast().lineEnd) {
-        before.last().text += after.constFirst().text;
-        before.last().lineEnd = after.constFirst().lineEnd;
-        from = 1;
-    }
-    before.append(after.mid(from));
+    before.last() += after.constFirst();
+    before.append(after.mid(1));
     return before;
 }
 } // namespace

@@ -19,11 +19,8 @@ void LongTextMimeData::prepareForOthers()
     m_utf8 = QtConcurrent::run([pieces = m_pieces] {
         QByteArray bytes;
         bytes.reserve(LongText::length(pieces));
-        for (const LongText::Piece &piece : pieces) {
-            bytes += piece.text.toUtf8();
-            if (piece.lineEnd)
-                bytes += '\n';
-        }
+        for (const QString &piece : pieces)
+            bytes += piece.toUtf8();
         return bytes;
     });
 }

@@ -8,8 +8,8 @@ namespace {
 QList<int> lengths(const LongText::Pieces &pieces)
 {
     QList<int> lengths;
-    for (const LongText::Piece &piece : pieces)
-        lengths.append(int(piece.text.size()));
+    for (const QString &piece : pieces)
+        lengths.append(int(piece.size()));
     return lengths;
 }
 
@@ -43,8 +43,9 @@ struct Edited
 };
 } // namespace
 
-// The text of a long-text box: cut into pieces that keep line ends apart and
-// never part a character, edited exactly as a string is, and its undo steps.
+// The text of a long-text box: cut into pieces of many lines that never part
+// a character, edited exactly as a string is, its index finding pieces,
+// lines and rows as a string's own counts do, and its undo steps.
 class TestLongText : public QObject
 {
     Q_OBJECT
@@ -66,11 +67,15 @@ void TestLongText::cut_data()
     const QString x4095(4095, u'x');
     QTest::newRow("empty") << QString() << QString() << QList<int>{0};
     QTest::newRow("line ends") << QStringLiteral("a\r\nb\rc\nd\u2028e\u2029f")
-                               << QStringLiteral("a\nb\nc\nd\ne\nf")
-                               << QList<int>{1, 1, 1, 1, 1, 1};
+                               << QStringLiteral("a\nb\nc\nd\ne\nf") << QList<int>{11};
     QTest::newRow("a last empty line") << "ab\n\n"
                                        << "ab\n\n"
-                                       << QList<int>{2, 0, 0};
+                                       << QList<int>{4};
+    QTest::newRow("short lines share pieces")
+        << QStringLiteral("ab\n").repeated(3000) << QStringLiteral("ab\n").repeated(3000)
+        << QList<int>{4096, 4097, 807};
+    QTest::newRow("a line break at the cut goes with the piece before")
+        << x4095 + QStringLiteral("y\nz") << x4095 + QStringLiteral("y\nz") << QList<int>{4097, 1};
     QTest::newRow("kept as they are") << QStringLiteral("a\u00A0b\u0000c\uFDD0")
                                       << QStringLiteral("a\u00A0b\u0000c\uFDD0") << QList<int>{6};
     QTest::newRow("a long line") << QString(8197, u'x') << QString(8197, u'x')
@@ -81,8 +86,8 @@ void TestLongText::cut_data()
     QTest::newRow("a letter and its mark at the cut")
         << x4095 + QStringLiteral("e\u0301y") << x4095 + QStringLiteral("e\u0301y")
         << QList<int>{4095, 3};
-    QTest::newRow("CR LF at the cut") << x4095 + QStringLiteral("y\r\nz")
-                                      << x4095 + QStringLiteral("y\nz") << QList<int>{4096, 1};
+    QTest::newRow("CR LF at the cut") << x4095 + QStringLiteral("\r\nyz")
+                                      << x4095 + QStringLiteral("\nyz") << QList<int>{4096, 2};
 }
 
 void TestLongText::cut()
@@ -97,7 +102,9 @@ void TestLongText::cut()
 }
 
 // Edits anywhere, across joins and line breaks, long and short, give what
-// the same edits give a string, and leave pieces a box can lay out quickly.
+// the same edits give a string, leave pieces a box can lay out quickly and
+// that keep their rules, and an index that finds every piece, line and row
+// where the string says it is.
 void TestLongText::editsAsAString()
 {
     QRandomGenerator random(47);
@@ -110,7 +117,8 @@ void TestLongText::editsAsAString()
             qMin(expected.size(), from + random.bounded(edit % 7 == 0 ? 9000 : 40));
         QString with;
         for (int i = random.bounded(edit % 5 == 0 ? 12000 : 20); i > 0; --i)
-            with += i % 997 ? QChar(u'a' + i % 26) : alphabet.at(random.bounded(alphabet.size()));
+            with += i % (edit % 3 == 0 ? 3 : 997) ? QChar(u'a' + i % 26)
+                                                  : alphabet.at(random.bounded(alphabet.size()));
         // An edit never parts a surrogate pair.
         if (from > 0 && expected.at(from).isLowSurrogate())
             continue;
@@ -124,15 +132,43 @@ void TestLongText::editsAsAString()
         const qsizetype a = random.bounded(expected.size() + 1);
         const qsizetype b = a + random.bounded(expected.size() - a + 1);
         QCOMPARE(LongText::join(text.pieces(a, b)), expected.mid(a, b - a));
+        qsizetype start = 0;
+        qsizetype rows = 0;
         for (int i = 0; i < text.pieceCount(); ++i) {
-            const LongText::Piece &piece = text.piece(i);
-            const bool last = i + 1 == text.pieceCount();
-            QVERIFY(piece.text.size() <= LongText::longestPiece);
-            QVERIFY(std::none_of(piece.text.cbegin(), piece.text.cend(), LongText::endsLine));
-            QVERIFY2(!piece.text.isEmpty() || piece.lineEnd || last,
-                     qPrintable(QString::number(i)));
-            QCOMPARE(piece.lineEnd && last, false);
-            QCOMPARE(text.pieceAt(text.pieceStart(i)), i);
+            const QString &piece = text.piece(i);
+            QVERIFY(piece.size() <= LongText::longestPiece + 1);
+            QVERIFY2(!piece.isEmpty() || expected.isEmpty(), qPrintable(QString::number(i)));
+            QVERIFY(!piece.startsWith(u'\n') || text.startsLine(i));
+            QCOMPARE(text.pieceStart(i), start);
+            QCOMPARE(text.pieceAt(start), i);
+            QCOMPARE(text.firstRow(i), rows);
+            QCOMPARE(text.pieceAtRow(rows), i);
+            start += piece.size();
+            rows += text.rows(i);
+        }
+        QCOMPARE(text.rowCount(), rows);
+        // Rows a layout tells count from then on.
+        const int told = random.bounded(text.pieceCount());
+        const int toldRows = 1 + random.bounded(50);
+        const qsizetype rowsAfter = rows - text.rows(told) + toldRows;
+        text.setRows(told, toldRows);
+        QCOMPARE(text.rowCount(), rowsAfter);
+        QCOMPARE(text.pieceAtRow(text.firstRow(told) + toldRows - 1), told);
+        QCOMPARE(text.firstRow(text.pieceCount() - 1) + text.rows(text.pieceCount() - 1),
+                 rowsAfter);
+        // The index: lines and positions found as a string finds them.
+        QCOMPARE(text.lineCount(), expected.count(u'\n') + 1);
+        for (int probe = 0; probe < 8; ++probe) {
+            const qsizetype at = random.bounded(expected.size() + 1);
+            const qsizetype line = expected.left(at).count(u'\n');
+            QCOMPARE(text.lineOf(at), line);
+            QCOMPARE(text.lineStart(line), at == 0 ? 0 : expected.lastIndexOf(u'\n', at - 1) + 1);
+            const qsizetype end = expected.indexOf(u'\n', at);
+            QCOMPARE(text.lineEnd(line), end < 0 ? expected.size() : end);
+            const int piece = text.pieceAt(at);
+            QVERIFY(text.pieceStart(piece) <= at);
+            QVERIFY(at < text.pieceStart(piece) + text.piece(piece).size() ||
+                    piece + 1 == text.pieceCount());
         }
     }
 }

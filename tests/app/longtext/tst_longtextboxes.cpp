@@ -135,6 +135,11 @@ private Q_SLOTS:
     void cleanup();
     void keys_data();
     void keys();
+    void rowMoves_data();
+    void rowMoves();
+    void clickPastAShortRow();
+    void lineDirection_data();
+    void lineDirection();
     void pasteAndConvert_data();
     void pasteAndConvert();
     void largestPaste();
@@ -311,6 +316,134 @@ void TestLongTextBoxes::keys()
     run(edited, script);
     QVERIFY2(edited->text() == expected, qPrintable(textDifference(edited->text(), expected)));
     QVERIFY2(copied(edited) == expected, qPrintable(textDifference(copied(edited), expected)));
+}
+
+void TestLongTextBoxes::rowMoves_data()
+{
+    QTest::addColumn<int>("join");
+    QTest::addColumn<int>("rowsAway");
+    QTest::addColumn<int>("column");
+    QTest::addColumn<QStringList>("keys");
+
+    // A line of 12,000 letters of one width, its pieces joining at 4096 and
+    // 8192, each piece's last row short. The cursor starts rowsAway rows
+    // from the first row after a join, at a column counted from the row's
+    // start, or from its end when negative.
+    QTest::newRow("Up past a join from beyond the short row")
+        << 4096 << 2 << -2 << QStringList{"Up*6"};
+    QTest::newRow("Down onto the short row and on") << 4096 << -3 << -1 << QStringList{"Down*6"};
+    QTest::newRow("Down from the start of a row") << 4096 << -3 << 0 << QStringList{"Down*4"};
+    QTest::newRow("Up and Down across both joins")
+        << 8192 << 2 << -3 << QStringList{"Up*8", "Down*8", "Up*3"};
+    QTest::newRow("End on the short row, then Up and Down")
+        << 4096 << 0 << 3 << QStringList{"Up", "End", "Up", "Down", "Down"};
+    QTest::newRow("Home on the short row")
+        << 4096 << 2 << -1 << QStringList{"Up*3", "Home", "Down"};
+}
+
+// Up, Down, Home and End by rows, a row being what the box shows: the last,
+// short row of a piece is a row like any other. The expectation is counted
+// from the row length alone.
+void TestLongTextBoxes::rowMoves()
+{
+    QFETCH(int, join);
+    QFETCH(int, rowsAway);
+    QFETCH(int, column);
+    QFETCH(QStringList, keys);
+
+    constexpr int length = 12'000;
+    constexpr int joins[] = {0, 4096, 8192, length};
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(QString(length, u'x'));
+    input->setFocus();
+    const qsizetype perRow = input->rowAround(0).second;
+    QVERIFY(perRow > 1 && 4096 % perRow != 0);
+    // The rows as starts and ends, and the expected row and column.
+    QList<std::pair<int, int>> rows;
+    for (int piece = 0; piece + 1 < int(std::size(joins)); ++piece) {
+        for (int at = joins[piece]; at < joins[piece + 1]; at += int(perRow))
+            rows.append({at, qMin(joins[piece + 1], at + int(perRow))});
+    }
+    int row = 0;
+    while (rows[row].first != join)
+        ++row;
+    row += rowsAway;
+    const int rowLength = rows[row].second - rows[row].first;
+    column = column < 0 ? rowLength + column : column;
+    const int start = rows[row].first + column;
+    bool columnKept = false;
+    input->setCursorPosition(start);
+    for (const QString &step : std::as_const(keys)) {
+        for (int i = qMax(1, step.section(u'*', 1).toInt()); i > 0; --i) {
+            const QString key = step.section(u'*', 0, 0);
+            const int position = rows[row].first + qMin(column, rows[row].second - rows[row].first);
+            if (!columnKept && (key == QLatin1String("Up") || key == QLatin1String("Down")))
+                column = position - rows[row].first;
+            columnKept = key == QLatin1String("Up") || key == QLatin1String("Down");
+            if (key == QLatin1String("Up"))
+                row = qMax(0, row - 1);
+            else if (key == QLatin1String("Down"))
+                row = qMin(int(rows.size()) - 1, row + 1);
+            else
+                column = key == QLatin1String("Home") ? 0 : rows[row].second - rows[row].first;
+            pressKeys(input, key);
+            const int expected = rows[row].first + qMin(column, rows[row].second - rows[row].first);
+            QCOMPARE(input->cursorPosition(), expected);
+            // The caret shows on the expected row, its end included.
+            const QRect caret = input->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+            const QRect rowStart =
+                input->positionRect(rows[row].first).translated(input->viewport()->pos());
+            QCOMPARE(caret.y(), rowStart.y());
+        }
+    }
+}
+
+// A click right of a piece's last, short row puts the cursor at that row's
+// end, and the caret shows there, not at the start of the next row.
+void TestLongTextBoxes::clickPastAShortRow()
+{
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(QString(12'000, u'x'));
+    input->setFocus();
+    input->setCursorPosition(4095);
+    const QRect row = input->positionRect(4095);
+    QTest::mouseClick(input->viewport(), Qt::LeftButton, {},
+                      QPoint(input->viewport()->width() - 10, row.center().y()));
+    QCOMPARE(input->cursorPosition(), 4096);
+    const QRect caret = input->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+    QCOMPARE(caret.y(), row.translated(input->viewport()->pos()).y());
+}
+
+void TestLongTextBoxes::lineDirection_data()
+{
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<bool>("fromTheLeft");
+
+    QTest::newRow("Latin first") << QStringList{} << true;
+    QTest::newRow("Arabic first once the Latin is erased")
+        << QStringList{"Ctrl+Home", "Shift+Right*6", "Delete", "Ctrl+End"} << false;
+}
+
+// One direction a line, from its first strong character: a line that
+// starts in Latin letters and goes on in Arabic and a Latin word past a join
+// of pieces reads from the left on every row, the word after the Arabic to
+// its right; erase the Latin start and the whole line reads from the right.
+void TestLongTextBoxes::lineDirection()
+{
+    QFETCH(QStringList, keys);
+    QFETCH(bool, fromTheLeft);
+
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(QStringLiteral("Note: ") + QString(10000, QChar(0x0628)) +
+                   QStringLiteral(" xyz"));
+    input->setFocus();
+    pressKeys(input, QStringLiteral("Ctrl+End"));
+    run(input, keys);
+    // The row of the Latin word, Arabic before it in the line's last piece.
+    const qsizetype word = input->length() - 3;
+    const qsizetype from = input->rowAround(word).first;
+    QVERIFY(from > 8192 && from < word - 1);
+    QCOMPARE(input->positionRect(word).x() > input->positionRect(from).x(), fromTheLeft);
 }
 
 void TestLongTextBoxes::pasteAndConvert_data()
