@@ -22,10 +22,18 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
+#include <atomic>
+#include <csignal>
 #include <memory>
+
+#include <fcntl.h>
+#include <pthread.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The serial terminal on a pty: the test plays the device on the master end.
 class TestSerialTerminal : public QObject
@@ -57,6 +65,12 @@ private Q_SLOTS:
     void sendFileIntoASlowDevice();
     void sendFileFollowsItsPort_data();
     void sendFileFollowsItsPort();
+    void sendFileSendsEveryByte_data();
+    void sendFileSendsEveryByte();
+    void sendFileRefusesWhatIsNotARegularFile_data();
+    void sendFileRefusesWhatIsNotARegularFile();
+    void sendFileOfAChangingFile_data();
+    void sendFileOfAChangingFile();
     void importLoadsVerbatim();
     void importSizeLimit_data();
     void importSizeLimit();
@@ -72,6 +86,8 @@ private:
     // A file of `lines` numbered lines of 1999 bytes, each followed by the
     // next of `lineEnds` in turn; its path.
     QString writeLines(int lines, QByteArray *content, const QByteArrayList &lineEnds = {"\n"});
+    // A file holding `content`; its path.
+    QString writeFile(const QByteArray &content);
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     QPlainTextEdit *edit(const char *name) const { return child<QPlainTextEdit>(*m_window, name); }
     QCheckBox *box(const char *name) const { return child<QCheckBox>(*m_window, name); }
@@ -579,6 +595,158 @@ void TestSerialTerminal::sendFileFollowsItsPort()
     QCOMPARE(statusText(*m_window),
              QStringLiteral("Send failed: the serial port was closed while the file was chosen"));
     QCOMPARE(m_pty->readFor(300), QByteArray());
+}
+
+QString TestSerialTerminal::writeFile(const QByteArray &content)
+{
+    const QString path = m_files.filePath(QStringLiteral("bytes.txt"));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   file.write(content) == content.size()
+               ? path
+               : QString();
+}
+
+void TestSerialTerminal::sendFileSendsEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray x(16384, 'x');
+    QByteArray loneCrLines;
+    for (int i = 0; i < 300; ++i)
+        loneCrLines += "line " + QByteArray::number(i) + '\r';
+    QTest::newRow("modem commands ended by CR") << QByteArray("AT\rATI\rAT+CSQ\r");
+    QTest::newRow("lone CRs in the first line and later") << QByteArray("a\rb\rc\nd\re\rf\n");
+    QTest::newRow("CRs only") << QByteArray("\r\r\r");
+    QTest::newRow("one CR") << QByteArray("\r");
+    QTest::newRow("CR first, CR CR LF") << QByteArray("\rstart\r\r\nend\r");
+    QTest::newRow("CR LF across a 4 KB piece's end") << x.left(4095) + "\r\nyy\r\n";
+    QTest::newRow("CR CR LF across a 4 KB piece's end") << x.left(4094) + "\r\r\nyy";
+    QTest::newRow("CR LF across the second piece's end") << x.left(8191) + "\r\n\r";
+    QTest::newRow("CR LF across a 16 KB read") << x.left(16383) + "\r\n" + x;
+    QTest::newRow("300 lines ended by a lone CR") << loneCrLines;
+}
+
+// Each CR LF of the file goes out as LF and every other byte as it is,
+// wherever it stands; then success is told.
+void TestSerialTerminal::sendFileSendsEveryByte()
+{
+    QFETCH(QByteArray, content);
+    QByteArray expected = content;
+    expected.replace("\r\n", "\n");
+    PromptRecorder prompts;
+    prompts.fileAnswers = {writeFile(content)};
+    openPort();
+    button("sendfileBtn")->click();
+    const QByteArray received = m_pty->read(expected.size(), 10000);
+    QCOMPARE(received.toHex(' '), expected.toHex(' '));
+    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Success for send the data in the file"));
+    QCOMPARE(m_pty->readFor(100), QByteArray());
+}
+
+void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile_data()
+{
+    // The path; for a named pipe made there, when its writer opens it (ms
+    // after the file is chosen), -1 for no pipe.
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<int>("writerAfterMs");
+    QTest::newRow("named pipe, its writer waiting") << "fifo" << 0;
+    QTest::newRow("named pipe, its writer coming later") << "fifo" << 1500;
+    QTest::newRow("/dev/zero") << "/dev/zero" << -1;
+    QTest::newRow("/dev/urandom") << "/dev/urandom" << -1;
+}
+
+// Anything but a regular file is refused at once, before it is opened: a
+// pipe opened to read would hold the window until a writer comes, and a
+// device never ends. The pipe's writer finds no reader.
+void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
+{
+    QFETCH(QString, path);
+    QFETCH(int, writerAfterMs);
+    std::atomic<bool> writerOpened = false;
+    std::unique_ptr<QThread> writer;
+    if (writerAfterMs >= 0) {
+        path = m_files.filePath(path);
+        QFile::remove(path);
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        writer.reset(QThread::create([&] {
+            // A write after the reader went fails instead of ending the test.
+            sigset_t brokenPipe;
+            sigemptyset(&brokenPipe);
+            sigaddset(&brokenPipe, SIGPIPE);
+            pthread_sigmask(SIG_BLOCK, &brokenPipe, nullptr);
+            QThread::msleep(writerAfterMs);
+            const int fd = ::open(QFile::encodeName(path).constData(), O_WRONLY);
+            writerOpened = true;
+            if (fd >= 0) {
+                (void)::write(fd, QByteArray(60, 'p').constData(), 60);
+                ::close(fd);
+            }
+        }));
+        writer->start();
+    }
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    openPort();
+    button("sendfileBtn")->click();
+    const bool opened = writerOpened;
+    QCOMPARE(statusText(*m_window),
+             QStringLiteral("Send failed: %1 is not a regular file").arg(path));
+    QVERIFY(button("sendfileBtn")->isEnabled());
+    QCOMPARE(m_pty->readFor(300), QByteArray());
+    if (writer) {
+        QVERIFY(!opened);
+        // The test reads the pipe itself, so that its writer ends.
+        const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(writer->wait(10000));
+        ::close(reader);
+    }
+}
+
+void TestSerialTerminal::sendFileOfAChangingFile_data()
+{
+    // Of a file of 500 lines of 1999 bytes and CR LF: the bytes it holds as
+    // the send begins and at the Close.
+    QTest::addColumn<qint64>("sizeAtStart");
+    QTest::addColumn<qint64>("sizeAtClose");
+    QTest::newRow("shrinks, to a line's CR") << qint64(500 * 2001) << qint64(149 * 2001 + 2000);
+    QTest::newRow("shrinks, to a line's end") << qint64(500 * 2001) << qint64(150 * 2001);
+    QTest::newRow("grows") << qint64(150 * 2001) << qint64(500 * 2001);
+}
+
+// A file that changes during the send: the Close tells what would still have
+// gone out of the file as it is then, so what the device got and the told
+// bytes are the file as it is at the Close, each CR LF as LF.
+void TestSerialTerminal::sendFileOfAChangingFile()
+{
+    QFETCH(qint64, sizeAtStart);
+    QFETCH(qint64, sizeAtClose);
+    QByteArray content;
+    const QString path = writeLines(500, &content, {"\r\n"});
+    QVERIFY(QFile::resize(path, sizeAtStart));
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    openPort();
+    button("sendfileBtn")->click();
+    QTest::qWait(500);
+    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+    if (sizeAtClose < sizeAtStart) {
+        QVERIFY(QFile::resize(path, sizeAtClose));
+    } else {
+        QFile file(path);
+        const QByteArray more = content.mid(sizeAtStart, sizeAtClose - sizeAtStart);
+        QVERIFY(file.open(QIODevice::Append) && file.write(more) == more.size());
+    }
+    button("opencompushButton")->click();
+    const QRegularExpression toldUnsent(
+        QStringLiteral("^Serial closed; (\\d+) bytes were not sent$"));
+    QTRY_VERIFY2(toldUnsent.match(statusText(*m_window)).hasMatch(),
+                 qPrintable(statusText(*m_window)));
+    const qint64 told = toldUnsent.match(statusText(*m_window)).captured(1).toLongLong();
+    QByteArray atClose = content.left(sizeAtClose);
+    atClose.replace("\r\n", "\n");
+    const QByteArray received = m_pty->readFor(300);
+    QCOMPARE(received, atClose.left(received.size()));
+    QCOMPARE(received.size() + told, atClose.size());
 }
 
 // A line that happens to be a translatable text of the window is loaded as
