@@ -154,9 +154,14 @@ bool MainWindow::openToRead(QFile &file)
 {
     if (file.open(QIODevice::ReadOnly | QIODevice::Text))
         return true;
+    tellOpenFailed();
+    return false;
+}
+
+void MainWindow::tellOpenFailed()
+{
     statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
                                 "insufficient permissions."));
-    return false;
 }
 
 QString MainWindow::askFileToRead()
