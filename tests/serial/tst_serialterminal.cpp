@@ -71,6 +71,7 @@ private Q_SLOTS:
     void sendFileRefusesWhatIsNotARegularFile();
     void sendFileOfAChangingFile_data();
     void sendFileOfAChangingFile();
+    void quittingTellsTheRestWithTheWindowShown();
     void importLoadsVerbatim();
     void importSizeLimit_data();
     void importSizeLimit();
@@ -750,6 +751,46 @@ void TestSerialTerminal::sendFileOfAChangingFile()
     const QByteArray received = m_pty->readFor(300);
     QCOMPARE(received, atClose.left(received.size()));
     QCOMPARE(received.size() + told, atClose.size());
+}
+
+// Quitting during Send File of a large file waits for the count of its rest
+// a bounded while with the window still shown, and its box tells the
+// figure, or, while the count still runs, the bytes counted so far.
+void TestSerialTerminal::quittingTellsTheRestWithTheWindowShown()
+{
+    const QString path = m_files.filePath(QStringLiteral("large.bin"));
+    const qint64 size = qint64(16) << 30;
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    openPort();
+    button("sendfileBtn")->click();
+    QTest::qWait(500);
+    bool shownAtTheBox = false;
+    QString told;
+    Prompt::setMessageHandler([&](const Prompt::Message &message) {
+        shownAtTheBox = m_window->isVisible();
+        told = message.text;
+        return QMessageBox::Ok;
+    });
+    m_window->close();
+    QVERIFY(shownAtTheBox);
+    const QRegularExpressionMatch unsent =
+        QRegularExpression(QStringLiteral("^Quitting closed the serial port: (at least )?(\\d+) "
+                                          "bytes were not sent(; the rest of the file was still "
+                                          "being counted)?\\.$"))
+            .match(told);
+    QVERIFY2(unsent.hasMatch() && unsent.hasCaptured(1) == unsent.hasCaptured(3), qPrintable(told));
+    const qint64 sent = m_pty->readFor(300).size() + unsent.captured(2).toLongLong();
+    if (unsent.hasCaptured(1))
+        QVERIFY(sent < size);
+    else
+        QCOMPARE(sent, size);
 }
 
 // A line that happens to be a translatable text of the window is loaded as
