@@ -2,6 +2,7 @@
 
 #include <QIODevice>
 
+#include <cstring>
 #include <utility>
 
 FilePieces::FilePieces(QIODevice &file, bool heldCr)
@@ -22,11 +23,37 @@ QByteArray FilePieces::next()
     return size > 0 ? buffer.mid(start, size) : QByteArray();
 }
 
-qint64 FilePieces::skip()
+std::optional<qint64> FilePieces::countRest(QIODevice &file, bool heldCr,
+                                            const std::function<bool(qint64)> &goOn)
 {
-    char buffer[maxBytes + 2];
-    qint64 start = 0;
-    return read(buffer, start);
+    constexpr qint64 blockBytes = qint64(1) << 20;
+    QByteArray block(blockBytes, Qt::Uninitialized);
+    qint64 counted = heldCr ? 1 : 0;
+    bool afterCr = heldCr;
+    for (;;) {
+        const qint64 read = file.read(block.data(), blockBytes);
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            return counted;
+        counted += read;
+        const char *const begin = block.constData();
+        const char *const end = begin + read;
+        if (afterCr && *begin == '\n')
+            --counted;
+        for (const char *lf = begin + 1; lf < end;) {
+            lf = static_cast<const char *>(std::memchr(lf, '\n', end - lf));
+            if (!lf)
+                break;
+            if (lf[-1] == '\r')
+                --counted;
+            ++lf;
+        }
+        afterCr = end[-1] == '\r';
+        // A CR last may be the start of a CR LF: it is not told until then.
+        if (!goOn(counted - (afterCr ? 1 : 0)))
+            return std::nullopt;
+    }
 }
 
 // The bytes read go from buffer[1] on, so that a CR held from the read before

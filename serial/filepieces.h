@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QtGlobal>
 
+#include <functional>
+#include <optional>
+
 class QIODevice;
 
 // How Send File reads its file: a piece at a time, a line or at most 4 KB of
@@ -25,9 +28,14 @@ public:
     [[nodiscard]] bool holdsCr() const { return m_heldCr; }
     // The next piece; empty at the end or when the read fails.
     [[nodiscard]] QByteArray next();
-    // Reads the next piece and returns its size only; 0 at the end or when
-    // the read fails.
-    qint64 skip();
+
+    // The bytes the pieces of `file` from where it stands to its end would
+    // hold (`heldCr` as for the constructor), read in large blocks: every
+    // byte less one for each CR LF. `goOn` is told the bytes counted so far
+    // after each block; once it says no, the count ends. None when it ends
+    // so or a read fails.
+    [[nodiscard]] static std::optional<qint64> countRest(QIODevice &file, bool heldCr,
+                                                         const std::function<bool(qint64)> &goOn);
 
 private:
     // Reads the next piece into `buffer` (maxBytes + 2 bytes); returns its

@@ -9,9 +9,10 @@
 #include <unistd.h>
 
 namespace {
-// Runs on the worker: counts the pieces of the file behind `handle` (a
-// handle of its own, on the same open file) from `position` to its end,
-// adding each to `soFar`. No result when the file cannot be read to its end.
+// Runs on the worker: counts what the pieces of the file behind `handle` (a
+// handle of its own, on the same open file) from `position` to its end would
+// hold, keeping `soFar` up to date. No result when the file cannot be read
+// to its end.
 void countPieces(QPromise<qint64> &promise, int handle, qint64 position, bool heldCr,
                  const std::shared_ptr<std::atomic<qint64>> &soFar)
 {
@@ -23,16 +24,13 @@ void countPieces(QPromise<qint64> &promise, int handle, qint64 position, bool he
     }
     if (!file.seek(position))
         return;
-    FilePieces pieces(file, heldCr);
-    while (!pieces.atEnd()) {
-        if (promise.isCanceled())
-            return;
-        const qint64 piece = pieces.skip();
-        if (piece <= 0)
-            return;
-        *soFar += piece;
-    }
-    promise.addResult(soFar->load());
+    const std::optional<qint64> rest =
+        FilePieces::countRest(file, heldCr, [&promise, &soFar](qint64 counted) {
+            *soFar = counted;
+            return !promise.isCanceled();
+        });
+    if (rest)
+        promise.addResult(*rest);
 }
 } // namespace
 

@@ -36,6 +36,13 @@ void TestSendFileSource::restIsWhatThePiecesSend_data()
         << QByteArray(4096, 'x').replace(4095, 1, "\r") + "rest\r" << 1;
     QTest::newRow("cut at the end, a lone CR last") << QByteArray("a\r") << 1;
     QTest::newRow("nothing read, CRs only") << QByteArray("\r\r\r") << 0;
+    // The rest is counted in blocks of 1 MB from where the send stopped.
+    const qsizetype block = qsizetype(1) << 20;
+    QTest::newRow("a CR LF across the count's first block")
+        << QByteArray(block - 1, 'x') + "\r\nz\r" << 0;
+    QTest::newRow("a CR LF across the count's first block, a piece read")
+        << QByteArray(4096 + block - 1, 'x') + "\r\n\r\n"
+        << 1;
 }
 
 // The pieces hold the file with each CR LF as LF, none longer than 4 KB, and
