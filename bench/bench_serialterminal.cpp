@@ -677,17 +677,25 @@ SendFileCloseFigures SerialBench::closeDuringSendFile(const QString &path)
     // message gets its figure once the count is done.
     const QRegularExpression toldUnsent(QStringLiteral("(\\d+) bytes were not sent"));
     QElapsedTimer sinceClose;
+    const auto figureShown = [&] {
+        if (figures.figureMs < 0 && toldUnsent.match(statusText(m_window)).hasMatch())
+            figures.figureMs = sinceClose.elapsed();
+        return figures.figureMs >= 0;
+    };
     {
         PingStallProbe pings(&m_window);
         runUntil([] { return false; }, pingsAroundCloseMs);
         m_openButton->click();
         sinceClose.start();
-        runUntil([] { return false; }, pingsAroundCloseMs);
+        runUntil(
+            [&] {
+                figureShown();
+                return false;
+            },
+            pingsAroundCloseMs, 1);
         figures.outsideStall = pings.figures();
     }
-    if (runUntil([&] { return toldUnsent.match(statusText(m_window)).hasMatch(); },
-                 sendFileFigureTimeoutMs, 1))
-        figures.figureMs = sinceClose.elapsed();
+    runUntil(figureShown, sendFileFigureTimeoutMs, 1);
     figures.told = statusText(m_window);
     const QRegularExpressionMatch unsent = toldUnsent.match(figures.told);
     if (unsent.hasMatch())

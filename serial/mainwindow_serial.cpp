@@ -347,7 +347,7 @@ QString MainWindow::fileRestNote(const SendFileSource &file, qint64 unsent)
 }
 
 // The note while the worker still counts Send File's rest. The window does
-// not wait: the file stays, unread, until the count is done. Then the
+// not wait: the source stays until the count is done. Then the
 // message that ends with this note, while it is still shown, gets the figure
 // in its place; otherwise the figure is told on its own.
 QString MainWindow::noteWhenCounted(SendFileSource *file, qint64 unsent)
@@ -386,14 +386,14 @@ void MainWindow::closeSerialTerminalAtQuit()
         return QString();
     };
     closeSerialTool(tool);
-    QString note = unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
-    if (file) {
-        note = file->waitForCount(quitCountMs)
-                   ? fileRestNote(*file, unsent)
-                   : tr("at least %1 bytes were not sent; the rest of the file was still being "
-                        "counted")
-                         .arg(unsent + file->restCountedSoFar());
-    }
+    QString note;
+    if (!file)
+        note = unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
+    else if (file->waitForCount(quitCountMs))
+        note = fileRestNote(*file, unsent);
+    else
+        note = tr("at least %1 bytes were not sent; the rest of the file was still being counted")
+                   .arg(unsent + file->restCountedSoFar());
     if (!note.isEmpty())
         Prompt::warning(this, tr("warning:"), tr("Quitting closed the serial port: %1.").arg(note));
 }
