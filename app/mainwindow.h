@@ -204,6 +204,7 @@ private:
     [[nodiscard]] QString askFileToRead();
     bool openToRead(QFile &file);
     void tellOpenFailed();
+    bool openRegularFile(QFile &file, const QString &notRegular);
     void stopSendingFile();
     [[nodiscard]] CommandRow commandRow(int row) const;
     void sendStoredCommand(int row);

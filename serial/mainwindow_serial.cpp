@@ -4,7 +4,6 @@
 #include "prompt.h"
 #include "receivereport.h"
 #include "receiveview.h"
-#include "regularfile.h"
 #include "sendencoder.h"
 #include "sendfilesource.h"
 #include "serialtool.h"
@@ -459,16 +458,8 @@ void MainWindow::actionSendfile_triggered()
         return;
     }
     auto file = std::make_unique<QFile>(name);
-    switch (RegularFile::openToRead(*file)) {
-    case RegularFile::Opened::Yes:
-        break;
-    case RegularFile::Opened::NotRegular:
-        statusBar()->showMessage(tr("Send failed: %1 is not a regular file").arg(name));
+    if (!openRegularFile(*file, tr("Send failed: %1 is not a regular file")))
         return;
-    case RegularFile::Opened::Failed:
-        tellOpenFailed();
-        return;
-    }
     m_sendFile = new SendFileSource(file.release(), this);
     m_sendFileClaim = claim;
     ui->sendfileBtn->setEnabled(false);

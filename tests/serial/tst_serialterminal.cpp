@@ -649,21 +649,33 @@ void TestSerialTerminal::sendFileSendsEveryByte()
 
 void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile_data()
 {
-    // The path; for a named pipe made there, when its writer opens it (ms
-    // after the file is chosen), -1 for no pipe.
+    // The button that reads the file, and how its refusal begins; the path;
+    // for a named pipe made there, when its writer opens it (ms after the
+    // file is chosen), -1 for no pipe.
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("refusal");
     QTest::addColumn<QString>("path");
     QTest::addColumn<int>("writerAfterMs");
-    QTest::newRow("named pipe, its writer waiting") << "fifo" << 0;
-    QTest::newRow("named pipe, its writer coming later") << "fifo" << 1500;
-    QTest::newRow("/dev/zero") << "/dev/zero" << -1;
-    QTest::newRow("/dev/urandom") << "/dev/urandom" << -1;
+    const QString send = QStringLiteral("sendfileBtn");
+    const QString sendFailed = QStringLiteral("Send failed");
+    QTest::newRow("Send File, named pipe, its writer waiting") << send << sendFailed << "fifo" << 0;
+    QTest::newRow("Send File, named pipe, its writer coming later")
+        << send << sendFailed << "fifo" << 1500;
+    QTest::newRow("Send File, /dev/zero") << send << sendFailed << "/dev/zero" << -1;
+    QTest::newRow("Send File, /dev/urandom") << send << sendFailed << "/dev/urandom" << -1;
+    const QString import = QStringLiteral("readtxtpushButton");
+    const QString loadFailed = QStringLiteral("Load failed");
+    QTest::newRow("Import, named pipe, its writer waiting") << import << loadFailed << "fifo" << 0;
+    QTest::newRow("Import, /dev/zero") << import << loadFailed << "/dev/zero" << -1;
 }
 
-// Anything but a regular file is refused at once, before it is opened: a
-// pipe opened to read would hold the window until a writer comes, and a
-// device never ends. The pipe's writer finds no reader.
+// Send File and Import refuse anything but a regular file at once, before it
+// is opened: a pipe opened to read would hold the window until a writer
+// comes, and a device never ends. The pipe's writer finds no reader.
 void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
 {
+    QFETCH(QString, opener);
+    QFETCH(QString, refusal);
     QFETCH(QString, path);
     QFETCH(int, writerAfterMs);
     std::atomic<bool> writerOpened = false;
@@ -691,11 +703,12 @@ void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
     PromptRecorder prompts;
     prompts.fileAnswers = {path};
     openPort();
-    button("sendfileBtn")->click();
+    button(opener.toLatin1().constData())->click();
     const bool opened = writerOpened;
     QCOMPARE(statusText(*m_window),
-             QStringLiteral("Send failed: %1 is not a regular file").arg(path));
+             QStringLiteral("%1: %2 is not a regular file").arg(refusal, path));
     QVERIFY(button("sendfileBtn")->isEnabled());
+    QCOMPARE(edit("sendMsgtextEdit")->toPlainText(), QString());
     QCOMPARE(m_pty->readFor(300), QByteArray());
     if (writer) {
         QVERIFY(!opened);
