@@ -15,9 +15,9 @@ class QFile;
 // The file Send File reads, a piece at a time (FilePieces), and what is left
 // of it to send when the send is cut short. Only then is the rest counted:
 // a worker thread reads the file, as it is by then, from where the send
-// stopped to its present end in the same pieces, so a file that shrank or
-// grew during the send is told as it is, and the window never reads the rest
-// of a large file to count it.
+// stopped to its present end, by the pieces' rule (each CR LF one byte), so
+// a file that shrank or grew during the send is told as it is, and the
+// window never reads the rest of a large file to count it.
 class SendFileSource : public QObject
 {
     Q_OBJECT
@@ -25,8 +25,8 @@ class SendFileSource : public QObject
 public:
     // Takes `file`, a regular file open at its start to read its bytes.
     SendFileSource(QFile *file, QObject *parent);
-    // A count under way is cancelled and ends at its next piece. The worker
-    // uses nothing of this object, so it may end after it.
+    // A count under way is cancelled and ends after the block it reads. The
+    // worker uses nothing of this object, so it may end after it.
     ~SendFileSource() override;
 
     // Nothing is left to send.

@@ -722,12 +722,14 @@ void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
 void TestSerialTerminal::sendFileOfAChangingFile_data()
 {
     // Of a file of 500 lines of 1999 bytes and CR LF: the bytes it holds as
-    // the send begins and at the Close.
+    // the send begins and at the Close; -1 when its name is removed, which
+    // leaves the file the send reads whole.
     QTest::addColumn<qint64>("sizeAtStart");
     QTest::addColumn<qint64>("sizeAtClose");
     QTest::newRow("shrinks, to a line's CR") << qint64(500 * 2001) << qint64(149 * 2001 + 2000);
     QTest::newRow("shrinks, to a line's end") << qint64(500 * 2001) << qint64(150 * 2001);
     QTest::newRow("grows") << qint64(150 * 2001) << qint64(500 * 2001);
+    QTest::newRow("removed") << qint64(500 * 2001) << qint64(-1);
 }
 
 // A file that changes during the send: the Close tells what would still have
@@ -746,7 +748,10 @@ void TestSerialTerminal::sendFileOfAChangingFile()
     button("sendfileBtn")->click();
     QTest::qWait(500);
     QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
-    if (sizeAtClose < sizeAtStart) {
+    if (sizeAtClose < 0) {
+        QVERIFY(QFile::remove(path));
+        sizeAtClose = sizeAtStart;
+    } else if (sizeAtClose < sizeAtStart) {
         QVERIFY(QFile::resize(path, sizeAtClose));
     } else {
         QFile file(path);
