@@ -782,6 +782,7 @@ void TestSerialTerminal::quittingTellsTheRestWithTheWindowShown()
             .match(told);
     QVERIFY2(unsent.hasMatch() && unsent.hasCaptured(1) == unsent.hasCaptured(3), qPrintable(told));
     const qint64 sent = m_pty->readFor(300).size() + unsent.captured(2).toLongLong();
+    QVERIFY(QFile::remove(path));
     if (unsent.hasCaptured(1))
         QVERIFY(sent < size);
     else
