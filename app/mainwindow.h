@@ -196,12 +196,15 @@ private:
     void countSerialWrites();
     void takeBackRepeat();
     void endRefusedSends(const QString &reason);
-    [[nodiscard]] QString takeBackAtClose();
+    [[nodiscard]] qint64 takeBackAtClose();
     [[nodiscard]] QString unsentNote(qint64 unsent);
+    [[nodiscard]] static QString fileRestNote(const SendFileSource &file, qint64 unsent);
     [[nodiscard]] QString noteWhenCounted(SendFileSource *file, qint64 unsent);
     void closeSerialTerminalAtQuit();
     [[nodiscard]] QString askFileToRead();
     bool openToRead(QFile &file);
+    void tellOpenFailed();
+    bool openRegularFile(QFile &file, const QString &notRegular);
     void stopSendingFile();
     [[nodiscard]] CommandRow commandRow(int row) const;
     void sendStoredCommand(int row);

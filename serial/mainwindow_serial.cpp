@@ -15,6 +15,7 @@
 #include <QSerialPort>
 #include <QTimer>
 
+#include <memory>
 #include <utility>
 
 namespace {
@@ -24,6 +25,9 @@ constexpr int sendFileLineMs = 5;
 // once the port has written the one before: all but this of what the port
 // has not written can be taken back without touching the driver.
 constexpr qint64 portPieceBytes = 1024;
+// Quitting waits this long, with the window still shown, for the count of
+// what Send File leaves unsent; then it tells what it has counted.
+constexpr int quitCountMs = 1000;
 } // namespace
 
 void MainWindow::Serial_Init_Start()
@@ -120,7 +124,7 @@ SerialTool MainWindow::serialTerminalTool()
         m_comReceiveView->flush();
     };
     tool.closeNote = [this] {
-        return takeBackAtClose();
+        return unsentNote(takeBackAtClose());
     };
     tool.closed = [this] {
         ui->com_checkBox_DTR->setChecked(false);
@@ -299,8 +303,8 @@ void MainWindow::takeBackRepeat()
 // reports its queue (a UART's) has it dropped too, so that the close does not
 // wait for a slow device, and those bytes are no longer counted as sent. A
 // driver that reports none (a pty's) passes on what it took, which is
-// counted. Returns the note of what was not sent.
-QString MainWindow::takeBackAtClose()
+// counted. Returns how many bytes the port did not write.
+qint64 MainWindow::takeBackAtClose()
 {
     countSerialWrites();
     qint64 unsent = m_comWrites.pending();
@@ -310,34 +314,46 @@ QString MainWindow::takeBackAtClose()
         takeFromCounter(ui->sendbyteslcdNumber, m_comWrites.unwrite(dropped));
     }
     m_comWrites.clear();
-    return unsentNote(unsent);
+    return unsent;
 }
 
 // The note of what a send cut short did not send: `unsent` bytes of the
-// port's and, while Send File runs, what it has not read of its file, in the
-// pieces it would have gone in (read as text: fewer bytes than on disk).
-// That rest is known at once once the worker has counted the file; before,
-// the note says it is being counted.
+// port's and, while Send File runs, what the rest of its file would still
+// have sent (each CR LF as LF), counted from where the send stopped to the
+// file's end as it is now. Send File ends here; a worker counts that rest,
+// and until it has, the note says it is being counted.
 QString MainWindow::unsentNote(qint64 unsent)
 {
     if (m_sendFile) {
-        const std::optional<qint64> rest = m_sendFile->rest();
-        if (!rest)
-            return noteWhenCounted(std::exchange(m_sendFile, nullptr), unsent);
-        unsent += *rest;
+        SendFileSource *file = std::exchange(m_sendFile, nullptr);
+        file->countRest();
+        if (!file->rest())
+            return noteWhenCounted(file, unsent);
+        unsent += *file->rest();
+        file->deleteLater();
     }
     return unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
 }
 
-// The note while the worker still counts Send File's file. The window does
-// not wait: the file stays, unread, until the count is done. Then the
+// The note once the count of Send File's rest has ended: the figure, or,
+// when the file could not be read to its end, the bytes counted.
+QString MainWindow::fileRestNote(const SendFileSource &file, qint64 unsent)
+{
+    if (const std::optional<qint64> rest = file.rest())
+        return tr("%1 bytes were not sent").arg(unsent + *rest);
+    return tr("at least %1 bytes were not sent; the rest of the file could not be counted")
+        .arg(unsent + file.restCountedSoFar());
+}
+
+// The note while the worker still counts Send File's rest. The window does
+// not wait: the source stays until the count is done. Then the
 // message that ends with this note, while it is still shown, gets the figure
 // in its place; otherwise the figure is told on its own.
 QString MainWindow::noteWhenCounted(SendFileSource *file, qint64 unsent)
 {
     const QString counting = tr("the bytes not sent are being counted");
     connect(file, &SendFileSource::counted, this, [this, file, unsent, counting] {
-        const QString note = tr("%1 bytes were not sent").arg(unsent + file->rest().value_or(0));
+        const QString note = fileRestNote(*file, unsent);
         file->deleteLater();
         const QString shown = statusBar()->currentMessage();
         statusBar()->showMessage(shown.endsWith(counting) ? shown.chopped(counting.size()) + note
@@ -348,7 +364,10 @@ QString MainWindow::noteWhenCounted(SendFileSource *file, qint64 unsent)
 
 // Quitting closes the port with the window. While the terminal still has
 // bytes to write, it closes the port first, so that the count is final, and
-// tells it in a box: the status bar goes with the window.
+// tells it in a box: the status bar goes with the window. The count of Send
+// File's rest is waited for a bounded while, the window still shown; a count
+// still under way then is told as the bytes counted so far, and cancelled as
+// the window goes.
 void MainWindow::closeSerialTerminalAtQuit()
 {
     if (!serialPortOpen || serialPortHolder != SerialToolId::Terminal)
@@ -356,13 +375,24 @@ void MainWindow::closeSerialTerminalAtQuit()
     countSerialWrites();
     if (m_comWrites.pending() == 0 && !m_sendFile && serialThread->driverOutputQueued() == 0)
         return;
-    // The note can only be told now: a count of Send File's file still under
-    // way is waited for, with the window already out of sight.
-    if (m_sendFile && !m_sendFile->rest()) {
-        hide();
-        m_sendFile->waitForCount();
-    }
-    const QString note = closeSerialTool(serialTerminalTool());
+    const std::unique_ptr<SendFileSource> file(std::exchange(m_sendFile, nullptr));
+    if (file)
+        file->countRest();
+    qint64 unsent = 0;
+    SerialTool tool = serialTerminalTool();
+    tool.closeNote = [this, &unsent] {
+        unsent = takeBackAtClose();
+        return QString();
+    };
+    closeSerialTool(tool);
+    QString note;
+    if (!file)
+        note = unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
+    else if (file->waitForCount(quitCountMs))
+        note = fileRestNote(*file, unsent);
+    else
+        note = tr("at least %1 bytes were not sent; the rest of the file was still being counted")
+                   .arg(unsent + file->restCountedSoFar());
     if (!note.isEmpty())
         Prompt::warning(this, tr("warning:"), tr("Quitting closed the serial port: %1.").arg(note));
 }
@@ -412,7 +442,8 @@ void MainWindow::actionLoadfile_triggered()
 
 // Sends the file line by line from a 5 ms timer, so the window stays live.
 // The file goes only into the open of the port that the terminal held when
-// the user asked for it: chosen after that open closed, it is not sent.
+// the user asked for it: chosen after that open closed, it is not sent. Only
+// a regular file is sent: a pipe or a device would never be sent whole.
 void MainWindow::actionSendfile_triggered()
 {
     if (m_sendFile)
@@ -426,12 +457,10 @@ void MainWindow::actionSendfile_triggered()
             tr("Send failed: the serial port was closed while the file was chosen"));
         return;
     }
-    auto *file = new QFile(name, this);
-    if (!openToRead(*file)) {
-        delete file;
+    auto file = std::make_unique<QFile>(name);
+    if (!openRegularFile(*file, tr("Send failed: %1 is not a regular file")))
         return;
-    }
-    m_sendFile = new SendFileSource(file, this);
+    m_sendFile = new SendFileSource(file.release(), this);
     m_sendFileClaim = claim;
     ui->sendfileBtn->setEnabled(false);
     m_sendFileTimer->start();
@@ -453,14 +482,14 @@ void MainWindow::sendNextFileLine()
     countSerialWrites();
     if (m_comWrites.pending(WriteLedger::Writer::File) > 0)
         return;
-    if (m_sendFile->file().atEnd()) {
+    if (m_sendFile->atEnd()) {
         stopSendingFile();
         statusBar()->showMessage(tr("Success for send the data in the file"));
         return;
     }
     const QByteArray piece = m_sendFile->next();
     if (piece.isEmpty()) {
-        const QString reason = m_sendFile->file().errorString();
+        const QString reason = m_sendFile->errorString();
         stopSendingFile();
         statusBar()->showMessage(tr("Send failed: %1").arg(reason));
         return;
@@ -474,10 +503,8 @@ void MainWindow::sendNextFileLine()
 void MainWindow::stopSendingFile()
 {
     m_sendFileTimer->stop();
-    if (m_sendFile) {
-        m_sendFile->file().close();
+    if (m_sendFile)
         std::exchange(m_sendFile, nullptr)->deleteLater();
-    }
     // Send File is usable again while the terminal holds the port.
     ui->sendfileBtn->setEnabled(ui->sendMsgtextEdit->isEnabled());
 }

@@ -4,6 +4,7 @@
 #include "prompt.h"
 #include "receivereport.h"
 #include "receiveview.h"
+#include "regularfile.h"
 #include "terminalwidgets.h"
 
 #include <QCheckBox>
@@ -126,16 +127,18 @@ void MainWindow::exportTextView(const TerminalWidgets &terminal)
                              QFileInfo(name).canonicalFilePath());
 }
 
-// Import: a file of at most 10000 bytes appended to the send box as it is
-// (UTF-8, CR LF read as LF).
+// Import: a regular file of at most 10000 bytes appended to the send box as
+// it is (UTF-8, CR LF read as LF). A pipe or a device, whose size says
+// nothing of what it gives, is refused.
 void MainWindow::importIntoSendBox(const TerminalWidgets &terminal)
 {
     const QString name = askFileToRead();
     if (name.isEmpty())
         return;
     QFile file(name);
-    if (!openToRead(file))
+    if (!openRegularFile(file, tr("Load failed: %1 is not a regular file")))
         return;
+    file.setTextModeEnabled(true);
     if (file.size() > importLimitBytes) {
         statusBar()->showMessage(
             tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes")
@@ -154,8 +157,32 @@ bool MainWindow::openToRead(QFile &file)
 {
     if (file.open(QIODevice::ReadOnly | QIODevice::Text))
         return true;
+    tellOpenFailed();
+    return false;
+}
+
+void MainWindow::tellOpenFailed()
+{
     statusBar()->showMessage(tr("Open failed: Failed to open this file, this may be due to "
                                 "insufficient permissions."));
+}
+
+// Opens a chosen file to read its bytes when it is a regular file; else
+// `notRegular`, given the file's name, or the failure is told in the status
+// bar.
+bool MainWindow::openRegularFile(QFile &file, const QString &notRegular)
+{
+    const QString name = file.fileName();
+    switch (RegularFile::openToRead(file)) {
+    case RegularFile::Opened::Yes:
+        return true;
+    case RegularFile::Opened::NotRegular:
+        statusBar()->showMessage(notRegular.arg(name));
+        return false;
+    case RegularFile::Opened::Failed:
+        tellOpenFailed();
+        return false;
+    }
     return false;
 }
 

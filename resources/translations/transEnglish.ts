@@ -1995,6 +1995,22 @@ Azimuth: %3 </source>
         <source>Keep Send waits for a client to join</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>at least %1 bytes were not sent; the rest of the file could not be counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>at least %1 bytes were not sent; the rest of the file was still being counted</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Send failed: %1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load failed: %1 is not a regular file</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModbusFrameLog</name>

@@ -22,10 +22,16 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QThread>
 #include <QTimer>
 #include <QTranslator>
 
+#include <atomic>
 #include <memory>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 // The serial terminal on a pty: the test plays the device on the master end.
 class TestSerialTerminal : public QObject
@@ -57,6 +63,13 @@ private Q_SLOTS:
     void sendFileIntoASlowDevice();
     void sendFileFollowsItsPort_data();
     void sendFileFollowsItsPort();
+    void sendFileSendsEveryByte_data();
+    void sendFileSendsEveryByte();
+    void sendFileRefusesWhatIsNotARegularFile_data();
+    void sendFileRefusesWhatIsNotARegularFile();
+    void sendFileOfAChangingFile_data();
+    void sendFileOfAChangingFile();
+    void quittingTellsTheRestWithTheWindowShown();
     void importLoadsVerbatim();
     void importSizeLimit_data();
     void importSizeLimit();
@@ -72,6 +85,8 @@ private:
     // A file of `lines` numbered lines of 1999 bytes, each followed by the
     // next of `lineEnds` in turn; its path.
     QString writeLines(int lines, QByteArray *content, const QByteArrayList &lineEnds = {"\n"});
+    // A file holding `content`; its path.
+    QString writeFile(const QByteArray &content);
     QPushButton *button(const char *name) const { return child<QPushButton>(*m_window, name); }
     QPlainTextEdit *edit(const char *name) const { return child<QPlainTextEdit>(*m_window, name); }
     QCheckBox *box(const char *name) const { return child<QCheckBox>(*m_window, name); }
@@ -537,13 +552,16 @@ void TestSerialTerminal::sendFileIntoASlowDevice()
     else if (!refused)
         button("opencompushButton")->click();
     QVERIFY(button("sendfileBtn")->isEnabled() == refused);
-    const QString told =
-        prompts.messages.isEmpty() ? statusText(*m_window) : prompts.messages.first().text;
-    const QRegularExpressionMatch unsent =
-        QRegularExpression(QStringLiteral("^(Serial closed; |Quitting closed the serial port: |"
-                                          "Send failed: [^;]*; )(\\d+) bytes were not sent"))
-            .match(told);
-    QVERIFY2(unsent.hasMatch(), qPrintable(told));
+    // The file's rest is counted on a worker: the status bar gets the figure
+    // once it is done, while quitting's box has it at once.
+    const auto told = [&] {
+        return prompts.messages.isEmpty() ? statusText(*m_window) : prompts.messages.first().text;
+    };
+    const QRegularExpression toldUnsent(
+        QStringLiteral("^(Serial closed; |Quitting closed the serial port: |"
+                       "Send failed: [^;]*; )(\\d+) bytes were not sent"));
+    QTRY_VERIFY2(toldUnsent.match(told()).hasMatch(), qPrintable(told()));
+    const QRegularExpressionMatch unsent = toldUnsent.match(told());
     const QByteArray received = m_pty->readFor(300);
     QCOMPARE(received, content.left(received.size()));
     QCOMPARE(unsent.captured(2).toLongLong() + received.size(), content.size());
@@ -579,6 +597,196 @@ void TestSerialTerminal::sendFileFollowsItsPort()
     QCOMPARE(statusText(*m_window),
              QStringLiteral("Send failed: the serial port was closed while the file was chosen"));
     QCOMPARE(m_pty->readFor(300), QByteArray());
+}
+
+QString TestSerialTerminal::writeFile(const QByteArray &content)
+{
+    const QString path = m_files.filePath(QStringLiteral("bytes.txt"));
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   file.write(content) == content.size()
+               ? path
+               : QString();
+}
+
+void TestSerialTerminal::sendFileSendsEveryByte_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    const QByteArray x(16384, 'x');
+    QByteArray loneCrLines;
+    for (int i = 0; i < 300; ++i)
+        loneCrLines += "line " + QByteArray::number(i) + '\r';
+    QTest::newRow("modem commands ended by CR") << QByteArray("AT\rATI\rAT+CSQ\r");
+    QTest::newRow("lone CRs in the first line and later") << QByteArray("a\rb\rc\nd\re\rf\n");
+    QTest::newRow("CRs only") << QByteArray("\r\r\r");
+    QTest::newRow("one CR") << QByteArray("\r");
+    QTest::newRow("CR first, CR CR LF") << QByteArray("\rstart\r\r\nend\r");
+    QTest::newRow("CR LF across a 4 KB piece's end") << x.left(4095) + "\r\nyy\r\n";
+    QTest::newRow("CR CR LF across a 4 KB piece's end") << x.left(4094) + "\r\r\nyy";
+    QTest::newRow("CR LF across the second piece's end") << x.left(8191) + "\r\n\r";
+    QTest::newRow("CR LF across a 16 KB read") << x.left(16383) + "\r\n" + x;
+    QTest::newRow("300 lines ended by a lone CR") << loneCrLines;
+}
+
+// Each CR LF of the file goes out as LF and every other byte as it is,
+// wherever it stands; then success is told.
+void TestSerialTerminal::sendFileSendsEveryByte()
+{
+    QFETCH(QByteArray, content);
+    QByteArray expected = content;
+    expected.replace("\r\n", "\n");
+    PromptRecorder prompts;
+    prompts.fileAnswers = {writeFile(content)};
+    openPort();
+    button("sendfileBtn")->click();
+    const QByteArray received = m_pty->read(expected.size(), 10000);
+    QCOMPARE(received.toHex(' '), expected.toHex(' '));
+    QTRY_COMPARE(statusText(*m_window), QStringLiteral("Success for send the data in the file"));
+    QCOMPARE(m_pty->readFor(100), QByteArray());
+}
+
+void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile_data()
+{
+    // The button that reads the file, and how its refusal begins; the path,
+    // "fifo" for a named pipe with its writer waiting.
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<QString>("path");
+    const std::pair<const char *, const char *> openers[] = {{"sendfileBtn", "Send failed"},
+                                                             {"readtxtpushButton", "Load failed"}};
+    for (const auto &[opener, refusal] : openers)
+        for (const char *path : {"fifo", "/dev/zero", "/dev/urandom"})
+            QTest::addRow("%s, %s", opener, path) << opener << refusal << path;
+}
+
+// Send File and Import refuse anything but a regular file at once, before it
+// is opened: a pipe opened to read would hold the window until a writer
+// comes, and a device never ends. The pipe's writer never finds a reader.
+void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, refusal);
+    QFETCH(QString, path);
+    std::atomic<bool> writerOpened = false;
+    std::unique_ptr<QThread> writer;
+    if (path == QLatin1String("fifo")) {
+        path = m_files.filePath(path);
+        QFile::remove(path);
+        QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+        writer.reset(QThread::create([&] {
+            ::close(::open(QFile::encodeName(path).constData(), O_WRONLY));
+            writerOpened = true;
+        }));
+        writer->start();
+    }
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    openPort();
+    button(opener.toLatin1().constData())->click();
+    QCOMPARE(statusText(*m_window),
+             QStringLiteral("%1: %2 is not a regular file").arg(refusal, path));
+    QCOMPARE(edit("sendMsgtextEdit")->toPlainText(), QString());
+    QCOMPARE(m_pty->readFor(300), QByteArray());
+    if (writer) {
+        QVERIFY(!writerOpened);
+        // The test opens the pipe to read itself, so that its writer ends.
+        const int reader = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+        QVERIFY(writer->wait(10000));
+        ::close(reader);
+    }
+}
+
+void TestSerialTerminal::sendFileOfAChangingFile_data()
+{
+    // Of a file of 500 lines of 1999 bytes and CR LF: the bytes it holds as
+    // the send begins and at the Close; -1 when its name is removed, which
+    // leaves the file the send reads whole.
+    QTest::addColumn<qint64>("sizeAtStart");
+    QTest::addColumn<qint64>("sizeAtClose");
+    QTest::newRow("shrinks, to a line's CR") << qint64(500 * 2001) << qint64(149 * 2001 + 2000);
+    QTest::newRow("shrinks, to a line's end") << qint64(500 * 2001) << qint64(150 * 2001);
+    QTest::newRow("grows") << qint64(150 * 2001) << qint64(500 * 2001);
+    QTest::newRow("removed") << qint64(500 * 2001) << qint64(-1);
+}
+
+// A file that changes during the send: the Close tells what would still have
+// gone out of the file as it is then, so what the device got and the told
+// bytes are the file as it is at the Close, each CR LF as LF.
+void TestSerialTerminal::sendFileOfAChangingFile()
+{
+    QFETCH(qint64, sizeAtStart);
+    QFETCH(qint64, sizeAtClose);
+    QByteArray content;
+    const QString path = writeLines(500, &content, {"\r\n"});
+    QVERIFY(QFile::resize(path, sizeAtStart));
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    openPort();
+    button("sendfileBtn")->click();
+    QTest::qWait(500);
+    QCOMPARE(statusText(*m_window), QStringLiteral("Serial opened"));
+    if (sizeAtClose < 0) {
+        QVERIFY(QFile::remove(path));
+        sizeAtClose = sizeAtStart;
+    } else if (sizeAtClose < sizeAtStart) {
+        QVERIFY(QFile::resize(path, sizeAtClose));
+    } else {
+        QFile file(path);
+        const QByteArray more = content.mid(sizeAtStart, sizeAtClose - sizeAtStart);
+        QVERIFY(file.open(QIODevice::Append) && file.write(more) == more.size());
+    }
+    button("opencompushButton")->click();
+    const QRegularExpression toldUnsent(
+        QStringLiteral("^Serial closed; (\\d+) bytes were not sent$"));
+    QTRY_VERIFY2(toldUnsent.match(statusText(*m_window)).hasMatch(),
+                 qPrintable(statusText(*m_window)));
+    const qint64 told = toldUnsent.match(statusText(*m_window)).captured(1).toLongLong();
+    QByteArray atClose = content.left(sizeAtClose);
+    atClose.replace("\r\n", "\n");
+    const QByteArray received = m_pty->readFor(300);
+    QCOMPARE(received, atClose.left(received.size()));
+    QCOMPARE(received.size() + told, atClose.size());
+}
+
+// Quitting during Send File of a large file waits for the count of its rest
+// a bounded while with the window still shown, and its box tells the
+// figure, or, while the count still runs, the bytes counted so far.
+void TestSerialTerminal::quittingTellsTheRestWithTheWindowShown()
+{
+    const QString path = m_files.filePath(QStringLiteral("large.bin"));
+    const qint64 size = qint64(16) << 30;
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.resize(size));
+    }
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    openPort();
+    button("sendfileBtn")->click();
+    QTest::qWait(500);
+    bool shownAtTheBox = false;
+    QString told;
+    Prompt::setMessageHandler([&](const Prompt::Message &message) {
+        shownAtTheBox = m_window->isVisible();
+        told = message.text;
+        return QMessageBox::Ok;
+    });
+    m_window->close();
+    QVERIFY(shownAtTheBox);
+    const QRegularExpressionMatch unsent =
+        QRegularExpression(QStringLiteral("^Quitting closed the serial port: (at least )?(\\d+) "
+                                          "bytes were not sent(; the rest of the file was still "
+                                          "being counted)?\\.$"))
+            .match(told);
+    QVERIFY2(unsent.hasMatch() && unsent.hasCaptured(1) == unsent.hasCaptured(3), qPrintable(told));
+    const qint64 sent = m_pty->readFor(300).size() + unsent.captured(2).toLongLong();
+    QVERIFY(QFile::remove(path));
+    if (unsent.hasCaptured(1))
+        QVERIFY(sent < size);
+    else
+        QCOMPARE(sent, size);
 }
 
 // A line that happens to be a translatable text of the window is loaded as
