@@ -3,6 +3,7 @@
 #include "longtextaccessible.h"
 #include "longtextmimedata.h"
 #include "x11selection.h"
+#include "x11selectionowner.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -193,19 +194,34 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
 // read it on this one, for as long as its owner takes to send megabytes.
 void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to)
 {
+    const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
+                                                     : X11Selection::Which::Clipboard;
+    X11SelectionOwner *owner = X11SelectionOwner::instance();
+    if (const auto pieces = owner ? owner->offered(which) : std::nullopt) {
+        const LongTextMimeData ownCopy(*pieces);
+        insertFromMimeData(&ownCopy, from, to);
+        return;
+    }
     QClipboard *clipboard = QGuiApplication::clipboard();
+    const QByteArray display = X11Connection::displayName();
     const bool own =
         mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
-    if (own || !X11Selection::available()) {
+    if (own || display.isEmpty()) {
         insertFromMimeData(clipboard->mimeData(mode), from, to);
         return;
     }
-    const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
-                                                     : X11Selection::Which::Clipboard;
     m_pending = Pending{from, to, false};
-    m_cutting.setFuture(QtConcurrent::run([which] {
-        const X11Selection::Text read = X11Selection::read(which, ownerPatienceMs);
-        return Cut{read.text ? LongText::cut(*read.text) : LongText::Pieces(), read.unanswered};
+    m_cutting.setFuture(QtConcurrent::run([display, which] {
+        using Outcome = X11Selection::Text::Outcome;
+        const X11Selection::Text read =
+            X11Selection::read(display, which, ownerPatienceMs, LongText::maximumLength);
+        Cut made;
+        made.pieces =
+            read.outcome == Outcome::Taken ? LongText::cut(read.text) : LongText::Pieces();
+        made.unanswered = read.outcome == Outcome::Unanswered;
+        made.unreached = read.outcome == Outcome::Unreached;
+        made.refusedLength = read.outcome == Outcome::TooLong ? read.length : 0;
+        return made;
     }));
 }
 
@@ -254,9 +270,13 @@ void LongTextEdit::cutDone()
         return;
     const Pending pending = *m_pending;
     m_pending.reset();
-    const qsizetype length = LongText::length(made.pieces);
+    const qsizetype length =
+        made.refusedLength > 0 ? made.refusedLength : LongText::length(made.pieces);
     if (made.unanswered) {
         showNotice(tr("Nothing pasted: the program that holds the clipboard stopped answering."));
+    } else if (made.unreached) {
+        showNotice(tr("Nothing pasted: the clipboard could not be read, as the display could not "
+                      "be reached."));
     } else if (pending.wholeText) {
         replaceAll(made.pieces);
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
@@ -322,6 +342,11 @@ void LongTextEdit::copy()
 {
     if (!hasSelection())
         return;
+    if (X11SelectionOwner *owner = X11SelectionOwner::instance()) {
+        owner->offer(X11Selection::Which::Clipboard,
+                     m_text.pieces(selectionStart(), selectionEnd()));
+        return;
+    }
     LongTextMimeData *copied = selectedData();
     copied->prepareForOthers();
     QGuiApplication::clipboard()->setMimeData(copied);
@@ -348,8 +373,12 @@ void LongTextEdit::paste()
 
 void LongTextEdit::updatePrimarySelection()
 {
+    if (!hasSelection())
+        return;
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (hasSelection() && clipboard->supportsSelection())
+    if (X11SelectionOwner *owner = X11SelectionOwner::instance())
+        owner->offer(X11Selection::Which::Primary, m_text.pieces(selectionStart(), selectionEnd()));
+    else if (clipboard->supportsSelection())
         clipboard->setMimeData(selectedData(), QClipboard::Selection);
 }
 
