@@ -6,6 +6,7 @@
 #include "textdifference.h"
 #include "unicodeescape.h"
 #include "windowprobe.h"
+#include "x11selection.h"
 #include "yurbtestmain.h"
 
 #include <QAccessible>
@@ -129,6 +130,7 @@ private Q_SLOTS:
     void pasteAsOffered_data();
     void pasteAsOffered();
     void tooLongRefusedAsItComes();
+    void displayUnreached();
     void readByAnotherProgram_data();
     void readByAnotherProgram();
     void sharedWithOtherWidgets();
@@ -466,6 +468,14 @@ void TestLongTextBoxes::tooLongRefusedAsItComes()
                             "this box holds.")
                  .arg(locale.toString(length + 4), locale.toString(LongText::maximumLength)));
     QCOMPARE(input->text(), QStringLiteral("kept"));
+}
+
+// A display that cannot be reached is told as such, not as a silent owner.
+void TestLongTextBoxes::displayUnreached()
+{
+    const X11Selection::Text read = X11Selection::read(
+        "127.0.0.1:5999", X11Selection::Which::Clipboard, 1000, LongText::maximumLength);
+    QCOMPARE(read.outcome, X11Selection::Text::Outcome::Unreached);
 }
 
 // Another program (xclip) reads what a box copied (Ctrl+C, Ctrl+X) or
