@@ -49,6 +49,9 @@ LongTextEdit::LongTextEdit(QWidget *parent)
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_cutting, &QFutureWatcherBase::finished, this, &LongTextEdit::cutDone);
+    // The selection owner starts with the first box, so that it has seen the
+    // selections change hands before the first copy.
+    (void)X11SelectionOwner::instance();
     static const bool accessible = [] {
         QAccessible::installFactory(&LongTextAccessible::create);
         return true;

@@ -20,6 +20,8 @@ constexpr qsizetype largestPart = 1 << 20;
 // A program that asks for a long text and takes no part for this long is
 // given up on.
 constexpr int readerPatienceMs = 10'000;
+// The longest an offer waits for the worker to take the selection.
+constexpr int takingPatienceMs = 1000;
 
 int indexOf(X11Selection::Which which)
 {
@@ -106,7 +108,6 @@ X11SelectionOwner::~X11SelectionOwner()
 
 void X11SelectionOwner::offer(X11Selection::Which which, LongText::Pieces pieces)
 {
-    const int index = indexOf(which);
     // What the toolkit's clipboard held goes at once, so that none of the
     // program reads it in place of this.
     QClipboard *clipboard = QGuiApplication::clipboard();
@@ -114,31 +115,17 @@ void X11SelectionOwner::offer(X11Selection::Which which, LongText::Pieces pieces
         which == X11Selection::Which::Clipboard ? QClipboard::Clipboard : QClipboard::Selection;
     if (mode == QClipboard::Clipboard ? clipboard->ownsClipboard() : clipboard->ownsSelection())
         clipboard->clear(mode);
-    {
-        const QMutexLocker locked(&m_mutex);
-        Offer &offer = m_offers[index];
-        offer.pieces = std::move(pieces);
-        offer.held = true;
-        ++offer.generation;
-        // Under the lock, so that a loss the worker checks for after this
-        // is asked after this request too; taken anew for each offer, so
-        // that programs that watch the clipboard see the change.
-        xcb_connection_t *c = m_connection->get();
-        const xcb_atom_t selection = m_selections[index];
-        const xcb_timestamp_t changed = m_changed[index];
-        xcb_set_selection_owner(c, m_window, selection, changed);
-        // A change not yet noticed makes that time too early: now, then.
-        if (changed != XCB_CURRENT_TIME) {
-            const auto owner = x11Owned(
-                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
-            if (!owner || owner->owner != m_window)
-                xcb_set_selection_owner(c, m_window, selection, XCB_CURRENT_TIME);
-        }
-        xcb_flush(c);
-    }
-    // The flush may have read the worker's events off the connection: it
-    // looks again.
+    QMutexLocker locked(&m_mutex);
+    Offer &offer = m_offers[indexOf(which)];
+    offer.pieces = std::move(pieces);
+    offer.held = true;
+    const quint64 generation = ++offer.generation;
     (void)eventfd_write(m_wake, 1);
+    // The worker takes the selection in a round trip or two; until then the
+    // toolkit's clipboard would find no owner.
+    const QDeadlineTimer patience(takingPatienceMs);
+    while (offer.taken < generation && m_took.wait(&m_mutex, patience)) {
+    }
 }
 
 std::optional<LongText::Pieces> X11SelectionOwner::offered(X11Selection::Which which) const
@@ -163,22 +150,59 @@ void X11SelectionOwner::takenByToolkit(QClipboard::Mode mode)
     offer.pieces = {};
 }
 
+bool X11SelectionOwner::offersToTake() const
+{
+    const QMutexLocker locked(&m_mutex);
+    return std::any_of(m_offers.cbegin(), m_offers.cend(),
+                       [](const Offer &offer) { return offer.taken < offer.generation; });
+}
+
+void X11SelectionOwner::take(const std::array<xcb_timestamp_t, 2> &changed)
+{
+    xcb_connection_t *c = m_connection->get();
+    for (int index = 0; index < 2; ++index) {
+        quint64 generation = 0;
+        {
+            const QMutexLocker locked(&m_mutex);
+            if (m_offers[index].taken == m_offers[index].generation)
+                continue;
+            generation = m_offers[index].generation;
+        }
+        // Taken anew for each offer, so that programs that watch the
+        // clipboard see the change; at the time of the last change, as
+        // an earlier one would fail and a later one could make the
+        // toolkit's fail.
+        const xcb_atom_t selection = m_selections[index];
+        xcb_set_selection_owner(c, m_window, selection, changed[index]);
+        auto owner = x11Owned(
+            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+        if (changed[index] != XCB_CURRENT_TIME && (!owner || owner->owner != m_window)) {
+            xcb_set_selection_owner(c, m_window, selection, XCB_CURRENT_TIME);
+            owner = x11Owned(
+                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+        }
+        const QMutexLocker locked(&m_mutex);
+        Offer &offer = m_offers[index];
+        offer.taken = generation;
+        if ((!owner || owner->owner != m_window) && offer.generation == generation) {
+            offer.held = false;
+            offer.pieces = {};
+        }
+    }
+    m_took.wakeAll();
+}
+
 void X11SelectionOwner::lost(xcb_atom_t selection)
 {
     const int index = selection == m_selections[0] ? 0 : 1;
-    quint64 generation = 0;
-    {
-        const QMutexLocker locked(&m_mutex);
-        generation = m_offers[index].generation;
-    }
     xcb_connection_t *c = m_connection->get();
     const auto owner =
         x11Owned(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
     if (owner && owner->owner == m_window)
         return;
-    // An offer made since took the selection after this ask, and stays.
+    // An offer still to be taken stays.
     const QMutexLocker locked(&m_mutex);
-    if (m_offers[index].generation == generation) {
+    if (m_offers[index].taken == m_offers[index].generation) {
         m_offers[index].held = false;
         m_offers[index].pieces = {};
     }
@@ -193,6 +217,11 @@ void X11SelectionOwner::serve()
     const xcb_atom_t incremental = m_connection->atom("INCR");
     const qsizetype partBytes = qMin(largestPart, m_connection->largestRequest());
     std::list<Transfer> transfers;
+    // Each selection's last change, from XFixes' notices; zero while
+    // unknown.
+    std::array<xcb_timestamp_t, 2> changed{};
+    // Whether the events sent before the offers to take are in.
+    bool synced = false;
 
     const auto watch = [c](xcb_window_t window, bool watched) {
         const uint32_t events =
@@ -274,6 +303,16 @@ void X11SelectionOwner::serve()
         if (!event) {
             if (xcb_connection_has_error(c))
                 break;
+            if (offersToTake()) {
+                // A round trip brings in the notices of changes made
+                // before the offer; they are handled before it is taken.
+                if (!synced)
+                    (void)x11Owned(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+                else
+                    take(changed);
+                synced = !synced;
+                continue;
+            }
             for (auto transfer = transfers.begin(); transfer != transfers.end();) {
                 const auto next = std::next(transfer);
                 if (transfer->patience.hasExpired())
@@ -290,7 +329,7 @@ void X11SelectionOwner::serve()
         if (m_changeEvent != 0 && type == m_changeEvent) {
             const auto *change =
                 reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event.get());
-            m_changed[change->selection == m_selections[0] ? 0 : 1] = change->selection_timestamp;
+            changed[change->selection == m_selections[0] ? 0 : 1] = change->selection_timestamp;
             continue;
         }
         switch (type) {
@@ -319,5 +358,7 @@ void X11SelectionOwner::serve()
     for (Offer &offer : m_offers) {
         offer.held = false;
         offer.pieces = {};
+        offer.taken = offer.generation;
     }
+    m_took.wakeAll();
 }

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QMutex>
 #include <QObject>
+#include <QWaitCondition>
 
 #include <array>
 #include <atomic>
@@ -44,13 +45,18 @@ private:
     {
         LongText::Pieces pieces;
         bool held = false;
-        // Counts the offers, so that a loss seen for an earlier one is not
-        // taken for the latest.
+        // Counts the offers; the worker has taken the selection for those
+        // up to `taken`.
         quint64 generation = 0;
+        quint64 taken = 0;
     };
 
     X11SelectionOwner(std::unique_ptr<X11Connection> connection, QObject *parent);
     void serve();
+    // Takes the selections offered since the worker last did, each at the
+    // time it last changed hands.
+    void take(const std::array<xcb_timestamp_t, 2> &changed);
+    [[nodiscard]] bool offersToTake() const;
     // Lets go of the offer of `selection` when another program took it.
     void lost(xcb_atom_t selection);
     // Lets go of what the toolkit's own clipboard now holds.
@@ -59,15 +65,13 @@ private:
     std::unique_ptr<X11Connection> m_connection;
     xcb_window_t m_window = 0;
     std::array<xcb_atom_t, 2> m_selections{};
-    // Each selection's last change, from the X server's notices: offers take
-    // the selection at that time, not later, so that a program whose clock
-    // lags (the toolkit counts time by the events it was sent) may still
-    // take it after them. Zero while unknown.
-    std::array<std::atomic<xcb_timestamp_t>, 2> m_changed{};
+    // The first event of XFixes' notices of selections changing hands;
+    // zero without them.
     uint8_t m_changeEvent = 0;
     // Wakes the worker to look for events, or to stop.
     int m_wake = -1;
     mutable QMutex m_mutex;
+    QWaitCondition m_took;
     std::array<Offer, 2> m_offers;
     std::atomic<bool> m_stopping{false};
     std::thread m_thread;
