@@ -19,8 +19,9 @@
 //   windowing system delivers them, the focus in the box: Ctrl+V into the
 //   Base64 input with the clipboard held by another program (xclip), and
 //   again held by this one; Ctrl+End, Ctrl+A, Ctrl+C; xclip reading that
-//   copy; Page Down held for 2 s, about 30 repeats a second; the scroll
-//   bar's handle dragged to the end; Encode, and Decode of the Base64 copied
+//   copy; Ctrl+A with xclip reading the primary selection at once, and
+//   Ctrl+C with xclip reading the clipboard at once; Page Down held for 2 s, about 30 repeats a
+//   second; the scroll bar's handle dragged to the end; Encode, and Decode of the Base64 copied
 //   back into the input; Chinese To Unicode (no prefixes), and Unicode To
 //   Chinese of the hex copied back; Ctrl+V into the MQTT publish box from
 //   xclip. Each step is measured until it is done, with what it handed to
@@ -33,6 +34,9 @@
 //   counts as right when it is refused with a notice. A line marks each step
 //   that stalled the window 100 ms or more; the goal is none, and memory
 //   within a few times the text.
+// - Ctrl+V of a text of 600,000,006 characters held by xclip, more than a
+//   box holds, beside 1 MiB: refused with a notice, the window's longest
+//   stall and the growth of memory while it streams in.
 
 #include "base64text.h"
 #include "benchsupport.h"
@@ -591,25 +595,50 @@ std::vector<LongFigures> runLong(MainWindow &window, Script script, qsizetype by
                          "NOT ALL SELECTED");
     });
     step("Ctrl+C", keys(Qt::CTRL | Qt::Key_C), always, [&] {
-        return alsoHolds(holdsText(source),
-                         QGuiApplication::clipboard()->ownsClipboard() &&
-                             QGuiApplication::clipboard()->text() == text,
+        return alsoHolds(holdsText(source), QGuiApplication::clipboard()->text() == text,
                          "the copy NOT EXACT");
     });
-    QTemporaryFile read;
-    (void)read.open();
-    QProcess reader;
-    reader.setStandardOutputFile(read.fileName());
+    // xclip reading a selection into a file, and whether it read the text.
+    struct Reading
+    {
+        QTemporaryFile file;
+        QProcess xclip;
+    };
+    std::optional<Reading> reading;
+    const auto startReading = [&reading](const char *selection) {
+        reading.emplace();
+        (void)reading->file.open();
+        reading->xclip.setStandardOutputFile(reading->file.fileName());
+        reading->xclip.start(QStringLiteral("xclip"),
+                             {"-o", "-selection", QLatin1String(selection)});
+    };
+    const auto read = [&reading] {
+        return reading->xclip.state() == QProcess::NotRunning;
+    };
+    const auto readExactly = [&] {
+        return alsoHolds(holdsText(source), reading->file.readAll() == utf8,
+                         "what xclip read NOT EXACT");
+    };
     step(
-        "xclip -o reads the copy",
-        [&reader] {
-            reader.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
-        },
-        [&reader] { return reader.state() == QProcess::NotRunning; },
+        "xclip -o reads the copy", [&] { startReading("clipboard"); }, read, readExactly);
+    // Another program (a clipboard manager, a middle click in a terminal)
+    // reads the primary selection as soon as it is made, and the clipboard
+    // as soon as it is copied.
+    press(window, Qt::CTRL | Qt::Key_Home);
+    step(
+        "Ctrl+A, xclip reads PRIMARY",
         [&] {
-            return alsoHolds(holdsText(source), read.readAll() == utf8,
-                             "what xclip read NOT EXACT");
-        });
+            press(window, Qt::CTRL | Qt::Key_A);
+            startReading("primary");
+        },
+        read, readExactly);
+    step(
+        "Ctrl+C, xclip reads at once",
+        [&] {
+            press(window, Qt::CTRL | Qt::Key_C);
+            startReading("clipboard");
+        },
+        read, readExactly);
     press(window, Qt::CTRL | Qt::Key_Home);
     std::vector<qsizetype> cursors;
     step(
@@ -698,6 +727,52 @@ bool longTexts(MainWindow &window, const std::vector<int> &largeMebi)
     for (const QString &stall : std::as_const(summary.stalls))
         std::printf("  %s\n", qPrintable(stall));
     return summary.right;
+}
+
+// Ctrl+V of another program's text longer than a box holds, 600,000,006
+// characters, beside the same paste of 1 MiB: refused with its notice, the
+// growth of memory and the window's longest stall while it streams in.
+bool refusedPaste(MainWindow &window)
+{
+    auto *source = window.findChild<LongTextEdit *>(QStringLiteral("base64_source_textBrowser"));
+    focus(source);
+    std::printf("Ctrl+V of a text longer than a box holds, beside 1 MiB (goal: no stall of 100 "
+                "ms or more, memory within a part)\n");
+    bool right = true;
+    std::optional<LongFigures> reference;
+    for (const qsizetype length : {mebi, qsizetype(600'000'006)}) {
+        QTemporaryFile file;
+        const QByteArray block(mebi, 'a');
+        bool written = file.open();
+        for (qsizetype done = 0; written && done < length; done += block.size())
+            written = file.write(block.constData(), qMin(block.size(), length - done)) > 0;
+        written = written && file.flush();
+        source->clear();
+        const ClipboardOwner owner(file.fileName());
+        if (!written || !owner.held())
+            std::printf("  the text could not be written, or xclip did not take the clipboard\n");
+        const LongFigures measured = measureLong(
+            window, [&window] { press(window, Qt::CTRL | Qt::Key_V); },
+            [source] { return !source->isBusy(); });
+        const bool tooLong = length > LongText::maximumLength;
+        const bool taken = tooLong ? source->length() == 0 && !source->notice().isEmpty()
+                                   : source->length() == length;
+        right = right && measured.finished && taken;
+        std::printf(
+            "  %11lld characters  %7.2f s  outside %s  own %5lld ms  memory +%7.1f MB  %s\n",
+            static_cast<long long>(length), measured.seconds,
+            qPrintable(stallText(measured.outside)), static_cast<long long>(measured.ownStallMs),
+            measured.mbPeak, taken ? (tooLong ? "refused (notice shown)" : "exact") : "WRONG");
+        if (reference && reference->outside && measured.outside) {
+            std::printf("  %11s  / 1 MiB: outside %s, memory %s\n", "",
+                        qPrintable(Bench::ratioText(measured.outside->longestMs,
+                                                    reference->outside->longestMs)),
+                        qPrintable(Bench::ratioText(measured.mbPeak, reference->mbPeak)));
+        }
+        reference = measured;
+    }
+    source->clear();
+    return right;
 }
 
 } // namespace
@@ -793,5 +868,6 @@ int main(int argc, char *argv[])
     const bool shown = base64Output->text() == text;
     std::printf("  the decoded text shown whole: %s\n", shown ? "yes" : "NO");
     const bool exact = longTexts(window, largeMebi);
-    return shown && exact ? 0 : 1;
+    const bool refused = refusedPaste(window);
+    return shown && exact && refused ? 0 : 1;
 }

@@ -19,8 +19,9 @@ packages="$packages iso-flags-svg units"
 # The build fetches the map library from the npm registry.
 command -v npm >/dev/null 2>&1 || packages="$packages npm"
 # The long-text boxes' tests paste what xclip, another program, holds on
-# the clipboard.
-packages="$packages xclip"
+# the clipboard; the boxes serve and read selections over XCB with XFixes,
+# and name their display with Xlib's header.
+packages="$packages xclip libxcb-xfixes0-dev libx11-dev"
 # The fuzz targets (tests/fuzz) are built by clang++ with libFuzzer.
 packages="$packages clang libclang-rt-14-dev"
 # The 3-D time-of-flight view draws with Mesa's software OpenGL under Xvfb.

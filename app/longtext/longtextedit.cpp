@@ -3,6 +3,7 @@
 #include "longtextaccessible.h"
 #include "longtextmimedata.h"
 #include "x11selection.h"
+#include "x11selectionowner.h"
 
 #include <QAccessible>
 #include <QGuiApplication>
@@ -64,6 +65,9 @@ LongTextEdit::LongTextEdit(QWidget *parent)
     setAttribute(Qt::WA_InputMethodEnabled);
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_cutting, &QFutureWatcherBase::finished, this, &LongTextEdit::cutDone);
+    // The selection owner starts with the first box, so that it has seen the
+    // selections change hands before the first copy.
+    (void)X11SelectionOwner::instance();
     static const bool accessible = [] {
         QAccessible::installFactory(&LongTextAccessible::create);
         return true;
@@ -225,24 +229,38 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
 // read it on this one, for as long as its owner takes to send megabytes.
 void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to)
 {
+    const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
+                                                     : X11Selection::Which::Clipboard;
+    X11SelectionOwner *owner = X11SelectionOwner::instance();
+    if (const auto pieces = owner ? owner->offered(which) : std::nullopt) {
+        const LongTextMimeData ownCopy(*pieces);
+        insertFromMimeData(&ownCopy, from, to);
+        return;
+    }
     QClipboard *clipboard = QGuiApplication::clipboard();
+    const QByteArray display = X11Connection::displayName();
     const bool own =
         mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
-    if (own || !X11Selection::available()) {
+    if (own || display.isEmpty()) {
         insertFromMimeData(clipboard->mimeData(mode), from, to);
         return;
     }
-    const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
-                                                     : X11Selection::Which::Clipboard;
     const Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
                           std::make_shared<std::atomic_bool>(false)};
-    startCutting(
-        pending,
-        QtConcurrent::run([which, deadline = pending.deadline, abandoned = pending.abandoned] {
-            const X11Selection::Text read =
-                X11Selection::read(which, ownerPatienceMs, deadline, *abandoned);
-            return Cut{read.text ? LongText::cut(*read.text) : LongText::Pieces(), read.unanswered};
-        }));
+    startCutting(pending, QtConcurrent::run([display, which, deadline = pending.deadline,
+                                             abandoned = pending.abandoned] {
+                     using Outcome = X11Selection::Text::Outcome;
+                     const X11Selection::Text read =
+                         X11Selection::read(display, which, ownerPatienceMs,
+                                            LongText::maximumLength, deadline, *abandoned);
+                     Cut made;
+                     made.pieces = read.outcome == Outcome::Taken ? LongText::cut(read.text)
+                                                                  : LongText::Pieces();
+                     made.unanswered = read.outcome == Outcome::Unanswered;
+                     made.unreached = read.outcome == Outcome::Unreached;
+                     made.refusedLength = read.outcome == Outcome::TooLong ? read.length : 0;
+                     return made;
+                 }));
 }
 
 void LongTextEdit::insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to)
@@ -297,7 +315,8 @@ void LongTextEdit::cutDone()
         return;
     const Pending pending = *m_pending;
     m_pending.reset();
-    const qsizetype length = LongText::length(made.pieces);
+    const qsizetype length =
+        made.refusedLength > 0 ? made.refusedLength : LongText::length(made.pieces);
     QString notice;
     if (made.unanswered) {
         notice = pending.deadline.hasExpired()
@@ -306,6 +325,9 @@ void LongTextEdit::cutDone()
                           nullptr, pasteDeadlineMs / 1000)
                      : tr("Nothing pasted: the program that holds the clipboard stopped "
                           "answering.");
+    } else if (made.unreached) {
+        notice = tr("Nothing pasted: the clipboard could not be read, as the display could not "
+                    "be reached.");
     } else if (pending.wholeText) {
         replaceAll(made.pieces);
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
@@ -440,6 +462,11 @@ void LongTextEdit::copy()
 {
     if (!hasSelection())
         return;
+    if (X11SelectionOwner *owner = X11SelectionOwner::instance()) {
+        owner->offer(X11Selection::Which::Clipboard,
+                     m_text.pieces(selectionStart(), selectionEnd()));
+        return;
+    }
     LongTextMimeData *copied = selectedData();
     copied->prepareForOthers();
     QGuiApplication::clipboard()->setMimeData(copied);
@@ -469,8 +496,12 @@ void LongTextEdit::paste()
 
 void LongTextEdit::updatePrimarySelection()
 {
+    if (!hasSelection())
+        return;
     QClipboard *clipboard = QGuiApplication::clipboard();
-    if (hasSelection() && clipboard->supportsSelection())
+    if (X11SelectionOwner *owner = X11SelectionOwner::instance())
+        owner->offer(X11Selection::Which::Primary, m_text.pieces(selectionStart(), selectionEnd()));
+    else if (clipboard->supportsSelection())
         clipboard->setMimeData(selectedData(), QClipboard::Selection);
 }
 

@@ -176,6 +176,10 @@ private:
     {
         LongText::Pieces pieces;
         bool unanswered = false;
+        // The display could not be reached.
+        bool unreached = false;
+        // A text too long to take, not kept, and its length.
+        qsizetype refusedLength = 0;
     };
 
     // Edits.

@@ -115,7 +115,11 @@ void LongTextEdit::startDrag()
     const qsizetype from = selectionStart();
     const qsizetype to = selectionEnd();
     auto *drag = new QDrag(this);
-    drag->setMimeData(selectedData());
+    // The toolkit serves the drop's target on this thread: a long text is
+    // made ready on a worker while the mouse moves.
+    LongTextMimeData *dragged = selectedData();
+    dragged->prepareForOthers();
+    drag->setMimeData(dragged);
     const Qt::DropAction action =
         drag->exec(m_readOnly ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
     // A move within the box is the drop's; a move elsewhere takes the text out.

@@ -16,12 +16,10 @@ void LongTextMimeData::prepareForOthers()
 {
     if (LongText::length(m_pieces) < preparedLength)
         return;
-    m_utf8 = QtConcurrent::run([pieces = m_pieces] {
-        QByteArray bytes;
-        bytes.reserve(LongText::length(pieces));
-        for (const QString &piece : pieces)
-            bytes += piece.toUtf8();
-        return bytes;
+    m_prepared = QtConcurrent::run([pieces = m_pieces] {
+        Prepared prepared{LongText::join(pieces), {}};
+        prepared.utf8 = prepared.text.toUtf8();
+        return prepared;
     });
 }
 
@@ -39,8 +37,12 @@ QVariant LongTextMimeData::retrieveData(const QString &mimeType, QMetaType type)
 {
     if (mimeType != plainText)
         return QMimeData::retrieveData(mimeType, type);
-    if (type.id() == QMetaType::QByteArray && m_utf8.isValid())
-        return m_utf8.result();
+    if (m_prepared.isValid()) {
+        const Prepared prepared = m_prepared.result();
+        if (type.id() == QMetaType::QByteArray)
+            return prepared.utf8;
+        return prepared.text;
+    }
     if (!m_joined) {
         m_text = LongText::join(m_pieces);
         m_joined = true;

@@ -17,9 +17,10 @@ public:
     explicit LongTextMimeData(LongText::Pieces pieces);
 
     [[nodiscard]] const LongText::Pieces &pieces() const { return m_pieces; }
-    // Starts turning a long text into the UTF-8 that other programs ask the
-    // clipboard for, on a worker thread, so that the window need not when
-    // they ask.
+    // Starts joining a long text, and turning it into the UTF-8 that other
+    // programs ask for, on a worker thread, so that the window need not
+    // when they ask: the toolkit serves a drag, or the clipboard where the
+    // boxes have no selection owner of their own, on the window's thread.
     void prepareForOthers();
     [[nodiscard]] QStringList formats() const override;
     [[nodiscard]] bool hasFormat(const QString &mimeType) const override;
@@ -29,7 +30,13 @@ protected:
 
 private:
     LongText::Pieces m_pieces;
+    struct Prepared
+    {
+        QString text;
+        QByteArray utf8;
+    };
+
     mutable QString m_text;
     mutable bool m_joined = false;
-    QFuture<QByteArray> m_utf8;
+    QFuture<Prepared> m_prepared;
 };

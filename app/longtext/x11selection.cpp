@@ -1,65 +1,123 @@
 #include "x11selection.h"
 
-#include <QByteArray>
-#include <QGuiApplication>
+#include "x11connection.h"
 
-#include <xcb/xcb.h>
+#include <QList>
+#include <QStringDecoder>
 
 #include <poll.h>
 
-#include <cstdlib>
-#include <cstring>
-#include <memory>
+#include <algorithm>
+#include <optional>
 
 namespace {
-template <class T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
-
-template <class T> Reply<T> owned(T *reply)
-{
-    return Reply<T>(reply, &std::free);
-}
-
-xcb_atom_t atom(xcb_connection_t *connection, const char *name)
-{
-    const auto reply = owned(xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, uint16_t(std::strlen(name)), name), nullptr));
-    return reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
-}
-
 // How long a wait goes without looking whether the read was abandoned.
 constexpr qint64 abandonedLookMs = 50;
 
 // The next event, or none once the connection has been silent for
 // `patienceMs`, the deadline has passed, the read was abandoned or the
 // connection has failed.
-Reply<xcb_generic_event_t> nextEvent(xcb_connection_t *connection, int patienceMs,
-                                     QDeadlineTimer deadline, const std::atomic_bool &abandoned)
+X11Reply<xcb_generic_event_t> nextEvent(xcb_connection_t *connection, int patienceMs,
+                                        QDeadlineTimer deadline, const std::atomic_bool &abandoned)
 {
     const QDeadlineTimer silence = qMin(deadline, QDeadlineTimer(patienceMs));
     for (;;) {
         if (xcb_generic_event_t *event = xcb_poll_for_event(connection))
-            return owned(event);
+            return x11Owned(event);
         if (xcb_connection_has_error(connection) || silence.hasExpired() || abandoned)
-            return owned<xcb_generic_event_t>(nullptr);
+            return x11Owned<xcb_generic_event_t>(nullptr);
         pollfd descriptor{xcb_get_file_descriptor(connection), POLLIN, 0};
         poll(&descriptor, 1, int(qMin(silence.remainingTime(), abandonedLookMs)));
     }
 }
 
-struct Reader
+// A selection's value in one form, taken off a window of its own.
+class Reader
 {
-    xcb_connection_t *connection;
-    xcb_window_t window;
-    xcb_atom_t property;
-    xcb_atom_t incremental;
-    int patienceMs;
-    QDeadlineTimer deadline;
-    const std::atomic_bool &abandoned;
+public:
+    Reader(const X11Connection &connection, xcb_atom_t selection, int patienceMs,
+           QDeadlineTimer deadline, const std::atomic_bool &abandoned)
+        : m_connection(connection.get())
+        , m_window(connection.createWindow(XCB_EVENT_MASK_PROPERTY_CHANGE))
+        , m_selection(selection)
+        , m_property(connection.atom("YURB_SELECTION"))
+        , m_incremental(connection.atom("INCR"))
+        , m_patienceMs(patienceMs)
+        , m_deadline(deadline)
+        , m_abandoned(abandoned)
+    {}
 
+    enum class Asked { Sent, Refused, Unanswered };
+    enum class Got { Whole, Unanswered, NotOfType };
+
+    // Asks the owner for the selection as `target`.
+    Asked ask(xcb_atom_t target)
+    {
+        xcb_convert_selection(m_connection, m_window, m_selection, target, m_property,
+                              XCB_CURRENT_TIME);
+        xcb_flush(m_connection);
+        xcb_selection_notify_event_t notify{};
+        if (!wait(XCB_SELECTION_NOTIFY, notify,
+                  [](const xcb_selection_notify_event_t &) { return true; }))
+            return Asked::Unanswered;
+        return notify.property == XCB_ATOM_NONE ? Asked::Refused : Asked::Sent;
+    }
+
+    // The property's value, taken off the window so that its owner may send
+    // the next part.
+    X11Reply<xcb_get_property_reply_t> take()
+    {
+        return x11Owned(
+            xcb_get_property_reply(m_connection,
+                                   xcb_get_property(m_connection, 1, m_window, m_property,
+                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
+                                   nullptr));
+    }
+
+    // Hands `part` each part of the value sent: the value itself, or one
+    // part after the other until an empty one, each of one of the `types`.
+    template <class Part>
+    Got parts(std::initializer_list<xcb_atom_t> types, std::optional<quint32> *announced, Part part)
+    {
+        const auto typed = [types](const xcb_get_property_reply_t *reply) {
+            return std::find(types.begin(), types.end(), reply->type) != types.end();
+        };
+        auto reply = take();
+        if (!reply)
+            return Got::Unanswered;
+        if (reply->type != m_incremental) {
+            if (!typed(reply.get()))
+                return Got::NotOfType;
+            part(reply.get());
+            return Got::Whole;
+        }
+        // The owner's lower bound of the length, in bytes.
+        if (announced && reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 4)
+            *announced = *static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+        for (;;) {
+            xcb_property_notify_event_t notify{};
+            if (!wait(XCB_PROPERTY_NOTIFY, notify, [this](const xcb_property_notify_event_t &e) {
+                    return e.atom == m_property && e.state == XCB_PROPERTY_NEW_VALUE;
+                }))
+                return Got::Unanswered;
+            reply = take();
+            if (!reply)
+                return Got::Unanswered;
+            if (xcb_get_property_value_length(reply.get()) == 0)
+                return Got::Whole;
+            // The owner's remaining parts are left to it: a reply not of
+            // text is no text, however it goes on.
+            if (!typed(reply.get()))
+                return Got::NotOfType;
+            part(reply.get());
+        }
+    }
+
+private:
     // Waits for an event of `type` that `matches`; false when none came.
     template <class Event, class Matches> bool wait(uint8_t type, Event &found, Matches matches)
     {
-        while (const auto event = nextEvent(connection, patienceMs, deadline, abandoned)) {
+        while (const auto event = nextEvent(m_connection, m_patienceMs, m_deadline, m_abandoned)) {
             if ((event->response_type & ~0x80) != type)
                 continue;
             found = *reinterpret_cast<const Event *>(event.get());
@@ -69,100 +127,125 @@ struct Reader
         return false;
     }
 
-    // The property's value, taken off the window so that its owner may send
-    // the next part.
-    Reply<xcb_get_property_reply_t> take()
-    {
-        return owned(
-            xcb_get_property_reply(connection,
-                                   xcb_get_property(connection, 1, window, property,
-                                                    XCB_GET_PROPERTY_TYPE_ANY, 0, UINT32_MAX / 4),
-                                   nullptr));
-    }
-
-    // The selection's bytes in the form asked for: a property at once, or
-    // one part after the other until an empty one.
-    std::optional<QByteArray> bytes()
-    {
-        auto reply = take();
-        if (!reply)
-            return std::nullopt;
-        QByteArray data;
-        const auto append = [&data](const xcb_get_property_reply_t *part) {
-            data.append(static_cast<const char *>(xcb_get_property_value(part)),
-                        xcb_get_property_value_length(part));
-        };
-        if (reply->type != incremental) {
-            append(reply.get());
-            return data;
-        }
-        for (;;) {
-            xcb_property_notify_event_t notify{};
-            if (!wait(XCB_PROPERTY_NOTIFY, notify, [this](const xcb_property_notify_event_t &e) {
-                    return e.atom == property && e.state == XCB_PROPERTY_NEW_VALUE;
-                }))
-                return std::nullopt;
-            reply = take();
-            if (!reply)
-                return std::nullopt;
-            if (xcb_get_property_value_length(reply.get()) == 0)
-                return data;
-            append(reply.get());
-        }
-    }
+    xcb_connection_t *m_connection;
+    xcb_window_t m_window;
+    xcb_atom_t m_selection;
+    xcb_atom_t m_property;
+    xcb_atom_t m_incremental;
+    int m_patienceMs;
+    QDeadlineTimer m_deadline;
+    const std::atomic_bool &m_abandoned;
 };
+
+QByteArrayView bytesOf(const xcb_get_property_reply_t *reply)
+{
+    return {static_cast<const char *>(xcb_get_property_value(reply)),
+            xcb_get_property_value_length(reply)};
+}
 } // namespace
 
 namespace X11Selection {
 
-bool available()
+Text read(const QByteArray &display, Which which, int patienceMs, qsizetype longest,
+          QDeadlineTimer deadline, const std::atomic_bool &abandoned)
 {
-    return QGuiApplication::platformName() == QLatin1String("xcb");
-}
-
-Text read(Which which, int patienceMs, QDeadlineTimer deadline, const std::atomic_bool &abandoned)
-{
-    int screenNumber = 0;
-    const std::unique_ptr<xcb_connection_t, decltype(&xcb_disconnect)> connection(
-        xcb_connect(nullptr, &screenNumber), &xcb_disconnect);
-    if (xcb_connection_has_error(connection.get()))
-        return {std::nullopt, true};
-    xcb_connection_t *c = connection.get();
-    xcb_screen_iterator_t screen = xcb_setup_roots_iterator(xcb_get_setup(c));
-    for (; screenNumber > 0 && screen.rem > 1; --screenNumber)
-        xcb_screen_next(&screen);
-    const xcb_window_t window = xcb_generate_id(c);
-    const uint32_t events = XCB_EVENT_MASK_PROPERTY_CHANGE;
-    xcb_create_window(c, XCB_COPY_FROM_PARENT, window, screen.data->root, 0, 0, 1, 1, 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, XCB_CW_EVENT_MASK,
-                      &events);
+    using Outcome = Text::Outcome;
+    const auto only = [](Outcome outcome) {
+        Text text;
+        text.outcome = outcome;
+        return text;
+    };
+    const X11Connection connection(display);
+    if (!connection.isValid())
+        return only(Outcome::Unreached);
     const xcb_atom_t selection =
-        which == Which::Clipboard ? atom(c, "CLIPBOARD") : xcb_atom_t(XCB_ATOM_PRIMARY);
-    Reader reader{c,        window,   atom(c, "YURB_SELECTION"), atom(c, "INCR"), patienceMs,
-                  deadline, abandoned};
-    const struct
-    {
-        xcb_atom_t target;
-        bool utf8;
-    } forms[] = {{atom(c, "UTF8_STRING"), true},
-                 {atom(c, "text/plain;charset=utf-8"), true},
-                 {XCB_ATOM_STRING, false}};
-    for (const auto &form : forms) {
-        xcb_convert_selection(c, window, selection, form.target, reader.property, XCB_CURRENT_TIME);
-        xcb_flush(c);
-        xcb_selection_notify_event_t notify{};
-        if (!reader.wait(XCB_SELECTION_NOTIFY, notify,
-                         [](const xcb_selection_notify_event_t &) { return true; }))
-            return {std::nullopt, true};
-        // The owner has the text in another form, or there is no owner.
-        if (notify.property == XCB_ATOM_NONE)
-            continue;
-        const std::optional<QByteArray> bytes = reader.bytes();
-        if (!bytes)
-            return {std::nullopt, true};
-        return {form.utf8 ? QString::fromUtf8(*bytes) : QString::fromLatin1(*bytes), false};
+        which == Which::Clipboard ? connection.atom("CLIPBOARD") : xcb_atom_t(XCB_ATOM_PRIMARY);
+    const xcb_atom_t utf8 = connection.atom("UTF8_STRING");
+    const xcb_atom_t utf8Mime = connection.atom("text/plain;charset=utf-8");
+    const xcb_atom_t targetsAtom = connection.atom("TARGETS");
+    Reader reader(connection, selection, patienceMs, deadline, abandoned);
+
+    // The forms the owner offers; an owner that does not say is asked for
+    // UTF-8, and for STRING where it has none.
+    QList<xcb_atom_t> offered;
+    switch (reader.ask(targetsAtom)) {
+    case Reader::Asked::Unanswered:
+        return only(Outcome::Unanswered);
+    case Reader::Asked::Refused:
+        break;
+    case Reader::Asked::Sent:
+        switch (reader.parts({XCB_ATOM_ATOM, targetsAtom}, nullptr,
+                             [&offered](const xcb_get_property_reply_t *part) {
+                                 const QByteArrayView bytes = bytesOf(part);
+                                 const auto *atoms =
+                                     reinterpret_cast<const xcb_atom_t *>(bytes.data());
+                                 if (part->format == 32)
+                                     offered += QList<xcb_atom_t>(atoms, atoms + bytes.size() / 4);
+                             })) {
+        case Reader::Got::Unanswered:
+            return only(Outcome::Unanswered);
+        case Reader::Got::NotOfType:
+            offered.clear();
+            break;
+        case Reader::Got::Whole:
+            break;
+        }
+        break;
     }
-    return {};
+    if (offered.isEmpty())
+        offered = {utf8, XCB_ATOM_STRING};
+
+    for (const xcb_atom_t target : {utf8, utf8Mime, xcb_atom_t(XCB_ATOM_STRING)}) {
+        if (!offered.contains(target))
+            continue;
+        switch (reader.ask(target)) {
+        case Reader::Asked::Unanswered:
+            return only(Outcome::Unanswered);
+        case Reader::Asked::Refused:
+            continue;
+        case Reader::Asked::Sent:
+            break;
+        }
+        const bool latin1 = target == XCB_ATOM_STRING;
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        Text read = only(Outcome::Taken);
+        std::optional<quint32> announced;
+        const Reader::Got got =
+            reader.parts(latin1 ? std::initializer_list<xcb_atom_t>{XCB_ATOM_STRING}
+                                : std::initializer_list<xcb_atom_t>{utf8, utf8Mime},
+                         &announced, [&](const xcb_get_property_reply_t *part) {
+                             const QByteArrayView bytes = bytesOf(part);
+                             // Room for the announced length at once rather than
+                             // growing by copies; pages never written cost nothing.
+                             if (announced && read.length == 0)
+                                 read.text.reserve(qMin<qsizetype>(*announced, longest));
+                             if (read.outcome == Outcome::TooLong) {
+                                 // Past the most a box holds, the rest is only counted.
+                                 read.length +=
+                                     latin1 ? bytes.size() : QString(decoder(bytes)).size();
+                                 return;
+                             }
+                             if (latin1)
+                                 read.text += QLatin1String(bytes.data(), bytes.size());
+                             else
+                                 read.text += QString(decoder(bytes));
+                             read.length = read.text.size();
+                             if (read.length > longest) {
+                                 read.outcome = Outcome::TooLong;
+                                 read.text = QString();
+                             }
+                         });
+        switch (got) {
+        case Reader::Got::Unanswered:
+            return only(Outcome::Unanswered);
+        case Reader::Got::NotOfType:
+            return only(Outcome::NoText);
+        case Reader::Got::Whole:
+            break;
+        }
+        return read;
+    }
+    return only(Outcome::NoText);
 }
 
 } // namespace X11Selection

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDeadlineTimer>
 #include <QString>
 
 #include <atomic>
-#include <optional>
 
 // The text of another program's X11 selection, the clipboard or the primary
 // selection, read over a connection of its own: a worker thread can wait for
@@ -19,20 +19,31 @@ enum class Which {
 
 struct Text
 {
-    // None when the selection holds no text.
-    std::optional<QString> text;
-    // The program that holds it stopped answering.
-    bool unanswered = false;
+    enum class Outcome {
+        // `text` holds it.
+        Taken,
+        // No program holds the selection, or it offers no text.
+        NoText,
+        // The program that holds it stopped answering.
+        Unanswered,
+        // The display could not be reached.
+        Unreached,
+        // Longer than the most asked for: `length` says how long, and
+        // nothing of it was kept.
+        TooLong,
+    };
+    Outcome outcome = Outcome::NoText;
+    QString text;
+    qsizetype length = 0;
 };
 
-// Whether the program draws on an X11 display, where this reads.
-[[nodiscard]] bool available();
-
-// Blocks until the selection's owner has sent it all, as UTF-8 or else as
-// Latin-1, or has been silent for `patienceMs`, or `deadline` has passed, or
-// `abandoned` is set (looked at several times a second); all but the first
-// are told as an owner that stopped answering.
-[[nodiscard]] Text read(Which which, int patienceMs, QDeadlineTimer deadline,
-                        const std::atomic_bool &abandoned);
+// Blocks until the selection's owner of `display` has sent its text: UTF-8
+// where it offers it, else STRING, which is Latin-1; or has been silent for
+// `patienceMs`, or `deadline` has passed, or `abandoned` is set (looked at
+// several times a second); all but the first are told as an owner that
+// stopped answering. A text of more than `longest` characters is read to its
+// end and counted, not kept.
+[[nodiscard]] Text read(const QByteArray &display, Which which, int patienceMs, qsizetype longest,
+                        QDeadlineTimer deadline, const std::atomic_bool &abandoned);
 
 } // namespace X11Selection

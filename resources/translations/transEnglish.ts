@@ -540,6 +540,10 @@
         <source>Select All</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Nothing pasted: the clipboard could not be read, as the display could not be reached.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MWaveView</name>

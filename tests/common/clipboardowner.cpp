@@ -8,18 +8,20 @@
 #include <csignal>
 
 namespace {
-// Once xclip holds the clipboard, it answers what forms it has.
-bool xclipAnswers()
+// Once xclip holds the selection, it answers its forms: TARGETS and its own.
+bool xclipAnswers(const QString &selection, const QString &target)
 {
     QProcess targets;
-    targets.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard", "-t", "TARGETS"});
-    return targets.waitForFinished() && targets.readAllStandardOutput().contains("UTF8_STRING");
+    targets.start(QStringLiteral("xclip"), {"-o", "-selection", selection, "-t", "TARGETS"});
+    return targets.waitForFinished() &&
+           targets.readAllStandardOutput() == "TARGETS\n" + target.toLatin1() + '\n';
 }
 } // namespace
 
-ClipboardOwner::ClipboardOwner(const QString &file)
+ClipboardOwner::ClipboardOwner(const QString &file, const QString &selection, const QString &target)
 {
-    m_xclip.start(QStringLiteral("xclip"), {"-selection", "clipboard", "-i", "-quiet", file});
+    m_xclip.start(QStringLiteral("xclip"),
+                  {"-selection", selection, "-t", target, "-i", "-quiet", file});
     if (!m_xclip.waitForStarted())
         return;
     // Until this program sees that it lost the clipboard, it would be asked
@@ -28,7 +30,10 @@ ClipboardOwner::ClipboardOwner(const QString &file)
     waited.start();
     while (!m_held && waited.elapsed() < 30'000) {
         QCoreApplication::processEvents();
-        m_held = !QGuiApplication::clipboard()->ownsClipboard() && xclipAnswers();
+        const QClipboard *clipboard = QGuiApplication::clipboard();
+        m_held = !(selection == QLatin1String("primary") ? clipboard->ownsSelection()
+                                                         : clipboard->ownsClipboard()) &&
+                 xclipAnswers(selection, target);
         if (!m_held)
             QThread::msleep(20);
     }

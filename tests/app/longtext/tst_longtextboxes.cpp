@@ -6,13 +6,17 @@
 #include "textdifference.h"
 #include "unicodeescape.h"
 #include "windowprobe.h"
+#include "x11selection.h"
 #include "yurbtestmain.h"
 
 #include <QAccessible>
+#include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
+#include <QImage>
 #include <QInputMethodEvent>
 #include <QKeySequence>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMimeData>
 #include <QProcess>
@@ -146,7 +150,13 @@ private Q_SLOTS:
     void pasteFromAnotherProgram();
     void buttonsDuringASilentPaste_data();
     void buttonsDuringASilentPaste();
-    void copyReadByAnotherProgram();
+    void pasteAsOffered_data();
+    void pasteAsOffered();
+    void tooLongRefusedAsItComes();
+    void displayUnreached();
+    void readByAnotherProgram_data();
+    void readByAnotherProgram();
+    void sharedWithOtherWidgets();
     void accessibleText();
     void accessibleRanges_data();
     void accessibleRanges();
@@ -608,22 +618,183 @@ void TestLongTextBoxes::buttonsDuringASilentPaste()
     QCOMPARE(this->box(output)->text(), expected);
 }
 
-// A long copy read by another program, as UTF-8: every character of it.
-void TestLongTextBoxes::copyReadByAnotherProgram()
+// Another program offers its selection in one form: text is taken as that
+// form says, UTF-8 or Latin-1 (STRING), by Ctrl+V or a middle click; what is
+// no text (an image) pastes nothing.
+void TestLongTextBoxes::pasteAsOffered_data()
 {
-    const QString text = mixedText();
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("expected");
+
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QBuffer png;
+    png.open(QIODevice::WriteOnly);
+    image.save(&png, "PNG");
+    const QString latin = QStringLiteral("caf\u00E9 \u00BD");
+    QTest::newRow("STRING, Ctrl+V") << "clipboard"
+                                    << "STRING" << latin.toLatin1() << latin;
+    QTest::newRow("STRING, middle click") << "primary"
+                                          << "STRING" << latin.toLatin1() << latin;
+    const QString utf8 = QStringLiteral("caf\u00E9 \u4E2D\u6587");
+    QTest::newRow("text/plain;charset=utf-8, Ctrl+V")
+        << "clipboard"
+        << "text/plain;charset=utf-8" << utf8.toUtf8() << utf8;
+    QTest::newRow("image/png, Ctrl+V") << "clipboard"
+                                       << "image/png" << png.data() << QString();
+    QTest::newRow("image/png, middle click") << "primary"
+                                             << "image/png" << png.data() << QString();
+}
+
+void TestLongTextBoxes::pasteAsOffered()
+{
+    QFETCH(QString, selection);
+    QFETCH(QString, target);
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, expected);
+
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(bytes);
+    file.close();
+    const ClipboardOwner owner(file.fileName(), selection, target);
+    QVERIFY(owner.held());
+    input->setFocus();
+    if (selection == QLatin1String("primary"))
+        QTest::mouseClick(input->viewport(), Qt::MiddleButton, {}, QPoint(10, 10));
+    else
+        pressKeys(input, QStringLiteral("Ctrl+V"));
+    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 30000);
+    QCOMPARE(input->text(), expected);
+    QCOMPARE(input->notice(), QString());
+}
+
+// Another program offers more than a box holds: it is refused with the
+// length it would have made, the box left as it was.
+void TestLongTextBoxes::tooLongRefusedAsItComes()
+{
+    constexpr qsizetype length = 600'000'006;
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    const QByteArray block(1 << 20, 'a');
+    for (qsizetype written = 0; written < length; written += block.size())
+        file.write(block.constData(), qMin(block.size(), length - written));
+    file.close();
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(QStringLiteral("kept"));
+    const ClipboardOwner owner(file.fileName());
+    QVERIFY(owner.held());
+    input->setFocus();
+    pressKeys(input, QStringLiteral("Ctrl+End"));
+    pressKeys(input, QStringLiteral("Ctrl+V"));
+    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 240000);
+    const QLocale locale;
+    QCOMPARE(input->notice(),
+             QStringLiteral("Not taken: the text would be %1 characters long, more than the %2 "
+                            "this box holds.")
+                 .arg(locale.toString(length + 4), locale.toString(LongText::maximumLength)));
+    QCOMPARE(input->text(), QStringLiteral("kept"));
+}
+
+// A display that cannot be reached is told as such, not as a silent owner.
+void TestLongTextBoxes::displayUnreached()
+{
+    const std::atomic_bool abandoned = false;
+    const X11Selection::Text read =
+        X11Selection::read("127.0.0.1:5999", X11Selection::Which::Clipboard, 1000,
+                           LongText::maximumLength, QDeadlineTimer::Forever, abandoned);
+    QCOMPARE(read.outcome, X11Selection::Text::Outcome::Unreached);
+}
+
+// Another program (xclip) reads what a box copied (Ctrl+C, Ctrl+X) or
+// selected (the primary selection), in the form it asks for: every
+// character of it, megabytes in parts.
+void TestLongTextBoxes::readByAnotherProgram_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("selection");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QByteArray>("expected");
+
+    const QString mixed = mixedText();
+    const QString large = mixed.repeated(3);
+    QTest::newRow("Ctrl+C, 1.2 M characters")
+        << mixed << QStringList{"Ctrl+A", "Ctrl+C"} << "clipboard"
+        << "UTF8_STRING" << mixed.toUtf8();
+    QTest::newRow("Ctrl+C, 7 MB") << large << QStringList{"Ctrl+A", "Ctrl+C"} << "clipboard"
+                                  << "UTF8_STRING" << large.toUtf8();
+    QTest::newRow("Ctrl+A, the primary selection, 7 MB")
+        << large << QStringList{"Ctrl+A"} << "primary"
+        << "UTF8_STRING" << large.toUtf8();
+    QTest::newRow("Shift+End, the primary selection")
+        << "ab\ncd" << QStringList{"Shift+End"} << "primary"
+        << "UTF8_STRING" << QByteArray("ab");
+    QTest::newRow("Ctrl+X, as text/plain;charset=utf-8")
+        << QStringLiteral("\u4E2D\n\U0001F600") << QStringList{"Ctrl+A", "Ctrl+X"} << "clipboard"
+        << "text/plain;charset=utf-8" << QByteArray("\xE4\xB8\xAD\n\xF0\x9F\x98\x80");
+    QTest::newRow("Ctrl+C, as STRING (Latin-1)")
+        << QStringLiteral("caf\u00E9 \u00BD") << QStringList{"Ctrl+A", "Ctrl+C"} << "clipboard"
+        << "STRING" << QByteArray("caf\xE9 \xBD");
+}
+
+void TestLongTextBoxes::readByAnotherProgram()
+{
+    QFETCH(QString, text);
+    QFETCH(QStringList, script);
+    QFETCH(QString, selection);
+    QFETCH(QString, target);
+    QFETCH(QByteArray, expected);
+
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
     input->setText(text);
     QTRY_VERIFY(!input->isBusy());
-    QVERIFY2(copied(input) == text, qPrintable(textDifference(copied(input), text)));
+    input->setFocus();
+    input->setCursorPosition(0);
+    run(input, script);
     QProcess reader;
-    reader.start(QStringLiteral("xclip"), {"-o", "-selection", "clipboard"});
+    reader.start(QStringLiteral("xclip"), {"-o", "-selection", selection, "-t", target});
     QByteArray read;
     QTRY_VERIFY_WITH_TIMEOUT(
         (read += reader.readAllStandardOutput(), reader.state() == QProcess::NotRunning), 30000);
     read += reader.readAllStandardOutput();
-    QVERIFY2(QString::fromUtf8(read) == text,
-             qPrintable(textDifference(QString::fromUtf8(read), text)));
+    QVERIFY2(read == expected,
+             qPrintable(textDifference(QString::fromUtf8(read), QString::fromUtf8(expected))));
+}
+
+// The program's other widgets paste what a box copied, a box pastes what
+// they copied, and another box pastes the first's copy.
+void TestLongTextBoxes::sharedWithOtherWidgets()
+{
+    const QString text = QStringLiteral("caf\u00E9 \u4E2D\u6587 \U0001F600");
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(text);
+    input->setFocus();
+    pressKeys(input, QStringLiteral("Ctrl+A"));
+    pressKeys(input, QStringLiteral("Ctrl+C"));
+    QLineEdit line;
+    line.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&line));
+    pressKeys(&line, QStringLiteral("Ctrl+V"));
+    QCOMPARE(line.text(), text);
+
+    LongTextEdit *publish = box(QStringLiteral("mqtt_pub_textEdit"));
+    publish->setText(QStringLiteral("<>"));
+    publish->setCursorPosition(1);
+    publish->setFocus();
+    pressKeys(publish, QStringLiteral("Ctrl+V"));
+    QCOMPARE(publish->text(), QStringLiteral("<") + text + u'>');
+
+    line.setText(QStringLiteral("from the line"));
+    pressKeys(&line, QStringLiteral("Ctrl+A"));
+    pressKeys(&line, QStringLiteral("Ctrl+C"));
+    input->setFocus();
+    pressKeys(input, QStringLiteral("Ctrl+A"));
+    pressKeys(input, QStringLiteral("Ctrl+V"));
+    QCOMPARE(input->text(), QStringLiteral("from the line"));
 }
 
 // Assistive technologies read and place the cursor by text positions, a

@@ -1,0 +1,364 @@
+#include "x11selectionowner.h"
+
+#include "longtextencoder.h"
+
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QPointer>
+
+#include <xcb/xfixes.h>
+
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <list>
+
+namespace {
+// The most bytes a part carries; a text that fits in one goes at once.
+constexpr qsizetype largestPart = 1 << 20;
+// A program that asks for a long text and takes no part for this long is
+// given up on.
+constexpr int readerPatienceMs = 10'000;
+// The longest an offer waits for the worker to take the selection.
+constexpr int takingPatienceMs = 1000;
+
+int indexOf(X11Selection::Which which)
+{
+    return which == X11Selection::Which::Clipboard ? 0 : 1;
+}
+
+// A long text on its way to one program, a part each time it has taken the
+// one before.
+struct Transfer
+{
+    xcb_window_t requestor;
+    xcb_atom_t property;
+    xcb_atom_t type;
+    LongTextEncoder encoder;
+    QDeadlineTimer patience{readerPatienceMs};
+};
+
+void notify(xcb_connection_t *connection, const xcb_selection_request_event_t &request,
+            xcb_atom_t property)
+{
+    xcb_selection_notify_event_t notify{};
+    notify.response_type = XCB_SELECTION_NOTIFY;
+    notify.time = request.time;
+    notify.requestor = request.requestor;
+    notify.selection = request.selection;
+    notify.target = request.target;
+    notify.property = property;
+    xcb_send_event(connection, 0, request.requestor, XCB_EVENT_MASK_NO_EVENT,
+                   reinterpret_cast<const char *>(&notify));
+}
+} // namespace
+
+X11SelectionOwner *X11SelectionOwner::instance()
+{
+    // Made and asked for on the window's thread only.
+    static QPointer<X11SelectionOwner> owner;
+    static bool made = false;
+    if (!made) {
+        made = true;
+        const QByteArray display = X11Connection::displayName();
+        if (!display.isEmpty()) {
+            auto connection = std::make_unique<X11Connection>(display);
+            if (connection->isValid())
+                owner = new X11SelectionOwner(std::move(connection), qApp);
+        }
+    }
+    return owner;
+}
+
+X11SelectionOwner::X11SelectionOwner(std::unique_ptr<X11Connection> connection, QObject *parent)
+    : QObject(parent)
+    , m_connection(std::move(connection))
+    , m_window(m_connection->createWindow(XCB_EVENT_MASK_NO_EVENT))
+    , m_selections{m_connection->atom("CLIPBOARD"), XCB_ATOM_PRIMARY}
+    , m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
+{
+    xcb_connection_t *c = m_connection->get();
+    const xcb_query_extension_reply_t *fixes = xcb_get_extension_data(c, &xcb_xfixes_id);
+    if (fixes && fixes->present) {
+        m_changeEvent = fixes->first_event + XCB_XFIXES_SELECTION_NOTIFY;
+        (void)x11Owned(xcb_xfixes_query_version_reply(
+            c, xcb_xfixes_query_version(c, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
+            nullptr));
+        for (const xcb_atom_t selection : m_selections)
+            xcb_xfixes_select_selection_input(
+                c, m_window, selection,
+                XCB_XFIXES_SELECTION_EVENT_MASK_SET_SELECTION_OWNER |
+                    XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_WINDOW_DESTROY |
+                    XCB_XFIXES_SELECTION_EVENT_MASK_SELECTION_CLIENT_CLOSE);
+    }
+    xcb_flush(c);
+    connect(QGuiApplication::clipboard(), &QClipboard::changed, this,
+            &X11SelectionOwner::takenByToolkit);
+    m_thread = std::thread([this] { serve(); });
+}
+
+X11SelectionOwner::~X11SelectionOwner()
+{
+    m_stopping = true;
+    (void)eventfd_write(m_wake, 1);
+    m_thread.join();
+    close(m_wake);
+}
+
+void X11SelectionOwner::offer(X11Selection::Which which, LongText::Pieces pieces)
+{
+    // What the toolkit's clipboard held goes at once, so that none of the
+    // program reads it in place of this.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    const QClipboard::Mode mode =
+        which == X11Selection::Which::Clipboard ? QClipboard::Clipboard : QClipboard::Selection;
+    if (mode == QClipboard::Clipboard ? clipboard->ownsClipboard() : clipboard->ownsSelection())
+        clipboard->clear(mode);
+    QMutexLocker locked(&m_mutex);
+    Offer &offer = m_offers[indexOf(which)];
+    offer.pieces = std::move(pieces);
+    offer.held = true;
+    const quint64 generation = ++offer.generation;
+    (void)eventfd_write(m_wake, 1);
+    // The worker takes the selection in a round trip or two; until then the
+    // toolkit's clipboard would find no owner.
+    const QDeadlineTimer patience(takingPatienceMs);
+    while (offer.taken < generation && m_took.wait(&m_mutex, patience)) {
+    }
+}
+
+std::optional<LongText::Pieces> X11SelectionOwner::offered(X11Selection::Which which) const
+{
+    const QMutexLocker locked(&m_mutex);
+    const Offer &offer = m_offers[indexOf(which)];
+    return offer.held ? std::optional(offer.pieces) : std::nullopt;
+}
+
+void X11SelectionOwner::takenByToolkit(QClipboard::Mode mode)
+{
+    // The toolkit tells both when it took the selection and when it lost
+    // it; only the first ends this owner's offer.
+    const QClipboard *clipboard = QGuiApplication::clipboard();
+    const bool toolkitHolds =
+        mode == QClipboard::Selection ? clipboard->ownsSelection() : clipboard->ownsClipboard();
+    if (!toolkitHolds || mode == QClipboard::FindBuffer)
+        return;
+    const QMutexLocker locked(&m_mutex);
+    Offer &offer = m_offers[mode == QClipboard::Selection ? 1 : 0];
+    offer.held = false;
+    offer.pieces = {};
+}
+
+bool X11SelectionOwner::offersToTake() const
+{
+    const QMutexLocker locked(&m_mutex);
+    return std::any_of(m_offers.cbegin(), m_offers.cend(),
+                       [](const Offer &offer) { return offer.taken < offer.generation; });
+}
+
+void X11SelectionOwner::take(const std::array<xcb_timestamp_t, 2> &changed)
+{
+    xcb_connection_t *c = m_connection->get();
+    for (int index = 0; index < 2; ++index) {
+        quint64 generation = 0;
+        {
+            const QMutexLocker locked(&m_mutex);
+            if (m_offers[index].taken == m_offers[index].generation)
+                continue;
+            generation = m_offers[index].generation;
+        }
+        // Taken anew for each offer, so that programs that watch the
+        // clipboard see the change; at the time of the last change, as
+        // an earlier one would fail and a later one could make the
+        // toolkit's fail.
+        const xcb_atom_t selection = m_selections[index];
+        xcb_set_selection_owner(c, m_window, selection, changed[index]);
+        auto owner = x11Owned(
+            xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+        if (changed[index] != XCB_CURRENT_TIME && (!owner || owner->owner != m_window)) {
+            xcb_set_selection_owner(c, m_window, selection, XCB_CURRENT_TIME);
+            owner = x11Owned(
+                xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+        }
+        const QMutexLocker locked(&m_mutex);
+        Offer &offer = m_offers[index];
+        offer.taken = generation;
+        if ((!owner || owner->owner != m_window) && offer.generation == generation) {
+            offer.held = false;
+            offer.pieces = {};
+        }
+    }
+    m_took.wakeAll();
+}
+
+void X11SelectionOwner::lost(xcb_atom_t selection)
+{
+    const int index = selection == m_selections[0] ? 0 : 1;
+    xcb_connection_t *c = m_connection->get();
+    const auto owner =
+        x11Owned(xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
+    if (owner && owner->owner == m_window)
+        return;
+    // An offer still to be taken stays.
+    const QMutexLocker locked(&m_mutex);
+    if (m_offers[index].taken == m_offers[index].generation) {
+        m_offers[index].held = false;
+        m_offers[index].pieces = {};
+    }
+}
+
+void X11SelectionOwner::serve()
+{
+    xcb_connection_t *c = m_connection->get();
+    const xcb_atom_t targets = m_connection->atom("TARGETS");
+    const xcb_atom_t utf8 = m_connection->atom("UTF8_STRING");
+    const xcb_atom_t utf8Mime = m_connection->atom("text/plain;charset=utf-8");
+    const xcb_atom_t incremental = m_connection->atom("INCR");
+    const qsizetype partBytes = qMin(largestPart, m_connection->largestRequest());
+    std::list<Transfer> transfers;
+    // Each selection's last change, from XFixes' notices; zero while
+    // unknown.
+    std::array<xcb_timestamp_t, 2> changed{};
+    // Whether the events sent before the offers to take are in.
+    bool synced = false;
+
+    const auto watch = [c](xcb_window_t window, bool watched) {
+        const uint32_t events =
+            watched ? XCB_EVENT_MASK_PROPERTY_CHANGE | XCB_EVENT_MASK_STRUCTURE_NOTIFY
+                    : XCB_EVENT_MASK_NO_EVENT;
+        xcb_change_window_attributes(c, window, XCB_CW_EVENT_MASK, &events);
+    };
+    const auto end = [&](std::list<Transfer>::iterator transfer) {
+        const xcb_window_t requestor = transfer->requestor;
+        transfers.erase(transfer);
+        if (std::none_of(transfers.cbegin(), transfers.cend(),
+                         [requestor](const Transfer &t) { return t.requestor == requestor; }))
+            watch(requestor, false);
+    };
+    const auto answer = [&](const xcb_selection_request_event_t &request) {
+        // Programs of old ask with no property: the target is the one.
+        const xcb_atom_t property =
+            request.property == XCB_ATOM_NONE ? request.target : request.property;
+        std::optional<LongText::Pieces> pieces;
+        {
+            const QMutexLocker locked(&m_mutex);
+            const Offer &offer = m_offers[request.selection == m_selections[0] ? 0 : 1];
+            if (offer.held)
+                pieces = offer.pieces;
+        }
+        const bool text = request.target == utf8 || request.target == utf8Mime ||
+                          request.target == XCB_ATOM_STRING;
+        if (!pieces || (request.target != targets && !text)) {
+            notify(c, request, XCB_ATOM_NONE);
+            return;
+        }
+        if (request.target == targets) {
+            const xcb_atom_t forms[] = {targets, utf8, utf8Mime, XCB_ATOM_STRING};
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                XCB_ATOM_ATOM, 32, std::size(forms), forms);
+            notify(c, request, property);
+            return;
+        }
+        LongTextEncoder encoder(*pieces, request.target == XCB_ATOM_STRING
+                                             ? LongTextEncoder::Encoding::Latin1
+                                             : LongTextEncoder::Encoding::Utf8);
+        const qsizetype units = partBytes / encoder.widestUnit();
+        if (encoder.remaining() <= units) {
+            const QByteArray bytes = encoder.next(units);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property,
+                                request.target, 8, uint32_t(bytes.size()), bytes.constData());
+        } else {
+            // Each character is a byte or more: its count is a lower bound.
+            const uint32_t atLeast = uint32_t(qMin<qsizetype>(encoder.remaining(), UINT32_MAX));
+            watch(request.requestor, true);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, incremental,
+                                32, 1, &atLeast);
+            transfers.push_back({request.requestor, property, request.target, std::move(encoder)});
+        }
+        notify(c, request, property);
+    };
+    const auto sendNext = [&](const xcb_property_notify_event_t &deleted) {
+        if (deleted.state != XCB_PROPERTY_DELETE)
+            return;
+        const auto transfer =
+            std::find_if(transfers.begin(), transfers.end(), [&deleted](const Transfer &t) {
+                return t.requestor == deleted.window && t.property == deleted.atom;
+            });
+        if (transfer == transfers.end())
+            return;
+        // The last part is an empty one.
+        const QByteArray bytes = transfer->encoder.next(partBytes / transfer->encoder.widestUnit());
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, transfer->requestor, transfer->property,
+                            transfer->type, 8, uint32_t(bytes.size()), bytes.constData());
+        if (bytes.isEmpty())
+            end(transfer);
+        else
+            transfer->patience.setRemainingTime(readerPatienceMs);
+    };
+
+    while (!m_stopping) {
+        xcb_flush(c);
+        const auto event = x11Owned(xcb_poll_for_event(c));
+        if (!event) {
+            if (xcb_connection_has_error(c))
+                break;
+            if (offersToTake()) {
+                // A round trip brings in the notices of changes made
+                // before the offer; they are handled before it is taken.
+                if (!synced)
+                    (void)x11Owned(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
+                else
+                    take(changed);
+                synced = !synced;
+                continue;
+            }
+            for (auto transfer = transfers.begin(); transfer != transfers.end();) {
+                const auto next = std::next(transfer);
+                if (transfer->patience.hasExpired())
+                    end(transfer);
+                transfer = next;
+            }
+            pollfd descriptors[] = {{xcb_get_file_descriptor(c), POLLIN, 0}, {m_wake, POLLIN, 0}};
+            poll(descriptors, 2, transfers.empty() ? -1 : 1000);
+            eventfd_t woken = 0;
+            (void)eventfd_read(m_wake, &woken);
+            continue;
+        }
+        const uint8_t type = event->response_type & ~0x80;
+        if (m_changeEvent != 0 && type == m_changeEvent) {
+            const auto *change =
+                reinterpret_cast<const xcb_xfixes_selection_notify_event_t *>(event.get());
+            changed[change->selection == m_selections[0] ? 0 : 1] = change->selection_timestamp;
+            continue;
+        }
+        switch (type) {
+        case XCB_SELECTION_REQUEST:
+            answer(*reinterpret_cast<const xcb_selection_request_event_t *>(event.get()));
+            break;
+        case XCB_PROPERTY_NOTIFY:
+            sendNext(*reinterpret_cast<const xcb_property_notify_event_t *>(event.get()));
+            break;
+        case XCB_SELECTION_CLEAR:
+            lost(reinterpret_cast<const xcb_selection_clear_event_t *>(event.get())->selection);
+            break;
+        case XCB_DESTROY_NOTIFY: {
+            const xcb_window_t gone =
+                reinterpret_cast<const xcb_destroy_notify_event_t *>(event.get())->window;
+            transfers.remove_if([gone](const Transfer &t) { return t.requestor == gone; });
+            break;
+        }
+        default:
+            break;
+        }
+    }
+    // A broken connection serves no more: pastes in the program read the
+    // selection's owner anew.
+    const QMutexLocker locked(&m_mutex);
+    for (Offer &offer : m_offers) {
+        offer.held = false;
+        offer.pieces = {};
+        offer.taken = offer.generation;
+    }
+    m_took.wakeAll();
+}
