@@ -553,6 +553,12 @@
         <source>Nothing pasted: the clipboard could not be read, as the display could not be reached.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message numerus="yes">
+        <source>Nothing pasted: the program that holds the clipboard had not sent it all after %n second(s).</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>MWaveView</name>
