@@ -8,11 +8,15 @@
 #include <poll.h>
 
 #include <algorithm>
+#include <utility>
 #include <optional>
 
 namespace {
 // How long a wait goes without looking whether the read was abandoned.
 constexpr qint64 abandonedLookMs = 50;
+// How much of a text that comes in parts of no announced length is kept
+// before it is counted instead, in UTF-16 units.
+constexpr qsizetype keptUnannounced = qsizetype(8) << 20;
 
 // The next event, or none once the connection has been silent for
 // `patienceMs`, the deadline has passed, the read was abandoned or the
@@ -77,10 +81,10 @@ public:
     // Hands `part` each part of the value sent: the value itself, or one
     // part after the other until an empty one, each of one of the `types`.
     template <class Part>
-    Got parts(std::initializer_list<xcb_atom_t> types, std::optional<quint32> *announced, Part part)
+    Got parts(const QList<xcb_atom_t> &types, std::optional<quint32> *announced, Part part)
     {
-        const auto typed = [types](const xcb_get_property_reply_t *reply) {
-            return std::find(types.begin(), types.end(), reply->type) != types.end();
+        const auto typed = [&types](const xcb_get_property_reply_t *reply) {
+            return types.contains(reply->type);
         };
         auto reply = take();
         if (!reply)
@@ -91,9 +95,12 @@ public:
             part(reply.get());
             return Got::Whole;
         }
-        // The owner's lower bound of the length, in bytes.
-        if (announced && reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 4)
-            *announced = *static_cast<const quint32 *>(xcb_get_property_value(reply.get()));
+        // The owner's lower bound of the length, in bytes; none said, 0.
+        if (announced) {
+            *announced = reply->format == 32 && xcb_get_property_value_length(reply.get()) >= 4
+                             ? *static_cast<const quint32 *>(xcb_get_property_value(reply.get()))
+                             : 0;
+        }
         for (;;) {
             xcb_property_notify_event_t notify{};
             if (!wait(XCB_PROPERTY_NOTIFY, notify, [this](const xcb_property_notify_event_t &e) {
@@ -207,34 +214,67 @@ Text read(const QByteArray &display, Which which, int patienceMs, qsizetype long
             break;
         }
         const bool latin1 = target == XCB_ATOM_STRING;
-        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QList<xcb_atom_t> types =
+            latin1 ? QList<xcb_atom_t>{XCB_ATOM_STRING} : QList<xcb_atom_t>{utf8, utf8Mime};
+        // A text that comes in parts is kept only while it surely fits:
+        // where its owner announces more bytes than a box holds characters
+        // (UTF-8 may still take fewer units), or announces nothing and has
+        // sent more than `keptUnannounced`, it is counted instead, nothing
+        // kept, and asked for again only where it fits. So a text too long
+        // never takes its memory.
+        bool counted = false;
         Text read = only(Outcome::Taken);
-        std::optional<quint32> announced;
-        const Reader::Got got =
-            reader.parts(latin1 ? std::initializer_list<xcb_atom_t>{XCB_ATOM_STRING}
-                                : std::initializer_list<xcb_atom_t>{utf8, utf8Mime},
-                         &announced, [&](const xcb_get_property_reply_t *part) {
-                             const QByteArrayView bytes = bytesOf(part);
-                             // Room for the announced length at once rather than
-                             // growing by copies; pages never written cost nothing.
-                             if (announced && read.length == 0)
-                                 read.text.reserve(qMin<qsizetype>(*announced, longest));
-                             if (read.outcome == Outcome::TooLong) {
-                                 // Past the most a box holds, the rest is only counted.
-                                 read.length +=
-                                     latin1 ? bytes.size() : QString(decoder(bytes)).size();
-                                 return;
-                             }
-                             if (latin1)
-                                 read.text += QLatin1String(bytes.data(), bytes.size());
-                             else
-                                 read.text += QString(decoder(bytes));
-                             read.length = read.text.size();
-                             if (read.length > longest) {
-                                 read.outcome = Outcome::TooLong;
-                                 read.text = QString();
-                             }
-                         });
+        const auto take = [&](bool mayCount) {
+            QStringDecoder decoder(QStringDecoder::Utf8);
+            read = only(Outcome::Taken);
+            counted = false;
+            std::optional<quint32> announced;
+            bool first = true;
+            return reader.parts(types, &announced, [&](const xcb_get_property_reply_t *part) {
+                const QByteArrayView bytes = bytesOf(part);
+                if (std::exchange(first, false) && announced) {
+                    counted = mayCount && qsizetype(*announced) > longest;
+                    // Room for the announced length at once rather than
+                    // growing by copies; pages never written cost nothing.
+                    if (!counted)
+                        read.text.reserve(qMin<qsizetype>(*announced, longest));
+                }
+                if (mayCount && announced == 0u && read.length > keptUnannounced) {
+                    counted = true;
+                    read.text = QString();
+                }
+                if (counted || read.outcome == Outcome::TooLong) {
+                    read.length += latin1 ? bytes.size() : QString(decoder(bytes)).size();
+                    return;
+                }
+                if (latin1)
+                    read.text += QLatin1String(bytes.data(), bytes.size());
+                else
+                    read.text += QString(decoder(bytes));
+                read.length = read.text.size();
+                // Past the most a box holds, the rest is only counted.
+                if (read.length > longest) {
+                    read.outcome = Outcome::TooLong;
+                    read.text = QString();
+                }
+            });
+        };
+        Reader::Got got = take(true);
+        if (got == Reader::Got::Whole && counted) {
+            if (read.length > longest) {
+                read.outcome = Outcome::TooLong;
+                return read;
+            }
+            switch (reader.ask(target)) {
+            case Reader::Asked::Unanswered:
+                return only(Outcome::Unanswered);
+            case Reader::Asked::Refused:
+                return only(Outcome::NoText);
+            case Reader::Asked::Sent:
+                break;
+            }
+            got = take(false);
+        }
         switch (got) {
         case Reader::Got::Unanswered:
             return only(Outcome::Unanswered);

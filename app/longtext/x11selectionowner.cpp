@@ -1,6 +1,7 @@
 #include "x11selectionowner.h"
 
 #include "longtextencoder.h"
+#include "longtextmimedata.h"
 
 #include <QDeadlineTimer>
 #include <QGuiApplication>
@@ -95,6 +96,7 @@ X11SelectionOwner::X11SelectionOwner(std::unique_ptr<X11Connection> connection, 
     xcb_flush(c);
     connect(QGuiApplication::clipboard(), &QClipboard::changed, this,
             &X11SelectionOwner::takenByToolkit);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &X11SelectionOwner::handToToolkit);
     m_thread = std::thread([this] { serve(); });
 }
 
@@ -148,6 +150,12 @@ void X11SelectionOwner::takenByToolkit(QClipboard::Mode mode)
     Offer &offer = m_offers[mode == QClipboard::Selection ? 1 : 0];
     offer.held = false;
     offer.pieces = {};
+}
+
+void X11SelectionOwner::handToToolkit()
+{
+    if (const std::optional<LongText::Pieces> pieces = offered(X11Selection::Which::Clipboard))
+        QGuiApplication::clipboard()->setMimeData(new LongTextMimeData(*pieces));
 }
 
 bool X11SelectionOwner::offersToTake() const

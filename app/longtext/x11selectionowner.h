@@ -61,6 +61,9 @@ private:
     void lost(xcb_atom_t selection);
     // Lets go of what the toolkit's own clipboard now holds.
     void takenByToolkit(QClipboard::Mode mode);
+    // As the program quits, the clipboard goes to the toolkit's own, which
+    // hands it to a clipboard manager, so that a copy outlives the program.
+    void handToToolkit();
 
     std::unique_ptr<X11Connection> m_connection;
     xcb_window_t m_window = 0;

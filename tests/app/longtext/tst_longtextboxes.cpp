@@ -6,6 +6,7 @@
 #include "textdifference.h"
 #include "unicodeescape.h"
 #include "windowprobe.h"
+#include "x11connection.h"
 #include "x11selection.h"
 #include "yurbtestmain.h"
 
@@ -153,7 +154,8 @@ private Q_SLOTS:
     void pasteAsOffered_data();
     void pasteAsOffered();
     void tooLongRefusedAsItComes();
-    void displayUnreached();
+    void reader_data();
+    void reader();
     void readByAnotherProgram_data();
     void readByAnotherProgram();
     void sharedWithOtherWidgets();
@@ -699,14 +701,58 @@ void TestLongTextBoxes::tooLongRefusedAsItComes()
     QCOMPARE(input->text(), QStringLiteral("kept"));
 }
 
-// A display that cannot be reached is told as such, not as a silent owner.
-void TestLongTextBoxes::displayUnreached()
+// The reader by itself: a display that cannot be reached is told as such,
+// not as a silent owner; a text over the most asked for is counted, never
+// kept, and one that comes in parts of no announced length, once it has
+// passed what is kept of such a text, is counted and asked for again where
+// it fits.
+void TestLongTextBoxes::reader_data()
 {
+    QTest::addColumn<QByteArray>("display");
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<qsizetype>("longest");
+    QTest::addColumn<X11Selection::Text::Outcome>("outcome");
+    QTest::addColumn<qsizetype>("length");
+
+    using Outcome = X11Selection::Text::Outcome;
+    const QByteArray accents = QString(10, QChar(0xE9)).toUtf8();
+    const QByteArray parts(9 << 20, 'a');
+    QTest::newRow("a display not reached") << QByteArray("127.0.0.1:5999") << accents
+                                           << qsizetype(20) << Outcome::Unreached << qsizetype(0);
+    QTest::newRow("fits") << QByteArray() << accents << qsizetype(10) << Outcome::Taken
+                          << qsizetype(10);
+    QTest::newRow("one character over")
+        << QByteArray() << accents << qsizetype(9) << Outcome::TooLong << qsizetype(10);
+    QTest::newRow("parts that fit once counted")
+        << QByteArray() << parts << parts.size() << Outcome::Taken << parts.size();
+    QTest::newRow("parts one over")
+        << QByteArray() << parts << parts.size() - 1 << Outcome::TooLong << parts.size();
+}
+
+void TestLongTextBoxes::reader()
+{
+    QFETCH(QByteArray, display);
+    QFETCH(QByteArray, bytes);
+    QFETCH(qsizetype, longest);
+    QFETCH(X11Selection::Text::Outcome, outcome);
+    QFETCH(qsizetype, length);
+
+    QTemporaryFile file;
+    QVERIFY(file.open());
+    file.write(bytes);
+    file.close();
+    const ClipboardOwner owner(file.fileName());
+    QVERIFY2(owner.held(), "xclip is missing: run scripts/install-deps.sh");
     const std::atomic_bool abandoned = false;
-    const X11Selection::Text read =
-        X11Selection::read("127.0.0.1:5999", X11Selection::Which::Clipboard, 1000,
-                           LongText::maximumLength, QDeadlineTimer::Forever, abandoned);
-    QCOMPARE(read.outcome, X11Selection::Text::Outcome::Unreached);
+    const X11Selection::Text read = X11Selection::read(
+        display.isEmpty() ? X11Connection::displayName() : display, X11Selection::Which::Clipboard,
+        5000, longest, QDeadlineTimer::Forever, abandoned);
+    QCOMPARE(read.outcome, outcome);
+    QCOMPARE(read.length, length);
+    if (outcome == X11Selection::Text::Outcome::Taken)
+        QVERIFY(read.text == QString::fromUtf8(bytes));
+    else
+        QCOMPARE(read.text, QString());
 }
 
 // Another program (xclip) reads what a box copied (Ctrl+C, Ctrl+X) or
@@ -795,6 +841,15 @@ void TestLongTextBoxes::sharedWithOtherWidgets()
     pressKeys(input, QStringLiteral("Ctrl+A"));
     pressKeys(input, QStringLiteral("Ctrl+V"));
     QCOMPARE(input->text(), QStringLiteral("from the line"));
+
+    // As the program quits, a box's copy goes to the toolkit's clipboard,
+    // which hands it to a clipboard manager.
+    pressKeys(input, QStringLiteral("Ctrl+A"));
+    pressKeys(input, QStringLiteral("Ctrl+C"));
+    QVERIFY(!QGuiApplication::clipboard()->ownsClipboard());
+    QMetaObject::invokeMethod(qApp, "aboutToQuit");
+    QVERIFY(QGuiApplication::clipboard()->ownsClipboard());
+    QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("from the line"));
 }
 
 // Assistive technologies read and place the cursor by text positions, a
