@@ -3,6 +3,7 @@
 #include <QTextBoundaryFinder>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 // Whether a cut between these two characters surely parts no grapheme: both
@@ -66,7 +67,8 @@ public:
             return;
         if (!m_made.isEmpty()) {
             QString &before = m_made.last();
-            if (piece.front() == u'\n' && !before.endsWith(u'\n')) {
+            // Read without detaching: the piece is most often shared.
+            if (std::as_const(piece).front() == u'\n' && !before.endsWith(u'\n')) {
                 before += u'\n';
                 piece.remove(0, 1);
                 if (piece.isEmpty())
@@ -91,7 +93,7 @@ private:
 
 LongText::LongText()
 {
-    m_index.replace(0, 0, {{QString(), 1}});
+    m_index.replace(0, 0, {{QString(), 0, 1}});
 }
 
 qsizetype LongText::pieceStart(int index) const
@@ -230,7 +232,7 @@ void LongText::replace(qsizetype from, qsizetype to, const Pieces &with)
         QString &text = made[i];
         const int breaks = int(text.count(u'\n'));
         const int rows = estimatedRows(text, breaks, endsText && i + 1 == made.size());
-        items.append({std::move(text), rows});
+        items.append({std::move(text), breaks, rows});
     }
     m_index.replace(removedFirst, removedLast - removedFirst + 1, std::move(items));
 }

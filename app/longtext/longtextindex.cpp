@@ -226,7 +226,7 @@ void LongTextIndex::replace(int first, int removed, QList<Item> added)
     Link made;
     for (Item &item : added) {
         auto node = std::make_unique<Node>();
-        node->breaks = int(item.text.count(u'\n'));
+        node->breaks = item.breaks;
         node->text = std::move(item.text);
         node->rows = item.rows;
         node->id = m_nextId++;

@@ -21,10 +21,11 @@ public:
         qsizetype breaks = 0;
         qsizetype rows = 0;
     };
-    // A piece and the rows it shows.
+    // A piece, its line breaks and the rows it shows.
     struct Item
     {
         QString text;
+        int breaks = 0;
         int rows = 1;
     };
 
