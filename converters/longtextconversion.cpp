@@ -38,7 +38,7 @@ void LongTextConversion::run(Convert convert, Longest longest)
         const qsizetype length = longest(text);
         if (length > LongText::maximumLength)
             return Result{{}, length};
-        return Result{LongText::cut(convert(std::move(text))), -1};
+        return Result{std::make_shared<LongText>(LongText::cut(convert(std::move(text)))), -1};
     };
     if (LongText::length(input) <= convertedOnTheSpot) {
         show(work());
@@ -54,7 +54,7 @@ void LongTextConversion::show(const Result &result)
     if (!m_to)
         return;
     if (result.refused < 0) {
-        m_to->setContent(result.pieces);
+        m_to->setContent(std::move(*result.text));
         return;
     }
     const QLocale locale;

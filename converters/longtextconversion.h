@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 class LongTextEdit;
 class QPushButton;
@@ -40,7 +41,9 @@ public:
 private:
     struct Result
     {
-        LongText::Pieces pieces;
+        // Made whole where it was converted, its index with it, for the
+        // box to take in at once.
+        std::shared_ptr<LongText> text;
         // The result's length when it was refused as too long, else -1.
         qsizetype refused = -1;
     };

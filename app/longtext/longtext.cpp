@@ -96,6 +96,12 @@ LongText::LongText()
     m_index.replace(0, 0, {{QString(), 0, 1}});
 }
 
+LongText::LongText(const Pieces &pieces)
+    : LongText()
+{
+    replace(0, 0, pieces);
+}
+
 qsizetype LongText::pieceStart(int index) const
 {
     return m_index.before(index).length;

@@ -33,6 +33,11 @@ public:
     using Pieces = QList<QString>;
 
     LongText();
+    // A text of `pieces`, as `replace` would make it: a worker thread may
+    // make a long one, for a box to take in at once.
+    explicit LongText(const Pieces &pieces);
+    LongText(LongText &&other) noexcept = default;
+    LongText &operator=(LongText &&other) noexcept = default;
 
     [[nodiscard]] qsizetype length() const { return m_index.total().length; }
     [[nodiscard]] int pieceCount() const { return m_index.count(); }
@@ -59,8 +64,9 @@ public:
     [[nodiscard]] int pieceAtRow(qsizetype row) const;
     [[nodiscard]] int rows(int piece) const { return m_index.rows(piece); }
     void setRows(int piece, int rows) { m_index.setRows(piece, rows); }
-    // Estimates every piece's rows anew.
+    // Estimates every piece's rows anew, for rows of this many characters.
     void setRowLength(qreal characters);
+    [[nodiscard]] qreal rowLength() const { return m_rowLength; }
     // The parts of a piece's lines that show as rows: all but an empty one
     // after its last line break, unless the piece ends the text.
     [[nodiscard]] static int shownParts(const QString &piece, int breaks, bool last);

@@ -101,8 +101,13 @@ void LongTextEdit::setText(const QString &text)
 
 void LongTextEdit::setContent(const LongText::Pieces &pieces)
 {
+    setContent(LongText(pieces));
+}
+
+void LongTextEdit::setContent(LongText text)
+{
     dropPending();
-    replaceAll(pieces);
+    replaceAll(std::move(text));
     tellBusy();
 }
 
@@ -158,12 +163,17 @@ void LongTextEdit::edit(qsizetype from, qsizetype to, const LongText::Pieces &pi
 
 void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &pieces)
 {
-    const qsizetype added = LongText::length(pieces);
+    applyChange(from, to, LongText::length(pieces), [&] { m_text.replace(from, to, pieces); });
+}
+
+void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
+                               const std::function<void()> &change)
+{
     const bool told = QAccessible::isActive();
     const QString removedText = told && to - from <= toldLength ? m_text.text(from, to) : QString();
     // The row shown at the top stays, where it was not edited away.
     const qsizetype top = topPosition();
-    m_text.replace(from, to, pieces);
+    change();
     // A paste still coming goes where it was to go, and what was held for
     // it points where it pointed.
     if (m_pending && !m_pending->wholeText) {
@@ -179,7 +189,8 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
     m_notice.clear();
     setAccessibleDescription(QString());
     if (told) {
-        const QString insertedText = added <= toldLength ? LongText::join(pieces) : QString();
+        const QString insertedText =
+            added <= toldLength ? m_text.text(from, from + added) : QString();
         if (to - from > toldLength || added > toldLength) {
             QAccessibleTextUpdateEvent event(this, int(from), removedText, insertedText);
             QAccessible::updateAccessibility(&event);
@@ -198,9 +209,13 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
     viewport()->update();
 }
 
-void LongTextEdit::replaceAll(const LongText::Pieces &pieces)
+void LongTextEdit::replaceAll(LongText text)
 {
-    apply(0, m_text.length(), pieces);
+    applyChange(0, m_text.length(), text.length(), [this, &text] {
+        const qreal rowLength = m_text.rowLength();
+        m_text = std::move(text);
+        m_text.setRowLength(rowLength);
+    });
     m_history.clear();
     m_top = {0, 0};
     moveCursor(0, false);
@@ -215,14 +230,22 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
     if (text.size() <= cutOnTheSpot || (m_pending && !wholeText)) {
         const LongText::Pieces pieces = LongText::cut(text);
         if (wholeText)
-            replaceAll(pieces);
+            replaceAll(LongText(pieces));
         else
             edit(from, to, pieces, LongTextHistory::Kind::Other);
         return;
     }
+    // A whole text is made on the worker too, its index with it.
     startCutting(
         Pending{from, to, wholeText, QDeadlineTimer(), std::make_shared<std::atomic_bool>(false)},
-        QtConcurrent::run([text = std::move(text)] { return Cut{LongText::cut(text)}; }));
+        QtConcurrent::run([text = std::move(text), wholeText] {
+            Cut made;
+            if (wholeText)
+                made.whole = std::make_shared<LongText>(LongText::cut(text));
+            else
+                made.pieces = LongText::cut(text);
+            return made;
+        }));
 }
 
 // Another program's clipboard is read on a worker thread: the toolkit would
@@ -329,7 +352,7 @@ void LongTextEdit::cutDone()
         notice = tr("Nothing pasted: the clipboard could not be read, as the display could not "
                     "be reached.");
     } else if (pending.wholeText) {
-        replaceAll(made.pieces);
+        replaceAll(made.whole ? std::move(*made.whole) : LongText(made.pieces));
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
         edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
         ensureCursorVisible();

@@ -14,6 +14,7 @@
 
 #include <atomic>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -51,6 +52,9 @@ public:
     // still coming is dropped, with the events held for it.
     void setText(const QString &text);
     void setContent(const LongText::Pieces &pieces);
+    // The same, of a whole text made elsewhere (on a worker thread): taken
+    // in at once.
+    void setContent(LongText text);
     // Whether a text is still coming or being cut to go in.
     [[nodiscard]] bool isBusy() const { return m_pending.has_value(); }
 
@@ -175,6 +179,8 @@ private:
     struct Cut
     {
         LongText::Pieces pieces;
+        // A whole text, made where it was cut.
+        std::shared_ptr<LongText> whole;
         bool unanswered = false;
         // The display could not be reached.
         bool unreached = false;
@@ -186,7 +192,11 @@ private:
     void edit(qsizetype from, qsizetype to, const LongText::Pieces &pieces,
               LongTextHistory::Kind kind, bool joinsPrevious = false);
     void apply(qsizetype from, qsizetype to, const LongText::Pieces &pieces);
-    void replaceAll(const LongText::Pieces &pieces);
+    // Changes the text from `from` to `to` into `added` characters by
+    // `change`, and keeps what follows the text in step.
+    void applyChange(qsizetype from, qsizetype to, qsizetype added,
+                     const std::function<void()> &change);
+    void replaceAll(LongText text);
     void insertText(qsizetype from, qsizetype to, QString text, bool wholeText = false);
     void insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to);
     void pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to);

@@ -2,6 +2,8 @@
 
 #include <QList>
 
+#include <atomic>
+
 #include <utility>
 
 struct LongTextIndex::Node
@@ -20,6 +22,8 @@ struct LongTextIndex::Node
 
 namespace {
 using Node = LongTextIndex::Node;
+// Pieces are made on the window's thread and, for a whole text, on workers.
+std::atomic<quint64> nextId{1};
 using Link = std::unique_ptr<Node>;
 
 int countOf(const Link &node)
@@ -134,6 +138,18 @@ LongTextIndex::~LongTextIndex()
     release(std::move(m_root));
 }
 
+LongTextIndex::LongTextIndex(LongTextIndex &&other) noexcept
+    : m_root(std::move(other.m_root))
+    , m_seed(other.m_seed)
+{}
+
+LongTextIndex &LongTextIndex::operator=(LongTextIndex &&other) noexcept
+{
+    release(std::exchange(m_root, std::move(other.m_root)));
+    m_seed = other.m_seed;
+    return *this;
+}
+
 int LongTextIndex::count() const
 {
     return countOf(m_root);
@@ -229,7 +245,7 @@ void LongTextIndex::replace(int first, int removed, QList<Item> added)
         node->breaks = item.breaks;
         node->text = std::move(item.text);
         node->rows = item.rows;
-        node->id = m_nextId++;
+        node->id = nextId++;
         // xorshift: the priorities need no more than to be spread.
         m_seed ^= m_seed << 13;
         m_seed ^= m_seed >> 17;

@@ -36,12 +36,16 @@ public:
     ~LongTextIndex();
     LongTextIndex(const LongTextIndex &) = delete;
     LongTextIndex &operator=(const LongTextIndex &) = delete;
+    LongTextIndex(LongTextIndex &&other) noexcept;
+    LongTextIndex &operator=(LongTextIndex &&other) noexcept;
 
     [[nodiscard]] int count() const;
     [[nodiscard]] Sums total() const;
     [[nodiscard]] const QString &piece(int index) const;
-    // Never the same for two pieces made apart, so that what is kept of a
-    // piece (its layout) is not taken for another's.
+    // Never the same for two pieces made apart, in this text or any other,
+    // so that what is kept of a piece (its layout) is not taken for
+    // another's, even after a whole text made elsewhere took this one's
+    // place.
     [[nodiscard]] quint64 id(int index) const;
     [[nodiscard]] int rows(int index) const;
     // The sums of the pieces before a piece.
@@ -62,6 +66,5 @@ public:
 
 private:
     std::unique_ptr<Node> m_root;
-    quint64 m_nextId = 1;
     quint32 m_seed = 2463534242u;
 };

@@ -20,6 +20,18 @@ bool xclipAnswers(const QString &selection, const QString &target)
 
 ClipboardOwner::ClipboardOwner(const QString &file, const QString &selection, const QString &target)
 {
+    hold(file, selection, target);
+}
+
+ClipboardOwner::ClipboardOwner(const QByteArray &bytes, const QString &selection,
+                               const QString &target)
+{
+    if (m_file.open() && m_file.write(bytes) == bytes.size() && m_file.flush())
+        hold(m_file.fileName(), selection, target);
+}
+
+void ClipboardOwner::hold(const QString &file, const QString &selection, const QString &target)
+{
     m_xclip.start(QStringLiteral("xclip"),
                   {"-selection", selection, "-t", target, "-i", "-quiet", file});
     if (!m_xclip.waitForStarted())

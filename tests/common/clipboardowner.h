@@ -1,7 +1,9 @@
 #pragma once
 
+#include <QByteArray>
 #include <QProcess>
 #include <QString>
+#include <QTemporaryFile>
 
 // xclip, another program, holding a file's bytes on the clipboard (or the
 // primary selection) until it ends, offered as one form (UTF8_STRING, STRING,
@@ -10,8 +12,12 @@
 class ClipboardOwner
 {
 public:
-    // Returns once xclip answers for the selection, or after 30 s.
+    // Each returns once xclip answers for the selection, or after 30 s.
     explicit ClipboardOwner(const QString &file,
+                            const QString &selection = QStringLiteral("clipboard"),
+                            const QString &target = QStringLiteral("UTF8_STRING"));
+    // `bytes`, through a file of its own.
+    explicit ClipboardOwner(const QByteArray &bytes,
                             const QString &selection = QStringLiteral("clipboard"),
                             const QString &target = QStringLiteral("UTF8_STRING"));
     ~ClipboardOwner();
@@ -23,6 +29,9 @@ public:
     void stopAnswering();
 
 private:
+    void hold(const QString &file, const QString &selection, const QString &target);
+
+    QTemporaryFile m_file;
     QProcess m_xclip;
     bool m_held = false;
 };

@@ -432,11 +432,7 @@ void TestMqttTab::publishWaitsForAPaste()
     if (QTest::currentTestFailed())
         return;
     widget<QLineEdit>("mqtt_publish_lineEdit")->setText(QStringLiteral("yurb/out"));
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write("pasted");
-    file.close();
-    ClipboardOwner silent(file.fileName());
+    ClipboardOwner silent(QByteArray("pasted"));
     QVERIFY2(silent.held(), "xclip is missing: run scripts/install-deps.sh");
     silent.stopAnswering();
     auto *box = widget<LongTextEdit>("mqtt_pub_textEdit");

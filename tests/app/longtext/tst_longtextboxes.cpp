@@ -541,12 +541,9 @@ void TestLongTextBoxes::pasteFromAnotherProgram()
 {
     const QString text = mixedText().repeated(2).replace(u'\n', QStringLiteral("\r\n"));
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write(text.toUtf8());
-    file.close();
+    const QByteArray bytes = text.toUtf8();
     {
-        const ClipboardOwner owner(file.fileName());
+        const ClipboardOwner owner(bytes);
         QVERIFY2(owner.held(), "xclip is missing: run scripts/install-deps.sh");
         input->setFocus();
         pressKeys(input, QStringLiteral("Ctrl+V"));
@@ -555,7 +552,7 @@ void TestLongTextBoxes::pasteFromAnotherProgram()
     const QString expected = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QVERIFY2(input->text() == expected, qPrintable(textDifference(input->text(), expected)));
 
-    ClipboardOwner silent(file.fileName());
+    ClipboardOwner silent(bytes);
     QVERIFY(silent.held());
     silent.stopAnswering();
     pressKeys(input, QStringLiteral("Ctrl+V"));
@@ -591,11 +588,7 @@ void TestLongTextBoxes::buttonsDuringASilentPaste()
     QFETCH(QString, output);
     QFETCH(QString, expected);
 
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write("pasted");
-    file.close();
-    ClipboardOwner silent(file.fileName());
+    ClipboardOwner silent(QByteArray("pasted"));
     QVERIFY2(silent.held(), "xclip is missing: run scripts/install-deps.sh");
     silent.stopAnswering();
     LongTextEdit *box = this->box(input);
@@ -658,11 +651,7 @@ void TestLongTextBoxes::pasteAsOffered()
     QFETCH(QString, expected);
 
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write(bytes);
-    file.close();
-    const ClipboardOwner owner(file.fileName(), selection, target);
+    const ClipboardOwner owner(bytes, selection, target);
     QVERIFY(owner.held());
     input->setFocus();
     if (selection == QLatin1String("primary"))
@@ -737,11 +726,7 @@ void TestLongTextBoxes::reader()
     QFETCH(X11Selection::Text::Outcome, outcome);
     QFETCH(qsizetype, length);
 
-    QTemporaryFile file;
-    QVERIFY(file.open());
-    file.write(bytes);
-    file.close();
-    const ClipboardOwner owner(file.fileName());
+    const ClipboardOwner owner(bytes);
     QVERIFY2(owner.held(), "xclip is missing: run scripts/install-deps.sh");
     const std::atomic_bool abandoned = false;
     const X11Selection::Text read = X11Selection::read(
