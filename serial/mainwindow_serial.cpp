@@ -387,7 +387,7 @@ void MainWindow::closeSerialTerminalAtQuit()
     closeSerialTool(tool);
     QString note;
     if (!file)
-        note = unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
+        note = unsentNote(unsent);
     else if (file->waitForCount(quitCountMs))
         note = fileRestNote(*file, unsent);
     else

@@ -71,7 +71,8 @@ public:
     // after its last line break, unless the piece ends the text.
     [[nodiscard]] static int shownParts(const QString &piece, int breaks, bool last);
 
-    // The text between two positions, in pieces that share this text's.
+    // The text between two positions, in pieces that share this text's;
+    // the positions in either order, brought within the text.
     [[nodiscard]] Pieces pieces(qsizetype from, qsizetype to) const;
     [[nodiscard]] QString text(qsizetype from, qsizetype to) const;
 

@@ -2,8 +2,6 @@
 
 #include "longtextedit.h"
 
-#include <algorithm>
-
 namespace {
 // A box's whole text is its value only while it is this short.
 constexpr int valueLength = 1 << 16;
@@ -82,8 +80,8 @@ void LongTextAccessible::setSelection(int selectionIndex, int startOffset, int e
     if (selectionIndex != 0)
         return;
     // The anchor and the cursor as given: a selection may run backwards.
-    edit()->setCursorPosition(clamped(startOffset));
-    edit()->setCursorPosition(clamped(endOffset), true);
+    edit()->setCursorPosition(startOffset);
+    edit()->setCursorPosition(endOffset, true);
 }
 
 int LongTextAccessible::cursorPosition() const
@@ -93,23 +91,12 @@ int LongTextAccessible::cursorPosition() const
 
 void LongTextAccessible::setCursorPosition(int position)
 {
-    edit()->setCursorPosition(clamped(position));
+    edit()->setCursorPosition(position);
 }
 
 QString LongTextAccessible::text(int startOffset, int endOffset) const
 {
-    const auto [from, to] = span(startOffset, endOffset);
-    return edit()->textBetween(from, to);
-}
-
-int LongTextAccessible::clamped(int offset) const
-{
-    return qBound(0, offset, characterCount());
-}
-
-std::pair<int, int> LongTextAccessible::span(int startOffset, int endOffset) const
-{
-    return std::minmax({clamped(startOffset), clamped(endOffset)});
+    return edit()->textBetween(startOffset, endOffset);
 }
 
 std::pair<int, int> LongTextAccessible::unitAt(int offset, QAccessible::TextBoundaryType type) const
@@ -198,12 +185,12 @@ int LongTextAccessible::offsetAtPoint(const QPoint &point) const
 
 void LongTextAccessible::scrollToSubstring(int startIndex, int)
 {
-    edit()->setCursorPosition(clamped(startIndex));
+    edit()->setCursorPosition(startIndex);
 }
 
 QString LongTextAccessible::attributes(int offset, int *startOffset, int *endOffset) const
 {
-    *startOffset = *endOffset = clamped(offset);
+    *startOffset = *endOffset = qBound(0, offset, characterCount());
     return {};
 }
 
@@ -219,6 +206,5 @@ void LongTextAccessible::insertText(int offset, const QString &text)
 
 void LongTextAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    const auto [from, to] = span(startOffset, endOffset);
-    edit()->replaceText(from, to, text);
+    edit()->replaceText(startOffset, endOffset, text);
 }

@@ -47,11 +47,6 @@ public:
 
 private:
     [[nodiscard]] LongTextEdit *edit() const;
-    // Offsets and ranges as assistive technologies may send them, out of
-    // the text or reversed, brought within it in order, as Qt's own text
-    // widgets take them.
-    [[nodiscard]] int clamped(int offset) const;
-    [[nodiscard]] std::pair<int, int> span(int startOffset, int endOffset) const;
     // The span of the unit of `type` that holds `offset`.
     [[nodiscard]] std::pair<int, int> unitAt(int offset, QAccessible::TextBoundaryType type) const;
     [[nodiscard]] QString textOf(std::pair<int, int> unit, int *startOffset, int *endOffset) const;

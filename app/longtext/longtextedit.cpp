@@ -137,17 +137,16 @@ void LongTextEdit::setReadOnly(bool readOnly)
 
 QString LongTextEdit::textBetween(qsizetype from, qsizetype to) const
 {
-    const auto [start, end] = std::minmax(
-        {qBound<qsizetype>(0, from, m_text.length()), qBound<qsizetype>(0, to, m_text.length())});
-    return m_text.text(start, end);
+    return m_text.text(from, to);
 }
 
 void LongTextEdit::replaceText(qsizetype from, qsizetype to, const QString &text)
 {
     if (m_readOnly)
         return;
-    insertText(qBound<qsizetype>(0, from, m_text.length()),
-               qBound<qsizetype>(0, to, m_text.length()), text);
+    const auto [start, end] = std::minmax(
+        {qBound<qsizetype>(0, from, m_text.length()), qBound<qsizetype>(0, to, m_text.length())});
+    insertText(start, end, text);
 }
 
 // Edits
@@ -486,8 +485,7 @@ void LongTextEdit::copy()
     if (!hasSelection())
         return;
     if (X11SelectionOwner *owner = X11SelectionOwner::instance()) {
-        owner->offer(X11Selection::Which::Clipboard,
-                     m_text.pieces(selectionStart(), selectionEnd()));
+        owner->offer(X11Selection::Which::Clipboard, selectedPieces());
         return;
     }
     LongTextMimeData *copied = selectedData();
@@ -523,14 +521,19 @@ void LongTextEdit::updatePrimarySelection()
         return;
     QClipboard *clipboard = QGuiApplication::clipboard();
     if (X11SelectionOwner *owner = X11SelectionOwner::instance())
-        owner->offer(X11Selection::Which::Primary, m_text.pieces(selectionStart(), selectionEnd()));
+        owner->offer(X11Selection::Which::Primary, selectedPieces());
     else if (clipboard->supportsSelection())
         clipboard->setMimeData(selectedData(), QClipboard::Selection);
 }
 
+LongText::Pieces LongTextEdit::selectedPieces() const
+{
+    return m_text.pieces(selectionStart(), selectionEnd());
+}
+
 LongTextMimeData *LongTextEdit::selectedData() const
 {
-    return new LongTextMimeData(m_text.pieces(selectionStart(), selectionEnd()));
+    return new LongTextMimeData(selectedPieces());
 }
 
 // The cursor

@@ -69,6 +69,9 @@ public:
     [[nodiscard]] qsizetype length() const { return m_text.length(); }
     [[nodiscard]] qsizetype cursorPosition() const { return m_cursor; }
     [[nodiscard]] qsizetype anchorPosition() const { return m_anchor; }
+    // Positions given from outside (an assistive technology's among them)
+    // may lie outside the text and ranges run backwards: each is brought
+    // within the text, in order.
     // Puts the cursor at `position`, keeping the anchor where it is when
     // `select`, and shows it.
     void setCursorPosition(qsizetype position, bool select = false);
@@ -255,6 +258,7 @@ private:
     void showCaret();
     [[nodiscard]] int cursorWidth() const;
     void updatePrimarySelection();
+    [[nodiscard]] LongText::Pieces selectedPieces() const;
     [[nodiscard]] LongTextMimeData *selectedData() const;
     void relayout();
 
