@@ -351,7 +351,7 @@ void LongTextEdit::cutDone()
         notice = tr("Nothing pasted: the clipboard could not be read, as the display could not "
                     "be reached.");
     } else if (pending.wholeText) {
-        replaceAll(made.whole ? std::move(*made.whole) : LongText(made.pieces));
+        replaceAll(std::move(*made.whole));
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
         edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
         ensureCursorVisible();

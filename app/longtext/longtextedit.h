@@ -182,7 +182,7 @@ private:
     struct Cut
     {
         LongText::Pieces pieces;
-        // A whole text, made where it was cut.
+        // A whole text, made where it was cut: always, for a whole text.
         std::shared_ptr<LongText> whole;
         bool unanswered = false;
         // The display could not be reached.
