@@ -1,6 +1,7 @@
 #include "longtextconversion.h"
 
 #include "longtextedit.h"
+#include "workerpool.h"
 
 #include <QLocale>
 #include <QPushButton>
@@ -46,7 +47,7 @@ void LongTextConversion::run(Convert convert, Longest longest)
     }
     m_converting = true;
     updateButtons();
-    m_result.setFuture(QtConcurrent::run(std::move(work)));
+    m_result.setFuture(QtConcurrent::run(WorkerPool::instance(), std::move(work)));
 }
 
 void LongTextConversion::show(const Result &result)

@@ -3,6 +3,7 @@
 #include "longtextaccessible.h"
 #include "longtextmimedata.h"
 #include "x11selection.h"
+#include "workerpool.h"
 #include "x11selectionowner.h"
 
 #include <QAccessible>
@@ -237,7 +238,7 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
     // A whole text is made on the worker too, its index with it.
     startCutting(
         Pending{from, to, wholeText, QDeadlineTimer(), std::make_shared<std::atomic_bool>(false)},
-        QtConcurrent::run([text = std::move(text), wholeText] {
+        QtConcurrent::run(WorkerPool::instance(), [text = std::move(text), wholeText] {
             Cut made;
             if (wholeText)
                 made.whole = std::make_shared<LongText>(LongText::cut(text));
@@ -269,20 +270,21 @@ void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to
     }
     const Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
                           std::make_shared<std::atomic_bool>(false)};
-    startCutting(pending, QtConcurrent::run([display, which, deadline = pending.deadline,
-                                             abandoned = pending.abandoned] {
-                     using Outcome = X11Selection::Text::Outcome;
-                     const X11Selection::Text read =
-                         X11Selection::read(display, which, ownerPatienceMs,
-                                            LongText::maximumLength, deadline, *abandoned);
-                     Cut made;
-                     made.pieces = read.outcome == Outcome::Taken ? LongText::cut(read.text)
-                                                                  : LongText::Pieces();
-                     made.unanswered = read.outcome == Outcome::Unanswered;
-                     made.unreached = read.outcome == Outcome::Unreached;
-                     made.refusedLength = read.outcome == Outcome::TooLong ? read.length : 0;
-                     return made;
-                 }));
+    startCutting(
+        pending,
+        QtConcurrent::run(WorkerPool::instance(), [display, which, deadline = pending.deadline,
+                                                   abandoned = pending.abandoned] {
+            using Outcome = X11Selection::Text::Outcome;
+            const X11Selection::Text read = X11Selection::read(
+                display, which, ownerPatienceMs, LongText::maximumLength, deadline, *abandoned);
+            Cut made;
+            made.pieces =
+                read.outcome == Outcome::Taken ? LongText::cut(read.text) : LongText::Pieces();
+            made.unanswered = read.outcome == Outcome::Unanswered;
+            made.unreached = read.outcome == Outcome::Unreached;
+            made.refusedLength = read.outcome == Outcome::TooLong ? read.length : 0;
+            return made;
+        }));
 }
 
 void LongTextEdit::insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to)

@@ -1,5 +1,7 @@
 #include "longtextmimedata.h"
 
+#include "workerpool.h"
+
 #include <QtConcurrent/QtConcurrentRun>
 
 namespace {
@@ -16,7 +18,7 @@ void LongTextMimeData::prepareForOthers()
 {
     if (LongText::length(m_pieces) < preparedLength)
         return;
-    m_prepared = QtConcurrent::run([pieces = m_pieces] {
+    m_prepared = QtConcurrent::run(WorkerPool::instance(), [pieces = m_pieces] {
         Prepared prepared{LongText::join(pieces), {}};
         prepared.utf8 = prepared.text.toUtf8();
         return prepared;
