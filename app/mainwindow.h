@@ -734,6 +734,11 @@ private:
     QTimer *m_sendFileTimer = nullptr;
     // The open of the port a running Send File streams into.
     SerialPortClaim m_sendFileClaim;
+    // Sends of files begun, and notes of a count under way shown: a late
+    // figure replaces only its own note, and names its file once a later
+    // send has begun.
+    quint64 m_sendFilesBegun = 0;
+    quint64 m_countingNotesShown = 0;
     // What the terminal sends through the port, by writer, until written.
     WriteLedger m_comWrites;
     bool comExpandOpen = false;

@@ -7,6 +7,7 @@ cd "$(dirname "$0")/.."
 lupdate=/usr/lib/qt6/bin/lupdate
 sources="app serial positioning sensors protocols converters"
 for pair in en_US:transEnglish zh_CN:transSimpleChinese; do
-    "$lupdate" -silent -locations none -no-obsolete $sources \
+    "$lupdate" -silent -locations none -no-obsolete -disable-heuristic sametext \
+        -disable-heuristic similartext $sources \
         -target-language "${pair%%:*}" -ts "resources/translations/${pair#*:}.ts"
 done

@@ -5,40 +5,76 @@
 #include <cstring>
 #include <utility>
 
-FilePieces::FilePieces(QIODevice &file, bool heldCr)
+namespace {
+// A read asks for this much, a piece and more.
+constexpr qint64 readBytes = 16384;
+} // namespace
+
+FilePieces::FilePieces(QIODevice &file)
     : m_file(file)
-    , m_heldCr(heldCr)
 {}
 
-bool FilePieces::atEnd() const
+void FilePieces::fill()
 {
-    return !m_heldCr && m_file.atEnd();
+    while (!m_ended && m_buffer.size() <= maxBytes && !m_buffer.contains('\n')) {
+        const qsizetype held = m_buffer.size();
+        m_buffer.resize(held + readBytes);
+        const qint64 read = m_file.read(m_buffer.data() + held, readBytes);
+        m_buffer.resize(held + qMax<qint64>(read, 0));
+        if (read < 0)
+            m_failed = true;
+        if (read <= 0)
+            m_ended = true;
+    }
 }
 
+// A piece ends after the first LF among its first 4 KB, or where 4 KB end;
+// its CR LF is sent as LF. An LF right after the 4 KB ends the piece too
+// when a CR comes before it, so that the pair is never cut.
 QByteArray FilePieces::next()
 {
-    QByteArray buffer(maxBytes + 2, Qt::Uninitialized);
-    qint64 start = 0;
-    const qint64 size = read(buffer.data(), start);
-    return size > 0 ? buffer.mid(start, size) : QByteArray();
+    fill();
+    if (m_buffer.isEmpty())
+        return {};
+    const qsizetype scanned = qMin<qsizetype>(m_buffer.size(), maxBytes + 1);
+    const auto *lf = static_cast<const char *>(std::memchr(m_buffer.constData(), '\n', scanned));
+    qsizetype taken = qMin<qsizetype>(m_buffer.size(), maxBytes);
+    bool crLf = false;
+    if (lf) {
+        const qsizetype at = lf - m_buffer.constData();
+        crLf = at > 0 && lf[-1] == '\r';
+        if (at < maxBytes || crLf)
+            taken = at + 1;
+    }
+    QByteArray piece = m_buffer.left(taken);
+    m_buffer.remove(0, taken);
+    if (crLf)
+        piece.remove(piece.size() - 2, 1);
+    return piece;
 }
 
-std::optional<qint64> FilePieces::countRest(QIODevice &file, bool heldCr,
-                                            const std::function<bool(qint64)> &goOn)
+// The file is read on past an end met before, so that what was added to it
+// since is counted too.
+std::optional<qint64> FilePieces::countRest(const std::function<bool(qint64)> &goOn)
 {
-    constexpr qint64 blockBytes = qint64(1) << 20;
-    QByteArray block(blockBytes, Qt::Uninitialized);
-    qint64 counted = heldCr ? 1 : 0;
-    bool afterCr = heldCr;
+    QByteArray block = std::exchange(m_buffer, QByteArray());
+    qint64 counted = 0;
+    bool afterCr = false;
     for (;;) {
-        const qint64 read = file.read(block.data(), blockBytes);
-        if (read < 0)
-            return std::nullopt;
-        if (read == 0)
-            return counted;
-        counted += read;
+        if (block.isEmpty()) {
+            if (m_failed)
+                return std::nullopt;
+            block.resize(countBlockBytes);
+            const qint64 read = m_file.read(block.data(), countBlockBytes);
+            if (read < 0)
+                return std::nullopt;
+            if (read == 0)
+                return counted;
+            block.resize(read);
+        }
+        counted += block.size();
         const char *const begin = block.constData();
-        const char *const end = begin + read;
+        const char *const end = begin + block.size();
         if (afterCr && *begin == '\n')
             --counted;
         for (const char *lf = begin + 1; lf < end;) {
@@ -50,43 +86,9 @@ std::optional<qint64> FilePieces::countRest(QIODevice &file, bool heldCr,
             ++lf;
         }
         afterCr = end[-1] == '\r';
+        block.clear();
         // A CR last may be the start of a CR LF: it is not told until then.
         if (!goOn(counted - (afterCr ? 1 : 0)))
             return std::nullopt;
-    }
-}
-
-// The bytes read go from buffer[1] on, so that a CR held from the read before
-// can stand in front of them in buffer[0]. A read stops after an LF, so only
-// its last two bytes can be a CR LF of its own.
-qint64 FilePieces::read(char *buffer, qint64 &start)
-{
-    for (;;) {
-        const bool held = std::exchange(m_heldCr, false);
-        if (held && m_file.atEnd()) {
-            buffer[0] = '\r';
-            start = 0;
-            return 1;
-        }
-        // With a CR in front, one byte less is read, so no piece passes 4 KB.
-        const qint64 read = m_file.readLine(buffer + 1, held ? maxBytes : maxBytes + 1);
-        if (read <= 0) {
-            m_heldCr = held;
-            return 0;
-        }
-        start = held && buffer[1] != '\n' ? 0 : 1;
-        if (start == 0)
-            buffer[0] = '\r';
-        qint64 end = 1 + read;
-        if (read >= 2 && buffer[end - 2] == '\r' && buffer[end - 1] == '\n') {
-            buffer[end - 2] = '\n';
-            --end;
-        } else if (buffer[end - 1] == '\r') {
-            m_heldCr = true;
-            --end;
-        }
-        // A read of a lone CR alone gives nothing yet: the next byte decides.
-        if (end > start)
-            return end - start;
     }
 }

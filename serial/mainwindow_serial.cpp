@@ -11,7 +11,6 @@
 #include "threadserial.h"
 #include "tooldialog.h"
 
-#include <QFile>
 #include <QSerialPort>
 #include <QTimer>
 
@@ -327,10 +326,12 @@ QString MainWindow::unsentNote(qint64 unsent)
     if (m_sendFile) {
         SendFileSource *file = std::exchange(m_sendFile, nullptr);
         file->countRest();
-        if (!file->rest())
+        if (!file->restCounted())
             return noteWhenCounted(file, unsent);
-        unsent += *file->rest();
         file->deleteLater();
+        if (!file->rest())
+            return fileRestNote(*file, unsent);
+        unsent += *file->rest();
     }
     return unsent > 0 ? tr("%1 bytes were not sent").arg(unsent) : QString();
 }
@@ -346,18 +347,26 @@ QString MainWindow::fileRestNote(const SendFileSource &file, qint64 unsent)
 }
 
 // The note while the worker still counts Send File's rest. The window does
-// not wait: the source stays until the count is done. Then the
-// message that ends with this note, while it is still shown, gets the figure
-// in its place; otherwise the figure is told on its own.
+// not wait: the source stays until the count is done. Then the message that
+// ends with this note, while it is still shown, gets the figure in its
+// place; otherwise the figure is told on its own, with the file's name once
+// a later send has begun, so that it is never taken for that send's.
 QString MainWindow::noteWhenCounted(SendFileSource *file, qint64 unsent)
 {
     const QString counting = tr("the bytes not sent are being counted");
-    connect(file, &SendFileSource::counted, this, [this, file, unsent, counting] {
+    const quint64 shownNote = ++m_countingNotesShown;
+    const quint64 sendsBegun = m_sendFilesBegun;
+    connect(file, &SendFileSource::counted, this, [=] {
         const QString note = fileRestNote(*file, unsent);
         file->deleteLater();
         const QString shown = statusBar()->currentMessage();
-        statusBar()->showMessage(shown.endsWith(counting) ? shown.chopped(counting.size()) + note
-                                                          : withNote(tr("Send File ended"), note));
+        if (shownNote == m_countingNotesShown && shown.endsWith(counting))
+            statusBar()->showMessage(shown.chopped(counting.size()) + note);
+        else if (sendsBegun == m_sendFilesBegun)
+            statusBar()->showMessage(withNote(tr("Send File ended"), note));
+        else
+            statusBar()->showMessage(
+                withNote(tr("Send File of %1 ended").arg(file->fileName()), note));
     });
     return counting;
 }
@@ -440,10 +449,12 @@ void MainWindow::actionLoadfile_triggered()
     importIntoSendBox(serialTerminalWidgets());
 }
 
-// Sends the file line by line from a 5 ms timer, so the window stays live.
-// The file goes only into the open of the port that the terminal held when
-// the user asked for it: chosen after that open closed, it is not sent. Only
-// a regular file is sent: a pipe or a device would never be sent whole.
+// Sends the file line by line from a 5 ms timer, so the window stays live;
+// a worker opens and reads it (SendFileSource), so a slow storage never
+// holds the window either. The file goes only into the open of the port
+// that the terminal held when the user asked for it: chosen after that open
+// closed, it is not sent. Only a regular file is sent: a pipe or a device
+// would never be sent whole.
 void MainWindow::actionSendfile_triggered()
 {
     if (m_sendFile)
@@ -457,20 +468,19 @@ void MainWindow::actionSendfile_triggered()
             tr("Send failed: the serial port was closed while the file was chosen"));
         return;
     }
-    auto file = std::make_unique<QFile>(name);
-    if (!openRegularFile(*file, tr("Send failed: %1 is not a regular file")))
-        return;
-    m_sendFile = new SendFileSource(file.release(), this);
+    ++m_sendFilesBegun;
+    m_sendFile = new SendFileSource(name, this);
     m_sendFileClaim = claim;
     ui->sendfileBtn->setEnabled(false);
     m_sendFileTimer->start();
     sendNextFileLine();
 }
 
-// One piece a tick (a line, or a part of a long one), and only once the port
-// has written the piece before: the file goes at the pace the device takes
-// it, with one piece at most in the port's queue. It ends when the port has
-// written the last piece, or when the open it streams into is gone.
+// One piece a tick (a line, or a part of a long one), once the worker has
+// read it and the port has written the piece before: the file goes at the
+// pace the device takes it and the storage gives it, with one piece at most
+// in the port's queue. It ends when the port has written the last piece, or
+// when the open it streams into is gone.
 void MainWindow::sendNextFileLine()
 {
     if (!m_sendFile)
@@ -482,20 +492,34 @@ void MainWindow::sendNextFileLine()
     countSerialWrites();
     if (m_comWrites.pending(WriteLedger::Writer::File) > 0)
         return;
-    if (m_sendFile->atEnd()) {
+    using Status = SendFileSource::Status;
+    const SendFileSource::Next next = m_sendFile->next();
+    const QString name = m_sendFile->fileName();
+    const QString reason = m_sendFile->errorString();
+    switch (next.status) {
+    case Status::Piece:
+        if (!writeToSerialPort(next.piece, WriteLedger::Writer::File))
+            stopSendingFile();
+        return;
+    case Status::Waiting:
+        return;
+    case Status::End:
         stopSendingFile();
         statusBar()->showMessage(tr("Success for send the data in the file"));
         return;
-    }
-    const QByteArray piece = m_sendFile->next();
-    if (piece.isEmpty()) {
-        const QString reason = m_sendFile->errorString();
+    case Status::NotRegular:
+        stopSendingFile();
+        statusBar()->showMessage(tr("Send failed: %1 is not a regular file").arg(name));
+        return;
+    case Status::OpenFailed:
+        stopSendingFile();
+        tellOpenFailed();
+        return;
+    case Status::ReadFailed:
         stopSendingFile();
         statusBar()->showMessage(tr("Send failed: %1").arg(reason));
         return;
     }
-    if (!writeToSerialPort(piece, WriteLedger::Writer::File))
-        stopSendingFile();
 }
 
 // Send File ends: its file is closed and goes. A file whose count a note

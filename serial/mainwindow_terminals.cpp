@@ -129,7 +129,10 @@ void MainWindow::exportTextView(const TerminalWidgets &terminal)
 
 // Import: a regular file of at most 10000 bytes appended to the send box as
 // it is (UTF-8, CR LF read as LF). A pipe or a device, whose size says
-// nothing of what it gives, is refused.
+// nothing of what it gives, is refused. The limit is on the bytes the file
+// holds, read until a read gives no more: one that reports a size within it
+// and holds more (a /proc file reports none) is read no further than one
+// byte past the limit, and told with the bytes read then.
 void MainWindow::importIntoSendBox(const TerminalWidgets &terminal)
 {
     const QString name = askFileToRead();
@@ -138,17 +141,28 @@ void MainWindow::importIntoSendBox(const TerminalWidgets &terminal)
     QFile file(name);
     if (!openRegularFile(file, tr("Load failed: %1 is not a regular file")))
         return;
-    file.setTextModeEnabled(true);
-    if (file.size() > importLimitBytes) {
+    const auto tellTooLarge = [this](qint64 size) {
         statusBar()->showMessage(
             tr("Load failed: file size is %1 bytes, Exceeded the limit size 10000 bytes")
-                .arg(file.size()));
+                .arg(size));
+    };
+    if (file.size() > importLimitBytes) {
+        tellTooLarge(file.size());
         return;
     }
+    std::optional<QByteArray> bytes = RegularFile::readAtMost(file, importLimitBytes + 1);
+    if (!bytes) {
+        statusBar()->showMessage(tr("Load failed: %1").arg(file.errorString()));
+        return;
+    }
+    if (bytes->size() > importLimitBytes) {
+        tellTooLarge(bytes->size());
+        return;
+    }
+    bytes->replace("\r\n", "\n");
     QTextCursor cursor(terminal.sendBox->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(QString::fromUtf8(file.readAll()));
-    file.close();
+    cursor.insertText(QString::fromUtf8(*bytes));
     statusBar()->showMessage(tr("Success for read the data in the file"));
 }
 

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -28,4 +30,22 @@ RegularFile::Opened RegularFile::openToRead(QFile &file)
         return Opened::Yes;
     ::close(handle);
     return Opened::Failed;
+}
+
+std::optional<QByteArray> RegularFile::readAtMost(QIODevice &file, qint64 limit)
+{
+    constexpr qint64 blockBytes = 16384;
+    QByteArray bytes;
+    while (bytes.size() < limit) {
+        const qsizetype held = bytes.size();
+        const qint64 asked = std::min(blockBytes, limit - held);
+        bytes.resize(held + asked);
+        const qint64 read = file.read(bytes.data() + held, asked);
+        bytes.resize(held + std::max<qint64>(read, 0));
+        if (read < 0)
+            return std::nullopt;
+        if (read == 0)
+            break;
+    }
+    return bytes;
 }

@@ -1,103 +1,210 @@
 #include "sendfilesource.h"
 
+#include "filepieces.h"
+#include "workerpool.h"
+
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QThread>
+#include <QMutex>
+#include <QScopeGuard>
+#include <QWaitCondition>
 #include <QtConcurrent/QtConcurrentRun>
 
-#include <fcntl.h>
-#include <unistd.h>
+#include <atomic>
+#include <deque>
+#include <utility>
 
 namespace {
-// Runs on the worker: counts what the pieces of the file behind `handle` (a
-// handle of its own, on the same open file) from `position` to its end would
-// hold, keeping `soFar` up to date. No result when the file cannot be read
-// to its end.
-void countPieces(QPromise<qint64> &promise, int handle, qint64 position, bool heldCr,
-                 const std::shared_ptr<std::atomic<qint64>> &soFar)
+// The worker reads this many pieces ahead of the send: enough to keep a
+// device busy while a slow read comes, few enough that a file changed
+// during the send is told nearly as it is at the Close.
+constexpr size_t readAhead = 16;
+
+SendFileSource::Opener &installedOpener()
 {
-    QFile file;
-    if (!file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        if (handle >= 0)
-            ::close(handle);
-        return;
-    }
-    if (!file.seek(position))
-        return;
-    const std::optional<qint64> rest =
-        FilePieces::countRest(file, heldCr, [&promise, &soFar](qint64 counted) {
-            *soFar = counted;
-            return !promise.isCanceled();
-        });
-    if (rest)
-        promise.addResult(*rest);
+    static SendFileSource::Opener opener;
+    return opener;
+}
+
+SendFileSource::Opening openRegularFile(const QString &name)
+{
+    auto file = std::make_unique<QFile>(name);
+    const RegularFile::Opened outcome = RegularFile::openToRead(*file);
+    if (outcome != RegularFile::Opened::Yes)
+        file.reset();
+    return {outcome, std::move(file)};
 }
 } // namespace
 
-SendFileSource::SendFileSource(QFile *file, QObject *parent)
-    : QObject(parent)
-    , m_file(file)
-    , m_pieces(*file)
+// What the window and the worker share, guarded by `mutex`.
+struct SendFileSource::Shared
 {
-    m_file->setParent(this);
-    connect(&m_count, &QFutureWatcherBase::finished, this, &SendFileSource::counted);
+    enum class Stage { Opening, Reading, Ended, NotRegular, OpenFailed, ReadFailed };
+
+    QMutex mutex;
+    // Room for a piece, the send's end, the source gone, the worker's end.
+    QWaitCondition changed;
+    // Pieces read and not taken, and their bytes.
+    std::deque<QByteArray> pieces;
+    qint64 piecesBytes = 0;
+    Stage stage = Stage::Opening;
+    QString error;
+    // The send ended short: the worker counts the rest.
+    bool sendEnded = false;
+    // Nothing waits for the worker any more.
+    bool abandoned = false;
+    bool done = false;
+    std::optional<qint64> rest;
+    std::atomic<qint64> countedSoFar = 0;
+};
+
+void SendFileSource::setOpener(Opener opener)
+{
+    installedOpener() = std::move(opener);
+}
+
+SendFileSource::SendFileSource(const QString &name, QObject *parent)
+    : QObject(parent)
+    , m_name(name)
+    , m_shared(std::make_shared<Shared>())
+{
+    connect(&m_worker, &QFutureWatcherBase::finished, this, [this] {
+        if (std::exchange(m_counting, false))
+            Q_EMIT counted();
+    });
+    m_worker.setFuture(QtConcurrent::run(WorkerPool::instance(), &SendFileSource::read, m_shared,
+                                         name, installedOpener()));
 }
 
 SendFileSource::~SendFileSource()
 {
-    m_count.cancel();
+    const QMutexLocker lock(&m_shared->mutex);
+    m_shared->abandoned = true;
+    m_shared->changed.wakeAll();
 }
 
-bool SendFileSource::atEnd() const
+// Runs on the worker. It holds the lock but while it opens or reads, so the
+// window never waits for the storage.
+void SendFileSource::read(const std::shared_ptr<Shared> &shared, const QString &name,
+                          const Opener &opener)
 {
-    return m_pieces.atEnd();
+    using Stage = Shared::Stage;
+    const Opening opening = opener ? opener(name) : openRegularFile(name);
+    QMutexLocker lock(&shared->mutex);
+    const auto finished = qScopeGuard([&shared] {
+        shared->done = true;
+        shared->changed.wakeAll();
+    });
+    if (opening.outcome != RegularFile::Opened::Yes) {
+        shared->stage = opening.outcome == RegularFile::Opened::NotRegular ? Stage::NotRegular
+                                                                           : Stage::OpenFailed;
+        shared->rest = 0;
+        return;
+    }
+    shared->stage = Stage::Reading;
+    FilePieces pieces(*opening.file);
+    while (shared->stage == Stage::Reading) {
+        while (!shared->sendEnded && !shared->abandoned && shared->pieces.size() >= readAhead)
+            shared->changed.wait(&shared->mutex);
+        if (shared->sendEnded || shared->abandoned)
+            break;
+        lock.unlock();
+        QByteArray piece = pieces.next();
+        lock.relock();
+        if (!piece.isEmpty()) {
+            shared->piecesBytes += piece.size();
+            shared->pieces.push_back(std::move(piece));
+        } else if (pieces.failed()) {
+            shared->stage = Stage::ReadFailed;
+            shared->error = opening.file->errorString();
+        } else {
+            shared->stage = Stage::Ended;
+        }
+    }
+    // Read to its end, the file is counted again only if the send ends
+    // short: it may have grown since.
+    while (!shared->sendEnded && !shared->abandoned)
+        shared->changed.wait(&shared->mutex);
+    if (shared->abandoned || shared->stage == Stage::ReadFailed)
+        return;
+    const qint64 notTaken = shared->piecesBytes;
+    lock.unlock();
+    const std::optional<qint64> rest = pieces.countRest([&shared, notTaken](qint64 counted) {
+        shared->countedSoFar = notTaken + counted;
+        const QMutexLocker blockLock(&shared->mutex);
+        return !shared->abandoned;
+    });
+    lock.relock();
+    if (rest)
+        shared->rest = notTaken + *rest;
 }
 
-QByteArray SendFileSource::next()
+SendFileSource::Next SendFileSource::next()
 {
-    return m_pieces.next();
+    using Stage = Shared::Stage;
+    const QMutexLocker lock(&m_shared->mutex);
+    if (!m_shared->pieces.empty()) {
+        QByteArray piece = std::move(m_shared->pieces.front());
+        m_shared->pieces.pop_front();
+        m_shared->piecesBytes -= piece.size();
+        m_shared->changed.wakeAll();
+        return {Status::Piece, std::move(piece)};
+    }
+    switch (m_shared->stage) {
+    case Stage::Opening:
+    case Stage::Reading:
+        return {Status::Waiting, {}};
+    case Stage::Ended:
+        return {Status::End, {}};
+    case Stage::NotRegular:
+        return {Status::NotRegular, {}};
+    case Stage::OpenFailed:
+        return {Status::OpenFailed, {}};
+    case Stage::ReadFailed:
+        return {Status::ReadFailed, {}};
+    }
+    return {Status::Waiting, {}};
 }
 
 QString SendFileSource::errorString() const
 {
-    return m_file->errorString();
+    const QMutexLocker lock(&m_shared->mutex);
+    return m_shared->error;
 }
 
-// The worker reads through a handle of its own on the file the send read, so
-// it counts that file even when its name has gone or names another one since;
-// the send's own handle is closed, so nothing here reads the file any more.
-// A rest that is known to be empty needs no worker.
+// The pieces not taken stay where they are to be counted; a worker that has
+// ended already (the file could not be opened or read) has nothing to count.
 void SendFileSource::countRest()
 {
-    if (m_pieces.atEnd()) {
-        m_file->close();
-        m_rest = 0;
-        Q_EMIT counted();
-        return;
-    }
-    const int handle = ::fcntl(m_file->handle(), F_DUPFD_CLOEXEC, 0);
-    const qint64 position = m_file->pos();
-    m_file->close();
-    m_count.setFuture(
-        QtConcurrent::run(countPieces, handle, position, m_pieces.holdsCr(), m_countedSoFar));
+    const QMutexLocker lock(&m_shared->mutex);
+    m_shared->sendEnded = true;
+    m_shared->countedSoFar = m_shared->piecesBytes;
+    m_shared->changed.wakeAll();
+    m_counting = !m_shared->done;
+}
+
+bool SendFileSource::restCounted() const
+{
+    const QMutexLocker lock(&m_shared->mutex);
+    return m_shared->sendEnded && m_shared->done;
 }
 
 std::optional<qint64> SendFileSource::rest() const
 {
-    if (m_rest)
-        return m_rest;
-    const QFuture<qint64> count = m_count.future();
-    if (count.isFinished() && count.resultCount() > 0)
-        return count.result();
-    return std::nullopt;
+    const QMutexLocker lock(&m_shared->mutex);
+    return m_shared->done ? m_shared->rest : std::nullopt;
+}
+
+qint64 SendFileSource::restCountedSoFar() const
+{
+    return m_shared->countedSoFar;
 }
 
 bool SendFileSource::waitForCount(int ms) const
 {
-    if (m_rest)
-        return true;
     const QDeadlineTimer deadline(ms);
-    while (!m_count.future().isFinished() && !deadline.hasExpired())
-        QThread::msleep(1);
-    return m_count.future().isFinished();
+    const QMutexLocker lock(&m_shared->mutex);
+    while (!m_shared->done && !deadline.hasExpired())
+        m_shared->changed.wait(&m_shared->mutex, deadline);
+    return m_shared->done;
 }

@@ -1,49 +1,84 @@
 #pragma once
 
-#include "filepieces.h"
+#include "regularfile.h"
 
 #include <QByteArray>
 #include <QFutureWatcher>
 #include <QObject>
+#include <QString>
 
-#include <atomic>
+#include <functional>
 #include <memory>
 #include <optional>
 
-class QFile;
+class QIODevice;
 
-// The file Send File reads, a piece at a time (FilePieces), and what is left
-// of it to send when the send is cut short. Only then is the rest counted:
-// a worker thread reads the file, as it is by then, from where the send
-// stopped to its present end, by the pieces' rule (each CR LF one byte), so
-// a file that shrank or grew during the send is told as it is, and the
-// window never reads the rest of a large file to count it.
+// The file Send File reads. A worker of the program's own pool opens it and
+// reads it ahead of the send, a few pieces (FilePieces) at a time, so the
+// window never waits for the storage, however slow a read is. When the send
+// is cut short, the same worker counts what is left to send: the pieces read
+// and not sent, then the file, as it is by then, from where it read to its
+// present end, by the pieces' rule (each CR LF one byte). A file that shrank
+// or grew during the send is told as it is, and the window never reads the
+// rest of a large file to count it.
 class SendFileSource : public QObject
 {
     Q_OBJECT
 
 public:
-    // Takes `file`, a regular file open at its start to read its bytes.
-    SendFileSource(QFile *file, QObject *parent);
-    // A count under way is cancelled and ends after the block it reads. The
-    // worker uses nothing of this object, so it may end after it.
+    // What an open gave: the file open to read its bytes, or why not.
+    struct Opening
+    {
+        RegularFile::Opened outcome = RegularFile::Opened::Failed;
+        std::unique_ptr<QIODevice> file;
+    };
+    // Opens a file by its name; it runs on the worker.
+    using Opener = std::function<Opening(const QString &name)>;
+    // Tests read their own devices; none restores the regular files of the
+    // file system (RegularFile::openToRead).
+    static void setOpener(Opener opener);
+
+    // Starts reading the file of that name.
+    SendFileSource(const QString &name, QObject *parent);
+    // The worker is told to stop and ends after the read it is in. Nothing
+    // waits for it, and it uses nothing of this object.
     ~SendFileSource() override;
 
-    // Nothing is left to send.
-    [[nodiscard]] bool atEnd() const;
-    // The next piece; empty at the end or when the read fails.
-    [[nodiscard]] QByteArray next();
-    // Why the last read failed.
+    [[nodiscard]] QString fileName() const { return m_name; }
+
+    enum class Status {
+        // A piece to send.
+        Piece,
+        // Nothing read yet: ask again later.
+        Waiting,
+        // Every piece is taken and the file has ended.
+        End,
+        NotRegular,
+        OpenFailed,
+        // A read failed; errorString() tells why.
+        ReadFailed,
+    };
+    struct Next
+    {
+        Status status;
+        QByteArray piece;
+    };
+    // The next piece if the worker has read it; it never waits.
+    [[nodiscard]] Next next();
     [[nodiscard]] QString errorString() const;
 
-    // The send ends here: the file is closed and a worker counts what its
-    // rest would still have sent; counted() tells when it is done.
+    // The send ends here: no piece is taken any more, and the worker counts
+    // what the pieces not taken and the rest of the file would still have
+    // sent. counted() tells when it is done, unless restCounted() already
+    // says so as this returns.
     void countRest();
-    // The bytes the rest would have sent, once countRest() has counted all of
-    // it; none while it counts or when the file could not be read to its end.
+    // The count of the rest has ended, whole or not.
+    [[nodiscard]] bool restCounted() const;
+    // The bytes not sent, once countRest() has counted all of them; none
+    // while it counts or when the file could not be read to its end.
     [[nodiscard]] std::optional<qint64> rest() const;
     // The bytes counted so far: all the rest holds, or less.
-    [[nodiscard]] qint64 restCountedSoFar() const { return *m_countedSoFar; }
+    [[nodiscard]] qint64 restCountedSoFar() const;
     // Waits at most `ms` for the count to end; returns whether it has.
     bool waitForCount(int ms) const;
 
@@ -52,11 +87,13 @@ Q_SIGNALS:
     void counted();
 
 private:
-    QFile *m_file;
-    FilePieces m_pieces;
-    QFutureWatcher<qint64> m_count;
-    const std::shared_ptr<std::atomic<qint64>> m_countedSoFar =
-        std::make_shared<std::atomic<qint64>>(0);
-    // Known without a count: the send had nothing left.
-    std::optional<qint64> m_rest;
+    struct Shared;
+
+    static void read(const std::shared_ptr<Shared> &shared, const QString &name,
+                     const Opener &opener);
+
+    const QString m_name;
+    const std::shared_ptr<Shared> m_shared;
+    QFutureWatcher<void> m_worker;
+    bool m_counting = false;
 };

@@ -2022,6 +2022,14 @@ Azimuth: %3 </source>
         <source>Load failed: %1 is not a regular file</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Send File of %1 ended</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Load failed: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>ModbusFrameLog</name>

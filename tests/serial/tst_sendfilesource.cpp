@@ -1,21 +1,51 @@
-#include "regularfile.h"
+#include "filepieces.h"
+#include "readgate.h"
 #include "sendfilesource.h"
 
 #include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
-// Send File's pieces of its file, and the count of what its rest would still
-// send once the send is cut short.
+// Send File's pieces of its file, read by a worker, and the count of what
+// its rest would still send once the send is cut short.
 class TestSendFileSource : public QObject
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    void cleanup();
     void restIsWhatThePiecesSend_data();
     void restIsWhatThePiecesSend();
+    void slowReadsNeverHoldTheCaller();
+
+private:
+    // The next `count` pieces, as the worker reads them.
+    static QByteArray take(SendFileSource &source, int count);
 };
+
+void TestSendFileSource::cleanup()
+{
+    SendFileSource::setOpener({});
+}
+
+QByteArray TestSendFileSource::take(SendFileSource &source, int count)
+{
+    QByteArray taken;
+    for (int piece = 0; piece < count;) {
+        const SendFileSource::Next next = source.next();
+        if (next.status == SendFileSource::Status::Waiting) {
+            QThread::msleep(1);
+            continue;
+        }
+        if (next.status != SendFileSource::Status::Piece || next.piece.size() > 4096)
+            return taken + "<not a piece>";
+        taken += next.piece;
+        ++piece;
+    }
+    return taken;
+}
 
 void TestSendFileSource::restIsWhatThePiecesSend_data()
 {
@@ -33,17 +63,19 @@ void TestSendFileSource::restIsWhatThePiecesSend_data()
     QTest::newRow("cut after a piece ending on a lone CR") << x4095 + "\rrest\r" << 1;
     QTest::newRow("cut at the end, a lone CR last") << QByteArray("a\r") << 1;
     QTest::newRow("nothing read, CRs only") << QByteArray("\r\r\r") << 0;
-    // The rest is counted in blocks of 1 MB from where the send stopped.
-    const qsizetype block = qsizetype(1) << 20;
-    QTest::newRow("a CR LF across the count's first block")
-        << QByteArray(block - 1, 'x') + "\r\nz\r" << 0;
-    QTest::newRow("a CR LF across the count's first block, a piece read")
-        << QByteArray(4096 + block - 1, 'x') + "\r\n\r\n"
-        << 1;
+    // The rest is counted in blocks from where the worker stopped reading,
+    // an even offset: each block's end falls within a CR LF.
+    const QByteArray crLfs = "a" + QByteArray("\r\n").repeated(FilePieces::countBlockBytes);
+    QTest::newRow("CR LFs across the count's blocks") << crLfs << 0;
+    QTest::newRow("CR LFs across the count's blocks, pieces read") << crLfs << 20;
+    QTest::newRow("many pieces, more than are read ahead")
+        << QByteArray(100 * 4096, 'x') + "\r\n\r\n"
+        << 40;
 }
 
-// The pieces read hold the file's start with each CR LF as LF, none longer
-// than 4 KB, and the rest counted at the cut is what is left of the file so.
+// The pieces taken hold the file's start with each CR LF as LF, none longer
+// than 4 KB, and the rest counted at the cut is what is left of the file so,
+// the pieces read ahead and not taken among it.
 void TestSendFileSource::restIsWhatThePiecesSend()
 {
     QFETCH(QByteArray, content);
@@ -51,23 +83,54 @@ void TestSendFileSource::restIsWhatThePiecesSend()
     QByteArray sends = content;
     sends.replace("\r\n", "\n");
     QTemporaryDir dir;
-    auto *file = new QFile(dir.filePath(QStringLiteral("lines.txt")));
-    QVERIFY(file->open(QIODevice::WriteOnly) && file->write(content) == content.size());
-    file->close();
-    QVERIFY(RegularFile::openToRead(*file) == RegularFile::Opened::Yes);
+    const QString path = dir.filePath(QStringLiteral("lines.txt"));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    file.close();
 
-    SendFileSource source(file, nullptr);
+    SendFileSource source(path, nullptr);
     QSignalSpy counted(&source, &SendFileSource::counted);
-    QByteArray sent;
-    for (int piece = 0; piece < piecesRead; ++piece) {
-        QVERIFY(!source.atEnd());
-        sent += source.next();
-        QVERIFY(sent.size() <= (piece + 1) * 4096);
-    }
+    const QByteArray sent = take(source, piecesRead);
     QCOMPARE(sent, sends.left(sent.size()));
     source.countRest();
-    QVERIFY(counted.count() == 1 || counted.wait());
+    QVERIFY(source.restCounted() || counted.wait());
     QCOMPARE(source.rest().value_or(-1), sends.size() - sent.size());
+}
+
+// A storage whose reads wait: the worker reads, never the caller, which
+// only ever finds a piece or none yet; a count asked for meanwhile ends once
+// the read in progress returns, and a source given up on does not wait for
+// it at all.
+void TestSendFileSource::slowReadsNeverHoldTheCaller()
+{
+    const auto gate = std::make_shared<ReadGate>();
+    const QByteArray content = QByteArray(20000, 'x') + "\r\nend\r\n";
+    SendFileSource::setOpener([gate, content](const QString &) {
+        return SendFileSource::Opening{RegularFile::Opened::Yes, gate->device(content)};
+    });
+    auto source = std::make_unique<SendFileSource>(QStringLiteral("slow"), nullptr);
+    QVERIFY(gate->waitForReader(5000));
+    QCOMPARE(source->next().status, SendFileSource::Status::Waiting);
+    gate->letThrough();
+    QCOMPARE(take(*source, 2), QByteArray(8192, 'x'));
+    QVERIFY(gate->waitForReader(5000));
+    QSignalSpy counted(source.get(), &SendFileSource::counted);
+    source->countRest();
+    QVERIFY(!source->restCounted());
+    gate->open();
+    QVERIFY(counted.wait());
+    // The x's, then "\nend\n", less the two pieces taken.
+    QCOMPARE(source->rest().value_or(-1), 20000 + 5 - 8192);
+    QVERIFY(!gate->readerThreads().contains(QThread::currentThreadId()));
+
+    const auto stuck = std::make_shared<ReadGate>();
+    SendFileSource::setOpener([stuck](const QString &) {
+        return SendFileSource::Opening{RegularFile::Opened::Yes, stuck->device("never read")};
+    });
+    source = std::make_unique<SendFileSource>(QStringLiteral("stuck"), nullptr);
+    QVERIFY(stuck->waitForReader(5000));
+    source.reset();
+    stuck->open();
 }
 
 QTEST_GUILESS_MAIN(TestSendFileSource)

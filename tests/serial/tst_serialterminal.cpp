@@ -4,7 +4,9 @@
 #include "portlist.h"
 #include "promptrecorder.h"
 #include "ptypair.h"
+#include "readgate.h"
 #include "receivechecks.h"
+#include "sendfilesource.h"
 #include "settingsfile.h"
 #include "windowprobe.h"
 #include "yurbtestmain.h"
@@ -15,6 +17,7 @@
 #include <QFile>
 #include <QLCDNumber>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpression>
@@ -70,6 +73,11 @@ private Q_SLOTS:
     void sendFileOfAChangingFile_data();
     void sendFileOfAChangingFile();
     void quittingTellsTheRestWithTheWindowShown();
+    void aFigureBelongsToItsSend_data();
+    void aFigureBelongsToItsSend();
+    void quittingLeavesNoProcess();
+    void filesReadToTheirEnd_data();
+    void filesReadToTheirEnd();
     void importLoadsVerbatim();
     void importSizeLimit_data();
     void importSizeLimit();
@@ -135,6 +143,7 @@ void TestSerialTerminal::cleanup()
     m_window.reset();
     m_pty.reset();
     PortList::setLister({});
+    SendFileSource::setOpener({});
     QFile::remove(settingsFilePath());
 }
 
@@ -659,8 +668,8 @@ void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile_data()
             QTest::addRow("%s, %s", opener, path) << opener << refusal << path;
 }
 
-// Send File and Import refuse anything but a regular file at once, before it
-// is opened: a pipe opened to read would hold the window until a writer
+// Send File and Import refuse anything but a regular file before it is
+// opened: a pipe opened to read would hold the window until a writer
 // comes, and a device never ends. The pipe's writer never finds a reader.
 void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
 {
@@ -683,8 +692,8 @@ void TestSerialTerminal::sendFileRefusesWhatIsNotARegularFile()
     prompts.fileAnswers = {path};
     openPort();
     button(opener.toLatin1().constData())->click();
-    QCOMPARE(statusText(*m_window),
-             QStringLiteral("%1: %2 is not a regular file").arg(refusal, path));
+    QTRY_COMPARE(statusText(*m_window),
+                 QStringLiteral("%1: %2 is not a regular file").arg(refusal, path));
     QCOMPARE(edit("sendMsgtextEdit")->toPlainText(), QString());
     QCOMPARE(m_pty->readFor(300), QByteArray());
     if (writer) {
@@ -787,6 +796,165 @@ void TestSerialTerminal::quittingTellsTheRestWithTheWindowShown()
         QVERIFY(sent < size);
     else
         QCOMPARE(sent, size);
+}
+
+void TestSerialTerminal::filesReadToTheirEnd_data()
+{
+    // The button that reads the file; the file, whose reported size is not
+    // what it holds (none, or a page); whether it is over Import's limit.
+    QTest::addColumn<QString>("opener");
+    QTest::addColumn<QString>("path");
+    QTest::addColumn<bool>("overLimit");
+    for (const char *opener : {"sendfileBtn", "readtxtpushButton"})
+        for (const char *path : {"/proc/version", "/sys/devices/system/cpu/online"})
+            QTest::addRow("%s, %s", opener, path) << opener << path << false;
+    for (const char *path : {"/proc/self/pagemap", "/proc/kallsyms"})
+        if (QFile::exists(QString::fromLatin1(path)))
+            QTest::addRow("readtxtpushButton, %s", path) << "readtxtpushButton" << path << true;
+}
+
+// Send File and Import read a file until a read gives no more bytes, never by
+// the size the file system reports: Send File sends all a /proc or /sys file
+// holds and then tells success; Import loads it, or refuses one that holds
+// more than 10000 bytes having read no more than 10001 of them.
+void TestSerialTerminal::filesReadToTheirEnd()
+{
+    QFETCH(QString, opener);
+    QFETCH(QString, path);
+    QFETCH(bool, overLimit);
+    QByteArray content;
+    {
+        const int handle = ::open(QFile::encodeName(path).constData(), O_RDONLY);
+        QVERIFY(handle >= 0);
+        char block[4096];
+        // A file over the limit is read only as far as the limit.
+        for (ssize_t read;
+             content.size() <= 10000 && (read = ::read(handle, block, sizeof block)) > 0;)
+            content.append(block, read);
+        ::close(handle);
+    }
+    QVERIFY(!content.isEmpty());
+    content.replace("\r\n", "\n");
+    PromptRecorder prompts;
+    prompts.fileAnswers = {path};
+    openPort();
+    button(opener.toLatin1().constData())->click();
+    if (opener == QLatin1String("sendfileBtn")) {
+        QCOMPARE(m_pty->read(content.size(), 10000), content);
+        QTRY_COMPARE(statusText(*m_window),
+                     QStringLiteral("Success for send the data in the file"));
+        QCOMPARE(m_pty->readFor(100), QByteArray());
+    } else if (overLimit) {
+        QCOMPARE(statusText(*m_window),
+                 QStringLiteral("Load failed: file size is 10001 bytes, Exceeded the limit size "
+                                "10000 bytes"));
+        QCOMPARE(edit("sendMsgtextEdit")->toPlainText(), QString());
+    } else {
+        QCOMPARE(statusText(*m_window), QStringLiteral("Success for read the data in the file"));
+        QCOMPARE(edit("sendMsgtextEdit")->toPlainText(), QString::fromUtf8(content));
+    }
+}
+
+void TestSerialTerminal::aFigureBelongsToItsSend_data()
+{
+    // Whether the count of the first send, on a storage whose reads wait,
+    // ends after the second send's Close or while the second still sends.
+    QTest::addColumn<bool>("afterSecondClose");
+    QTest::newRow("after the second send's Close") << true;
+    QTest::newRow("during the second send") << false;
+}
+
+// Send File of a file on a storage whose reads wait for as long as the test
+// likes: the window never reads it, the device still gets its bytes in
+// order, and a Close while a read waits tells the figure once the read
+// returns. A second send meanwhile tells its own figure, and the first
+// one's late figure names its file instead of passing for the second's.
+void TestSerialTerminal::aFigureBelongsToItsSend()
+{
+    QFETCH(bool, afterSecondClose);
+    const auto gate = std::make_shared<ReadGate>();
+    const QString slowName = QStringLiteral("/share/slow.txt");
+    QByteArray slow;
+    for (int i = 0; i < 100; ++i)
+        slow += "slow line " + QByteArray::number(i) + "\r\n";
+    SendFileSource::setOpener([gate, slow, slowName](const QString &name) {
+        if (name != slowName) {
+            auto file = std::make_unique<QFile>(name);
+            return SendFileSource::Opening{RegularFile::openToRead(*file), std::move(file)};
+        }
+        return SendFileSource::Opening{RegularFile::Opened::Yes, gate->device(slow)};
+    });
+    slow.replace("\r\n", "\n");
+    QByteArray local;
+    PromptRecorder prompts;
+    prompts.fileAnswers = {slowName, writeLines(100, &local)};
+    openPort();
+    button("sendfileBtn")->click();
+    QVERIFY(gate->waitForReader(5000));
+    gate->letThrough();
+    QVERIFY(gate->waitForReader(5000));
+    const QByteArray received = m_pty->readFor(300);
+    QVERIFY(!received.isEmpty());
+    QCOMPARE(received, slow.left(received.size()));
+    button("opencompushButton")->click();
+    QCOMPARE(statusText(*m_window),
+             QStringLiteral("Serial closed; the bytes not sent are being counted"));
+    QVERIFY(!gate->readerThreads().contains(QThread::currentThreadId()));
+
+    openPort();
+    button("sendfileBtn")->click();
+    if (afterSecondClose) {
+        QTest::qWait(300);
+        button("opencompushButton")->click();
+        QTRY_VERIFY(statusText(*m_window).endsWith(QLatin1String("bytes were not sent")));
+        const QByteArray secondReceived = m_pty->readFor(300);
+        QCOMPARE(secondReceived, local.left(secondReceived.size()));
+        QCOMPARE(statusText(*m_window), QStringLiteral("Serial closed; %1 bytes were not sent")
+                                            .arg(local.size() - secondReceived.size()));
+    }
+    gate->open();
+    QTRY_VERIFY(statusText(*m_window).startsWith(QLatin1String("Send File of")));
+    QCOMPARE(statusText(*m_window), QStringLiteral("Send File of %1 ended; %2 bytes were not sent")
+                                        .arg(slowName)
+                                        .arg(slow.size() - received.size()));
+    if (!afterSecondClose) {
+        QCOMPARE(m_pty->read(local.size(), 20000), local);
+        QTRY_COMPARE(statusText(*m_window),
+                     QStringLiteral("Success for send the data in the file"));
+    }
+}
+
+// The program ends within moments of its window closing, even while Send
+// File's worker waits on a read that never returns: nothing waits for it at
+// exit. The test runs itself as the program, in a process of its own.
+void TestSerialTerminal::quittingLeavesNoProcess()
+{
+    if (qEnvironmentVariableIsSet("YURB_QUIT_DURING_A_READ")) {
+        const auto gate = std::make_shared<ReadGate>();
+        SendFileSource::setOpener([gate](const QString &) {
+            return SendFileSource::Opening{RegularFile::Opened::Yes, gate->device("never")};
+        });
+        PromptRecorder prompts;
+        prompts.fileAnswers = {QStringLiteral("/share/stuck.txt")};
+        openPort();
+        button("sendfileBtn")->click();
+        QVERIFY(gate->waitForReader(5000));
+        m_window->close();
+        QCOMPARE(prompts.messages.size(), 1);
+        return;
+    }
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("YURB_QUIT_DURING_A_READ"), QStringLiteral("1"));
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start(QCoreApplication::applicationFilePath(),
+                  {QStringLiteral("quittingLeavesNoProcess")});
+    const bool ended = program.waitForFinished(60000);
+    if (!ended)
+        program.kill();
+    QVERIFY(ended);
+    QCOMPARE(program.exitCode(), 0);
 }
 
 // A line that happens to be a translatable text of the window is loaded as
