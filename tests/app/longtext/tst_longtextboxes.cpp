@@ -7,6 +7,7 @@
 #include "unicodeescape.h"
 #include "windowprobe.h"
 #include "x11connection.h"
+#include "x11peer.h"
 #include "x11selection.h"
 #include "yurbtestmain.h"
 
@@ -156,6 +157,8 @@ private Q_SLOTS:
     void tooLongRefusedAsItComes();
     void reader_data();
     void reader();
+    void readerByReplyType_data();
+    void readerByReplyType();
     void readByAnotherProgram_data();
     void readByAnotherProgram();
     void sharedWithOtherWidgets();
@@ -738,6 +741,37 @@ void TestLongTextBoxes::reader()
         QVERIFY(read.text == QString::fromUtf8(bytes));
     else
         QCOMPARE(read.text, QString());
+}
+
+// A reply is read by its type whatever form was asked for (ICCCM 2.2: the
+// owner picks the property's type), STRING as Latin-1 and UTF8_STRING as
+// UTF-8; where UTF8_STRING brings nothing usable, STRING is asked for.
+void TestLongTextBoxes::readerByReplyType_data()
+{
+    QTest::addColumn<QByteArrayList>("answers");
+
+    QTest::newRow("UTF8_STRING answered as STRING")
+        << QByteArrayList{"UTF8_STRING STRING caf\xE9", "STRING STRING caf\xE9"};
+    QTest::newRow("STRING answered as UTF8_STRING")
+        << QByteArrayList{"STRING UTF8_STRING caf\xC3\xA9"};
+    QTest::newRow("UTF8_STRING answered as COMPOUND_TEXT, STRING asked")
+        << QByteArrayList{"UTF8_STRING COMPOUND_TEXT x", "STRING STRING caf\xE9"};
+    QTest::newRow("UTF8_STRING refused, STRING asked")
+        << QByteArrayList{"UTF8_STRING None", "STRING STRING caf\xE9"};
+}
+
+void TestLongTextBoxes::readerByReplyType()
+{
+    QFETCH(QByteArrayList, answers);
+
+    X11Peer owner;
+    owner.hold(answers);
+    const std::atomic_bool abandoned = false;
+    const X11Selection::Text read =
+        X11Selection::read(X11Connection::displayName(), X11Selection::Which::Clipboard, 5000, 100,
+                           QDeadlineTimer::Forever, abandoned);
+    QCOMPARE(read.outcome, X11Selection::Text::Outcome::Taken);
+    QCOMPARE(read.text, QStringLiteral("caf\u00E9"));
 }
 
 // Another program (xclip) reads what a box copied (Ctrl+C, Ctrl+X) or
