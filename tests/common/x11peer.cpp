@@ -85,7 +85,7 @@ QByteArray X11Peer::read(xcb_atom_t property)
         return "None";
     QByteArray value = bytesOf(reply.get());
     xcb_atom_t type = reply->type;
-    const uint8_t format = reply->format;
+    uint8_t format = reply->format;
     if (type == m_connection.atom("INCR")) {
         // Each part comes once the one before is taken; the last is empty.
         for (value.clear(); wait(XCB_PROPERTY_NOTIFY, property);) {
@@ -94,6 +94,7 @@ QByteArray X11Peer::read(xcb_atom_t property)
                 break;
             value += bytesOf(reply.get());
             type = reply->type;
+            format = reply->format;
         }
     }
     QByteArray told = name(type);
@@ -107,8 +108,11 @@ QByteArrayList X11Peer::ask(const QByteArrayList &targets, bool multiple)
 {
     xcb_connection_t *c = m_connection.get();
     QList<xcb_atom_t> pairs;
-    for (qsizetype i = 0; i < targets.size(); ++i)
-        pairs << m_connection.atom(targets[i]) << m_connection.atom("PEER" + QByteArray::number(i));
+    for (qsizetype i = 0; i < targets.size(); ++i) {
+        const QByteArrayList named = targets[i].split(' ');
+        pairs << m_connection.atom(named[0])
+              << m_connection.atom(named.value(1, "PEER" + QByteArray::number(i)));
+    }
     const auto converted = [&](xcb_atom_t target, xcb_atom_t property) {
         xcb_convert_selection(c, m_window, m_clipboard, target, property, XCB_CURRENT_TIME);
         const auto notify = wait(XCB_SELECTION_NOTIFY, XCB_ATOM_NONE);
@@ -127,9 +131,11 @@ QByteArrayList X11Peer::ask(const QByteArrayList &targets, bool multiple)
     const xcb_atom_t asked = m_connection.atom("PEER");
     xcb_change_property(c, XCB_PROP_MODE_REPLACE, m_window, asked, m_connection.atom("ATOM_PAIR"),
                         32, uint32_t(pairs.size()), pairs.constData());
-    if (!converted(m_connection.atom("MULTIPLE"), asked))
+    const auto written = converted(m_connection.atom("MULTIPLE"), asked)
+                             ? taken(c, m_window, asked)
+                             : x11Owned<xcb_get_property_reply_t>(nullptr);
+    if (!written)
         return {"None"};
-    const auto written = taken(c, m_window, asked);
     const auto *atoms = static_cast<const xcb_atom_t *>(xcb_get_property_value(written.get()));
     for (int i = 1; i < xcb_get_property_value_length(written.get()) / 4; i += 2)
         replies << (atoms[i] == XCB_ATOM_NONE ? QByteArray("None") : read(atoms[i]));

@@ -20,7 +20,8 @@ public:
     X11Peer &operator=(const X11Peer &) = delete;
 
     // Each reply told as its type and value: the bytes, an ATOM list's
-    // names or an INTEGER's number after a space; "None" where refused.
+    // names or an INTEGER's number after a space; "None" where refused. A
+    // target may name its property after a space; MULTIPLE's own is "PEER".
     [[nodiscard]] QByteArrayList ask(const QByteArrayList &targets, bool multiple);
     // When the clipboard last changed hands since the peer came, by XFixes.
     [[nodiscard]] xcb_timestamp_t lastChange() const { return m_lastChange; }

@@ -161,6 +161,8 @@ private Q_SLOTS:
     void readerByReplyType();
     void readByAnotherProgram_data();
     void readByAnotherProgram();
+    void ownerTargets_data();
+    void ownerTargets();
     void sharedWithOtherWidgets();
     void accessibleText();
     void accessibleRanges_data();
@@ -828,6 +830,55 @@ void TestLongTextBoxes::readByAnotherProgram()
     read += reader.readAllStandardOutput();
     QVERIFY2(read == expected,
              qPrintable(textDifference(QString::fromUtf8(read), QString::fromUtf8(expected))));
+}
+
+// Another program asks a box's copy for the targets every owner answers
+// (ICCCM 2.6.2): TARGETS, TIMESTAMP (the time the selection was taken:
+// "INTEGER taken") and MULTIPLE, several at once, each pair not converted
+// written back with None, each long text in parts (INCR).
+void TestLongTextBoxes::ownerTargets_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArrayList>("targets");
+    QTest::addColumn<bool>("multiple");
+    QTest::addColumn<QByteArrayList>("expected");
+
+    const QString cafe = QStringLiteral("caf\u00E9");
+    QTest::newRow("TARGETS") << cafe << QByteArrayList{"TARGETS"} << false
+                             << QByteArrayList{"ATOM TARGETS MULTIPLE TIMESTAMP UTF8_STRING "
+                                               "text/plain;charset=utf-8 STRING"};
+    QTest::newRow("TIMESTAMP") << cafe << QByteArrayList{"TIMESTAMP"} << false
+                               << QByteArrayList{"INTEGER taken"};
+    QTest::newRow("MULTIPLE") << cafe
+                              << QByteArrayList{"UTF8_STRING", "image/png", "STRING", "TIMESTAMP",
+                                                "MULTIPLE"}
+                              << true
+                              << QByteArrayList{"UTF8_STRING caf\xC3\xA9", "None", "STRING caf\xE9",
+                                                "INTEGER taken", "None"};
+    QTest::newRow("MULTIPLE, a property named twice and the pairs' own")
+        << cafe << QByteArrayList{"STRING PEER9", "UTF8_STRING PEER9", "TIMESTAMP PEER"} << true
+        << QByteArrayList{"STRING caf\xE9", "None", "None"};
+    const QString large(3'000'000, QChar(0xE9));
+    QTest::newRow("MULTIPLE, long texts in parts")
+        << large << QByteArrayList{"UTF8_STRING", "STRING"} << true
+        << QByteArrayList{"UTF8_STRING " + large.toUtf8(), "STRING " + large.toLatin1()};
+}
+
+void TestLongTextBoxes::ownerTargets()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArrayList, targets);
+    QFETCH(bool, multiple);
+    QFETCH(QByteArrayList, expected);
+
+    X11Peer requestor;
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(text);
+    run(input, {"Ctrl+A", "Ctrl+C"});
+    const QByteArrayList replies = requestor.ask(targets, multiple);
+    for (QByteArray &reply : expected)
+        reply.replace("taken", QByteArray::number(requestor.lastChange()));
+    QCOMPARE(replies, expected);
 }
 
 // The program's other widgets paste what a box copied, a box pastes what
