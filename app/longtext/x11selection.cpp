@@ -79,12 +79,16 @@ public:
     }
 
     // Hands `part` each part of the value sent: the value itself, or one
-    // part after the other until an empty one, each of one of the `types`.
+    // part after the other until an empty one, the first of one of the
+    // `types` and the others of the first's.
     template <class Part>
-    Got parts(const QList<xcb_atom_t> &types, std::optional<quint32> *announced, Part part)
+    Got parts(QList<xcb_atom_t> types, std::optional<quint32> *announced, Part part)
     {
         const auto typed = [&types](const xcb_get_property_reply_t *reply) {
-            return types.contains(reply->type);
+            if (!types.contains(reply->type))
+                return false;
+            types = {reply->type};
+            return true;
         };
         auto reply = take();
         if (!reply)
@@ -112,8 +116,7 @@ public:
                 return Got::Unanswered;
             if (xcb_get_property_value_length(reply.get()) == 0)
                 return Got::Whole;
-            // The owner's remaining parts are left to it: a reply not of
-            // text is no text, however it goes on.
+            // The owner's remaining parts are left to it, on this window.
             if (!typed(reply.get()))
                 return Got::NotOfType;
             part(reply.get());
@@ -170,25 +173,31 @@ Text read(const QByteArray &display, Which which, int patienceMs, qsizetype long
     const xcb_atom_t utf8 = connection.atom("UTF8_STRING");
     const xcb_atom_t utf8Mime = connection.atom("text/plain;charset=utf-8");
     const xcb_atom_t targetsAtom = connection.atom("TARGETS");
-    Reader reader(connection, selection, patienceMs, deadline, abandoned);
+    // Each form is asked for on a window of its own, so that the parts an
+    // owner still sends of a reply given up on never mix with the next.
+    const auto newReader = [&] {
+        return Reader(connection, selection, patienceMs, deadline, abandoned);
+    };
 
     // The forms the owner offers; an owner that does not say is asked for
     // UTF-8, and for STRING where it has none.
     QList<xcb_atom_t> offered;
-    switch (reader.ask(targetsAtom)) {
+    Reader targetsReader = newReader();
+    switch (targetsReader.ask(targetsAtom)) {
     case Reader::Asked::Unanswered:
         return only(Outcome::Unanswered);
     case Reader::Asked::Refused:
         break;
     case Reader::Asked::Sent:
-        switch (reader.parts({XCB_ATOM_ATOM, targetsAtom}, nullptr,
-                             [&offered](const xcb_get_property_reply_t *part) {
-                                 const QByteArrayView bytes = bytesOf(part);
-                                 const auto *atoms =
-                                     reinterpret_cast<const xcb_atom_t *>(bytes.data());
-                                 if (part->format == 32)
-                                     offered += QList<xcb_atom_t>(atoms, atoms + bytes.size() / 4);
-                             })) {
+        switch (targetsReader.parts({XCB_ATOM_ATOM, targetsAtom}, nullptr,
+                                    [&offered](const xcb_get_property_reply_t *part) {
+                                        const QByteArrayView bytes = bytesOf(part);
+                                        const auto *atoms =
+                                            reinterpret_cast<const xcb_atom_t *>(bytes.data());
+                                        if (part->format == 32)
+                                            offered +=
+                                                QList<xcb_atom_t>(atoms, atoms + bytes.size() / 4);
+                                    })) {
         case Reader::Got::Unanswered:
             return only(Outcome::Unanswered);
         case Reader::Got::NotOfType:
@@ -202,9 +211,14 @@ Text read(const QByteArray &display, Which which, int patienceMs, qsizetype long
     if (offered.isEmpty())
         offered = {utf8, XCB_ATOM_STRING};
 
-    for (const xcb_atom_t target : {utf8, utf8Mime, xcb_atom_t(XCB_ATOM_STRING)}) {
+    // A reply is read by its type, which the owner chose whatever form was
+    // asked for: STRING is Latin-1, the others UTF-8. A form that brings no
+    // text of these types leaves the next to be asked for.
+    const QList<xcb_atom_t> types{utf8, utf8Mime, XCB_ATOM_STRING};
+    for (const xcb_atom_t target : types) {
         if (!offered.contains(target))
             continue;
+        Reader reader = newReader();
         switch (reader.ask(target)) {
         case Reader::Asked::Unanswered:
             return only(Outcome::Unanswered);
@@ -213,9 +227,6 @@ Text read(const QByteArray &display, Which which, int patienceMs, qsizetype long
         case Reader::Asked::Sent:
             break;
         }
-        const bool latin1 = target == XCB_ATOM_STRING;
-        const QList<xcb_atom_t> types =
-            latin1 ? QList<xcb_atom_t>{XCB_ATOM_STRING} : QList<xcb_atom_t>{utf8, utf8Mime};
         // A text that comes in parts is kept only while it surely fits:
         // where its owner announces more bytes than a box holds characters
         // (UTF-8 may still take fewer units), or announces nothing and has
@@ -232,6 +243,7 @@ Text read(const QByteArray &display, Which which, int patienceMs, qsizetype long
             bool first = true;
             return reader.parts(types, &announced, [&](const xcb_get_property_reply_t *part) {
                 const QByteArrayView bytes = bytesOf(part);
+                const bool latin1 = part->type == XCB_ATOM_STRING;
                 if (std::exchange(first, false) && announced) {
                     counted = mayCount && qsizetype(*announced) > longest;
                     // Room for the announced length at once rather than
@@ -279,7 +291,7 @@ Text read(const QByteArray &display, Which which, int patienceMs, qsizetype long
         case Reader::Got::Unanswered:
             return only(Outcome::Unanswered);
         case Reader::Got::NotOfType:
-            return only(Outcome::NoText);
+            continue;
         case Reader::Got::Whole:
             break;
         }

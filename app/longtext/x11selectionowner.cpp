@@ -6,6 +6,7 @@
 #include <QDeadlineTimer>
 #include <QGuiApplication>
 #include <QPointer>
+#include <QSet>
 
 #include <xcb/xfixes.h>
 
@@ -75,7 +76,7 @@ X11SelectionOwner *X11SelectionOwner::instance()
 X11SelectionOwner::X11SelectionOwner(std::unique_ptr<X11Connection> connection, QObject *parent)
     : QObject(parent)
     , m_connection(std::move(connection))
-    , m_window(m_connection->createWindow(XCB_EVENT_MASK_NO_EVENT))
+    , m_window(m_connection->createWindow(XCB_EVENT_MASK_PROPERTY_CHANGE))
     , m_selections{m_connection->atom("CLIPBOARD"), XCB_ATOM_PRIMARY}
     , m_wake(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK))
 {
@@ -165,7 +166,7 @@ bool X11SelectionOwner::offersToTake() const
                        [](const Offer &offer) { return offer.taken < offer.generation; });
 }
 
-void X11SelectionOwner::take(const std::array<xcb_timestamp_t, 2> &changed)
+void X11SelectionOwner::take(const std::array<xcb_timestamp_t, 2> &changed, xcb_timestamp_t now)
 {
     xcb_connection_t *c = m_connection->get();
     for (int index = 0; index < 2; ++index) {
@@ -179,13 +180,16 @@ void X11SelectionOwner::take(const std::array<xcb_timestamp_t, 2> &changed)
         // Taken anew for each offer, so that programs that watch the
         // clipboard see the change; at the time of the last change, as
         // an earlier one would fail and a later one could make the
-        // toolkit's fail.
+        // toolkit's fail. Always at a time of its own, never CurrentTime:
+        // the time it was taken is what TIMESTAMP answers.
         const xcb_atom_t selection = m_selections[index];
-        xcb_set_selection_owner(c, m_window, selection, changed[index]);
+        m_acquired[index] = changed[index] != XCB_CURRENT_TIME ? changed[index] : now;
+        xcb_set_selection_owner(c, m_window, selection, m_acquired[index]);
         auto owner = x11Owned(
             xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
-        if (changed[index] != XCB_CURRENT_TIME && (!owner || owner->owner != m_window)) {
-            xcb_set_selection_owner(c, m_window, selection, XCB_CURRENT_TIME);
+        if (m_acquired[index] != now && (!owner || owner->owner != m_window)) {
+            m_acquired[index] = now;
+            xcb_set_selection_owner(c, m_window, selection, now);
             owner = x11Owned(
                 xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, selection), nullptr));
         }
@@ -220,16 +224,22 @@ void X11SelectionOwner::serve()
 {
     xcb_connection_t *c = m_connection->get();
     const xcb_atom_t targets = m_connection->atom("TARGETS");
+    const xcb_atom_t timestamp = m_connection->atom("TIMESTAMP");
+    const xcb_atom_t multiple = m_connection->atom("MULTIPLE");
+    const xcb_atom_t atomPair = m_connection->atom("ATOM_PAIR");
     const xcb_atom_t utf8 = m_connection->atom("UTF8_STRING");
     const xcb_atom_t utf8Mime = m_connection->atom("text/plain;charset=utf-8");
     const xcb_atom_t incremental = m_connection->atom("INCR");
+    // Nothing appended to it on the owner's own window: its notice comes
+    // after every event sent before, with the server's time.
+    const xcb_atom_t stamp = m_connection->atom("YURB_STAMP");
     const qsizetype partBytes = qMin(largestPart, m_connection->largestRequest());
     std::list<Transfer> transfers;
     // Each selection's last change, from XFixes' notices; zero while
     // unknown.
     std::array<xcb_timestamp_t, 2> changed{};
-    // Whether the events sent before the offers to take are in.
-    bool synced = false;
+    // Whether a stamp's notice, for the offers to take, is still to come.
+    bool stamping = false;
 
     const auto watch = [c](xcb_window_t window, bool watched) {
         const uint32_t events =
@@ -244,47 +254,89 @@ void X11SelectionOwner::serve()
                          [requestor](const Transfer &t) { return t.requestor == requestor; }))
             watch(requestor, false);
     };
-    const auto answer = [&](const xcb_selection_request_event_t &request) {
-        // Programs of old ask with no property: the target is the one.
-        const xcb_atom_t property =
-            request.property == XCB_ATOM_NONE ? request.target : request.property;
-        std::optional<LongText::Pieces> pieces;
-        {
-            const QMutexLocker locked(&m_mutex);
-            const Offer &offer = m_offers[request.selection == m_selections[0] ? 0 : 1];
-            if (offer.held)
-                pieces = offer.pieces;
+    // Puts the selection as `target` in `property` of `requestor`, a long
+    // text in parts; false for a form not offered.
+    const auto convert = [&](const LongText::Pieces &pieces, int index, xcb_window_t requestor,
+                             xcb_atom_t target, xcb_atom_t property) {
+        if (target == targets) {
+            const xcb_atom_t forms[] = {targets, multiple, timestamp,
+                                        utf8,    utf8Mime, XCB_ATOM_STRING};
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_ATOM, 32,
+                                std::size(forms), forms);
+            return true;
         }
-        const bool text = request.target == utf8 || request.target == utf8Mime ||
-                          request.target == XCB_ATOM_STRING;
-        if (!pieces || (request.target != targets && !text)) {
-            notify(c, request, XCB_ATOM_NONE);
-            return;
+        if (target == timestamp) {
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, requestor, property, XCB_ATOM_INTEGER, 32,
+                                1, &m_acquired[index]);
+            return true;
         }
-        if (request.target == targets) {
-            const xcb_atom_t forms[] = {targets, utf8, utf8Mime, XCB_ATOM_STRING};
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property,
-                                XCB_ATOM_ATOM, 32, std::size(forms), forms);
-            notify(c, request, property);
-            return;
-        }
-        LongTextEncoder encoder(*pieces, request.target == XCB_ATOM_STRING
-                                             ? LongTextEncoder::Encoding::Latin1
-                                             : LongTextEncoder::Encoding::Utf8);
+        if (target != utf8 && target != utf8Mime && target != XCB_ATOM_STRING)
+            return false;
+        LongTextEncoder encoder(pieces, target == XCB_ATOM_STRING
+                                            ? LongTextEncoder::Encoding::Latin1
+                                            : LongTextEncoder::Encoding::Utf8);
         const qsizetype units = partBytes / encoder.widestUnit();
         if (encoder.remaining() <= units) {
             const QByteArray bytes = encoder.next(units);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property,
-                                request.target, 8, uint32_t(bytes.size()), bytes.constData());
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, requestor, property, target, 8,
+                                uint32_t(bytes.size()), bytes.constData());
         } else {
             // Each character is a byte or more: its count is a lower bound.
             const uint32_t atLeast = uint32_t(qMin<qsizetype>(encoder.remaining(), UINT32_MAX));
-            watch(request.requestor, true);
-            xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, property, incremental,
-                                32, 1, &atLeast);
-            transfers.push_back({request.requestor, property, request.target, std::move(encoder)});
+            watch(requestor, true);
+            xcb_change_property(c, XCB_PROP_MODE_REPLACE, requestor, property, incremental, 32, 1,
+                                &atLeast);
+            transfers.push_back({requestor, property, target, std::move(encoder)});
         }
-        notify(c, request, property);
+        return true;
+    };
+    // MULTIPLE: the requestor's property holds pairs (target, property),
+    // each converted in turn, a long text in parts of its own; the pairs go
+    // back with None for the property of each not converted. A property
+    // named a second time, or the list's own, would lose what was put in it
+    // before and is refused.
+    const auto convertPairs = [&](const LongText::Pieces &pieces, int index,
+                                  const xcb_selection_request_event_t &request) {
+        const auto list = x11Owned(
+            xcb_get_property_reply(c,
+                                   xcb_get_property(c, 0, request.requestor, request.property,
+                                                    atomPair, 0, UINT32_MAX / 4),
+                                   nullptr));
+        if (!list || list->type != atomPair || list->format != 32 ||
+            xcb_get_property_value_length(list.get()) % 8 != 0)
+            return false;
+        auto *pairs = static_cast<xcb_atom_t *>(xcb_get_property_value(list.get()));
+        const int count = xcb_get_property_value_length(list.get()) / 4;
+        QSet<xcb_atom_t> used{XCB_ATOM_NONE, request.property};
+        for (int i = 0; i < count; i += 2) {
+            if (used.contains(pairs[i + 1]) || pairs[i] == multiple ||
+                !convert(pieces, index, request.requestor, pairs[i], pairs[i + 1]))
+                pairs[i + 1] = XCB_ATOM_NONE;
+            else
+                used.insert(pairs[i + 1]);
+        }
+        xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, request.property, atomPair,
+                            32, uint32_t(count), pairs);
+        return true;
+    };
+    const auto answer = [&](const xcb_selection_request_event_t &request) {
+        // Programs of old ask with no property: the target is the one. Not
+        // so MULTIPLE, whose pairs are in the property.
+        const xcb_atom_t property =
+            request.property == XCB_ATOM_NONE ? request.target : request.property;
+        const int index = request.selection == m_selections[0] ? 0 : 1;
+        std::optional<LongText::Pieces> pieces;
+        {
+            const QMutexLocker locked(&m_mutex);
+            if (m_offers[index].held)
+                pieces = m_offers[index].pieces;
+        }
+        const bool converted =
+            pieces &&
+            (request.target == multiple
+                 ? request.property != XCB_ATOM_NONE && convertPairs(*pieces, index, request)
+                 : convert(*pieces, index, request.requestor, request.target, property));
+        notify(c, request, converted ? property : xcb_atom_t(XCB_ATOM_NONE));
     };
     const auto sendNext = [&](const xcb_property_notify_event_t &deleted) {
         if (deleted.state != XCB_PROPERTY_DELETE)
@@ -299,10 +351,15 @@ void X11SelectionOwner::serve()
         const QByteArray bytes = transfer->encoder.next(partBytes / transfer->encoder.widestUnit());
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, transfer->requestor, transfer->property,
                             transfer->type, 8, uint32_t(bytes.size()), bytes.constData());
+        const xcb_window_t requestor = transfer->requestor;
         if (bytes.isEmpty())
             end(transfer);
-        else
-            transfer->patience.setRemainingTime(readerPatienceMs);
+        // While a requestor takes one reply's parts, its others (a
+        // MULTIPLE's) wait for it.
+        for (Transfer &waiting : transfers) {
+            if (waiting.requestor == requestor)
+                waiting.patience.setRemainingTime(readerPatienceMs);
+        }
     };
 
     while (!m_stopping) {
@@ -311,14 +368,12 @@ void X11SelectionOwner::serve()
         if (!event) {
             if (xcb_connection_has_error(c))
                 break;
-            if (offersToTake()) {
-                // A round trip brings in the notices of changes made
-                // before the offer; they are handled before it is taken.
-                if (!synced)
-                    (void)x11Owned(xcb_get_input_focus_reply(c, xcb_get_input_focus(c), nullptr));
-                else
-                    take(changed);
-                synced = !synced;
+            if (!stamping && offersToTake()) {
+                // The stamp's notice comes after the notices of changes
+                // made before the offer, handled before it is taken.
+                xcb_change_property(c, XCB_PROP_MODE_APPEND, m_window, stamp, XCB_ATOM_INTEGER, 32,
+                                    0, nullptr);
+                stamping = true;
                 continue;
             }
             for (auto transfer = transfers.begin(); transfer != transfers.end();) {
@@ -344,9 +399,17 @@ void X11SelectionOwner::serve()
         case XCB_SELECTION_REQUEST:
             answer(*reinterpret_cast<const xcb_selection_request_event_t *>(event.get()));
             break;
-        case XCB_PROPERTY_NOTIFY:
-            sendNext(*reinterpret_cast<const xcb_property_notify_event_t *>(event.get()));
+        case XCB_PROPERTY_NOTIFY: {
+            const auto &notice =
+                *reinterpret_cast<const xcb_property_notify_event_t *>(event.get());
+            if (notice.window == m_window && notice.atom == stamp) {
+                stamping = false;
+                take(changed, notice.time);
+            } else {
+                sendNext(notice);
+            }
             break;
+        }
         case XCB_SELECTION_CLEAR:
             lost(reinterpret_cast<const xcb_selection_clear_event_t *>(event.get())->selection);
             break;

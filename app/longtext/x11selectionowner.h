@@ -18,12 +18,12 @@
 // The program's own owner of the X11 clipboard and primary selection for
 // what the long-text boxes copy and select. On a worker thread, over a
 // connection of its own, it answers other programs' asks from the box's
-// pieces: TARGETS, UTF-8 (UTF8_STRING, text/plain;charset=utf-8) and STRING
-// (Latin-1), a long text by the incremental protocol, each part encoded as
-// it goes, so that the window's thread neither makes nor waits for the text
-// however long. It lets go of a selection that another program, or the
-// toolkit's own clipboard, takes; the program's other widgets read it as
-// they read any program's.
+// pieces: TARGETS, TIMESTAMP, MULTIPLE, UTF-8 (UTF8_STRING,
+// text/plain;charset=utf-8) and STRING (Latin-1), a long text by the
+// incremental protocol, each part encoded as it goes, so that the window's
+// thread neither makes nor waits for the text however long. It lets go of a selection that another
+// program, or the toolkit's own clipboard, takes; the program's other widgets read it as they read
+// any program's.
 class X11SelectionOwner : public QObject
 {
     Q_OBJECT
@@ -54,8 +54,8 @@ private:
     X11SelectionOwner(std::unique_ptr<X11Connection> connection, QObject *parent);
     void serve();
     // Takes the selections offered since the worker last did, each at the
-    // time it last changed hands.
-    void take(const std::array<xcb_timestamp_t, 2> &changed);
+    // time it last changed hands, else at `now`, the server's time.
+    void take(const std::array<xcb_timestamp_t, 2> &changed, xcb_timestamp_t now);
     [[nodiscard]] bool offersToTake() const;
     // Lets go of the offer of `selection` when another program took it.
     void lost(xcb_atom_t selection);
@@ -68,6 +68,8 @@ private:
     std::unique_ptr<X11Connection> m_connection;
     xcb_window_t m_window = 0;
     std::array<xcb_atom_t, 2> m_selections{};
+    // When the worker last took each selection; the worker's alone.
+    std::array<xcb_timestamp_t, 2> m_acquired{};
     // The first event of XFixes' notices of selections changing hands;
     // zero without them.
     uint8_t m_changeEvent = 0;

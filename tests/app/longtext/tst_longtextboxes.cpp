@@ -7,6 +7,7 @@
 #include "unicodeescape.h"
 #include "windowprobe.h"
 #include "x11connection.h"
+#include "x11peer.h"
 #include "x11selection.h"
 #include "yurbtestmain.h"
 
@@ -156,8 +157,12 @@ private Q_SLOTS:
     void tooLongRefusedAsItComes();
     void reader_data();
     void reader();
+    void readerByReplyType_data();
+    void readerByReplyType();
     void readByAnotherProgram_data();
     void readByAnotherProgram();
+    void ownerTargets_data();
+    void ownerTargets();
     void sharedWithOtherWidgets();
     void accessibleText();
     void accessibleRanges_data();
@@ -740,6 +745,37 @@ void TestLongTextBoxes::reader()
         QCOMPARE(read.text, QString());
 }
 
+// A reply is read by its type whatever form was asked for (ICCCM 2.2: the
+// owner picks the property's type), STRING as Latin-1 and UTF8_STRING as
+// UTF-8; where UTF8_STRING brings nothing usable, STRING is asked for.
+void TestLongTextBoxes::readerByReplyType_data()
+{
+    QTest::addColumn<QByteArrayList>("answers");
+
+    QTest::newRow("UTF8_STRING answered as STRING")
+        << QByteArrayList{"UTF8_STRING STRING caf\xE9", "STRING STRING caf\xE9"};
+    QTest::newRow("STRING answered as UTF8_STRING")
+        << QByteArrayList{"STRING UTF8_STRING caf\xC3\xA9"};
+    QTest::newRow("UTF8_STRING answered as COMPOUND_TEXT, STRING asked")
+        << QByteArrayList{"UTF8_STRING COMPOUND_TEXT x", "STRING STRING caf\xE9"};
+    QTest::newRow("UTF8_STRING refused, STRING asked")
+        << QByteArrayList{"UTF8_STRING None", "STRING STRING caf\xE9"};
+}
+
+void TestLongTextBoxes::readerByReplyType()
+{
+    QFETCH(QByteArrayList, answers);
+
+    X11Peer owner;
+    owner.hold(answers);
+    const std::atomic_bool abandoned = false;
+    const X11Selection::Text read =
+        X11Selection::read(X11Connection::displayName(), X11Selection::Which::Clipboard, 5000, 100,
+                           QDeadlineTimer::Forever, abandoned);
+    QCOMPARE(read.outcome, X11Selection::Text::Outcome::Taken);
+    QCOMPARE(read.text, QStringLiteral("caf\u00E9"));
+}
+
 // Another program (xclip) reads what a box copied (Ctrl+C, Ctrl+X) or
 // selected (the primary selection), in the form it asks for: every
 // character of it, megabytes in parts.
@@ -794,6 +830,55 @@ void TestLongTextBoxes::readByAnotherProgram()
     read += reader.readAllStandardOutput();
     QVERIFY2(read == expected,
              qPrintable(textDifference(QString::fromUtf8(read), QString::fromUtf8(expected))));
+}
+
+// Another program asks a box's copy for the targets every owner answers
+// (ICCCM 2.6.2): TARGETS, TIMESTAMP (the time the selection was taken:
+// "INTEGER taken") and MULTIPLE, several at once, each pair not converted
+// written back with None, each long text in parts (INCR).
+void TestLongTextBoxes::ownerTargets_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArrayList>("targets");
+    QTest::addColumn<bool>("multiple");
+    QTest::addColumn<QByteArrayList>("expected");
+
+    const QString cafe = QStringLiteral("caf\u00E9");
+    QTest::newRow("TARGETS") << cafe << QByteArrayList{"TARGETS"} << false
+                             << QByteArrayList{"ATOM TARGETS MULTIPLE TIMESTAMP UTF8_STRING "
+                                               "text/plain;charset=utf-8 STRING"};
+    QTest::newRow("TIMESTAMP") << cafe << QByteArrayList{"TIMESTAMP"} << false
+                               << QByteArrayList{"INTEGER taken"};
+    QTest::newRow("MULTIPLE") << cafe
+                              << QByteArrayList{"UTF8_STRING", "image/png", "STRING", "TIMESTAMP",
+                                                "MULTIPLE"}
+                              << true
+                              << QByteArrayList{"UTF8_STRING caf\xC3\xA9", "None", "STRING caf\xE9",
+                                                "INTEGER taken", "None"};
+    QTest::newRow("MULTIPLE, a property named twice and the pairs' own")
+        << cafe << QByteArrayList{"STRING PEER9", "UTF8_STRING PEER9", "TIMESTAMP PEER"} << true
+        << QByteArrayList{"STRING caf\xE9", "None", "None"};
+    const QString large(3'000'000, QChar(0xE9));
+    QTest::newRow("MULTIPLE, long texts in parts")
+        << large << QByteArrayList{"UTF8_STRING", "STRING"} << true
+        << QByteArrayList{"UTF8_STRING " + large.toUtf8(), "STRING " + large.toLatin1()};
+}
+
+void TestLongTextBoxes::ownerTargets()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArrayList, targets);
+    QFETCH(bool, multiple);
+    QFETCH(QByteArrayList, expected);
+
+    X11Peer requestor;
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(text);
+    run(input, {"Ctrl+A", "Ctrl+C"});
+    const QByteArrayList replies = requestor.ask(targets, multiple);
+    for (QByteArray &reply : expected)
+        reply.replace("taken", QByteArray::number(requestor.lastChange()));
+    QCOMPARE(replies, expected);
 }
 
 // The program's other widgets paste what a box copied, a box pastes what
