@@ -40,6 +40,15 @@
 //                 from the Close on) was shown; and those bytes beside the
 //                 file (each CR LF as LF) less what reached the device, which
 //                 must be equal
+//   sendfile-slow Send File of a 1 MB file of CR LF lines on a share whose
+//                 every read takes 3 s, beside the same file on the local
+//                 disk, into a device reading at full speed, Close pressed
+//                 7 s in: the longest stall measured from outside while it
+//                 sends and around the Close, and the ratio; the bytes that
+//                 reached the device by the Close; how long after the Close
+//                 the figure of the bytes not sent was shown (the read under
+//                 way ends first); and those bytes beside the file less what
+//                 reached the device, which must be equal
 
 #include "benchsupport.h"
 #include "mainwindow.h"
@@ -47,6 +56,7 @@
 #include "portlist.h"
 #include "prompt.h"
 #include "ptypair.h"
+#include "sendfilesource.h"
 #include "threadserial.h"
 #include "windowbench.h"
 #include "windowprobe.h"
@@ -62,12 +72,14 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <functional>
 #include <optional>
@@ -109,6 +121,10 @@ constexpr int sendFileCloseAfterMs = 1000;
 constexpr int pingsAroundCloseMs = 500;
 // The longest wait for the figure of what the Close left unsent.
 constexpr int sendFileFigureTimeoutMs = 60000;
+// Send File from a slow share: each read takes this long, and Close comes
+// this long after the send began.
+constexpr int slowShareReadMs = 3000;
+constexpr int slowShareCloseAfterMs = 7000;
 
 using Writer = std::function<void(int fd, const std::atomic<bool> &stop)>;
 
@@ -202,6 +218,36 @@ private:
     std::thread m_thread;
 };
 
+// A file on a share whose every read takes `readMs`, read by Send File's
+// worker through the opener tests and benchmarks may install.
+class SlowShareFile : public QIODevice
+{
+public:
+    SlowShareFile(const QByteArray &content, int readMs)
+        : m_content(content)
+        , m_readMs(readMs)
+    {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+    bool isSequential() const override { return true; }
+
+protected:
+    qint64 readData(char *data, qint64 maxSize) override
+    {
+        QThread::msleep(m_readMs);
+        const qint64 read = std::min(maxSize, qint64(m_content.size()) - m_at);
+        std::memcpy(data, m_content.constData() + m_at, size_t(read));
+        m_at += read;
+        return read;
+    }
+    qint64 writeData(const char *, qint64) override { return -1; }
+
+private:
+    const QByteArray m_content;
+    const int m_readMs;
+    qint64 m_at = 0;
+};
+
 // What a Keep Send run into a slow device came to.
 struct KeepSendFigures
 {
@@ -290,6 +336,7 @@ struct SendFileCloseFigures
     qint64 unsent = -1;   // the bytes it told as not sent
     qint64 figureMs = -1; // from the Close until the figure was shown
     qint64 reached = 0;   // the bytes that reached the device in all
+    qint64 reachedByClose = 0;
 };
 
 // The pty alone: a thread writes the stream, this thread reads the slave.
@@ -366,9 +413,11 @@ public:
     void runSlow(const QByteArray &stream);
     void runKeepSend();
     void runSendFileClose();
+    void runSendFileSlow();
 
 private:
     SendFileCloseFigures closeDuringSendFile(const QString &path);
+    SendFileCloseFigures closeDuringSlowSend(const QString &path);
     template <typename T> T *widget(const char *name) const;
     void prepare(bool hexShown, bool timeStamps);
     ThreadSerial *openPort(const PtyPair &pty);
@@ -747,6 +796,101 @@ void SerialBench::runSendFileClose()
                     ratio(*stallMs[0], *stallMs[1]));
 }
 
+// Starts Send File of the file into a device reading at full speed and
+// presses Close part-way, pinging the window from the start of the send
+// until the Close's figure is shown.
+SendFileCloseFigures SerialBench::closeDuringSlowSend(const QString &path)
+{
+    SendFileCloseFigures figures;
+    PtyPair pty;
+    if (!openPort(pty))
+        return figures;
+    SlowDevice device(pty.masterFd(), slowBytesPerSecond);
+    device.readFast();
+    const QRegularExpression toldUnsent(QStringLiteral("(\\d+) bytes were not sent"));
+    QElapsedTimer sinceClose;
+    // A send already done leaves nothing to count: the Close says so alone.
+    const auto figureShown = [&] {
+        const QString told = statusText(m_window);
+        if (figures.figureMs < 0 &&
+            (toldUnsent.match(told).hasMatch() || told == QLatin1String("Serial closed")))
+            figures.figureMs = sinceClose.elapsed();
+        return figures.figureMs >= 0;
+    };
+    {
+        PingStallProbe pings(&m_window);
+        Prompt::setFileHandler([&path](const Prompt::FileRequest &) { return path; });
+        widget<QPushButton>("sendfileBtn")->click();
+        Prompt::setFileHandler({});
+        runUntil([] { return false; }, slowShareCloseAfterMs);
+        runUntil([] { return false; }, afterPauseMs / 10);
+        figures.reachedByClose = device.takeCount();
+        m_openButton->click();
+        sinceClose.start();
+        runUntil(figureShown, sendFileFigureTimeoutMs, 1);
+        figures.outsideStall = pings.figures();
+    }
+    figures.told = statusText(m_window);
+    const QRegularExpressionMatch unsent = toldUnsent.match(figures.told);
+    figures.unsent = unsent.hasMatch() ? unsent.captured(1).toLongLong() : 0;
+    runUntil([] { return false; }, afterPauseMs);
+    figures.reached = figures.reachedByClose + device.takeCount();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return figures;
+}
+
+// Send File from a share whose reads take seconds beside the same file on
+// the local disk: the window should answer as well in both.
+void SerialBench::runSendFileSlow()
+{
+    prepare(false, false);
+    std::printf("[sendfile-slow] Send File of 1 MB of %lld-byte CR LF lines into a device "
+                "reading at full speed, from a share whose reads take %d ms each beside the "
+                "local disk, Close pressed after %d ms, pings from the send's start until the "
+                "Close's figure:\n",
+                static_cast<long long>(sendFileLineBytes), slowShareReadMs, slowShareCloseAfterMs);
+    QTemporaryDir files;
+    const QString path = files.filePath(QStringLiteral("lines.txt"));
+    const qint64 sent = writeCrLfLines(path, smallSendFileBytes);
+    QFile file(path);
+    if (sent < 0 || !file.open(QIODevice::ReadOnly)) {
+        std::printf("    COULD NOT WRITE %s\n", qPrintable(path));
+        return;
+    }
+    const QByteArray content = file.readAll();
+    const QString shareName = QStringLiteral("/share/lines.txt");
+    SendFileSource::setOpener([&content, &shareName](const QString &name) {
+        if (name == shareName)
+            return SendFileSource::Opening{
+                RegularFile::Opened::Yes,
+                std::make_unique<SlowShareFile>(content, slowShareReadMs)};
+        auto local = std::make_unique<QFile>(name);
+        return SendFileSource::Opening{RegularFile::openToRead(*local), std::move(local)};
+    });
+    std::optional<double> stallMs[2];
+    const std::pair<const char *, QString> sources[2] = {{"slow share", shareName},
+                                                         {"local disk", path}};
+    for (int i = 0; i < 2; ++i) {
+        const SendFileCloseFigures figures = closeDuringSlowSend(sources[i].second);
+        if (figures.outsideStall)
+            stallMs[i] = figures.outsideStall->longestMs;
+        std::printf("    %s: longest stall %s; reached the device by the Close %lld B; figure "
+                    "shown %lld ms after the Close; told \"%s\"; told as not sent %lld B + "
+                    "reached the device %lld B = %lld B, the file sends %lld B (%s)\n",
+                    sources[i].first, qPrintable(PingStallProbe::describe(figures.outsideStall)),
+                    static_cast<long long>(figures.reachedByClose),
+                    static_cast<long long>(figures.figureMs), qPrintable(figures.told),
+                    static_cast<long long>(figures.unsent), static_cast<long long>(figures.reached),
+                    static_cast<long long>(figures.unsent + figures.reached),
+                    static_cast<long long>(sent),
+                    figures.unsent + figures.reached == sent ? "equal" : "NOT EQUAL");
+    }
+    SendFileSource::setOpener({});
+    if (stallMs[0] && stallMs[1])
+        std::printf("    longest stall, slow share/local disk: %.2f\n",
+                    ratio(*stallMs[0], *stallMs[1]));
+}
+
 QStringList allCases()
 {
     QStringList cases;
@@ -758,6 +902,7 @@ QStringList allCases()
     cases.append(QStringLiteral("cpu"));
     cases.append(QStringLiteral("keepsend"));
     cases.append(QStringLiteral("sendfile-close"));
+    cases.append(QStringLiteral("sendfile-slow"));
     return cases;
 }
 
@@ -826,6 +971,10 @@ int main(int argc, char *argv[])
         }
         if (name == QLatin1String("sendfile-close")) {
             bench.runSendFileClose();
+            continue;
+        }
+        if (name == QLatin1String("sendfile-slow")) {
+            bench.runSendFileSlow();
             continue;
         }
         const bool hexShown = name.startsWith(QLatin1String("hex-"));
