@@ -55,16 +55,20 @@ void TrackImport::readSlice()
 {
     QElapsedTimer clock;
     clock.start();
+    // The file ends where a read gives no bytes, whatever size it reports
+    // (a /proc file reports none).
     bool failed = false;
-    while (!m_file->atEnd() && clock.elapsed() < sliceMs) {
-        const QByteArray piece = m_file->read(pieceBytes);
-        // Before the end a read gives at least one byte: none is a failed read.
-        failed = piece.isEmpty();
-        if (failed)
-            break;
-        takeLines(piece);
+    bool end = false;
+    while (!end && clock.elapsed() < sliceMs) {
+        QByteArray piece(pieceBytes, Qt::Uninitialized);
+        const qint64 read = m_file->read(piece.data(), pieceBytes);
+        failed = read < 0;
+        end = read <= 0;
+        if (!end) {
+            piece.truncate(read);
+            takeLines(piece);
+        }
     }
-    const bool end = failed || m_file->atEnd();
     // The file's last line may have no line end; one cut by a failed read is
     // not taken, its numbers may be cut too.
     if (end && !failed && m_lines.needsMore())

@@ -42,6 +42,9 @@ QByteArray zigzag(int count)
 struct FailingFile : QBuffer
 {
     qint64 failAt = std::numeric_limits<qint64>::max();
+    // The size it reports, as a /proc file reports none; -1: its own.
+    qint64 reportedSize = -1;
+    qint64 size() const override { return reportedSize >= 0 ? reportedSize : QBuffer::size(); }
     qint64 readData(char *data, qint64 size) override
     {
         if (pos() < failAt)
@@ -122,26 +125,33 @@ void TestTrack::replay()
 
 void TestTrack::importInBatches_data()
 {
-    QTest::addColumn<qint64>("failAt"); // the byte whose read fails; -1: none
-    QTest::addColumn<int>("points");    // drawn
+    QTest::addColumn<qint64>("failAt");       // the byte whose read fails; -1: none
+    QTest::addColumn<qint64>("reportedSize"); // -1: the file's own
+    QTest::addColumn<int>("points");          // drawn
     QTest::addColumn<int>("batches");
     const int count = 2 * TrackReplay::batchPoints + 7;
-    QTest::newRow("a file of more than two batches") << qint64(-1) << count << 3;
-    QTest::newRow("a read fails in the second batch") << qint64(zigzag(60000).size()) << 60000 << 2;
+    QTest::newRow("a file of more than two batches") << qint64(-1) << qint64(-1) << count << 3;
+    QTest::newRow("a read fails in the second batch")
+        << qint64(zigzag(60000).size()) << qint64(-1) << 60000 << 2;
+    QTest::newRow("a file that reports no size") << qint64(-1) << qint64(0) << count << 3;
+    QTest::newRow("a file that reports a page") << qint64(-1) << qint64(4096) << count << 3;
 }
 
-// A file is read a slice at a time on the event loop and comes out as
-// batches that go on from one another, every turn in them; a read that
-// fails ends it, told, with what was read drawn.
+// A file is read a slice at a time on the event loop, to where a read gives
+// no more whatever size it reports, and comes out as batches that go on from
+// one another, every turn in them; a read that fails ends it, told, with
+// what was read drawn.
 void TestTrack::importInBatches()
 {
     QFETCH(qint64, failAt);
+    QFETCH(qint64, reportedSize);
     QFETCH(int, points);
     QFETCH(int, batches);
     auto file = std::make_unique<FailingFile>();
     file->setData(zigzag(2 * TrackReplay::batchPoints + 7));
     if (failAt >= 0)
         file->failAt = failAt;
+    file->reportedSize = reportedSize;
     QVERIFY(file->open(QIODevice::ReadOnly | QIODevice::Unbuffered));
     TrackImport import(std::move(file));
     QList<TrackReplay::Batch> taken;
