@@ -892,6 +892,16 @@ void TestLongTextBoxes::accessibleRanges_data()
     QTest::newRow("rect before the start") << "rect" << -1 << 0 << "empty";
     QTest::newRow("rect past the end") << "rect" << 10'001 << 0 << "empty";
     QTest::newRow("rect at the end") << "rect" << 10'000 << 0 << "empty";
+    // AT-SPI's convention: an offset of -1 is the text's end.
+    QTest::newRow("text to -1") << "text" << 10 << -1 << line.mid(10);
+    QTest::newRow("delete to -1") << "delete" << 10 << -1 << line.left(10);
+    QTest::newRow("delete from -1") << "delete" << -1 << 9990 << line.left(9990);
+    QTest::newRow("cut to -1") << "cut" << 10 << -1 << line.mid(10) + u'|' + line.left(10);
+    QTest::newRow("replace to -1") << "replace" << 10 << -1 << line.left(10) + u'x';
+    QTest::newRow("select to -1") << "select" << 10 << -1 << "10 10000 10000";
+    QTest::newRow("select from -1") << "select" << -1 << 10 << "10 10000 10";
+    QTest::newRow("attributes at -1") << "attributes" << -1 << 0 << "10000 10000";
+    QTest::newRow("scroll to -1, rect at -1") << "end" << -1 << 0 << "shown";
 }
 
 void TestLongTextBoxes::accessibleRanges()
@@ -919,14 +929,26 @@ void TestLongTextBoxes::accessibleRanges()
         // The view shows the text's start: the end is out of sight.
         got = text->characterRect(start).isEmpty() ? QStringLiteral("empty")
                                                    : QStringLiteral("shown");
+    } else if (call == QLatin1String("attributes")) {
+        int from = -1;
+        int to = -1;
+        text->attributes(start, &from, &to);
+        got = QStringLiteral("%1 %2").arg(from).arg(to);
+    } else if (call == QLatin1String("end")) {
+        text->scrollToSubstring(start, start);
+        const QRect rect = text->characterRect(start);
+        got = !rect.isEmpty() && rect == text->characterRect(10'000) ? "shown" : "not shown";
     } else {
-        if (call == QLatin1String("delete"))
+        // The toolkit's bridge cuts by reading the range, then deleting it.
+        if (call == QLatin1String("cut"))
+            got = text->text(start, end) + u'|';
+        if (call == QLatin1String("delete") || call == QLatin1String("cut"))
             editable->deleteText(start, end);
         else if (call == QLatin1String("insert"))
             editable->insertText(start, QStringLiteral("x"));
         else
             editable->replaceText(start, end, QStringLiteral("x"));
-        got = input->text();
+        got += input->text();
     }
     QCOMPARE(got, expected);
 }
