@@ -169,8 +169,14 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
 void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
                                const std::function<void()> &change)
 {
+    // Assistive technologies are told every edit by its position and
+    // length; its text stands in NULs past toldLength, which the toolkit's
+    // bridge sends as an empty text, the length kept.
     const bool told = QAccessible::isActive();
-    const QString removedText = told && to - from <= toldLength ? m_text.text(from, to) : QString();
+    const auto toldText = [this](qsizetype start, qsizetype end) {
+        return end - start <= toldLength ? m_text.text(start, end) : QString(end - start, QChar());
+    };
+    const QString removedText = told ? toldText(from, to) : QString();
     // The row shown at the top stays, where it was not edited away.
     const qsizetype top = topPosition();
     change();
@@ -188,22 +194,13 @@ void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
     m_top = rowOf(top <= from ? top : top >= to ? top + added - (to - from) : from);
     m_notice.clear();
     setAccessibleDescription(QString());
-    if (told) {
-        const QString insertedText =
-            added <= toldLength ? m_text.text(from, from + added) : QString();
-        if (to - from > toldLength || added > toldLength) {
-            QAccessibleTextUpdateEvent event(this, int(from), removedText, insertedText);
-            QAccessible::updateAccessibility(&event);
-        } else {
-            if (to > from) {
-                QAccessibleTextRemoveEvent event(this, int(from), removedText);
-                QAccessible::updateAccessibility(&event);
-            }
-            if (added > 0) {
-                QAccessibleTextInsertEvent event(this, int(from), insertedText);
-                QAccessible::updateAccessibility(&event);
-            }
-        }
+    if (told && to > from) {
+        QAccessibleTextRemoveEvent event(this, int(from), removedText);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (told && added > 0) {
+        QAccessibleTextInsertEvent event(this, int(from), toldText(from, from + added));
+        QAccessible::updateAccessibility(&event);
     }
     scheduleScrollBarUpdate();
     viewport()->update();

@@ -27,6 +27,7 @@
 #include <QTest>
 
 #include <memory>
+#include <optional>
 
 namespace {
 // A line of Base64 letters, longer than several shown pieces.
@@ -162,6 +163,8 @@ private Q_SLOTS:
     void accessibleText();
     void accessibleRanges_data();
     void accessibleRanges();
+    void editsTold_data();
+    void editsTold();
     void inputMethod();
     void themeBorder();
 
@@ -951,6 +954,95 @@ void TestLongTextBoxes::accessibleRanges()
         got += input->text();
     }
     QCOMPARE(got, expected);
+}
+
+namespace {
+// The edits told to assistive technologies, as the toolkit's AT-SPI bridge
+// sends them (object:text-changed with position and length), none that
+// tells an empty text.
+QStringList toldEdits;
+void recordTold(QAccessibleEvent *event)
+{
+    const auto told = [](const char *kind, int at, const QString &text) {
+        if (!text.isEmpty())
+            toldEdits << QStringLiteral("%1 %2 %3").arg(kind).arg(at).arg(text.size());
+    };
+    if (event->type() == QAccessible::TextInserted) {
+        const auto *inserted = static_cast<QAccessibleTextInsertEvent *>(event);
+        told("insert", inserted->changePosition(), inserted->textInserted());
+    } else if (event->type() == QAccessible::TextRemoved) {
+        const auto *removed = static_cast<QAccessibleTextRemoveEvent *>(event);
+        told("delete", removed->changePosition(), removed->textRemoved());
+    }
+}
+} // namespace
+
+// Every edit, by any road, is told with its position and length, however
+// long (its text may be left out).
+void TestLongTextBoxes::editsTold_data()
+{
+    QTest::addColumn<QByteArray>("otherProgram");
+    QTest::addColumn<QStringList>("before");
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QStringList>("told");
+
+    const QStringList hello{"set:hello", "Ctrl+End"};
+    const QString set = "set:" + QString(100'000, u'q');
+    const QStringList selected{set, "Ctrl+A"};
+    QTest::newRow("typing") << QByteArray() << hello << QStringList{"type:ab"} << QString()
+                            << QStringList{"insert 5 1", "insert 6 1"};
+    QTest::newRow("paste") << QByteArray() << hello << QStringList{"paste:#100000"} << QString()
+                           << QStringList{"insert 5 100000"};
+    QTest::newRow("paste of its own copy")
+        << QByteArray() << QStringList{set, "Ctrl+A", "Ctrl+C", "Ctrl+End"} << QStringList{"Ctrl+V"}
+        << QString() << QStringList{"insert 100000 100000"};
+    QTest::newRow("paste from another program")
+        << QByteArray(100'000, 'o') << hello << QStringList{"Ctrl+V"} << QString()
+        << QStringList{"insert 5 100000"};
+    QTest::newRow("text set") << QByteArray() << hello << QStringList{set} << QString()
+                              << QStringList{"delete 0 5", "insert 0 100000"};
+    QTest::newRow("conversion's result")
+        << QByteArray() << QStringList{"set:" + QString(75'000, u'a')} << QStringList()
+        << "base64_encode_pushButton" << QStringList{"insert 0 100000"};
+    QTest::newRow("undo, redo") << QByteArray() << hello + QStringList{"paste:#100000"}
+                                << QStringList{"Ctrl+Z", "Ctrl+Shift+Z"} << QString()
+                                << QStringList{"delete 5 100000", "insert 5 100000"};
+    QTest::newRow("drop") << QByteArray() << hello << QStringList{"drop:" + set.mid(4)} << QString()
+                          << QStringList{"insert 0 100000"};
+    QTest::newRow("cut") << QByteArray() << selected << QStringList{"Ctrl+X"} << QString()
+                         << QStringList{"delete 0 100000"};
+    QTest::newRow("delete") << QByteArray() << selected << QStringList{"Delete"} << QString()
+                            << QStringList{"delete 0 100000"};
+}
+
+void TestLongTextBoxes::editsTold()
+{
+    QFETCH(QByteArray, otherProgram);
+    QFETCH(QStringList, before);
+    QFETCH(QStringList, script);
+    QFETCH(QString, button);
+    QFETCH(QStringList, told);
+
+    // The toolkit tells assistive technologies nothing until its AT-SPI
+    // bridge is on: the session's accessibility bus started (the test runs
+    // under dbus-run-session), with or without a screen reader.
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    QProcess::execute(QStringLiteral("dbus-send"), {"--session", "--dest=org.a11y.Bus",
+                                                    "/org/a11y/bus", "org.a11y.Bus.GetAddress"});
+    QTRY_VERIFY2(QAccessible::isActive(), "No AT-SPI bus: is at-spi2-core installed?");
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    run(input, before);
+    std::optional<ClipboardOwner> owner;
+    if (!otherProgram.isEmpty())
+        owner.emplace(otherProgram);
+    toldEdits.clear();
+    const QAccessible::UpdateHandler previous = QAccessible::installUpdateHandler(&recordTold);
+    run(input, script);
+    if (!button.isEmpty())
+        child<QPushButton>(*m_window, qPrintable(button))->click();
+    QAccessible::installUpdateHandler(previous);
+    QCOMPARE(toldEdits, told);
 }
 
 // Text an input method composes takes the selection's place but is not the
