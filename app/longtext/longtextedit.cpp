@@ -190,6 +190,11 @@ void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
         if (held.at >= 0)
             held.at = mapped(held.at, from, to, added);
     }
+    if (m_dragged && from < m_dragged->second && to > m_dragged->first)
+        m_dragged.reset();
+    else if (m_dragged && to <= m_dragged->first)
+        m_dragged = {m_dragged->first + added - (to - from),
+                     m_dragged->second + added - (to - from)};
     m_layout.apply();
     m_top = rowOf(top <= from ? top : top >= to ? top + added - (to - from) : from);
     m_notice.clear();

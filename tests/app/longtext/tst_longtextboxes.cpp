@@ -25,6 +25,7 @@
 #include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 #include <optional>
@@ -165,6 +166,8 @@ private Q_SLOTS:
     void accessibleRanges();
     void editsTold_data();
     void editsTold();
+    void moveWhileEdited_data();
+    void moveWhileEdited();
     void inputMethod();
     void themeBorder();
 
@@ -1043,6 +1046,62 @@ void TestLongTextBoxes::editsTold()
         child<QPushButton>(*m_window, qPrintable(button))->click();
     QAccessible::installUpdateHandler(previous);
     QCOMPARE(toldEdits, told);
+}
+
+// A text moved out of a box, or within it, by a drag during which the box
+// is edited: the move erases the text dragged, wherever the edit put it, or
+// nothing once the text is gone (a conversion's result landed there).
+void TestLongTextBoxes::moveWhileEdited_data()
+{
+    QTest::addColumn<bool>("converted");
+    QTest::addColumn<QString>("dropOn");
+    QTest::addColumn<QString>("moved");
+    QTest::addColumn<QString>("dropped");
+
+    const QString input = QStringLiteral("base64_source_textBrowser");
+    const QString result = Base64Text::encode(QStringLiteral("the quick brown fox"));
+    QTest::newRow("result landed, dropped onto another box")
+        << true << input << result << "thabcdefghije quick brown fox";
+    QTest::newRow("result landed, dropped within the box")
+        << true << "base64_to_textBrowser" << result << result;
+    QTest::newRow("text inserted before it, dropped onto another box")
+        << false << input << "xy0123456789"
+        << "thabcdefghije quick brown fox";
+    QTest::newRow("text inserted before it, dropped within the box")
+        << false << "base64_to_textBrowser"
+        << "xyabcdefghij0123456789"
+        << "xyabcdefghij0123456789";
+}
+
+void TestLongTextBoxes::moveWhileEdited()
+{
+    QFETCH(bool, converted);
+    QFETCH(QString, dropOn);
+    QFETCH(QString, moved);
+    QFETCH(QString, dropped);
+
+    box(QStringLiteral("base64_source_textBrowser"))
+        ->setText(QStringLiteral("the quick brown fox"));
+    LongTextEdit *output = box(QStringLiteral("base64_to_textBrowser"));
+    output->setText(QStringLiteral("0123456789abcdefghij"));
+    output->setCursorPosition(10);
+    output->setCursorPosition(20, true);
+    LongTextEdit *target = box(dropOn);
+    const QPoint dropAt = target->positionRect(2).center();
+    // The drag runs a loop of its own from its first move: these act in it.
+    QTimer::singleShot(0, this, [&] {
+        if (converted)
+            child<QPushButton>(*m_window, "base64_encode_pushButton")->click();
+        else
+            output->replaceText(0, 0, QStringLiteral("xy"));
+        QTest::mouseMove(target->viewport(), dropAt);
+        QTest::mouseRelease(target->viewport(), Qt::LeftButton, {}, dropAt);
+    });
+    const QPoint grabbed = output->positionRect(15).center();
+    QTest::mousePress(output->viewport(), Qt::LeftButton, {}, grabbed);
+    QTest::mouseMove(output->viewport(), grabbed + QPoint(40, 0));
+    QCOMPARE(output->text(), moved);
+    QCOMPARE(target->text(), dropped);
 }
 
 // Text an input method composes takes the selection's place but is not the
