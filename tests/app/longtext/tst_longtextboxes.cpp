@@ -984,22 +984,22 @@ void TestLongTextBoxes::editsTold_data()
     QTest::addColumn<QStringList>("told");
 
     const QString set = "set:" + QString(100'000, u'q');
+    const QStringList hello{"set:hello", "Ctrl+End"};
     const QStringList inserted{"insert 5 100000"};
     const QStringList erased{"delete 0 100000"};
-    QTest::newRow("typing") << QStringList{"set:hello", "Ctrl+End", "|", "type:ab"}
+    QTest::newRow("typing") << hello + QStringList{"|", "type:ab"}
                             << QStringList{"insert 5 1", "insert 6 1"};
     QTest::newRow("paste of its own copy")
         << QStringList{set, "Ctrl+A", "Ctrl+C", "Ctrl+End", "|", "Ctrl+V"}
         << QStringList{"insert 100000 100000"};
-    QTest::newRow("paste from another program")
-        << QStringList{"set:hello", "Ctrl+End", "|", "other:"} << inserted;
+    QTest::newRow("paste from another program") << hello + QStringList{"|", "other:"} << inserted;
     QTest::newRow("text set") << QStringList{"set:hello", "|", set}
                               << QStringList{"delete 0 5", "insert 0 100000"};
     QTest::newRow("conversion's result")
         << QStringList{"set:" + QString(75'000, u'a'), "|", "press:"}
         << QStringList{"insert 0 100000"};
-    QTest::newRow("undo, redo") << QStringList{"set:hello", "Ctrl+End", "paste:#100000",
-                                               "|",         "Ctrl+Z",   "Ctrl+Shift+Z"}
+    QTest::newRow("undo, redo") << hello +
+                                       QStringList{"paste:#100000", "|", "Ctrl+Z", "Ctrl+Shift+Z"}
                                 << QStringList{"delete 5 100000"} + inserted;
     QTest::newRow("drop") << QStringList{"|", "drop:" + set.mid(4)}
                           << QStringList{"insert 0 100000"};
@@ -1052,10 +1052,9 @@ void TestLongTextBoxes::moveWhileEdited_data()
         << true << "base64_source_textBrowser" << result << "thabcdefghije quick brown fox";
     QTest::newRow("result landed, dropped within the box")
         << true << "base64_to_textBrowser" << result << result;
+    const QString movedWithin = QStringLiteral("xyabcdefghij0123456789");
     QTest::newRow("text inserted before it, dropped within the box")
-        << false << "base64_to_textBrowser"
-        << "xyabcdefghij0123456789"
-        << "xyabcdefghij0123456789";
+        << false << "base64_to_textBrowser" << movedWithin << movedWithin;
 }
 
 void TestLongTextBoxes::moveWhileEdited()
