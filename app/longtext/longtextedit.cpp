@@ -170,8 +170,8 @@ void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
                                const std::function<void()> &change)
 {
     // Assistive technologies are told every edit by its position and
-    // length; its text stands in NULs past toldLength, which the toolkit's
-    // bridge sends as an empty text, the length kept.
+    // length. Past toldLength, NULs stand in for its text: the toolkit's
+    // bridge sends them as an empty text and keeps the length.
     const bool told = QAccessible::isActive();
     const auto toldText = [this](qsizetype start, qsizetype end) {
         return end - start <= toldLength ? m_text.text(start, end) : QString(end - start, QChar());
