@@ -22,6 +22,9 @@ command -v npm >/dev/null 2>&1 || packages="$packages npm"
 # the clipboard; the boxes serve and read selections over XCB with XFixes,
 # and name their display with Xlib's header.
 packages="$packages xclip libxcb-xfixes0-dev libx11-dev"
+# Their tests run in a session bus of their own (dbus-run-session), on which
+# the toolkit's AT-SPI bridge starts the accessibility bus (at-spi2-core).
+packages="$packages dbus-daemon at-spi2-core"
 # The fuzz targets (tests/fuzz) are built by clang++ with libFuzzer.
 packages="$packages clang libclang-rt-14-dev"
 # The 3-D time-of-flight view draws with Mesa's software OpenGL under Xvfb.

@@ -24,6 +24,11 @@ LongTextEdit *LongTextAccessible::edit() const
     return static_cast<LongTextEdit *>(widget());
 }
 
+int LongTextAccessible::textOffset(int given) const
+{
+    return given == -1 ? characterCount() : given;
+}
+
 void *LongTextAccessible::interface_cast(QAccessible::InterfaceType type)
 {
     if (type == QAccessible::TextInterface)
@@ -80,8 +85,8 @@ void LongTextAccessible::setSelection(int selectionIndex, int startOffset, int e
     if (selectionIndex != 0)
         return;
     // The anchor and the cursor as given: a selection may run backwards.
-    edit()->setCursorPosition(startOffset);
-    edit()->setCursorPosition(endOffset, true);
+    edit()->setCursorPosition(textOffset(startOffset));
+    edit()->setCursorPosition(textOffset(endOffset), true);
 }
 
 int LongTextAccessible::cursorPosition() const
@@ -96,7 +101,7 @@ void LongTextAccessible::setCursorPosition(int position)
 
 QString LongTextAccessible::text(int startOffset, int endOffset) const
 {
-    return edit()->textBetween(startOffset, endOffset);
+    return edit()->textBetween(textOffset(startOffset), textOffset(endOffset));
 }
 
 std::pair<int, int> LongTextAccessible::unitAt(int offset, QAccessible::TextBoundaryType type) const
@@ -164,6 +169,7 @@ int LongTextAccessible::characterCount() const
 
 QRect LongTextAccessible::characterRect(int offset) const
 {
+    offset = textOffset(offset);
     if (offset < 0 || offset > characterCount())
         return {};
     const QRect at = edit()->positionRect(offset);
@@ -185,12 +191,12 @@ int LongTextAccessible::offsetAtPoint(const QPoint &point) const
 
 void LongTextAccessible::scrollToSubstring(int startIndex, int)
 {
-    edit()->setCursorPosition(startIndex);
+    edit()->setCursorPosition(textOffset(startIndex));
 }
 
 QString LongTextAccessible::attributes(int offset, int *startOffset, int *endOffset) const
 {
-    *startOffset = *endOffset = qBound(0, offset, characterCount());
+    *startOffset = *endOffset = qBound(0, textOffset(offset), characterCount());
     return {};
 }
 
@@ -199,12 +205,13 @@ void LongTextAccessible::deleteText(int startOffset, int endOffset)
     replaceText(startOffset, endOffset, QString());
 }
 
+// A position, not a range: one out of the text, -1 among them, is bounded.
 void LongTextAccessible::insertText(int offset, const QString &text)
 {
-    replaceText(offset, offset, text);
+    edit()->replaceText(offset, offset, text);
 }
 
 void LongTextAccessible::replaceText(int startOffset, int endOffset, const QString &text)
 {
-    edit()->replaceText(startOffset, endOffset, text);
+    edit()->replaceText(textOffset(startOffset), textOffset(endOffset), text);
 }

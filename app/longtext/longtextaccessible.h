@@ -47,6 +47,12 @@ public:
 
 private:
     [[nodiscard]] LongTextEdit *edit() const;
+    // An offset as given to a call that takes a range or reads around a
+    // place (text, delete, replace, selections, attributes, bounds): -1
+    // stands for the text's end, as AT-SPI has it and the toolkit's bridge
+    // passes it on, a cut or a copy reading and deleting the range given.
+    // The box orders and bounds the rest.
+    [[nodiscard]] int textOffset(int given) const;
     // The span of the unit of `type` that holds `offset`.
     [[nodiscard]] std::pair<int, int> unitAt(int offset, QAccessible::TextBoundaryType type) const;
     [[nodiscard]] QString textOf(std::pair<int, int> unit, int *startOffset, int *endOffset) const;

@@ -169,8 +169,14 @@ void LongTextEdit::apply(qsizetype from, qsizetype to, const LongText::Pieces &p
 void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
                                const std::function<void()> &change)
 {
+    // Assistive technologies are told every edit by its position and
+    // length. Past toldLength, NULs stand in for its text: the toolkit's
+    // bridge sends them as an empty text and keeps the length.
     const bool told = QAccessible::isActive();
-    const QString removedText = told && to - from <= toldLength ? m_text.text(from, to) : QString();
+    const auto toldText = [this](qsizetype start, qsizetype end) {
+        return end - start <= toldLength ? m_text.text(start, end) : QString(end - start, QChar());
+    };
+    const QString removedText = told ? toldText(from, to) : QString();
     // The row shown at the top stays, where it was not edited away.
     const qsizetype top = topPosition();
     change();
@@ -184,26 +190,22 @@ void LongTextEdit::applyChange(qsizetype from, qsizetype to, qsizetype added,
         if (held.at >= 0)
             held.at = mapped(held.at, from, to, added);
     }
+    if (m_dragged && from < m_dragged->second && to > m_dragged->first)
+        m_dragged.reset();
+    else if (m_dragged && to <= m_dragged->first)
+        m_dragged = {m_dragged->first + added - (to - from),
+                     m_dragged->second + added - (to - from)};
     m_layout.apply();
     m_top = rowOf(top <= from ? top : top >= to ? top + added - (to - from) : from);
     m_notice.clear();
     setAccessibleDescription(QString());
-    if (told) {
-        const QString insertedText =
-            added <= toldLength ? m_text.text(from, from + added) : QString();
-        if (to - from > toldLength || added > toldLength) {
-            QAccessibleTextUpdateEvent event(this, int(from), removedText, insertedText);
-            QAccessible::updateAccessibility(&event);
-        } else {
-            if (to > from) {
-                QAccessibleTextRemoveEvent event(this, int(from), removedText);
-                QAccessible::updateAccessibility(&event);
-            }
-            if (added > 0) {
-                QAccessibleTextInsertEvent event(this, int(from), insertedText);
-                QAccessible::updateAccessibility(&event);
-            }
-        }
+    if (told && to > from) {
+        QAccessibleTextRemoveEvent event(this, int(from), removedText);
+        QAccessible::updateAccessibility(&event);
+    }
+    if (told && added > 0) {
+        QAccessibleTextInsertEvent event(this, int(from), toldText(from, from + added));
+        QAccessible::updateAccessibility(&event);
     }
     scheduleScrollBarUpdate();
     viewport()->update();

@@ -307,4 +307,8 @@ private:
     bool m_mayDrag = false;
     // Where a drop would go; negative when nothing is dragged over.
     qsizetype m_dropPosition = -1;
+    // The text this box's drag carries, kept where it is through the edits
+    // made meanwhile; none once an edit reaches into it (a whole text set),
+    // so that a move takes out that text or nothing.
+    std::optional<std::pair<qsizetype, qsizetype>> m_dragged;
 };

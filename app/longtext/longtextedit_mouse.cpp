@@ -112,8 +112,7 @@ void LongTextEdit::autoScroll()
 
 void LongTextEdit::startDrag()
 {
-    const qsizetype from = selectionStart();
-    const qsizetype to = selectionEnd();
+    m_dragged = {selectionStart(), selectionEnd()};
     auto *drag = new QDrag(this);
     // The toolkit serves the drop's target on this thread: a long text is
     // made ready on a worker while the mouse moves.
@@ -122,9 +121,12 @@ void LongTextEdit::startDrag()
     drag->setMimeData(dragged);
     const Qt::DropAction action =
         drag->exec(m_readOnly ? Qt::CopyAction : Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);
-    // A move within the box is the drop's; a move elsewhere takes the text out.
-    if (action == Qt::MoveAction && drag->target() != viewport() && !m_readOnly && !m_pending)
-        erase(from, to, LongTextHistory::Kind::Other);
+    // A move within the box is the drop's; a move elsewhere takes the text
+    // out, where it still is.
+    if (action == Qt::MoveAction && drag->target() != viewport() && !m_readOnly && !m_pending &&
+        m_dragged)
+        erase(m_dragged->first, m_dragged->second, LongTextHistory::Kind::Other);
+    m_dragged.reset();
     drag->deleteLater();
 }
 
@@ -177,13 +179,12 @@ void LongTextEdit::dropEvent(QDropEvent *event)
     }
     qsizetype at = pointedAt(event->position().toPoint()).position;
     if (event->source() == this && event->dropAction() == Qt::MoveAction) {
-        const qsizetype from = selectionStart();
-        const qsizetype to = selectionEnd();
-        // Dropped onto itself: nothing moves.
-        if (at >= from && at <= to) {
+        // Dropped onto itself, or the text dragged is gone: nothing moves.
+        if (!m_dragged || (at >= m_dragged->first && at <= m_dragged->second)) {
             event->ignore();
             return;
         }
+        const auto [from, to] = *m_dragged;
         const LongText::Pieces moving = m_text.pieces(from, to);
         erase(from, to, LongTextHistory::Kind::Other);
         if (at > to)

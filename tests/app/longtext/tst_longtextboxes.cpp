@@ -26,6 +26,7 @@
 #include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -167,6 +168,10 @@ private Q_SLOTS:
     void accessibleText();
     void accessibleRanges_data();
     void accessibleRanges();
+    void editsTold_data();
+    void editsTold();
+    void moveWhileEdited_data();
+    void moveWhileEdited();
     void inputMethod();
     void themeBorder();
 
@@ -977,6 +982,12 @@ void TestLongTextBoxes::accessibleRanges_data()
     QTest::newRow("rect before the start") << "rect" << -1 << 0 << "empty";
     QTest::newRow("rect past the end") << "rect" << 10'001 << 0 << "empty";
     QTest::newRow("rect at the end") << "rect" << 10'000 << 0 << "empty";
+    // AT-SPI's convention: an offset of -1 is the text's end.
+    QTest::newRow("delete from -1") << "delete" << -1 << 9990 << line.left(9990);
+    QTest::newRow("cut to -1") << "cut" << 10 << -1 << line.mid(10) + u'|' + line.left(10);
+    QTest::newRow("select to -1") << "select" << 10 << -1 << "10 10000 10000";
+    QTest::newRow("attributes at -1") << "attributes" << -1 << 0 << "10000 10000";
+    QTest::newRow("scroll to -1, rect at -1") << "end" << -1 << 0 << "shown";
 }
 
 void TestLongTextBoxes::accessibleRanges()
@@ -1004,16 +1015,162 @@ void TestLongTextBoxes::accessibleRanges()
         // The view shows the text's start: the end is out of sight.
         got = text->characterRect(start).isEmpty() ? QStringLiteral("empty")
                                                    : QStringLiteral("shown");
+    } else if (call == QLatin1String("attributes")) {
+        int from = -1;
+        int to = -1;
+        text->attributes(start, &from, &to);
+        got = QStringLiteral("%1 %2").arg(from).arg(to);
+    } else if (call == QLatin1String("end")) {
+        text->scrollToSubstring(start, start);
+        const QRect rect = text->characterRect(start);
+        got = !rect.isEmpty() && rect == text->characterRect(10'000) ? "shown" : "not shown";
     } else {
-        if (call == QLatin1String("delete"))
+        // The toolkit's bridge cuts by reading the range, then deleting it.
+        if (call == QLatin1String("cut"))
+            got = text->text(start, end) + u'|';
+        if (call == QLatin1String("delete") || call == QLatin1String("cut"))
             editable->deleteText(start, end);
         else if (call == QLatin1String("insert"))
             editable->insertText(start, QStringLiteral("x"));
         else
             editable->replaceText(start, end, QStringLiteral("x"));
-        got = input->text();
+        got += input->text();
     }
     QCOMPARE(got, expected);
+}
+
+namespace {
+// The edits told to assistive technologies, as the toolkit's AT-SPI bridge
+// sends them (object:text-changed with position and length), none that
+// tells an empty text.
+QStringList toldEdits;
+void recordTold(QAccessibleEvent *event)
+{
+    const auto told = [](const char *kind, int at, const QString &text) {
+        if (!text.isEmpty())
+            toldEdits << QStringLiteral("%1 %2 %3").arg(kind).arg(at).arg(text.size());
+    };
+    if (event->type() == QAccessible::TextInserted) {
+        const auto *inserted = static_cast<QAccessibleTextInsertEvent *>(event);
+        told("insert", inserted->changePosition(), inserted->textInserted());
+    } else if (event->type() == QAccessible::TextRemoved) {
+        const auto *removed = static_cast<QAccessibleTextRemoveEvent *>(event);
+        told("delete", removed->changePosition(), removed->textRemoved());
+    }
+}
+} // namespace
+
+// Every edit, by any road, is told with its position and length, however
+// long (its text may be left out). Told from "|" on; "other:" pastes
+// another program's 100,000 characters, "press:" converts the box's text.
+void TestLongTextBoxes::editsTold_data()
+{
+    QTest::addColumn<QStringList>("script");
+    QTest::addColumn<QStringList>("told");
+
+    const QString set = "set:" + QString(100'000, u'q');
+    const QStringList hello{"set:hello", "Ctrl+End"};
+    const QStringList inserted{"insert 5 100000"};
+    const QStringList erased{"delete 0 100000"};
+    QTest::newRow("typing") << hello + QStringList{"|", "type:ab"}
+                            << QStringList{"insert 5 1", "insert 6 1"};
+    QTest::newRow("paste of its own copy")
+        << QStringList{set, "Ctrl+A", "Ctrl+C", "Ctrl+End", "|", "Ctrl+V"}
+        << QStringList{"insert 100000 100000"};
+    QTest::newRow("paste from another program") << hello + QStringList{"|", "other:"} << inserted;
+    QTest::newRow("text set") << QStringList{"set:hello", "|", set}
+                              << QStringList{"delete 0 5", "insert 0 100000"};
+    QTest::newRow("conversion's result")
+        << QStringList{"set:" + QString(75'000, u'a'), "|", "press:"}
+        << QStringList{"insert 0 100000"};
+    QTest::newRow("undo, redo") << hello +
+                                       QStringList{"paste:#100000", "|", "Ctrl+Z", "Ctrl+Shift+Z"}
+                                << QStringList{"delete 5 100000"} + inserted;
+    QTest::newRow("drop") << QStringList{"|", "drop:" + set.mid(4)}
+                          << QStringList{"insert 0 100000"};
+    QTest::newRow("cut") << QStringList{set, "Ctrl+A", "|", "Ctrl+X"} << erased;
+    QTest::newRow("delete") << QStringList{set, "Ctrl+A", "|", "Delete"} << erased;
+}
+
+void TestLongTextBoxes::editsTold()
+{
+    QFETCH(QStringList, script);
+    QFETCH(QStringList, told);
+
+    // The toolkit tells assistive technologies nothing until its AT-SPI
+    // bridge is on: the session's accessibility bus started (the test runs
+    // under dbus-run-session), with or without a screen reader.
+    qputenv("QT_LINUX_ACCESSIBILITY_ALWAYS_ON", "1");
+    QProcess::execute(QStringLiteral("dbus-send"), {"--session", "--dest=org.a11y.Bus",
+                                                    "/org/a11y/bus", "org.a11y.Bus.GetAddress"});
+    QTRY_VERIFY2(QAccessible::isActive(), "No AT-SPI bus: is at-spi2-core installed?");
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    for (const QString &step : script) {
+        if (step == QLatin1String("|")) {
+            toldEdits.clear();
+            QAccessible::installUpdateHandler(&recordTold);
+        } else if (step == QLatin1String("press:")) {
+            child<QPushButton>(*m_window, "base64_encode_pushButton")->click();
+        } else if (step == QLatin1String("other:")) {
+            const ClipboardOwner owner(QByteArray(100'000, 'o'));
+            run(input, {"Ctrl+V"});
+        } else {
+            run(input, {step});
+        }
+    }
+    QAccessible::installUpdateHandler(nullptr);
+    QCOMPARE(toldEdits, told);
+}
+
+// A text moved out of a box, or within it, by a drag during which the box
+// is edited: the move erases the text dragged, wherever the edit put it, or
+// nothing once the text is gone (a conversion's result landed there).
+void TestLongTextBoxes::moveWhileEdited_data()
+{
+    QTest::addColumn<bool>("converted");
+    QTest::addColumn<QString>("dropOn");
+    QTest::addColumn<QString>("moved");
+    QTest::addColumn<QString>("dropped");
+
+    const QString result = Base64Text::encode(QStringLiteral("the quick brown fox"));
+    QTest::newRow("result landed, dropped onto another box")
+        << true << "base64_source_textBrowser" << result << "thabcdefghije quick brown fox";
+    QTest::newRow("result landed, dropped within the box")
+        << true << "base64_to_textBrowser" << result << result;
+    const QString movedWithin = QStringLiteral("xyabcdefghij0123456789");
+    QTest::newRow("text inserted before it, dropped within the box")
+        << false << "base64_to_textBrowser" << movedWithin << movedWithin;
+}
+
+void TestLongTextBoxes::moveWhileEdited()
+{
+    QFETCH(bool, converted);
+    QFETCH(QString, dropOn);
+    QFETCH(QString, moved);
+    QFETCH(QString, dropped);
+
+    box(QStringLiteral("base64_source_textBrowser"))
+        ->setText(QStringLiteral("the quick brown fox"));
+    LongTextEdit *output = box(QStringLiteral("base64_to_textBrowser"));
+    output->setText(QStringLiteral("0123456789abcdefghij"));
+    output->setCursorPosition(10);
+    output->setCursorPosition(20, true);
+    LongTextEdit *target = box(dropOn);
+    const QPoint dropAt = target->positionRect(2).center();
+    // The drag runs a loop of its own from its first move: these act in it.
+    QTimer::singleShot(0, this, [&] {
+        if (converted)
+            child<QPushButton>(*m_window, "base64_encode_pushButton")->click();
+        else
+            output->replaceText(0, 0, QStringLiteral("xy"));
+        QTest::mouseMove(target->viewport(), dropAt);
+        QTest::mouseRelease(target->viewport(), Qt::LeftButton, {}, dropAt);
+    });
+    const QPoint grabbed = output->positionRect(15).center();
+    QTest::mousePress(output->viewport(), Qt::LeftButton, {}, grabbed);
+    QTest::mouseMove(output->viewport(), grabbed + QPoint(40, 0));
+    QCOMPARE(output->text(), moved);
+    QCOMPARE(target->text(), dropped);
 }
 
 // Text an input method composes takes the selection's place but is not the
