@@ -254,6 +254,15 @@ void X11SelectionOwner::serve()
                          [requestor](const Transfer &t) { return t.requestor == requestor; }))
             watch(requestor, false);
     };
+    // A requestor that asks again into a property gives up the parts still
+    // to come there, which would otherwise go into the new reply.
+    const auto abandon = [&](xcb_window_t requestor, xcb_atom_t property) {
+        const auto old = std::find_if(transfers.begin(), transfers.end(), [&](const Transfer &t) {
+            return t.requestor == requestor && t.property == property;
+        });
+        if (old != transfers.end())
+            end(old);
+    };
     // Puts the selection as `target` in `property` of `requestor`, a long
     // text in parts; false for a form not offered.
     const auto convert = [&](const LongText::Pieces &pieces, int index, xcb_window_t requestor,
@@ -309,6 +318,8 @@ void X11SelectionOwner::serve()
         const int count = xcb_get_property_value_length(list.get()) / 4;
         QSet<xcb_atom_t> used{XCB_ATOM_NONE, request.property};
         for (int i = 0; i < count; i += 2) {
+            if (!used.contains(pairs[i + 1]))
+                abandon(request.requestor, pairs[i + 1]);
             if (used.contains(pairs[i + 1]) || pairs[i] == multiple ||
                 !convert(pieces, index, request.requestor, pairs[i], pairs[i + 1]))
                 pairs[i + 1] = XCB_ATOM_NONE;
@@ -325,6 +336,7 @@ void X11SelectionOwner::serve()
         const xcb_atom_t property =
             request.property == XCB_ATOM_NONE ? request.target : request.property;
         const int index = request.selection == m_selections[0] ? 0 : 1;
+        abandon(request.requestor, property);
         std::optional<LongText::Pieces> pieces;
         {
             const QMutexLocker locked(&m_mutex);

@@ -78,7 +78,7 @@ QByteArray X11Peer::name(xcb_atom_t atom) const
                  : QByteArray("None");
 }
 
-QByteArray X11Peer::read(xcb_atom_t property)
+QByteArray X11Peer::read(xcb_atom_t property, bool whole)
 {
     auto reply = taken(m_connection.get(), m_window, property);
     if (!reply)
@@ -86,7 +86,7 @@ QByteArray X11Peer::read(xcb_atom_t property)
     QByteArray value = bytesOf(reply.get());
     xcb_atom_t type = reply->type;
     uint8_t format = reply->format;
-    if (type == m_connection.atom("INCR")) {
+    if (type == m_connection.atom("INCR") && whole) {
         // Each part comes once the one before is taken; the last is empty.
         for (value.clear(); wait(XCB_PROPERTY_NOTIFY, property);) {
             reply = taken(m_connection.get(), m_window, property);
@@ -123,7 +123,9 @@ QByteArrayList X11Peer::ask(const QByteArrayList &targets, bool multiple)
     QByteArrayList replies;
     if (!multiple) {
         for (qsizetype i = 0; i < pairs.size(); i += 2)
-            replies << (converted(pairs[i], pairs[i + 1]) ? read(pairs[i + 1]) : "None");
+            replies << (converted(pairs[i], pairs[i + 1])
+                            ? read(pairs[i + 1], targets[i / 2].split(' ').value(2) != "abandoned")
+                            : "None");
         return replies;
     }
     // The pairs (target, property) go in a property of their own; the owner

@@ -22,6 +22,8 @@ public:
     // Each reply told as its type and value: the bytes, an ATOM list's
     // names or an INTEGER's number after a space; "None" where refused. A
     // target may name its property after a space; MULTIPLE's own is "PEER".
+    // After the property, "abandoned": of a reply in parts the peer takes
+    // only the announcement ("INCR" and the size), leaving the rest.
     [[nodiscard]] QByteArrayList ask(const QByteArrayList &targets, bool multiple);
     // When the clipboard last changed hands since the peer came, by XFixes.
     [[nodiscard]] xcb_timestamp_t lastChange() const { return m_lastChange; }
@@ -32,7 +34,7 @@ public:
 
 private:
     [[nodiscard]] X11Reply<xcb_generic_event_t> wait(uint8_t type, xcb_atom_t atom);
-    [[nodiscard]] QByteArray read(xcb_atom_t property);
+    [[nodiscard]] QByteArray read(xcb_atom_t property, bool whole = true);
     [[nodiscard]] QByteArray name(xcb_atom_t atom) const;
 
     X11Connection m_connection;

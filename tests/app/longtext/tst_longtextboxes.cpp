@@ -867,6 +867,15 @@ void TestLongTextBoxes::ownerTargets_data()
     QTest::newRow("MULTIPLE, long texts in parts")
         << large << QByteArrayList{"UTF8_STRING", "STRING"} << true
         << QByteArrayList{"UTF8_STRING " + large.toUtf8(), "STRING " + large.toLatin1()};
+    // A long text's parts all go through the property the requestor named
+    // (ICCCM's INCR); a requestor that asks again into it abandons the parts
+    // still to come there, which must not reach the new reply.
+    QTest::newRow("asked again into a property whose parts are still coming")
+        << large << QByteArrayList{"UTF8_STRING PEER0 abandoned", "STRING PEER0"} << false
+        << QByteArrayList{"INCR 3000000", "STRING " + large.toLatin1()};
+    QTest::newRow("MULTIPLE, a long text's property named twice")
+        << large << QByteArrayList{"STRING PEER9", "UTF8_STRING PEER9"} << true
+        << QByteArrayList{"STRING " + large.toLatin1(), "None"};
 }
 
 void TestLongTextBoxes::ownerTargets()
