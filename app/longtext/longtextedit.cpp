@@ -579,7 +579,14 @@ LongTextLayout::Row LongTextEdit::cursorRow()
     if (m_cursorAtRowEnd && piece > 0 && m_cursor == m_text.pieceStart(piece) &&
         !m_text.startsLine(piece))
         return {piece - 1, m_layout.rowCount(piece - 1) - 1};
-    return m_layout.rowFor(piece, cursorOffsetIn(piece));
+    const int offset = cursorOffsetIn(piece);
+    const LongTextLayout::Row row = m_layout.rowFor(piece, offset);
+    // At the end of the row before, where the line wraps.
+    const LongTextLayout::Row before{piece, row.line - 1};
+    if (m_cursorAtRowEnd && row.line > 0 && m_layout.rowStart(row) == offset &&
+        m_layout.wraps(before))
+        return before;
+    return row;
 }
 
 qsizetype LongTextEdit::topPosition()
@@ -650,10 +657,13 @@ LongTextEdit::Target LongTextEdit::positionInRow(LongTextLayout::Row row, qreal 
 
 LongTextEdit::Target LongTextEdit::rowEnd(LongTextLayout::Row row, int offset)
 {
-    // The end of a piece's last row where its line goes on in the next.
+    // The end of a row its line goes on from: a piece's last row where the
+    // next piece goes on with the line, or a row the line wraps from.
     const bool atJoin = offset == m_text.piece(row.piece).size() &&
                         row.piece + 1 < m_text.pieceCount() && !m_text.startsLine(row.piece + 1);
-    return {m_text.pieceStart(row.piece) + offset, atJoin};
+    const bool atWrap =
+        m_layout.wraps(row) && offset == m_layout.rowStart(row) + m_layout.rowLength(row);
+    return {m_text.pieceStart(row.piece) + offset, atJoin || atWrap};
 }
 
 // The view
