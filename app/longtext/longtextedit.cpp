@@ -250,7 +250,7 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
 
 // Another program's clipboard is read on a worker thread: the toolkit would
 // read it on this one, for as long as its owner takes to send megabytes.
-void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to)
+void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to, bool tellNothing)
 {
     const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
                                                      : X11Selection::Which::Clipboard;
@@ -268,8 +268,9 @@ void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to
         insertFromMimeData(clipboard->mimeData(mode), from, to);
         return;
     }
-    const Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
-                          std::make_shared<std::atomic_bool>(false)};
+    Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
+                    std::make_shared<std::atomic_bool>(false)};
+    pending.tellNothing = tellNothing;
     startCutting(
         pending,
         QtConcurrent::run(WorkerPool::instance(), [display, which, deadline = pending.deadline,
@@ -285,6 +286,17 @@ void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to
             made.refusedLength = read.outcome == Outcome::TooLong ? read.length : 0;
             return made;
         }));
+}
+
+bool LongTextEdit::mayPaste() const
+{
+    X11SelectionOwner *owner = X11SelectionOwner::instance();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if ((owner && owner->offered(X11Selection::Which::Clipboard)) ||
+        (!clipboard->ownsClipboard() && !X11Connection::displayName().isEmpty()))
+        return true;
+    const QMimeData *held = clipboard->mimeData();
+    return held && held->hasText();
 }
 
 void LongTextEdit::insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to)
@@ -354,6 +366,8 @@ void LongTextEdit::cutDone()
                     "be reached.");
     } else if (pending.wholeText) {
         replaceAll(std::move(*made.whole));
+    } else if (length == 0 && pending.tellNothing) {
+        notice = tr("Nothing pasted: the clipboard holds no text.");
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
         edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
         ensureCursorVisible();
@@ -407,6 +421,13 @@ bool LongTextEdit::hold(const QEvent *event, std::optional<QPoint> pointer)
     }
     m_held.push_back(std::move(held));
     return true;
+}
+
+bool LongTextEdit::holdKey(QKeySequence::StandardKey key)
+{
+    const QKeyCombination keys = QKeySequence(key)[0];
+    const QKeyEvent pressed(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+    return hold(&pressed);
 }
 
 void LongTextEdit::replay(const Held &held)
@@ -509,9 +530,7 @@ void LongTextEdit::paste()
     if (m_readOnly)
         return;
     // After a paste still coming, as Ctrl+V would.
-    const QKeyCombination key = QKeySequence(QKeySequence::Paste)[0];
-    const QKeyEvent pressed(QEvent::KeyPress, key.key(), key.keyboardModifiers());
-    if (hold(&pressed))
+    if (holdKey(QKeySequence::Paste))
         return;
     pasteFrom(QClipboard::Clipboard, selectionStart(), selectionEnd());
     ensureCursorVisible();

@@ -165,6 +165,9 @@ private:
         QDeadlineTimer deadline;
         // Set when nothing waits for the text any more: its reader stops.
         std::shared_ptr<std::atomic_bool> abandoned;
+        // A paste offered without knowing that the clipboard holds text says
+        // so where it holds none.
+        bool tellNothing = false;
     };
     // An event that came while a text was still being cut, to act once it
     // is in.
@@ -202,7 +205,10 @@ private:
     void replaceAll(LongText text);
     void insertText(qsizetype from, qsizetype to, QString text, bool wholeText = false);
     void insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to);
-    void pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to);
+    void pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to, bool tellNothing = false);
+    // Whether the clipboard may hold text, as far as is known without asking
+    // another program, which might not answer.
+    [[nodiscard]] bool mayPaste() const;
     void erase(qsizetype from, qsizetype to, LongTextHistory::Kind kind);
     void typeText(const QString &text);
     [[nodiscard]] bool fits(qsizetype removed, qsizetype added);
@@ -213,6 +219,8 @@ private:
     void tellBusy();
     // Holds an event while a text is still being cut; true when held.
     bool hold(const QEvent *event, std::optional<QPoint> pointer = std::nullopt);
+    // Holds what the key does, as a key pressed now would be.
+    bool holdKey(QKeySequence::StandardKey key);
     void replay(const Held &held);
     // Where a mouse or drop event points: where it pointed when it came,
     // for one that was held.

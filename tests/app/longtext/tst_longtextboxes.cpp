@@ -5,12 +5,14 @@
 #include "promptrecorder.h"
 #include "textdifference.h"
 #include "unicodeescape.h"
+#include "workerpool.h"
 #include "windowprobe.h"
 #include "x11connection.h"
 #include "x11selection.h"
 #include "yurbtestmain.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -19,15 +21,21 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTextBoundaryFinder>
+#include <QThreadPool>
+#include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace {
 // A line of Base64 letters, longer than several shown pieces.
@@ -127,6 +135,26 @@ void run(LongTextEdit *box, const QStringList &script)
     QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 60000);
 }
 
+// Opens the box's context menu as a right click does and, once it shows,
+// takes the enabled item of that text by Return, or else closes it.
+void pickFromMenu(LongTextEdit *box, const QString &item)
+{
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll, &item] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            poll.stop();
+            QAction *found = nullptr;
+            for (QAction *action : menu->actions())
+                found = action->text() == item && action->isEnabled() ? action : found;
+            menu->setActiveAction(found);
+            QTest::keyClick(menu, found ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    });
+    poll.start(10);
+    const QPoint at(1, 1);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(box->viewport(), &event);
+}
 } // namespace
 
 // The long-text boxes driven by keys: every key at a join of two shown
@@ -152,6 +180,8 @@ private Q_SLOTS:
     void pasteFromAnotherProgram();
     void buttonsDuringASilentPaste_data();
     void buttonsDuringASilentPaste();
+    void contextMenu_data();
+    void contextMenu();
     void pasteAsOffered_data();
     void pasteAsOffered();
     void tooLongRefusedAsItComes();
@@ -636,6 +666,67 @@ void TestLongTextBoxes::buttonsDuringASilentPaste()
     QVERIFY(pressed->isEnabled());
     QTest::mouseClick(pressed, Qt::LeftButton);
     QCOMPARE(this->box(output)->text(), expected);
+}
+
+void TestLongTextBoxes::contextMenu_data()
+{
+    QTest::addColumn<QByteArray>("offered");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("notice");
+
+    // What another program offers, in the form `target` names; where it
+    // offers nothing, a long text of the program's own is pasted first.
+    QTest::newRow("Paste from a program that stopped answering")
+        << QByteArray("pasted") << "UTF8_STRING" << true << "&Paste"
+        << "beforez"
+        << "Nothing pasted: the program that holds the clipboard stopped answering.";
+    QTest::newRow("Paste of an image") << QByteArray("\x89PNG") << "image/png" << false << "&Paste"
+                                       << "beforez"
+                                       << "Nothing pasted: the clipboard holds no text.";
+    QTest::newRow("Select All during a paste") << QByteArray() << QString() << false << "Select All"
+                                               << "z" << QString();
+}
+
+// The context menu asks no other program, on the window's thread, whether
+// it holds text: Paste is offered, and the box says what came of it. Its
+// actions during a paste act after it, in order with the keys (a "z" typed
+// after it). The program's workers are kept busy until then, so that a
+// paste is still coming.
+void TestLongTextBoxes::contextMenu()
+{
+    QFETCH(QByteArray, offered);
+    QFETCH(QString, target);
+    QFETCH(bool, silent);
+    QFETCH(QString, item);
+    QFETCH(QString, expected);
+    QFETCH(QString, notice);
+
+    std::optional<ClipboardOwner> owner;
+    if (!offered.isEmpty())
+        QVERIFY(owner.emplace(offered, QStringLiteral("clipboard"), target).held());
+    if (silent)
+        owner->stopAnswering();
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(QStringLiteral("before"));
+    input->setFocus();
+    input->setCursorPosition(6);
+    QThreadPool *workers = WorkerPool::instance();
+    const auto go = std::make_shared<QSemaphore>();
+    const auto release = qScopeGuard([&] { go->release(workers->maxThreadCount()); });
+    for (int i = workers->maxThreadCount(); i > 0; --i)
+        workers->start([go] { go->acquire(); });
+    QTRY_COMPARE(workers->activeThreadCount(), workers->maxThreadCount());
+    if (offered.isEmpty())
+        paste(input, QString(300'000, u'p'), false);
+    pickFromMenu(input, item);
+    QTest::keyClicks(input, QStringLiteral("z"));
+    go->release(workers->maxThreadCount());
+    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 30000);
+    QCOMPARE(input->text(), expected);
+    QCOMPARE(input->notice(), notice);
 }
 
 // Another program offers its selection in one form: text is taken as that
