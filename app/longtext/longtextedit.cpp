@@ -252,7 +252,7 @@ void LongTextEdit::insertText(qsizetype from, qsizetype to, QString text, bool w
 
 // Another program's clipboard is read on a worker thread: the toolkit would
 // read it on this one, for as long as its owner takes to send megabytes.
-void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to)
+void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to, bool tellNothing)
 {
     const auto which = mode == QClipboard::Selection ? X11Selection::Which::Primary
                                                      : X11Selection::Which::Clipboard;
@@ -270,8 +270,9 @@ void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to
         insertFromMimeData(clipboard->mimeData(mode), from, to);
         return;
     }
-    const Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
-                          std::make_shared<std::atomic_bool>(false)};
+    Pending pending{from, to, false, QDeadlineTimer(pasteDeadlineMs),
+                    std::make_shared<std::atomic_bool>(false)};
+    pending.tellNothing = tellNothing;
     startCutting(
         pending,
         QtConcurrent::run(WorkerPool::instance(), [display, which, deadline = pending.deadline,
@@ -287,6 +288,17 @@ void LongTextEdit::pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to
             made.refusedLength = read.outcome == Outcome::TooLong ? read.length : 0;
             return made;
         }));
+}
+
+bool LongTextEdit::mayPaste() const
+{
+    X11SelectionOwner *owner = X11SelectionOwner::instance();
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if ((owner && owner->offered(X11Selection::Which::Clipboard)) ||
+        (!clipboard->ownsClipboard() && !X11Connection::displayName().isEmpty()))
+        return true;
+    const QMimeData *held = clipboard->mimeData();
+    return held && held->hasText();
 }
 
 void LongTextEdit::insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to)
@@ -356,6 +368,8 @@ void LongTextEdit::cutDone()
                     "be reached.");
     } else if (pending.wholeText) {
         replaceAll(std::move(*made.whole));
+    } else if (length == 0 && pending.tellNothing) {
+        notice = tr("Nothing pasted: the clipboard holds no text.");
     } else if (length > 0 && fits(pending.to - pending.from, length)) {
         edit(pending.from, pending.to, made.pieces, LongTextHistory::Kind::Other);
         ensureCursorVisible();
@@ -409,6 +423,13 @@ bool LongTextEdit::hold(const QEvent *event, std::optional<QPoint> pointer)
     }
     m_held.push_back(std::move(held));
     return true;
+}
+
+bool LongTextEdit::holdKey(QKeySequence::StandardKey key)
+{
+    const QKeyCombination keys = QKeySequence(key)[0];
+    const QKeyEvent pressed(QEvent::KeyPress, keys.key(), keys.keyboardModifiers());
+    return hold(&pressed);
 }
 
 void LongTextEdit::replay(const Held &held)
@@ -511,9 +532,7 @@ void LongTextEdit::paste()
     if (m_readOnly)
         return;
     // After a paste still coming, as Ctrl+V would.
-    const QKeyCombination key = QKeySequence(QKeySequence::Paste)[0];
-    const QKeyEvent pressed(QEvent::KeyPress, key.key(), key.keyboardModifiers());
-    if (hold(&pressed))
+    if (holdKey(QKeySequence::Paste))
         return;
     pasteFrom(QClipboard::Clipboard, selectionStart(), selectionEnd());
     ensureCursorVisible();
@@ -581,7 +600,14 @@ LongTextLayout::Row LongTextEdit::cursorRow()
     if (m_cursorAtRowEnd && piece > 0 && m_cursor == m_text.pieceStart(piece) &&
         !m_text.startsLine(piece))
         return {piece - 1, m_layout.rowCount(piece - 1) - 1};
-    return m_layout.rowFor(piece, cursorOffsetIn(piece));
+    const int offset = cursorOffsetIn(piece);
+    const LongTextLayout::Row row = m_layout.rowFor(piece, offset);
+    // At the end of the row before, where the line wraps.
+    const LongTextLayout::Row before{piece, row.line - 1};
+    if (m_cursorAtRowEnd && row.line > 0 && m_layout.rowStart(row) == offset &&
+        m_layout.wraps(before))
+        return before;
+    return row;
 }
 
 qsizetype LongTextEdit::topPosition()
@@ -652,10 +678,13 @@ LongTextEdit::Target LongTextEdit::positionInRow(LongTextLayout::Row row, qreal 
 
 LongTextEdit::Target LongTextEdit::rowEnd(LongTextLayout::Row row, int offset)
 {
-    // The end of a piece's last row where its line goes on in the next.
+    // The end of a row its line goes on from: a piece's last row where the
+    // next piece goes on with the line, or a row the line wraps from.
     const bool atJoin = offset == m_text.piece(row.piece).size() &&
                         row.piece + 1 < m_text.pieceCount() && !m_text.startsLine(row.piece + 1);
-    return {m_text.pieceStart(row.piece) + offset, atJoin};
+    const bool atWrap =
+        m_layout.wraps(row) && offset == m_layout.rowStart(row) + m_layout.rowLength(row);
+    return {m_text.pieceStart(row.piece) + offset, atJoin || atWrap};
 }
 
 // The view

@@ -30,9 +30,9 @@ class QMimeData;
 // program reads and the user copies is the text itself. Every key, the
 // clipboard, drag and drop, undo and input methods work on text positions,
 // so a join of two pieces is no character and no key can meet one. The
-// position at a join within a line ends one row and starts the next: a move
-// to a row's end (Up, Down, End, a click) shows the cursor at the end of
-// the row it chose.
+// position where a line goes on in the next row (a join within the line, or
+// a wrap) ends one row and starts the next: a move to a row's end (Up, Down,
+// End, a click) shows the cursor at the end of the row it chose.
 class LongTextEdit : public QAbstractScrollArea
 {
     Q_OBJECT
@@ -145,8 +145,8 @@ private:
         PageUp,
         PageDown,
     };
-    // Where a move puts the cursor, and whether at the end of a row that a
-    // join of pieces ends rather than at the start of the next.
+    // Where a move puts the cursor, and whether at the end of a row that its
+    // line goes on from rather than at the start of the next.
     struct Target
     {
         Target(qsizetype at, bool atRowEnd = false)
@@ -165,6 +165,9 @@ private:
         QDeadlineTimer deadline;
         // Set when nothing waits for the text any more: its reader stops.
         std::shared_ptr<std::atomic_bool> abandoned;
+        // A paste offered without knowing that the clipboard holds text says
+        // so where it holds none.
+        bool tellNothing = false;
     };
     // An event that came while a text was still being cut, to act once it
     // is in.
@@ -202,7 +205,10 @@ private:
     void replaceAll(LongText text);
     void insertText(qsizetype from, qsizetype to, QString text, bool wholeText = false);
     void insertFromMimeData(const QMimeData *source, qsizetype from, qsizetype to);
-    void pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to);
+    void pasteFrom(QClipboard::Mode mode, qsizetype from, qsizetype to, bool tellNothing = false);
+    // Whether the clipboard may hold text, as far as is known without asking
+    // another program, which might not answer.
+    [[nodiscard]] bool mayPaste() const;
     void erase(qsizetype from, qsizetype to, LongTextHistory::Kind kind);
     void typeText(const QString &text);
     [[nodiscard]] bool fits(qsizetype removed, qsizetype added);
@@ -213,6 +219,8 @@ private:
     void tellBusy();
     // Holds an event while a text is still being cut; true when held.
     bool hold(const QEvent *event, std::optional<QPoint> pointer = std::nullopt);
+    // Holds what the key does, as a key pressed now would be.
+    bool holdKey(QKeySequence::StandardKey key);
     void replay(const Held &held);
     // Where a mouse or drop event points: where it pointed when it came,
     // for one that was held.
@@ -271,8 +279,8 @@ private:
     LongTextHistory m_history;
     qsizetype m_cursor = 0;
     qsizetype m_anchor = 0;
-    // The cursor is at a join of pieces and shows at the end of the row
-    // before it.
+    // The cursor is where its line goes on in the next row (a join of
+    // pieces, a wrap) and shows at the end of the row before.
     bool m_cursorAtRowEnd = false;
     // The x that Up, Down, Page Up and Page Down keep; negative when none.
     qreal m_preferredX = -1;

@@ -225,11 +225,7 @@ LongTextEdit::Target LongTextEdit::moved(Move move, bool select)
         return rowAround(m_cursor).first;
     case Move::EndOfRow: {
         const LongTextLayout::Row row = cursorRow();
-        int end = m_layout.rowStart(row) + m_layout.rowLength(row);
-        // A row broken at a blank ends before it.
-        if (m_layout.wraps(row) && m_text.piece(row.piece).at(end - 1).isSpace())
-            --end;
-        return rowEnd(row, end);
+        return rowEnd(row, m_layout.lastPlace(row));
     }
     case Move::StartOfLine:
         return lineAround(m_cursor).first;

@@ -206,7 +206,12 @@ void LongTextEdit::contextMenuEvent(QContextMenuEvent *event)
         QAction *action = menu.addAction(text);
         action->setShortcut(key);
         action->setEnabled(enabled);
-        connect(action, &QAction::triggered, this, slot);
+        // After a paste still coming, in order with the keys, as its keys
+        // would.
+        connect(action, &QAction::triggered, this, [this, key, slot] {
+            if (key == QKeySequence::UnknownKey || !holdKey(key))
+                std::invoke(slot, this);
+        });
     };
     const bool editable = !m_readOnly && !m_pending;
     if (editable) {
@@ -217,11 +222,15 @@ void LongTextEdit::contextMenuEvent(QContextMenuEvent *event)
     }
     add(tr("&Copy"), QKeySequence::Copy, hasSelection(), &LongTextEdit::copy);
     if (editable) {
-        const QMimeData *clipboard = QGuiApplication::clipboard()->mimeData();
-        add(tr("&Paste"), QKeySequence::Paste, clipboard && clipboard->hasText(),
-            &LongTextEdit::paste);
-        add(tr("Delete"), QKeySequence::UnknownKey, hasSelection(),
-            [this] { erase(selectionStart(), selectionEnd(), LongTextHistory::Kind::Other); });
+        // Another program's clipboard is not asked on this thread: Paste is
+        // offered, and says so when nothing comes.
+        add(tr("&Paste"), QKeySequence::Paste, mayPaste(), [](LongTextEdit *box) {
+            box->pasteFrom(QClipboard::Clipboard, box->selectionStart(), box->selectionEnd(), true);
+            box->ensureCursorVisible();
+        });
+        add(tr("Delete"), QKeySequence::UnknownKey, hasSelection(), [](LongTextEdit *box) {
+            box->erase(box->selectionStart(), box->selectionEnd(), LongTextHistory::Kind::Other);
+        });
     }
     menu.addSeparator();
     add(tr("Select All"), QKeySequence::SelectAll, m_text.length() > 0, &LongTextEdit::selectAll);

@@ -163,6 +163,9 @@ std::unique_ptr<LongTextLayout::Piece> LongTextLayout::layOut(int piece)
         part.layout = std::make_unique<QTextLayout>(text.mid(start, end - start), m_font);
         QTextOption option = m_option;
         option.setTextDirection(part.direction);
+        // A right-to-left row starts at the right, as the rows of its line
+        // start and as Up and Down keep a column from a row's start.
+        option.setAlignment(part.direction == Qt::RightToLeft ? Qt::AlignRight : Qt::AlignLeft);
         part.layout->setTextOption(option);
         part.layout->setCacheEnabled(true);
         if (preedit && m_preedit.offset >= start && m_preedit.offset <= end) {
@@ -306,10 +309,30 @@ qreal LongTextLayout::cursorToX(Row row, int offset)
     return line.cursorToX(offset - part->start);
 }
 
+int LongTextLayout::lastPlace(Row row)
+{
+    const auto [part, line] = partOf(row);
+    const int end = part->start + line.textStart() + rowLength(row);
+    return wraps(row) && m_text.piece(row.piece).at(end - 1).isSpace() ? end - 1 : end;
+}
+
 int LongTextLayout::xToCursor(Row row, qreal x)
 {
     const auto [part, line] = partOf(row);
-    return part->start + line.xToCursor(x);
+    const int start = line.textStart();
+    const int last = lastPlace(row) - part->start;
+    const auto nearer = [&line, x](int one, int other) {
+        return qAbs(line.cursorToX(other) - x) < qAbs(line.cursorToX(one) - x) ? other : one;
+    };
+    // The toolkit answers beyond a right-to-left row's start with the place
+    // before the row, within a right-to-left letter and its marks, and holds
+    // back from a wrapped row's end as if a blank broke it: the place is
+    // kept within the row and between characters, its end taken where it is
+    // the nearest.
+    int at = qBound(start, line.xToCursor(x), last);
+    if (!part->layout->isValidCursorPosition(at))
+        at = nearer(part->layout->previousCursorPosition(at), part->layout->nextCursorPosition(at));
+    return part->start + nearer(at, last);
 }
 
 qreal LongTextLayout::rowHeight(Row row)

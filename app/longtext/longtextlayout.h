@@ -63,7 +63,10 @@ public:
     [[nodiscard]] int rowLength(Row row);
     // Whether the row is broken from the next row of its line's part.
     [[nodiscard]] bool wraps(Row row);
+    // The row's last place: its end, or before the blank it is broken at.
+    [[nodiscard]] int lastPlace(Row row);
     [[nodiscard]] qreal cursorToX(Row row, int offset);
+    // The place of the row nearest x, its start and last place included.
     [[nodiscard]] int xToCursor(Row row, qreal x);
     [[nodiscard]] qreal rowHeight(Row row);
     // From the top of the row's piece.

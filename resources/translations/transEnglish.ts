@@ -551,6 +551,10 @@
             <numerusform></numerusform>
         </translation>
     </message>
+    <message>
+        <source>Nothing pasted: the clipboard holds no text.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MWaveView</name>

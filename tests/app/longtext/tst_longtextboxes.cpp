@@ -5,6 +5,7 @@
 #include "promptrecorder.h"
 #include "textdifference.h"
 #include "unicodeescape.h"
+#include "workerpool.h"
 #include "windowprobe.h"
 #include "x11connection.h"
 #include "x11peer.h"
@@ -12,6 +13,7 @@
 #include "yurbtestmain.h"
 
 #include <QAccessible>
+#include <QApplication>
 #include <QBuffer>
 #include <QClipboard>
 #include <QGuiApplication>
@@ -20,15 +22,21 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
 #include <QMimeData>
 #include <QProcess>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QTabWidget>
 #include <QTemporaryFile>
 #include <QTest>
+#include <QTextBoundaryFinder>
+#include <QThreadPool>
 #include <QTimer>
 
 #include <memory>
+#include <optional>
 
 namespace {
 // A line of Base64 letters, longer than several shown pieces.
@@ -127,6 +135,27 @@ void run(LongTextEdit *box, const QStringList &script)
     }
     QTRY_VERIFY_WITH_TIMEOUT(!box->isBusy(), 60000);
 }
+
+// Opens the box's context menu as a right click does and, once it shows,
+// takes the enabled item of that text by Return, or else closes it.
+void pickFromMenu(LongTextEdit *box, const QString &item)
+{
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll, &item] {
+        if (auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget())) {
+            poll.stop();
+            QAction *found = nullptr;
+            for (QAction *action : menu->actions())
+                found = action->text() == item && action->isEnabled() ? action : found;
+            menu->setActiveAction(found);
+            QTest::keyClick(menu, found ? Qt::Key_Return : Qt::Key_Escape);
+        }
+    });
+    poll.start(10);
+    const QPoint at(1, 1);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, box->viewport()->mapToGlobal(at));
+    QCoreApplication::sendEvent(box->viewport(), &event);
+}
 } // namespace
 
 // The long-text boxes driven by keys: every key at a join of two shown
@@ -144,7 +173,6 @@ private Q_SLOTS:
     void keys();
     void rowMoves_data();
     void rowMoves();
-    void clickPastAShortRow();
     void lineDirection_data();
     void lineDirection();
     void pasteAndConvert_data();
@@ -153,6 +181,8 @@ private Q_SLOTS:
     void pasteFromAnotherProgram();
     void buttonsDuringASilentPaste_data();
     void buttonsDuringASilentPaste();
+    void contextMenu_data();
+    void contextMenu();
     void pasteAsOffered_data();
     void pasteAsOffered();
     void tooLongRefusedAsItComes();
@@ -342,61 +372,95 @@ void TestLongTextBoxes::keys()
 
 void TestLongTextBoxes::rowMoves_data()
 {
+    QTest::addColumn<QString>("unit");
     QTest::addColumn<int>("join");
     QTest::addColumn<int>("rowsAway");
     QTest::addColumn<int>("column");
     QTest::addColumn<QStringList>("keys");
 
-    // A line of 12,000 letters of one width, its pieces joining at 4096 and
-    // 8192, each piece's last row short. The cursor starts rowsAway rows
-    // from the first row after a join, at a column counted from the row's
-    // start, or from its end when negative.
-    QTest::newRow("Up past a join from beyond the short row")
-        << 4096 << 2 << -2 << QStringList{"Up*6"};
-    QTest::newRow("Down onto the short row and on") << 4096 << -3 << -1 << QStringList{"Down*6"};
-    QTest::newRow("Down from the start of a row") << 4096 << -3 << 0 << QStringList{"Down*4"};
-    QTest::newRow("Up and Down across both joins")
-        << 8192 << 2 << -3 << QStringList{"Up*8", "Down*8", "Up*3"};
-    QTest::newRow("End on the short row, then Up and Down")
-        << 4096 << 0 << 3 << QStringList{"Up", "End", "Up", "Down", "Down"};
-    QTest::newRow("Home on the short row")
-        << 4096 << 2 << -1 << QStringList{"Up*3", "Home", "Down"};
+    // A line of 12,000 characters of one width (a unit repeated: alef joins
+    // no letter after it), its pieces joining near 4096 and 8192, each
+    // piece's last row short. The cursor starts rowsAway rows from the first
+    // row after the join-th join (0: the text's start; from its end when
+    // before it), at a column counted from the row's start, or from its end
+    // when negative. "Click" clicks past the row's end.
+    for (const auto &[script, unit] : {std::pair{"Latin", u"x"},
+                                       {"Hebrew", u"\u05D0"},
+                                       {"Arabic", u"\u0627"},
+                                       {"Latin with marks", u"aa\u0301"},
+                                       {"Hebrew with points", u"\u05D1\u05B8"}}) {
+        const auto row = [&script = script, &unit = unit](const char *name) -> QTestData & {
+            return QTest::newRow(qPrintable(QStringLiteral("%1: %2").arg(script, name)))
+                   << QString::fromUtf16(unit);
+        };
+        row("Up past a join from beyond the short row") << 1 << 2 << -2 << QStringList{"Up*6"};
+        row("Down onto the short row and on") << 1 << -3 << -1 << QStringList{"Down*6"};
+        row("Down from the start of a row") << 1 << -3 << 0 << QStringList{"Down*4"};
+        row("Up and Down across both joins")
+            << 2 << 2 << -3 << QStringList{"Up*8", "Down*8", "Up*3"};
+        row("End on the short row, then Up and Down")
+            << 1 << 0 << 3 << QStringList{"Up", "End", "Up", "Down", "Down"};
+        row("Home on the short row") << 1 << 2 << -1 << QStringList{"Up*3", "Home", "Down"};
+        row("End before a join, then Down and Up")
+            << 2 << -1 << 0 << QStringList{"End", "Down*2", "Up*2"};
+        row("End on a row that wraps, then Down and Up")
+            << 1 << 1 << 0 << QStringList{"End", "Down", "Up*2"};
+        row("Every row down from the start and up from the end")
+            << 0 << 0 << 0 << QStringList{"Down*all", "End", "Up*all"};
+        row("Clicks past a short row and a row that wraps")
+            << 1 << -1 << 0 << QStringList{"Click", "Up", "Click", "Down"};
+    }
 }
 
-// Up, Down, Home and End by rows, a row being what the box shows: the last,
-// short row of a piece is a row like any other. The expectation is counted
-// from the row length alone.
+// Up, Down, Home, End and clicks by rows, a row being what the box shows:
+// the last, short row of a piece is a row like any other, in either
+// direction. The expectation is counted from the characters (graphemes) a
+// row holds alone.
 void TestLongTextBoxes::rowMoves()
 {
+    QFETCH(QString, unit);
     QFETCH(int, join);
     QFETCH(int, rowsAway);
     QFETCH(int, column);
     QFETCH(QStringList, keys);
 
-    constexpr int length = 12'000;
-    constexpr int joins[] = {0, 4096, 8192, length};
+    const QString text = unit.repeated(12'000 / unit.size());
     LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
-    input->setText(QString(length, u'x'));
+    input->setText(text);
     input->setFocus();
-    const qsizetype perRow = input->rowAround(0).second;
-    QVERIFY(perRow > 1 && 4096 % perRow != 0);
-    // The rows as starts and ends, and the expected row and column.
+    // The cursor's places, and which start the pieces: each as long as it
+    // can be up to 4096 characters.
+    QList<int> places;
+    QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, text);
+    for (qsizetype at = 0; at >= 0; at = graphemes.toNextBoundary())
+        places.append(int(at));
+    QList<int> joins{0};
+    for (int i = 1; i < places.size(); ++i) {
+        if (places[i] - places[joins.last()] > 4096 && places.last() - places[joins.last()] > 4096)
+            joins.append(i - 1);
+    }
+    joins.append(int(places.size()) - 1);
+    const int perRow = int(places.indexOf(int(input->rowAround(0).second)));
+    QVERIFY(perRow > 1 && joins[1] % perRow != 0);
+    // The rows as starts and ends, and the expected row and column, in places.
     QList<std::pair<int, int>> rows;
-    for (int piece = 0; piece + 1 < int(std::size(joins)); ++piece) {
-        for (int at = joins[piece]; at < joins[piece + 1]; at += int(perRow))
-            rows.append({at, qMin(joins[piece + 1], at + int(perRow))});
+    for (int piece = 0; piece + 1 < int(joins.size()); ++piece) {
+        for (int at = joins[piece]; at < joins[piece + 1]; at += perRow)
+            rows.append({at, qMin(joins[piece + 1], at + perRow)});
     }
     int row = 0;
-    while (rows[row].first != join)
+    while (rows[row].first != joins[join])
         ++row;
-    row += rowsAway;
+    row = (row + rowsAway + int(rows.size())) % int(rows.size());
     const int rowLength = rows[row].second - rows[row].first;
     column = column < 0 ? rowLength + column : column;
     const int start = rows[row].first + column;
     bool columnKept = false;
-    input->setCursorPosition(start);
+    input->setCursorPosition(places[start]);
     for (const QString &step : std::as_const(keys)) {
-        for (int i = qMax(1, step.section(u'*', 1).toInt()); i > 0; --i) {
+        const QString times = step.section(u'*', 1);
+        for (int i = times == QLatin1String("all") ? int(rows.size()) : qMax(1, times.toInt());
+             i > 0; --i) {
             const QString key = step.section(u'*', 0, 0);
             const int position = rows[row].first + qMin(column, rows[row].second - rows[row].first);
             if (!columnKept && (key == QLatin1String("Up") || key == QLatin1String("Down")))
@@ -408,32 +472,22 @@ void TestLongTextBoxes::rowMoves()
                 row = qMin(int(rows.size()) - 1, row + 1);
             else
                 column = key == QLatin1String("Home") ? 0 : rows[row].second - rows[row].first;
-            pressKeys(input, key);
+            if (key == QLatin1String("Click"))
+                QTest::mouseClick(
+                    input->viewport(), Qt::LeftButton, {},
+                    QPoint(text.isRightToLeft() ? 1 : input->viewport()->width() - 2,
+                           input->positionRect(places[rows[row].first]).center().y()));
+            else
+                pressKeys(input, key);
             const int expected = rows[row].first + qMin(column, rows[row].second - rows[row].first);
-            QCOMPARE(input->cursorPosition(), expected);
+            QCOMPARE(input->cursorPosition(), places[expected]);
             // The caret shows on the expected row, its end included.
             const QRect caret = input->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-            const QRect rowStart =
-                input->positionRect(rows[row].first).translated(input->viewport()->pos());
-            QCOMPARE(caret.y(), rowStart.y());
+            QCOMPARE(caret.y(), input->positionRect(places[rows[row].first])
+                                    .translated(input->viewport()->pos())
+                                    .y());
         }
     }
-}
-
-// A click right of a piece's last, short row puts the cursor at that row's
-// end, and the caret shows there, not at the start of the next row.
-void TestLongTextBoxes::clickPastAShortRow()
-{
-    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
-    input->setText(QString(12'000, u'x'));
-    input->setFocus();
-    input->setCursorPosition(4095);
-    const QRect row = input->positionRect(4095);
-    QTest::mouseClick(input->viewport(), Qt::LeftButton, {},
-                      QPoint(input->viewport()->width() - 10, row.center().y()));
-    QCOMPARE(input->cursorPosition(), 4096);
-    const QRect caret = input->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-    QCOMPARE(caret.y(), row.translated(input->viewport()->pos()).y());
 }
 
 void TestLongTextBoxes::lineDirection_data()
@@ -621,6 +675,67 @@ void TestLongTextBoxes::buttonsDuringASilentPaste()
     QVERIFY(pressed->isEnabled());
     QTest::mouseClick(pressed, Qt::LeftButton);
     QCOMPARE(this->box(output)->text(), expected);
+}
+
+void TestLongTextBoxes::contextMenu_data()
+{
+    QTest::addColumn<QByteArray>("offered");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<bool>("silent");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("expected");
+    QTest::addColumn<QString>("notice");
+
+    // What another program offers, in the form `target` names; where it
+    // offers nothing, a long text of the program's own is pasted first.
+    QTest::newRow("Paste from a program that stopped answering")
+        << QByteArray("pasted") << "UTF8_STRING" << true << "&Paste"
+        << "beforez"
+        << "Nothing pasted: the program that holds the clipboard stopped answering.";
+    QTest::newRow("Paste of an image") << QByteArray("\x89PNG") << "image/png" << false << "&Paste"
+                                       << "beforez"
+                                       << "Nothing pasted: the clipboard holds no text.";
+    QTest::newRow("Select All during a paste") << QByteArray() << QString() << false << "Select All"
+                                               << "z" << QString();
+}
+
+// The context menu asks no other program, on the window's thread, whether
+// it holds text: Paste is offered, and the box says what came of it. Its
+// actions during a paste act after it, in order with the keys (a "z" typed
+// after it). The program's workers are kept busy until then, so that a
+// paste is still coming.
+void TestLongTextBoxes::contextMenu()
+{
+    QFETCH(QByteArray, offered);
+    QFETCH(QString, target);
+    QFETCH(bool, silent);
+    QFETCH(QString, item);
+    QFETCH(QString, expected);
+    QFETCH(QString, notice);
+
+    std::optional<ClipboardOwner> owner;
+    if (!offered.isEmpty())
+        QVERIFY(owner.emplace(offered, QStringLiteral("clipboard"), target).held());
+    if (silent)
+        owner->stopAnswering();
+    LongTextEdit *input = box(QStringLiteral("base64_source_textBrowser"));
+    input->setText(QStringLiteral("before"));
+    input->setFocus();
+    input->setCursorPosition(6);
+    QThreadPool *workers = WorkerPool::instance();
+    const auto go = std::make_shared<QSemaphore>();
+    const auto release = qScopeGuard([&] { go->release(workers->maxThreadCount()); });
+    for (int i = workers->maxThreadCount(); i > 0; --i)
+        workers->start([go] { go->acquire(); });
+    QTRY_COMPARE(workers->activeThreadCount(), workers->maxThreadCount());
+    if (offered.isEmpty())
+        paste(input, QString(300'000, u'p'), false);
+    pickFromMenu(input, item);
+    QTest::keyClicks(input, QStringLiteral("z"));
+    go->release(workers->maxThreadCount());
+    QTRY_VERIFY_WITH_TIMEOUT(!input->isBusy(), 30000);
+    QCOMPARE(input->text(), expected);
+    QCOMPARE(input->notice(), notice);
 }
 
 // Another program offers its selection in one form: text is taken as that
