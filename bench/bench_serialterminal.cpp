@@ -418,6 +418,7 @@ public:
 private:
     SendFileCloseFigures closeDuringSendFile(const QString &path);
     SendFileCloseFigures closeDuringSlowSend(const QString &path);
+    void takeWhatWasTold(SendFileCloseFigures &figures, SlowDevice &device);
     template <typename T> T *widget(const char *name) const;
     void prepare(bool hexShown, bool timeStamps);
     ThreadSerial *openPort(const PtyPair &pty);
@@ -745,15 +746,25 @@ SendFileCloseFigures SerialBench::closeDuringSendFile(const QString &path)
         figures.outsideStall = pings.figures();
     }
     runUntil(figureShown, sendFileFigureTimeoutMs, 1);
+    takeWhatWasTold(figures, device);
+    return figures;
+}
+
+// Once the Close's figure is shown: what it told, and all that reached the
+// device, which then reads the rest of what the pty holds.
+void SerialBench::takeWhatWasTold(SendFileCloseFigures &figures, SlowDevice &device)
+{
     figures.told = statusText(m_window);
-    const QRegularExpressionMatch unsent = toldUnsent.match(figures.told);
+    const QRegularExpressionMatch unsent =
+        QRegularExpression(QStringLiteral("(\\d+) bytes were not sent")).match(figures.told);
     if (unsent.hasMatch())
         figures.unsent = unsent.captured(1).toLongLong();
+    else if (figures.told == QLatin1String("Serial closed"))
+        figures.unsent = 0;
     device.readFast();
     runUntil([] { return false; }, afterPauseMs);
-    figures.reached = device.takeCount();
+    figures.reached = figures.reachedByClose + device.takeCount();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    return figures;
 }
 
 // A Close during Send File of a large file beside the same Close of a small
@@ -830,12 +841,7 @@ SendFileCloseFigures SerialBench::closeDuringSlowSend(const QString &path)
         runUntil(figureShown, sendFileFigureTimeoutMs, 1);
         figures.outsideStall = pings.figures();
     }
-    figures.told = statusText(m_window);
-    const QRegularExpressionMatch unsent = toldUnsent.match(figures.told);
-    figures.unsent = unsent.hasMatch() ? unsent.captured(1).toLongLong() : 0;
-    runUntil([] { return false; }, afterPauseMs);
-    figures.reached = figures.reachedByClose + device.takeCount();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    takeWhatWasTold(figures, device);
     return figures;
 }
 
