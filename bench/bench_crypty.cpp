@@ -48,6 +48,7 @@
 #include "textdifference.h"
 #include "unicodeescape.h"
 #include "windowbench.h"
+#include "workerpool.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -405,7 +406,7 @@ LongFigures measureLong(QWidget &window, const std::function<void()> &act,
     act();
     LongFigures figures;
     figures.finished = Bench::runUntil(
-        [&done] { return done() && QThreadPool::globalInstance()->activeThreadCount() == 0; },
+        [&done] { return done() && WorkerPool::instance()->activeThreadCount() == 0; },
         giveUpMs, 1);
     QCoreApplication::processEvents();
     figures.seconds = clock.nsecsElapsed() / 1e9;

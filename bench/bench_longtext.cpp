@@ -25,6 +25,7 @@
 #include "longtextedit.h"
 #include "pingstallprobe.h"
 #include "windowbench.h"
+#include "workerpool.h"
 
 #include <QElapsedTimer>
 #include <QKeyEvent>
@@ -87,7 +88,7 @@ Figures measure(QWidget &window, const std::function<void()> &act,
     act();
     Figures figures;
     figures.finished = Bench::runUntil(
-        [&done] { return done() && QThreadPool::globalInstance()->activeThreadCount() == 0; },
+        [&done] { return done() && WorkerPool::instance()->activeThreadCount() == 0; },
         giveUpMs, 1);
     QCoreApplication::processEvents();
     figures.ms = double(clock.nsecsElapsed()) / 1e6;

@@ -10,7 +10,7 @@ found=$(perl -0777 -ne '
     while (/QtConcurrent::(?!run\s*\(\s*WorkerPool::instance\(\))\w+|QThreadPool::globalInstance/g) {
         my $line = 1 + (substr($_, 0, pos($_)) =~ tr/\n//);
         print "$ARGV:$line: $&\n";
-    }' $(find app serial positioning sensors protocols converters -name '*.cpp' -o -name '*.h'))
+    }' $(find app serial positioning sensors protocols converters bench -name '*.cpp' -o -name '*.h'))
 if [ -n "$found" ]; then
     printf 'On Qt'"'"'s global pool:\n%s\n' "$found"
     exit 1

@@ -1,5 +1,4 @@
 #include "filepieces.h"
-#include "readgate.h"
 #include "sendfilesource.h"
 
 #include <QFile>
@@ -15,20 +14,13 @@ class TestSendFileSource : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
-    void cleanup();
     void restIsWhatThePiecesSend_data();
     void restIsWhatThePiecesSend();
-    void slowReadsNeverHoldTheCaller();
 
 private:
     // The next `count` pieces, as the worker reads them.
     static QByteArray take(SendFileSource &source, int count);
 };
-
-void TestSendFileSource::cleanup()
-{
-    SendFileSource::setOpener({});
-}
 
 QByteArray TestSendFileSource::take(SendFileSource &source, int count)
 {
@@ -95,42 +87,6 @@ void TestSendFileSource::restIsWhatThePiecesSend()
     source.countRest();
     QVERIFY(source.restCounted() || counted.wait());
     QCOMPARE(source.rest().value_or(-1), sends.size() - sent.size());
-}
-
-// A storage whose reads wait: the worker reads, never the caller, which
-// only ever finds a piece or none yet; a count asked for meanwhile ends once
-// the read in progress returns, and a source given up on does not wait for
-// it at all.
-void TestSendFileSource::slowReadsNeverHoldTheCaller()
-{
-    const auto gate = std::make_shared<ReadGate>();
-    const QByteArray content = QByteArray(20000, 'x') + "\r\nend\r\n";
-    SendFileSource::setOpener([gate, content](const QString &) {
-        return SendFileSource::Opening{RegularFile::Opened::Yes, gate->device(content)};
-    });
-    auto source = std::make_unique<SendFileSource>(QStringLiteral("slow"), nullptr);
-    QVERIFY(gate->waitForReader(5000));
-    QCOMPARE(source->next().status, SendFileSource::Status::Waiting);
-    gate->letThrough();
-    QCOMPARE(take(*source, 2), QByteArray(8192, 'x'));
-    QVERIFY(gate->waitForReader(5000));
-    QSignalSpy counted(source.get(), &SendFileSource::counted);
-    source->countRest();
-    QVERIFY(!source->restCounted());
-    gate->open();
-    QVERIFY(counted.wait());
-    // The x's, then "\nend\n", less the two pieces taken.
-    QCOMPARE(source->rest().value_or(-1), 20000 + 5 - 8192);
-    QVERIFY(!gate->readerThreads().contains(QThread::currentThreadId()));
-
-    const auto stuck = std::make_shared<ReadGate>();
-    SendFileSource::setOpener([stuck](const QString &) {
-        return SendFileSource::Opening{RegularFile::Opened::Yes, stuck->device("never read")};
-    });
-    source = std::make_unique<SendFileSource>(QStringLiteral("stuck"), nullptr);
-    QVERIFY(stuck->waitForReader(5000));
-    source.reset();
-    stuck->open();
 }
 
 QTEST_GUILESS_MAIN(TestSendFileSource)
