@@ -1,6 +1,5 @@
 #include "readgate.h"
 
-#include <QDeadlineTimer>
 #include <QIODevice>
 #include <QThread>
 
@@ -56,13 +55,10 @@ void ReadGate::open()
     m_changed.wakeAll();
 }
 
-bool ReadGate::waitForReader(int ms)
+bool ReadGate::readerWaiting() const
 {
-    const QDeadlineTimer deadline(ms);
     const QMutexLocker lock(&m_mutex);
-    while (m_waiting == 0 && !deadline.hasExpired())
-        m_changed.wait(&m_mutex, deadline);
-    return m_waiting > 0;
+    return !m_open && m_waiting > m_allowed;
 }
 
 QSet<Qt::HANDLE> ReadGate::readerThreads() const

@@ -21,8 +21,8 @@ public:
 
     void letThrough(int reads = 1);
     void open();
-    // Waits at most `ms` for a read to wait at the gate.
-    bool waitForReader(int ms);
+    // A read waits at the gate that it was not told to let through.
+    [[nodiscard]] bool readerWaiting() const;
     [[nodiscard]] QSet<Qt::HANDLE> readerThreads() const;
 
     // Called by a device's read.

@@ -890,9 +890,9 @@ void TestSerialTerminal::aFigureBelongsToItsSend()
     prompts.fileAnswers = {slowName, writeLines(100, &local)};
     openPort();
     button("sendfileBtn")->click();
-    QVERIFY(gate->waitForReader(5000));
+    QTRY_VERIFY(gate->readerWaiting());
     gate->letThrough();
-    QVERIFY(gate->waitForReader(5000));
+    QTRY_VERIFY(gate->readerWaiting());
     const QByteArray received = m_pty->readFor(300);
     QVERIFY(!received.isEmpty());
     QCOMPARE(received, slow.left(received.size()));
@@ -938,7 +938,7 @@ void TestSerialTerminal::quittingLeavesNoProcess()
         prompts.fileAnswers = {QStringLiteral("/share/stuck.txt")};
         openPort();
         button("sendfileBtn")->click();
-        QVERIFY(gate->waitForReader(5000));
+        QTRY_VERIFY(gate->readerWaiting());
         m_window->close();
         QCOMPARE(prompts.messages.size(), 1);
         return;
