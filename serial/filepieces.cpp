@@ -86,7 +86,7 @@ std::optional<qint64> FilePieces::countRest(const std::function<bool(qint64)> &g
             ++lf;
         }
         afterCr = end[-1] == '\r';
-        block.clear();
+        block.resize(0);
         // A CR last may be the start of a CR LF: it is not told until then.
         if (!goOn(counted - (afterCr ? 1 : 0)))
             return std::nullopt;

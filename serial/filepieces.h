@@ -34,10 +34,9 @@ public:
     [[nodiscard]] bool failed() const { return m_failed; }
 
     // The bytes the pieces not taken yet would hold, to the file's end as it
-    // is now:
-    // every byte less one for each CR LF. `goOn` is told the bytes counted
-    // so far after each block; once it says no, the count ends. None when it
-    // ends so or a read fails.
+    // is now: every byte less one for each CR LF. `goOn` is told the bytes
+    // counted so far after each block; once it says no, the count ends. None
+    // when it ends so or a read fails.
     [[nodiscard]] std::optional<qint64> countRest(const std::function<bool(qint64)> &goOn);
 
 private:

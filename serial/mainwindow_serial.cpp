@@ -494,8 +494,6 @@ void MainWindow::sendNextFileLine()
         return;
     using Status = SendFileSource::Status;
     const SendFileSource::Next next = m_sendFile->next();
-    const QString name = m_sendFile->fileName();
-    const QString reason = m_sendFile->errorString();
     switch (next.status) {
     case Status::Piece:
         if (!writeToSerialPort(next.piece, WriteLedger::Writer::File))
@@ -504,22 +502,20 @@ void MainWindow::sendNextFileLine()
     case Status::Waiting:
         return;
     case Status::End:
-        stopSendingFile();
         statusBar()->showMessage(tr("Success for send the data in the file"));
-        return;
+        break;
     case Status::NotRegular:
-        stopSendingFile();
-        statusBar()->showMessage(tr("Send failed: %1 is not a regular file").arg(name));
-        return;
+        statusBar()->showMessage(
+            tr("Send failed: %1 is not a regular file").arg(m_sendFile->fileName()));
+        break;
     case Status::OpenFailed:
-        stopSendingFile();
         tellOpenFailed();
-        return;
+        break;
     case Status::ReadFailed:
-        stopSendingFile();
-        statusBar()->showMessage(tr("Send failed: %1").arg(reason));
-        return;
+        statusBar()->showMessage(tr("Send failed: %1").arg(m_sendFile->errorString()));
+        break;
     }
+    stopSendingFile();
 }
 
 // Send File ends: its file is closed and goes. A file whose count a note

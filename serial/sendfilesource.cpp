@@ -39,15 +39,15 @@ SendFileSource::Opening openRegularFile(const QString &name)
 // What the window and the worker share, guarded by `mutex`.
 struct SendFileSource::Shared
 {
-    enum class Stage { Opening, Reading, Ended, NotRegular, OpenFailed, ReadFailed };
-
     QMutex mutex;
     // Room for a piece, the send's end, the source gone, the worker's end.
     QWaitCondition changed;
     // Pieces read and not taken, and their bytes.
     std::deque<QByteArray> pieces;
     qint64 piecesBytes = 0;
-    Stage stage = Stage::Opening;
+    // What the window finds once it has taken every piece: Waiting while
+    // the file opens and is read, never Piece.
+    Status status = Status::Waiting;
     QString error;
     // The send ended short: the worker counts the rest.
     bool sendEnded = false;
@@ -88,7 +88,6 @@ SendFileSource::~SendFileSource()
 void SendFileSource::read(const std::shared_ptr<Shared> &shared, const QString &name,
                           const Opener &opener)
 {
-    using Stage = Shared::Stage;
     const Opening opening = opener ? opener(name) : openRegularFile(name);
     QMutexLocker lock(&shared->mutex);
     const auto finished = qScopeGuard([&shared] {
@@ -96,14 +95,13 @@ void SendFileSource::read(const std::shared_ptr<Shared> &shared, const QString &
         shared->changed.wakeAll();
     });
     if (opening.outcome != RegularFile::Opened::Yes) {
-        shared->stage = opening.outcome == RegularFile::Opened::NotRegular ? Stage::NotRegular
-                                                                           : Stage::OpenFailed;
+        shared->status = opening.outcome == RegularFile::Opened::NotRegular ? Status::NotRegular
+                                                                            : Status::OpenFailed;
         shared->rest = 0;
         return;
     }
-    shared->stage = Stage::Reading;
     FilePieces pieces(*opening.file);
-    while (shared->stage == Stage::Reading) {
+    while (shared->status == Status::Waiting) {
         while (!shared->sendEnded && !shared->abandoned && shared->pieces.size() >= readAhead)
             shared->changed.wait(&shared->mutex);
         if (shared->sendEnded || shared->abandoned)
@@ -115,17 +113,17 @@ void SendFileSource::read(const std::shared_ptr<Shared> &shared, const QString &
             shared->piecesBytes += piece.size();
             shared->pieces.push_back(std::move(piece));
         } else if (pieces.failed()) {
-            shared->stage = Stage::ReadFailed;
+            shared->status = Status::ReadFailed;
             shared->error = opening.file->errorString();
         } else {
-            shared->stage = Stage::Ended;
+            shared->status = Status::End;
         }
     }
     // Read to its end, the file is counted again only if the send ends
     // short: it may have grown since.
     while (!shared->sendEnded && !shared->abandoned)
         shared->changed.wait(&shared->mutex);
-    if (shared->abandoned || shared->stage == Stage::ReadFailed)
+    if (shared->abandoned || shared->status == Status::ReadFailed)
         return;
     const qint64 notTaken = shared->piecesBytes;
     lock.unlock();
@@ -141,29 +139,14 @@ void SendFileSource::read(const std::shared_ptr<Shared> &shared, const QString &
 
 SendFileSource::Next SendFileSource::next()
 {
-    using Stage = Shared::Stage;
     const QMutexLocker lock(&m_shared->mutex);
-    if (!m_shared->pieces.empty()) {
-        QByteArray piece = std::move(m_shared->pieces.front());
-        m_shared->pieces.pop_front();
-        m_shared->piecesBytes -= piece.size();
-        m_shared->changed.wakeAll();
-        return {Status::Piece, std::move(piece)};
-    }
-    switch (m_shared->stage) {
-    case Stage::Opening:
-    case Stage::Reading:
-        return {Status::Waiting, {}};
-    case Stage::Ended:
-        return {Status::End, {}};
-    case Stage::NotRegular:
-        return {Status::NotRegular, {}};
-    case Stage::OpenFailed:
-        return {Status::OpenFailed, {}};
-    case Stage::ReadFailed:
-        return {Status::ReadFailed, {}};
-    }
-    return {Status::Waiting, {}};
+    if (m_shared->pieces.empty())
+        return {m_shared->status, {}};
+    QByteArray piece = std::move(m_shared->pieces.front());
+    m_shared->pieces.pop_front();
+    m_shared->piecesBytes -= piece.size();
+    m_shared->changed.wakeAll();
+    return {Status::Piece, std::move(piece)};
 }
 
 QString SendFileSource::errorString() const

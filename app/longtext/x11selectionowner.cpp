@@ -318,13 +318,16 @@ void X11SelectionOwner::serve()
         const int count = xcb_get_property_value_length(list.get()) / 4;
         QSet<xcb_atom_t> used{XCB_ATOM_NONE, request.property};
         for (int i = 0; i < count; i += 2) {
-            if (!used.contains(pairs[i + 1]))
-                abandon(request.requestor, pairs[i + 1]);
-            if (used.contains(pairs[i + 1]) || pairs[i] == multiple ||
-                !convert(pieces, index, request.requestor, pairs[i], pairs[i + 1]))
-                pairs[i + 1] = XCB_ATOM_NONE;
-            else
-                used.insert(pairs[i + 1]);
+            const xcb_atom_t property = pairs[i + 1];
+            if (!used.contains(property)) {
+                abandon(request.requestor, property);
+                if (pairs[i] != multiple &&
+                    convert(pieces, index, request.requestor, pairs[i], property)) {
+                    used.insert(property);
+                    continue;
+                }
+            }
+            pairs[i + 1] = XCB_ATOM_NONE;
         }
         xcb_change_property(c, XCB_PROP_MODE_REPLACE, request.requestor, request.property, atomPair,
                             32, uint32_t(count), pairs);

@@ -21,9 +21,9 @@
 // pieces: TARGETS, TIMESTAMP, MULTIPLE, UTF-8 (UTF8_STRING,
 // text/plain;charset=utf-8) and STRING (Latin-1), a long text by the
 // incremental protocol, each part encoded as it goes, so that the window's
-// thread neither makes nor waits for the text however long. It lets go of a selection that another
-// program, or the toolkit's own clipboard, takes; the program's other widgets read it as they read
-// any program's.
+// thread neither makes nor waits for the text however long. It lets go of a
+// selection that another program, or the toolkit's own clipboard, takes;
+// the program's other widgets read it as they read any program's.
 class X11SelectionOwner : public QObject
 {
     Q_OBJECT
