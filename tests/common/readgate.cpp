@@ -41,10 +41,10 @@ std::unique_ptr<QIODevice> ReadGate::device(const QByteArray &content)
     return std::make_unique<GatedDevice>(shared_from_this(), content);
 }
 
-void ReadGate::letThrough(int reads)
+void ReadGate::letThrough()
 {
     const QMutexLocker lock(&m_mutex);
-    m_allowed += reads;
+    ++m_allowed;
     m_changed.wakeAll();
 }
 

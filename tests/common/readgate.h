@@ -19,7 +19,8 @@ public:
     // open to read, it reports no size, as a /proc file.
     [[nodiscard]] std::unique_ptr<QIODevice> device(const QByteArray &content);
 
-    void letThrough(int reads = 1);
+    // Lets the next read through.
+    void letThrough();
     void open();
     // A read waits at the gate that it was not told to let through.
     [[nodiscard]] bool readerWaiting() const;
